@@ -1,0 +1,30 @@
+# Shared by ./run, ./test and ./bench: install missing Debian packages and
+# configure a build folder.
+
+# ensure_packages PKG...: install what is missing, once. As root this runs
+# apt-get; otherwise it prints the exact command to run and stops.
+ensure_packages() {
+  local missing=()
+  local p
+  for p in "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+      missing+=("$p")
+    fi
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  local line="apt-get install -y --no-install-recommends ${missing[*]}"
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "Kovrin needs these Debian packages, which are not installed: ${missing[*]}" >&2
+    echo "Install them as root, then run this command again:" >&2
+    echo "  sudo apt-get update && sudo $line" >&2
+    exit 1
+  fi
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  $line
+}
+
+# Packages that every build needs.
+KOVRIN_BUILD_PACKAGES=(cmake ninja-build g++ make qt6-base-dev qt6-qpa-plugins
+  libdouble-conversion-dev libgtest-dev libgmock-dev fonts-dejavu-core)

@@ -1,0 +1,162 @@
+// The project model: every value of one project while Kovrin runs.
+//
+// Fifty zones are grouped into five pages of ten zone columns. Each page has
+// its own 30 integers and 103 single-precision reals; the 17 drop-down
+// selections are shared by all pages. All row, item, page and column numbers
+// in this header count from 1, as the screen, the project file and the report
+// count them; the tables themselves are plain zero-based arrays.
+//
+// There is exactly one ProjectModel per process. main owns it and hands it by
+// reference to every operation; it cannot be copied. The three tables alone
+// (ProjectTables) can be copied, so that a file is read into a scratch copy
+// and committed whole only when it was read without error.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace kovrin {
+
+inline constexpr int kPages = 5;
+inline constexpr int kZoneColumns = 10;
+inline constexpr int kPageIntegerRows = 30;
+inline constexpr int kPageRealRows = 103;
+inline constexpr int kListSelectionItems = 17;
+inline constexpr std::size_t kProjectFileNameLength = 225;
+
+using PageIntegerTable = std::array<std::array<std::int32_t, kPageIntegerRows>, kPages>;
+using PageRealTable = std::array<std::array<float, kPageRealRows>, kPages>;
+using ListSelectionTable = std::array<std::int32_t, kListSelectionItems>;
+
+// Named rows of PageIntegers.
+namespace irow {
+inline constexpr int SummerThermostat = 1;
+inline constexpr int WinterThermostat = 2;
+inline constexpr int PageLoadTotal = 17;
+inline constexpr int SummerDesignTemp = 18;
+inline constexpr int WinterDesignTemp = 19;
+inline constexpr int PageAirTotal = 30;
+// PartitionDT of zone column c = 7..10.
+constexpr int PartitionDT(int column) { return column - 4; }
+// ZoneLoad of zone column c = 1..10 (rows 7..16).
+constexpr int ZoneLoad(int column) { return 6 + column; }
+// ZoneAirShare of zone column c = 1..10 (rows 20..29).
+constexpr int ZoneAirShare(int column) { return 19 + column; }
+}  // namespace irow
+
+// Named rows of PageReals.
+namespace rrow {
+inline constexpr int SummerDuctMultiplier = 1;
+inline constexpr int WinterDuctMultiplier = 2;
+// Row 11 has no screen field; it only travels with the project file.
+inline constexpr int ReservedSlot = 11;
+}  // namespace rrow
+
+// The ten quantities of a zone column, in their order within the column.
+enum class ZoneQuantity : int {
+  DoorU,
+  DoorArea,
+  FloorU,
+  FloorArea,
+  RoofU,
+  RoofArea,
+  WallU,
+  WallArea,
+  GlassU,
+  GlassArea,
+};
+inline constexpr int kZoneQuantities = 10;
+
+// PageReals row of a quantity of zone column c = 1..10. Column 1 has eleven
+// rows (3..13) because ReservedSlot sits between its wall area and its glass
+// U-value; columns 2..10 start at row 10c - 6.
+constexpr int realRow(int column, ZoneQuantity quantity) {
+  const int q = static_cast<int>(quantity);
+  if (column == 1) return q < 8 ? 3 + q : 4 + q;
+  return 10 * column - 6 + q;
+}
+
+// Named items of ListSelections.
+namespace sel {
+inline constexpr int DailyRange = 1;
+inline constexpr int WallConstruction = 2;
+inline constexpr int RoofConstruction = 3;
+inline constexpr int FloorConstruction = 4;
+inline constexpr int GlassType = 5;
+inline constexpr int InteriorShading = 6;
+inline constexpr int ExteriorShading = 7;
+// GlassDirection of zone column c = 1..10 (items 8..17).
+constexpr int GlassDirection(int column) { return 7 + column; }
+}  // namespace sel
+
+// LoadChoice: 1 is Heating, any other value is Cooling.
+inline constexpr std::int32_t kHeating = 1;
+inline constexpr std::int32_t kCooling = 2;
+
+// The three tables that a project file holds.
+struct ProjectTables {
+  ListSelectionTable ListSelections{};
+  PageIntegerTable PageIntegers{};
+  PageRealTable PageReals{};
+
+  std::int32_t& integer(int page, int row) { return PageIntegers.at(page - 1).at(row - 1); }
+  std::int32_t integer(int page, int row) const { return PageIntegers.at(page - 1).at(row - 1); }
+  float& real(int page, int row) { return PageReals.at(page - 1).at(row - 1); }
+  float real(int page, int row) const { return PageReals.at(page - 1).at(row - 1); }
+  float& zone(int page, int column, ZoneQuantity q) { return real(page, realRow(column, q)); }
+  float zone(int page, int column, ZoneQuantity q) const { return real(page, realRow(column, q)); }
+  std::int32_t& selection(int item) { return ListSelections.at(item - 1); }
+  std::int32_t selection(int item) const { return ListSelections.at(item - 1); }
+
+  friend bool operator==(const ProjectTables&, const ProjectTables&) = default;
+};
+
+// The project file name: a 225-character text, blank-padded. The report writes all
+// 225 characters; the file operations use the path without trailing blanks.
+class PaddedPath {
+ public:
+  PaddedPath() { m_text.fill(' '); }
+  // Returns false, and changes nothing, when the path does not fit in 225
+  // characters: a shortened path would name another file.
+  bool set(std::string_view path) {
+    if (path.size() > kProjectFileNameLength) return false;
+    m_text.fill(' ');
+    path.copy(m_text.data(), path.size());
+    return true;
+  }
+  // The path without its trailing blanks.
+  std::string path() const {
+    std::string_view v(m_text.data(), m_text.size());
+    const auto end = v.find_last_not_of(' ');
+    return end == std::string_view::npos ? std::string() : std::string(v.substr(0, end + 1));
+  }
+  // All 225 characters, trailing blanks included.
+  std::string_view padded() const { return {m_text.data(), m_text.size()}; }
+
+ private:
+  std::array<char, kProjectFileNameLength> m_text{};
+};
+
+// The one project model of the process.
+class ProjectModel : public ProjectTables {
+ public:
+  ProjectModel() = default;
+  ProjectModel(const ProjectModel&) = delete;
+  ProjectModel& operator=(const ProjectModel&) = delete;
+
+  // Replace the three tables at once (a file that was read without error).
+  void setTables(const ProjectTables& tables) { static_cast<ProjectTables&>(*this) = tables; }
+  const ProjectTables& tables() const { return *this; }
+
+  PaddedPath ProjectFileName;
+  std::int32_t CurrentPage = 0;      // 1..5 once started
+  std::int32_t SpreadsheetMode = 0;  // 1 On, 0 Off
+  std::int32_t LoadChoice = 0;       // 1 Heating, other Cooling
+};
+
+// Zone number of zone column c on page p.
+constexpr int zoneNumber(int page, int column) { return 10 * (page - 1) + column; }
+
+}  // namespace kovrin

@@ -1,0 +1,1 @@
+#include "projectfile/projectfile.h"

@@ -1,0 +1,1 @@
+#include "screen/form.h"

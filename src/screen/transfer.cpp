@@ -1,0 +1,1 @@
+#include "screen/transfer.h"

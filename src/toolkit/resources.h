@@ -1,0 +1,71 @@
+// Resource definitions: the input screen (dialog 101) and the main menu
+// (menu 30001) described as plain constant data. The screen layer defines the
+// tables (screen/form.h); the toolkit builds its widgets from them. No Qt here.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace kovrin {
+
+enum class ControlKind {
+  IntegerEdit,   // whole numbers
+  RealEdit,      // single-precision reals
+  DoubleEdit,    // reals in a double-precision field class (column 9 of the grid)
+  DropDownList,  // combo box with edit part and drop-down list
+  RadioButton,   // automatic radio button
+  GroupBox,      // framed caption
+  Label,         // static text
+};
+
+// Control flags.
+inline constexpr unsigned kNoTabStop = 1u << 0;   // not visited by the Tab key
+inline constexpr unsigned kDisabled = 1u << 1;    // greyed; a disabled field cannot take the focus
+inline constexpr unsigned kGroupStart = 1u << 2;  // first radio button of its group
+
+// One control of a dialog, position and size in dialog units. A dialog unit
+// is a quarter of the font's average character width horizontally and an
+// eighth of its character height vertically.
+struct ControlDef {
+  int id;
+  ControlKind kind;
+  int x, y, width, height;
+  std::string_view text;  // label or caption text, or the initial text of an edit
+  unsigned flags;
+};
+
+struct DialogResource {
+  int id;
+  int width, height;  // dialog units
+  // The controls in tab order: the Tab key visits the tab-stop controls
+  // (those without kNoTabStop or kDisabled, and not labels or group boxes) in
+  // this order.
+  std::span<const ControlDef> controls;
+  // Extra data: "[Checks]", "[Menus]", "[Ranges]" sections, each line ending
+  // in a blank and a line feed; gives the initial list items, list selections
+  // and radio button states.
+  std::string_view extraData;
+};
+
+// A command entry of a sub-menu.
+struct MenuEntry {
+  std::string_view text;  // "&" marks the access letter
+  int id;                 // command identifier
+};
+
+// A top-level item of the menu bar: a command of its own (no entries) or a
+// sub-menu (entries; id is then the sub-menu's own identifier, which the
+// toolkit may deliver when the sub-menu title is chosen).
+struct MenuTopItem {
+  std::string_view text;
+  int id;
+  std::span<const MenuEntry> entries;
+};
+
+struct MenuResource {
+  int id;
+  std::span<const MenuTopItem> items;
+};
+
+}  // namespace kovrin

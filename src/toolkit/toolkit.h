@@ -1,0 +1,113 @@
+// The toolkit operations that Kovrin calls: the main window with its menu
+// and status bar, typed fields of the input screen addressed by identifier,
+// the blocking message wait, file selection, help and text printing.
+//
+// This interface names no Qt type; the core and the screen layer are written
+// against it. QtToolkit (toolkit/qttoolkit.h) implements it on Qt 6 Widgets.
+// Operations keep their family names: wdialog* for fields of the current
+// dialog, window* for the main window and its status bar, igr* for printing,
+// wmessage* for messages. Field operations act on the input screen, which
+// windowopen2 makes the current dialog.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "toolkit/resources.h"
+
+namespace kovrin {
+
+// Message types delivered by wmessage.
+inline constexpr std::int32_t kMenuSelect = 2;
+inline constexpr std::int32_t kCloseRequest = 9;
+inline constexpr std::int32_t kFieldChanged = 10;
+
+// Window options of windowopen2.
+inline constexpr int kSystemMenu = 1;
+inline constexpr int kMinimiseBox = 2;
+inline constexpr int kMaximiseBox = 4;
+inline constexpr int kStatusBar = 32;
+
+// Option bits of wselectfile2.
+inline constexpr int kSaveDialog = 1;
+inline constexpr int kDefaultExtension = 32;
+inline constexpr int kMustExist = 128;
+
+// The record of a message; value1 carries the command identifier of a
+// menu-select message.
+struct MessageRecord {
+  std::int32_t value1 = 0;
+  std::int32_t value2 = 0;
+};
+
+class Toolkit {
+ public:
+  virtual ~Toolkit() = default;
+
+  // Ready the toolkit; the first call.
+  virtual void winitialise() = 0;
+  // Open the main window: options (kSystemMenu | ...), its menu, the dialog
+  // shown as client area (and made the current dialog), and the title.
+  virtual void windowopen2(int options, const MenuResource& menu, const DialogResource& dialog,
+                           std::string_view title) = 0;
+  // Close the main window; the last call.
+  virtual void windowclose() = 0;
+  // Divide the status bar into parts; widths in 1/10000 of the window width.
+  virtual void windowstatusbarparts(std::span<const int> widths) = 0;
+  // Show a text in status bar part 1..n. A leading tab centres the text;
+  // trailing blanks are dropped.
+  virtual void windowoutstatusbar(int part, std::string_view text) = 0;
+
+  // Show an integer in a field. The field keeps the value; a value outside
+  // the field's declared range is shown marked, and kept unchanged.
+  virtual void wdialogputinteger(int field, std::int32_t value) = 0;
+  // Show a real in a field with a display format "(Fw.d)": the fixed-decimal
+  // text, leading blanks removed, or ten asterisks when it does not fit. The
+  // field keeps the exact value written until the user edits it.
+  virtual void wdialogputreal(int field, float value, std::string_view format) = 0;
+  // Fill a drop-down list with items and select item `selected` (1-based).
+  // A selection that is not an item number leaves no item selected and is
+  // read back unchanged until the user picks an item.
+  virtual void wdialogputmenu1(int field, std::span<const std::string_view> items, int count,
+                               std::int32_t selected) = 0;
+  // Read a field. An empty numeric field reads -999 (integer) or -999.0
+  // (real); an integer read of a number with a fraction drops the fraction.
+  virtual void wdialoggetinteger(int field, std::int32_t& value) = 0;
+  virtual void wdialoggetreal(int field, float& value) = 0;
+  // The selected item of a list (1-based).
+  virtual void wdialoggetmenu1(int field, std::int32_t& value) = 0;
+  // The position (1-based) of the selected button in the group of `field`.
+  virtual void wdialoggetradiobutton(int field, std::int32_t& value) = 0;
+  // Attach an input range to a field.
+  virtual void wdialograngeinteger(int field, std::int32_t minimum, std::int32_t maximum) = 0;
+  virtual void wdialograngereal(int field, float minimum, float maximum) = 0;
+
+  // Enable (1) or disable (0) the delivery of a message type (kFieldChanged).
+  virtual void wmessageenable(std::int32_t type, int enable) = 0;
+  // Block until the next message.
+  virtual void wmessage(std::int32_t& type, MessageRecord& record) = 0;
+
+  // Modal file dialog. `filter` is "description|pattern|"; `name` is the
+  // in-out path. Returns true when OK closed it (name then holds the chosen
+  // path with its folder), false on Cancel (name unchanged). The working
+  // folder is the same afterwards.
+  virtual bool wselectfile2(std::string_view filter, int options, std::string& name,
+                            std::string_view title) = 0;
+  // Open a help file in a viewer window of its own; returns at once.
+  virtual void whelpfile1(std::string_view file) = 0;
+  // Modal text printing options. Returns true when the user accepted them;
+  // a cancelled dialog makes the next igrhardcopytextfile print nothing.
+  virtual bool whardcopyoptionstext() = 0;
+  // Print a text file with the current printing options.
+  virtual void igrhardcopytextfile(std::string_view file) = 0;
+
+  // A modal message box with an error text (a file that could not be read or
+  // written); returns when the user closes it.
+  virtual void wmessagebox(std::string_view title, std::string_view text) = 0;
+  // A modal Yes/No question; true for Yes.
+  virtual bool wquestion(std::string_view title, std::string_view text) = 0;
+};
+
+}  // namespace kovrin
