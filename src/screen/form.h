@@ -1,6 +1,15 @@
-// The input screen (dialog 101), its extra data, and the main menu (30001):
-// constant tables from which the toolkit builds the window.
+// The input screen (dialog 101) with its extra data, and the main menu
+// (menu 30001): constant tables from which the toolkit builds the window.
+//
+// The controls of the form are listed in tab order: the toolkit visits the
+// tab stops (fields without kNoTabStop or kDisabled) in array order. The
+// extra data gives the lists their initial items and selections and the
+// radio buttons their initial states; the program replaces the list items
+// and selections with its own the first time it shows a page.
 #pragma once
+
+#include <array>
+#include <cstdint>
 
 #include "toolkit/resources.h"
 
@@ -8,8 +17,52 @@ namespace kovrin {
 
 inline constexpr int kInputScreenId = 101;
 inline constexpr int kMainMenuId = 30001;
+inline constexpr int kInputScreenWidth = 532;   // dialog units
+inline constexpr int kInputScreenHeight = 323;
+inline constexpr int kInputScreenControls = 184;
+inline constexpr int kFirstControlId = 1001;
+inline constexpr int kLastControlId = 1184;
 
+// Initial state of a radio button (0 off, 1 on) and initial selection of a
+// list (item number, 1 first), as the form's extra data gives them.
+struct InitialCheck {
+  int field;
+  int state;
+};
+struct InitialSelection {
+  int field;
+  std::int32_t selected;
+};
+
+inline constexpr std::array<InitialCheck, 2> kInitialChecks = {{
+    {1046, 0},  // Heating
+    {1047, 1},  // Cooling
+}};
+
+// In the order of ListSelections items 1..17.
+inline constexpr std::array<InitialSelection, 17> kInitialSelections = {{
+    {1171, 2},  // daily range M
+    {1033, 1},
+    {1034, 1},
+    {1035, 1},
+    {1043, 1},
+    {1044, 2},
+    {1045, 1},
+    {1050, 1},  // glass directions of columns 1..10: N NE E SE S SW W NW N NE
+    {1061, 2},
+    {1072, 3},
+    {1083, 4},
+    {1094, 5},
+    {1105, 6},
+    {1117, 7},
+    {1129, 8},
+    {1142, 1},
+    {1154, 2},
+}};
+
+// The form; lives as long as the program.
 const DialogResource& inputScreen();
+// The menu bar; lives as long as the program.
 const MenuResource& mainMenu();
 
 }  // namespace kovrin

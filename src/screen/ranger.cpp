@@ -1,1 +1,16 @@
+#include "screen/ranges.h"
 #include "screen/transfer.h"
+#include "toolkit/toolkit.h"
+
+namespace kovrin {
+
+void Ranger(Toolkit& toolkit) {
+  for (const IntegerRange& range : kIntegerRanges) {
+    toolkit.wdialograngeinteger(range.field, range.minimum, range.maximum);
+  }
+  for (const RealRange& range : kRealRanges) {
+    toolkit.wdialograngereal(range.field, range.minimum, range.maximum);
+  }
+}
+
+}  // namespace kovrin

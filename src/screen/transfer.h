@@ -1,5 +1,13 @@
-// Screen transfer: the current zone page between the input screen and the
+// Screen transfer: the zone page on screen between the input screen and the
 // model, and the input ranges of the screen's fields.
+//
+// The user edits the screen, not the model. GetData copies the screen into
+// the model's CurrentPage; PutData shows the model's CurrentPage on the
+// screen. Neither checks a value: the fields carry their own input ranges
+// (Ranger), and whatever a field reads back is stored. A numeric field keeps
+// the exact value last written to it, so a value that goes through PutData
+// and GetData unedited comes back unchanged, whatever its display format
+// shows. The field tables are in screen/fields.h.
 #pragma once
 
 #include "model/model.h"
@@ -8,15 +16,22 @@ namespace kovrin {
 
 class Toolkit;
 
-// Copy the input screen into the model for CurrentPage: LoadChoice, the 17
-// selections, PageIntegers rows 1..30, PageReals rows 1..103 but ReservedSlot.
+// Copy the input screen into the model for CurrentPage, in this order:
+// LoadChoice from the Heating/Cooling group, the 17 ListSelections,
+// PageIntegers rows 1..30 (the result rows too, whatever they show; an empty
+// field reads -999), PageReals rows 1..103 but ReservedSlot, which keeps its
+// value. Does nothing while CurrentPage is not a page (1..5).
 void GetData(ProjectModel& model, Toolkit& toolkit);
 
-// Show the model's CurrentPage on the input screen: the input integers, every
-// real with its display format, and the 17 lists with their entries.
+// Show the model's CurrentPage on the input screen: the input integers
+// (PageIntegers rows 1..6, 18, 19), every real field with its display
+// format, and the 17 lists with their entries and selections. Leaves the
+// TOTALS and "CFM or %" rows (PageAirTotal too) and the Heating/Cooling group
+// as they are. Does nothing while CurrentPage is not a page (1..5).
 void PutData(const ProjectModel& model, Toolkit& toolkit);
 
-// Declare the input ranges of the 108 typed fields, once per run.
+// Declare the input ranges of the 108 typed fields (screen/ranges.h); once
+// per run, with the input screen as the toolkit's current dialog.
 void Ranger(Toolkit& toolkit);
 
 }  // namespace kovrin

@@ -1,0 +1,165 @@
+// Which field of the input screen shows which item of the project model.
+//
+// The screen addresses its fields only by identifier (1001..1184). These
+// tables tie every row of PageIntegers and PageReals and every item of
+// ListSelections to its field, give each real row its display format and
+// each list its entries. The screen transfer walks them; the page
+// calculation finds its result fields here; the tests check the form
+// against them. All row and item numbers count from 1, as in the model.
+#pragma once
+
+#include <array>
+#include <span>
+#include <string_view>
+
+#include "model/model.h"
+
+namespace kovrin {
+
+// A model row without a field on the screen (ReservedSlot).
+inline constexpr int kNoField = 0;
+
+// The Heating/Cooling radio group: reading it at its first button yields
+// 1 for Heating and 2 for Cooling, the values of LoadChoice.
+inline constexpr int kHeatingButton = 1046;
+inline constexpr int kCoolingButton = 1047;
+
+// PageIntegers rows 1..30.
+inline constexpr std::array<int, kPageIntegerRows> kIntegerRowFields = {
+    1036, 1038,                                        //  1, 2   thermostats, summer and winter
+    1114, 1126, 1139, 1151,                            //  3.. 6  PartitionDT, columns 7..10
+    1155, 1156, 1157, 1158, 1159,                      //  7..16  ZoneLoad, columns 1..10
+    1160, 1161, 1162, 1163, 1164,                      //
+    1165,                                              // 17      PageLoadTotal
+    1005, 1026,                                        // 18, 19  design temperatures
+    1173, 1174, 1176, 1177, 1178,                      // 20..29  ZoneAirShare, columns 1..10
+    1179, 1180, 1181, 1182, 1183,                      //
+    1184,                                              // 30      PageAirTotal
+};
+
+// The rows that PutData shows. The others are results of the page
+// calculation, or PageAirTotal, whose field keeps what the user typed
+// across page changes.
+inline constexpr std::array<int, 8> kShownIntegerRows = {1, 2, 3, 4, 5, 6, 18, 19};
+
+// The fields of each zone column, in the order of ZoneQuantity, then the
+// column's glass direction list. Column 9's first eight fields skip 1136,
+// which is the "Area" label of the Doors row.
+struct ZoneColumnFields {
+  std::array<int, kZoneQuantities> quantity;
+  int glassDirection;
+};
+
+inline constexpr std::array<ZoneColumnFields, kZoneColumns> kZoneColumnFields = {{
+    //  DoorU  Area  FloorU Area  RoofU  Area  WallU  Area  GlassU Area    Direction
+    {{1002, 1003, 1012, 1031, 1039, 1040, 1041, 1042, 1048, 1049}, 1050},  //  1
+    {{1051, 1052, 1053, 1054, 1055, 1056, 1057, 1058, 1059, 1060}, 1061},  //  2
+    {{1062, 1063, 1064, 1065, 1066, 1067, 1068, 1069, 1070, 1071}, 1072},  //  3
+    {{1073, 1074, 1075, 1076, 1077, 1078, 1079, 1080, 1081, 1082}, 1083},  //  4
+    {{1084, 1085, 1086, 1087, 1088, 1089, 1090, 1091, 1092, 1093}, 1094},  //  5
+    {{1095, 1096, 1097, 1098, 1099, 1100, 1101, 1102, 1103, 1104}, 1105},  //  6
+    {{1106, 1107, 1108, 1109, 1110, 1111, 1112, 1113, 1115, 1116}, 1117},  //  7
+    {{1118, 1119, 1120, 1121, 1122, 1123, 1124, 1125, 1127, 1128}, 1129},  //  8
+    {{1130, 1131, 1132, 1133, 1134, 1135, 1137, 1138, 1140, 1141}, 1142},  //  9
+    {{1143, 1144, 1145, 1146, 1147, 1148, 1149, 1150, 1152, 1153}, 1154},  // 10
+}};
+
+// Field of a quantity of zone column c = 1..10.
+constexpr int zoneField(int column, ZoneQuantity quantity) {
+  return kZoneColumnFields[column - 1].quantity[static_cast<int>(quantity)];
+}
+
+namespace detail {
+constexpr std::array<int, kPageRealRows> makeRealRowFields() {
+  std::array<int, kPageRealRows> fields{};  // kNoField where nothing is set
+  fields[rrow::SummerDuctMultiplier - 1] = 1004;
+  fields[rrow::WinterDuctMultiplier - 1] = 1037;
+  for (int c = 1; c <= kZoneColumns; ++c) {
+    for (int q = 0; q < kZoneQuantities; ++q) {
+      const auto quantity = static_cast<ZoneQuantity>(q);
+      fields[realRow(c, quantity) - 1] = zoneField(c, quantity);
+    }
+  }
+  return fields;
+}
+}  // namespace detail
+
+// PageReals rows 1..103: the two duct multipliers, then the zone columns;
+// kNoField for ReservedSlot.
+inline constexpr std::array<int, kPageRealRows> kRealRowFields = detail::makeRealRowFields();
+
+constexpr int integerRowField(int row) { return kIntegerRowFields[row - 1]; }
+constexpr int realRowField(int row) { return kRealRowFields[row - 1]; }
+
+// Display formats of the real fields: the text a field shows is the
+// fixed-decimal edit of this width and number of decimals. The field itself
+// keeps the exact value, so a format never changes what is read back.
+inline constexpr std::string_view kDuctMultiplierFormat = "(F3.2)";
+inline constexpr std::string_view kUValueFormat = "(F5.3)";
+inline constexpr std::string_view kAreaFormat = "(F5.0)";
+
+// U-values and areas alternate within a zone column, U-value first.
+constexpr std::string_view displayFormat(ZoneQuantity quantity) {
+  return static_cast<int>(quantity) % 2 == 0 ? kUValueFormat : kAreaFormat;
+}
+
+// Display format of PageReals row 1..103 (ReservedSlot has no field; what
+// this returns for it is never used).
+constexpr std::string_view realRowFormat(int row) {
+  if (row == rrow::SummerDuctMultiplier || row == rrow::WinterDuctMultiplier) {
+    return kDuctMultiplierFormat;
+  }
+  // Column 1 has ReservedSlot after its wall area, so its glass rows (12, 13)
+  // sit one row later than the pattern of the other columns.
+  const int offset = row <= rrow::ReservedSlot ? row - 3 : row - 4;
+  return offset % 2 == 0 ? kUValueFormat : kAreaFormat;
+}
+
+// Entries of the drop-down lists, item 1 first.
+inline constexpr std::array<std::string_view, 3> kDailyRangeEntries = {"L", "M", "H"};
+inline constexpr std::array<std::string_view, 2> kWallConstructionEntries = {
+    "Wood frame + veneer", "Masonry, block, brick"};
+inline constexpr std::array<std::string_view, 4> kRoofConstructionEntries = {
+    "Vented attic, dark roof", "Vented attic, light roof", "Built up dark roof, no ceiling",
+    "Built up light roof, no ceiling"};
+inline constexpr std::array<std::string_view, 5> kFloorConstructionEntries = {
+    "Concrete slab", "Over basement", "Over enclosed crawl space", "Over unconditioned rooms",
+    "Over open crawl space"};
+inline constexpr std::array<std::string_view, 5> kGlassTypeEntries = {
+    "Single pane", "Single + low e", "Double pane", "Double + low e", "Triple pane"};
+inline constexpr std::array<std::string_view, 3> kInteriorShadingEntries = {
+    "No internal shading", "Draperies, venetian blinds", "Roller blades 1/2 drawn"};
+inline constexpr std::array<std::string_view, 2> kExteriorShadingEntries = {
+    "No external shade screen", "Shade coefficient = 0.25"};
+inline constexpr std::array<std::string_view, 8> kGlassDirectionEntries = {
+    "N", "NE", "E", "SE", "S", "SW", "W", "NW"};
+
+struct ListField {
+  int field;
+  std::span<const std::string_view> entries;
+};
+
+// ListSelections items 1..17.
+inline constexpr std::array<ListField, kListSelectionItems> kListFields = {{
+    {1171, kDailyRangeEntries},         //  1 DailyRange
+    {1033, kWallConstructionEntries},   //  2 WallConstruction
+    {1034, kRoofConstructionEntries},   //  3 RoofConstruction
+    {1035, kFloorConstructionEntries},  //  4 FloorConstruction
+    {1043, kGlassTypeEntries},          //  5 GlassType
+    {1044, kInteriorShadingEntries},    //  6 InteriorShading
+    {1045, kExteriorShadingEntries},    //  7 ExteriorShading
+    {1050, kGlassDirectionEntries},     //  8..17 GlassDirection, columns 1..10
+    {1061, kGlassDirectionEntries},
+    {1072, kGlassDirectionEntries},
+    {1083, kGlassDirectionEntries},
+    {1094, kGlassDirectionEntries},
+    {1105, kGlassDirectionEntries},
+    {1117, kGlassDirectionEntries},
+    {1129, kGlassDirectionEntries},
+    {1142, kGlassDirectionEntries},
+    {1154, kGlassDirectionEntries},
+}};
+
+constexpr const ListField& listField(int item) { return kListFields[item - 1]; }
+
+}  // namespace kovrin
