@@ -4,8 +4,11 @@
 // Every text is computed from the exact stored single-precision value (the
 // float widens to double without change). Halfway cases round away from
 // zero: 0.0625 with 3 decimals is "0.063", 12.5 with no decimals is "13.".
-// Not-a-number and infinite values never crash; see the definitions for the
-// text they get.
+// Not-a-number and infinite values never crash: free-form text writes them
+// as "NaN", "Infinity" and "-Infinity", a field edit fills its width with
+// asterisks. A negative value that rounds to zero in a fixed-decimal field
+// is written without a sign ("0.000", not "-.000"), and a negative zero is
+// written as zero everywhere: the text shows the value, and that is zero.
 #pragma once
 
 #include <cstdint>
@@ -27,13 +30,16 @@ std::string realText(float value);
 // digits before the point, the point, exactly `decimals` decimals. The single
 // "0" before the point of a value below 1 is written only when there is room
 // ("0.350" and "-.350" in width 5). Too long: `width` asterisks.
+// The toolkit shows the screen's real fields with this edit, so it must stay
+// exact for any width and number of decimals; a width below 1 gives "".
 std::string fixedDecimalField(float value, int width, int decimals);
 
 // Integer field edit, right-aligned in `width`; `width` asterisks when the
 // text is longer.
 std::string integerField(std::int32_t value, int width);
 
-// Text field edit: right-aligned in `width` (the value must not be longer).
+// Text field edit: right-aligned in `width`. A longer value keeps its
+// leftmost `width` characters, so the fields after it stay in their columns.
 std::string textField(std::string_view value, int width);
 
 }  // namespace kovrin
