@@ -1,1 +1,229 @@
 #include "report/loadreport.h"
+
+#include <array>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "report/lines.h"
+#include "report/numbertext.h"
+
+namespace kovrin {
+
+namespace {
+
+// The report names a selection by the entry it stands for; a value that is
+// no entry of its list gets no line at all.
+struct SelectionLine {
+  int item;
+  std::array<std::string_view, 5> texts;  // entries 1..5; empty = no such entry
+};
+
+constexpr std::array<SelectionLine, 6> kSelectionLines{{
+    {sel::WallConstruction,
+     {"Walls/Doors - Wood frame + veneer", "Walls/Doors - Masonry, block, brick"}},
+    {sel::RoofConstruction,
+     {"Ceilings/Roof - Vented attic, dark roof", "Ceilings/Roof - Vented attic, light roof",
+      "Ceilings/Roof - Built up dark roof, no ceiling",
+      "Ceilings/Roof - Built up light roof, no ceiling"}},
+    {sel::FloorConstruction,
+     {"Floors - Concrete slab", "Floors - Over basement", "Floors - Over enclosed crawl space",
+      "Floors - Over unconditioned rooms", "Floors - Over open crawl space"}},
+    {sel::GlassType,
+     {"Windows - Single pane", "Windows - Single + low e", "Windows - Double pane",
+      "Windows - Double + low e", "Windows - Triple pane"}},
+    {sel::InteriorShading,
+     {"Interior Shading - No internal shading", "Interior Shading - Draperies, venetian blinds",
+      "Interior Shading - Roller blades 1/2 drawn"}},
+    {sel::ExteriorShading,
+     {"Exterior Shading - No external shade screen",
+      "Exterior Shading - Shade coefficient = 0.25"}},
+}};
+
+constexpr std::array<std::string_view, 3> kRangeTexts{"Range = L", "Range = M", "Range = H"};
+constexpr std::array<std::string_view, 2> kLoadChoiceTexts{"Heating Loads Only",
+                                                          "Cooling Loads Only"};
+
+// DirectionCodes, by GlassDirection 1..8.
+constexpr std::array<std::string_view, 8> kDirectionCodes{"N ", "NE", "E ", "SE",
+                                                          "S ", "SW", "W ", "NW"};
+
+// Where the direction code of zone columns 2..10 starts (a blank, then the
+// code). The fifth starts at 44, not at 46 as the steps of nine would have
+// it; printed reports have always had it there.
+constexpr std::array<int, 9> kDirectionStarts{19, 28, 37, 44, 53, 62, 71, 80, 89};
+
+constexpr std::array<std::string_view, kPages> kZoneRangeTexts{
+    "Zones 1 -> 10", "Zones 11 -> 20", "Zones 21 -> 30", "Zones 31 -> 40", "Zones 41 -> 50"};
+
+// The entry `value` (1-based) of a list, or empty when it is none.
+template <std::size_t N>
+std::string_view entry(const std::array<std::string_view, N>& list, std::int32_t value) {
+  if (value < 1 || value > static_cast<std::int32_t>(N)) return {};
+  return list[static_cast<std::size_t>(value - 1)];
+}
+
+// The zone field of column c is the five columns 9c..9c+4, in every column line.
+constexpr int kZoneFieldWidth = 5;
+constexpr int zoneFieldStart(int column) { return 9 * column; }
+
+std::string quantityLine(std::string_view label, const ProjectTables& tables, int page,
+                         ZoneQuantity quantity, int decimals) {
+  std::vector<ColumnField> fields;
+  fields.reserve(kZoneColumns);
+  for (int c = 1; c <= kZoneColumns; ++c) {
+    fields.push_back({zoneFieldStart(c),
+                      fixedDecimalField(tables.zone(page, c, quantity), kZoneFieldWidth, decimals)});
+  }
+  return columnLine(label, fields);
+}
+
+std::string partitionLine(const ProjectTables& tables, int page) {
+  std::vector<ColumnField> fields;
+  for (int c = 7; c <= kZoneColumns; ++c) {
+    fields.push_back({zoneFieldStart(c) + 3, integerField(tables.integer(page, irow::PartitionDT(c)), 2)});
+  }
+  return columnLine(" Partition dT", fields);
+}
+
+std::string directionLine(const ProjectTables& tables) {
+  std::vector<ColumnField> fields;
+  // A direction that is none of the eight prints blanks where its code would stand.
+  auto code = [&](int column) {
+    const std::string_view text = entry(kDirectionCodes, tables.selection(sel::GlassDirection(column)));
+    return text.empty() ? std::string("  ") : std::string(text);
+  };
+  fields.push_back({11, code(1)});
+  for (int c = 2; c <= kZoneColumns; ++c) {
+    fields.push_back({kDirectionStarts[static_cast<std::size_t>(c - 2)], " " + code(c)});
+  }
+  return columnLine(" Direction", fields);
+}
+
+// The loads and airflow lines: a page figure in columns 1-8, then the zones.
+std::string resultLine(const ProjectTables& tables, int page, int totalRow, int (*zoneRow)(int)) {
+  std::vector<ColumnField> fields;
+  fields.reserve(kZoneColumns + 1);
+  fields.push_back({1, integerField(tables.integer(page, totalRow), 8)});
+  for (int c = 1; c <= kZoneColumns; ++c) {
+    fields.push_back({zoneFieldStart(c), integerField(tables.integer(page, zoneRow(c)), kZoneFieldWidth)});
+  }
+  return columnLine("", fields);
+}
+
+std::string heading(std::string_view text) { return FreeFormLine().text(text).str(); }
+
+int zoneLoadRow(int column) { return irow::ZoneLoad(column); }
+int zoneAirShareRow(int column) { return irow::ZoneAirShare(column); }
+
+}  // namespace
+
+std::string loadReport(const ProjectTables& tables, std::int32_t page, std::int32_t loadChoice,
+                       const PaddedPath& projectFileName) {
+  if (page < 1 || page > kPages) return {};
+  const int p = page;
+  std::string out;
+  out.reserve(4096);
+  const std::string empty = emptyLine();
+
+  out += heading("Kovrin 4.0");
+  out += empty;
+  out += heading(">>> Design Temperatures");
+  out += empty;
+  out += FreeFormLine()
+             .text("Summer/Winter")
+             .integer(tables.integer(p, irow::SummerDesignTemp))
+             .text("/")
+             .integer(tables.integer(p, irow::WinterDesignTemp))
+             .str();
+  if (auto text = entry(kRangeTexts, tables.selection(sel::DailyRange)); !text.empty()) {
+    out += heading(text);
+  }
+  if (auto text = entry(kLoadChoiceTexts, loadChoice); !text.empty()) out += heading(text);
+  out += empty;
+  out += heading(">>> Thermostat Setpoints");
+  out += empty;
+  out += FreeFormLine()
+             .text("Summer/Winter")
+             .integer(tables.integer(p, irow::SummerThermostat))
+             .text("/")
+             .integer(tables.integer(p, irow::WinterThermostat))
+             .str();
+  out += empty;
+  out += heading(">>> Duct Multipliers");
+  out += empty;
+  out += FreeFormLine()
+             .text("Summer/Winter")
+             .real(tables.real(p, rrow::SummerDuctMultiplier))
+             .text("/")
+             .real(tables.real(p, rrow::WinterDuctMultiplier))
+             .str();
+  out += empty;
+  out += heading(">>> General Design Criteria");
+  out += empty;
+  for (const SelectionLine& line : kSelectionLines) {
+    if (auto text = entry(line.texts, tables.selection(line.item)); !text.empty()) out += heading(text);
+  }
+  out += empty;
+
+  struct Component {
+    std::string_view heading;
+    ZoneQuantity u;
+    ZoneQuantity area;
+  };
+  constexpr std::array<Component, 5> kComponents{{
+      {">>> Doors", ZoneQuantity::DoorU, ZoneQuantity::DoorArea},
+      {">>> Floor", ZoneQuantity::FloorU, ZoneQuantity::FloorArea},
+      {">>> Roof", ZoneQuantity::RoofU, ZoneQuantity::RoofArea},
+      {">>> Walls", ZoneQuantity::WallU, ZoneQuantity::WallArea},
+      {">>> Glass", ZoneQuantity::GlassU, ZoneQuantity::GlassArea},
+  }};
+  for (const Component& component : kComponents) {
+    out += heading(component.heading);
+    out += empty;
+    out += quantityLine(" U-val", tables, p, component.u, 3);
+    out += quantityLine(" Area", tables, p, component.area, 0);
+    if (component.u == ZoneQuantity::WallU) out += partitionLine(tables, p);
+    if (component.u == ZoneQuantity::GlassU) out += directionLine(tables);
+    out += empty;
+  }
+
+  out += heading(">>> Loads");
+  out += empty;
+  out += resultLine(tables, p, irow::PageLoadTotal, zoneLoadRow);
+  out += empty;
+  out += resultLine(tables, p, irow::PageAirTotal, zoneAirShareRow);
+  out += empty;
+  out += FreeFormLine()
+             .text(projectFileName.padded())
+             .text(kZoneRangeTexts[static_cast<std::size_t>(p - 1)])
+             .str();
+  return out;
+}
+
+FileResult writeTextFile(const std::string& path, std::string_view text) {
+  auto failure = [&](int error) {
+    return FileResult::failure("Cannot write the file \"" + path + "\": " + std::strerror(error) + ".");
+  };
+  errno = 0;
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+  if (file == nullptr) return failure(errno);
+  const std::size_t written = std::fwrite(text.data(), 1, text.size(), file);
+  const int writeError = written == text.size() ? 0 : (errno != 0 ? errno : EIO);
+  // A buffered write may only fail when the buffer is flushed at close.
+  const bool closed = std::fclose(file) == 0;
+  if (writeError != 0) return failure(writeError);
+  if (!closed) return failure(errno != 0 ? errno : EIO);
+  return {};
+}
+
+FileResult PrintData(const ProjectModel& model, const std::string& path) {
+  if (model.CurrentPage < 1 || model.CurrentPage > kPages) {
+    return FileResult::failure("Cannot write the file \"" + path + "\": there is no zone page " +
+                               std::to_string(model.CurrentPage) + " to report.");
+  }
+  return writeTextFile(path, loadReport(model, model.CurrentPage, model.LoadChoice, model.ProjectFileName));
+}
+
+}  // namespace kovrin
