@@ -328,7 +328,7 @@ static_assert(selectionsMatchLists());
 // ending in a blank and a line feed.
 std::string makeExtraData() {
   std::string text = "[Checks] \n";
-  for (const InitialCheck& check : kInitialChecks) {
+  for (const InitialButtonState& check : kInitialChecks) {
     text += std::to_string(check.field) + ' ' + std::to_string(check.state) + " \n";
   }
   text += "[Menus] \n";

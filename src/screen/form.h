@@ -25,7 +25,7 @@ inline constexpr int kLastControlId = 1184;
 
 // Initial state of a radio button (0 off, 1 on) and initial selection of a
 // list (item number, 1 first), as the form's extra data gives them.
-struct InitialCheck {
+struct InitialButtonState {
   int field;
   int state;
 };
@@ -34,7 +34,7 @@ struct InitialSelection {
   std::int32_t selected;
 };
 
-inline constexpr std::array<InitialCheck, 2> kInitialChecks = {{
+inline constexpr std::array<InitialButtonState, 2> kInitialChecks = {{
     {1046, 0},  // Heating
     {1047, 1},  // Cooling
 }};
