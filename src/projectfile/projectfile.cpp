@@ -259,7 +259,7 @@ class ProjectReader {
 
   std::string m_fileName;
   ProjectTables& m_out;
-  int m_lines = 0;
+  std::int64_t m_lines = 0;  // a file may hold any number of blank lines
   int m_values = 0;
   std::optional<FileResult> m_error;
 };
