@@ -134,13 +134,13 @@ inline constexpr std::array<std::string_view, 2> kExteriorShadingEntries = {
 inline constexpr std::array<std::string_view, 8> kGlassDirectionEntries = {
     "N", "NE", "E", "SE", "S", "SW", "W", "NW"};
 
-struct ListField {
+struct SelectionList {
   int field;
   std::span<const std::string_view> entries;
 };
 
 // ListSelections items 1..17.
-inline constexpr std::array<ListField, kListSelectionItems> kListFields = {{
+inline constexpr std::array<SelectionList, kListSelectionItems> kListFields = {{
     {1171, kDailyRangeEntries},         //  1 DailyRange
     {1033, kWallConstructionEntries},   //  2 WallConstruction
     {1034, kRoofConstructionEntries},   //  3 RoofConstruction
@@ -160,6 +160,6 @@ inline constexpr std::array<ListField, kListSelectionItems> kListFields = {{
     {1154, kGlassDirectionEntries},
 }};
 
-constexpr const ListField& listField(int item) { return kListFields[item - 1]; }
+constexpr const SelectionList& listField(int item) { return kListFields[item - 1]; }
 
 }  // namespace kovrin

@@ -25,7 +25,4 @@ inline constexpr int kCmdCalculate = 40016;
 inline constexpr int kCmdSpreadsheetOff = 40017;
 inline constexpr int kCmdSpreadsheetOn = 40018;
 
-inline constexpr int kFirstCommand = kCmdExit;
-inline constexpr int kLastCommand = kCmdSpreadsheetOn;
-
 }  // namespace kovrin

@@ -46,7 +46,7 @@ void PutData(const ProjectModel& model, Toolkit& toolkit) {
   // The entries are written every time: they replace whatever the list held,
   // the initial items of the form included.
   for (int item = 1; item <= kListSelectionItems; ++item) {
-    const ListField& list = listField(item);
+    const SelectionList& list = listField(item);
     toolkit.wdialogputmenu1(list.field, list.entries, static_cast<int>(list.entries.size()),
                             model.selection(item));
   }

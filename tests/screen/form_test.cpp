@@ -355,7 +355,7 @@ TEST(FormTest, ExtraDataGivesTheInitialListsAndButtons) {
   }
   // The entries the transfer writes are the same texts.
   for (int item = 1; item <= kListSelectionItems; ++item) {
-    const ListField& field = listField(item);
+    const SelectionList& field = listField(item);
     SCOPED_TRACE(field.field);
     const auto& menu = parsed.menus.at(field.field);
     EXPECT_EQ(std::vector<std::string>(field.entries.begin(), field.entries.end()), menu.items);
