@@ -1,1 +1,281 @@
 #include "app/processmenu.h"
+
+#include <array>
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+#include "calc/calcdata.h"
+#include "model/defaults.h"
+#include "projectfile/projectfile.h"
+#include "report/loadreport.h"
+#include "screen/form.h"
+#include "screen/resource.h"
+#include "screen/transfer.h"
+#include "toolkit/toolkit.h"
+
+namespace kovrin {
+namespace {
+
+constexpr std::string_view kTitle = "Kovrin 4.0";
+constexpr std::string_view kProjectFilter = "Project files|*.prj|";
+constexpr std::string_view kSaveAsFilter = "Save as...|*.prj|";
+
+// Status bar parts 1 and 3 of the page commands.
+constexpr std::array<std::string_view, kPages> kPageTexts = {" Page 1", " Page 2", " Page 3", " Page 4",
+                                                             " Page 5"};
+constexpr std::array<std::string_view, kPages> kZoneTexts = {" Zones 1 -> 10", " Zones 11 -> 20",
+                                                             " Zones 21 -> 30", " Zones 31 -> 40",
+                                                             " Zones 41 -> 50"};
+// New and Open write part 3 without the leading blank of the page commands.
+constexpr std::string_view kFirstPageZones = "Zones 1 -> 10";
+
+// The three credit texts of start-up: where the maker is, who the maker is,
+// and since when. The leading tab centres each in its part.
+constexpr std::string_view kCreditLocation = "\tMade in Lakeside, Minnesota";
+constexpr std::string_view kCreditMaker = "\tKovrin Load Software";
+constexpr std::string_view kCreditYear = "\tIn business since 1986";
+
+void reportFailure(Toolkit& toolkit, const FileResult& result) {
+  toolkit.wmessagebox(kTitle, result.message);
+}
+
+bool fileExists(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::exists(path, error);
+}
+
+// A chosen path must fit the 225 characters of the project file name; a
+// shortened path would name another file.
+bool adoptFileName(ProjectModel& model, Toolkit& toolkit, const std::string& path) {
+  if (model.ProjectFileName.set(path)) return true;
+  toolkit.wmessagebox(kTitle, "The path " + path + " is longer than " +
+                                  std::to_string(kProjectFileNameLength) +
+                                  " characters. Choose a file in a folder with a shorter path.");
+  return false;
+}
+
+// Read the file named `path` into the model. On failure the message is shown
+// and the model and ProjectFileName are as they were.
+bool loadProject(ProjectModel& model, Toolkit& toolkit, const std::string& path) {
+  const PaddedPath previous = model.ProjectFileName;
+  if (!adoptFileName(model, toolkit, path)) return false;
+  const FileResult loaded = loaddata(model);
+  if (!loaded) {
+    model.ProjectFileName = previous;
+    reportFailure(toolkit, loaded);
+    return false;
+  }
+  return true;
+}
+
+void showFirstPageStatus(const ProjectModel& model, Toolkit& toolkit) {
+  toolkit.windowoutstatusbar(1, kPageTexts[0]);
+  toolkit.windowoutstatusbar(2, model.ProjectFileName.padded());
+  toolkit.windowoutstatusbar(3, kFirstPageZones);
+}
+
+// Every page change passes the whole project through its file: the page
+// being left is saved, then the whole project is read back and the new page
+// shown, also when it is the page already shown.
+void changePage(ProjectModel& model, Toolkit& toolkit, int page) {
+  GetData(model, toolkit);
+  const FileResult saved = savedata(model);
+  if (!saved) {
+    reportFailure(toolkit, saved);
+    return;  // stays on the page it was on, with the screen as it was
+  }
+  const std::int32_t previousPage = model.CurrentPage;
+  model.CurrentPage = page;
+  const FileResult loaded = loaddata(model);
+  if (!loaded) {
+    model.CurrentPage = previousPage;
+    reportFailure(toolkit, loaded);
+    return;
+  }
+  PutData(model, toolkit);
+  toolkit.windowoutstatusbar(1, kPageTexts[page - 1]);
+  toolkit.windowoutstatusbar(3, kZoneTexts[page - 1]);
+}
+
+void calculate(ProjectModel& model, Toolkit& toolkit) {
+  GetData(model, toolkit);
+  CalcData(model, toolkit);
+}
+
+// New: the template replaces the project, then the user names the new
+// project. The chosen file is not read; it is first written by the next Save
+// or page change, so an existing file is taken only when the user agrees.
+void newProject(ProjectModel& model, Toolkit& toolkit) {
+  const std::int32_t previousPage = model.CurrentPage;
+  model.CurrentPage = 1;
+  if (!loadProject(model, toolkit, std::string(kTemplateFileName))) {
+    model.CurrentPage = previousPage;
+    return;
+  }
+  PutData(model, toolkit);
+  std::string name = model.ProjectFileName.path();
+  if (toolkit.wselectfile2(kProjectFilter, kDefaultExtension, name, "Open New Project") &&
+      name != model.ProjectFileName.path()) {
+    const bool take = !fileExists(name) ||
+                      toolkit.wquestion(kTitle, name + " already exists. Replace it with the new project?");
+    if (take) adoptFileName(model, toolkit, name);
+  }
+  showFirstPageStatus(model, toolkit);
+}
+
+void openProject(ProjectModel& model, Toolkit& toolkit) {
+  std::string name = model.ProjectFileName.path();
+  if (!toolkit.wselectfile2(kProjectFilter, kDefaultExtension | kMustExist, name, "Open Existing Project"))
+    return;  // Cancel changes nothing
+  const std::int32_t previousPage = model.CurrentPage;
+  model.CurrentPage = 1;
+  if (!loadProject(model, toolkit, name)) {
+    model.CurrentPage = previousPage;
+    return;
+  }
+  showFirstPageStatus(model, toolkit);
+  PutData(model, toolkit);
+}
+
+void saveProject(ProjectModel& model, Toolkit& toolkit) {
+  GetData(model, toolkit);
+  const FileResult saved = savedata(model);
+  if (!saved) reportFailure(toolkit, saved);
+}
+
+void saveProjectAs(ProjectModel& model, Toolkit& toolkit) {
+  GetData(model, toolkit);
+  std::string name = model.ProjectFileName.path();
+  if (!toolkit.wselectfile2(kSaveAsFilter, kSaveDialog | kDefaultExtension, name, "Save as..."))
+    return;  // Cancel changes nothing
+  const PaddedPath previous = model.ProjectFileName;
+  if (!adoptFileName(model, toolkit, name)) return;
+  const FileResult saved = savedata(model);
+  if (!saved) {
+    model.ProjectFileName = previous;
+    reportFailure(toolkit, saved);
+    return;
+  }
+  toolkit.windowoutstatusbar(1, " Project Name");
+  toolkit.windowoutstatusbar(2, model.ProjectFileName.padded());
+  // Part 3 names the zones on screen, as the page commands write it.
+  if (model.CurrentPage >= 1 && model.CurrentPage <= kPages)
+    toolkit.windowoutstatusbar(3, kZoneTexts[model.CurrentPage - 1]);
+}
+
+void printReport(ProjectModel& model, Toolkit& toolkit) {
+  GetData(model, toolkit);
+  const FileResult written = PrintData(model);
+  if (!written) {
+    reportFailure(toolkit, written);
+    return;  // nothing is printed
+  }
+  toolkit.whardcopyoptionstext();
+  toolkit.igrhardcopytextfile(kReportFileName);
+}
+
+}  // namespace
+
+void processmenu(std::int32_t command, std::int32_t& quitRequested, ProjectModel& model, Toolkit& toolkit) {
+  switch (command) {
+    case kCmdExit:
+      quitRequested = 1;
+      break;
+    case kCmdPrint:
+      printReport(model, toolkit);
+      break;
+    case kCmdHelp:
+      toolkit.whelpfile1(kHelpFileName);
+      break;
+    case kCmdSaveAs:
+      saveProjectAs(model, toolkit);
+      break;
+    case kCmdSave:
+      saveProject(model, toolkit);
+      break;
+    case kCmdOpen:
+      openProject(model, toolkit);
+      break;
+    case kCmdNew:
+      newProject(model, toolkit);
+      break;
+    case kCmdPage1:
+    case kCmdPage2:
+    case kCmdPage3:
+    case kCmdPage4:
+    case kCmdPage5:
+      changePage(model, toolkit, command - kCmdPage1 + 1);
+      break;
+    case kCmdCalculate:
+      calculate(model, toolkit);
+      break;
+    case kCmdSpreadsheetOff:
+      model.SpreadsheetMode = 0;
+      break;
+    case kCmdSpreadsheetOn:
+      model.SpreadsheetMode = 1;
+      break;
+    default:
+      // The sub-menu titles (File, Zones, Spreadsheet) and any other
+      // identifier have no command.
+      break;
+  }
+}
+
+void startup(ProjectModel& model, Toolkit& toolkit) {
+  toolkit.winitialise();
+  toolkit.windowopen2(kSystemMenu | kMinimiseBox | kMaximiseBox | kStatusBar, mainMenu(), inputScreen(), kTitle);
+  constexpr std::array<int, 3> kPartWidths = {3333, 3333, 3333};
+  toolkit.windowstatusbarparts(kPartWidths);
+  toolkit.windowoutstatusbar(1, kCreditLocation);
+  toolkit.windowoutstatusbar(2, kCreditMaker);
+  toolkit.windowoutstatusbar(3, kCreditYear);
+  Ranger(toolkit);
+  model.CurrentPage = 1;
+  model.SpreadsheetMode = 0;
+  model.ProjectFileName.set(kTemplateFileName);
+  const FileResult loaded = loaddata(model);
+  if (!loaded) {
+    std::error_code error;
+    const std::string folder = std::filesystem::current_path(error).string();
+    toolkit.wmessagebox(kTitle, "The new-project template " + std::string(kTemplateFileName) +
+                                    " could not be read from the folder " + folder + ":\n" + loaded.message +
+                                    "\n\nKovrin starts with its built-in defaults.");
+    model.setTables(defaultProject());
+  }
+  PutData(model, toolkit);
+  toolkit.wmessageenable(kFieldChanged, 1);
+}
+
+void handleMessage(std::int32_t type, const MessageRecord& record, std::int32_t& quitRequested,
+                   ProjectModel& model, Toolkit& toolkit) {
+  switch (type) {
+    case kMenuSelect:
+      processmenu(record.value1, quitRequested, model, toolkit);
+      break;
+    case kCloseRequest:
+      quitRequested = 1;
+      break;
+    case kFieldChanged:
+      if (model.SpreadsheetMode == 1) calculate(model, toolkit);
+      break;
+    default:
+      break;
+  }
+}
+
+int runProgram(ProjectModel& model, Toolkit& toolkit) {
+  startup(model, toolkit);
+  std::int32_t quitRequested = 0;
+  while (quitRequested == 0) {
+    std::int32_t type = 0;
+    MessageRecord record;
+    toolkit.wmessage(type, record);
+    handleMessage(type, record, quitRequested, model, toolkit);
+  }
+  toolkit.windowclose();
+  return 0;
+}
+
+}  // namespace kovrin

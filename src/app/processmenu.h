@@ -1,13 +1,39 @@
-// The menu commands and the program's start-up and main loop.
+// The program's spine: start-up, the handling of one toolkit message, and
+// the menu commands.
+//
+// Every command is a short fixed sequence of the other layers' operations
+// (screen transfer, project file, page calculation, load report, toolkit
+// dialogs). A file that cannot be read or written never ends the program: the
+// command shows a message naming the file and the reason and leaves the
+// project, the page on screen and the status bar as they were.
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "model/model.h"
 
 namespace kovrin {
 
 class Toolkit;
+struct MessageRecord;
+
+inline constexpr std::string_view kTemplateFileName = "new.dat";
+inline constexpr std::string_view kHelpFileName = "HELP.HLP";
+
+// Open the main window, load the template "new.dat" from the working folder
+// and show page 1. A template that cannot be read is reported, and the
+// program starts with the built-in defaults instead.
+void startup(ProjectModel& model, Toolkit& toolkit);
+
+// Handle one message of the main loop: a menu selection runs its command, a
+// close request sets quitRequested, a field change recalculates the page while
+// spreadsheet mode is on.
+void handleMessage(std::int32_t type, const MessageRecord& record, std::int32_t& quitRequested,
+                   ProjectModel& model, Toolkit& toolkit);
+
+// Start up, run the main loop until Exit or a close request, close the window.
+int runProgram(ProjectModel& model, Toolkit& toolkit);
 
 // Carry out the command of one menu item (40001..40018); other identifiers do
 // nothing. Exit sets quitRequested to 1.
