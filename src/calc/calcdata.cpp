@@ -30,8 +30,9 @@ constexpr std::array<RangeValues, 4> kRoofCorrection{{
     {20, 16, 11},  // 4 built up light roof, no ceiling
 }};
 
-// Floor correction and floor switch by floor construction 1..5. Floors that
-// do not face outside air add nothing to a cooling load.
+// Floor correction and floor switch by floor construction 1..5. Slab floors
+// and floors over a basement or an enclosed crawl space add nothing to a
+// cooling load.
 struct FloorCorrection {
   RangeValues correction;
   int floorSwitch;
@@ -76,20 +77,15 @@ std::int32_t trunc32(double value) {
   return static_cast<std::int32_t>(value);
 }
 
-// Round to single precision as the hardware does (to nearest, ties to even),
-// with a value beyond the largest float going to infinity instead of being an
-// out-of-range conversion.
+// Round to single precision. A value beyond the single-precision range (only
+// absurd duct multipliers from a hand-edited file reach it) is held at the
+// largest single value rather than becoming infinite: the conversion stays
+// defined, and a component of area 0 still adds 0 instead of not-a-number.
 float toSingle(double value) {
   constexpr double kMax = std::numeric_limits<float>::max();
-  // Halfway between the largest float and the next power of two: from here on
-  // the rounding goes to infinity.
-  constexpr double kOverflow = kMax + 0x1p103;
-  constexpr float kInfinity = std::numeric_limits<float>::infinity();
-  if (value >= kOverflow) return kInfinity;
-  if (value <= -kOverflow) return -kInfinity;
   if (value > kMax) return std::numeric_limits<float>::max();
-  if (value < -kMax) return -std::numeric_limits<float>::max();
-  return static_cast<float>(value);  // also carries infinities and not-a-number
+  if (value < -kMax) return std::numeric_limits<float>::lowest();
+  return static_cast<float>(value);  // also carries not-a-number
 }
 
 bool inList(std::int32_t selection, std::size_t count) {
@@ -147,6 +143,13 @@ ZoneProducts zoneProducts(const ProjectTables& tables, int page, int column) {
           tables.zone(page, column, ZoneQuantity::WallArea)};
 }
 
+// A temperature difference, exact: any two 32-bit temperatures differ by a
+// whole number that a double holds exactly.
+double difference(const ProjectTables& tables, int page, int fromRow, int toRow) {
+  return static_cast<double>(static_cast<std::int64_t>(tables.integer(page, fromRow)) -
+                             tables.integer(page, toRow));
+}
+
 // The increase from one partial load to the next.
 std::int32_t increase(std::int32_t from, std::int32_t to) {
   return saturate(static_cast<std::int64_t>(to) - from);
@@ -161,9 +164,7 @@ std::int32_t& part(Parts& parts, LoadComponent component) {
 
 void heatingRun(const ProjectTables& tables, int page, PageLoads& loads) {
   const double duct = 1.0 + static_cast<double>(tables.real(page, rrow::WinterDuctMultiplier));
-  const std::int64_t difference = static_cast<std::int64_t>(tables.integer(page, irow::WinterThermostat)) -
-                                  tables.integer(page, irow::WinterDesignTemp);
-  const double h = duct * static_cast<double>(difference);
+  const double h = duct * difference(tables, page, irow::WinterThermostat, irow::WinterDesignTemp);
 
   for (int c = 1; c <= kZoneColumns; ++c) {
     const ZoneProducts p = zoneProducts(tables, page, c);
@@ -201,8 +202,7 @@ void heatingRun(const ProjectTables& tables, int page, PageLoads& loads) {
 
 void coolingRun(const ProjectTables& tables, int page, PageLoads& loads) {
   const double duct = 1.0 + static_cast<double>(tables.real(page, rrow::SummerDuctMultiplier));
-  const double d = static_cast<double>(static_cast<std::int64_t>(tables.integer(page, irow::SummerDesignTemp)) -
-                                       tables.integer(page, irow::SummerThermostat));
+  const double d = difference(tables, page, irow::SummerDesignTemp, irow::SummerThermostat);
   const CoolingCorrections corrections = coolingCorrections(tables);
 
   std::array<ZoneProducts, kZoneColumns> products{};
@@ -253,16 +253,14 @@ void coolingRun(const ProjectTables& tables, int page, PageLoads& loads) {
 
   // 4. Glass, by the direction of each column. The glass U-value takes part
   // as a factor, and the multiplier is rounded to single precision like the
-  // floor's. A glass whose selections are outside their lists adds nothing.
+  // floor's. A glass whose selections are outside their lists adds nothing:
+  // glasses then leaves the factor and the coefficient at 0.
   for (int c = 1; c <= kZoneColumns; ++c) {
     float factor = 0;
     float coefficient = 0;
-    if (!glasses(tables.selection(sel::GlassType), tables.selection(sel::InteriorShading),
-                 tables.selection(sel::ExteriorShading), tables.selection(sel::GlassDirection(c)),
-                 factor, coefficient)) {
-      factor = 0;
-      coefficient = 0;
-    }
+    glasses(tables.selection(sel::GlassType), tables.selection(sel::InteriorShading),
+            tables.selection(sel::ExteriorShading), tables.selection(sel::GlassDirection(c)), factor,
+            coefficient);
     const float glassMultiplier = toSingle(((d - 10) * coefficient + factor) * duct);
     addStep(c, LoadComponent::Glass, products[c - 1].glass * glassMultiplier);
   }
@@ -309,7 +307,8 @@ void CalcData(ProjectModel& model, Toolkit& toolkit) {
   if (page < 1 || page > kPages) return;
   // A total of 0 leaves the shares of the last run with a total in the model.
   if (loads.hasShares)
-    for (int c = 1; c <= kZoneColumns; ++c) model.integer(page, irow::ZoneAirShare(c)) = loads.airShare[c - 1];
+    for (int c = 1; c <= kZoneColumns; ++c)
+      model.integer(page, irow::ZoneAirShare(c)) = loads.airShare[c - 1];
   // The loads live on the screen; the next transfer from the screen brings
   // them back into the model.
   for (int c = 1; c <= kZoneColumns; ++c) model.integer(page, irow::ZoneLoad(c)) = 0;
