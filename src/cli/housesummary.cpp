@@ -1,0 +1,245 @@
+#include "cli/housesummary.h"
+
+#include <cstdlib>
+
+namespace kovrin {
+
+namespace {
+
+constexpr std::array<ZoneQuantity, kZoneQuantities> kQuantities{
+    ZoneQuantity::DoorU,  ZoneQuantity::DoorArea, ZoneQuantity::FloorU,   ZoneQuantity::FloorArea,
+    ZoneQuantity::RoofU,  ZoneQuantity::RoofArea, ZoneQuantity::WallU,    ZoneQuantity::WallArea,
+    ZoneQuantity::GlassU, ZoneQuantity::GlassArea};
+
+bool zoneHasInput(const ProjectTables& tables, int page, int column) {
+  for (ZoneQuantity q : kQuantities) {
+    if (tables.zone(page, column, q) != 0.0f) return true;
+  }
+  return false;
+}
+
+// Right-aligned in `width`; a longer text is kept whole.
+void appendRight(std::string& out, std::string_view text, std::size_t width) {
+  if (text.size() < width) out.append(width - text.size(), ' ');
+  out += text;
+}
+
+void appendRight(std::string& out, std::int64_t value, std::size_t width) {
+  appendRight(out, std::to_string(value), width);
+}
+
+constexpr std::size_t kNumberWidth = 11;
+constexpr std::size_t kIndexWidth = 5;
+
+// A field of a CSV row: quoted when it holds a comma, a quote or a line end.
+std::string csvField(std::string_view text) {
+  if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
+  std::string out = "\"";
+  for (char ch : text) {
+    if (ch == '"') out += '"';
+    out += ch;
+  }
+  out += '"';
+  return out;
+}
+
+std::string jsonString(std::string_view text) {
+  static constexpr char kHex[] = "0123456789abcdef";
+  std::string out = "\"";
+  for (char ch : text) {
+    const auto byte = static_cast<unsigned char>(ch);
+    if (ch == '"' || ch == '\\') {
+      out += '\\';
+      out += ch;
+    } else if (byte < 0x20) {
+      out += "\\u00";
+      out += kHex[byte >> 4];
+      out += kHex[byte & 0xF];
+    } else {
+      out += ch;
+    }
+  }
+  out += '"';
+  return out;
+}
+
+std::string jsonParts(const std::array<std::int32_t, kLoadComponents>& parts) {
+  std::string out = "{";
+  for (std::size_t i = 0; i < parts.size(); ++i) {
+    if (i != 0) out += ',';
+    out += '"';
+    out += kComponentNames[i];
+    out += "\":";
+    out += std::to_string(parts[i]);
+  }
+  out += '}';
+  return out;
+}
+
+}  // namespace
+
+HouseSummary summarizeHouse(const ProjectTables& tables) {
+  HouseSummary house;
+  for (int p = 1; p <= kPages; ++p) {
+    const PageLoads heating = calculatePage(tables, p, kHeating);
+    const PageLoads cooling = calculatePage(tables, p, kCooling);
+    for (int c = 1; c <= kZoneColumns; ++c) {
+      const std::size_t i = static_cast<std::size_t>(c - 1);
+      ZoneSummary& zone = house.zones[static_cast<std::size_t>(zoneNumber(p, c) - 1)];
+      zone.zone = zoneNumber(p, c);
+      zone.page = p;
+      zone.column = c;
+      zone.hasInput = zoneHasInput(tables, p, c);
+      zone.heating = heating.zoneLoad[i];
+      zone.cooling = cooling.zoneLoad[i];
+      zone.heatingAirShare = heating.airShare[i];
+      zone.coolingAirShare = cooling.airShare[i];
+      zone.heatingParts = heating.parts[i];
+      zone.coolingParts = cooling.parts[i];
+    }
+    house.pages[static_cast<std::size_t>(p - 1)] = {p, heating.total, cooling.total,
+                                                     tables.integer(p, irow::PageAirTotal)};
+    house.heating += heating.total;
+    house.cooling += cooling.total;
+  }
+  return house;
+}
+
+std::string tonsText(std::int64_t btuPerHour) {
+  // Hundredths of a ton are Btu/h divided by 120, rounded half away from
+  // zero in integers: no binary fraction can round the last digit wrongly.
+  constexpr std::int64_t kBtuPerHundredth = kBtuPerTon / 100;
+  std::int64_t hundredths = btuPerHour / kBtuPerHundredth;
+  const std::int64_t rest = btuPerHour % kBtuPerHundredth;
+  if (2 * std::llabs(rest) >= kBtuPerHundredth) hundredths += btuPerHour < 0 ? -1 : 1;
+  const bool negative = hundredths < 0;
+  const std::int64_t magnitude = negative ? -hundredths : hundredths;
+  const std::int64_t cents = magnitude % 100;
+  return (negative ? "-" : "") + std::to_string(magnitude / 100) + (cents < 10 ? ".0" : ".") +
+         std::to_string(cents);
+}
+
+std::string summaryText(const HouseSummary& summary, std::string_view project, bool breakdown) {
+  std::string out;
+  out.reserve(8192);
+  out += "Project: ";
+  out += project;
+  out += "\n\n Zone Page    Heating    Cooling   Heat air   Cool air\n";
+  for (const ZoneSummary& zone : summary.zones) {
+    if (!zone.hasInput) continue;
+    appendRight(out, zone.zone, kIndexWidth);
+    appendRight(out, zone.page, kIndexWidth);
+    appendRight(out, zone.heating, kNumberWidth);
+    appendRight(out, zone.cooling, kNumberWidth);
+    appendRight(out, zone.heatingAirShare, kNumberWidth);
+    appendRight(out, zone.coolingAirShare, kNumberWidth);
+    out += '\n';
+  }
+  if (breakdown) {
+    out += "\n Zone Load         Doors      Floor       Roof      Walls      Glass\n";
+    for (const ZoneSummary& zone : summary.zones) {
+      if (!zone.hasInput) continue;
+      for (bool heating : {true, false}) {
+        appendRight(out, zone.zone, kIndexWidth);
+        out += heating ? " heating" : " cooling";
+        for (std::int32_t part : heating ? zone.heatingParts : zone.coolingParts) {
+          appendRight(out, part, kNumberWidth);
+        }
+        out += '\n';
+      }
+    }
+  }
+  out += "\n Page         Heating    Cooling    Airflow\n";
+  for (const PageSummary& page : summary.pages) {
+    appendRight(out, page.page, kIndexWidth);
+    appendRight(out, page.heating, kNumberWidth + kIndexWidth);
+    appendRight(out, page.cooling, kNumberWidth);
+    appendRight(out, page.airTotal, kNumberWidth);
+    out += '\n';
+  }
+  out += "\n House        Heating    Cooling       Tons\n";
+  out.append(kIndexWidth, ' ');
+  appendRight(out, summary.heating, kNumberWidth + kIndexWidth);
+  appendRight(out, summary.cooling, kNumberWidth);
+  appendRight(out, tonsText(summary.cooling), kNumberWidth);
+  out += '\n';
+  return out;
+}
+
+std::string summaryCsvHeader(bool breakdown) {
+  std::string out = "project,kind,zone,page,heating,cooling,heating_air,cooling_air,cooling_tons";
+  if (breakdown) {
+    for (std::string_view load : {"heating", "cooling"}) {
+      for (std::string_view name : kComponentNames) {
+        out += ',';
+        out += load;
+        out += '_';
+        out += name;
+      }
+    }
+  }
+  out += '\n';
+  return out;
+}
+
+std::string summaryCsv(const HouseSummary& summary, std::string_view project, bool breakdown) {
+  const std::string name = csvField(project);
+  const std::string noParts = breakdown ? std::string(2 * kLoadComponents, ',') : std::string();
+  std::string out;
+  out.reserve(8192);
+  for (const ZoneSummary& zone : summary.zones) {
+    if (!zone.hasInput) continue;
+    out += name + ",zone," + std::to_string(zone.zone) + ',' + std::to_string(zone.page) + ',' +
+           std::to_string(zone.heating) + ',' + std::to_string(zone.cooling) + ',' +
+           std::to_string(zone.heatingAirShare) + ',' + std::to_string(zone.coolingAirShare) + ',';
+    if (breakdown) {
+      for (const auto* parts : {&zone.heatingParts, &zone.coolingParts}) {
+        for (std::int32_t part : *parts) out += ',' + std::to_string(part);
+      }
+    }
+    out += '\n';
+  }
+  for (const PageSummary& page : summary.pages) {
+    const std::string air = std::to_string(page.airTotal);
+    out += name + ",page,," + std::to_string(page.page) + ',' + std::to_string(page.heating) + ',' +
+           std::to_string(page.cooling) + ',' + air + ',' + air + ',' + noParts + '\n';
+  }
+  out += name + ",house,,," + std::to_string(summary.heating) + ',' + std::to_string(summary.cooling) + ",,," +
+         tonsText(summary.cooling) + noParts + '\n';
+  return out;
+}
+
+std::string summaryJson(const HouseSummary& summary, std::string_view project, bool breakdown) {
+  std::string out;
+  out.reserve(8192);
+  out += "{\"project\":" + jsonString(project) + ",\"zones\":[";
+  bool first = true;
+  for (const ZoneSummary& zone : summary.zones) {
+    if (!zone.hasInput) continue;
+    if (!first) out += ',';
+    first = false;
+    out += "{\"zone\":" + std::to_string(zone.zone) + ",\"page\":" + std::to_string(zone.page) +
+           ",\"column\":" + std::to_string(zone.column) + ",\"heating\":" + std::to_string(zone.heating) +
+           ",\"cooling\":" + std::to_string(zone.cooling) +
+           ",\"heatingAirShare\":" + std::to_string(zone.heatingAirShare) +
+           ",\"coolingAirShare\":" + std::to_string(zone.coolingAirShare);
+    if (breakdown) {
+      out += ",\"heatingParts\":" + jsonParts(zone.heatingParts) +
+             ",\"coolingParts\":" + jsonParts(zone.coolingParts);
+    }
+    out += '}';
+  }
+  out += "],\"pages\":[";
+  for (const PageSummary& page : summary.pages) {
+    if (page.page != 1) out += ',';
+    out += "{\"page\":" + std::to_string(page.page) + ",\"heating\":" + std::to_string(page.heating) +
+           ",\"cooling\":" + std::to_string(page.cooling) + ",\"airTotal\":" + std::to_string(page.airTotal) +
+           '}';
+  }
+  out += "],\"house\":{\"heating\":" + std::to_string(summary.heating) +
+         ",\"cooling\":" + std::to_string(summary.cooling) + ",\"coolingTons\":" + tonsText(summary.cooling) +
+         "}}\n";
+  return out;
+}
+
+}  // namespace kovrin

@@ -1,0 +1,75 @@
+// The whole house at once: the heating and the cooling load of all 50 zones,
+// the totals of each page and of the house, in text, CSV and JSON.
+//
+// Each page is calculated twice, with Heating and with Cooling chosen, by
+// the same page calculation that the window's Calculate runs, so every load
+// and airflow share here is the figure the screen would show for that page.
+// The house totals are summed in 64 bits: five page totals can pass the
+// 32-bit range even when no page does.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "calc/calcdata.h"
+#include "model/model.h"
+
+namespace kovrin {
+
+// One zone with both of its loads.
+struct ZoneSummary {
+  int zone = 0;     // 1..50
+  int page = 0;     // 1..5
+  int column = 0;   // 1..10
+  bool hasInput = false;  // any U-value or area of the zone is not 0
+  std::int32_t heating = 0;
+  std::int32_t cooling = 0;
+  // The zone's share of its page's airflow as Calculate shows it: 0 when the
+  // page total of that load is 0.
+  std::int32_t heatingAirShare = 0;
+  std::int32_t coolingAirShare = 0;
+  // The increase of the load at each component (doors, floor, roof, walls,
+  // glass); the five add up to the load.
+  std::array<std::int32_t, kLoadComponents> heatingParts{};
+  std::array<std::int32_t, kLoadComponents> coolingParts{};
+};
+
+struct PageSummary {
+  int page = 0;
+  std::int32_t heating = 0;  // the page totals Calculate shows
+  std::int32_t cooling = 0;
+  std::int32_t airTotal = 0;  // PageAirTotal, the airflow the shares divide
+};
+
+struct HouseSummary {
+  std::array<ZoneSummary, kPages * kZoneColumns> zones{};
+  std::array<PageSummary, kPages> pages{};
+  std::int64_t heating = 0;
+  std::int64_t cooling = 0;
+};
+
+// Btu/h in a ton of cooling.
+inline constexpr std::int64_t kBtuPerTon = 12000;
+
+HouseSummary summarizeHouse(const ProjectTables& tables);
+
+// Tons with two decimals, the hundredth rounded half away from zero
+// ("8.23", "-0.50", "0.00").
+std::string tonsText(std::int64_t btuPerHour);
+
+// The names of the load components as the outputs spell them.
+inline constexpr std::array<std::string_view, kLoadComponents> kComponentNames{"doors", "floor", "roof",
+                                                                               "walls", "glass"};
+
+// The summary of one project as text, as CSV rows (the header comes from
+// summaryCsvHeader, once for all projects) and as one line of JSON. The
+// breakdown adds the parts of each zone's loads. `project` is the file's
+// name as given.
+std::string summaryText(const HouseSummary& summary, std::string_view project, bool breakdown);
+std::string summaryCsvHeader(bool breakdown);
+std::string summaryCsv(const HouseSummary& summary, std::string_view project, bool breakdown);
+std::string summaryJson(const HouseSummary& summary, std::string_view project, bool breakdown);
+
+}  // namespace kovrin

@@ -1,0 +1,270 @@
+#include "cli/run.h"
+
+#include <charconv>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "calc/calcdata.h"
+#include "cli/housesummary.h"
+#include "model/model.h"
+#include "projectfile/projectfile.h"
+#include "report/loadreport.h"
+
+namespace kovrin {
+
+namespace {
+
+constexpr std::string_view kProgram = "kovrin-report";
+
+enum class Format { Text, Csv, Json };
+
+struct Options {
+  std::vector<std::string> projects;
+  Format format = Format::Text;
+  bool breakdown = false;
+  int page = 0;             // 1..5 with --page
+  std::int32_t loadChoice = 0;  // kHeating or kCooling with --page
+  bool allPages = false;
+  std::optional<std::string> output;  // -o FILE
+  bool help = false;
+
+  bool reports() const { return page != 0 || allPages; }
+};
+
+struct UsageError {
+  std::string message;
+};
+
+std::optional<int> pageNumber(std::string_view text) {
+  int value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size() || value < 1 || value > kPages) return std::nullopt;
+  return value;
+}
+
+// Reads the arguments; the first problem found comes back as a usage error.
+std::optional<UsageError> parse(std::span<const std::string> args, Options& options) {
+  bool heating = false;
+  bool cooling = false;
+  bool csv = false;
+  bool json = false;
+  bool onlyProjects = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (onlyProjects || arg.empty() || arg[0] != '-' || arg == "-") {
+      options.projects.push_back(arg);
+      continue;
+    }
+    // The value of an option is the next argument.
+    auto value = [&]() -> std::optional<std::string> {
+      if (i + 1 >= args.size()) return std::nullopt;
+      return args[++i];
+    };
+    if (arg == "--") {
+      onlyProjects = true;
+    } else if (arg == "--help" || arg == "-h") {
+      options.help = true;
+    } else if (arg == "--csv") {
+      csv = true;
+    } else if (arg == "--json") {
+      json = true;
+    } else if (arg == "--breakdown") {
+      options.breakdown = true;
+    } else if (arg == "--heating") {
+      heating = true;
+    } else if (arg == "--cooling") {
+      cooling = true;
+    } else if (arg == "--all-pages") {
+      options.allPages = true;
+    } else if (arg == "--page") {
+      const auto text = value();
+      if (!text) return UsageError{"--page needs a page number, 1 to 5"};
+      const auto page = pageNumber(*text);
+      if (!page) return UsageError{"--page takes a page number from 1 to 5, not \"" + *text + "\""};
+      options.page = *page;
+    } else if (arg == "-o" || arg == "--output") {
+      const auto text = value();
+      if (!text || text->empty()) return UsageError{arg + " needs a file name"};
+      options.output = *text;
+    } else {
+      return UsageError{"unknown option \"" + arg + "\""};
+    }
+  }
+  if (options.help) return std::nullopt;
+
+  if (options.projects.empty()) return UsageError{"no project file given"};
+  if (csv && json) return UsageError{"--csv and --json exclude each other"};
+  if (heating && cooling) return UsageError{"--heating and --cooling exclude each other"};
+  if (options.page != 0 && options.allPages) return UsageError{"--page and --all-pages exclude each other"};
+  if (options.reports()) {
+    if (csv || json || options.breakdown) {
+      return UsageError{"--csv, --json and --breakdown belong to the summary, not to the load reports"};
+    }
+    if (options.allPages && (heating || cooling)) {
+      return UsageError{"--all-pages writes the heating and the cooling reports; leave out --heating and --cooling"};
+    }
+    if (options.page != 0 && !heating && !cooling) return UsageError{"--page needs --heating or --cooling"};
+    // The report names the project file in a field of 225 characters; a
+    // longer name would be cut and name another file.
+    for (const std::string& project : options.projects) {
+      if (project.size() > kProjectFileNameLength) {
+        return UsageError{"the project file name \"" + project + "\" is longer than " +
+                          std::to_string(kProjectFileNameLength) + " characters, too long for the load report"};
+      }
+    }
+  } else if (heating || cooling) {
+    return UsageError{"--heating and --cooling choose the load of --page"};
+  }
+  options.format = csv ? Format::Csv : json ? Format::Json : Format::Text;
+  options.loadChoice = heating ? kHeating : kCooling;
+  return std::nullopt;
+}
+
+// The report of a page as Print writes it right after Calculate on that page
+// with that choice: the loads and shares on the screen are those just
+// computed (the shares all 0 when the page total is 0).
+std::string calculatedReport(const ProjectTables& tables, int page, std::int32_t loadChoice,
+                             const PaddedPath& projectFileName) {
+  const PageLoads loads = calculatePage(tables, page, loadChoice);
+  ProjectTables shown = tables;
+  for (int c = 1; c <= kZoneColumns; ++c) {
+    shown.integer(page, irow::ZoneLoad(c)) = loads.zoneLoad[static_cast<std::size_t>(c - 1)];
+    shown.integer(page, irow::ZoneAirShare(c)) = loads.airShare[static_cast<std::size_t>(c - 1)];
+  }
+  shown.integer(page, irow::PageLoadTotal) = loads.total;
+  return loadReport(shown, page, loadChoice, projectFileName);
+}
+
+std::string projectOutput(const Options& options, const ProjectTables& tables, const std::string& project) {
+  if (options.reports()) {
+    PaddedPath name;
+    name.set(project);  // the length was checked with the arguments
+    if (!options.allPages) return calculatedReport(tables, options.page, options.loadChoice, name);
+    std::string out;
+    for (int page = 1; page <= kPages; ++page) {
+      out += calculatedReport(tables, page, kHeating, name);
+      out += calculatedReport(tables, page, kCooling, name);
+    }
+    return out;
+  }
+  const HouseSummary summary = summarizeHouse(tables);
+  switch (options.format) {
+    case Format::Csv:
+      return summaryCsv(summary, project, options.breakdown);
+    case Format::Json:
+      return summaryJson(summary, project, options.breakdown);
+    case Format::Text:
+      break;
+  }
+  return summaryText(summary, project, options.breakdown);
+}
+
+}  // namespace
+
+std::string helpText() {
+  return R"(Usage: kovrin-report [OPTIONS] PROJECT...
+
+Prints the heating and cooling loads of a whole house from Kovrin project
+files: every zone that has any input, the totals of each page and of the
+house, with the cooling total also in tons (12000 Btu/h a ton). Loads are
+those that Calculate shows for each page with Heating or with Cooling.
+Several PROJECT files are handled one after another in one run.
+
+Options:
+  --csv            the summary as comma-separated values
+  --json           the summary as JSON, one object per project on one line
+  --breakdown      add each zone's load by component: doors, floor, roof,
+                   walls and glass; the five parts add up to the zone load
+  --page N --heating|--cooling
+                   write the load report of page N (1..5) as Print writes
+                   "out.dat" after Calculate on that page with that choice
+  --all-pages      write the ten load reports of each project: pages 1 to 5,
+                   each with heating, then with cooling
+  -o, --output FILE  write to FILE instead of standard output
+  -h, --help       show this help
+  --               the arguments after this are project files
+
+Text summary: a row per zone with input (zone, page, heating load, cooling
+load, airflow share of its page with heating and with cooling), a row per
+page (heating and cooling totals, the page's airflow) and the house totals.
+
+CSV columns: project, kind ("zone", "page" or "house"), zone, page, heating,
+cooling, heating_air, cooling_air, cooling_tons; with --breakdown then
+heating_doors, heating_floor, heating_roof, heating_walls, heating_glass,
+cooling_doors, ..., cooling_glass. A page row holds the page totals and the
+page's airflow in both air columns; the house row the house totals and the
+cooling tons. One header line for all projects.
+
+JSON fields: "project" (file name as given), "zones" (a list of "zone",
+"page", "column", "heating", "cooling", "heatingAirShare",
+"coolingAirShare", and with --breakdown "heatingParts" and "coolingParts",
+each with "doors", "floor", "roof", "walls", "glass"), "pages" (a list of
+"page", "heating", "cooling", "airTotal") and "house" ("heating", "cooling",
+"coolingTons"). Loads in Btu/h are whole numbers.
+
+An airflow share is 0 when its page total is 0, as Calculate shows it.
+
+Exit status: 0 done, 1 a project file that cannot be read (its name, the
+line and what was expected are printed; nothing goes to the output) or an
+output file that cannot be written, 2 bad usage.
+
+Examples:
+  kovrin-report house.prj
+  kovrin-report --breakdown house.prj
+  kovrin-report --csv projects/*.prj > loads.csv
+  kovrin-report --json house.prj
+  kovrin-report --page 2 --cooling -o out.dat house.prj
+  kovrin-report --all-pages house.prj | lpr
+)";
+}
+
+int run(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+  Options options;
+  if (const auto usage = parse(args, options)) {
+    err << kProgram << ": " << usage->message << "\nTry '" << kProgram << " --help'.\n";
+    return kExitUsage;
+  }
+  if (options.help) {
+    out << helpText();
+    return kExitSuccess;
+  }
+
+  // Everything is made in memory first: a project that cannot be read stops
+  // the run before anything reaches the output.
+  std::string text;
+  if (!options.reports() && options.format == Format::Csv) text = summaryCsvHeader(options.breakdown);
+  bool failed = false;
+  ProjectTables tables;
+  for (const std::string& project : options.projects) {
+    const FileResult read = loadProjectFile(project, tables);
+    if (!read) {
+      err << kProgram << ": " << read.message << '\n';
+      failed = true;
+      continue;
+    }
+    if (!failed) {
+      if (!text.empty() && options.format == Format::Text && !options.reports()) text += '\n';
+      text += projectOutput(options, tables, project);
+    }
+  }
+  if (failed) return kExitFileError;
+
+  if (options.output) {
+    const FileResult written = writeTextFile(*options.output, text);
+    if (!written) {
+      err << kProgram << ": " << written.message << '\n';
+      return kExitFileError;
+    }
+    return kExitSuccess;
+  }
+  out << text;
+  out.flush();
+  if (!out) {
+    err << kProgram << ": the output could not be written\n";
+    return kExitFileError;
+  }
+  return kExitSuccess;
+}
+
+}  // namespace kovrin

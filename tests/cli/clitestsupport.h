@@ -1,0 +1,106 @@
+// Shared by the kovrin-report tests: the sample projects, and the page
+// results as the window's Calculate shows them, taken from the 21 integers
+// it puts on the screen.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "calc/calcdata.h"
+#include "model/model.h"
+#include "projectfile/projectfile.h"
+#include "toolkit/toolkit.h"
+
+namespace kovrin::testing {
+
+inline std::filesystem::path cliData(const std::string& name) {
+  return std::filesystem::path(KOVRIN_TEST_DATA_DIR) / "cli" / name;
+}
+
+// house.prj: all five pages filled, every component of every zone present,
+// floors over unconditioned rooms so that floors count in cooling too.
+// sparse.prj: only zone 3 has input; the other pages hold stale results.
+inline const char* const kSampleProjects[] = {"house.prj", "sparse.prj"};
+
+inline std::string readFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline ProjectTables loadSample(const std::string& name) {
+  ProjectTables tables;
+  const FileResult result = loadProjectFile(cliData(name).string(), tables);
+  EXPECT_TRUE(result.ok) << result.message;
+  return tables;
+}
+
+// Captures what CalcData shows; every other operation does nothing.
+class RecordingToolkit : public Toolkit {
+ public:
+  std::vector<std::pair<int, std::int32_t>> shown;
+  void wdialogputinteger(int field, std::int32_t value) override { shown.emplace_back(field, value); }
+
+  void winitialise() override {}
+  void windowopen2(int, const MenuResource&, const DialogResource&, std::string_view) override {}
+  void windowclose() override {}
+  void windowstatusbarparts(std::span<const int>) override {}
+  void windowoutstatusbar(int, std::string_view) override {}
+  void wdialogputreal(int, float, std::string_view) override {}
+  void wdialogputmenu1(int, std::span<const std::string_view>, int, std::int32_t) override {}
+  void wdialoggetinteger(int, std::int32_t&) override {}
+  void wdialoggetreal(int, float&) override {}
+  void wdialoggetmenu1(int, std::int32_t&) override {}
+  void wdialoggetradiobutton(int, std::int32_t&) override {}
+  void wdialograngeinteger(int, std::int32_t, std::int32_t) override {}
+  void wdialograngereal(int, float, float) override {}
+  void wmessageenable(std::int32_t, int) override {}
+  void wmessage(std::int32_t&, MessageRecord&) override {}
+  bool wselectfile2(std::string_view, int, std::string&, std::string_view) override { return false; }
+  void whelpfile1(std::string_view) override {}
+  bool whardcopyoptionstext() override { return false; }
+  void igrhardcopytextfile(std::string_view) override {}
+  void wmessagebox(std::string_view, std::string_view) override {}
+  bool wquestion(std::string_view, std::string_view) override { return false; }
+};
+
+// What the TOTALS and "CFM or %" rows show after Calculate.
+struct ShownResults {
+  std::array<std::int32_t, kZoneColumns> zoneLoad{};
+  std::int32_t total = 0;
+  std::array<std::int32_t, kZoneColumns> airShare{};
+};
+
+// Calculate on `page` with `loadChoice`, as the window runs it: on the one
+// model, with CurrentPage and LoadChoice set, through CalcData.
+inline ShownResults calculateShown(const ProjectTables& tables, int page, std::int32_t loadChoice) {
+  ProjectModel model;
+  model.setTables(tables);
+  model.CurrentPage = page;
+  model.LoadChoice = loadChoice;
+  RecordingToolkit toolkit;
+  CalcData(model, toolkit);
+  constexpr std::array<int, kZoneColumns> kShareFields{1173, 1174, 1176, 1177, 1178,
+                                                       1179, 1180, 1181, 1182, 1183};
+  ShownResults shown;
+  EXPECT_EQ(toolkit.shown.size(), 21u);
+  if (toolkit.shown.size() != 21u) return shown;
+  for (int c = 0; c < kZoneColumns; ++c) {
+    EXPECT_EQ(toolkit.shown[c].first, 1155 + c);
+    shown.zoneLoad[c] = toolkit.shown[c].second;
+    EXPECT_EQ(toolkit.shown[11 + c].first, kShareFields[c]);
+    shown.airShare[c] = toolkit.shown[11 + c].second;
+  }
+  EXPECT_EQ(toolkit.shown[10].first, 1165);
+  shown.total = toolkit.shown[10].second;
+  return shown;
+}
+
+}  // namespace kovrin::testing

@@ -1,0 +1,139 @@
+#include "cli/housesummary.h"
+
+#include <gtest/gtest.h>
+
+#include <numeric>
+
+#include "clitestsupport.h"
+
+namespace kovrin {
+namespace {
+
+using testing::calculateShown;
+using testing::kSampleProjects;
+using testing::loadSample;
+
+TEST(HouseSummary, LoadsAreThoseCalculateShows) {
+  for (const char* name : kSampleProjects) {
+    SCOPED_TRACE(name);
+    const ProjectTables tables = loadSample(name);
+    const HouseSummary summary = summarizeHouse(tables);
+    std::int64_t heating = 0;
+    std::int64_t cooling = 0;
+    for (int p = 1; p <= kPages; ++p) {
+      SCOPED_TRACE(p);
+      const testing::ShownResults shownHeating = calculateShown(tables, p, kHeating);
+      const testing::ShownResults shownCooling = calculateShown(tables, p, kCooling);
+      for (int c = 1; c <= kZoneColumns; ++c) {
+        const ZoneSummary& zone = summary.zones[static_cast<std::size_t>(zoneNumber(p, c) - 1)];
+        EXPECT_EQ(zone.zone, zoneNumber(p, c));
+        EXPECT_EQ(zone.page, p);
+        EXPECT_EQ(zone.column, c);
+        EXPECT_EQ(zone.heating, shownHeating.zoneLoad[c - 1]) << "zone " << zone.zone;
+        EXPECT_EQ(zone.cooling, shownCooling.zoneLoad[c - 1]) << "zone " << zone.zone;
+        EXPECT_EQ(zone.heatingAirShare, shownHeating.airShare[c - 1]) << "zone " << zone.zone;
+        EXPECT_EQ(zone.coolingAirShare, shownCooling.airShare[c - 1]) << "zone " << zone.zone;
+      }
+      const PageSummary& page = summary.pages[static_cast<std::size_t>(p - 1)];
+      EXPECT_EQ(page.heating, shownHeating.total);
+      EXPECT_EQ(page.cooling, shownCooling.total);
+      EXPECT_EQ(page.airTotal, tables.integer(p, irow::PageAirTotal));
+      heating += shownHeating.total;
+      cooling += shownCooling.total;
+    }
+    EXPECT_EQ(summary.heating, heating);
+    EXPECT_EQ(summary.cooling, cooling);
+  }
+}
+
+TEST(HouseSummary, PartsAddUpToEveryZoneLoad) {
+  // house.prj has doors, floor, roof, walls and glass in every zone, so each
+  // part of each load is a real step of the calculation.
+  const HouseSummary summary = summarizeHouse(loadSample("house.prj"));
+  for (const ZoneSummary& zone : summary.zones) {
+    SCOPED_TRACE(zone.zone);
+    EXPECT_TRUE(zone.hasInput);
+    for (const auto& [parts, load] : {std::pair{zone.heatingParts, zone.heating}, std::pair{zone.coolingParts, zone.cooling}}) {
+      for (std::int32_t part : parts) EXPECT_NE(part, 0);
+      EXPECT_EQ(std::accumulate(parts.begin(), parts.end(), std::int64_t{0}), load);
+    }
+  }
+}
+
+TEST(HouseSummary, ZonesWithInput) {
+  const HouseSummary summary = summarizeHouse(loadSample("sparse.prj"));
+  for (const ZoneSummary& zone : summary.zones) EXPECT_EQ(zone.hasInput, zone.zone == 3) << zone.zone;
+
+  // One non-zero quantity of a zone is enough, a negative one included.
+  ProjectTables tables;
+  tables.zone(4, 9, ZoneQuantity::GlassArea) = -0.5f;
+  tables.zone(2, 1, ZoneQuantity::DoorU) = 1e-30f;
+  tables.real(2, rrow::ReservedSlot) = 5.0f;  // not an input of any zone
+  const HouseSummary other = summarizeHouse(tables);
+  for (const ZoneSummary& zone : other.zones) EXPECT_EQ(zone.hasInput, zone.zone == 39 || zone.zone == 11) << zone.zone;
+}
+
+TEST(HouseSummary, HouseTotalsPassThe32BitRange) {
+  // Five pages near the top of the 32-bit range: the house total is summed
+  // in 64 bits and stays exact.
+  ProjectTables tables;
+  for (int p = 1; p <= kPages; ++p) {
+    tables.integer(p, irow::WinterThermostat) = 1;
+    tables.zone(p, 1, ZoneQuantity::WallU) = 1.0f;
+    tables.zone(p, 1, ZoneQuantity::WallArea) = 2000000000.0f;
+  }
+  const HouseSummary summary = summarizeHouse(tables);
+  EXPECT_EQ(summary.pages[0].heating, 2000000000);
+  EXPECT_EQ(summary.heating, 10000000000);
+}
+
+TEST(HouseSummary, TonsRoundHalfAwayFromZero) {
+  struct Case {
+    std::int64_t btu;
+    const char* tons;
+  };
+  const Case cases[] = {
+      {0, "0.00"},        {59, "0.00"},      {60, "0.01"},           {-60, "-0.01"},
+      {-59, "0.00"},      {179, "0.01"},     {180, "0.02"},          {12000, "1.00"},
+      {80292, "6.69"},    {1199, "0.10"},    {1140, "0.10"},         {1139, "0.09"},
+      {-12000, "-1.00"},  {10000000000, "833333.33"}, {10737418200, "894784.85"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(tonsText(c.btu), c.tons) << c.btu;
+}
+
+TEST(HouseSummary, FormatsNameTheProjectSafely) {
+  const HouseSummary summary = summarizeHouse(loadSample("sparse.prj"));
+  struct Case {
+    const char* project;
+    const char* csvStart;
+    const char* jsonStart;
+  };
+  const Case cases[] = {
+      {"plain.prj", "plain.prj,zone,3,1,", "{\"project\":\"plain.prj\","},
+      {"a,b\"c.prj", "\"a,b\"\"c.prj\",zone,3,1,", "{\"project\":\"a,b\\\"c.prj\","},
+      {"back\\slash\ttab.prj", "back\\slash\ttab.prj,zone,", "{\"project\":\"back\\\\slash\\u0009tab.prj\","},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.project);
+    EXPECT_EQ(summaryCsv(summary, c.project, false).rfind(c.csvStart, 0), 0u);
+    EXPECT_EQ(summaryJson(summary, c.project, false).rfind(c.jsonStart, 0), 0u);
+  }
+}
+
+TEST(HouseSummary, JsonHoldsNumbersAsNumbers) {
+  const std::string json = summaryJson(summarizeHouse(loadSample("sparse.prj")), "sparse.prj", true);
+  EXPECT_EQ(json,
+            "{\"project\":\"sparse.prj\",\"zones\":[{\"zone\":3,\"page\":1,\"column\":3,\"heating\":2186,"
+            "\"cooling\":2067,\"heatingAirShare\":100,\"coolingAirShare\":100,"
+            "\"heatingParts\":{\"doors\":388,\"floor\":555,\"roof\":278,\"walls\":355,\"glass\":610},"
+            "\"coolingParts\":{\"doors\":195,\"floor\":0,\"roof\":292,\"walls\":178,\"glass\":1402}}],"
+            "\"pages\":[{\"page\":1,\"heating\":2186,\"cooling\":2067,\"airTotal\":100},"
+            "{\"page\":2,\"heating\":0,\"cooling\":0,\"airTotal\":100},"
+            "{\"page\":3,\"heating\":0,\"cooling\":0,\"airTotal\":100},"
+            "{\"page\":4,\"heating\":0,\"cooling\":0,\"airTotal\":100},"
+            "{\"page\":5,\"heating\":0,\"cooling\":0,\"airTotal\":100}],"
+            "\"house\":{\"heating\":2186,\"cooling\":2067,\"coolingTons\":0.17}}\n");
+}
+
+}  // namespace
+}  // namespace kovrin

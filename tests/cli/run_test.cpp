@@ -1,0 +1,344 @@
+#include "cli/run.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <numeric>
+#include <regex>
+#include <set>
+#include <sstream>
+
+#include "clitestsupport.h"
+
+namespace kovrin {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::calculateShown;
+using testing::cliData;
+using testing::kSampleProjects;
+using testing::loadSample;
+using testing::readFile;
+
+struct Outcome {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+Outcome runWith(std::vector<std::string> args) {
+  std::ostringstream out;
+  std::ostringstream err;
+  const int status = run(args, out, err);
+  return {status, out.str(), err.str()};
+}
+
+std::vector<std::string> splitOn(const std::string& text, char separator) {
+  std::vector<std::string> parts;
+  std::string part;
+  std::istringstream in(text);
+  while (std::getline(in, part, separator)) parts.push_back(part);
+  if (!text.empty() && text.back() == separator) parts.emplace_back();
+  return parts;
+}
+
+// Byte-for-byte comparison with a golden file; on a difference, the first
+// line that differs.
+void expectGolden(const std::string& actual, const std::string& name) {
+  const std::string expected = readFile(cliData(name));
+  ASSERT_FALSE(expected.empty()) << "missing golden file " << name;
+  if (actual == expected) return;
+  const auto a = splitOn(actual, '\n');
+  const auto e = splitOn(expected, '\n');
+  std::size_t line = 0;
+  while (line < a.size() && line < e.size() && a[line] == e[line]) ++line;
+  ADD_FAILURE() << name << " differs first at line " << line + 1 << "\n expected: ["
+                << (line < e.size() ? e[line] : "<end of text>") << "]\n actual:   ["
+                << (line < a.size() ? a[line] : "<end of text>") << "]";
+}
+
+// Runs in the folder of the sample projects, so that the reports name them
+// as "house.prj", the way a user in that folder would give them.
+class InSampleFolder : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    m_previous = fs::current_path();
+    fs::current_path(cliData(""));
+  }
+  void TearDown() override { fs::current_path(m_previous); }
+
+ private:
+  fs::path m_previous;
+};
+
+// A scratch folder of the test's own.
+class InScratchFolder : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    m_dir = fs::temp_directory_path() /
+            ("kovrin_run_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(m_dir);
+    fs::create_directories(m_dir);
+  }
+  void TearDown() override { fs::remove_all(m_dir); }
+
+  // A copy of house.prj with line `number` (1-based) replaced.
+  std::string houseWithLine(int number, const std::string& text, const std::string& name) {
+    auto lines = splitOn(readFile(cliData("house.prj")), '\n');
+    lines.at(static_cast<std::size_t>(number - 1)) = text + "\r";
+    std::string joined;
+    for (std::size_t i = 0; i + 1 < lines.size(); ++i) joined += lines[i] + "\n";
+    return write(name, joined);
+  }
+  std::string write(const std::string& name, const std::string& text) {
+    const fs::path path = m_dir / name;
+    std::ofstream(path, std::ios::binary) << text;
+    return path.string();
+  }
+
+  fs::path m_dir;
+};
+
+TEST(Run, CsvSummaryHoldsWhatCalculateShows) {
+  for (const char* name : kSampleProjects) {
+    SCOPED_TRACE(name);
+    const std::string path = cliData(name).string();
+    const Outcome outcome = runWith({"--csv", path});
+    ASSERT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_EQ(outcome.err, "");
+    const ProjectTables tables = loadSample(name);
+
+    // Rows by kind and number: zone rows by zone, page rows by page.
+    std::map<std::pair<std::string, int>, std::vector<std::string>> rows;
+    const auto lines = splitOn(outcome.out, '\n');
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines[0], "project,kind,zone,page,heating,cooling,heating_air,cooling_air,cooling_tons");
+    for (std::size_t i = 1; i + 1 < lines.size(); ++i) {
+      const auto fields = splitOn(lines[i], ',');
+      ASSERT_EQ(fields.size(), 9u) << lines[i];
+      EXPECT_EQ(fields[0], path);
+      const std::string& kind = fields[1];
+      const int number = kind == "zone" ? std::stoi(fields[2]) : kind == "page" ? std::stoi(fields[3]) : 0;
+      EXPECT_TRUE(rows.emplace(std::pair{kind, number}, fields).second) << "twice: " << lines[i];
+    }
+
+    std::int64_t heating = 0;
+    std::int64_t cooling = 0;
+    for (int p = 1; p <= kPages; ++p) {
+      const testing::ShownResults h = calculateShown(tables, p, kHeating);
+      const testing::ShownResults c = calculateShown(tables, p, kCooling);
+      for (int column = 1; column <= kZoneColumns; ++column) {
+        const int zone = zoneNumber(p, column);
+        bool hasInput = false;
+        for (int q = 0; q < kZoneQuantities; ++q) {
+          hasInput = hasInput || tables.zone(p, column, static_cast<ZoneQuantity>(q)) != 0.0f;
+        }
+        const auto row = rows.find({"zone", zone});
+        ASSERT_EQ(row != rows.end(), hasInput) << "zone " << zone;
+        if (!hasInput) continue;
+        const std::vector<std::string> expected{path,
+                                                "zone",
+                                                std::to_string(zone),
+                                                std::to_string(p),
+                                                std::to_string(h.zoneLoad[column - 1]),
+                                                std::to_string(c.zoneLoad[column - 1]),
+                                                std::to_string(h.airShare[column - 1]),
+                                                std::to_string(c.airShare[column - 1]),
+                                                ""};
+        EXPECT_EQ(row->second, expected) << "zone " << zone;
+      }
+      const std::string air = std::to_string(tables.integer(p, irow::PageAirTotal));
+      const std::vector<std::string> expected{
+          path, "page", "", std::to_string(p), std::to_string(h.total), std::to_string(c.total), air, air, ""};
+      EXPECT_EQ(rows[std::pair(std::string("page"), p)], expected) << "page " << p;
+      heating += h.total;
+      cooling += c.total;
+    }
+    const auto& house = rows[std::pair(std::string("house"), 0)];
+    ASSERT_EQ(house.size(), 9u);
+    EXPECT_EQ(house[4], std::to_string(heating));
+    EXPECT_EQ(house[5], std::to_string(cooling));
+  }
+}
+
+TEST(Run, BreakdownColumnsAddUpToTheLoads) {
+  const Outcome outcome = runWith({"--csv", "--breakdown", cliData("house.prj").string()});
+  ASSERT_EQ(outcome.status, 0) << outcome.err;
+  const auto lines = splitOn(outcome.out, '\n');
+  ASSERT_EQ(splitOn(lines[0], ',').size(), 19u);
+  int zones = 0;
+  for (const std::string& line : lines) {
+    const auto fields = splitOn(line, ',');
+    if (fields.size() < 2 || fields[1] != "zone") continue;
+    ++zones;
+    ASSERT_EQ(fields.size(), 19u) << line;
+    for (int load = 0; load < 2; ++load) {
+      std::int64_t sum = 0;
+      for (int part = 0; part < kLoadComponents; ++part) sum += std::stoll(fields[9 + 5 * load + part]);
+      EXPECT_EQ(sum, std::stoll(fields[4 + load])) << line;
+    }
+  }
+  EXPECT_EQ(zones, 50);
+}
+
+TEST_F(InSampleFolder, TextSummaryMatchesGolden) {
+  const Outcome outcome = runWith({"--breakdown", "sparse.prj", "house.prj"});
+  ASSERT_EQ(outcome.status, 0) << outcome.err;
+  expectGolden(outcome.out, "summary_breakdown.expected");
+}
+
+TEST_F(InSampleFolder, PageReportsMatchGolden) {
+  struct Case {
+    std::vector<std::string> args;
+    const char* golden;
+  };
+  const Case cases[] = {
+      {{"--page", "2", "--cooling", "house.prj"}, "house_page2_cooling.expected"},
+      {{"--all-pages", "sparse.prj"}, "sparse_all_pages.expected"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.golden);
+    const Outcome outcome = runWith(c.args);
+    ASSERT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_EQ(outcome.err, "");
+    expectGolden(outcome.out, c.golden);
+  }
+}
+
+TEST_F(InSampleFolder, AllPagesAreTheTenSinglePageReports) {
+  std::string joined;
+  for (int page = 1; page <= kPages; ++page) {
+    for (const char* choice : {"--heating", "--cooling"}) {
+      const Outcome one = runWith({"--page", std::to_string(page), choice, "house.prj"});
+      ASSERT_EQ(one.status, 0) << one.err;
+      joined += one.out;
+    }
+  }
+  EXPECT_EQ(runWith({"--all-pages", "house.prj"}).out, joined);
+}
+
+TEST_F(InScratchFolder, OutputFileHoldsWhatStandardOutputWould) {
+  const std::string project = cliData("house.prj").string();
+  const std::string file = (m_dir / "report.txt").string();
+  const std::vector<std::vector<std::string>> argSets{{"--page", "4", "--heating"}, {"--json"}, {}};
+  for (const auto& args : argSets) {
+    std::vector<std::string> toStdout = args;
+    toStdout.push_back(project);
+    std::vector<std::string> toFile = toStdout;
+    toFile.insert(toFile.begin(), {"-o", file});
+    const Outcome direct = runWith(toStdout);
+    const Outcome written = runWith(toFile);
+    ASSERT_EQ(written.status, 0) << written.err;
+    EXPECT_EQ(written.out, "");
+    EXPECT_EQ(readFile(file), direct.out);
+  }
+}
+
+TEST_F(InScratchFolder, OutputFileThatCannotBeWrittenFails) {
+  const std::string file = (m_dir / "missing" / "out.dat").string();
+  const Outcome outcome = runWith({"--page", "1", "--heating", "-o", file, cliData("house.prj").string()});
+  EXPECT_EQ(outcome.status, 1);
+  EXPECT_EQ(outcome.out, "");
+  EXPECT_NE(outcome.err.find(file), std::string::npos) << outcome.err;
+}
+
+TEST_F(InScratchFolder, BadProjectNamesFileLineAndExpectation) {
+  // Line 20 is PageIntegers row 3 of page 1, an integer; line 60 is a real.
+  struct Case {
+    const char* name;
+    std::string path;
+    std::vector<std::string> inErr;
+  };
+  const std::string fraction = houseWithLine(20, " 78.5", "fraction.prj");
+  const std::string word = houseWithLine(60, " warm", "word.prj");
+  const std::string shortFile = write("short.prj", readFile(cliData("house.prj")).substr(0, 700 * 4));
+  const std::string missing = (m_dir / "missing.prj").string();
+  const Case cases[] = {
+      {"fraction on an integer line", fraction, {fraction, "line 20", "expected"}},
+      {"word on a real line", word, {word, "line 60", "expected"}},
+      {"file ends early", shortFile, {shortFile, "ended"}},
+      {"no such file", missing, {missing}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    // Alone, and after a good project: the good one's summary is not printed.
+    for (const auto& args : {std::vector<std::string>{c.path},
+                             std::vector<std::string>{"--json", cliData("house.prj").string(), c.path}}) {
+      const Outcome outcome = runWith(args);
+      EXPECT_EQ(outcome.status, 1);
+      EXPECT_EQ(outcome.out, "");
+      EXPECT_EQ(outcome.err.rfind("kovrin-report: ", 0), 0u) << outcome.err;
+      for (const std::string& part : c.inErr) EXPECT_NE(outcome.err.find(part), std::string::npos) << outcome.err;
+    }
+  }
+}
+
+TEST(Run, BadUsageExitsTwoWithNothingOnStandardOutput) {
+  const std::string p = cliData("house.prj").string();
+  const std::vector<std::vector<std::string>> cases{
+      {},
+      {"--csv"},
+      {"--csv", "--json", p},
+      {"--page", p},
+      {"--page", "0", "--heating", p},
+      {"--page", "6", "--cooling", p},
+      {"--page", "2x", "--cooling", p},
+      {"--page", "2", p},
+      {"--page", "2", "--heating", "--cooling", p},
+      {"--page", "2", "--all-pages", "--heating", p},
+      {"--all-pages", "--cooling", p},
+      {"--page", "1", "--heating", "--csv", p},
+      {"--all-pages", "--breakdown", p},
+      {"--heating", p},
+      {"--frobnicate", p},
+      {p, "-o"},
+      {"--page", "1", "--heating", std::string(226, 'x')},
+  };
+  for (const auto& args : cases) {
+    std::string joined;
+    for (const auto& a : args) joined += a.size() > 40 ? "<long> " : a + " ";
+    SCOPED_TRACE(joined);
+    const Outcome outcome = runWith(args);
+    EXPECT_EQ(outcome.status, 2);
+    EXPECT_EQ(outcome.out, "");
+    EXPECT_EQ(outcome.err.rfind("kovrin-report: ", 0), 0u) << outcome.err;
+    EXPECT_NE(outcome.err.find("--help"), std::string::npos) << outcome.err;
+  }
+}
+
+TEST_F(InScratchFolder, ReportNamesALongestPathInFull) {
+  const std::string prefix = (m_dir / "").string();
+  ASSERT_LT(prefix.size(), 200u);
+  const std::string path = write(std::string(kProjectFileNameLength - prefix.size() - 4, 'h') + ".prj",
+                                 readFile(cliData("house.prj")));
+  ASSERT_EQ(path.size(), kProjectFileNameLength);
+  const Outcome outcome = runWith({"--page", "5", "--heating", path});
+  ASSERT_EQ(outcome.status, 0) << outcome.err;
+  EXPECT_NE(outcome.out.find("\r\n " + path + "Zones 41 -> 50\r\n"), std::string::npos);
+}
+
+TEST(Run, HelpDocumentsEveryJsonField) {
+  const Outcome help = runWith({"--help"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_EQ(help.err, "");
+  EXPECT_NE(help.out.find("Usage: kovrin-report"), std::string::npos);
+  EXPECT_NE(help.out.find("Examples:"), std::string::npos);
+
+  const Outcome json = runWith({"--json", "--breakdown", cliData("house.prj").string()});
+  ASSERT_EQ(json.status, 0);
+  std::set<std::string> names;
+  const std::regex key("\"([A-Za-z]+)\":");
+  for (auto it = std::sregex_iterator(json.out.begin(), json.out.end(), key); it != std::sregex_iterator(); ++it) {
+    names.insert((*it)[1]);
+  }
+  EXPECT_EQ(names.size(), 20u);
+  for (const std::string& name : names) {
+    EXPECT_NE(help.out.find("\"" + name + "\""), std::string::npos) << name;
+  }
+}
+
+}  // namespace
+}  // namespace kovrin
