@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "model/defaults.h"
+#include "projectfile/projectfile.h"
 
 namespace kovrin {
 namespace {
@@ -153,7 +154,10 @@ ProjectTables workedExamples() {
 // The template as Print finds it right after start-up: nothing calculated,
 // so the empty result fields read back as -999.
 ProjectTables startUpTemplate() {
-  ProjectTables t = defaultProject();
+  ProjectTables t;
+  const FileResult read = loadProjectFile((fs::path(KOVRIN_DATA_DIR) / "new.dat").string(), t);
+  EXPECT_TRUE(read.ok) << read.message;
+  EXPECT_EQ(t, defaultProject()) << "the template file holds the program's defaults";
   setZoneIntegers(t, 1, zoneLoadRow, {-999, -999, -999, -999, -999, -999, -999, -999, -999, -999});
   t.integer(1, irow::PageLoadTotal) = -999;
   setZoneIntegers(t, 1, zoneAirShareRow, {-999, -999, -999, -999, -999, -999, -999, -999, -999, -999});
