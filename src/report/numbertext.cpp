@@ -100,6 +100,9 @@ std::string fixedDecimalField(float value, int width, int decimals) {
   // Digit i of the mantissa has the place value 10^(point - 1 - i).
   std::string whole;
   for (int i = 0; i < d.point; ++i) whole += d.at(i);
+  // double-conversion writes zero as the digit "0" before the point; that is
+  // the optional "0" of a value below 1, so F3.2 shows zero as ".00".
+  if (whole == "0") whole.clear();
   std::string fraction;
   for (int j = 1; j <= decimals; ++j) fraction += d.at(d.point - 1 + j);
 
