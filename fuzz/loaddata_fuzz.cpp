@@ -1,0 +1,123 @@
+// Any bytes as a project file. Loading never crashes and ends one of two
+// ways: all 750 values are in the model, or it fails with a message that
+// names a line and the model's tables are bit for bit what they were. The
+// file reader and the text parser agree on every input. A file that loaded
+// saves to a text that loads to the same tables and saves to the same bytes.
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <bit>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+#include "projectfile/projectfile.h"
+
+namespace {
+
+using kovrin::FileResult;
+using kovrin::ProjectModel;
+using kovrin::ProjectTables;
+
+[[noreturn]] void fail(const char* what, const std::string& detail = {}) {
+  std::fprintf(stderr, "loaddata_fuzz: %s%s%s\n", what, detail.empty() ? "" : ": ", detail.c_str());
+  std::abort();
+}
+
+// The scratch file, on a memory file system where there is one. Its name is
+// never freed, so that the clean-up at exit can still read it.
+const std::string& scratchPath() {
+  static const std::string* const path = [] {
+    std::string pattern = ::access("/dev/shm", W_OK) == 0 ? "/dev/shm/kovrin-fuzz-XXXXXX" : "/tmp/kovrin-fuzz-XXXXXX";
+    if (::mkdtemp(pattern.data()) == nullptr) fail("cannot create a scratch folder");
+    static const std::string* folder = new std::string(pattern);
+    std::atexit([] {
+      ::unlink((*folder + "/project.prj").c_str());
+      ::rmdir(folder->c_str());
+    });
+    return new std::string(pattern + "/project.prj");
+  }();
+  return *path;
+}
+
+void writeScratch(const std::uint8_t* data, std::size_t size) {
+  const int fd = ::open(scratchPath().c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+  if (fd < 0) fail("cannot write the scratch file");
+  while (size > 0) {
+    const ssize_t written = ::write(fd, data, size);
+    if (written <= 0) fail("cannot write the scratch file");
+    data += written;
+    size -= static_cast<std::size_t>(written);
+  }
+  ::close(fd);
+}
+
+// Tables as bytes: three arrays of 32-bit values, no padding.
+static_assert(sizeof(ProjectTables) ==
+              4 * (kovrin::kListSelectionItems + kovrin::kPages * (kovrin::kPageIntegerRows + kovrin::kPageRealRows)));
+bool identical(const ProjectTables& a, const ProjectTables& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+// Equal bit for bit but for the sign of a zero, which the text does not keep.
+bool sameValues(const ProjectTables& a, const ProjectTables& b) {
+  if (a.ListSelections != b.ListSelections || a.PageIntegers != b.PageIntegers) return false;
+  for (int p = 1; p <= kovrin::kPages; ++p) {
+    for (int row = 1; row <= kovrin::kPageRealRows; ++row) {
+      const float x = a.real(p, row);
+      const float y = b.real(p, row);
+      if (std::bit_cast<std::uint32_t>(x) != std::bit_cast<std::uint32_t>(y) && !(x == 0 && y == 0)) return false;
+    }
+  }
+  return true;
+}
+
+// A model that no file holds: any value a partial load wrote would show.
+void fillWithMarker(ProjectModel& model) {
+  ProjectTables marker;
+  std::uint32_t bits = 0x9e3779b9;
+  auto next = [&bits] { return bits = bits * 1664525u + 1013904223u; };
+  for (auto& v : marker.ListSelections) v = static_cast<std::int32_t>(next());
+  for (auto& page : marker.PageIntegers) {
+    for (auto& v : page) v = static_cast<std::int32_t>(next());
+  }
+  for (auto& page : marker.PageReals) {
+    for (auto& v : page) v = std::bit_cast<float>(next());
+  }
+  model.setTables(marker);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  writeScratch(data, size);
+  const std::string_view text(reinterpret_cast<const char*>(data), size);
+
+  ProjectModel model;
+  fillWithMarker(model);
+  const ProjectTables before = model.tables();
+  if (!model.ProjectFileName.set(scratchPath())) fail("scratch path too long");
+  const FileResult loaded = loaddata(model);
+
+  ProjectTables parsed = before;
+  const FileResult parsedResult = kovrin::parseProject(text, scratchPath(), parsed);
+  if (loaded.ok != parsedResult.ok || loaded.message != parsedResult.message) {
+    fail("the file reader and the text parser disagree", loaded.message + " | " + parsedResult.message);
+  }
+
+  if (!loaded) {
+    if (!identical(model.tables(), before)) fail("a failed load changed the model", loaded.message);
+    if (loaded.message.find("line ") == std::string::npos) fail("the message names no line", loaded.message);
+    return 0;
+  }
+  if (!identical(model.tables(), parsed)) fail("the file reader and the text parser loaded different values");
+
+  const std::string saved = kovrin::projectText(model.tables());
+  ProjectTables again;
+  const FileResult reloaded = kovrin::parseProject(saved, "saved.prj", again);
+  if (!reloaded) fail("a loaded project saved to a text that does not load", reloaded.message);
+  if (!sameValues(again, model.tables())) fail("a loaded project saved to a text that loads other values");
+  if (kovrin::projectText(again) != saved) fail("saving a reloaded project changed its text");
+  return 0;
+}
