@@ -1,0 +1,361 @@
+// What a user waits for, measured on the real widgets (offscreen platform):
+// the work of one keystroke in spreadsheet mode, a page change that passes
+// the whole project through its file, loading and saving alone, the report,
+// the page calculation alone; and, in the same run, plain stdio reading and
+// writing of the same project file as the floor to compare against.
+//
+// Everything runs in a working folder made on the disk of the current
+// folder (a real file system, not memory), holding the template and a full
+// five-page project. Times are wall-clock: a save waits for the disk.
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <string>
+
+#include "app/processmenu.h"
+#include "calc/calcdata.h"
+#include "model/model.h"
+#include "projectfile/projectfile.h"
+#include "report/loadreport.h"
+#include "screen/fields.h"
+#include "screen/resource.h"
+#include "screen/transfer.h"
+#include "toolkit/qttoolkit.h"
+
+namespace kovrin {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kProjectName = "house.prj";
+constexpr const char* kFloorName = "floor.prj";
+
+struct Session {
+  QtToolkit toolkit;
+  ProjectModel model;
+  fs::path folder;
+};
+Session* g_session = nullptr;
+
+// A house on all five pages: every zone column with doors, floor, roof,
+// walls and glass, values within the input ranges, with fractions as a user
+// types them, so every line of the file carries a nine-digit number.
+void fillHouse(ProjectModel& model) {
+  for (int p = 1; p <= kPages; ++p) {
+    model.integer(p, irow::SummerThermostat) = 75;
+    model.integer(p, irow::WinterThermostat) = 70;
+    model.integer(p, irow::SummerDesignTemp) = 93;
+    model.integer(p, irow::WinterDesignTemp) = -12;
+    for (int c = 7; c <= kZoneColumns; ++c) model.integer(p, irow::PartitionDT(c)) = 15 + c;
+    model.integer(p, irow::PageAirTotal) = 1200 + 100 * p;
+    model.real(p, rrow::SummerDuctMultiplier) = 1.15f;
+    model.real(p, rrow::WinterDuctMultiplier) = 1.25f;
+    for (int c = 1; c <= kZoneColumns; ++c) {
+      const float k = static_cast<float>(10 * p + c);
+      model.zone(p, c, ZoneQuantity::DoorU) = 0.43f;
+      model.zone(p, c, ZoneQuantity::DoorArea) = 20.5f + k / 10;
+      model.zone(p, c, ZoneQuantity::FloorU) = 0.07f;
+      model.zone(p, c, ZoneQuantity::FloorArea) = 143.3f + k;
+      model.zone(p, c, ZoneQuantity::RoofU) = 0.031f;
+      model.zone(p, c, ZoneQuantity::RoofArea) = 143.3f + k;
+      model.zone(p, c, ZoneQuantity::WallU) = 0.061f;
+      model.zone(p, c, ZoneQuantity::WallArea) = 211.7f + 2 * k;
+      model.zone(p, c, ZoneQuantity::GlassU) = 0.35f;
+      model.zone(p, c, ZoneQuantity::GlassArea) = 31.3f + k / 4;
+    }
+  }
+}
+
+std::string readWhole(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void check(benchmark::State& state, const FileResult& result) {
+  if (!result) state.SkipWithError(result.message.c_str());
+}
+
+// ---------------------------------------------------------------------------
+// One keystroke in spreadsheet mode.
+
+void Keystroke_GetDataCalcData(benchmark::State& state) {
+  Session& s = *g_session;
+  for (auto _ : state) {
+    GetData(s.model, s.toolkit);
+    CalcData(s.model, s.toolkit);
+  }
+}
+BENCHMARK(Keystroke_GetDataCalcData)->UseRealTime();
+
+// The same through the program's own path: a key typed into a zone field
+// (a digit, then a backspace, in turn) queues a field-changed message, the
+// main loop's handler fetches it and recalculates, and Qt repaints what
+// changed.
+void Keystroke_TypedThroughEventLoop(benchmark::State& state) {
+  Session& s = *g_session;
+  auto* field = qobject_cast<QLineEdit*>(s.toolkit.control(kZoneColumnFields[0].quantity[1]));
+  if (field == nullptr) {
+    state.SkipWithError("no line edit for the door area of zone column 1");
+    return;
+  }
+  field->setFocus();
+  field->end(false);
+  QApplication::processEvents();
+  std::int32_t quit = 0;
+  std::int64_t handled = 0;
+  bool digit = true;
+  for (auto _ : state) {
+    const int key = digit ? Qt::Key_5 : Qt::Key_Backspace;
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, digit ? QStringLiteral("5") : QString());
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, digit ? QStringLiteral("5") : QString());
+    QApplication::sendEvent(field, &press);
+    QApplication::sendEvent(field, &release);
+    digit = !digit;
+    while (s.toolkit.pendingMessages() > 0) {
+      std::int32_t type = 0;
+      MessageRecord record;
+      s.toolkit.wmessage(type, record);
+      handleMessage(type, record, quit, s.model, s.toolkit);
+      ++handled;
+    }
+    QApplication::processEvents();
+  }
+  if (quit != 0) state.SkipWithError("the handler asked to quit");
+  if (handled == 0) state.SkipWithError("typing queued no field-changed message");
+  state.counters["messages"] = benchmark::Counter(static_cast<double>(handled), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(Keystroke_TypedThroughEventLoop)->UseRealTime();
+
+void GetData_alone(benchmark::State& state) {
+  Session& s = *g_session;
+  for (auto _ : state) GetData(s.model, s.toolkit);
+}
+BENCHMARK(GetData_alone)->UseRealTime();
+
+void PutData_alone(benchmark::State& state) {
+  Session& s = *g_session;
+  for (auto _ : state) PutData(s.model, s.toolkit);
+}
+BENCHMARK(PutData_alone)->UseRealTime();
+
+void CalcData_alone(benchmark::State& state) {
+  Session& s = *g_session;
+  for (auto _ : state) CalcData(s.model, s.toolkit);
+}
+BENCHMARK(CalcData_alone)->UseRealTime();
+
+// The pure calculation: no screen.
+void calculatePage_pure(benchmark::State& state) {
+  Session& s = *g_session;
+  for (auto _ : state) benchmark::DoNotOptimize(calculatePage(s.model.tables(), s.model.CurrentPage, s.model.LoadChoice));
+}
+BENCHMARK(calculatePage_pure)->UseRealTime();
+
+// ---------------------------------------------------------------------------
+// A page change: the page on screen into the model, the whole project saved
+// to its file (synced), the new page set, the whole project read back and
+// the new page shown.
+
+void PageChange_sequence(benchmark::State& state) {
+  Session& s = *g_session;
+  for (auto _ : state) {
+    GetData(s.model, s.toolkit);
+    check(state, savedata(s.model));
+    s.model.CurrentPage = s.model.CurrentPage == 1 ? 2 : 1;
+    check(state, loaddata(s.model));
+    PutData(s.model, s.toolkit);
+  }
+  s.model.CurrentPage = 1;
+  PutData(s.model, s.toolkit);
+}
+BENCHMARK(PageChange_sequence)->UseRealTime();
+
+// The page command as the menu runs it, status bar included.
+void PageChange_menuCommand(benchmark::State& state) {
+  Session& s = *g_session;
+  std::int32_t quit = 0;
+  for (auto _ : state) {
+    processmenu(s.model.CurrentPage == 1 ? kCmdPage2 : kCmdPage1, quit, s.model, s.toolkit);
+  }
+  processmenu(kCmdPage1, quit, s.model, s.toolkit);
+}
+BENCHMARK(PageChange_menuCommand)->UseRealTime();
+
+// ---------------------------------------------------------------------------
+// Files alone.
+
+void loaddata_alone(benchmark::State& state) {
+  Session& s = *g_session;
+  for (auto _ : state) check(state, loaddata(s.model));
+  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(fs::file_size(kProjectName)));
+}
+BENCHMARK(loaddata_alone)->UseRealTime();
+
+void savedata_alone(benchmark::State& state) {
+  Session& s = *g_session;
+  for (auto _ : state) check(state, savedata(s.model));
+}
+BENCHMARK(savedata_alone)->UseRealTime();
+
+// savedata less its two syncs: what building the text and replacing the
+// file cost, without waiting for the disk.
+void savedata_textOnly(benchmark::State& state) {
+  Session& s = *g_session;
+  for (auto _ : state) benchmark::DoNotOptimize(projectText(s.model.tables()));
+}
+BENCHMARK(savedata_textOnly)->UseRealTime();
+
+void parseProject_textOnly(benchmark::State& state) {
+  const std::string text = readWhole(kProjectName);
+  ProjectTables tables;
+  for (auto _ : state) check(state, parseProject(text, kProjectName, tables));
+}
+BENCHMARK(parseProject_textOnly)->UseRealTime();
+
+void PrintData_alone(benchmark::State& state) {
+  Session& s = *g_session;
+  for (auto _ : state) check(state, PrintData(s.model));
+}
+BENCHMARK(PrintData_alone)->UseRealTime();
+
+// ---------------------------------------------------------------------------
+// The floor: the same bytes read and written with plain stdio.
+
+void Floor_stdioRead(benchmark::State& state) {
+  std::array<char, 65536> buffer{};
+  for (auto _ : state) {
+    std::FILE* file = std::fopen(kProjectName, "rb");
+    if (file == nullptr) {
+      state.SkipWithError("cannot open the project file");
+      break;
+    }
+    std::size_t total = 0;
+    while (const std::size_t got = std::fread(buffer.data(), 1, buffer.size(), file)) total += got;
+    std::fclose(file);
+    benchmark::DoNotOptimize(total);
+  }
+  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(fs::file_size(kProjectName)));
+}
+BENCHMARK(Floor_stdioRead)->UseRealTime();
+
+// Reading the 750 numbers of the same file with fscanf, in the file's order
+// of whole numbers and reals: the floor for the parsing loaddata does, with
+// none of its checks.
+void Floor_stdioScan(benchmark::State& state) {
+  ProjectTables tables;
+  for (auto _ : state) {
+    std::FILE* file = std::fopen(kProjectName, "rb");
+    if (file == nullptr) {
+      state.SkipWithError("cannot open the project file");
+      break;
+    }
+    int read = 0;
+    for (int p = 1; p <= kPages; ++p) {
+      for (int item = 1; item <= kListSelectionItems; ++item) read += std::fscanf(file, "%d", &tables.selection(item));
+      for (int row = 1; row <= kPageIntegerRows; ++row) read += std::fscanf(file, "%d", &tables.integer(p, row));
+      for (int row = 1; row <= kPageRealRows; ++row) read += std::fscanf(file, "%f", &tables.real(p, row));
+    }
+    std::fclose(file);
+    if (read != kProjectFileLines) state.SkipWithError("fscanf did not read 750 numbers");
+    benchmark::DoNotOptimize(tables);
+  }
+}
+BENCHMARK(Floor_stdioScan)->UseRealTime();
+
+void writeFloor(benchmark::State& state, bool sync) {
+  const std::string text = readWhole(kProjectName);
+  for (auto _ : state) {
+    std::FILE* file = std::fopen(kFloorName, "wb");
+    if (file == nullptr) {
+      state.SkipWithError("cannot create the floor file");
+      break;
+    }
+    std::fwrite(text.data(), 1, text.size(), file);
+    if (sync) {
+      std::fflush(file);
+      ::fsync(::fileno(file));
+    }
+    std::fclose(file);
+  }
+}
+
+void Floor_stdioWrite(benchmark::State& state) { writeFloor(state, false); }
+BENCHMARK(Floor_stdioWrite)->UseRealTime();
+
+// The same with the file synced to disk, as savedata does before it
+// replaces the project file.
+void Floor_stdioWriteSync(benchmark::State& state) { writeFloor(state, true); }
+BENCHMARK(Floor_stdioWriteSync)->UseRealTime();
+
+// ---------------------------------------------------------------------------
+
+// The working folder: the template copied in, the program started on it,
+// and a full house saved as the project file, spreadsheet mode on.
+bool setUp(Session& s) {
+  std::string pattern = (fs::current_path() / "bench-work-XXXXXX").string();
+  if (::mkdtemp(pattern.data()) == nullptr) {
+    std::cerr << "cannot create a working folder in " << fs::current_path() << "\n";
+    return false;
+  }
+  s.folder = pattern;
+  std::error_code error;
+  fs::copy_file(fs::path(KOVRIN_DATA_DIR) / "new.dat", s.folder / "new.dat", error);
+  if (error) {
+    std::cerr << "cannot copy the template: " << error.message() << "\n";
+    return false;
+  }
+  fs::current_path(s.folder);
+
+  startup(s.model, s.toolkit);
+  fillHouse(s.model);
+  s.model.ProjectFileName.set(kProjectName);
+  s.model.CurrentPage = 1;
+  s.model.LoadChoice = kCooling;
+  s.model.SpreadsheetMode = 1;
+  if (const FileResult saved = savedata(s.model); !saved) {
+    std::cerr << saved.message << "\n";
+    return false;
+  }
+  PutData(s.model, s.toolkit);
+  CalcData(s.model, s.toolkit);
+  QApplication::processEvents();
+  std::cerr << "Project file " << (s.folder / kProjectName).string() << ": " << fs::file_size(kProjectName)
+            << " bytes\n";
+  return true;
+}
+
+}  // namespace
+}  // namespace kovrin
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  QApplication app(argc, argv);
+
+  auto* session = new kovrin::Session;
+  kovrin::g_session = session;
+  const bool ready = kovrin::setUp(*session);
+  if (ready) benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+
+  session->toolkit.windowclose();
+  const auto folder = session->folder;
+  delete session;
+  if (!folder.empty()) {
+    std::filesystem::current_path(folder.parent_path());
+    std::filesystem::remove_all(folder);
+  }
+  return ready ? 0 : 1;
+}

@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# Start-up time: from the start of the process to its main window being
+# shown (mapped on the X display), for kovrin and for a bare Qt window built
+# alongside, under Xvfb. The two alternate, RUNS times each after one
+# warm-up, so both see the same machine; the medians and their ratio are
+# printed. Uses the release build that ./bench makes (build/bench).
+#   scripts/startup-time.sh [RUNS]       default 15
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+runs="${1:-15}"
+build="${KOVRIN_BENCH_BUILD:-build/bench}"
+kovrin="$PWD/$build/src/app/kovrin"
+bare="$PWD/$build/benchmarks/barewindow"
+watch="$PWD/$build/benchmarks/mapwatch"
+for program in "$kovrin" "$bare" "$watch"; do
+  if [ ! -x "$program" ]; then
+    echo "startup-time.sh: $program is missing; ./bench builds it" >&2
+    exit 1
+  fi
+done
+
+work="$(mktemp -d)"
+cp data/new.dat "$work/new.dat"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb=$!
+cleanup() {
+  kill "$xvfb" 2>/dev/null || true
+  wait "$xvfb" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+for _ in $(seq 100); do
+  [ -s "$work/display" ] && break
+  sleep 0.1
+done
+if [ ! -s "$work/display" ]; then
+  echo "startup-time.sh: Xvfb did not start" >&2
+  cat "$work/xvfb.log" >&2
+  exit 1
+fi
+export DISPLAY=":$(head -n 1 "$work/display")"
+export QT_QPA_PLATFORM=xcb
+
+# measure LOG TITLE PROGRAM: one run, in the working folder, where Kovrin
+# finds its template. A run that shows no window stops the script.
+measure() {
+  local log="$work/$1.log"
+  if ! (cd "$work" && "$watch" "$2" "$3" 2>>"$log"); then
+    echo "startup-time.sh: $3 showed no window titled \"$2\":" >&2
+    tail -n 20 "$log" >&2
+    exit 1
+  fi
+}
+timeKovrin() { measure kovrin "Kovrin 4.0" "$kovrin"; }
+timeBare() { measure bare "Bare window" "$bare"; }
+
+timeKovrin >/dev/null
+timeBare >/dev/null
+: >"$work/kovrin.times"
+: >"$work/bare.times"
+for _ in $(seq "$runs"); do
+  timeKovrin >>"$work/kovrin.times"
+  timeBare >>"$work/bare.times"
+done
+
+median() { sort -n "$1" | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else printf "%.1f\n", (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+range() { sort -n "$1" | awk 'NR == 1 { lo = $1 } { hi = $1 } END { printf "%s..%s", lo, hi }'; }
+k="$(median "$work/kovrin.times")"
+b="$(median "$work/bare.times")"
+ratio="$(awk -v k="$k" -v b="$b" 'BEGIN { printf "%.2f", k / b }')"
+echo "Start-up to window shown, median of $runs runs under Xvfb, in ms:"
+printf '  %-22s %8s   (range %s)\n' "kovrin" "$k" "$(range "$work/kovrin.times")"
+printf '  %-22s %8s   (range %s)\n' "bare Qt window" "$b" "$(range "$work/bare.times")"
+printf '  %-22s %8s   target 1.5  %s\n' "ratio" "$ratio" \
+  "$(awk -v r="$ratio" 'BEGIN { print (r <= 1.5) ? "meets" : "MISSES" }')"
