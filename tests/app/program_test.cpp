@@ -1,0 +1,538 @@
+// Scenario tests of the whole program on the real widgets: start-up, the menu
+// commands and the main loop's handling of messages, played as a user would,
+// each in a fresh working folder holding the template "new.dat".
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/processmenu.h"
+#include "model/defaults.h"
+#include "projectfile/projectfile.h"
+#include "screen/resource.h"
+#include "modaldialog.h"
+#include "toolkit/qttoolkit.h"
+
+namespace kovrin {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string readFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+void writeFile(const fs::path& path, const std::string& text) {
+  std::ofstream out(path, std::ios::binary);
+  out << text;
+}
+
+// Byte-for-byte comparison that names the first line that differs.
+void expectSameBytes(const std::string& actual, const std::string& expected, const std::string& what) {
+  if (actual == expected) return;
+  std::size_t line = 1;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < std::min(actual.size(), expected.size()); ++i) {
+    if (actual[i] != expected[i]) break;
+    if (actual[i] == '\n') {
+      ++line;
+      start = i + 1;
+    }
+  }
+  auto lineAt = [&](const std::string& text) {
+    const std::size_t end = text.find('\n', start);
+    return text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+  };
+  ADD_FAILURE() << what << " differs at line " << line << "\n  actual:   [" << lineAt(actual)
+                << "]\n  expected: [" << lineAt(expected) << "]";
+}
+
+using Answer = std::function<void(QWidget*)>;
+
+// Answers the modal dialogs the next command opens, one after the other:
+// each answer runs once its dialog is shown and must close it.
+void answerInTurn(std::vector<Answer> answers) {
+  if (answers.empty()) return;
+  Answer first = answers.front();
+  answers.erase(answers.begin());
+  test::answerNextModal([first, rest = std::move(answers)](QWidget* dialog) {
+    first(dialog);
+    answerInTurn(rest);
+  });
+}
+
+Answer chooseFile(const fs::path& path) {
+  return [path](QWidget* w) {
+    auto* dialog = qobject_cast<QFileDialog*>(w);
+    ASSERT_NE(dialog, nullptr) << "expected a file dialog";
+    // Type the path into the dialog's name field, as a user may, once the
+    // dialog has listed its folder and selected the proposed name.
+    QTest::qWait(50);
+    for (auto* view : dialog->findChildren<QAbstractItemView*>()) view->clearSelection();
+    auto* nameField = dialog->findChild<QLineEdit*>("fileNameEdit");
+    ASSERT_NE(nameField, nullptr);
+    nameField->setText(QString::fromStdString(path.string()));
+    QMetaObject::invokeMethod(dialog, "accept");
+  };
+}
+
+Answer cancel() {
+  return [](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); };
+}
+
+// Answers a message box or question with `button`, keeping its text.
+Answer press(QMessageBox::StandardButton button, std::string* text = nullptr) {
+  return [button, text](QWidget* w) {
+    auto* box = qobject_cast<QMessageBox*>(w);
+    ASSERT_NE(box, nullptr) << "expected a message box";
+    if (text != nullptr) *text = box->text().toStdString();
+    box->button(button)->click();
+  };
+}
+
+Answer printToPdf(const fs::path& pdf) {
+  return [pdf](QWidget* w) {
+    auto* dialog = qobject_cast<QPrintDialog*>(w);
+    ASSERT_NE(dialog, nullptr) << "expected the print dialog";
+    // The dialog takes the output file from its own field when accepted.
+    const QString file = QString::fromStdString(pdf.string());
+    if (auto* name = dialog->findChild<QLineEdit*>("filename")) name->setText(file);
+    dialog->printer()->setOutputFileName(file);
+    dialog->accept();
+  };
+}
+
+class ProgramTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    m_previousFolder = fs::current_path();
+    std::string pattern = (fs::temp_directory_path() / "kovrin-program-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    m_folder = pattern;
+    fs::copy_file(fs::path(KOVRIN_DATA_DIR) / "new.dat", m_folder / "new.dat");
+    fs::current_path(m_folder);
+  }
+
+  void TearDown() override {
+    m_toolkit.windowclose();
+    fs::current_path(m_previousFolder);
+    fs::remove_all(m_folder);
+  }
+
+  void start() {
+    startup(m_model, m_toolkit);
+    // Focus moves are reported only within the active window.
+    m_toolkit.mainWindow()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_toolkit.mainWindow()));
+    handleMessages();
+  }
+  void command(int id) { processmenu(id, m_quit, m_model, m_toolkit); }
+  // Hand every queued message to the main loop's handling.
+  int handleMessages() {
+    int handled = 0;
+    while (m_toolkit.pendingMessages() > 0) {
+      std::int32_t type = 0;
+      MessageRecord record;
+      m_toolkit.wmessage(type, record);
+      handleMessage(type, record, m_quit, m_model, m_toolkit);
+      ++handled;
+    }
+    return handled;
+  }
+
+  QLineEdit* edit(int id) { return qobject_cast<QLineEdit*>(m_toolkit.control(id)); }
+  std::string text(int id) { return edit(id)->text().toStdString(); }
+  QComboBox* list(int id) { return qobject_cast<QComboBox*>(m_toolkit.control(id)); }
+  // Type into a field as a user does: focus it, select all, type.
+  void type(int id, const QString& keys) {
+    QLineEdit* field = edit(id);
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, keys);
+  }
+  std::vector<std::string> results() {
+    std::vector<std::string> texts;
+    for (int id : {1155, 1156, 1157, 1158, 1159, 1160, 1161, 1162, 1163, 1164, 1165, 1173, 1174, 1176, 1177,
+                   1178, 1179, 1180, 1181, 1182, 1183})
+      texts.push_back(text(id));
+    return texts;
+  }
+
+  fs::path m_previousFolder;
+  fs::path m_folder;
+  ProjectModel m_model;
+  QtToolkit m_toolkit;
+  std::int32_t m_quit = 0;
+};
+
+const std::vector<std::string> kNoResults(21, "");
+
+TEST_F(ProgramTest, StartUpShowsPageOneOfTheTemplate) {
+  start();
+  EXPECT_EQ(m_model.CurrentPage, 1);
+  EXPECT_EQ(m_model.SpreadsheetMode, 0);
+  EXPECT_EQ(m_model.ProjectFileName.path(), "new.dat");
+  EXPECT_EQ(m_model.tables(), defaultProject());
+  ASSERT_NE(m_toolkit.mainWindow(), nullptr);
+  EXPECT_EQ(m_toolkit.mainWindow()->windowTitle().toStdString(), "Kovrin 4.0");
+  EXPECT_EQ(m_toolkit.statusText(1), "Made in Lakeside, Minnesota");
+  EXPECT_EQ(m_toolkit.statusText(2), "Kovrin Load Software");
+  EXPECT_EQ(m_toolkit.statusText(3), "In business since 1986");
+  EXPECT_TRUE(qobject_cast<QRadioButton*>(m_toolkit.control(1047))->isChecked());
+  EXPECT_EQ(text(1184), "100");
+  EXPECT_EQ(text(1005), "93");
+  EXPECT_EQ(text(1026), "28");
+  EXPECT_EQ(text(1036), "78");
+  EXPECT_EQ(text(1038), "65");
+  EXPECT_EQ(text(1002), "0.000");
+  EXPECT_EQ(text(1003), "0.");
+  EXPECT_EQ(text(1004), ".00");
+  EXPECT_EQ(list(1171)->currentText().toStdString(), "M");
+  EXPECT_EQ(list(1044)->currentText().toStdString(), "Draperies, venetian blinds");
+  EXPECT_EQ(list(1154)->currentText().toStdString(), "NE");
+  EXPECT_EQ(results(), kNoResults);
+  EXPECT_EQ(m_toolkit.pendingMessages(), 0u);
+}
+
+TEST_F(ProgramTest, AMissingTemplateIsReportedAndTheDefaultsAreUsed) {
+  fs::remove("new.dat");
+  std::string message;
+  answerInTurn({press(QMessageBox::Ok, &message)});
+  start();
+  EXPECT_NE(message.find("new.dat"), std::string::npos) << message;
+  EXPECT_NE(message.find(m_folder.string()), std::string::npos) << message;
+  EXPECT_EQ(m_model.tables(), defaultProject());
+  EXPECT_EQ(text(1005), "93");
+}
+
+TEST_F(ProgramTest, CalculateShowsTheLoadsAndChangesNothingElse) {
+  start();
+  type(1041, "1");   // wall U of zone 1
+  type(1042, "10");  // wall area
+  type(1026, "28");
+  edit(1038)->setFocus();
+  handleMessages();  // spreadsheet mode is off: no recalculation
+  EXPECT_EQ(results(), kNoResults);
+  const std::string fileBefore = readFile("new.dat");
+
+  command(kCmdCalculate);
+  // Cooling: 1 x 10 x (15 + 3.6 for wood frame in range M); 3.6 is stored
+  // just below 3.6, so the load is 185.99999... -> 185.
+  EXPECT_EQ(text(1155), "185");
+  EXPECT_EQ(text(1165), "185");
+  EXPECT_EQ(text(1173), "100");  // the whole airflow
+  EXPECT_EQ(text(1174), "0");
+  EXPECT_EQ(m_model.integer(1, irow::ZoneLoad(1)), 0) << "the loads live on the screen";
+  EXPECT_EQ(readFile("new.dat"), fileBefore);
+  EXPECT_EQ(m_toolkit.statusText(1), "Made in Lakeside, Minnesota");
+
+  // Heating: 1 x 10 x (65 - 28) = 370.
+  QTest::mouseClick(qobject_cast<QRadioButton*>(m_toolkit.control(1046)), Qt::LeftButton);
+  command(kCmdCalculate);
+  EXPECT_EQ(m_model.LoadChoice, kHeating);
+  EXPECT_EQ(text(1155), "370");
+}
+
+TEST_F(ProgramTest, SpreadsheetModeRecalculatesOnEveryFieldChange) {
+  start();
+  command(kCmdSpreadsheetOn);
+  EXPECT_EQ(m_model.SpreadsheetMode, 1);
+  EXPECT_EQ(results(), kNoResults) << "switching on does not recalculate by itself";
+
+  type(1041, "1");
+  EXPECT_GE(handleMessages(), 1);
+  EXPECT_EQ(text(1155), "0");  // a U-value alone, no area yet
+  type(1042, "10");
+  handleMessages();
+  EXPECT_EQ(text(1155), "185");
+
+  // A focus move alone recalculates: clear the results first.
+  m_toolkit.wdialogputinteger(1155, 7);
+  EXPECT_EQ(m_toolkit.pendingMessages(), 0u) << "program writes deliver nothing";
+  edit(1003)->setFocus();
+  handleMessages();
+  EXPECT_EQ(text(1155), "185");
+
+  command(kCmdSpreadsheetOff);
+  type(1042, "20");
+  handleMessages();
+  EXPECT_EQ(text(1155), "185") << "no recalculation with spreadsheet mode off";
+}
+
+TEST_F(ProgramTest, EveryPageCommandPassesTheProjectThroughItsFile) {
+  start();
+  type(1042, "100");  // wall area of zone 1, page 1
+  type(1184, "200");
+  command(kCmdPage3);
+  EXPECT_EQ(m_model.CurrentPage, 3);
+  EXPECT_EQ(m_toolkit.statusText(1), " Page 3");
+  EXPECT_EQ(m_toolkit.statusText(3), " Zones 21 -> 30");
+  EXPECT_EQ(text(1042), "0.");
+  EXPECT_EQ(text(1184), "200") << "the airflow total carries over";
+
+  ProjectTables saved;
+  ASSERT_TRUE(loadProjectFile("new.dat", saved));
+  EXPECT_EQ(saved.zone(1, 1, ZoneQuantity::WallArea), 100.0f) << "the first page change writes the template";
+  EXPECT_EQ(saved.integer(1, irow::PageAirTotal), 200);
+  EXPECT_EQ(saved.integer(1, irow::ZoneLoad(1)), -999) << "empty TOTALS read as -999";
+
+  // The page already shown: saved and read back.
+  type(1042, "55");
+  command(kCmdPage3);
+  EXPECT_EQ(text(1042), "55.");
+  ASSERT_TRUE(loadProjectFile("new.dat", saved));
+  EXPECT_EQ(saved.zone(3, 1, ZoneQuantity::WallArea), 55.0f);
+
+  const int pages[] = {kCmdPage1, kCmdPage2, kCmdPage3, kCmdPage4, kCmdPage5};
+  const char* zones[] = {" Zones 1 -> 10", " Zones 11 -> 20", " Zones 21 -> 30", " Zones 31 -> 40",
+                         " Zones 41 -> 50"};
+  for (int n = 1; n <= 5; ++n) {
+    SCOPED_TRACE(n);
+    command(pages[n - 1]);
+    EXPECT_EQ(m_model.CurrentPage, n);
+    EXPECT_EQ(m_toolkit.statusText(1), " Page " + std::to_string(n));
+    EXPECT_EQ(m_toolkit.statusText(3), zones[n - 1]);
+  }
+  command(kCmdPage1);
+  EXPECT_EQ(text(1042), "100.");
+}
+
+TEST_F(ProgramTest, APageChangeWhoseSaveFailsStaysOnItsPage) {
+  start();
+  ASSERT_TRUE(m_model.ProjectFileName.set((m_folder / "missing-folder" / "house.prj").string()));
+  type(1042, "100");
+  std::string message;
+  answerInTurn({press(QMessageBox::Ok, &message)});
+  command(kCmdPage2);
+  EXPECT_NE(message.find("house.prj"), std::string::npos) << message;
+  EXPECT_EQ(m_model.CurrentPage, 1);
+  EXPECT_EQ(text(1042), "100");
+  EXPECT_EQ(m_toolkit.statusText(1), "Made in Lakeside, Minnesota");
+}
+
+TEST_F(ProgramTest, AnOpenWhoseLoadFailsKeepsModelAndScreen) {
+  start();
+  type(1042, "100");
+  writeFile("broken.prj", "1\r\n2\r\nthree\r\n");
+  std::string message;
+  answerInTurn({chooseFile(m_folder / "broken.prj"), press(QMessageBox::Ok, &message)});
+  command(kCmdOpen);
+  EXPECT_NE(message.find("broken.prj"), std::string::npos) << message;
+  EXPECT_NE(message.find("line 3"), std::string::npos) << message;
+  EXPECT_EQ(m_model.ProjectFileName.path(), "new.dat");
+  EXPECT_EQ(text(1042), "100");
+  EXPECT_EQ(m_model.tables(), defaultProject());
+}
+
+TEST_F(ProgramTest, OpenLoadsTheChosenProjectAndCancelChangesNothing) {
+  ProjectTables project = defaultProject();
+  project.zone(1, 2, ZoneQuantity::FloorArea) = 120.0f;
+  project.integer(1, irow::WinterDesignTemp) = -5;
+  ASSERT_TRUE(saveProjectFile((m_folder / "house.prj").string(), project));
+  start();
+  type(1042, "77");
+
+  answerInTurn({cancel()});
+  command(kCmdOpen);
+  EXPECT_EQ(text(1042), "77") << "Cancel keeps the edits";
+  EXPECT_EQ(m_model.ProjectFileName.path(), "new.dat");
+  EXPECT_EQ(m_toolkit.statusText(1), "Made in Lakeside, Minnesota");
+
+  command(kCmdPage2);
+  answerInTurn({chooseFile(m_folder / "house.prj")});
+  command(kCmdOpen);
+  EXPECT_EQ(m_model.CurrentPage, 1);
+  EXPECT_EQ(fs::path(m_model.ProjectFileName.path()), m_folder / "house.prj");
+  EXPECT_EQ(text(1054), "120.");
+  EXPECT_EQ(text(1026), "-5");
+  EXPECT_EQ(text(1042), "0.");
+  EXPECT_EQ(m_toolkit.statusText(1), " Page 1");
+  EXPECT_EQ(m_toolkit.statusText(2), (m_folder / "house.prj").string());
+  EXPECT_EQ(m_toolkit.statusText(3), "Zones 1 -> 10");
+}
+
+TEST_F(ProgramTest, NewLoadsTheTemplateAndAsksBeforeTakingAnExistingName) {
+  writeFile("taken.prj", "precious");
+  start();
+  type(1042, "77");
+  answerInTurn({cancel()});
+  command(kCmdNew);
+  EXPECT_EQ(text(1042), "0.") << "the template replaces the project before the dialog";
+  EXPECT_EQ(m_model.ProjectFileName.path(), "new.dat");
+  EXPECT_EQ(m_toolkit.statusText(1), " Page 1");
+  EXPECT_EQ(m_toolkit.statusText(2), "new.dat");
+  EXPECT_EQ(m_toolkit.statusText(3), "Zones 1 -> 10");
+
+  // An existing name: No keeps "new.dat".
+  std::string question;
+  answerInTurn({chooseFile(m_folder / "taken.prj"), press(QMessageBox::No, &question)});
+  command(kCmdNew);
+  EXPECT_NE(question.find("taken.prj already exists. Replace it with the new project?"), std::string::npos)
+      << question;
+  EXPECT_EQ(m_model.ProjectFileName.path(), "new.dat");
+  EXPECT_EQ(readFile("taken.prj"), "precious");
+
+  // Yes takes it; it is first written by the next save.
+  answerInTurn({chooseFile(m_folder / "taken.prj"), press(QMessageBox::Yes)});
+  command(kCmdNew);
+  EXPECT_EQ(fs::path(m_model.ProjectFileName.path()), m_folder / "taken.prj");
+  EXPECT_EQ(readFile("taken.prj"), "precious");
+  command(kCmdSave);
+  ProjectTables saved;
+  ASSERT_TRUE(loadProjectFile("taken.prj", saved));
+  EXPECT_EQ(saved.zone(1, 1, ZoneQuantity::WallArea), 0.0f) << "the new project, not the edits";
+
+  // A new name is taken without a question.
+  answerInTurn({chooseFile(m_folder / "fresh.prj")});
+  command(kCmdNew);
+  EXPECT_EQ(fs::path(m_model.ProjectFileName.path()), m_folder / "fresh.prj");
+  EXPECT_FALSE(fs::exists("fresh.prj"));
+}
+
+TEST_F(ProgramTest, SaveAndSaveAsWriteTheScreenAndCancelWritesNothing) {
+  start();
+  type(1042, "100");
+  command(kCmdSave);
+  ProjectTables saved;
+  ASSERT_TRUE(loadProjectFile("new.dat", saved));
+  EXPECT_EQ(saved.zone(1, 1, ZoneQuantity::WallArea), 100.0f);
+
+  type(1042, "150");
+  answerInTurn({cancel()});
+  command(kCmdSaveAs);
+  ASSERT_TRUE(loadProjectFile("new.dat", saved));
+  EXPECT_EQ(saved.zone(1, 1, ZoneQuantity::WallArea), 100.0f) << "Cancel saves nothing";
+  EXPECT_EQ(m_toolkit.statusText(1), "Made in Lakeside, Minnesota");
+
+  command(kCmdPage2);
+  answerInTurn({chooseFile(m_folder / "house")});
+  command(kCmdSaveAs);
+  const fs::path house = m_folder / "house.prj";
+  ASSERT_TRUE(fs::exists(house)) << "the default extension is added";
+  EXPECT_EQ(fs::path(m_model.ProjectFileName.path()), house);
+  EXPECT_EQ(m_toolkit.statusText(1), " Project Name");
+  EXPECT_EQ(m_toolkit.statusText(2), house.string());
+  EXPECT_EQ(m_toolkit.statusText(3), " Zones 11 -> 20");
+
+  // Save As over an existing file: no question.
+  writeFile("old.prj", "old");
+  answerInTurn({chooseFile(m_folder / "old.prj")});
+  command(kCmdSaveAs);
+  EXPECT_EQ(readFile("old.prj"), readFile(house));
+}
+
+TEST_F(ProgramTest, ASaveAsThatFailsKeepsTheName) {
+  start();
+  // A pipe is no place for a project: the save refuses it.
+  ASSERT_EQ(mkfifo("pipe.prj", 0644), 0);
+  std::string message;
+  answerInTurn({chooseFile(m_folder / "pipe.prj"), press(QMessageBox::Ok, &message)});
+  command(kCmdSaveAs);
+  EXPECT_NE(message.find("pipe.prj"), std::string::npos) << message;
+  EXPECT_EQ(m_model.ProjectFileName.path(), "new.dat");
+}
+
+TEST_F(ProgramTest, PrintWritesTheReportAndPrintsItToAPdfFile) {
+  start();
+  command(kCmdCalculate);
+  const fs::path pdf = m_folder / "report.pdf";
+  answerInTurn({printToPdf(pdf)});
+  command(kCmdPrint);
+  expectSameBytes(readFile("out.dat"), readFile(fs::path(KOVRIN_TEST_DATA_DIR) / "app" / "calculated.out.dat"),
+                  "out.dat");
+  ASSERT_TRUE(fs::exists(pdf));
+  EXPECT_GT(fs::file_size(pdf), 1000u);
+
+  // Cancelled: the report is rewritten, nothing is printed.
+  fs::remove(pdf);
+  fs::remove("out.dat");
+  answerInTurn({cancel()});
+  command(kCmdPrint);
+  EXPECT_TRUE(fs::exists("out.dat"));
+  EXPECT_FALSE(fs::exists(pdf));
+}
+
+TEST_F(ProgramTest, PrintBeforeAnyCalculationPrintsTheEmptyResultsAsMinus999) {
+  start();
+  answerInTurn({cancel()});
+  command(kCmdPrint);
+  expectSameBytes(readFile("out.dat"), readFile(fs::path(KOVRIN_TEST_DATA_DIR) / "report" / "startup.expected"),
+                  "out.dat");
+}
+
+TEST_F(ProgramTest, AReportThatCannotBeWrittenIsReportedAndNotPrinted) {
+  start();
+  fs::create_directory("out.dat");
+  std::string message;
+  answerInTurn({press(QMessageBox::Ok, &message)});
+  command(kCmdPrint);
+  EXPECT_NE(message.find("out.dat"), std::string::npos) << message;
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "no print dialog after a failed report";
+}
+
+TEST_F(ProgramTest, HelpOpensTheHelpFileOrSaysItIsMissing) {
+  start();
+  std::string message;
+  answerInTurn({press(QMessageBox::Ok, &message)});
+  command(kCmdHelp);
+  EXPECT_NE(message.find("HELP.HLP"), std::string::npos) << message;
+
+  fs::copy_file(fs::path(KOVRIN_DATA_DIR) / "HELP.HLP", "HELP.HLP");
+  command(kCmdHelp);
+  ASSERT_NE(m_toolkit.helpViewer(), nullptr);
+  EXPECT_TRUE(m_toolkit.helpViewer()->isVisible());
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "the help viewer is not modal";
+}
+
+TEST_F(ProgramTest, ExitAndTheCloseBoxEndTheLoopWithoutSaving) {
+  start();
+  type(1042, "100");
+  const std::string before = readFile("new.dat");
+  command(kCmdExit);
+  EXPECT_EQ(m_quit, 1);
+  EXPECT_EQ(readFile("new.dat"), before);
+
+  m_quit = 0;
+  m_toolkit.mainWindow()->close();
+  handleMessages();
+  EXPECT_EQ(m_quit, 1);
+  EXPECT_TRUE(m_toolkit.mainWindow()->isVisible()) << "the close box only asks";
+  EXPECT_EQ(readFile("new.dat"), before);
+}
+
+TEST_F(ProgramTest, SubMenuTitlesAndUnknownIdentifiersDoNothing) {
+  start();
+  const std::string before = readFile("new.dat");
+  for (int id : {kCmdFileMenu, kCmdZonesMenu, kCmdSpreadsheetMenu, 40000, 40019, -1, 0}) {
+    command(id);
+    EXPECT_EQ(m_quit, 0) << id;
+  }
+  EXPECT_EQ(m_model.CurrentPage, 1);
+  EXPECT_EQ(results(), kNoResults);
+  EXPECT_EQ(readFile("new.dat"), before);
+}
+
+}  // namespace
+}  // namespace kovrin
