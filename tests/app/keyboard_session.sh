@@ -1,0 +1,104 @@
+#!/usr/bin/env bash
+# Drives the real kovrin executable on a virtual X display with real key
+# presses, as a user at the keyboard would, and checks the files it writes.
+#
+#   keyboard_session.sh KOVRIN DATA_DIR EXPECTED_DIR
+#
+# Start-up, Calculate (Alt+C) and Print (Alt+P, print dialog cancelled) must
+# give the report of an untouched template; then a wall typed into zone 1,
+# Calculate, Print and File > Save must give the expected report and project;
+# Exit (Alt+E) must end the program.
+set -euo pipefail
+kovrin=$1
+data=$2
+expected=$3
+
+for tool in Xvfb xdotool; do
+  command -v "$tool" >/dev/null || { echo "keyboard_session: $tool is not installed" >&2; exit 1; }
+done
+
+work=$(mktemp -d)
+xvfb_pid=""
+kovrin_pid=""
+cleanup() {
+  [ -n "$kovrin_pid" ] && kill "$kovrin_pid" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+cp "$data/new.dat" "$work/new.dat"
+
+# A display of our own: the first free number from 90 on.
+display=90
+while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
+Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+export DISPLAY=":$display"
+for _ in $(seq 100); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+
+(cd "$work" && QT_QPA_PLATFORM=xcb exec "$kovrin") &
+kovrin_pid=$!
+
+window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Kovrin 4\.0$' | head -n 1)
+[ -n "$window" ] || { echo "keyboard_session: the window did not appear" >&2; exit 1; }
+
+focus() { xdotool windowfocus --sync "$1"; sleep 0.3; }
+key() { xdotool key --clearmodifiers "$@"; sleep 0.3; }
+# Cancels the modal print dialog that Print opens.
+cancel_print_dialog() {
+  local dialog
+  dialog=$(timeout 30 xdotool search --sync --onlyvisible --name '^Print' | head -n 1)
+  [ -n "$dialog" ] || { echo "keyboard_session: no print dialog" >&2; exit 1; }
+  focus "$dialog"
+  key Escape
+  for _ in $(seq 50); do xdotool search --onlyvisible --name '^Print' >/dev/null 2>&1 || return 0; sleep 0.1; done
+  echo "keyboard_session: the print dialog did not close" >&2
+  exit 1
+}
+same() {
+  if ! cmp -s "$1" "$2"; then
+    echo "keyboard_session: $1 differs from $2:" >&2
+    diff <(tr -d '\r' <"$2") <(tr -d '\r' <"$1") | head -n 10 >&2 || true
+    exit 1
+  fi
+}
+
+focus "$window"
+
+# Calculate then Print right after start-up.
+key alt+c
+key alt+p
+cancel_print_dialog
+same "$work/out.dat" "$expected/calculated.out.dat"
+echo "Calculate, Print after start-up: out.dat as expected"
+
+# A wall of U 1.0 and area 10 in zone 1: thirteen tabs from the first field
+# (wall construction) reach its U-value.
+focus "$window"
+for _ in $(seq 13); do key Tab; done
+key ctrl+a
+xdotool type --delay 50 "1"
+key Tab
+key ctrl+a
+xdotool type --delay 50 "10"
+key alt+c
+key alt+p
+cancel_print_dialog
+same "$work/out.dat" "$expected/wall.out.dat"
+echo "A wall typed in zone 1, Calculate, Print: out.dat as expected"
+
+# File > Save writes the template, the project's file until a name is chosen.
+focus "$window"
+key alt+f
+key s
+same "$work/new.dat" "$expected/wall.new.dat"
+echo "File > Save: new.dat as expected"
+
+key alt+e
+for _ in $(seq 100); do kill -0 "$kovrin_pid" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$kovrin_pid" 2>/dev/null; then echo "keyboard_session: Exit did not end the program" >&2; exit 1; fi
+wait "$kovrin_pid" && status=0 || status=$?
+kovrin_pid=""
+[ "$status" -eq 0 ] || { echo "keyboard_session: kovrin exited with status $status" >&2; exit 1; }
+echo "Exit: the program ended"
+echo "1 passed, 0 failed"
