@@ -1,1 +1,560 @@
+#include "toolkit/qttoolkit.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStatusBar>
+#include <QTextBrowser>
+
+#include <cmath>
+#include <deque>
+#include <functional>
+#include <map>
+#include <utility>
+
+#include "toolkit/fields.h"
+#include "toolkit/formwidget.h"
+#include "toolkit/mainwindow.h"
+#include "toolkit/textprinter.h"
+
+namespace kovrin {
+namespace {
+
+constexpr std::int32_t kEmptyInteger = -999;
+constexpr float kEmptyReal = -999.0f;
+
+QString toQString(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// File names travel as the bytes the file system uses.
+QString fromFileName(std::string_view name) {
+  return QFile::decodeName(QByteArray(name.data(), static_cast<qsizetype>(name.size())));
+}
+
+std::string toFileName(const QString& name) { return QFile::encodeName(name).toStdString(); }
+
+std::string_view trimTrailingBlanks(std::string_view text) {
+  const auto end = text.find_last_not_of(' ');
+  return end == std::string_view::npos ? std::string_view() : text.substr(0, end + 1);
+}
+
+// The font of the input screen. Its metrics set the size of the whole form
+// (dialog units), so any sans serif face keeps the layout's proportions.
+QFont dialogFont() {
+  QFont font(QStringLiteral("Sans Serif"));
+  font.setStyleHint(QFont::SansSerif);
+  font.setPointSize(8);
+  return font;
+}
+
+// "description|pattern|description|pattern|" as Qt name filters,
+// "Project files (*.prj)"; patterns separated by ";" become blanks.
+QStringList nameFilters(std::string_view filter) {
+  const QStringList parts = toQString(filter).split(QLatin1Char('|'));
+  QStringList filters;
+  for (qsizetype i = 0; i + 1 < parts.size() || (i < parts.size() && !parts[i].isEmpty()); i += 2) {
+    const QString description = parts[i].trimmed();
+    QString pattern = i + 1 < parts.size() ? parts[i + 1].trimmed() : QString();
+    if (description.isEmpty() && pattern.isEmpty()) continue;
+    if (pattern.isEmpty()) pattern = QStringLiteral("*");
+    pattern.replace(QLatin1Char(';'), QLatin1Char(' '));
+    filters << QStringLiteral("%1 (%2)").arg(description, pattern);
+  }
+  return filters;
+}
+
+// The extension of the filter's first pattern: "*.prj" gives "prj"; a
+// pattern with a wildcard in its extension gives none.
+QString defaultSuffix(std::string_view filter) {
+  const QStringList parts = toQString(filter).split(QLatin1Char('|'));
+  if (parts.size() < 2) return {};
+  const QString first = parts[1].split(QLatin1Char(';')).first().trimmed();
+  const qsizetype dot = first.lastIndexOf(QLatin1Char('.'));
+  if (dot < 0) return {};
+  const QString suffix = first.mid(dot + 1);
+  if (suffix.isEmpty() || suffix.contains(QLatin1Char('*')) || suffix.contains(QLatin1Char('?'))) return {};
+  return suffix;
+}
+
+// While the main window is open, a quit request of the system becomes a
+// close request: the program decides when to end.
+class QuitWatcher : public QObject {
+ public:
+  explicit QuitWatcher(std::function<bool()> onQuit) : m_onQuit(std::move(onQuit)) {}
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    return event->type() == QEvent::Quit && watched == QCoreApplication::instance() && m_onQuit();
+  }
+
+ private:
+  std::function<bool()> m_onQuit;
+};
+
+}  // namespace
+
+struct QtToolkit::State {
+  std::unique_ptr<QApplication> ownApplication;
+  QPointer<MainWindow> window;
+  QPointer<FormWidget> form;
+  QPointer<QTextBrowser> help;
+  std::unique_ptr<QPrinter> printer;
+  bool printAccepted = false;
+
+  std::deque<std::pair<std::int32_t, MessageRecord>> messages;
+  std::map<std::int32_t, bool> enabled{{kMenuSelect, true}, {kCloseRequest, true}, {kFieldChanged, false}};
+  int lastFocusField = 0;
+  QMetaObject::Connection focusWatch;
+  std::unique_ptr<QuitWatcher> quitWatcher;
+
+  std::size_t errorCount = 0;
+  std::string lastError;
+
+  static QApplication* application() {
+    return qobject_cast<QApplication*>(QCoreApplication::instance());
+  }
+
+  void post(std::int32_t type, std::int32_t value1 = 0) {
+    if (!enabled[type]) return;
+    messages.push_back({type, MessageRecord{value1, 0}});
+  }
+
+  void error(std::string text) {
+    ++errorCount;
+    lastError = std::move(text);
+  }
+
+  FormWidget* currentForm(const char* operation) {
+    if (form) return form;
+    error(std::string(operation) + ": no current dialog");
+    return nullptr;
+  }
+
+  NumberField* numberField(const char* operation, int id) {
+    FormWidget* f = currentForm(operation);
+    if (f == nullptr) return nullptr;
+    NumberField* field = f->numberField(id);
+    if (field == nullptr) error(std::string(operation) + ": " + std::to_string(id) + " is no numeric field");
+    return field;
+  }
+
+  ListField* listField(const char* operation, int id) {
+    FormWidget* f = currentForm(operation);
+    if (f == nullptr) return nullptr;
+    ListField* field = f->listField(id);
+    if (field == nullptr) error(std::string(operation) + ": " + std::to_string(id) + " is no list");
+    return field;
+  }
+
+  QWidget* dialogParent() const { return window.data(); }
+
+  void buildMenu(QMenuBar* bar, const MenuResource& menu) {
+    for (const MenuTopItem& item : menu.items) {
+      const std::int32_t id = item.id;
+      if (item.entries.empty()) {
+        // A command of the bar itself: its access letter chooses it at once.
+        QAction* action = bar->addAction(toQString(item.text));
+        QObject::connect(action, &QAction::triggered, bar, [this, id] { post(kMenuSelect, id); });
+        continue;
+      }
+      QMenu* sub = bar->addMenu(toQString(item.text));
+      QObject::connect(sub, &QMenu::aboutToShow, bar, [this, id] { post(kMenuSelect, id); });
+      for (const MenuEntry& entry : item.entries) {
+        QAction* action = sub->addAction(toQString(entry.text));
+        const std::int32_t entryId = entry.id;
+        QObject::connect(action, &QAction::triggered, bar, [this, entryId] { post(kMenuSelect, entryId); });
+      }
+    }
+  }
+
+  void focusMoved(QWidget* now) {
+    if (!form || now == nullptr) return;
+    const int id = form->controlId(now);
+    // Focus that comes back to the field it left (from a menu, a dialog or
+    // another window) is no move.
+    if (id == 0 || id == lastFocusField) return;
+    lastFocusField = id;
+    post(kFieldChanged);
+  }
+
+  void closeWindows() {
+    QObject::disconnect(focusWatch);
+    delete help.data();
+    if (window) {
+      window->closeForGood();
+      delete window.data();
+    }
+    messages.clear();
+    lastFocusField = 0;
+  }
+};
+
+QtToolkit::QtToolkit() : d(std::make_unique<State>()) {}
+
+QtToolkit::~QtToolkit() {
+  d->closeWindows();
+  d->printer.reset();
+  if (d->quitWatcher && QCoreApplication::instance() != nullptr) {
+    QCoreApplication::instance()->removeEventFilter(d->quitWatcher.get());
+  }
+  d->quitWatcher.reset();
+  d->ownApplication.reset();
+}
+
+void QtToolkit::winitialise() {
+  if (QCoreApplication::instance() == nullptr) {
+    // QApplication keeps references to these for its whole life.
+    static int argc = 1;
+    static char name[] = "kovrin";
+    static char* argv[] = {name, nullptr};
+    d->ownApplication = std::make_unique<QApplication>(argc, argv);
+  }
+  if (State::application() == nullptr) {
+    d->error("winitialise: the application is not a widget application");
+    return;
+  }
+  if (!d->quitWatcher) {
+    d->quitWatcher = std::make_unique<QuitWatcher>([this] {
+      if (!d->window) return false;
+      d->post(kCloseRequest);
+      return true;
+    });
+    QCoreApplication::instance()->installEventFilter(d->quitWatcher.get());
+  }
+}
+
+void QtToolkit::windowopen2(int options, const MenuResource& menu, const DialogResource& dialog,
+                            std::string_view title) {
+  QApplication* app = State::application();
+  if (app == nullptr) {
+    d->error("windowopen2: winitialise was not called");
+    return;
+  }
+  d->closeWindows();
+
+  auto* window = new MainWindow;
+  d->window = window;
+  // The client area is a form of fixed size: no maximise box, no resizing.
+  Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+  if ((options & kSystemMenu) != 0) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+  if ((options & kMinimiseBox) != 0) flags |= Qt::WindowMinimizeButtonHint;
+  window->setWindowFlags(flags);
+  window->setWindowTitle(toQString(title));
+  d->buildMenu(window->menuBar(), menu);
+
+  auto* form = new FormWidget(dialog, dialogFont(), window);
+  d->form = form;
+  window->setCentralWidget(form);
+  for (const QString& problem : form->problems()) d->error("windowopen2: " + problem.toStdString());
+  form->onUserChange = [this] { d->post(kFieldChanged); };
+  if ((options & kStatusBar) != 0) window->statusBar()->setSizeGripEnabled(false);
+  window->layout()->setSizeConstraint(QLayout::SetFixedSize);
+  window->onCloseRequest = [this] { d->post(kCloseRequest); };
+
+  window->show();
+  if (QWidget* first = form->firstTabStop()) {
+    first->setFocus(Qt::OtherFocusReason);
+    d->lastFocusField = form->controlId(first);
+  }
+  window->raise();
+  window->activateWindow();
+  d->focusWatch = QObject::connect(app, &QApplication::focusChanged, window,
+                                   [this](QWidget*, QWidget* now) { d->focusMoved(now); });
+}
+
+void QtToolkit::windowclose() { d->closeWindows(); }
+
+void QtToolkit::windowstatusbarparts(std::span<const int> widths) {
+  if (!d->window) {
+    d->error("windowstatusbarparts: no main window");
+    return;
+  }
+  d->window->setStatusParts(widths);
+}
+
+void QtToolkit::windowoutstatusbar(int part, std::string_view text) {
+  if (!d->window) {
+    d->error("windowoutstatusbar: no main window");
+    return;
+  }
+  if (!d->window->setStatusText(part, toQString(text))) {
+    d->error("windowoutstatusbar: no status bar part " + std::to_string(part));
+  }
+}
+
+void QtToolkit::wdialogputinteger(int field, std::int32_t value) {
+  if (NumberField* f = d->numberField("wdialogputinteger", field)) {
+    f->showValue(value, QString::number(value));
+  }
+}
+
+void QtToolkit::wdialogputreal(int field, float value, std::string_view format) {
+  NumberField* f = d->numberField("wdialogputreal", field);
+  if (f == nullptr) return;
+  std::optional<std::string> text = realDisplayText(value, format);
+  if (!text) {
+    d->error("wdialogputreal: display format " + std::string(format) + " is not (Fw.d)");
+    text = QString::number(static_cast<double>(value), 'g', 9).toStdString();
+  }
+  f->showValue(static_cast<double>(value), QString::fromStdString(*text));
+}
+
+void QtToolkit::wdialogputmenu1(int field, std::span<const std::string_view> items, int count,
+                                std::int32_t selected) {
+  ListField* list = d->listField("wdialogputmenu1", field);
+  if (list == nullptr) return;
+  std::size_t shown = items.size();
+  if (count < 0 || static_cast<std::size_t>(count) > items.size()) {
+    d->error("wdialogputmenu1: " + std::to_string(count) + " items asked for, " +
+             std::to_string(items.size()) + " given");
+  } else {
+    shown = static_cast<std::size_t>(count);
+  }
+  list->setEntries(items.first(shown), selected);
+}
+
+void QtToolkit::wdialoggetinteger(int field, std::int32_t& value) {
+  NumberField* f = d->numberField("wdialoggetinteger", field);
+  if (f == nullptr) return;
+  const std::optional<double> held = f->value();
+  if (!held) {
+    value = kEmptyInteger;
+    return;
+  }
+  // A real field read as an integer drops the fraction; a value beyond 32
+  // bits has no integer to give.
+  const double whole = std::trunc(*held);
+  if (!(whole >= -2147483648.0 && whole <= 2147483647.0)) {
+    d->error("wdialoggetinteger: the value of " + std::to_string(field) + " is no 32-bit integer");
+    return;
+  }
+  value = static_cast<std::int32_t>(whole);
+}
+
+void QtToolkit::wdialoggetreal(int field, float& value) {
+  NumberField* f = d->numberField("wdialoggetreal", field);
+  if (f == nullptr) return;
+  // Every value a field holds came from a float or a 32-bit integer, so it
+  // converts back without leaving the float range.
+  const std::optional<double> held = f->value();
+  value = held ? static_cast<float>(*held) : kEmptyReal;
+}
+
+void QtToolkit::wdialoggetmenu1(int field, std::int32_t& value) {
+  if (ListField* list = d->listField("wdialoggetmenu1", field)) value = list->selection();
+}
+
+void QtToolkit::wdialoggetradiobutton(int field, std::int32_t& value) {
+  FormWidget* form = d->currentForm("wdialoggetradiobutton");
+  if (form == nullptr) return;
+  const std::optional<std::int32_t> position = form->radioPosition(field);
+  if (!position) {
+    d->error("wdialoggetradiobutton: " + std::to_string(field) + " is no radio button");
+    return;
+  }
+  value = *position;
+}
+
+void QtToolkit::wdialograngeinteger(int field, std::int32_t minimum, std::int32_t maximum) {
+  NumberField* f = d->numberField("wdialograngeinteger", field);
+  if (f == nullptr) return;
+  if (minimum > maximum) {
+    d->error("wdialograngeinteger: the range of " + std::to_string(field) + " is empty");
+    return;
+  }
+  f->setRange(minimum, maximum);
+}
+
+void QtToolkit::wdialograngereal(int field, float minimum, float maximum) {
+  NumberField* f = d->numberField("wdialograngereal", field);
+  if (f == nullptr) return;
+  if (!(minimum <= maximum)) {
+    d->error("wdialograngereal: the range of " + std::to_string(field) + " is empty");
+    return;
+  }
+  f->setRange(static_cast<double>(minimum), static_cast<double>(maximum));
+}
+
+void QtToolkit::wmessageenable(std::int32_t type, int enable) {
+  const auto known = d->enabled.find(type);
+  if (known == d->enabled.end()) {
+    d->error("wmessageenable: no message type " + std::to_string(type));
+    return;
+  }
+  known->second = enable != 0;
+}
+
+void QtToolkit::wmessage(std::int32_t& type, MessageRecord& record) {
+  while (d->messages.empty()) {
+    // Without a window no message can come: the program is told to close
+    // rather than left waiting for ever.
+    if (!d->window || State::application() == nullptr) {
+      type = kCloseRequest;
+      record = {};
+      return;
+    }
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  }
+  type = d->messages.front().first;
+  record = d->messages.front().second;
+  d->messages.pop_front();
+}
+
+bool QtToolkit::wselectfile2(std::string_view filter, int options, std::string& name,
+                             std::string_view title) {
+  if (State::application() == nullptr) {
+    d->error("wselectfile2: winitialise was not called");
+    return false;
+  }
+  QFileDialog dialog(d->dialogParent(), toQString(title));
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  dialog.setAcceptMode((options & kSaveDialog) != 0 ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode((options & kMustExist) != 0 ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+  const QStringList filters = nameFilters(filter);
+  if (!filters.isEmpty()) dialog.setNameFilters(filters);
+  if ((options & kDefaultExtension) != 0) dialog.setDefaultSuffix(defaultSuffix(filter));
+
+  // Start in the folder of the current name with that name proposed.
+  const QString current = fromFileName(trimTrailingBlanks(name));
+  const QFileInfo proposed(QDir::current(), current);
+  dialog.setDirectory(QDir(proposed.absolutePath()).exists() ? proposed.absolutePath() : QDir::currentPath());
+  if (!current.isEmpty()) dialog.selectFile(proposed.fileName());
+
+  const QString workingFolder = QDir::currentPath();
+  QString chosen;
+  while (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+    const QString candidate = dialog.selectedFiles().first();
+    if (QFileInfo(candidate).absoluteDir().exists()) {
+      chosen = candidate;
+      break;
+    }
+    // The file need not exist, its folder must: a project saved there later
+    // would fail.
+    QMessageBox::warning(&dialog, toQString(title),
+                         QStringLiteral("The folder %1 does not exist.")
+                             .arg(QDir::toNativeSeparators(QFileInfo(candidate).absolutePath())));
+  }
+  QDir::setCurrent(workingFolder);
+  if (chosen.isEmpty()) return false;
+  name = toFileName(QDir::toNativeSeparators(chosen));
+  return true;
+}
+
+void QtToolkit::whelpfile1(std::string_view file) {
+  if (State::application() == nullptr) {
+    d->error("whelpfile1: winitialise was not called");
+    return;
+  }
+  const QString fileName = fromFileName(file);
+  const QFileInfo info(QDir::current(), fileName);
+  const QString folder = QDir::toNativeSeparators(info.absolutePath());
+  QFile source(info.absoluteFilePath());
+  if (!source.open(QIODevice::ReadOnly)) {
+    const QString text =
+        info.exists()
+            ? QStringLiteral("The help file %1 in the folder %2 could not be read.").arg(fileName, folder)
+            : QStringLiteral("The help file %1 was not found in the folder %2.").arg(fileName, folder);
+    QMessageBox::critical(d->dialogParent(), QStringLiteral("Help"), text);
+    return;
+  }
+  if (!d->help) {
+    auto* viewer = new QTextBrowser;
+    viewer->setObjectName(QStringLiteral("helpViewer"));
+    viewer->setWindowTitle(QStringLiteral("Kovrin Help"));
+    viewer->setOpenExternalLinks(true);
+    viewer->resize(640, 600);
+    d->help = viewer;
+  }
+  d->help->setHtml(QString::fromUtf8(source.readAll()));
+  d->help->show();
+  d->help->raise();
+  d->help->activateWindow();
+}
+
+QPrinter& QtToolkit::printer() {
+  if (!d->printer) {
+    d->printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    // The report is wide; across the long side of the paper it prints larger.
+    d->printer->setPageOrientation(QPageLayout::Landscape);
+    d->printer->setDocName(QStringLiteral("Kovrin load report"));
+  }
+  return *d->printer;
+}
+
+bool QtToolkit::whardcopyoptionstext() {
+  if (State::application() == nullptr) {
+    d->error("whardcopyoptionstext: winitialise was not called");
+    return false;
+  }
+  QPrintDialog dialog(&printer(), d->dialogParent());
+  dialog.setWindowTitle(QStringLiteral("Print"));
+  d->printAccepted = dialog.exec() == QDialog::Accepted;
+  return d->printAccepted;
+}
+
+void QtToolkit::igrhardcopytextfile(std::string_view file) {
+  // The options apply to this one printout; a cancelled dialog prints
+  // nothing.
+  const bool accepted = std::exchange(d->printAccepted, false);
+  if (!accepted) return;
+
+  const QString fileName = fromFileName(file);
+  const QFileInfo info(QDir::current(), fileName);
+  QFile source(info.absoluteFilePath());
+  if (!source.open(QIODevice::ReadOnly)) {
+    QMessageBox::critical(d->dialogParent(), QStringLiteral("Print"),
+                          QStringLiteral("The file %1 in the folder %2 could not be read for printing.")
+                              .arg(fileName, QDir::toNativeSeparators(info.absolutePath())));
+    return;
+  }
+  QString failure;
+  if (!printTextLines(printer(), textLines(source.readAll()), failure)) {
+    QMessageBox::critical(d->dialogParent(), QStringLiteral("Print"), failure);
+  }
+}
+
+void QtToolkit::wmessagebox(std::string_view title, std::string_view text) {
+  if (State::application() == nullptr) {
+    d->error("wmessagebox: winitialise was not called");
+    return;
+  }
+  QMessageBox::critical(d->dialogParent(), toQString(title), toQString(text));
+}
+
+bool QtToolkit::wquestion(std::string_view title, std::string_view text) {
+  if (State::application() == nullptr) {
+    d->error("wquestion: winitialise was not called");
+    return false;
+  }
+  return QMessageBox::question(d->dialogParent(), toQString(title), toQString(text),
+                               QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+QMainWindow* QtToolkit::mainWindow() const { return d->window.data(); }
+
+QWidget* QtToolkit::control(int id) const { return d->form ? d->form->control(id) : nullptr; }
+
+QWidget* QtToolkit::helpViewer() const { return d->help.data(); }
+
+std::string QtToolkit::statusText(int part) const {
+  return d->window ? d->window->statusText(part).toStdString() : std::string();
+}
+
+std::size_t QtToolkit::pendingMessages() const { return d->messages.size(); }
+
+std::size_t QtToolkit::errorCount() const { return d->errorCount; }
+
+const std::string& QtToolkit::lastError() const { return d->lastError; }
+
+}  // namespace kovrin

@@ -1,0 +1,233 @@
+#include "toolkit/fields.h"
+
+#include <QPalette>
+#include <QValidator>
+
+#include <charconv>
+#include <cmath>
+
+#include "report/numbertext.h"
+
+namespace kovrin {
+namespace {
+
+// What an empty numeric field reads as.
+constexpr double kEmptyRead = -999.0;
+
+// The widest "(Fw.d)" a field may ask for; wider is no display format.
+constexpr int kMaxFormatWidth = 40;
+
+// The overflow text of a real field, whatever the width of its format.
+constexpr std::string_view kOverflowText = "**********";
+
+const QColor kMarkedBase(255, 214, 214);
+
+// Typed text may hold only what can become a number of the field's kind.
+// Asterisks are let through so that a field showing the overflow text can be
+// edited one key at a time; such text is simply not a number.
+class NumberValidator : public QValidator {
+ public:
+  NumberValidator(NumberKind kind, QObject* parent) : QValidator(parent), m_kind(kind) {}
+
+  State validate(QString& input, int& /*pos*/) const override {
+    QString text = input;
+    text.remove(QLatin1Char('*'));
+    qsizetype i = 0;
+    if (i < text.size() && text[i] == QLatin1Char('-')) ++i;
+    bool point = false;
+    for (; i < text.size(); ++i) {
+      const QChar c = text[i];
+      if (c.isDigit() && c.unicode() < 128) continue;
+      if (c == QLatin1Char('.') && m_kind == NumberKind::Real && !point) {
+        point = true;
+        continue;
+      }
+      return Invalid;
+    }
+    return Acceptable;
+  }
+
+ private:
+  NumberKind m_kind;
+};
+
+std::string shortestFloatText(float value) {
+  char buffer[32];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  std::string text(buffer, result.ptr);
+  if (text.find_first_of(".ein") == std::string::npos) text += ".0";
+  return text;
+}
+
+}  // namespace
+
+std::optional<std::string> realDisplayText(float value, std::string_view format) {
+  // "(Fw.d)": width and decimals between the letter, the point and the
+  // closing parenthesis.
+  if (format.size() < 6 || format.front() != '(' || format.back() != ')' ||
+      (format[1] != 'F' && format[1] != 'f')) {
+    return std::nullopt;
+  }
+  const char* p = format.data() + 2;
+  const char* end = format.data() + format.size() - 1;
+  int width = 0;
+  int decimals = 0;
+  auto parsed = std::from_chars(p, end, width);
+  if (parsed.ec != std::errc() || parsed.ptr == end || *parsed.ptr != '.') return std::nullopt;
+  parsed = std::from_chars(parsed.ptr + 1, end, decimals);
+  if (parsed.ec != std::errc() || parsed.ptr != end) return std::nullopt;
+  if (width < 1 || width > kMaxFormatWidth || decimals < 0 || decimals >= width) return std::nullopt;
+
+  std::string text = fixedDecimalField(value, width, decimals);
+  if (text.find_first_not_of('*') == std::string::npos) return std::string(kOverflowText);
+  text.erase(0, text.find_first_not_of(' '));
+  return text;
+}
+
+NumberField::NumberField(NumberKind kind, std::string_view initialText, QWidget* parent)
+    : QLineEdit(parent), m_kind(kind) {
+  setAlignment(Qt::AlignCenter);
+  setValidator(new NumberValidator(kind, this));
+  const QString text = QString::fromUtf8(initialText.data(), static_cast<qsizetype>(initialText.size()));
+  setText(text);
+  // Text the form starts with that is no number reads as empty.
+  m_value = text.trimmed().isEmpty() ? std::nullopt : parse(text.trimmed());
+  connect(this, &QLineEdit::textEdited, this, [this](const QString& edited) {
+    takeTypedText(edited);
+    if (onUserChange) onUserChange();
+  });
+}
+
+void NumberField::showValue(double value, const QString& text) {
+  m_value = value;
+  m_refusal = Refusal::None;
+  setText(text);
+  updateMark();
+}
+
+void NumberField::setRange(double minimum, double maximum) {
+  m_hasRange = true;
+  m_minimum = minimum;
+  m_maximum = maximum;
+  updateMark();
+}
+
+void NumberField::takeTypedText(const QString& text) {
+  const QString trimmed = text.trimmed();
+  if (trimmed.isEmpty()) {
+    // An empty field reads as -999, which no declared range of the screen
+    // admits: keep the last value rather than hand the calculation -999.
+    if (m_hasRange && !inRange(kEmptyRead)) {
+      m_refusal = Refusal::Empty;
+    } else {
+      m_value.reset();
+      m_refusal = Refusal::None;
+    }
+  } else if (const auto typed = parse(trimmed); !typed) {
+    m_refusal = Refusal::NotANumber;
+  } else if (m_hasRange && !inRange(*typed)) {
+    m_refusal = Refusal::OutOfRange;
+  } else {
+    m_value = typed;
+    m_refusal = Refusal::None;
+  }
+  updateMark();
+}
+
+std::optional<double> NumberField::parse(const QString& text) const {
+  const QByteArray bytes = text.toLatin1();
+  const char* begin = bytes.constData();
+  const char* end = begin + bytes.size();
+  if (m_kind == NumberKind::Real) {
+    float v = 0;
+    const auto [next, error] = std::from_chars(begin, end, v);
+    if (error != std::errc() || next != end || !std::isfinite(v)) return std::nullopt;
+    return static_cast<double>(v);
+  }
+  // An integer field's number drops its fraction, toward zero; it must fit
+  // 32 bits before it is converted.
+  double v = 0;
+  const auto [next, error] = std::from_chars(begin, end, v);
+  if (error != std::errc() || next != end || !std::isfinite(v)) return std::nullopt;
+  v = std::trunc(v);
+  if (v < -2147483648.0 || v > 2147483647.0) return std::nullopt;
+  return v;
+}
+
+bool NumberField::inRange(double v) const { return v >= m_minimum && v <= m_maximum; }
+
+QString NumberField::numberText(double v) const {
+  if (m_kind == NumberKind::Integer) return QString::number(static_cast<qint64>(v));
+  return QString::fromStdString(shortestFloatText(static_cast<float>(v)));
+}
+
+void NumberField::updateMark() {
+  const bool shownOutOfRange = m_value && m_hasRange && !inRange(*m_value);
+  m_marked = m_refusal != Refusal::None || shownOutOfRange;
+
+  QPalette colours = palette();
+  colours.setColor(QPalette::Base, m_marked ? kMarkedBase : QPalette().color(QPalette::Base));
+  setPalette(colours);
+  setProperty("outOfRange", m_marked);
+
+  if (!m_marked) {
+    setToolTip(QString());
+    return;
+  }
+  const QString allowed =
+      QStringLiteral("allowed %1 to %2").arg(numberText(m_minimum), numberText(m_maximum));
+  QString reason;
+  switch (m_refusal) {
+    case Refusal::Empty: reason = QStringLiteral("Empty"); break;
+    case Refusal::NotANumber: reason = QStringLiteral("Not a number"); break;
+    case Refusal::OutOfRange: reason = QStringLiteral("Out of range"); break;
+    case Refusal::None: reason = QStringLiteral("Out of range"); break;
+  }
+  QString tip = QStringLiteral("%1: %2").arg(reason, allowed);
+  if (m_refusal != Refusal::None) {
+    tip += m_value ? QStringLiteral("; the field keeps %1").arg(numberText(*m_value))
+                   : QStringLiteral("; the field stays empty");
+  }
+  setToolTip(tip);
+}
+
+ListField::ListField(QWidget* parent) : QComboBox(parent) {
+  setEditable(false);
+  connect(this, &QComboBox::activated, this, [this](int index) {
+    const std::int32_t picked = index + 1;
+    if (picked == m_selection) return;
+    m_selection = picked;
+    if (onUserChange) onUserChange();
+  });
+}
+
+namespace {
+
+QString entryText(std::string_view entry) {
+  const auto end = entry.find_last_not_of(' ');
+  entry = end == std::string_view::npos ? std::string_view() : entry.substr(0, end + 1);
+  return QString::fromUtf8(entry.data(), static_cast<qsizetype>(entry.size()));
+}
+
+}  // namespace
+
+void ListField::setEntries(std::span<const std::string> entries, std::int32_t selected) {
+  clear();
+  for (const std::string& entry : entries) addItem(entryText(entry));
+  select(selected);
+}
+
+void ListField::setEntries(std::span<const std::string_view> entries, std::int32_t selected) {
+  clear();
+  for (const std::string_view entry : entries) addItem(entryText(entry));
+  select(selected);
+}
+
+void ListField::select(std::int32_t selected) {
+  m_selection = selected;
+  // Only a file brings a selection that is no entry; showing none keeps it
+  // from looking like a choice the user made.
+  setCurrentIndex(selected >= 1 && selected <= count() ? selected - 1 : -1);
+}
+
+}  // namespace kovrin

@@ -1,0 +1,91 @@
+// The typed fields of a dialog: numeric edits that hold a value of their own
+// beside the text they show, and drop-down lists that hold a selection number
+// beside the entry they show.
+//
+// A numeric field keeps the exact value the program wrote, so a read before
+// the user touches the field returns that value and not its rounded text. A
+// value the program writes is always shown and kept, even outside the
+// field's range; it is then marked. Typed text is taken only when it is a
+// number within the range: otherwise the field is marked and keeps the last
+// valid value, so a calculation never sees an out-of-range typed value. A
+// field reads as empty (the caller's -999) only when its text is empty and
+// -999 would not contradict its range.
+//
+// Both classes report changes made by the user through onUserChange; what
+// the program writes reports nothing.
+#pragma once
+
+#include <QComboBox>
+#include <QLineEdit>
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace kovrin {
+
+enum class NumberKind { Integer, Real };
+
+// "(Fw.d)": the fixed-decimal text of `value`, leading blanks removed, or ten
+// asterisks when it does not fit; nothing for a format that is not "(Fw.d)".
+std::optional<std::string> realDisplayText(float value, std::string_view format);
+
+class NumberField : public QLineEdit {
+ public:
+  NumberField(NumberKind kind, std::string_view initialText, QWidget* parent);
+
+  NumberKind kind() const { return m_kind; }
+
+  // A program write: `text` is shown and `value` kept as it is.
+  void showValue(double value, const QString& text);
+  // The range for typed values; a shown value outside it is marked.
+  void setRange(double minimum, double maximum);
+
+  // The value a read returns; nothing when the field is empty.
+  std::optional<double> value() const { return m_value; }
+  // True while the field shows a value outside its range or typed text that
+  // was refused.
+  bool isMarked() const { return m_marked; }
+
+  std::function<void()> onUserChange;
+
+ private:
+  enum class Refusal { None, Empty, NotANumber, OutOfRange };
+
+  void takeTypedText(const QString& text);
+  std::optional<double> parse(const QString& text) const;
+  bool inRange(double v) const;
+  QString numberText(double v) const;
+  void updateMark();
+
+  NumberKind m_kind;
+  std::optional<double> m_value;
+  bool m_hasRange = false;
+  double m_minimum = 0;
+  double m_maximum = 0;
+  Refusal m_refusal = Refusal::None;
+  bool m_marked = false;
+};
+
+class ListField : public QComboBox {
+ public:
+  explicit ListField(QWidget* parent);
+
+  // Replace the entries and select entry `selected` (1-based). A number that
+  // is no entry leaves the list showing none and is kept as it is.
+  void setEntries(std::span<const std::string> entries, std::int32_t selected);
+  void setEntries(std::span<const std::string_view> entries, std::int32_t selected);
+  std::int32_t selection() const { return m_selection; }
+
+  std::function<void()> onUserChange;
+
+ private:
+  void select(std::int32_t selected);
+
+  std::int32_t m_selection = 0;
+};
+
+}  // namespace kovrin

@@ -1,0 +1,238 @@
+#include "toolkit/formwidget.h"
+
+#include <QButtonGroup>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+
+#include <algorithm>
+#include <cmath>
+
+#include "toolkit/extradata.h"
+#include "toolkit/fields.h"
+
+namespace kovrin {
+namespace {
+
+// A closed drop-down list is one row high whatever its resource height,
+// which is the height of the list when it is dropped down.
+constexpr int kClosedListHeight = 12;
+// The height of one entry of a dropped list.
+constexpr int kListEntryHeight = 8;
+
+QString toQString(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A rectangle of `height` pixels centred on the vertical middle of `box`.
+QRect centredVertically(const QRect& box, int height) {
+  return {box.x(), box.y() + (box.height() - height) / 2, box.width(), height};
+}
+
+}  // namespace
+
+DialogUnits DialogUnits::of(const QFont& font) {
+  const QFontMetrics metrics(font);
+  const int alphabet =
+      metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+  // The classic base unit: the average of the 52 letters, rounded.
+  return {std::max(1, (alphabet / 26 + 1) / 2), std::max(1, metrics.height())};
+}
+
+int DialogUnits::x(int units) const {
+  return static_cast<int>(std::lround(units * static_cast<double>(baseWidth) / 4.0));
+}
+
+int DialogUnits::y(int units) const {
+  return static_cast<int>(std::lround(units * static_cast<double>(baseHeight) / 8.0));
+}
+
+FormWidget::FormWidget(const DialogResource& dialog, const QFont& font, QWidget* parent)
+    : QWidget(parent), m_units(DialogUnits::of(font)) {
+  setFont(font);
+  setFixedSize(m_units.x(dialog.width), m_units.y(dialog.height));
+  build(dialog);
+  applyExtraData(dialog.extraData);
+  for (const RadioGroup& group : m_groups) updateRadioStops(group);
+}
+
+void FormWidget::build(const DialogResource& dialog) {
+  const QFontMetrics metrics(font());
+  // A numeric edit needs room for its frame around one line of text; where
+  // the resource gives less, it grows about its middle.
+  const int editHeight = metrics.height() + 4;
+  std::optional<std::size_t> openGroup;
+
+  for (const ControlDef& def : dialog.controls) {
+    const QRect box(m_units.x(def.x), m_units.y(def.y), m_units.x(def.width), m_units.y(def.height));
+    if (m_controls.count(def.id) != 0) {
+      m_problems << QStringLiteral("control %1 is defined twice; the second is left out").arg(def.id);
+      continue;
+    }
+    QWidget* widget = nullptr;
+    bool field = true;
+
+    switch (def.kind) {
+      case ControlKind::IntegerEdit:
+      case ControlKind::RealEdit:
+      case ControlKind::DoubleEdit: {
+        // The double-precision fields hold single-precision values like the
+        // others, so that every zone column accepts and shows the same values.
+        const NumberKind kind =
+            def.kind == ControlKind::IntegerEdit ? NumberKind::Integer : NumberKind::Real;
+        auto* edit = new NumberField(kind, def.text, this);
+        edit->setGeometry(centredVertically(box, std::max(box.height(), editHeight)));
+        edit->onUserChange = [this] { userChanged(); };
+        widget = edit;
+        break;
+      }
+      case ControlKind::DropDownList: {
+        auto* list = new ListField(this);
+        const int closed = m_units.y(kClosedListHeight);
+        list->setGeometry(box.x(), box.y(), box.width(), closed);
+        list->setMaxVisibleItems(std::max(1, (def.height - kClosedListHeight) / kListEntryHeight));
+        list->onUserChange = [this] { userChanged(); };
+        widget = list;
+        break;
+      }
+      case ControlKind::RadioButton: {
+        auto* button = new QRadioButton(toQString(def.text), this);
+        button->setAutoExclusive(false);
+        const QSize hint = button->sizeHint();
+        QRect rect = centredVertically(box, std::max(box.height(), hint.height()));
+        if (def.text.empty()) rect.setWidth(std::max(rect.width(), hint.width()));
+        button->setGeometry(rect);
+        if ((def.flags & kGroupStart) != 0 || !openGroup) {
+          m_groups.push_back({});
+          openGroup = m_groups.size() - 1;
+        }
+        RadioGroup& group = m_groups[*openGroup];
+        group.buttons.push_back(button);
+        m_groupOf[def.id] = *openGroup;
+        connect(button, &QRadioButton::toggled, this, [this, index = *openGroup](bool checked) {
+          updateRadioStops(m_groups[index]);
+          if (checked) userChanged();
+        });
+        widget = button;
+        break;
+      }
+      case ControlKind::GroupBox: {
+        auto* frame = new QGroupBox(toQString(def.text), this);
+        frame->setGeometry(box);
+        frame->lower();
+        widget = frame;
+        field = false;
+        break;
+      }
+      case ControlKind::Label: {
+        auto* label = new QLabel(toQString(def.text), this);
+        label->setTextFormat(Qt::PlainText);
+        label->setGeometry(box);
+        widget = label;
+        field = false;
+        break;
+      }
+    }
+    // A group of radio buttons runs on across labels (the caption of a
+    // button may be a label of its own) and ends at any other control.
+    if (def.kind != ControlKind::RadioButton && def.kind != ControlKind::Label) openGroup.reset();
+
+    widget->setObjectName(QString::number(def.id));
+    if ((def.flags & kDisabled) != 0) widget->setEnabled(false);
+    if (field && (def.flags & kNoTabStop) != 0) widget->setFocusPolicy(Qt::ClickFocus);
+    if (!field) widget->setFocusPolicy(Qt::NoFocus);
+    m_controls[def.id] = widget;
+    if (field) m_focusOrder.push_back(widget);
+  }
+
+  // The buttons of a group exclude each other, and only within the group.
+  for (const RadioGroup& group : m_groups) {
+    auto* exclusive = new QButtonGroup(this);
+    for (QRadioButton* button : group.buttons) exclusive->addButton(button);
+  }
+  for (std::size_t i = 1; i < m_focusOrder.size(); ++i) {
+    QWidget::setTabOrder(m_focusOrder[i - 1], m_focusOrder[i]);
+  }
+}
+
+void FormWidget::applyExtraData(std::string_view text) {
+  const ExtraData extra = parseExtraData(text);
+  if (extra.malformedLines > 0) {
+    m_problems << QStringLiteral("%1 lines of the extra data could not be read").arg(extra.malformedLines);
+  }
+  for (const InitialCheck& check : extra.checks) {
+    const auto group = m_groupOf.find(check.id);
+    if (group == m_groupOf.end()) {
+      m_problems << QStringLiteral("extra data: %1 is no radio button").arg(check.id);
+      continue;
+    }
+    // The signals are quiet: the initial state is no change by the user.
+    auto* button = static_cast<QRadioButton*>(m_controls.at(check.id));
+    const QSignalBlocker quiet(button);
+    button->setChecked(check.on);
+  }
+  for (const InitialList& list : extra.lists) {
+    ListField* field = listField(list.id);
+    if (field == nullptr) {
+      m_problems << QStringLiteral("extra data: %1 is no drop-down list").arg(list.id);
+      continue;
+    }
+    field->setEntries(list.items, list.selected);
+  }
+}
+
+void FormWidget::updateRadioStops(const RadioGroup& group) {
+  QRadioButton* stop = group.buttons.empty() ? nullptr : group.buttons.front();
+  for (QRadioButton* button : group.buttons) {
+    if (button->isChecked()) stop = button;
+  }
+  for (QRadioButton* button : group.buttons) {
+    button->setFocusPolicy(button == stop ? Qt::StrongFocus : Qt::ClickFocus);
+  }
+}
+
+void FormWidget::userChanged() {
+  if (onUserChange) onUserChange();
+}
+
+QWidget* FormWidget::control(int id) const {
+  const auto found = m_controls.find(id);
+  return found == m_controls.end() ? nullptr : found->second;
+}
+
+NumberField* FormWidget::numberField(int id) const {
+  return dynamic_cast<NumberField*>(control(id));
+}
+
+ListField* FormWidget::listField(int id) const { return dynamic_cast<ListField*>(control(id)); }
+
+int FormWidget::controlId(const QWidget* widget) const {
+  for (; widget != nullptr && widget != this; widget = widget->parentWidget()) {
+    if (widget->parentWidget() == this) {
+      const auto found = std::find_if(m_controls.begin(), m_controls.end(),
+                                      [widget](const auto& entry) { return entry.second == widget; });
+      return found == m_controls.end() ? 0 : found->first;
+    }
+  }
+  return 0;
+}
+
+QWidget* FormWidget::firstTabStop() const {
+  for (QWidget* widget : m_focusOrder) {
+    if (widget->isEnabled() && (widget->focusPolicy() & Qt::TabFocus) != 0) return widget;
+  }
+  return nullptr;
+}
+
+std::optional<std::int32_t> FormWidget::radioPosition(int id) const {
+  const auto group = m_groupOf.find(id);
+  if (group == m_groupOf.end()) return std::nullopt;
+  const auto& buttons = m_groups[group->second].buttons;
+  for (std::size_t i = 0; i < buttons.size(); ++i) {
+    if (buttons[i]->isChecked()) return static_cast<std::int32_t>(i + 1);
+  }
+  return 0;
+}
+
+}  // namespace kovrin

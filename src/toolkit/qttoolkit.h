@@ -1,0 +1,91 @@
+// The toolkit operations on Qt 6 Widgets: the only part of Kovrin that knows
+// Qt.
+//
+// One QtToolkit serves one program run (or one test): winitialise uses the
+// QApplication that exists or creates one it owns; windowopen2 builds the
+// main window from a menu and a dialog resource; windowclose (or the
+// destructor) removes every window the toolkit made. Several toolkits may
+// follow one another in one process.
+//
+// Messages: user actions are queued as they happen and wmessage hands them
+// out one at a time, running the Qt event loop while the queue is empty. The
+// close box and a quit request of the system queue a close request; they do
+// not close the window.
+//
+// Failures the program does not look at (a field operation without a window,
+// an identifier the form does not have, a bad display format) are recorded,
+// not shown: errorCount() and lastError() tell what happened. Failures a
+// person must see (a missing help file, a printout that failed) come as a
+// message box.
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string>
+
+#include "toolkit/toolkit.h"
+
+class QMainWindow;
+class QPrinter;
+class QWidget;
+
+namespace kovrin {
+
+class QtToolkit final : public Toolkit {
+ public:
+  QtToolkit();
+  ~QtToolkit() override;
+  QtToolkit(const QtToolkit&) = delete;
+  QtToolkit& operator=(const QtToolkit&) = delete;
+
+  void winitialise() override;
+  void windowopen2(int options, const MenuResource& menu, const DialogResource& dialog,
+                   std::string_view title) override;
+  void windowclose() override;
+  void windowstatusbarparts(std::span<const int> widths) override;
+  void windowoutstatusbar(int part, std::string_view text) override;
+
+  void wdialogputinteger(int field, std::int32_t value) override;
+  void wdialogputreal(int field, float value, std::string_view format) override;
+  void wdialogputmenu1(int field, std::span<const std::string_view> items, int count,
+                       std::int32_t selected) override;
+  void wdialoggetinteger(int field, std::int32_t& value) override;
+  void wdialoggetreal(int field, float& value) override;
+  void wdialoggetmenu1(int field, std::int32_t& value) override;
+  void wdialoggetradiobutton(int field, std::int32_t& value) override;
+  void wdialograngeinteger(int field, std::int32_t minimum, std::int32_t maximum) override;
+  void wdialograngereal(int field, float minimum, float maximum) override;
+
+  void wmessageenable(std::int32_t type, int enable) override;
+  void wmessage(std::int32_t& type, MessageRecord& record) override;
+
+  bool wselectfile2(std::string_view filter, int options, std::string& name,
+                    std::string_view title) override;
+  void whelpfile1(std::string_view file) override;
+  bool whardcopyoptionstext() override;
+  void igrhardcopytextfile(std::string_view file) override;
+
+  void wmessagebox(std::string_view title, std::string_view text) override;
+  bool wquestion(std::string_view title, std::string_view text) override;
+
+  // What tests and the screenshot look at. Null when there is no such window
+  // or control.
+  QMainWindow* mainWindow() const;
+  QWidget* control(int id) const;
+  QWidget* helpViewer() const;
+  // The text of status bar part 1..n as shown (tabs taken off).
+  std::string statusText(int part) const;
+  // The printer that the printing options dialog sets up and printing uses.
+  QPrinter& printer();
+  // Messages queued and not yet fetched by wmessage.
+  std::size_t pendingMessages() const;
+
+  std::size_t errorCount() const;
+  const std::string& lastError() const;
+
+ private:
+  struct State;
+  std::unique_ptr<State> d;
+};
+
+}  // namespace kovrin
