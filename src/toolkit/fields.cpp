@@ -157,7 +157,9 @@ std::optional<double> NumberField::parse(const QString& text) const {
 bool NumberField::inRange(double v) const { return v >= m_minimum && v <= m_maximum; }
 
 QString NumberField::numberText(double v) const {
-  if (m_kind == NumberKind::Integer) return QString::number(static_cast<qint64>(v));
+  // Whole-number text without a conversion to an integer type: a real
+  // written into an integer field may lie beyond every integer range.
+  if (m_kind == NumberKind::Integer) return QString::number(v, 'f', 0);
   return QString::fromStdString(shortestFloatText(static_cast<float>(v)));
 }
 

@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPalette>
 #include <QRadioButton>
 
 #include <algorithm>
@@ -40,17 +41,30 @@ DialogUnits DialogUnits::of(const QFont& font) {
   return {std::max(1, (alphabet / 26 + 1) / 2), std::max(1, metrics.height())};
 }
 
-int DialogUnits::x(int units) const {
-  return static_cast<int>(std::lround(units * static_cast<double>(baseWidth) / 4.0));
+namespace {
+
+// Pixels of `units` at `base` per `divisor` units, rounded; a resource that
+// asks for more than any screen has is held to it rather than overflowing.
+int toPixels(int units, int base, double divisor) {
+  constexpr double kLargest = 1'000'000.0;
+  const double pixels = std::clamp(units * static_cast<double>(base) / divisor, -kLargest, kLargest);
+  return static_cast<int>(std::lround(pixels));
 }
 
-int DialogUnits::y(int units) const {
-  return static_cast<int>(std::lround(units * static_cast<double>(baseHeight) / 8.0));
-}
+}  // namespace
+
+int DialogUnits::x(int units) const { return toPixels(units, baseWidth, 4.0); }
+
+int DialogUnits::y(int units) const { return toPixels(units, baseHeight, 8.0); }
 
 FormWidget::FormWidget(const DialogResource& dialog, const QFont& font, QWidget* parent)
     : QWidget(parent), m_units(DialogUnits::of(font)) {
   setFont(font);
+  // The results of the calculation live in disabled fields: greyed, but their
+  // numbers must stay easy to read.
+  QPalette colours = palette();
+  colours.setColor(QPalette::Disabled, QPalette::Text, QColor(72, 72, 72));
+  setPalette(colours);
   setFixedSize(m_units.x(dialog.width), m_units.y(dialog.height));
   build(dialog);
   applyExtraData(dialog.extraData);
@@ -133,6 +147,10 @@ void FormWidget::build(const DialogResource& dialog) {
         field = false;
         break;
       }
+    }
+    if (widget == nullptr) {
+      m_problems << QStringLiteral("control %1 is of no known kind").arg(def.id);
+      continue;
     }
     // A group of radio buttons runs on across labels (the caption of a
     // button may be a label of its own) and ends at any other control.
