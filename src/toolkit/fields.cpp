@@ -23,13 +23,20 @@ constexpr std::string_view kOverflowText = "**********";
 const QColor kMarkedBase(255, 214, 214);
 
 // Typed text may hold only what can become a number of the field's kind.
-// Asterisks are let through so that a field showing the overflow text can be
-// edited one key at a time; such text is simply not a number.
+// A field showing the overflow text can still be edited one key at a time:
+// its asterisks may be deleted, never added.
 class NumberValidator : public QValidator {
  public:
-  NumberValidator(NumberKind kind, QObject* parent) : QValidator(parent), m_kind(kind) {}
+  NumberValidator(NumberKind kind, QLineEdit* field) : QValidator(field), m_kind(kind) {
+    // The field's text is already the new one while it is validated; the
+    // asterisks are counted in the text it held before.
+    connect(field, &QLineEdit::textChanged, this, [this](const QString& text) {
+      m_stars = text.count(QLatin1Char('*'));
+    });
+  }
 
   State validate(QString& input, int& /*pos*/) const override {
+    if (input.count(QLatin1Char('*')) > m_stars) return Invalid;
     QString text = input;
     text.remove(QLatin1Char('*'));
     qsizetype i = 0;
@@ -49,6 +56,7 @@ class NumberValidator : public QValidator {
 
  private:
   NumberKind m_kind;
+  qsizetype m_stars = 0;
 };
 
 std::string shortestFloatText(float value) {

@@ -410,6 +410,15 @@ TEST_F(QtToolkitTest, NumericFieldsRefuseKeysThatMakeNoNumber) {
     retype(c.field, c.keys);
     EXPECT_EQ(edit(c.field)->text(), c.text);
   }
+
+  // The overflow text can be taken apart key by key, but no asterisk typed.
+  toolkit.wdialogputreal(kReal, 1.5f, "(F3.2)");
+  QTest::keyClick(edit(kReal), Qt::Key_End);
+  QTest::keyClick(edit(kReal), Qt::Key_Backspace);
+  EXPECT_EQ(edit(kReal)->text(), "*********");
+  QTest::keyClick(edit(kReal), Qt::Key_Asterisk);
+  EXPECT_EQ(edit(kReal)->text(), "*********");
+  EXPECT_EQ(readReal(kReal), 1.5f);
 }
 
 TEST_F(QtToolkitTest, ListsTakeTheirEntriesAndKeepAnySelection) {
@@ -623,6 +632,27 @@ TEST_F(QtToolkitTest, FileDialogOkAndCancel) {
   EXPECT_EQ(seen.acceptMode, QFileDialog::AcceptSave);
   EXPECT_EQ(seen.filters, QStringList{"Save as... (*.prj)"});
 
+  // A file that need not exist, in a folder that must: the dialog says so
+  // and stays open.
+  QString warning;
+  answerNextModal([&warning](QWidget* widget) {
+    auto* dialog = qobject_cast<QFileDialog*>(widget);
+    ASSERT_NE(dialog, nullptr);
+    dialog->findChild<QLineEdit*>("fileNameEdit")->setText("nowhere/new");
+    answerNextModal([&warning](QWidget* box) {
+      auto* message = qobject_cast<QMessageBox*>(box);
+      ASSERT_NE(message, nullptr);
+      warning = message->text();
+      message->accept();
+      answerNextModal([](QWidget* again) { qobject_cast<QDialog*>(again)->reject(); });
+    });
+    static_cast<QDialog*>(dialog)->accept();
+  });
+  EXPECT_FALSE(toolkit.wselectfile2("Project files|*.prj|", kDefaultExtension, name, "Open New Project"));
+  EXPECT_TRUE(warning.contains("nowhere")) << warning.toStdString();
+  EXPECT_EQ(name, folder.path("sub/other.prj").toStdString());
+
+  name = "sub/house.prj";
   answer(seen, "house.prj");
   EXPECT_TRUE(toolkit.wselectfile2("Save as...|*.prj|", kSaveDialog | kDefaultExtension, name, "Save as..."));
   EXPECT_EQ(name, folder.path("sub/house.prj").toStdString());
