@@ -15,6 +15,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -684,6 +685,11 @@ TEST_F(QtToolkitTest, HelpOpensAViewerOrNamesTheMissingFile) {
   for (const char* topic : {"TOTALS", "CFM or %", "Spreadsheet", "Save As", "new.dat", "out.dat", ".prj"}) {
     EXPECT_TRUE(text.contains(topic)) << topic;
   }
+
+  // The contents lead to the sections of the same text.
+  viewer->setSource(QUrl("#files"));
+  EXPECT_GT(viewer->verticalScrollBar()->value(), 0);
+  EXPECT_EQ(viewer->toPlainText(), text);
 
   toolkit.whelpfile1("HELP.HLP");  // the same viewer again
   EXPECT_EQ(toolkit.helpViewer(), viewer);
