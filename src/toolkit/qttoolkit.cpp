@@ -63,7 +63,7 @@ QFont dialogFont() {
 QStringList nameFilters(std::string_view filter) {
   const QStringList parts = toQString(filter).split(QLatin1Char('|'));
   QStringList filters;
-  for (qsizetype i = 0; i + 1 < parts.size() || (i < parts.size() && !parts[i].isEmpty()); i += 2) {
+  for (qsizetype i = 0; i < parts.size(); i += 2) {
     const QString description = parts[i].trimmed();
     QString pattern = i + 1 < parts.size() ? parts[i + 1].trimmed() : QString();
     if (description.isEmpty() && pattern.isEmpty()) continue;
@@ -107,6 +107,7 @@ struct QtToolkit::State {
   std::unique_ptr<QApplication> ownApplication;
   QPointer<MainWindow> window;
   QPointer<FormWidget> form;
+  bool hasStatusBar = false;
   QPointer<QTextBrowser> help;
   std::unique_ptr<QPrinter> printer;
   bool printAccepted = false;
@@ -257,7 +258,8 @@ void QtToolkit::windowopen2(int options, const MenuResource& menu, const DialogR
   window->setCentralWidget(form);
   for (const QString& problem : form->problems()) d->error("windowopen2: " + problem.toStdString());
   form->onUserChange = [this] { d->post(kFieldChanged); };
-  if ((options & kStatusBar) != 0) window->statusBar()->setSizeGripEnabled(false);
+  d->hasStatusBar = (options & kStatusBar) != 0;
+  if (d->hasStatusBar) window->statusBar()->setSizeGripEnabled(false);
   window->layout()->setSizeConstraint(QLayout::SetFixedSize);
   window->onCloseRequest = [this] { d->post(kCloseRequest); };
 
@@ -275,16 +277,16 @@ void QtToolkit::windowopen2(int options, const MenuResource& menu, const DialogR
 void QtToolkit::windowclose() { d->closeWindows(); }
 
 void QtToolkit::windowstatusbarparts(std::span<const int> widths) {
-  if (!d->window) {
-    d->error("windowstatusbarparts: no main window");
+  if (!d->window || !d->hasStatusBar) {
+    d->error("windowstatusbarparts: no status bar");
     return;
   }
   d->window->setStatusParts(widths);
 }
 
 void QtToolkit::windowoutstatusbar(int part, std::string_view text) {
-  if (!d->window) {
-    d->error("windowoutstatusbar: no main window");
+  if (!d->window || !d->hasStatusBar) {
+    d->error("windowoutstatusbar: no status bar");
     return;
   }
   if (!d->window->setStatusText(part, toQString(text))) {
