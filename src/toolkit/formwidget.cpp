@@ -118,7 +118,8 @@ void FormWidget::build(const DialogResource& dialog) {
         if (def.text.empty()) rect.setWidth(std::max(rect.width(), hint.width()));
         button->setGeometry(rect);
         if ((def.flags & kGroupStart) != 0 || !openGroup) {
-          m_groups.push_back({});
+          // The first button decides whether the Tab key visits the group.
+          m_groups.push_back({{}, (def.flags & kNoTabStop) == 0});
           openGroup = m_groups.size() - 1;
         }
         RadioGroup& group = m_groups[*openGroup];
@@ -206,7 +207,7 @@ void FormWidget::updateRadioStops(const RadioGroup& group) {
     if (button->isChecked()) stop = button;
   }
   for (QRadioButton* button : group.buttons) {
-    button->setFocusPolicy(button == stop ? Qt::StrongFocus : Qt::ClickFocus);
+    button->setFocusPolicy(button == stop && group.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
   }
 }
 

@@ -71,6 +71,7 @@ class FormWidget : public QWidget {
  private:
   struct RadioGroup {
     std::vector<QRadioButton*> buttons;
+    bool tabStop = true;
   };
 
   void build(const DialogResource& dialog);

@@ -595,9 +595,13 @@ TEST_F(QtToolkitTest, FileDialogOkAndCancel) {
         dialog->reject();
         return;
       }
-      // As a user does: type the name into the dialog's name field.
+      // As a user does: type the name into the dialog's name field. With the
+      // focus there, the dialog's own selection of the proposed file, when it
+      // has read the folder, does not overwrite it.
       auto* typed = dialog->findChild<QLineEdit*>("fileNameEdit");
       ASSERT_NE(typed, nullptr);
+      ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+      typed->setFocus();
       typed->setText(choice);
       static_cast<QDialog*>(dialog)->accept();
     });
