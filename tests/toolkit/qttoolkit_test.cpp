@@ -868,5 +868,29 @@ TEST_F(QtToolkitTest, InputScreenTabOrder) {
   EXPECT_EQ(position, 2);
 }
 
+TEST_F(QtToolkitTest, EveryAccessLetterOfTheMainMenuWorks) {
+  toolkit.windowclose();
+  open(mainMenu(), inputScreen());
+  struct Case {
+    Qt::Key key;
+    std::int32_t id;
+    bool opensMenu;
+  };
+  const Case cases[] = {
+      {Qt::Key_Z, 40009, true},  {Qt::Key_S, 40015, true},  {Qt::Key_C, 40016, false},
+      {Qt::Key_F, 40003, true},  {Qt::Key_H, 40004, false}, {Qt::Key_P, 40002, false},
+      {Qt::Key_E, 40001, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.id);
+    reactivate();
+    QTest::keyClick(QApplication::focusWidget(), c.key, Qt::AltModifier);
+    QWidget* popup = QApplication::activePopupWidget();
+    EXPECT_EQ(popup != nullptr, c.opensMenu);
+    if (popup != nullptr) QTest::keyClick(popup, Qt::Key_Escape);
+    EXPECT_EQ(drain(), (std::vector<Message>{{kMenuSelect, c.id}}));
+  }
+}
+
 }  // namespace
 }  // namespace kovrin
