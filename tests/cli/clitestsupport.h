@@ -17,7 +17,7 @@
 #include "calc/calcdata.h"
 #include "model/model.h"
 #include "projectfile/projectfile.h"
-#include "toolkit/toolkit.h"
+#include "recordingtoolkit.h"
 
 namespace kovrin::testing {
 
@@ -42,34 +42,7 @@ inline ProjectTables loadSample(const std::string& name) {
   return tables;
 }
 
-// Captures what CalcData shows; every other operation does nothing.
-class RecordingToolkit : public Toolkit {
- public:
-  std::vector<std::pair<int, std::int32_t>> shown;
-  void wdialogputinteger(int field, std::int32_t value) override { shown.emplace_back(field, value); }
-
-  void winitialise() override {}
-  void windowopen2(int, const MenuResource&, const DialogResource&, std::string_view) override {}
-  void windowclose() override {}
-  void windowstatusbarparts(std::span<const int>) override {}
-  void windowoutstatusbar(int, std::string_view) override {}
-  void wdialogputreal(int, float, std::string_view) override {}
-  void wdialogputmenu1(int, std::span<const std::string_view>, int, std::int32_t) override {}
-  void wdialoggetinteger(int, std::int32_t&) override {}
-  void wdialoggetreal(int, float&) override {}
-  void wdialoggetmenu1(int, std::int32_t&) override {}
-  void wdialoggetradiobutton(int, std::int32_t&) override {}
-  void wdialograngeinteger(int, std::int32_t, std::int32_t) override {}
-  void wdialograngereal(int, float, float) override {}
-  void wmessageenable(std::int32_t, int) override {}
-  void wmessage(std::int32_t&, MessageRecord&) override {}
-  bool wselectfile2(std::string_view, int, std::string&, std::string_view) override { return false; }
-  void whelpfile1(std::string_view) override {}
-  bool whardcopyoptionstext() override { return false; }
-  void igrhardcopytextfile(std::string_view) override {}
-  void wmessagebox(std::string_view, std::string_view) override {}
-  bool wquestion(std::string_view, std::string_view) override { return false; }
-};
+using test::RecordingToolkit;
 
 // What the TOTALS and "CFM or %" rows show after Calculate.
 struct ShownResults {
