@@ -225,6 +225,11 @@ class ProjectReader {
 
   FileResult finish() const {
     if (m_error) return *m_error;
+    if (m_values == 0) {
+      return FileResult::failure(m_fileName + ": the file ended at line " + std::to_string(m_lines) +
+                                 " without a single value; a project file holds " +
+                                 std::to_string(kProjectFileLines) + " (is it empty, or not a project file?)");
+    }
     if (m_values < kProjectFileLines) {
       return FileResult::failure(m_fileName + ": the file ended at line " + std::to_string(m_lines) + " after " +
                                  std::to_string(m_values) + " values, " + std::to_string(kProjectFileLines) +

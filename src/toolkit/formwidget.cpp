@@ -76,7 +76,10 @@ void FormWidget::build(const DialogResource& dialog) {
   // A numeric edit needs room for its frame around one line of text; where
   // the resource gives less, it grows about its middle.
   const int editHeight = metrics.height() + 4;
-  std::optional<std::size_t> openGroup;
+  // The radio group being filled; reset by any control that is not a radio
+  // button or a label.
+  std::size_t openGroup = 0;
+  bool groupOpen = false;
 
   for (const ControlDef& def : dialog.controls) {
     const QRect box(m_units.x(def.x), m_units.y(def.y), m_units.x(def.width), m_units.y(def.height));
@@ -117,15 +120,16 @@ void FormWidget::build(const DialogResource& dialog) {
         QRect rect = centredVertically(box, std::max(box.height(), hint.height()));
         if (def.text.empty()) rect.setWidth(std::max(rect.width(), hint.width()));
         button->setGeometry(rect);
-        if ((def.flags & kGroupStart) != 0 || !openGroup) {
+        if ((def.flags & kGroupStart) != 0 || !groupOpen) {
           // The first button decides whether the Tab key visits the group.
           m_groups.push_back({{}, (def.flags & kNoTabStop) == 0});
           openGroup = m_groups.size() - 1;
+          groupOpen = true;
         }
-        RadioGroup& group = m_groups[*openGroup];
+        RadioGroup& group = m_groups[openGroup];
         group.buttons.push_back(button);
-        m_groupOf[def.id] = *openGroup;
-        connect(button, &QRadioButton::toggled, this, [this, index = *openGroup](bool checked) {
+        m_groupOf[def.id] = openGroup;
+        connect(button, &QRadioButton::toggled, this, [this, index = openGroup](bool checked) {
           updateRadioStops(m_groups[index]);
           if (checked) userChanged();
         });
@@ -155,7 +159,7 @@ void FormWidget::build(const DialogResource& dialog) {
     }
     // A group of radio buttons runs on across labels (the caption of a
     // button may be a label of its own) and ends at any other control.
-    if (def.kind != ControlKind::RadioButton && def.kind != ControlKind::Label) openGroup.reset();
+    if (def.kind != ControlKind::RadioButton && def.kind != ControlKind::Label) groupOpen = false;
 
     widget->setObjectName(QString::number(def.id));
     if ((def.flags & kDisabled) != 0) widget->setEnabled(false);

@@ -266,7 +266,7 @@ TEST_F(ProjectFileTest, BadFileLeavesTheModelAsItWasAndSaysWhereAndWhat) {
        {"the glass direction of zone column 7 in the block of page 3"}},
       {"file ends early", full.substr(0, full.find(" 65\r\n")),
        {": the file ended at line 18 after 18 values, 750 expected (the winter thermostat of page 1 is missing)"}},
-      {"empty file", "", {"ended at line 0 after 0 values, 750 expected"}},
+      {"empty file", "", {"ended at line 0 without a single value; a project file holds 750"}},
   };
   const fs::path path = m_dir / "bad.prj";
   for (const auto& c : cases) {
