@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "report/numbertext.h"
+#include "toolkit/fieldtext.h"
 
 namespace kovrin {
 namespace {
@@ -143,23 +144,7 @@ void NumberField::takeTypedText(const QString& text) {
 }
 
 std::optional<double> NumberField::parse(const QString& text) const {
-  const QByteArray bytes = text.toLatin1();
-  const char* begin = bytes.constData();
-  const char* end = begin + bytes.size();
-  if (m_kind == NumberKind::Real) {
-    float v = 0;
-    const auto [next, error] = std::from_chars(begin, end, v);
-    if (error != std::errc() || next != end || !std::isfinite(v)) return std::nullopt;
-    return static_cast<double>(v);
-  }
-  // An integer field's number drops its fraction, toward zero; it must fit
-  // 32 bits before it is converted.
-  double v = 0;
-  const auto [next, error] = std::from_chars(begin, end, v);
-  if (error != std::errc() || next != end || !std::isfinite(v)) return std::nullopt;
-  v = std::trunc(v);
-  if (v < -2147483648.0 || v > 2147483647.0) return std::nullopt;
-  return v;
+  return parseFieldText(text.toLatin1().toStdString(), m_kind);
 }
 
 bool NumberField::inRange(double v) const { return v >= m_minimum && v <= m_maximum; }

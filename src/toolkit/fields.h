@@ -25,9 +25,9 @@
 #include <string>
 #include <string_view>
 
-namespace kovrin {
+#include "toolkit/fieldtext.h"
 
-enum class NumberKind { Integer, Real };
+namespace kovrin {
 
 // "(Fw.d)": the fixed-decimal text of `value`, leading blanks removed, or ten
 // asterisks when it does not fit; nothing for a format that is not "(Fw.d)".
