@@ -9,6 +9,7 @@
 #include "model/defaults.h"
 #include "projectfile/projectfile.h"
 #include "report/loadreport.h"
+#include "screen/fields.h"
 #include "screen/form.h"
 #include "screen/resource.h"
 #include "screen/transfer.h"
@@ -45,6 +46,11 @@ bool fileExists(const std::string& path) {
   return std::filesystem::exists(path, error);
 }
 
+// The name of the project's file as the user knows it: without its folder.
+std::string shownName(const ProjectModel& model) {
+  return std::filesystem::path(model.ProjectFileName.path()).filename().string();
+}
+
 // A chosen path must fit the 225 characters of the project file name; a
 // shortened path would name another file.
 bool adoptFileName(ProjectModel& model, Toolkit& toolkit, const std::string& path) {
@@ -75,9 +81,62 @@ void showFirstPageStatus(const ProjectModel& model, Toolkit& toolkit) {
   toolkit.windowoutstatusbar(3, kFirstPageZones);
 }
 
+void calculate(ProjectModel& model, Toolkit& toolkit) {
+  GetData(model, toolkit);
+  CalcData(model, toolkit);
+}
+
+// The results on screen no longer belong to the inputs: the TOTALS row and
+// the shares of the "CFM or %" row are dimmed until the next calculation.
+void markResultsOutOfDate(Toolkit& toolkit) {
+  for (int c = 1; c <= kZoneColumns; ++c) {
+    toolkit.wdialogoutofdate(integerRowField(irow::ZoneLoad(c)), true);
+    toolkit.wdialogoutofdate(integerRowField(irow::ZoneAirShare(c)), true);
+  }
+  toolkit.wdialogoutofdate(integerRowField(irow::PageLoadTotal), true);
+}
+
+// A project just read from its file (the template, or the one opened) goes
+// on the screen with its own total airflow, and the results shown are its
+// own: the page is calculated with the Heating/Cooling choice on screen.
+void showLoadedProject(ProjectModel& model, Toolkit& toolkit) {
+  PutData(model, toolkit);
+  toolkit.wdialogputinteger(integerRowField(irow::PageAirTotal), model.integer(1, irow::PageAirTotal));
+  model.UnsavedChanges = false;
+  calculate(model, toolkit);
+}
+
+// Save: the screen into the model, the model into its file. A failure is
+// shown, and the changes stay unsaved.
+bool saveProject(ProjectModel& model, Toolkit& toolkit) {
+  GetData(model, toolkit);
+  const FileResult saved = savedata(model);
+  if (!saved) {
+    reportFailure(toolkit, saved);
+    return false;
+  }
+  model.UnsavedChanges = false;
+  return true;
+}
+
+// Asked before Exit, the close box, New and Open let unsaved changes go:
+// true when the command may go on (no changes, saved, or discarded).
+bool mayDiscardChanges(ProjectModel& model, Toolkit& toolkit) {
+  if (!model.UnsavedChanges) return true;
+  switch (toolkit.wsavechanges(kTitle, "Save changes to " + shownName(model) + "?")) {
+    case SaveChangesAnswer::Save:
+      return saveProject(model, toolkit);
+    case SaveChangesAnswer::Discard:
+      return true;
+    case SaveChangesAnswer::Cancel:
+      break;
+  }
+  return false;
+}
+
 // Every page change passes the whole project through its file: the page
 // being left is saved, then the whole project is read back and the new page
-// shown, also when it is the page already shown.
+// shown and calculated, also when it is the page already shown.
 void changePage(ProjectModel& model, Toolkit& toolkit, int page) {
   GetData(model, toolkit);
   const FileResult saved = savedata(model);
@@ -85,6 +144,7 @@ void changePage(ProjectModel& model, Toolkit& toolkit, int page) {
     reportFailure(toolkit, saved);
     return;  // stays on the page it was on, with the screen as it was
   }
+  model.UnsavedChanges = false;
   const std::int32_t previousPage = model.CurrentPage;
   model.CurrentPage = page;
   const FileResult loaded = loaddata(model);
@@ -94,26 +154,23 @@ void changePage(ProjectModel& model, Toolkit& toolkit, int page) {
     return;
   }
   PutData(model, toolkit);
+  calculate(model, toolkit);
   toolkit.windowoutstatusbar(1, kPageTexts[page - 1]);
   toolkit.windowoutstatusbar(3, kZoneTexts[page - 1]);
-}
-
-void calculate(ProjectModel& model, Toolkit& toolkit) {
-  GetData(model, toolkit);
-  CalcData(model, toolkit);
 }
 
 // New: the template replaces the project, then the user names the new
 // project. The chosen file is not read; it is first written by the next Save
 // or page change, so an existing file is taken only when the user agrees.
 void newProject(ProjectModel& model, Toolkit& toolkit) {
+  if (!mayDiscardChanges(model, toolkit)) return;
   const std::int32_t previousPage = model.CurrentPage;
   model.CurrentPage = 1;
   if (!loadProject(model, toolkit, std::string(kTemplateFileName))) {
     model.CurrentPage = previousPage;
     return;
   }
-  PutData(model, toolkit);
+  showLoadedProject(model, toolkit);
   std::string name = model.ProjectFileName.path();
   if (toolkit.wselectfile2(kProjectFilter, kDefaultExtension, name, "Open New Project") &&
       name != model.ProjectFileName.path()) {
@@ -125,6 +182,7 @@ void newProject(ProjectModel& model, Toolkit& toolkit) {
 }
 
 void openProject(ProjectModel& model, Toolkit& toolkit) {
+  if (!mayDiscardChanges(model, toolkit)) return;
   std::string name = model.ProjectFileName.path();
   if (!toolkit.wselectfile2(kProjectFilter, kDefaultExtension | kMustExist, name, "Open Existing Project"))
     return;  // Cancel changes nothing
@@ -135,13 +193,7 @@ void openProject(ProjectModel& model, Toolkit& toolkit) {
     return;
   }
   showFirstPageStatus(model, toolkit);
-  PutData(model, toolkit);
-}
-
-void saveProject(ProjectModel& model, Toolkit& toolkit) {
-  GetData(model, toolkit);
-  const FileResult saved = savedata(model);
-  if (!saved) reportFailure(toolkit, saved);
+  showLoadedProject(model, toolkit);
 }
 
 void saveProjectAs(ProjectModel& model, Toolkit& toolkit) {
@@ -149,6 +201,10 @@ void saveProjectAs(ProjectModel& model, Toolkit& toolkit) {
   std::string name = model.ProjectFileName.path();
   if (!toolkit.wselectfile2(kSaveAsFilter, kSaveDialog | kDefaultExtension, name, "Save as..."))
     return;  // Cancel changes nothing
+  // Another file of that name is replaced only when the user agrees.
+  if (name != model.ProjectFileName.path() && fileExists(name) &&
+      !toolkit.wquestion(kTitle, name + " already exists. Replace it?"))
+    return;
   const PaddedPath previous = model.ProjectFileName;
   if (!adoptFileName(model, toolkit, name)) return;
   const FileResult saved = savedata(model);
@@ -157,6 +213,7 @@ void saveProjectAs(ProjectModel& model, Toolkit& toolkit) {
     reportFailure(toolkit, saved);
     return;
   }
+  model.UnsavedChanges = false;
   toolkit.windowoutstatusbar(1, " Project Name");
   toolkit.windowoutstatusbar(2, model.ProjectFileName.padded());
   // Part 3 names the zones on screen, as the page commands write it.
@@ -164,7 +221,10 @@ void saveProjectAs(ProjectModel& model, Toolkit& toolkit) {
     toolkit.windowoutstatusbar(3, kZoneTexts[model.CurrentPage - 1]);
 }
 
+// The report's loads and shares are always those of its inputs and of its
+// Heating/Cooling line: the page is calculated first, as Calculate does.
 void printReport(ProjectModel& model, Toolkit& toolkit) {
+  calculate(model, toolkit);
   GetData(model, toolkit);
   const FileResult written = PrintData(model);
   if (!written) {
@@ -180,7 +240,7 @@ void printReport(ProjectModel& model, Toolkit& toolkit) {
 void processmenu(std::int32_t command, std::int32_t& quitRequested, ProjectModel& model, Toolkit& toolkit) {
   switch (command) {
     case kCmdExit:
-      quitRequested = 1;
+      if (mayDiscardChanges(model, toolkit)) quitRequested = 1;
       break;
     case kCmdPrint:
       printReport(model, toolkit);
@@ -192,7 +252,7 @@ void processmenu(std::int32_t command, std::int32_t& quitRequested, ProjectModel
       saveProjectAs(model, toolkit);
       break;
     case kCmdSave:
-      saveProject(model, toolkit);
+      static_cast<void>(saveProject(model, toolkit));
       break;
     case kCmdOpen:
       openProject(model, toolkit);
@@ -244,7 +304,11 @@ void startup(ProjectModel& model, Toolkit& toolkit) {
                                     "\n\nKovrin starts with its built-in defaults.");
     model.setTables(defaultProject());
   }
+  // The results stay empty: nothing has been calculated yet, so nothing is
+  // stale. The total airflow is the template's own.
   PutData(model, toolkit);
+  toolkit.wdialogputinteger(integerRowField(irow::PageAirTotal), model.integer(1, irow::PageAirTotal));
+  model.UnsavedChanges = false;
   toolkit.wmessageenable(kFieldChanged, 1);
 }
 
@@ -255,9 +319,14 @@ void handleMessage(std::int32_t type, const MessageRecord& record, std::int32_t&
       processmenu(record.value1, quitRequested, model, toolkit);
       break;
     case kCloseRequest:
-      quitRequested = 1;
+      if (mayDiscardChanges(model, toolkit)) quitRequested = 1;
       break;
     case kFieldChanged:
+      if (record.value2 == kContentChanged) {
+        // The Heating/Cooling choice is no part of the project file.
+        if (record.value1 != kHeatingButton && record.value1 != kCoolingButton) model.UnsavedChanges = true;
+        if (model.SpreadsheetMode != 1) markResultsOutOfDate(toolkit);
+      }
       if (model.SpreadsheetMode == 1) calculate(model, toolkit);
       break;
     default:

@@ -6,6 +6,15 @@
 // dialogs). A file that cannot be read or written never ends the program: the
 // command shows a message naming the file and the reason and leaves the
 // project, the page on screen and the status bar as they were.
+//
+// Two promises hold across the commands:
+//  - the results on screen and in the report belong to the page, project and
+//    Heating/Cooling choice on screen: every page change, New, Open and Print
+//    calculates, and with spreadsheet mode off a change by the user shows the
+//    results as out of date until the next calculation;
+//  - no change by the user is lost without a question: Exit, the close box,
+//    New and Open ask to save it first, and Save As asks before it replaces
+//    another file.
 #pragma once
 
 #include <cstdint>
@@ -27,8 +36,9 @@ inline constexpr std::string_view kHelpFileName = "HELP.HLP";
 void startup(ProjectModel& model, Toolkit& toolkit);
 
 // Handle one message of the main loop: a menu selection runs its command, a
-// close request sets quitRequested, a field change recalculates the page while
-// spreadsheet mode is on.
+// close request sets quitRequested once unsaved changes are settled, a field
+// change recalculates the page while spreadsheet mode is on and otherwise
+// marks the results out of date when the user changed the field.
 void handleMessage(std::int32_t type, const MessageRecord& record, std::int32_t& quitRequested,
                    ProjectModel& model, Toolkit& toolkit);
 
@@ -36,7 +46,7 @@ void handleMessage(std::int32_t type, const MessageRecord& record, std::int32_t&
 int runProgram(ProjectModel& model, Toolkit& toolkit);
 
 // Carry out the command of one menu item (40001..40018); other identifiers do
-// nothing. Exit sets quitRequested to 1.
+// nothing. Exit sets quitRequested to 1 once unsaved changes are settled.
 void processmenu(std::int32_t command, std::int32_t& quitRequested, ProjectModel& model, Toolkit& toolkit);
 
 }  // namespace kovrin

@@ -154,6 +154,10 @@ class ProjectModel : public ProjectTables {
   std::int32_t CurrentPage = 0;      // 1..5 once started
   std::int32_t SpreadsheetMode = 0;  // 1 On, 0 Off
   std::int32_t LoadChoice = 0;       // 1 Heating, other Cooling
+  // The user has changed a field that the project file holds since the
+  // project was last read or written: Exit, the close box, New and Open ask
+  // before they let these changes go. Not part of the file.
+  bool UnsavedChanges = false;
 };
 
 // Zone number of zone column c on page p.

@@ -162,4 +162,58 @@ inline constexpr std::array<SelectionList, kListSelectionItems> kListFields = {{
 
 constexpr const SelectionList& listField(int item) { return kListFields[item - 1]; }
 
+// What a numeric field of the screen holds, in the user's words, and its
+// unit: for the field's tooltip and for what the user is told about a value
+// typed into it.
+struct FieldDescription {
+  std::string_view name;
+  std::string_view unit;
+};
+
+inline constexpr std::string_view kUValueUnit = "Btu/h\u00b7ft\u00b2\u00b7\u00b0F";
+inline constexpr std::string_view kAreaUnit = "ft\u00b2";
+inline constexpr std::string_view kTemperatureUnit = "\u00b0F";
+inline constexpr std::string_view kLoadUnit = "Btu/h";
+
+inline constexpr std::array<std::string_view, kZoneQuantities> kQuantityNames = {
+    "Door U-value",          "Door area",          "Floor U-value", "Floor area", "Ceiling/roof U-value",
+    "Ceiling/roof area",     "Wall U-value",       "Wall area",     "Glass U-value", "Glass area",
+};
+
+constexpr FieldDescription integerRowDescription(int row) {
+  if (row == irow::SummerThermostat) return {"Summer thermostat", kTemperatureUnit};
+  if (row == irow::WinterThermostat) return {"Winter thermostat", kTemperatureUnit};
+  if (row <= irow::PartitionDT(kZoneColumns)) return {"Partition temperature difference", kTemperatureUnit};
+  if (row <= irow::ZoneLoad(kZoneColumns)) return {"Zone load", kLoadUnit};
+  if (row == irow::PageLoadTotal) return {"Load of the ten zones", kLoadUnit};
+  if (row == irow::SummerDesignTemp) return {"Summer design temperature", kTemperatureUnit};
+  if (row == irow::WinterDesignTemp) return {"Winter design temperature", kTemperatureUnit};
+  if (row <= irow::ZoneAirShare(kZoneColumns)) return {"Airflow share of the zone", "CFM or %"};
+  return {"Total airflow", "CFM, or 100 for percent"};
+}
+
+constexpr FieldDescription realRowDescription(int row) {
+  if (row == rrow::SummerDuctMultiplier) return {"Summer duct multiplier", "fraction added to cooling loads"};
+  if (row == rrow::WinterDuctMultiplier) return {"Winter duct multiplier", "fraction added to heating loads"};
+  for (int c = 1; c <= kZoneColumns; ++c) {
+    for (int q = 0; q < kZoneQuantities; ++q) {
+      if (realRow(c, static_cast<ZoneQuantity>(q)) == row) {
+        return {kQuantityNames[q], q % 2 == 0 ? kUValueUnit : kAreaUnit};
+      }
+    }
+  }
+  return {};
+}
+
+// The description of field `id`; empty for a control that is no numeric field.
+constexpr FieldDescription fieldDescription(int id) {
+  for (int row = 1; row <= kPageIntegerRows; ++row) {
+    if (integerRowField(row) == id) return integerRowDescription(row);
+  }
+  for (int row = 1; row <= kPageRealRows; ++row) {
+    if (realRowField(row) == id) return realRowDescription(row);
+  }
+  return {};
+}
+
 }  // namespace kovrin

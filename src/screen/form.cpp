@@ -93,7 +93,7 @@ constexpr ControlDef result(int id, int column, int y) {
 
 // The 184 controls in tab order. Labels, group boxes and the fields that are
 // not tab stops stand where they read best; they do not take part in it.
-constexpr std::array<ControlDef, kInputScreenControls> kControls = {{
+constexpr std::array<ControlDef, kInputScreenControls> kBareControls = {{
     // General criteria: design temperatures and daily range, reached with
     // the mouse only.
     groupBox(1167, 10, 5, 90, 56, "Design Temps"),
@@ -313,6 +313,19 @@ constexpr std::array<ControlDef, kInputScreenControls> kControls = {{
     result(1183, 10, kAirY),
     {1184, ControlKind::IntegerEdit, kPageFieldX, kAirY, kPageFieldWidth, kFieldHeight, "100", 0},
 }};
+
+// Every numeric field carries what it holds and its unit, from the same
+// tables that tie the fields to the model.
+constexpr std::array<ControlDef, kInputScreenControls> describe(std::array<ControlDef, kInputScreenControls> controls) {
+  for (ControlDef& control : controls) {
+    const FieldDescription description = fieldDescription(control.id);
+    control.name = description.name;
+    control.unit = description.unit;
+  }
+  return controls;
+}
+
+constexpr std::array<ControlDef, kInputScreenControls> kControls = describe(kBareControls);
 
 // The initial selections are listed in the order of the model's lists, so
 // that the extra data can take each list's items from the same row.

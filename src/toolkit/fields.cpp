@@ -22,6 +22,9 @@ constexpr int kMaxFormatWidth = 40;
 constexpr std::string_view kOverflowText = "**********";
 
 const QColor kMarkedBase(255, 214, 214);
+// The text of a result field, and of a result that is out of date.
+const QColor kResultText(72, 72, 72);
+const QColor kOutOfDateText(170, 170, 170);
 
 // Typed text may hold only what can become a number of the field's kind.
 // A field showing the overflow text can still be edited one key at a time:
@@ -101,6 +104,7 @@ NumberField::NumberField(NumberKind kind, std::string_view initialText, QWidget*
   setText(text);
   // Text the form starts with that is no number reads as empty.
   m_value = text.trimmed().isEmpty() ? std::nullopt : parse(text.trimmed());
+  beginEdit();
   connect(this, &QLineEdit::textEdited, this, [this](const QString& edited) {
     takeTypedText(edited);
     if (onUserChange) onUserChange();
@@ -110,7 +114,9 @@ NumberField::NumberField(NumberKind kind, std::string_view initialText, QWidget*
 void NumberField::showValue(double value, const QString& text) {
   m_value = value;
   m_refusal = Refusal::None;
+  m_outOfDate = false;
   setText(text);
+  beginEdit();
   updateMark();
 }
 
@@ -121,26 +127,74 @@ void NumberField::setRange(double minimum, double maximum) {
   updateMark();
 }
 
+void NumberField::setDescription(const QString& name, const QString& unit) {
+  m_name = name;
+  m_unit = unit;
+  updateMark();
+}
+
+void NumberField::setOutOfDate(bool outOfDate) {
+  if (outOfDate == m_outOfDate) return;
+  m_outOfDate = outOfDate;
+  updateMark();
+}
+
+void NumberField::beginEdit() {
+  m_valueBeforeEdit = m_value;
+  m_textBeforeEdit = text();
+}
+
+void NumberField::focusInEvent(QFocusEvent* event) {
+  // Whatever the field holds now is what a refused edit falls back to.
+  if (m_refusal == Refusal::None) beginEdit();
+  QLineEdit::focusInEvent(event);
+}
+
+void NumberField::focusOutEvent(QFocusEvent* event) {
+  QLineEdit::focusOutEvent(event);
+  if (m_refusal != Refusal::None) {
+    undoRefusedEdit();
+  } else {
+    beginEdit();
+  }
+}
+
 void NumberField::takeTypedText(const QString& text) {
   const QString trimmed = text.trimmed();
+  std::optional<double> typed;
   if (trimmed.isEmpty()) {
     // An empty field reads as -999, which no declared range of the screen
-    // admits: keep the last value rather than hand the calculation -999.
-    if (m_hasRange && !inRange(kEmptyRead)) {
-      m_refusal = Refusal::Empty;
-    } else {
-      m_value.reset();
-      m_refusal = Refusal::None;
-    }
-  } else if (const auto typed = parse(trimmed); !typed) {
+    // admits: keep the value rather than hand the calculation -999.
+    m_refusal = m_hasRange && !inRange(kEmptyRead) ? Refusal::Empty : Refusal::None;
+  } else if (typed = parse(trimmed); !typed) {
     m_refusal = Refusal::NotANumber;
   } else if (m_hasRange && !inRange(*typed)) {
     m_refusal = Refusal::OutOfRange;
   } else {
-    m_value = typed;
     m_refusal = Refusal::None;
   }
+  // Refused text reads as the value from before the edit, never as a number
+  // typed on the way to it ("-2" on the way to "-25").
+  m_value = m_refusal != Refusal::None ? m_valueBeforeEdit : typed;
   updateMark();
+}
+
+void NumberField::undoRefusedEdit() {
+  const QString typed = text().trimmed();
+  const QString kept = m_textBeforeEdit.trimmed().isEmpty() ? QStringLiteral("it empty") : m_textBeforeEdit.trimmed();
+  QString what;
+  switch (m_refusal) {
+    case Refusal::OutOfRange: what = QStringLiteral("%1 is outside %2").arg(typed, rangeText()); break;
+    case Refusal::NotANumber: what = QStringLiteral("\"%1\" is not a number").arg(typed); break;
+    case Refusal::Empty: what = QStringLiteral("a value from %1 is needed").arg(rangeText()); break;
+    case Refusal::None: return;
+  }
+  m_value = m_valueBeforeEdit;
+  m_refusal = Refusal::None;
+  setText(m_textBeforeEdit);
+  updateMark();
+  const QString name = m_name.isEmpty() ? QStringLiteral("Field %1").arg(objectName()) : m_name;
+  if (onValueKept) onValueKept(QStringLiteral("%1: %2; kept %3").arg(name, what, kept));
 }
 
 std::optional<double> NumberField::parse(const QString& text) const {
@@ -152,8 +206,12 @@ bool NumberField::inRange(double v) const { return v >= m_minimum && v <= m_maxi
 QString NumberField::numberText(double v) const {
   // Whole-number text without a conversion to an integer type: a real
   // written into an integer field may lie beyond every integer range.
-  if (m_kind == NumberKind::Integer) return QString::number(v, 'f', 0);
+  if (m_kind == NumberKind::Integer || v == std::trunc(v)) return QString::number(v, 'f', 0);
   return QString::fromStdString(shortestFloatText(static_cast<float>(v)));
+}
+
+QString NumberField::rangeText() const {
+  return QStringLiteral("%1 to %2").arg(numberText(m_minimum), numberText(m_maximum));
 }
 
 void NumberField::updateMark() {
@@ -162,28 +220,34 @@ void NumberField::updateMark() {
 
   QPalette colours = palette();
   colours.setColor(QPalette::Base, m_marked ? kMarkedBase : QPalette().color(QPalette::Base));
+  // A result that is out of date is dimmed further than the other results,
+  // which the program alone writes into disabled fields.
+  colours.setColor(QPalette::Disabled, QPalette::Text, m_outOfDate ? kOutOfDateText : kResultText);
   setPalette(colours);
   setProperty("outOfRange", m_marked);
+  setProperty("outOfDate", m_outOfDate);
 
-  if (!m_marked) {
-    setToolTip(QString());
-    return;
+  // The tooltip: what the field holds, its unit and its range, then what is
+  // wrong with it now.
+  QStringList lines;
+  if (!m_name.isEmpty()) lines << (m_unit.isEmpty() ? m_name : QStringLiteral("%1, %2").arg(m_name, m_unit));
+  if (m_hasRange) lines << QStringLiteral("Allowed %1").arg(rangeText());
+  if (m_marked) {
+    QString reason;
+    switch (m_refusal) {
+      case Refusal::Empty: reason = QStringLiteral("Empty"); break;
+      case Refusal::NotANumber: reason = QStringLiteral("Not a number"); break;
+      case Refusal::OutOfRange:
+      case Refusal::None: reason = QStringLiteral("Out of range"); break;
+    }
+    if (m_refusal != Refusal::None) {
+      reason += m_valueBeforeEdit ? QStringLiteral(": the field keeps %1").arg(numberText(*m_valueBeforeEdit))
+                                  : QStringLiteral(": the field stays empty");
+    }
+    lines << reason;
   }
-  const QString allowed =
-      QStringLiteral("allowed %1 to %2").arg(numberText(m_minimum), numberText(m_maximum));
-  QString reason;
-  switch (m_refusal) {
-    case Refusal::Empty: reason = QStringLiteral("Empty"); break;
-    case Refusal::NotANumber: reason = QStringLiteral("Not a number"); break;
-    case Refusal::OutOfRange: reason = QStringLiteral("Out of range"); break;
-    case Refusal::None: reason = QStringLiteral("Out of range"); break;
-  }
-  QString tip = QStringLiteral("%1: %2").arg(reason, allowed);
-  if (m_refusal != Refusal::None) {
-    tip += m_value ? QStringLiteral("; the field keeps %1").arg(numberText(*m_value))
-                   : QStringLiteral("; the field stays empty");
-  }
-  setToolTip(tip);
+  if (m_outOfDate) lines << QStringLiteral("Out of date: choose Calculate");
+  setToolTip(lines.join(QLatin1Char('\n')));
 }
 
 ListField::ListField(QWidget* parent) : QComboBox(parent) {

@@ -6,10 +6,12 @@
 // the user touches the field returns that value and not its rounded text. A
 // value the program writes is always shown and kept, even outside the
 // field's range; it is then marked. Typed text is taken only when it is a
-// number within the range: otherwise the field is marked and keeps the last
-// valid value, so a calculation never sees an out-of-range typed value. A
-// field reads as empty (the caller's -999) only when its text is empty and
-// -999 would not contradict its range.
+// number within the range. While it is not, the field is marked and reads
+// the value it held before this edit began, never a partly typed number;
+// when the focus leaves it, its text returns to that value and the field
+// says so through onValueKept, so that what the screen shows and what the
+// program uses agree again. A field reads as empty (the caller's -999) only
+// when its text is empty and -999 would not contradict its range.
 //
 // Both classes report changes made by the user through onUserChange; what
 // the program writes reports nothing.
@@ -44,6 +46,13 @@ class NumberField : public QLineEdit {
   // The range for typed values; a shown value outside it is marked.
   void setRange(double minimum, double maximum);
 
+  // What the field holds and its unit, for its tooltip and messages.
+  void setDescription(const QString& name, const QString& unit);
+  // A result shown as out of date: dimmed, with a tooltip that says to
+  // calculate. The next program write makes it current.
+  void setOutOfDate(bool outOfDate);
+  bool isOutOfDate() const { return m_outOfDate; }
+
   // The value a read returns; nothing when the field is empty.
   std::optional<double> value() const { return m_value; }
   // True while the field shows a value outside its range or typed text that
@@ -51,23 +60,39 @@ class NumberField : public QLineEdit {
   bool isMarked() const { return m_marked; }
 
   std::function<void()> onUserChange;
+  // The focus left refused text and the field went back to the value it
+  // kept: what happened, in one line for the user.
+  std::function<void(const QString& message)> onValueKept;
+
+ protected:
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   enum class Refusal { None, Empty, NotANumber, OutOfRange };
 
   void takeTypedText(const QString& text);
+  void beginEdit();
+  void undoRefusedEdit();
   std::optional<double> parse(const QString& text) const;
   bool inRange(double v) const;
   QString numberText(double v) const;
+  QString rangeText() const;
   void updateMark();
 
   NumberKind m_kind;
   std::optional<double> m_value;
+  // What the field held when the current edit began.
+  std::optional<double> m_valueBeforeEdit;
+  QString m_textBeforeEdit;
   bool m_hasRange = false;
   double m_minimum = 0;
   double m_maximum = 0;
   Refusal m_refusal = Refusal::None;
   bool m_marked = false;
+  bool m_outOfDate = false;
+  QString m_name;
+  QString m_unit;
 };
 
 class ListField : public QComboBox {

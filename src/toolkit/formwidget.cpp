@@ -100,7 +100,11 @@ void FormWidget::build(const DialogResource& dialog) {
             def.kind == ControlKind::IntegerEdit ? NumberKind::Integer : NumberKind::Real;
         auto* edit = new NumberField(kind, def.text, this);
         edit->setGeometry(centredVertically(box, std::max(box.height(), editHeight)));
-        edit->onUserChange = [this] { userChanged(); };
+        edit->setDescription(toQString(def.name), toQString(def.unit));
+        edit->onUserChange = [this, id = def.id] { userChanged(id); };
+        edit->onValueKept = [this](const QString& message) {
+          if (onValueKept) onValueKept(message);
+        };
         widget = edit;
         break;
       }
@@ -109,7 +113,7 @@ void FormWidget::build(const DialogResource& dialog) {
         const int closed = m_units.y(kClosedListHeight);
         list->setGeometry(box.x(), box.y(), box.width(), closed);
         list->setMaxVisibleItems(std::max(1, (def.height - kClosedListHeight) / kListEntryHeight));
-        list->onUserChange = [this] { userChanged(); };
+        list->onUserChange = [this, id = def.id] { userChanged(id); };
         widget = list;
         break;
       }
@@ -129,9 +133,9 @@ void FormWidget::build(const DialogResource& dialog) {
         RadioGroup& group = m_groups[openGroup];
         group.buttons.push_back(button);
         m_groupOf[def.id] = openGroup;
-        connect(button, &QRadioButton::toggled, this, [this, index = openGroup](bool checked) {
+        connect(button, &QRadioButton::toggled, this, [this, index = openGroup, id = def.id](bool checked) {
           updateRadioStops(m_groups[index]);
-          if (checked) userChanged();
+          if (checked) userChanged(id);
         });
         widget = button;
         break;
@@ -215,8 +219,8 @@ void FormWidget::updateRadioStops(const RadioGroup& group) {
   }
 }
 
-void FormWidget::userChanged() {
-  if (onUserChange) onUserChange();
+void FormWidget::userChanged(int id) {
+  if (onUserChange) onUserChange(id);
 }
 
 QWidget* FormWidget::control(int id) const {

@@ -10,8 +10,8 @@
 // is one stop (its checked button, or its first one when none is checked).
 //
 // The form owns its widgets (Qt parent ownership). It reports every change the
-// user makes to a field through onUserChange; field writes by the program
-// report nothing.
+// user makes to a field through onUserChange, with the field's identifier;
+// field writes by the program report nothing.
 #pragma once
 
 #include <QFont>
@@ -66,7 +66,10 @@ class FormWidget : public QWidget {
   // What the extra data asked for and the form could not do.
   const QStringList& problems() const { return m_problems; }
 
-  std::function<void()> onUserChange;
+  // The user changed what field `id` holds.
+  std::function<void(int id)> onUserChange;
+  // A numeric field went back to the value it kept after refused text.
+  std::function<void(const QString& message)> onValueKept;
 
  private:
   struct RadioGroup {
@@ -77,7 +80,7 @@ class FormWidget : public QWidget {
   void build(const DialogResource& dialog);
   void applyExtraData(std::string_view text);
   void updateRadioStops(const RadioGroup& group);
-  void userChanged();
+  void userChanged(int id);
 
   DialogUnits m_units;
   std::map<int, QWidget*> m_controls;

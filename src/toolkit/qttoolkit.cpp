@@ -13,6 +13,7 @@
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTextBrowser>
 
@@ -29,6 +30,9 @@
 
 namespace kovrin {
 namespace {
+
+// How long a message about a field stays in the status bar.
+constexpr int kStatusMessageMilliseconds = 10000;
 
 constexpr std::int32_t kEmptyInteger = -999;
 constexpr float kEmptyReal = -999.0f;
@@ -125,9 +129,9 @@ struct QtToolkit::State {
     return qobject_cast<QApplication*>(QCoreApplication::instance());
   }
 
-  void post(std::int32_t type, std::int32_t value1 = 0) {
+  void post(std::int32_t type, std::int32_t value1 = 0, std::int32_t value2 = 0) {
     if (!enabled[type]) return;
-    messages.push_back({type, MessageRecord{value1, 0}});
+    messages.push_back({type, MessageRecord{value1, value2}});
   }
 
   void error(std::string text) {
@@ -185,7 +189,7 @@ struct QtToolkit::State {
     // another window) is no move.
     if (id == 0 || id == lastFocusField) return;
     lastFocusField = id;
-    post(kFieldChanged);
+    post(kFieldChanged, id, kFocusMoved);
   }
 
   void closeWindows() {
@@ -257,7 +261,12 @@ void QtToolkit::windowopen2(int options, const MenuResource& menu, const DialogR
   d->form = form;
   window->setCentralWidget(form);
   for (const QString& problem : form->problems()) d->error("windowopen2: " + problem.toStdString());
-  form->onUserChange = [this] { d->post(kFieldChanged); };
+  form->onUserChange = [this](int id) { d->post(kFieldChanged, id, kContentChanged); };
+  // What the user is told when a field goes back to the value it kept: in
+  // the status bar for a while, after which its parts show again.
+  form->onValueKept = [this](const QString& message) {
+    if (d->window && d->hasStatusBar) d->window->statusBar()->showMessage(message, kStatusMessageMilliseconds);
+  };
   d->hasStatusBar = (options & kStatusBar) != 0;
   if (d->hasStatusBar) window->statusBar()->setSizeGripEnabled(false);
   window->layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -365,6 +374,10 @@ void QtToolkit::wdialoggetradiobutton(int field, std::int32_t& value) {
     return;
   }
   value = *position;
+}
+
+void QtToolkit::wdialogoutofdate(int field, bool outOfDate) {
+  if (NumberField* f = d->numberField("wdialogoutofdate", field)) f->setOutOfDate(outOfDate);
 }
 
 void QtToolkit::wdialograngeinteger(int field, std::int32_t minimum, std::int32_t maximum) {
@@ -543,6 +556,24 @@ bool QtToolkit::wquestion(std::string_view title, std::string_view text) {
                                QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
+SaveChangesAnswer QtToolkit::wsavechanges(std::string_view title, std::string_view text) {
+  if (State::application() == nullptr) {
+    d->error("wsavechanges: winitialise was not called");
+    return SaveChangesAnswer::Cancel;
+  }
+  QMessageBox box(QMessageBox::Warning, toQString(title), toQString(text), QMessageBox::NoButton,
+                  d->dialogParent());
+  QPushButton* save = box.addButton(QStringLiteral("&Save"), QMessageBox::AcceptRole);
+  QPushButton* discard = box.addButton(QStringLiteral("&Discard"), QMessageBox::DestructiveRole);
+  QPushButton* cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+  box.setDefaultButton(save);
+  box.setEscapeButton(cancel);
+  box.exec();
+  if (box.clickedButton() == save) return SaveChangesAnswer::Save;
+  if (box.clickedButton() == discard) return SaveChangesAnswer::Discard;
+  return SaveChangesAnswer::Cancel;
+}
+
 QMainWindow* QtToolkit::mainWindow() const { return d->window.data(); }
 
 QWidget* QtToolkit::control(int id) const { return d->form ? d->form->control(id) : nullptr; }
@@ -551,6 +582,10 @@ QWidget* QtToolkit::helpViewer() const { return d->help.data(); }
 
 std::string QtToolkit::statusText(int part) const {
   return d->window ? d->window->statusText(part).toStdString() : std::string();
+}
+
+std::string QtToolkit::statusMessage() const {
+  return d->window && d->hasStatusBar ? d->window->statusBar()->currentMessage().toStdString() : std::string();
 }
 
 std::size_t QtToolkit::pendingMessages() const { return d->messages.size(); }

@@ -53,6 +53,7 @@ class QtToolkit final : public Toolkit {
   void wdialoggetreal(int field, float& value) override;
   void wdialoggetmenu1(int field, std::int32_t& value) override;
   void wdialoggetradiobutton(int field, std::int32_t& value) override;
+  void wdialogoutofdate(int field, bool outOfDate) override;
   void wdialograngeinteger(int field, std::int32_t minimum, std::int32_t maximum) override;
   void wdialograngereal(int field, float minimum, float maximum) override;
 
@@ -67,6 +68,7 @@ class QtToolkit final : public Toolkit {
 
   void wmessagebox(std::string_view title, std::string_view text) override;
   bool wquestion(std::string_view title, std::string_view text) override;
+  SaveChangesAnswer wsavechanges(std::string_view title, std::string_view text) override;
 
   // What tests and the screenshot look at. Null when there is no such window
   // or control.
@@ -75,6 +77,8 @@ class QtToolkit final : public Toolkit {
   QWidget* helpViewer() const;
   // The text of status bar part 1..n as shown (tabs taken off).
   std::string statusText(int part) const;
+  // The message shown for a while over the status bar parts; empty when none.
+  std::string statusMessage() const;
   // The printer that the printing options dialog sets up and printing uses.
   QPrinter& printer();
   // Messages queued and not yet fetched by wmessage.

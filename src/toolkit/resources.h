@@ -33,6 +33,10 @@ struct ControlDef {
   int x, y, width, height;
   std::string_view text;  // label or caption text, or the initial text of an edit
   unsigned flags;
+  // What a numeric field holds and its unit ("Wall area", "ft²"), for its
+  // tooltip and for what the user is told about it; empty for other controls.
+  std::string_view name{};
+  std::string_view unit{};
 };
 
 struct DialogResource {

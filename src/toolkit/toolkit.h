@@ -35,12 +35,20 @@ inline constexpr int kSaveDialog = 1;
 inline constexpr int kDefaultExtension = 32;
 inline constexpr int kMustExist = 128;
 
-// The record of a message; value1 carries the command identifier of a
-// menu-select message.
+// The record of a message. A menu-select message carries the command
+// identifier in value1. A field-changed message carries the field in value1
+// and, in value2, kContentChanged when the user changed what the field holds
+// (a key typed, a list item or a radio button chosen) or kFocusMoved when the
+// focus only moved to that field.
 struct MessageRecord {
   std::int32_t value1 = 0;
   std::int32_t value2 = 0;
 };
+inline constexpr std::int32_t kFocusMoved = 0;
+inline constexpr std::int32_t kContentChanged = 1;
+
+// The answers to the question about unsaved changes.
+enum class SaveChangesAnswer { Save, Discard, Cancel };
 
 class Toolkit {
  public:
@@ -80,6 +88,10 @@ class Toolkit {
   virtual void wdialoggetmenu1(int field, std::int32_t& value) = 0;
   // The position (1-based) of the selected button in the group of `field`.
   virtual void wdialoggetradiobutton(int field, std::int32_t& value) = 0;
+  // Show a numeric field's value as out of date (dimmed, with a tooltip that
+  // says to calculate) or as current again. The next value the program
+  // writes into the field makes it current.
+  virtual void wdialogoutofdate(int field, bool outOfDate) = 0;
   // Attach an input range to a field.
   virtual void wdialograngeinteger(int field, std::int32_t minimum, std::int32_t maximum) = 0;
   virtual void wdialograngereal(int field, float minimum, float maximum) = 0;
@@ -108,6 +120,9 @@ class Toolkit {
   virtual void wmessagebox(std::string_view title, std::string_view text) = 0;
   // A modal Yes/No question; true for Yes.
   virtual bool wquestion(std::string_view title, std::string_view text) = 0;
+  // The modal question before unsaved changes would be lost: "&Save",
+  // "&Discard" and "Cancel"; Escape and the close box answer Cancel.
+  virtual SaveChangesAnswer wsavechanges(std::string_view title, std::string_view text) = 0;
 };
 
 }  // namespace kovrin

@@ -7,7 +7,8 @@
 # Start-up, Calculate (Alt+C) and Print (Alt+P, print dialog cancelled) must
 # give the report of an untouched template; then a wall typed into zone 1,
 # Calculate, Print and File > Save must give the expected report and project;
-# Exit (Alt+E) must end the program.
+# a field changed again, Exit (Alt+E) and Discard (Alt+D) in the question
+# must end the program and leave the project file as it was saved.
 set -euo pipefail
 kovrin=$1
 data=$2
@@ -94,11 +95,20 @@ key s
 same "$work/new.dat" "$expected/wall.new.dat"
 echo "File > Save: new.dat as expected"
 
+# A changed field, then Exit: the question about the unsaved change comes,
+# and Alt+D (Discard) ends the program without writing anything.
+focus "$window"
+key ctrl+a
+xdotool type --delay 50 "20"
 key alt+e
+sleep 0.5
+kill -0 "$kovrin_pid" 2>/dev/null || { echo "keyboard_session: Exit ended the program without asking" >&2; exit 1; }
+key alt+d
 for _ in $(seq 100); do kill -0 "$kovrin_pid" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$kovrin_pid" 2>/dev/null; then echo "keyboard_session: Exit did not end the program" >&2; exit 1; fi
+if kill -0 "$kovrin_pid" 2>/dev/null; then echo "keyboard_session: Exit, Discard did not end the program" >&2; exit 1; fi
 wait "$kovrin_pid" && status=0 || status=$?
 kovrin_pid=""
 [ "$status" -eq 0 ] || { echo "keyboard_session: kovrin exited with status $status" >&2; exit 1; }
-echo "Exit: the program ended"
+same "$work/new.dat" "$expected/wall.new.dat"
+echo "A changed field, Exit, Alt+D: the program ended and new.dat is unchanged"
 echo "1 passed, 0 failed"

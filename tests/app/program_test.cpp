@@ -1,6 +1,7 @@
 // Scenario tests of the whole program on the real widgets: start-up, the menu
 // commands and the main loop's handling of messages, played as a user would,
 // each in a fresh working folder holding the template "new.dat".
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
@@ -108,7 +109,22 @@ Answer press(QMessageBox::StandardButton button, std::string* text = nullptr) {
     auto* box = qobject_cast<QMessageBox*>(w);
     ASSERT_NE(box, nullptr) << "expected a message box";
     if (text != nullptr) *text = box->text().toStdString();
-    box->button(button)->click();
+    QAbstractButton* chosen = box->button(button);
+    ASSERT_NE(chosen, nullptr) << "the message box has no such button: " << box->text().toStdString();
+    chosen->click();
+  };
+}
+
+// Answers the question about unsaved changes with the button of that text.
+Answer pressButton(const QString& buttonText, std::string* text = nullptr) {
+  return [buttonText, text](QWidget* w) {
+    auto* box = qobject_cast<QMessageBox*>(w);
+    ASSERT_NE(box, nullptr) << "expected a message box";
+    if (text != nullptr) *text = box->text().toStdString();
+    for (QAbstractButton* button : box->buttons()) {
+      if (button->text() == buttonText) return button->click();
+    }
+    ADD_FAILURE() << "no button " << buttonText.toStdString();
   };
 }
 
@@ -275,10 +291,17 @@ TEST_F(ProgramTest, SpreadsheetModeRecalculatesOnEveryFieldChange) {
   handleMessages();
   EXPECT_EQ(text(1155), "185");
 
+  EXPECT_FALSE(edit(1155)->property("outOfDate").toBool()) << "with spreadsheet mode on, never out of date";
+
   command(kCmdSpreadsheetOff);
   type(1042, "20");
   handleMessages();
   EXPECT_EQ(text(1155), "185") << "no recalculation with spreadsheet mode off";
+  EXPECT_TRUE(edit(1155)->property("outOfDate").toBool()) << "but the results are shown as out of date";
+  EXPECT_TRUE(edit(1165)->toolTip().contains("Out of date: choose Calculate"));
+  command(kCmdCalculate);
+  EXPECT_EQ(text(1155), "371");
+  EXPECT_FALSE(edit(1155)->property("outOfDate").toBool());
 }
 
 TEST_F(ProgramTest, EveryPageCommandPassesTheProjectThroughItsFile) {
@@ -436,9 +459,15 @@ TEST_F(ProgramTest, SaveAndSaveAsWriteTheScreenAndCancelWritesNothing) {
   EXPECT_EQ(m_toolkit.statusText(2), house.string());
   EXPECT_EQ(m_toolkit.statusText(3), " Zones 11 -> 20");
 
-  // Save As over an existing file: no question.
+  // Save As over another existing file asks first: No changes nothing.
   writeFile("old.prj", "old");
-  answerInTurn({chooseFile(m_folder / "old.prj")});
+  std::string question;
+  answerInTurn({chooseFile(m_folder / "old.prj"), press(QMessageBox::No, &question)});
+  command(kCmdSaveAs);
+  EXPECT_EQ(question, (m_folder / "old.prj").string() + " already exists. Replace it?");
+  EXPECT_EQ(readFile("old.prj"), "old");
+  EXPECT_EQ(fs::path(m_model.ProjectFileName.path()), house);
+  answerInTurn({chooseFile(m_folder / "old.prj"), press(QMessageBox::Yes)});
   command(kCmdSaveAs);
   EXPECT_EQ(readFile("old.prj"), readFile(house));
 }
@@ -448,7 +477,7 @@ TEST_F(ProgramTest, ASaveAsThatFailsKeepsTheName) {
   // A pipe is no place for a project: the save refuses it.
   ASSERT_EQ(mkfifo("pipe.prj", 0644), 0);
   std::string message;
-  answerInTurn({chooseFile(m_folder / "pipe.prj"), press(QMessageBox::Ok, &message)});
+  answerInTurn({chooseFile(m_folder / "pipe.prj"), press(QMessageBox::Yes), press(QMessageBox::Ok, &message)});
   command(kCmdSaveAs);
   EXPECT_NE(message.find("pipe.prj"), std::string::npos) << message;
   EXPECT_EQ(m_model.ProjectFileName.path(), "new.dat");
@@ -474,12 +503,88 @@ TEST_F(ProgramTest, PrintWritesTheReportAndPrintsItToAPdfFile) {
   EXPECT_FALSE(fs::exists(pdf));
 }
 
-TEST_F(ProgramTest, PrintBeforeAnyCalculationPrintsTheEmptyResultsAsMinus999) {
+// The line of out.dat that holds the zone loads, split into its numbers.
+std::vector<std::string> reportedLoads(const std::string& report) {
+  std::istringstream lines(report);
+  std::string line;
+  for (int n = 1; n <= 55 && std::getline(lines, line); ++n) {
+  }
+  std::istringstream numbers(line);
+  std::vector<std::string> loads;
+  for (std::string number; numbers >> number;) loads.push_back(number);
+  return loads;
+}
+
+TEST_F(ProgramTest, ResultsAndTheReportBelongToThePageProjectAndChoiceOnScreen) {
   start();
+  const std::vector<std::string> noLoads(11, "0");
+  type(1041, "1");
+  type(1042, "10");
+  QTest::mouseClick(qobject_cast<QRadioButton*>(m_toolkit.control(1046)), Qt::LeftButton);
+  handleMessages();
+  command(kCmdCalculate);
+  ASSERT_EQ(text(1155), "370");  // heating
+
+  // Cooling chosen after the heating calculation: Print reports cooling.
+  QTest::mouseClick(qobject_cast<QRadioButton*>(m_toolkit.control(1047)), Qt::LeftButton);
+  handleMessages();
+  EXPECT_TRUE(edit(1155)->property("outOfDate").toBool());
   answerInTurn({cancel()});
   command(kCmdPrint);
-  expectSameBytes(readFile("out.dat"), readFile(fs::path(KOVRIN_TEST_DATA_DIR) / "report" / "startup.expected"),
+  expectSameBytes(readFile("out.dat"), readFile(fs::path(KOVRIN_TEST_DATA_DIR) / "app" / "wall.out.dat"),
                   "out.dat");
+  EXPECT_EQ(text(1155), "185");
+  EXPECT_FALSE(edit(1155)->property("outOfDate").toBool());
+
+  // A page change shows the results of the page it shows; so does Print. A
+  // project of its own keeps the page changes out of the template.
+  answerInTurn({chooseFile(m_folder / "house.prj")});
+  command(kCmdSaveAs);
+  command(kCmdPage2);
+  EXPECT_EQ(results(), std::vector<std::string>(21, "0"));
+  answerInTurn({cancel()});
+  command(kCmdPrint);
+  EXPECT_EQ(reportedLoads(readFile("out.dat")), noLoads);
+  EXPECT_NE(readFile("out.dat").find("Zones 11 -> 20"), std::string::npos);
+
+  // New, with its dialog cancelled: the template's own results.
+  command(kCmdPage1);
+  ASSERT_EQ(text(1155), "185");
+  answerInTurn({cancel()});
+  command(kCmdNew);
+  EXPECT_EQ(results(), std::vector<std::string>(21, "0"));
+}
+
+TEST_F(ProgramTest, ATypedValueOutsideItsRangeIsNeverUsedInSilence) {
+  start();
+  QTest::mouseClick(qobject_cast<QRadioButton*>(m_toolkit.control(1046)), Qt::LeftButton);
+  type(1041, "1");
+  type(1042, "10");
+  type(1026, "-25");  // winter design temperature, -20 to 80
+  command(kCmdCalculate);
+  EXPECT_EQ(m_model.integer(1, irow::WinterDesignTemp), 28) << "the value before the edit, not -2";
+  EXPECT_EQ(text(1155), "370");  // 10 x (65 - 28)
+  EXPECT_EQ(text(1026), "-25");
+
+  edit(1036)->setFocus();
+  EXPECT_EQ(text(1026), "28");
+  EXPECT_EQ(m_toolkit.statusMessage(), "Winter design temperature: -25 is outside -20 to 80; kept 28");
+  EXPECT_EQ(m_toolkit.statusText(1), "Made in Lakeside, Minnesota") << "the parts keep their texts";
+}
+
+TEST_F(ProgramTest, AnOpenedProjectShowsItsOwnTotalAirflowAndSaveKeepsIt) {
+  ProjectTables project = defaultProject();
+  project.integer(1, irow::PageAirTotal) = 1500;
+  ASSERT_TRUE(saveProjectFile((m_folder / "house.prj").string(), project));
+  start();
+  ASSERT_EQ(text(1184), "100");
+  answerInTurn({chooseFile(m_folder / "house.prj")});
+  command(kCmdOpen);
+  EXPECT_EQ(text(1184), "1500");
+  command(kCmdSave);
+  ProjectTables saved;
+  ASSERT_TRUE(loadProjectFile("house.prj", saved));
+  EXPECT_EQ(saved.integer(1, irow::PageAirTotal), 1500);
 }
 
 TEST_F(ProgramTest, AReportThatCannotBeWrittenIsReportedAndNotPrinted) {
@@ -506,20 +611,89 @@ TEST_F(ProgramTest, HelpOpensTheHelpFileOrSaysItIsMissing) {
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "the help viewer is not modal";
 }
 
-TEST_F(ProgramTest, ExitAndTheCloseBoxEndTheLoopWithoutSaving) {
+TEST_F(ProgramTest, UnsavedChangesAreNotLostWithoutAQuestion) {
+  enum Command { Exit, CloseBox, New, Open };
+  struct Case {
+    const char* name;
+    Command command;
+    bool changed;
+    const char* answer;  // the button that answers the question
+    bool goesOn;
+    bool saved;
+  };
+  const Case cases[] = {
+      {"exit, nothing changed", Exit, false, nullptr, true, false},
+      {"exit, save", Exit, true, "&Save", true, true},
+      {"exit, discard", Exit, true, "&Discard", true, false},
+      {"exit, cancel", Exit, true, "Cancel", false, false},
+      {"close box, save", CloseBox, true, "&Save", true, true},
+      {"close box, discard", CloseBox, true, "&Discard", true, false},
+      {"close box, cancel", CloseBox, true, "Cancel", false, false},
+      {"new, save", New, true, "&Save", true, true},
+      {"new, discard", New, true, "&Discard", true, false},
+      {"new, cancel", New, true, "Cancel", false, false},
+      {"open, save", Open, true, "&Save", true, true},
+      {"open, discard", Open, true, "&Discard", true, false},
+      {"open, cancel", Open, true, "Cancel", false, false},
+  };
   start();
-  type(1042, "100");
-  const std::string before = readFile("new.dat");
-  command(kCmdExit);
-  EXPECT_EQ(m_quit, 1);
-  EXPECT_EQ(readFile("new.dat"), before);
+  const fs::path house = m_folder / "house.prj";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ASSERT_TRUE(saveProjectFile(house.string(), defaultProject()));
+    ASSERT_TRUE(m_model.ProjectFileName.set(house.string()));
+    m_model.UnsavedChanges = false;
+    m_quit = 0;
+    if (c.changed) type(1042, "77");
+    handleMessages();
 
+    std::string question;
+    bool fileDialogShown = false;
+    std::vector<Answer> answers;
+    if (c.answer != nullptr) answers.push_back(pressButton(c.answer, &question));
+    if (c.goesOn && (c.command == New || c.command == Open)) {
+      answers.push_back([&fileDialogShown](QWidget* w) {
+        fileDialogShown = true;
+        qobject_cast<QDialog*>(w)->reject();
+      });
+    }
+    answerInTurn(answers);
+    switch (c.command) {
+      case Exit: command(kCmdExit); break;
+      case CloseBox:
+        m_toolkit.mainWindow()->close();
+        handleMessages();
+        break;
+      case New: command(kCmdNew); break;
+      case Open: command(kCmdOpen); break;
+    }
+
+    if (c.answer != nullptr) {
+      EXPECT_EQ(question, "Save changes to house.prj?");
+    }
+    ProjectTables saved;
+    ASSERT_TRUE(loadProjectFile(house.string(), saved));
+    EXPECT_EQ(saved.zone(1, 1, ZoneQuantity::WallArea), c.saved ? 77.0f : 0.0f);
+    const bool wentOn = c.command == Exit || c.command == CloseBox ? m_quit == 1 : fileDialogShown;
+    EXPECT_EQ(wentOn, c.goesOn);
+    EXPECT_TRUE(m_toolkit.mainWindow()->isVisible()) << "the program ends the loop, not the toolkit";
+    if (!c.goesOn) {
+      EXPECT_EQ(text(1042), "77");
+      EXPECT_TRUE(m_model.UnsavedChanges);
+    }
+  }
+
+  // A save from the question that fails: the message, and nothing else.
+  ASSERT_TRUE(m_model.ProjectFileName.set((m_folder / "missing-folder" / "house.prj").string()));
   m_quit = 0;
-  m_toolkit.mainWindow()->close();
+  type(1042, "88");
   handleMessages();
-  EXPECT_EQ(m_quit, 1);
-  EXPECT_TRUE(m_toolkit.mainWindow()->isVisible()) << "the close box only asks";
-  EXPECT_EQ(readFile("new.dat"), before);
+  std::string message;
+  answerInTurn({pressButton("&Save"), press(QMessageBox::Ok, &message)});
+  command(kCmdExit);
+  EXPECT_NE(message.find("house.prj"), std::string::npos) << message;
+  EXPECT_EQ(m_quit, 0);
+  EXPECT_TRUE(m_model.UnsavedChanges);
 }
 
 TEST_F(ProgramTest, SubMenuTitlesAndUnknownIdentifiersDoNothing) {

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
+#include <gtest/gtest.h>
 
 namespace kovrin::test {
 namespace {
@@ -47,6 +48,34 @@ void answerNextModal(std::function<void(QWidget* dialog)> answer) {
     QTimer::singleShot(kRescueMilliseconds, [watched] { rescue(watched); });
   });
   timer->start(kPollMilliseconds);
+}
+
+void failUnansweredModals() {
+  constexpr int kUnansweredMilliseconds = 8000;
+  auto* timer = new QTimer(QCoreApplication::instance());
+  auto* since = new QElapsedTimer;
+  auto* watched = new QPointer<QWidget>;
+  QObject::connect(timer, &QTimer::destroyed, [since, watched] {
+    delete since;
+    delete watched;
+  });
+  QObject::connect(timer, &QTimer::timeout, timer, [since, watched] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr || !modal->isVisible()) {
+      *watched = nullptr;
+      return;
+    }
+    if (modal != watched->data()) {
+      *watched = modal;
+      since->start();
+      return;
+    }
+    if (since->elapsed() < kUnansweredMilliseconds) return;
+    ADD_FAILURE() << "a dialog nobody answered: \"" << modal->windowTitle().toStdString() << "\"";
+    *watched = nullptr;
+    rescue(modal);
+  });
+  timer->start(kPollMilliseconds * 10);
 }
 
 void settle(int milliseconds) { QTest::qWait(milliseconds); }

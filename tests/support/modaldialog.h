@@ -15,6 +15,12 @@ namespace kovrin::test {
 
 void answerNextModal(std::function<void(QWidget* dialog)> answer);
 
+// From now on, a modal dialog that nobody answers fails the running test
+// and is closed after a few seconds, so a test that meets a question it did
+// not expect fails instead of waiting for ever. Called once, by the main of
+// the tests that run on the real widgets.
+void failUnansweredModals();
+
 // Run the event loop for a moment, so that shown windows settle.
 void settle(int milliseconds = 50);
 

@@ -27,6 +27,7 @@ class RecordingToolkit : public Toolkit {
   void wdialoggetreal(int, float&) override {}
   void wdialoggetmenu1(int, std::int32_t&) override {}
   void wdialoggetradiobutton(int, std::int32_t&) override {}
+  void wdialogoutofdate(int, bool) override {}
   void wdialograngeinteger(int, std::int32_t, std::int32_t) override {}
   void wdialograngereal(int, float, float) override {}
   void wmessageenable(std::int32_t, int) override {}
@@ -37,6 +38,7 @@ class RecordingToolkit : public Toolkit {
   void igrhardcopytextfile(std::string_view) override {}
   void wmessagebox(std::string_view, std::string_view) override {}
   bool wquestion(std::string_view, std::string_view) override { return false; }
+  SaveChangesAnswer wsavechanges(std::string_view, std::string_view) override { return SaveChangesAnswer::Cancel; }
 };
 
 }  // namespace kovrin::test

@@ -80,8 +80,17 @@ const MenuResource kMenu{30001, kMenuBar};
 
 constexpr int kWindowOptions = kSystemMenu | kMinimiseBox | kMaximiseBox | kStatusBar;
 
-using Message = std::pair<std::int32_t, std::int32_t>;  // type, value 1
-const Message kChanged{kFieldChanged, 0};
+struct Message {
+  std::int32_t type;
+  std::int32_t value1;
+  std::int32_t value2 = 0;
+  bool operator==(const Message&) const = default;
+};
+std::ostream& operator<<(std::ostream& out, const Message& m) {
+  return out << '{' << m.type << ", " << m.value1 << ", " << m.value2 << '}';
+}
+// A field change by the user names the field and says that its content changed.
+Message changed(int field) { return {kFieldChanged, field, kContentChanged}; }
 
 int idOf(const QWidget* widget) { return widget == nullptr ? 0 : widget->objectName().toInt(); }
 
@@ -108,7 +117,7 @@ class QtToolkitTest : public testing::Test {
       std::int32_t type = 0;
       MessageRecord record;
       toolkit.wmessage(type, record);
-      messages.emplace_back(type, record.value1);
+      messages.push_back({type, record.value1, record.value2});
     }
     return messages;
   }
@@ -291,11 +300,11 @@ TEST_F(QtToolkitTest, TypingDeliversOneFieldChangePerKeyAndProgramWritesNone) {
 
   toolkit.wmessageenable(kFieldChanged, 1);
   QTest::keyClick(edit(kInteger), Qt::Key_4);
-  EXPECT_EQ(drain(), std::vector<Message>{kChanged});
+  EXPECT_EQ(drain(), std::vector<Message>{changed(kInteger)});
   EXPECT_EQ(readInteger(kInteger), 1234);
 
   QTest::keyClicks(edit(kReal), "5");
-  EXPECT_EQ(drain(), std::vector<Message>{kChanged});
+  EXPECT_EQ(drain(), std::vector<Message>{changed(kReal)});
   EXPECT_EQ(readReal(kReal), 0.05f);  // "0.05": the value of the edited text
 
   toolkit.wdialogputinteger(kInteger, 5);
@@ -316,13 +325,13 @@ TEST_F(QtToolkitTest, ProgramWritesOutsideTheRangeAreShownMarkedAndKept) {
     const char* allowed;
   };
   const Case cases[] = {
-      {kInteger, 0, 10000, 12000, "12000", true, "allowed 0 to 10000"},
-      {kInteger, 0, 10000, 10000, "10000", false, ""},
-      {kInteger, -20, 80, -21, "-21", true, "allowed -20 to 80"},
-      {kReal, 0, 200, 12000, "**********", true, "allowed 0.0 to 200.0"},
-      {kReal, 0, 2, 2.5f, "2.500", true, "allowed 0.0 to 2.0"},
-      {kReal, 0, 2, 2.0f, "2.000", false, ""},
-      {kDouble, 0, 10000, 10000.5f, "**********", true, "allowed 0.0 to 10000.0"},
+      {kInteger, 0, 10000, 12000, "12000", true, "Allowed 0 to 10000\nOut of range"},
+      {kInteger, 0, 10000, 10000, "10000", false, "Allowed 0 to 10000"},
+      {kInteger, -20, 80, -21, "-21", true, "Allowed -20 to 80\nOut of range"},
+      {kReal, 0, 200, 12000, "**********", true, "Allowed 0 to 200\nOut of range"},
+      {kReal, 0, 2, 2.5f, "2.500", true, "Allowed 0 to 2\nOut of range"},
+      {kReal, 0, 2, 2.0f, "2.000", false, "Allowed 0 to 2"},
+      {kDouble, 0, 10000, 10000.5f, "**********", true, "Allowed 0 to 10000\nOut of range"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.field << " " << c.value);
@@ -342,7 +351,7 @@ TEST_F(QtToolkitTest, ProgramWritesOutsideTheRangeAreShownMarkedAndKept) {
   }
 }
 
-TEST_F(QtToolkitTest, TypedValuesOutsideTheRangeAreRefusedAndTheLastValidValueRead) {
+TEST_F(QtToolkitTest, RefusedTypedTextReadsTheValueFromBeforeTheEditUntilTheFocusRestoresIt) {
   struct Case {
     const char* name;
     int field;
@@ -356,13 +365,13 @@ TEST_F(QtToolkitTest, TypedValuesOutsideTheRangeAreRefusedAndTheLastValidValueRe
       {"integer within", kInteger, 60, 100, 78, "65", 65, false},
       {"integer above", kInteger, 60, 100, 78, "150", 78, true},
       {"integer emptied", kInteger, 60, 100, 78, "", 78, true},
-      // Each key is an edit: the last text that was a valid number counts.
-      {"integer beyond 32 bits", kInteger, 0, 2147483647, 78, "99999999999", 999999999, true},
+      // Never a number typed on the way to the refused one.
+      {"integer beyond 32 bits", kInteger, 0, 2147483647, 78, "99999999999", 78, true},
       {"negative minimum", kInteger, -20, 80, 28, "-5", -5, false},
       {"minus alone", kInteger, -20, 80, 28, "-", 28, true},
       {"real within", kReal, 0, 2, 0.35, "1.25", 1.25, false},
       {"real above", kReal, 0, 2, 0.35, "3.5", 0.35, true},
-      {"real above after a valid prefix", kReal, 0, 2, 0.35, "2.5", 2, true},
+      {"real above after a valid prefix", kReal, 0, 2, 0.35, "2.5", 0.35, true},
       {"point alone", kReal, 0, 2, 0.35, ".", 0.35, true},
       {"real below", kReal, 0, 2, 0.35, "-1", 0.35, true},
       {"double column", kDouble, 0, 10000, 1200, "12000", 1200, true},
@@ -377,6 +386,7 @@ TEST_F(QtToolkitTest, TypedValuesOutsideTheRangeAreRefusedAndTheLastValidValueRe
       toolkit.wdialograngereal(c.field, static_cast<float>(c.minimum), static_cast<float>(c.maximum));
       toolkit.wdialogputreal(c.field, static_cast<float>(c.start), "(F5.3)");
     }
+    focus(c.field);
     retype(c.field, c.typed);
     EXPECT_EQ(edit(c.field)->text(), c.typed);
     if (c.field == kInteger) {
@@ -385,8 +395,25 @@ TEST_F(QtToolkitTest, TypedValuesOutsideTheRangeAreRefusedAndTheLastValidValueRe
       EXPECT_EQ(readReal(c.field), static_cast<float>(c.read));
     }
     EXPECT_EQ(edit(c.field)->property("outOfRange").toBool(), c.marked);
+    const QString shown = edit(c.field)->text();
+
+    // Leaving the field: refused text goes back to what the field showed,
+    // and the user is told; accepted text stays.
+    toolkit.mainWindow()->statusBar()->clearMessage();
+    focus(c.field == kLast ? kInteger : kLast);
+    EXPECT_FALSE(edit(c.field)->property("outOfRange").toBool());
+    const QString message = toolkit.mainWindow()->statusBar()->currentMessage();
     if (c.marked) {
-      EXPECT_TRUE(edit(c.field)->toolTip().contains("allowed"));
+      EXPECT_NE(edit(c.field)->text(), c.typed);
+      EXPECT_TRUE(message.contains("; kept ")) << message.toStdString();
+    } else {
+      EXPECT_EQ(edit(c.field)->text(), shown);
+      EXPECT_TRUE(message.isEmpty()) << message.toStdString();
+    }
+    if (c.field == kInteger) {
+      EXPECT_EQ(readInteger(c.field), static_cast<std::int32_t>(c.read));
+    } else {
+      EXPECT_EQ(readReal(c.field), static_cast<float>(c.read));
     }
   }
 
@@ -447,7 +474,7 @@ TEST_F(QtToolkitTest, ListsTakeTheirEntriesAndKeepAnySelection) {
   focus(kList);
   drain();
   QTest::keyClick(list(kList), Qt::Key_Down);
-  EXPECT_EQ(drain(), std::vector<Message>{kChanged});
+  EXPECT_EQ(drain(), std::vector<Message>{changed(kList)});
   toolkit.wdialoggetmenu1(kList, selected);
   EXPECT_EQ(selected, 1);
 
@@ -466,7 +493,7 @@ TEST_F(QtToolkitTest, RadioGroupGivesThePositionOfItsCheckedButton) {
   focus(kFirstRadio);
   drain();
   QTest::mouseClick(radio(kFirstRadio), Qt::LeftButton);
-  EXPECT_EQ(drain(), std::vector<Message>{kChanged});
+  EXPECT_EQ(drain(), std::vector<Message>{changed(kFirstRadio)});
   toolkit.wdialoggetradiobutton(kFirstRadio, position);
   EXPECT_EQ(position, 1);
   EXPECT_FALSE(radio(kSecondRadio)->isChecked());
@@ -492,7 +519,7 @@ TEST_F(QtToolkitTest, EveryMoveOfTheFocusToAnotherFieldIsAFieldChange) {
   focus(kInteger);
   drain();
   focus(kReal);
-  EXPECT_EQ(drain(), std::vector<Message>{kChanged});
+  EXPECT_EQ(drain(), (std::vector<Message>{{kFieldChanged, kReal, kFocusMoved}}));
   focus(kReal);
   EXPECT_TRUE(drain().empty());
 
@@ -801,6 +828,19 @@ TEST_F(QtToolkitTest, MessageBoxAndQuestion) {
     });
     EXPECT_EQ(toolkit.wquestion("Kovrin 4.0", "Replace the file?"), c.yes);
     EXPECT_EQ(text, "Replace the file?");
+  }
+
+  // Unsaved changes: the access letters and Escape answer.
+  struct Key {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    SaveChangesAnswer answer;
+  };
+  for (const Key k : {Key{Qt::Key_S, Qt::AltModifier, SaveChangesAnswer::Save},
+                      Key{Qt::Key_D, Qt::AltModifier, SaveChangesAnswer::Discard},
+                      Key{Qt::Key_Escape, Qt::NoModifier, SaveChangesAnswer::Cancel}}) {
+    answerNextModal([k](QWidget* box) { QTest::keyClick(box, k.key, k.modifiers); });
+    EXPECT_EQ(toolkit.wsavechanges("Kovrin 4.0", "Save changes to house.prj?"), k.answer);
   }
 
   QMessageBox::Icon icon = QMessageBox::NoIcon;
