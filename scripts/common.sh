@@ -25,6 +25,10 @@ ensure_packages() {
   $line
 }
 
-# Packages that every build needs.
+# Packages that every build needs (help2man makes the man pages).
 KOVRIN_BUILD_PACKAGES=(cmake ninja-build g++ make qt6-base-dev qt6-qpa-plugins
-  libdouble-conversion-dev libgtest-dev libgmock-dev fonts-dejavu-core)
+  libdouble-conversion-dev libgtest-dev libgmock-dev fonts-dejavu-core help2man)
+
+# Packages that building the Debian package needs: dpkg-shlibdeps works out
+# its library dependencies, with file telling which files are programs.
+KOVRIN_PACKAGE_PACKAGES=(dpkg-dev file)
