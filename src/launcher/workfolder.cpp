@@ -21,6 +21,8 @@ namespace {
 
 constexpr std::string_view kFolderName = "Kovrin";
 constexpr std::array<std::string_view, 2> kInstalledFiles = {kTemplateFileName, kHelpFileName};
+// What a user can do about a folder that cannot be had.
+constexpr std::string_view kWorkdirHint = " Set KOVRIN_WORKDIR to a folder that Kovrin can write in.";
 
 std::string environment(const char* name) {
   const char* value = std::getenv(name);
@@ -132,9 +134,7 @@ FolderChoice chooseWorkFolder() {
 
   const fs::path home = absoluteFolder("HOME");
   if (home.empty()) {
-    return {{},
-            "HOME is not set to a folder, so Kovrin has no folder of its own to work in. "
-            "Set KOVRIN_WORKDIR to the folder Kovrin should work in."};
+    return {{}, "HOME is not set to a folder, so Kovrin has no folder of its own to work in." + std::string(kWorkdirHint)};
   }
   fs::path documents = absoluteFolder("XDG_DOCUMENTS_DIR");
   if (documents.empty()) {
@@ -151,11 +151,12 @@ FileResult prepareWorkFolder(const fs::path& folder, const fs::path& dataFolder)
   fs::create_directories(folder, error);
   if (error || !fs::is_directory(folder, error)) {
     const std::string reason = error ? error.message() : "it is not a folder";
-    return FileResult::failure("Kovrin cannot make its working folder " + folder.string() + ": " + reason + ".");
+    return FileResult::failure("Kovrin cannot make its working folder " + folder.string() + ": " + reason + "." +
+                               std::string(kWorkdirHint));
   }
   if (::access(folder.c_str(), W_OK | X_OK) != 0) {
     return FileResult::failure("Kovrin cannot write in its working folder " + folder.string() + ": " +
-                               errnoText(errno) + ".");
+                               errnoText(errno) + "." + std::string(kWorkdirHint));
   }
   for (const std::string_view name : kInstalledFiles) {
     const FileResult copied = copyWhereMissing(dataFolder / name, folder / name);
