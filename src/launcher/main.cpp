@@ -79,16 +79,9 @@ int main(int argc, char** argv) {
     windowProgram = standIn;
   }
 
-  kovrin::FileResult ready;
-  if (error) ready = kovrin::FileResult::failure("Kovrin cannot find where it is installed: " + error.message() + ".");
-  kovrin::FolderChoice choice;
-  if (ready) choice = kovrin::chooseWorkFolder();
-  if (ready && !choice.problem.empty()) ready = kovrin::FileResult::failure(choice.problem);
-  if (ready) ready = kovrin::prepareWorkFolder(choice.folder, dataFolder);
-  if (ready && ::chdir(choice.folder.c_str()) != 0) {
-    ready = kovrin::FileResult::failure("Kovrin cannot enter its working folder " + choice.folder.string() + ": " +
-                                        errnoText(errno) + ".");
-  }
+  const kovrin::FileResult ready =
+      error ? kovrin::FileResult::failure("Kovrin cannot find where it is installed: " + error.message() + ".")
+            : kovrin::enterWorkFolder(dataFolder);
   if (ready) {
     ::unsetenv(kovrin::kStartupErrorVariable);
   } else {
@@ -99,6 +92,7 @@ int main(int argc, char** argv) {
   std::string program = windowProgram.string();
   char* const arguments[] = {program.data(), nullptr};
   ::execv(program.c_str(), arguments);
-  std::cerr << "kovrin: cannot start " << program << ": " << errnoText(errno) << '\n';
+  const int reason = errno;
+  std::cerr << "kovrin: cannot start " << program << ": " << errnoText(reason) << '\n';
   return 1;
 }

@@ -96,8 +96,9 @@ FileResult copyWhereMissing(const fs::path& from, const fs::path& to) {
   }
   const int fd = ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
   if (fd < 0) {
-    if (errno == EEXIST) return {};
-    return FileResult::failure("Kovrin cannot create " + to.string() + ": " + errnoText(errno) + ".");
+    const int reason = errno;
+    if (reason == EEXIST) return {};
+    return FileResult::failure("Kovrin cannot create " + to.string() + ": " + errnoText(reason) + ".");
   }
   std::size_t written = 0;
   int failure = 0;
@@ -105,8 +106,8 @@ FileResult copyWhereMissing(const fs::path& from, const fs::path& to) {
     const ssize_t n = ::write(fd, text.data() + written, text.size() - written);
     if (n > 0) {
       written += static_cast<std::size_t>(n);
-    } else if (n < 0 && errno != EINTR) {
-      failure = errno;
+    } else if (n == 0 || errno != EINTR) {
+      failure = n == 0 ? EIO : errno;
     }
   }
   if (failure == 0 && ::fsync(fd) != 0) failure = errno;
@@ -118,7 +119,10 @@ FileResult copyWhereMissing(const fs::path& from, const fs::path& to) {
   return {};
 }
 
-}  // namespace
+struct FolderChoice {
+  fs::path folder;      // absolute; empty when none could be chosen
+  std::string problem;  // why none could be chosen
+};
 
 FolderChoice chooseWorkFolder() {
   std::error_code error;
@@ -146,6 +150,9 @@ FolderChoice chooseWorkFolder() {
   return {(documents / kFolderName).lexically_normal(), {}};
 }
 
+// Make `folder` where it is missing, check that it can be written, and copy
+// the installed files into it where missing.
+
 FileResult prepareWorkFolder(const fs::path& folder, const fs::path& dataFolder) {
   std::error_code error;
   fs::create_directories(folder, error);
@@ -155,12 +162,27 @@ FileResult prepareWorkFolder(const fs::path& folder, const fs::path& dataFolder)
                                std::string(kWorkdirHint));
   }
   if (::access(folder.c_str(), W_OK | X_OK) != 0) {
+    const int reason = errno;
     return FileResult::failure("Kovrin cannot write in its working folder " + folder.string() + ": " +
-                               errnoText(errno) + "." + std::string(kWorkdirHint));
+                               errnoText(reason) + "." + std::string(kWorkdirHint));
   }
   for (const std::string_view name : kInstalledFiles) {
     const FileResult copied = copyWhereMissing(dataFolder / name, folder / name);
     if (!copied) return copied;
+  }
+  return {};
+}
+
+}  // namespace
+
+FileResult enterWorkFolder(const fs::path& dataFolder) {
+  const FolderChoice choice = chooseWorkFolder();
+  if (!choice.problem.empty()) return FileResult::failure(choice.problem);
+  if (FileResult prepared = prepareWorkFolder(choice.folder, dataFolder); !prepared) return prepared;
+  if (::chdir(choice.folder.c_str()) != 0) {
+    const int reason = errno;
+    return FileResult::failure("Kovrin cannot enter its working folder " + choice.folder.string() + ": " +
+                               errnoText(reason) + ".");
   }
   return {};
 }

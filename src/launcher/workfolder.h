@@ -32,18 +32,10 @@ namespace kovrin {
 // before start-up to the window program, which shows it and ends.
 inline constexpr const char* kStartupErrorVariable = "KOVRIN_STARTUP_ERROR";
 
-struct FolderChoice {
-  std::filesystem::path folder;  // absolute; empty when none could be chosen
-  std::string problem;           // why none could be chosen
-};
-
-// Choose the working folder from the environment and the current folder.
-FolderChoice chooseWorkFolder();
-
-// Create `folder` where it is missing, check that it can be written, and
-// copy the template and the help file from `dataFolder` into it where it has
-// no file of that name yet. A file already there is never touched, so a
-// user's own template survives every start.
-FileResult prepareWorkFolder(const std::filesystem::path& folder, const std::filesystem::path& dataFolder);
+// Choose the working folder, make it where it is missing, copy the template
+// and the help file from `dataFolder` into it where it has no file of that
+// name yet, and make it the current folder. A file already there is never
+// touched, so a user's own template survives every start.
+FileResult enterWorkFolder(const std::filesystem::path& dataFolder);
 
 }  // namespace kovrin
