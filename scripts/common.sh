@@ -1,5 +1,5 @@
-# Shared by ./run, ./test and ./bench: install missing Debian packages and
-# configure a build folder.
+# Shared by ./run, ./test, ./bench and ./package: install missing Debian
+# packages and configure a build folder.
 
 # ensure_packages PKG...: install what is missing, once. As root this runs
 # apt-get; otherwise it prints the exact command to run and stops.
