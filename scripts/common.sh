@@ -1,5 +1,5 @@
-# Shared by ./run, ./test and ./bench: install missing Debian packages and
-# configure a build folder.
+# Shared by ./run, ./test, ./bench and ./package: install missing Debian
+# packages and configure a build folder.
 
 # ensure_packages PKG...: install what is missing, once. As root this runs
 # apt-get; otherwise it prints the exact command to run and stops.
@@ -25,6 +25,10 @@ ensure_packages() {
   $line
 }
 
-# Packages that every build needs.
+# Packages that every build needs (help2man makes the man pages).
 KOVRIN_BUILD_PACKAGES=(cmake ninja-build g++ make qt6-base-dev qt6-qpa-plugins
-  libdouble-conversion-dev libgtest-dev libgmock-dev fonts-dejavu-core)
+  libdouble-conversion-dev libgtest-dev libgmock-dev fonts-dejavu-core help2man)
+
+# Packages that building the Debian package needs: dpkg-shlibdeps works out
+# its library dependencies, with file telling which files are programs.
+KOVRIN_PACKAGE_PACKAGES=(dpkg-dev file)

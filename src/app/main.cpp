@@ -4,13 +4,24 @@
 // reference to the program's start-up and main loop. Kovrin takes no command
 // line and keeps no settings; it works in the folder it is started in, where
 // it finds the new-project template "new.dat" and the help file "HELP.HLP"
-// and writes the report "out.dat".
+// and writes the report "out.dat". The launcher `kovrin` chooses that folder
+// when the program is started from a desktop menu.
+#include <cstdlib>
+
 #include "app/processmenu.h"
+#include "launcher/workfolder.h"
 #include "model/model.h"
 #include "toolkit/qttoolkit.h"
 
 int main() {
   kovrin::ProjectModel model;
   kovrin::QtToolkit toolkit;
+  // A launcher that found no working folder hands the reason over to be
+  // shown: started from a menu, the user sees no terminal.
+  if (const char* problem = std::getenv(kovrin::kStartupErrorVariable); problem != nullptr && *problem != '\0') {
+    toolkit.winitialise();
+    toolkit.wmessagebox("Kovrin 4.0", problem);
+    return 1;
+  }
   return kovrin::runProgram(model, toolkit);
 }

@@ -210,12 +210,17 @@ line and what was expected are printed; nothing goes to the output) or an
 output file that cannot be written, 2 bad usage.
 
 Examples:
-  kovrin-report house.prj
+  kovrin-report house.prj    the summary as text
   kovrin-report --breakdown house.prj
+                             the summary with each zone's load by component
   kovrin-report --csv projects/*.prj > loads.csv
+                             the summaries of several projects in one table
   kovrin-report --json house.prj
+                             the summary as one line of JSON
   kovrin-report --page 2 --cooling -o out.dat house.prj
+                             the cooling load report of page 2, into out.dat
   kovrin-report --all-pages house.prj | lpr
+                             print the ten load reports of the house
 )";
 }
 

@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# The installed launcher as a desktop menu starts it, with an empty home
+# folder: the working folder it chooses, the template and help file it puts
+# there, and a changed template that a second start leaves alone. A stand-in
+# for the window program prints the folder it was started in and the
+# start-up problem handed to it.
+#
+#   launcher_test.sh ROOT     (the unpacked package)
+set -euo pipefail
+root=$(cd "$1" && pwd)
+kovrin="$root/usr/bin/kovrin"
+installed="$root/usr/share/kovrin"
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+home="$scratch/home"
+project="$scratch/project"
+mkdir -p "$home" "$project" "$scratch/config"
+echo "a project folder's own template" >"$project/new.dat"
+# shellcheck disable=SC2016 # $HOME is written as the desktop writes it
+printf '# written by xdg-user-dirs-update\nXDG_DOCUMENTS_DIR="$HOME/Dokumente"\n' >"$scratch/config/user-dirs.dirs"
+: >"$scratch/file"
+cat >"$scratch/window" <<'STANDIN'
+#!/bin/sh
+printf '%s|%s\n' "$(pwd -P)" "${KOVRIN_STARTUP_ERROR:-}"
+STANDIN
+chmod +x "$scratch/window"
+
+# launch FOLDER [NAME=VALUE...]: the launcher started in FOLDER with only
+# these variables, as a menu starts it.
+launch() {
+  local folder=$1
+  shift
+  (cd "$folder" && env -i PATH=/usr/bin:/bin KOVRIN_WINDOW_PROGRAM="$scratch/window" "$@" "$kovrin" 2>/dev/null)
+}
+
+passed=0
+failed=0
+expect() {  # WHAT EXPECTED ACTUAL; EXPECTED may end in * for a prefix
+  # shellcheck disable=SC2053 # EXPECTED is a pattern
+  if [[ $3 == $2 ]]; then
+    passed=$((passed + 1))
+  else
+    failed=$((failed + 1))
+    echo "launcher: $1:" >&2
+    echo "  expected $2" >&2
+    echo "  got      $3" >&2
+  fi
+}
+
+# What | started in | environment | window program started in | problem shown
+cases=(
+  "from a menu, in /|/|HOME=$home|$home/Kovrin|"
+  "from a menu, in the home folder|$home|HOME=$home|$home/Kovrin|"
+  "documents folder set|/|HOME=$home XDG_DOCUMENTS_DIR=$scratch/Documents|$scratch/Documents/Kovrin|"
+  "documents folder in user-dirs.dirs|/|HOME=$home XDG_CONFIG_HOME=$scratch/config|$home/Dokumente/Kovrin|"
+  "in a folder holding new.dat|$project|HOME=$home|$project|"
+  "KOVRIN_WORKDIR before all|$project|HOME=$home KOVRIN_WORKDIR=$scratch/work|$scratch/work|"
+  "no HOME|/||/|HOME is not set to a folder, *"
+  "a folder that cannot be made|/|HOME=$home KOVRIN_WORKDIR=$scratch/file/sub|/|Kovrin cannot make its working folder $scratch/file/sub: *"
+)
+for row in "${cases[@]}"; do
+  IFS='|' read -r what start environment folder problem <<<"$row"
+  # shellcheck disable=SC2086 # the environment is NAME=VALUE words
+  expect "$what" "$folder|$problem" "$(launch "$start" $environment)"
+  if [ -z "$problem" ]; then
+    for file in new.dat HELP.HLP; do
+      if [ "$folder" = "$project" ] && [ "$file" = new.dat ]; then continue; fi
+      expect "$what: $file installed" same "$(cmp -s "$installed/$file" "$folder/$file" && echo same)"
+    done
+  fi
+done
+expect "a folder holding new.dat keeps its template" "a project folder's own template" "$(cat "$project/new.dat")"
+
+echo "a changed template" >"$home/Kovrin/new.dat"
+launch / HOME="$home" >/dev/null
+expect "a second start keeps the changed template" "a changed template" "$(cat "$home/Kovrin/new.dat")"
+
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
