@@ -84,6 +84,7 @@ void showFirstPageStatus(const ProjectModel& model, Toolkit& toolkit) {
 void calculate(ProjectModel& model, Toolkit& toolkit) {
   GetData(model, toolkit);
   CalcData(model, toolkit);
+  ShowLoadCaption(model.LoadChoice, toolkit);
 }
 
 // The results on screen no longer belong to the inputs: the TOTALS row and
@@ -101,6 +102,7 @@ void markResultsOutOfDate(Toolkit& toolkit) {
 // own: the page is calculated with the Heating/Cooling choice on screen.
 void showLoadedProject(ProjectModel& model, Toolkit& toolkit) {
   PutData(model, toolkit);
+  ShowZoneNumbers(model, toolkit);
   toolkit.wdialogputinteger(integerRowField(irow::PageAirTotal), model.integer(1, irow::PageAirTotal));
   model.UnsavedChanges = false;
   calculate(model, toolkit);
@@ -154,6 +156,7 @@ void changePage(ProjectModel& model, Toolkit& toolkit, int page) {
     return;
   }
   PutData(model, toolkit);
+  ShowZoneNumbers(model, toolkit);
   calculate(model, toolkit);
   toolkit.windowoutstatusbar(1, kPageTexts[page - 1]);
   toolkit.windowoutstatusbar(3, kZoneTexts[page - 1]);
@@ -307,6 +310,7 @@ void startup(ProjectModel& model, Toolkit& toolkit) {
   // The results stay empty: nothing has been calculated yet, so nothing is
   // stale. The total airflow is the template's own.
   PutData(model, toolkit);
+  ShowZoneNumbers(model, toolkit);
   toolkit.wdialogputinteger(integerRowField(irow::PageAirTotal), model.integer(1, irow::PageAirTotal));
   model.UnsavedChanges = false;
   toolkit.wmessageenable(kFieldChanged, 1);

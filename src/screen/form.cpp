@@ -21,6 +21,7 @@ constexpr int columnX(int column) { return 60 + 40 * column; }
 // keep clear of the fifth.
 constexpr int resultX(int column) { return column == 6 ? 302 : columnX(column); }
 
+constexpr int kZoneNumberY = 65;
 constexpr int kDoorUY = 76;
 constexpr int kDoorAreaY = 88;
 constexpr int kFloorUY = 113;
@@ -43,6 +44,10 @@ constexpr int kGroupCaptionX = 12;
 constexpr int kGroupCaptionWidth = 22;
 constexpr int kRowCaptionX = 47;
 constexpr int kResultCaptionX = 6;
+// Above the TOTALS caption, clear of the direction lists, which start at
+// column 1.
+constexpr int kLoadCaptionY = 283;
+constexpr int kLoadCaptionWidth = 92;
 // The two fields left of column 1 in the result rows.
 constexpr int kPageFieldX = 42;
 constexpr int kPageFieldWidth = 40;
@@ -50,9 +55,6 @@ constexpr int kPageFieldWidth = 40;
 constexpr ControlDef label(int id, int x, int y, int width, std::string_view text,
                            unsigned flags = 0) {
   return {id, ControlKind::Label, x, y, width, kLabelHeight, text, flags};
-}
-constexpr ControlDef greyLabel(int id, int x, int y, int width, std::string_view text) {
-  return label(id, x, y, width, text, kDisabled);
 }
 constexpr ControlDef groupBox(int id, int x, int y, int width, int height,
                               std::string_view caption) {
@@ -74,6 +76,10 @@ constexpr ControlDef radio(int id, int x, int y, int width, int height, std::str
 }
 
 constexpr ControlDef gridReal(int id, int column, int y) { return realEdit(id, columnX(column), y); }
+// Centred over its column in the free band between the criteria and the grid.
+constexpr ControlDef zoneNumberLabel(int column) {
+  return label(kFirstZoneNumberLabel + column - 1, columnX(column), kZoneNumberY, kFieldWidth, "", kCentreText);
+}
 // Column 9's door, floor, roof and wall fields have the double-precision
 // field class; they are read and written as single-precision values all the
 // same.
@@ -98,17 +104,17 @@ constexpr std::array<ControlDef, kInputScreenControls> kBareControls = {{
     // the mouse only.
     groupBox(1167, 10, 5, 90, 56, "Design Temps"),
     integerEdit(1005, 21, 20, "93", kNoTabStop),
-    greyLabel(1168, 57, 20, 30, "Summer"),
+    label(1168, 57, 20, 30, "Summer"),
     integerEdit(1026, 21, 32, "28", kNoTabStop),
     label(1169, 57, 32, 30, "Winter"),
     list(1171, 21, 43, 30, 50, kNoTabStop),
-    greyLabel(1170, 57, 46, 30, "Range"),
+    label(1170, 57, 46, 30, "Range"),
 
     // Construction criteria.
-    greyLabel(1013, 131, 4, 98, "General Construction Criteria"),
-    greyLabel(1016, 241, 18, 42, "Walls/Doors"),
-    greyLabel(1028, 241, 34, 42, "Ceiling/Roof"),
-    greyLabel(1032, 241, 50, 40, "Floors"),
+    label(1013, 131, 4, 98, "General Construction Criteria"),
+    label(1016, 241, 18, 42, "Walls/Doors"),
+    label(1028, 241, 34, 42, "Ceiling/Roof"),
+    label(1032, 241, 50, 40, "Floors"),
     list(1033, 128, 16, 105, 40),
     list(1034, 128, 32, 105, 56),
     list(1035, 128, 48, 105, 56),
@@ -116,12 +122,27 @@ constexpr std::array<ControlDef, kInputScreenControls> kBareControls = {{
     // Thermostats, duct multipliers and the Heating/Cooling choice; the
     // group box caption spaces its three column headings over the columns.
     groupBox(1011, 306, 8, 190, 51, "    Thermostat Settings       Duct Multipliers     Loads"),
-    greyLabel(1030, 313, 27, 30, "Summer"),
+    label(1030, 313, 27, 30, "Summer"),
     label(1029, 313, 42, 26, "Winter"),
     integerEdit(1036, 359, 27, "78"),
     integerEdit(1038, 359, 42, "65"),
     realEdit(1004, 408, 27),
     realEdit(1037, 409, 41),
+
+    // The zone numbers above the ten columns, written for the page on
+    // screen, and the caption of the TOTALS row, written with every
+    // calculation.
+    zoneNumberLabel(1),
+    zoneNumberLabel(2),
+    zoneNumberLabel(3),
+    zoneNumberLabel(4),
+    zoneNumberLabel(5),
+    zoneNumberLabel(6),
+    zoneNumberLabel(7),
+    zoneNumberLabel(8),
+    zoneNumberLabel(9),
+    zoneNumberLabel(10),
+    label(kLoadCaptionLabel, kResultCaptionX, kLoadCaptionY, kLoadCaptionWidth, ""),
 
     // Row captions of the zone grid.
     label(1025, kGroupCaptionX, 82, kGroupCaptionWidth, "Doors"),
@@ -139,10 +160,10 @@ constexpr std::array<ControlDef, kInputScreenControls> kBareControls = {{
     label(1018, kRowCaptionX, kPartitionY, 42, "( Partition )"),
     label(1001, 246, 210, 84, "Temperature Difference ="),
     label(1019, kGroupCaptionX, 240, kGroupCaptionWidth, "Glass"),
-    greyLabel(1020, kRowCaptionX, kGlassTypeY, 40, "Type"),
+    label(1020, kRowCaptionX, kGlassTypeY, 40, "Type"),
     label(1022, kRowCaptionX, kGlassUY, 40, "U-value"),
     label(1023, kRowCaptionX, kGlassAreaY, 40, "Area"),
-    greyLabel(1021, kRowCaptionX, 273, 42, "Direction"),
+    label(1021, kRowCaptionX, 273, 42, "Direction"),
 
     // Zone column 1 down to the wall area.
     gridReal(1002, 1, kDoorUY),
@@ -162,7 +183,7 @@ constexpr std::array<ControlDef, kInputScreenControls> kBareControls = {{
     list(1045, 354, kGlassTypeY, 106, 70),
     radio(1046, 450, 42, 40, 8, "Heating", kGroupStart),
     radio(1047, 450, 28, 10, 7, ""),
-    greyLabel(1172, 462, 28, 26, "Cooling"),
+    label(1172, 462, 28, 26, "Cooling"),
 
     // The rest of zone column 1.
     gridReal(1048, 1, kGlassUY),
@@ -336,6 +357,16 @@ constexpr bool selectionsMatchLists() {
   return true;
 }
 static_assert(selectionsMatchLists());
+
+constexpr bool identifiersAreDistinct() {
+  for (std::size_t i = 0; i < kControls.size(); ++i) {
+    for (std::size_t j = i + 1; j < kControls.size(); ++j) {
+      if (kControls[i].id == kControls[j].id) return false;
+    }
+  }
+  return true;
+}
+static_assert(identifiersAreDistinct());
 
 // The extra data of the form, in its text format: three sections, every line
 // ending in a blank and a line feed.

@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdint>
 
+#include "model/model.h"
 #include "toolkit/resources.h"
 
 namespace kovrin {
@@ -19,9 +20,15 @@ inline constexpr int kInputScreenId = 101;
 inline constexpr int kMainMenuId = 30001;
 inline constexpr int kInputScreenWidth = 532;   // dialog units
 inline constexpr int kInputScreenHeight = 323;
-inline constexpr int kInputScreenControls = 184;
+// The 184 controls the program addresses by identifier (1001..1184), and
+// the labels added beside them: the zone numbers above the ten columns and
+// the caption that says which load the TOTALS row holds.
+inline constexpr int kInputScreenFields = 184;
 inline constexpr int kFirstControlId = 1001;
 inline constexpr int kLastControlId = 1184;
+inline constexpr int kFirstZoneNumberLabel = 1185;  // zone column c: 1184 + c
+inline constexpr int kLoadCaptionLabel = 1195;
+inline constexpr int kInputScreenControls = kInputScreenFields + kZoneColumns + 1;
 
 // Initial state of a radio button (0 off, 1 on) and initial selection of a
 // list (item number, 1 first), as the form's extra data gives them.

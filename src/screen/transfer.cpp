@@ -1,6 +1,9 @@
 #include "screen/transfer.h"
 
+#include <string>
+
 #include "screen/fields.h"
+#include "screen/form.h"
 #include "toolkit/toolkit.h"
 
 namespace kovrin {
@@ -50,6 +53,17 @@ void PutData(const ProjectModel& model, Toolkit& toolkit) {
     toolkit.wdialogputmenu1(list.field, list.entries, static_cast<int>(list.entries.size()),
                             model.selection(item));
   }
+}
+
+void ShowZoneNumbers(const ProjectModel& model, Toolkit& toolkit) {
+  if (!isPage(model.CurrentPage)) return;
+  for (int c = 1; c <= kZoneColumns; ++c) {
+    toolkit.wdialogputtext(kFirstZoneNumberLabel + c - 1, "Zone " + std::to_string(zoneNumber(model.CurrentPage, c)));
+  }
+}
+
+void ShowLoadCaption(std::int32_t loadChoice, Toolkit& toolkit) {
+  toolkit.wdialogputtext(kLoadCaptionLabel, loadChoice == kHeating ? "Heating, Btu/h" : "Cooling, Btu/h");
 }
 
 }  // namespace kovrin

@@ -30,6 +30,12 @@ void GetData(ProjectModel& model, Toolkit& toolkit);
 // as they are. Does nothing while CurrentPage is not a page (1..5).
 void PutData(const ProjectModel& model, Toolkit& toolkit);
 
+// The labels beside the transfer: the zone numbers above the ten columns,
+// for CurrentPage, and the caption of the TOTALS row, which names the load
+// that the last calculation put there (loadChoice 1 Heating, other Cooling).
+void ShowZoneNumbers(const ProjectModel& model, Toolkit& toolkit);
+void ShowLoadCaption(std::int32_t loadChoice, Toolkit& toolkit);
+
 // Declare the input ranges of the 108 typed fields (screen/ranges.h); once
 // per run, with the input screen as the toolkit's current dialog.
 void Ranger(Toolkit& toolkit);

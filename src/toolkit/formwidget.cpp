@@ -151,6 +151,7 @@ void FormWidget::build(const DialogResource& dialog) {
       case ControlKind::Label: {
         auto* label = new QLabel(toQString(def.text), this);
         label->setTextFormat(Qt::PlainText);
+        if ((def.flags & kCentreText) != 0) label->setAlignment(Qt::AlignCenter);
         label->setGeometry(box);
         widget = label;
         field = false;

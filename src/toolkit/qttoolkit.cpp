@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
@@ -318,6 +319,17 @@ void QtToolkit::wdialogputreal(int field, float value, std::string_view format) 
     text = QString::number(static_cast<double>(value), 'g', 9).toStdString();
   }
   f->showValue(static_cast<double>(value), QString::fromStdString(*text));
+}
+
+void QtToolkit::wdialogputtext(int field, std::string_view text) {
+  FormWidget* form = d->currentForm("wdialogputtext");
+  if (form == nullptr) return;
+  auto* label = qobject_cast<QLabel*>(form->control(field));
+  if (label == nullptr) {
+    d->error("wdialogputtext: " + std::to_string(field) + " is no label");
+    return;
+  }
+  label->setText(toQString(text));
 }
 
 void QtToolkit::wdialogputmenu1(int field, std::span<const std::string_view> items, int count,

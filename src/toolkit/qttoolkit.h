@@ -47,6 +47,7 @@ class QtToolkit final : public Toolkit {
 
   void wdialogputinteger(int field, std::int32_t value) override;
   void wdialogputreal(int field, float value, std::string_view format) override;
+  void wdialogputtext(int field, std::string_view text) override;
   void wdialogputmenu1(int field, std::span<const std::string_view> items, int count,
                        std::int32_t selected) override;
   void wdialoggetinteger(int field, std::int32_t& value) override;

@@ -23,6 +23,7 @@ enum class ControlKind {
 inline constexpr unsigned kNoTabStop = 1u << 0;   // not visited by the Tab key
 inline constexpr unsigned kDisabled = 1u << 1;    // greyed; a disabled field cannot take the focus
 inline constexpr unsigned kGroupStart = 1u << 2;  // first radio button of its group
+inline constexpr unsigned kCentreText = 1u << 3;  // a label's text centred in its box
 
 // One control of a dialog, position and size in dialog units. A dialog unit
 // is a quarter of the font's average character width horizontally and an

@@ -75,6 +75,8 @@ class Toolkit {
   // text, leading blanks removed, or ten asterisks when it does not fit. The
   // field keeps the exact value written until the user edits it.
   virtual void wdialogputreal(int field, float value, std::string_view format) = 0;
+  // Show a text in a label of the current dialog.
+  virtual void wdialogputtext(int field, std::string_view text) = 0;
   // Fill a drop-down list with items and select item `selected` (1-based).
   // A selection that is not an item number leaves no item selected and is
   // read back unchanged until the user picks an item.

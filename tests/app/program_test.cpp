@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMessageBox>
@@ -181,6 +182,7 @@ class ProgramTest : public testing::Test {
   QLineEdit* edit(int id) { return qobject_cast<QLineEdit*>(m_toolkit.control(id)); }
   std::string text(int id) { return edit(id)->text().toStdString(); }
   QComboBox* list(int id) { return qobject_cast<QComboBox*>(m_toolkit.control(id)); }
+  std::string label(int id) { return qobject_cast<QLabel*>(m_toolkit.control(id))->text().toStdString(); }
   // Type into a field as a user does: focus it, select all, type.
   void type(int id, const QString& keys) {
     QLineEdit* field = edit(id);
@@ -229,6 +231,8 @@ TEST_F(ProgramTest, StartUpShowsPageOneOfTheTemplate) {
   EXPECT_EQ(list(1044)->currentText().toStdString(), "Draperies, venetian blinds");
   EXPECT_EQ(list(1154)->currentText().toStdString(), "NE");
   EXPECT_EQ(results(), kNoResults);
+  EXPECT_EQ(label(1185), "Zone 1");
+  EXPECT_EQ(label(1195), "") << "no load is shown yet";
   EXPECT_EQ(m_toolkit.pendingMessages(), 0u);
 }
 
@@ -314,6 +318,8 @@ TEST_F(ProgramTest, EveryPageCommandPassesTheProjectThroughItsFile) {
   EXPECT_EQ(m_toolkit.statusText(3), " Zones 21 -> 30");
   EXPECT_EQ(text(1042), "0.");
   EXPECT_EQ(text(1184), "200") << "the airflow total carries over";
+  EXPECT_EQ(label(1185), "Zone 21");
+  EXPECT_EQ(label(1194), "Zone 30");
 
   ProjectTables saved;
   ASSERT_TRUE(loadProjectFile("new.dat", saved));
@@ -523,7 +529,8 @@ TEST_F(ProgramTest, ResultsAndTheReportBelongToThePageProjectAndChoiceOnScreen) 
   QTest::mouseClick(qobject_cast<QRadioButton*>(m_toolkit.control(1046)), Qt::LeftButton);
   handleMessages();
   command(kCmdCalculate);
-  ASSERT_EQ(text(1155), "370");  // heating
+  ASSERT_EQ(text(1155), "370");
+  EXPECT_EQ(label(1195), "Heating, Btu/h");
 
   // Cooling chosen after the heating calculation: Print reports cooling.
   QTest::mouseClick(qobject_cast<QRadioButton*>(m_toolkit.control(1047)), Qt::LeftButton);
@@ -534,6 +541,7 @@ TEST_F(ProgramTest, ResultsAndTheReportBelongToThePageProjectAndChoiceOnScreen) 
   expectSameBytes(readFile("out.dat"), readFile(fs::path(KOVRIN_TEST_DATA_DIR) / "app" / "wall.out.dat"),
                   "out.dat");
   EXPECT_EQ(text(1155), "185");
+  EXPECT_EQ(label(1195), "Cooling, Btu/h");
   EXPECT_FALSE(edit(1155)->property("outOfDate").toBool());
 
   // A page change shows the results of the page it shows; so does Print. A

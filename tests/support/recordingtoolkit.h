@@ -22,6 +22,7 @@ class RecordingToolkit : public Toolkit {
   void windowstatusbarparts(std::span<const int>) override {}
   void windowoutstatusbar(int, std::string_view) override {}
   void wdialogputreal(int, float, std::string_view) override {}
+  void wdialogputtext(int, std::string_view) override {}
   void wdialogputmenu1(int, std::span<const std::string_view>, int, std::int32_t) override {}
   void wdialoggetinteger(int, std::int32_t&) override {}
   void wdialoggetreal(int, float&) override {}
