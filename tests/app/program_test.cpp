@@ -509,21 +509,8 @@ TEST_F(ProgramTest, PrintWritesTheReportAndPrintsItToAPdfFile) {
   EXPECT_FALSE(fs::exists(pdf));
 }
 
-// The line of out.dat that holds the zone loads, split into its numbers.
-std::vector<std::string> reportedLoads(const std::string& report) {
-  std::istringstream lines(report);
-  std::string line;
-  for (int n = 1; n <= 55 && std::getline(lines, line); ++n) {
-  }
-  std::istringstream numbers(line);
-  std::vector<std::string> loads;
-  for (std::string number; numbers >> number;) loads.push_back(number);
-  return loads;
-}
-
 TEST_F(ProgramTest, ResultsAndTheReportBelongToThePageProjectAndChoiceOnScreen) {
   start();
-  const std::vector<std::string> noLoads(11, "0");
   type(1041, "1");
   type(1042, "10");
   QTest::mouseClick(qobject_cast<QRadioButton*>(m_toolkit.control(1046)), Qt::LeftButton);
@@ -552,7 +539,7 @@ TEST_F(ProgramTest, ResultsAndTheReportBelongToThePageProjectAndChoiceOnScreen) 
   EXPECT_EQ(results(), std::vector<std::string>(21, "0"));
   answerInTurn({cancel()});
   command(kCmdPrint);
-  EXPECT_EQ(reportedLoads(readFile("out.dat")), noLoads);
+  EXPECT_EQ(readFile("out.dat").find("185"), std::string::npos) << "page 1's load";
   EXPECT_NE(readFile("out.dat").find("Zones 11 -> 20"), std::string::npos);
 
   // New, with its dialog cancelled: the template's own results.
