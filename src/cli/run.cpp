@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "calc/calcdata.h"
-#include "cli/housesummary.h"
+#include "house/housesummary.h"
 #include "model/model.h"
 #include "projectfile/projectfile.h"
 #include "report/loadreport.h"

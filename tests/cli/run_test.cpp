@@ -11,7 +11,7 @@
 #include <set>
 #include <sstream>
 
-#include "clitestsupport.h"
+#include "sampleprojects.h"
 
 namespace kovrin {
 namespace {

@@ -1,4 +1,4 @@
-#include "cli/housesummary.h"
+#include "house/housesummary.h"
 
 #include <cstdlib>
 

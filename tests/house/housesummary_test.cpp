@@ -1,10 +1,10 @@
-#include "cli/housesummary.h"
+#include "house/housesummary.h"
 
 #include <gtest/gtest.h>
 
 #include <numeric>
 
-#include "clitestsupport.h"
+#include "sampleprojects.h"
 
 namespace kovrin {
 namespace {

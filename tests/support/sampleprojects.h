@@ -1,6 +1,6 @@
-// Shared by the kovrin-report tests: the sample projects, and the page
-// results as the window's Calculate shows them, taken from the 21 integers
-// it puts on the screen.
+// The sample projects of the whole-house tests, and the page results as the
+// window's Calculate shows them, taken from the 21 integers it puts on the
+// screen.
 #pragma once
 
 #include <gtest/gtest.h>
