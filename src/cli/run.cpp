@@ -192,18 +192,30 @@ page (heating and cooling totals, the page's airflow) and the house totals.
 CSV columns: project, kind ("zone", "page" or "house"), zone, page, heating,
 cooling, heating_air, cooling_air, cooling_tons; with --breakdown then
 heating_doors, heating_floor, heating_roof, heating_walls, heating_glass,
-cooling_doors, ..., cooling_glass. A page row holds the page totals and the
-page's airflow in both air columns; the house row the house totals and the
-cooling tons. One header line for all projects.
+cooling_doors, ..., cooling_glass; then floor_area, heating_per_ft2,
+cooling_per_ft2, ft2_per_ton. A page row holds the page totals and the
+page's airflow in both air columns; the house row the house totals, the
+cooling tons, the house floor area, its loads per sq ft and its sq ft per
+ton.
+One header line for all projects.
 
 JSON fields: "project" (file name as given), "zones" (a list of "zone",
 "page", "column", "heating", "cooling", "heatingAirShare",
-"coolingAirShare", and with --breakdown "heatingParts" and "coolingParts",
-each with "doors", "floor", "roof", "walls", "glass"), "pages" (a list of
-"page", "heating", "cooling", "airTotal") and "house" ("heating", "cooling",
-"coolingTons"). Loads in Btu/h are whole numbers.
+"coolingAirShare", "floorArea", "heatingPerFloorArea",
+"coolingPerFloorArea", and with --breakdown "heatingParts" and
+"coolingParts", each with "doors", "floor", "roof", "walls", "glass"),
+"pages" (a list of "page", "heating", "cooling", "airTotal") and "house"
+("heating", "cooling", "coolingTons", "floorArea", "heatingPerFloorArea",
+"coolingPerFloorArea", "floorAreaPerTon"). Loads in Btu/h are whole
+numbers.
 
 An airflow share is 0 when its page total is 0, as Calculate shows it.
+Floor areas are in whole sq ft, loads per sq ft of floor in Btu/h with one
+decimal, the house's floor area per ton of cooling in whole sq ft; each is
+rounded once, half away from zero, from the exact stored values. A floor
+area that rounds to 0 sq ft counts as no floor: its loads per sq ft have no
+value, and neither has the floor area per ton without floor or without
+cooling (an empty CSV field, null in JSON).
 
 Exit status: 0 done, 1 a project file that cannot be read (its name, the
 line and what was expected are printed; nothing goes to the output) or an

@@ -6,10 +6,20 @@
 // and airflow share here is the figure the screen would show for that page.
 // The house totals are summed in 64 bits: five page totals can pass the
 // 32-bit range even when no page does.
+//
+// Beside the loads stand the figures contractors check at a glance: each
+// zone's floor area and its Btu/h per ft², the house floor area, its Btu/h
+// per ft² and its ft² per ton of cooling. They are exact: computed in
+// integers from the loads and the exact stored floor areas, and rounded
+// once, half away from zero, like every number text of the program. A
+// figure has no value where it would divide by nothing: a floor area that
+// shows as 0 ft² (below half a square foot, which counts as no floor) or a
+// cooling total of 0.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,6 +27,10 @@
 #include "model/model.h"
 
 namespace kovrin {
+
+// A figure of the summary in a fixed number of decimals (whole ft², tenths
+// of Btu/h per ft²), or no value.
+using Figure = std::optional<std::int64_t>;
 
 // One zone with both of its loads.
 struct ZoneSummary {
@@ -34,6 +48,12 @@ struct ZoneSummary {
   // glass); the five add up to the load.
   std::array<std::int32_t, kLoadComponents> heatingParts{};
   std::array<std::int32_t, kLoadComponents> coolingParts{};
+  // The floor area in whole ft², rounded from the stored value; no value
+  // for one beyond 2^56 ft², which only a hand-edited file can hold.
+  Figure floorArea;
+  // Each load per ft² of floor, in tenths of Btu/h per ft².
+  Figure heatingPerFloorArea;
+  Figure coolingPerFloorArea;
 };
 
 struct PageSummary {
@@ -48,6 +68,13 @@ struct HouseSummary {
   std::array<PageSummary, kPages> pages{};
   std::int64_t heating = 0;
   std::int64_t cooling = 0;
+  // The exact sum of the zones' floor areas, in whole ft²; no value when a
+  // zone's floor area has none.
+  Figure floorArea;
+  Figure heatingPerFloorArea;  // tenths of Btu/h per ft², as for a zone
+  Figure coolingPerFloorArea;
+  // Whole ft² of floor per ton of cooling.
+  Figure floorAreaPerTon;
 };
 
 // Btu/h in a ton of cooling.
@@ -58,6 +85,19 @@ HouseSummary summarizeHouse(const ProjectTables& tables);
 // Tons with two decimals, the hundredth rounded half away from zero
 // ("8.23", "-0.50", "0.00").
 std::string tonsText(std::int64_t btuPerHour);
+
+// The decimals of each kind of figure.
+inline constexpr int kFloorAreaDecimals = 0;
+inline constexpr int kPerFloorAreaDecimals = 1;
+inline constexpr int kFloorAreaPerTonDecimals = 0;
+
+// A figure as text with `decimals` decimals ("24.6", "-0.5", "1200"); with
+// Grouping::Thousands its thousands are set apart by commas, for people to
+// read ("189,284", "1,234.5"). No value gives `none`.
+enum class Grouping { None, Thousands };
+std::string figureText(std::int64_t scaled, int decimals, Grouping grouping = Grouping::None);
+std::string figureText(const Figure& figure, int decimals, std::string_view none,
+                       Grouping grouping = Grouping::None);
 
 // The names of the load components as the outputs spell them.
 inline constexpr std::array<std::string_view, kLoadComponents> kComponentNames{"doors", "floor", "roof",

@@ -101,6 +101,73 @@ TEST(HouseSummary, TonsRoundHalfAwayFromZero) {
   for (const Case& c : cases) EXPECT_EQ(tonsText(c.btu), c.tons) << c.btu;
 }
 
+TEST(HouseSummary, FloorAreaFiguresAreExactAndAbsentWithoutFloor) {
+  // One zone, 7 on page 1, with a door of U-value 1 heated at a difference
+  // of 1 °F and cooled at its partition difference of 20 °F: its heating
+  // load is the door area, its cooling load 20 times that. The floor has no
+  // U-value, so its area changes no load.
+  struct Case {
+    const char* name;
+    float floorArea;
+    float doorArea;
+    const char* zoneArea;
+    const char* heatingPerArea;
+    const char* coolingPerArea;
+    const char* houseArea;
+    const char* perTon;
+  };
+  const Case cases[] = {
+      {"plain", 100.0f, 250.0f, "100", "2.5", "50.0", "100", "240"},
+      {"a tie rounds away from zero", 20.0f, 1.0f, "20", "0.1", "1.0", "20", "12000"},
+      // 10 x 2 / 1.6 would be 12.5, but 1.6 is stored a little above it.
+      {"the stored area, not its decimal", 1.6f, 2.0f, "2", "1.2", "25.0", "2", "480"},
+      {"half a square foot is a floor", 0.5f, 1.0f, "1", "2.0", "40.0", "1", "300"},
+      {"less is none", 0.49f, 1.0f, "0", "-", "-", "0", "-"},
+      {"no cooling, no ft² per ton", 100.0f, 0.0f, "100", "0.0", "0.0", "100", "-"},
+      {"ft² per ton ties away from zero", 1.0f, 1200.0f, "1", "1200.0", "24000.0", "1", "1"},
+      {"beyond 2^56 ft²", 1e17f, 1.0f, "-", "-", "-", "-", "-"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ProjectTables tables;
+    tables.integer(1, irow::WinterThermostat) = 1;
+    tables.integer(1, irow::PartitionDT(7)) = 20;
+    tables.zone(1, 7, ZoneQuantity::FloorArea) = c.floorArea;
+    tables.zone(1, 7, ZoneQuantity::DoorU) = 1.0f;
+    tables.zone(1, 7, ZoneQuantity::DoorArea) = c.doorArea;
+    const HouseSummary summary = summarizeHouse(tables);
+    const ZoneSummary& zone = summary.zones[6];
+    EXPECT_EQ(figureText(zone.floorArea, kFloorAreaDecimals, "-"), c.zoneArea);
+    EXPECT_EQ(figureText(zone.heatingPerFloorArea, kPerFloorAreaDecimals, "-"), c.heatingPerArea);
+    EXPECT_EQ(figureText(zone.coolingPerFloorArea, kPerFloorAreaDecimals, "-"), c.coolingPerArea);
+    EXPECT_EQ(figureText(summary.floorArea, kFloorAreaDecimals, "-"), c.houseArea);
+    EXPECT_EQ(summary.heatingPerFloorArea, zone.heatingPerFloorArea);
+    EXPECT_EQ(summary.coolingPerFloorArea, zone.coolingPerFloorArea);
+    EXPECT_EQ(figureText(summary.floorAreaPerTon, kFloorAreaPerTonDecimals, "-"), c.perTon);
+  }
+}
+
+TEST(HouseSummary, FigureTexts) {
+  struct Case {
+    std::int64_t scaled;
+    int decimals;
+    const char* plain;
+    const char* grouped;
+  };
+  const Case cases[] = {
+      {0, 1, "0.0", "0.0"},
+      {-5, 1, "-0.5", "-0.5"},
+      {189284, 0, "189284", "189,284"},
+      {-1234567, 1, "-123456.7", "-123,456.7"},
+      {999, 0, "999", "999"},
+      {INT64_MIN, 2, "-92233720368547758.08", "-92,233,720,368,547,758.08"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(figureText(c.scaled, c.decimals), c.plain);
+    EXPECT_EQ(figureText(c.scaled, c.decimals, Grouping::Thousands), c.grouped);
+  }
+}
+
 TEST(HouseSummary, FormatsNameTheProjectSafely) {
   const HouseSummary summary = summarizeHouse(loadSample("sparse.prj"));
   struct Case {
@@ -125,6 +192,7 @@ TEST(HouseSummary, JsonHoldsNumbersAsNumbers) {
   EXPECT_EQ(json,
             "{\"project\":\"sparse.prj\",\"zones\":[{\"zone\":3,\"page\":1,\"column\":3,\"heating\":2186,"
             "\"cooling\":2067,\"heatingAirShare\":100,\"coolingAirShare\":100,"
+            "\"floorArea\":150,\"heatingPerFloorArea\":14.6,\"coolingPerFloorArea\":13.8,"
             "\"heatingParts\":{\"doors\":388,\"floor\":555,\"roof\":278,\"walls\":355,\"glass\":610},"
             "\"coolingParts\":{\"doors\":195,\"floor\":0,\"roof\":292,\"walls\":178,\"glass\":1402}}],"
             "\"pages\":[{\"page\":1,\"heating\":2186,\"cooling\":2067,\"airTotal\":100},"
@@ -132,7 +200,8 @@ TEST(HouseSummary, JsonHoldsNumbersAsNumbers) {
             "{\"page\":3,\"heating\":0,\"cooling\":0,\"airTotal\":100},"
             "{\"page\":4,\"heating\":0,\"cooling\":0,\"airTotal\":100},"
             "{\"page\":5,\"heating\":0,\"cooling\":0,\"airTotal\":100}],"
-            "\"house\":{\"heating\":2186,\"cooling\":2067,\"coolingTons\":0.17}}\n");
+            "\"house\":{\"heating\":2186,\"cooling\":2067,\"coolingTons\":0.17,\"floorArea\":150,"
+            "\"heatingPerFloorArea\":14.6,\"coolingPerFloorArea\":13.8,\"floorAreaPerTon\":871}}\n");
 }
 
 }  // namespace
