@@ -3,9 +3,9 @@
 // The screen addresses its fields only by identifier (1001..1184). These
 // tables tie every row of PageIntegers and PageReals and every item of
 // ListSelections to its field, give each real row its display format and
-// each list its entries. The screen transfer walks them; the page
-// calculation finds its result fields here; the tests check the form
-// against them. All row and item numbers count from 1, as in the model.
+// each list its entries (from model/selections.h). The screen transfer
+// walks them; the page calculation finds its result fields here; the tests
+// check the form against them. All row and item numbers count from 1, as in the model.
 #pragma once
 
 #include <array>
@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "model/model.h"
+#include "model/selections.h"
 
 namespace kovrin {
 
@@ -115,25 +116,6 @@ constexpr std::string_view realRowFormat(int row) {
   return offset % 2 == 0 ? kUValueFormat : kAreaFormat;
 }
 
-// Entries of the drop-down lists, item 1 first.
-inline constexpr std::array<std::string_view, 3> kDailyRangeEntries = {"L", "M", "H"};
-inline constexpr std::array<std::string_view, 2> kWallConstructionEntries = {
-    "Wood frame + veneer", "Masonry, block, brick"};
-inline constexpr std::array<std::string_view, 4> kRoofConstructionEntries = {
-    "Vented attic, dark roof", "Vented attic, light roof", "Built up dark roof, no ceiling",
-    "Built up light roof, no ceiling"};
-inline constexpr std::array<std::string_view, 5> kFloorConstructionEntries = {
-    "Concrete slab", "Over basement", "Over enclosed crawl space", "Over unconditioned rooms",
-    "Over open crawl space"};
-inline constexpr std::array<std::string_view, 5> kGlassTypeEntries = {
-    "Single pane", "Single + low e", "Double pane", "Double + low e", "Triple pane"};
-inline constexpr std::array<std::string_view, 3> kInteriorShadingEntries = {
-    "No internal shading", "Draperies, venetian blinds", "Roller blades 1/2 drawn"};
-inline constexpr std::array<std::string_view, 2> kExteriorShadingEntries = {
-    "No external shade screen", "Shade coefficient = 0.25"};
-inline constexpr std::array<std::string_view, 8> kGlassDirectionEntries = {
-    "N", "NE", "E", "SE", "S", "SW", "W", "NW"};
-
 struct SelectionList {
   int field;
   std::span<const std::string_view> entries;
@@ -141,23 +123,23 @@ struct SelectionList {
 
 // ListSelections items 1..17.
 inline constexpr std::array<SelectionList, kListSelectionItems> kListFields = {{
-    {1171, kDailyRangeEntries},         //  1 DailyRange
-    {1033, kWallConstructionEntries},   //  2 WallConstruction
-    {1034, kRoofConstructionEntries},   //  3 RoofConstruction
-    {1035, kFloorConstructionEntries},  //  4 FloorConstruction
-    {1043, kGlassTypeEntries},          //  5 GlassType
-    {1044, kInteriorShadingEntries},    //  6 InteriorShading
-    {1045, kExteriorShadingEntries},    //  7 ExteriorShading
-    {1050, kGlassDirectionEntries},     //  8..17 GlassDirection, columns 1..10
-    {1061, kGlassDirectionEntries},
-    {1072, kGlassDirectionEntries},
-    {1083, kGlassDirectionEntries},
-    {1094, kGlassDirectionEntries},
-    {1105, kGlassDirectionEntries},
-    {1117, kGlassDirectionEntries},
-    {1129, kGlassDirectionEntries},
-    {1142, kGlassDirectionEntries},
-    {1154, kGlassDirectionEntries},
+    {1171, selectionEntries(1)},   //  1 DailyRange
+    {1033, selectionEntries(2)},   //  2 WallConstruction
+    {1034, selectionEntries(3)},   //  3 RoofConstruction
+    {1035, selectionEntries(4)},   //  4 FloorConstruction
+    {1043, selectionEntries(5)},   //  5 GlassType
+    {1044, selectionEntries(6)},   //  6 InteriorShading
+    {1045, selectionEntries(7)},   //  7 ExteriorShading
+    {1050, selectionEntries(8)},   //  8..17 GlassDirection, columns 1..10
+    {1061, selectionEntries(9)},
+    {1072, selectionEntries(10)},
+    {1083, selectionEntries(11)},
+    {1094, selectionEntries(12)},
+    {1105, selectionEntries(13)},
+    {1117, selectionEntries(14)},
+    {1129, selectionEntries(15)},
+    {1142, selectionEntries(16)},
+    {1154, selectionEntries(17)},
 }};
 
 constexpr const SelectionList& listField(int item) { return kListFields[item - 1]; }
