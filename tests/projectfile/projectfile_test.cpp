@@ -15,6 +15,7 @@
 #include <sstream>
 #include <vector>
 
+#include "golden.h"
 #include "model/defaults.h"
 
 namespace kovrin {
@@ -22,13 +23,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Set KOVRIN_WRITE_GOLDEN=1 to rewrite the golden files from the program.
-bool writingGolden() { return std::getenv("KOVRIN_WRITE_GOLDEN") != nullptr; }
-
-std::string readBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using testing::readBytes;
 
 void writeBytes(const fs::path& path, std::string_view bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -48,27 +43,6 @@ std::string joined(const std::vector<std::string>& lines) {
   std::string text;
   for (const auto& line : lines) text += line;
   return text;
-}
-
-// Byte comparison that names the first differing line.
-void expectSameBytes(const std::string& actual, const std::string& expected) {
-  if (actual == expected) return;
-  const auto a = linesOf(actual);
-  const auto e = linesOf(expected);
-  for (std::size_t i = 0; i < std::max(a.size(), e.size()); ++i) {
-    const std::string al = i < a.size() ? a[i] : "<missing>";
-    const std::string el = i < e.size() ? e[i] : "<missing>";
-    if (al != el) {
-      ADD_FAILURE() << "first difference at line " << i + 1 << ": got [" << al << "] expected [" << el << "]";
-      return;
-    }
-  }
-  ADD_FAILURE() << "files differ in size: " << actual.size() << " against " << expected.size();
-}
-
-void compareGolden(const std::string& actual, const fs::path& golden) {
-  if (writingGolden()) writeBytes(golden, actual);
-  expectSameBytes(actual, readBytes(golden));
 }
 
 // A project whose values differ everywhere, with the number forms of the file.
@@ -106,13 +80,13 @@ class ProjectFileTest : public ::testing::Test {
 TEST_F(ProjectFileTest, TemplateIsTheSavedDefaults) {
   const fs::path target = m_dir / "new.dat";
   ASSERT_TRUE(saveProjectFile(target.string(), defaultProject()));
-  compareGolden(readBytes(target), fs::path(KOVRIN_DATA_DIR) / "new.dat");
+  testing::expectGolden(readBytes(target), fs::path(KOVRIN_DATA_DIR) / "new.dat");
 }
 
 TEST_F(ProjectFileTest, ValuesLandOnTheirLinesInFreeFormText) {
   const ProjectTables t = variedProject();
   const std::string text = projectText(t);
-  compareGolden(text, fs::path(KOVRIN_TEST_DATA_DIR) / "projectfile" / "varied.prj");
+  testing::expectGolden(text, fs::path(KOVRIN_TEST_DATA_DIR) / "projectfile" / "varied.prj");
 
   const auto lines = linesOf(text);
   ASSERT_EQ(lines.size(), 750u);

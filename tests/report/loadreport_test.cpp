@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "model/defaults.h"
+#include "golden.h"
 #include "projectfile/projectfile.h"
 
 namespace kovrin {
@@ -20,10 +21,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string readFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using testing::readBytes;
 
 // The lines of a report, each without its CR LF.
 std::vector<std::string> splitLines(const std::string& text) {
@@ -41,25 +39,8 @@ std::vector<std::string> splitLines(const std::string& text) {
   return lines;
 }
 
-// Byte-for-byte comparison with a golden file; on a difference, the first
-// line that differs is shown with its number.
 void expectGolden(const std::string& actual, const std::string& name) {
-  const fs::path path = fs::path(KOVRIN_TEST_DATA_DIR) / "report" / name;
-  const std::string expected = readFile(path);
-  ASSERT_FALSE(expected.empty()) << "missing golden file " << path;
-  if (actual == expected) return;
-  std::size_t at = 0;
-  while (at < actual.size() && at < expected.size() && actual[at] == expected[at]) ++at;
-  const std::size_t lineStart = expected.rfind('\n', at == 0 ? 0 : at - 1);
-  const std::size_t from = lineStart == std::string::npos ? 0 : lineStart + 1;
-  const auto line = [&](const std::string& text) {
-    if (from >= text.size()) return std::string("<end of text>");
-    const std::size_t end = text.find_first_of("\r\n", from);
-    return text.substr(from, end == std::string::npos ? std::string::npos : end - from);
-  };
-  const auto lineNumber = 1 + std::count(expected.begin(), expected.begin() + static_cast<std::ptrdiff_t>(from), '\n');
-  ADD_FAILURE() << name << " differs first at byte " << at << ", line " << lineNumber << "\n expected: ["
-                << line(expected) << "]\n actual:   [" << line(actual) << "]";
+  testing::expectGolden(actual, fs::path(KOVRIN_TEST_DATA_DIR) / "report" / name);
 }
 
 PaddedPath paddedPath(std::string_view path) {
@@ -329,10 +310,10 @@ TEST_F(PrintDataTest, WritesTheCurrentPageAndReprintsIdentically) {
   // A longer earlier report must not leave a tail behind.
   std::ofstream(out, std::ios::binary) << std::string(20000, 'x');
   ASSERT_TRUE(PrintData(m_model, out.string()));
-  const std::string first = readFile(out);
+  const std::string first = readBytes(out);
   expectGolden(first, "page3_heating.expected");
   ASSERT_TRUE(PrintData(m_model, out.string()));
-  EXPECT_EQ(readFile(out), first);
+  EXPECT_EQ(readBytes(out), first);
 }
 
 TEST_F(PrintDataTest, FailuresComeBackNamingTheFile) {
