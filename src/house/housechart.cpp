@@ -1,0 +1,183 @@
+#include "house/housechart.h"
+
+#include <algorithm>
+#include <limits>
+#include <string_view>
+#include <vector>
+
+namespace kovrin {
+namespace {
+
+// Positions are kept in tenths of a unit and written with one decimal, so
+// that bars of close loads still differ and no floating point formatting
+// takes part.
+constexpr std::int64_t kTenths = 10;
+constexpr std::int64_t kLeft = 84 * kTenths;   // room for the tick labels
+constexpr std::int64_t kRight = (kChartWidth - 16) * kTenths;
+constexpr std::int64_t kTop = 44 * kTenths;    // room for the unit and the legend
+constexpr std::int64_t kBottom = (kChartHeight - 52) * kTenths;  // room for zones and pages
+constexpr std::int64_t kWidestBar = 28 * kTenths;
+constexpr int kTicksWanted = 5;
+
+constexpr std::string_view kHeatingColour = "#c0392b";
+constexpr std::string_view kCoolingColour = "#2e6fb7";
+constexpr std::string_view kFont = "DejaVu Sans, Arial, Helvetica, sans-serif";
+
+std::string at(std::int64_t tenths) {
+  std::string text = figureText(tenths, 1);
+  // Whole positions are written without ".0": shorter, same value.
+  if (text.size() > 2 && text.compare(text.size() - 2, 2, ".0") == 0) text.resize(text.size() - 2);
+  return text;
+}
+
+// The smallest multiple of `step` at or above `value`, and at or below.
+std::int64_t ceilTo(std::int64_t value, std::int64_t step) {
+  const std::int64_t q = value / step;
+  return (value % step > 0 ? q + 1 : q) * step;
+}
+std::int64_t floorTo(std::int64_t value, std::int64_t step) {
+  const std::int64_t q = value / step;
+  return (value % step < 0 ? q - 1 : q) * step;
+}
+
+struct Plot {
+  ChartAxis axis;
+  // Vertical position of a load on the axis, in tenths, to the nearest
+  // tenth. The span is never 0, and with 32-bit loads the products stay far
+  // inside 64 bits.
+  std::int64_t y(std::int64_t load) const {
+    const std::int64_t span = axis.maximum - axis.minimum;
+    const std::int64_t offset = (axis.maximum - load) * (kBottom - kTop);
+    return kTop + (2 * offset + span) / (2 * span);
+  }
+};
+
+void appendText(std::string& out, std::int64_t x, std::int64_t y, std::string_view anchor, int size,
+                std::string_view text, std::string_view extra = {}) {
+  out += "<text x=\"" + at(x) + "\" y=\"" + at(y) + "\" font-size=\"" + std::to_string(size) +
+         "\" text-anchor=\"" + std::string(anchor) + '"';
+  if (!extra.empty()) {
+    out += ' ';
+    out += extra;
+  }
+  out += '>';
+  out += text;
+  out += "</text>\n";
+}
+
+void appendRect(std::string& out, std::int64_t x, std::int64_t y, std::int64_t width, std::int64_t height,
+                std::string_view fill, std::string_view title = {}) {
+  out += "<rect x=\"" + at(x) + "\" y=\"" + at(y) + "\" width=\"" + at(width) + "\" height=\"" + at(height) +
+         "\" fill=\"" + std::string(fill) + '"';
+  if (title.empty()) {
+    out += "/>\n";
+    return;
+  }
+  out += "><title>";
+  out += title;
+  out += "</title></rect>\n";
+}
+
+void appendLine(std::string& out, std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2,
+                std::string_view stroke) {
+  out += "<line x1=\"" + at(x1) + "\" y1=\"" + at(y1) + "\" x2=\"" + at(x2) + "\" y2=\"" + at(y2) +
+         "\" stroke=\"" + std::string(stroke) + "\" stroke-width=\"1\"/>\n";
+}
+
+std::string loadTitle(int zone, std::string_view load, std::int32_t value) {
+  return "Zone " + std::to_string(zone) + ' ' + std::string(load) + ": " +
+         figureText(value, 0, Grouping::Thousands) + " Btu/h";
+}
+
+}  // namespace
+
+ChartAxis chartAxis(std::int64_t smallest, std::int64_t largest) {
+  smallest = std::min<std::int64_t>(smallest, 0);
+  largest = std::max<std::int64_t>(largest, 0);
+  // With nothing to show, the axis still reads as an axis of loads.
+  if (smallest == largest) largest = 1000;
+  // Loads are 32-bit, so the span stays far from the 64-bit limits.
+  const std::int64_t wanted = (largest - smallest + kTicksWanted - 1) / kTicksWanted;
+  std::int64_t power = 1;
+  while (power * 10 <= wanted) power *= 10;
+  std::int64_t step = power;
+  for (const std::int64_t factor : {1, 2, 5, 10}) {
+    step = factor * power;
+    if (step >= wanted) break;
+  }
+  return {floorTo(smallest, step), ceilTo(largest, step), step};
+}
+
+std::string houseChartSvg(const HouseSummary& summary) {
+  std::vector<const ZoneSummary*> zones;
+  std::int64_t smallest = 0;
+  std::int64_t largest = 0;
+  for (const ZoneSummary& zone : summary.zones) {
+    if (!zone.hasInput) continue;
+    zones.push_back(&zone);
+    smallest = std::min<std::int64_t>({smallest, zone.heating, zone.cooling});
+    largest = std::max<std::int64_t>({largest, zone.heating, zone.cooling});
+  }
+  const Plot plot{chartAxis(smallest, largest)};
+
+  std::string out;
+  out.reserve(4096 + 600 * zones.size());
+  out += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.2\" baseProfile=\"tiny\" width=\"" +
+         std::to_string(kChartWidth) + "\" height=\"" + std::to_string(kChartHeight) + "\" viewBox=\"0 0 " +
+         std::to_string(kChartWidth) + ' ' + std::to_string(kChartHeight) + "\" font-family=\"" +
+         std::string(kFont) + "\" fill=\"#222222\">\n";
+  out += "<title>Heating and cooling load of each zone, Btu/h</title>\n";
+  appendRect(out, 0, 0, kChartWidth * kTenths, kChartHeight * kTenths, "#ffffff");
+
+  // Grid and tick labels; the zero line darker, since bars start there.
+  for (std::int64_t tick = plot.axis.minimum; tick <= plot.axis.maximum; tick += plot.axis.step) {
+    const std::int64_t y = plot.y(tick);
+    appendLine(out, kLeft, y, kRight, y, tick == 0 ? "#555555" : "#dddddd");
+    appendText(out, kLeft - 8 * kTenths, y + 4 * kTenths, "end", 11, figureText(tick, 0, Grouping::Thousands));
+  }
+  appendText(out, kLeft - 8 * kTenths, kTop - 16 * kTenths, "end", 12, "Btu/h", "font-weight=\"bold\"");
+
+  // Legend, top right.
+  const std::int64_t legendY = 12 * kTenths;
+  appendRect(out, kRight - 196 * kTenths, legendY, 14 * kTenths, 14 * kTenths, kHeatingColour);
+  appendText(out, kRight - 176 * kTenths, legendY + 12 * kTenths, "start", 12, "Heating");
+  appendRect(out, kRight - 96 * kTenths, legendY, 14 * kTenths, 14 * kTenths, kCoolingColour);
+  appendText(out, kRight - 76 * kTenths, legendY + 12 * kTenths, "start", 12, "Cooling");
+
+  const std::int64_t count = static_cast<std::int64_t>(zones.size());
+  if (count == 0) {
+    appendText(out, (kLeft + kRight) / 2, (kTop + kBottom) / 2, "middle", 14, "No zone has any input.");
+  }
+  const std::int64_t zero = plot.y(0);
+  const std::int64_t slot = count == 0 ? 0 : (kRight - kLeft) / count;
+  const std::int64_t bar = std::min(kWidestBar, slot * 2 / 5);
+  int pageStart = 0;  // index of the first zone of the page being drawn
+  for (std::int64_t i = 0; i < count; ++i) {
+    const ZoneSummary& zone = *zones[static_cast<std::size_t>(i)];
+    const std::int64_t middle = kLeft + i * slot + slot / 2;
+    for (const bool heating : {true, false}) {
+      const std::int32_t load = heating ? zone.heating : zone.cooling;
+      const std::int64_t y = plot.y(load);
+      appendRect(out, heating ? middle - bar : middle, std::min(y, zero), bar, y < zero ? zero - y : y - zero,
+                 heating ? kHeatingColour : kCoolingColour,
+                 loadTitle(zone.zone, heating ? "heating" : "cooling", load));
+    }
+    appendText(out, middle, kBottom + 16 * kTenths, "middle", 10, std::to_string(zone.zone));
+    // Pages: a label under their zones and a rule between them.
+    const bool lastOfPage = i + 1 == count || zones[static_cast<std::size_t>(i + 1)]->page != zone.page;
+    if (!lastOfPage) continue;
+    const std::int64_t from = kLeft + pageStart * slot;
+    const std::int64_t to = kLeft + (i + 1) * slot;
+    // A page of few zones among many has no room for its label.
+    if (to - from >= 48 * kTenths) {
+      appendText(out, (from + to) / 2, kBottom + 34 * kTenths, "middle", 11, "Page " + std::to_string(zone.page));
+    }
+    if (i + 1 != count) appendLine(out, to, kTop, to, kBottom + 40 * kTenths, "#bbbbbb");
+    pageStart = static_cast<int>(i + 1);
+  }
+  appendText(out, kLeft - 8 * kTenths, kBottom + 16 * kTenths, "end", 10, "Zone", "font-weight=\"bold\"");
+  out += "</svg>\n";
+  return out;
+}
+
+}  // namespace kovrin
