@@ -32,3 +32,8 @@ KOVRIN_BUILD_PACKAGES=(cmake ninja-build g++ make qt6-base-dev qt6-qpa-plugins
 # Packages that building the Debian package needs: dpkg-shlibdeps works out
 # its library dependencies, with file telling which files are programs.
 KOVRIN_PACKAGE_PACKAGES=(dpkg-dev file)
+
+# Packages that the tests need beyond the build: a virtual display and key
+# presses for the keyboard session, the desktop entry and AppStream checks
+# of the package test, a browser and PDF tools for the house report.
+KOVRIN_TEST_PACKAGES=(xvfb xauth xdotool desktop-file-utils appstream chromium poppler-utils)

@@ -1,11 +1,13 @@
 #include "cli/run.h"
 
 #include <charconv>
+#include <ctime>
 #include <optional>
 #include <string_view>
 #include <vector>
 
 #include "calc/calcdata.h"
+#include "house/housereport.h"
 #include "house/housesummary.h"
 #include "model/model.h"
 #include "projectfile/projectfile.h"
@@ -17,7 +19,7 @@ namespace {
 
 constexpr std::string_view kProgram = "kovrin-report";
 
-enum class Format { Text, Csv, Json };
+enum class Format { Text, Csv, Json, Html };
 
 struct Options {
   std::vector<std::string> projects;
@@ -27,6 +29,7 @@ struct Options {
   std::int32_t loadChoice = 0;  // kHeating or kCooling with --page
   bool allPages = false;
   std::optional<std::string> output;  // -o FILE
+  std::optional<std::string> date;    // --date TEXT, for --html
   bool help = false;
 
   bool reports() const { return page != 0 || allPages; }
@@ -49,6 +52,7 @@ std::optional<UsageError> parse(std::span<const std::string> args, Options& opti
   bool cooling = false;
   bool csv = false;
   bool json = false;
+  bool html = false;
   bool onlyProjects = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
@@ -69,6 +73,12 @@ std::optional<UsageError> parse(std::span<const std::string> args, Options& opti
       csv = true;
     } else if (arg == "--json") {
       json = true;
+    } else if (arg == "--html") {
+      html = true;
+    } else if (arg == "--date") {
+      const auto text = value();
+      if (!text) return UsageError{"--date needs the date to print, such as \"March 1, 2025\""};
+      options.date = *text;
     } else if (arg == "--breakdown") {
       options.breakdown = true;
     } else if (arg == "--heating") {
@@ -94,12 +104,15 @@ std::optional<UsageError> parse(std::span<const std::string> args, Options& opti
   if (options.help) return std::nullopt;
 
   if (options.projects.empty()) return UsageError{"no project file given"};
-  if (csv && json) return UsageError{"--csv and --json exclude each other"};
+  if (csv + json + html > 1) return UsageError{"--csv, --json and --html exclude each other"};
+  if (html && options.projects.size() != 1) return UsageError{"--html writes the report of one project; give one"};
+  if (html && options.breakdown) return UsageError{"--html always holds the breakdown; leave out --breakdown"};
+  if (options.date && !html) return UsageError{"--date sets the date of the --html report"};
   if (heating && cooling) return UsageError{"--heating and --cooling exclude each other"};
   if (options.page != 0 && options.allPages) return UsageError{"--page and --all-pages exclude each other"};
   if (options.reports()) {
-    if (csv || json || options.breakdown) {
-      return UsageError{"--csv, --json and --breakdown belong to the summary, not to the load reports"};
+    if (csv || json || html || options.breakdown) {
+      return UsageError{"--csv, --json, --html and --breakdown belong to the summary, not to the load reports"};
     }
     if (options.allPages && (heating || cooling)) {
       return UsageError{"--all-pages writes the heating and the cooling reports; leave out --heating and --cooling"};
@@ -116,7 +129,7 @@ std::optional<UsageError> parse(std::span<const std::string> args, Options& opti
   } else if (heating || cooling) {
     return UsageError{"--heating and --cooling choose the load of --page"};
   }
-  options.format = csv ? Format::Csv : json ? Format::Json : Format::Text;
+  options.format = csv ? Format::Csv : json ? Format::Json : html ? Format::Html : Format::Text;
   options.loadChoice = heating ? kHeating : kCooling;
   return std::nullopt;
 }
@@ -136,6 +149,14 @@ std::string calculatedReport(const ProjectTables& tables, int page, std::int32_t
   return loadReport(shown, page, loadChoice, projectFileName);
 }
 
+// Today's date where the report is made, as the report prints it.
+std::string today() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  if (now == static_cast<std::time_t>(-1) || localtime_r(&now, &local) == nullptr) return {};
+  return reportDateText(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
+}
+
 std::string projectOutput(const Options& options, const ProjectTables& tables, const std::string& project) {
   if (options.reports()) {
     PaddedPath name;
@@ -148,12 +169,16 @@ std::string projectOutput(const Options& options, const ProjectTables& tables, c
     }
     return out;
   }
+  if (options.format == Format::Html) {
+    return houseReportHtml({tables, project, options.date ? *options.date : today()});
+  }
   const HouseSummary summary = summarizeHouse(tables);
   switch (options.format) {
     case Format::Csv:
       return summaryCsv(summary, project, options.breakdown);
     case Format::Json:
       return summaryJson(summary, project, options.breakdown);
+    case Format::Html:
     case Format::Text:
       break;
   }
@@ -174,6 +199,11 @@ Several PROJECT files are handled one after another in one run.
 Options:
   --csv            the summary as comma-separated values
   --json           the summary as JSON, one object per project on one line
+  --html           the house report of one project as an HTML document for
+                   print (US Letter): house totals, a bar chart of the zone
+                   loads, every zone with input, the design criteria and,
+                   page by page, the zones' inputs and their loads by part
+  --date TEXT      the date the --html report prints (default: today)
   --breakdown      add each zone's load by component: doors, floor, roof,
                    walls and glass; the five parts add up to the zone load
   --page N --heating|--cooling
@@ -196,8 +226,7 @@ cooling_doors, ..., cooling_glass; then floor_area, heating_per_ft2,
 cooling_per_ft2, ft2_per_ton. A page row holds the page totals and the
 page's airflow in both air columns; the house row the house totals, the
 cooling tons, the house floor area, its loads per sq ft and its sq ft per
-ton.
-One header line for all projects.
+ton. One header line for all projects.
 
 JSON fields: "project" (file name as given), "zones" (a list of "zone",
 "page", "column", "heating", "cooling", "heatingAirShare",
@@ -229,6 +258,8 @@ Examples:
                              the summaries of several projects in one table
   kovrin-report --json house.prj
                              the summary as one line of JSON
+  kovrin-report --html -o smith_house.html smith_house.prj
+                             the house report, to print or hand over
   kovrin-report --page 2 --cooling -o out.dat house.prj
                              the cooling load report of page 2, into out.dat
   kovrin-report --all-pages house.prj | lpr

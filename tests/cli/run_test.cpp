@@ -11,6 +11,7 @@
 #include <set>
 #include <sstream>
 
+#include "golden.h"
 #include "sampleprojects.h"
 
 namespace kovrin {
@@ -21,7 +22,7 @@ using testing::calculateShown;
 using testing::cliData;
 using testing::kSampleProjects;
 using testing::loadSample;
-using testing::readFile;
+using testing::readBytes;
 
 struct Outcome {
   int status;
@@ -45,19 +46,8 @@ std::vector<std::string> splitOn(const std::string& text, char separator) {
   return parts;
 }
 
-// Byte-for-byte comparison with a golden file; on a difference, the first
-// line that differs.
 void expectGolden(const std::string& actual, const std::string& name) {
-  const std::string expected = readFile(cliData(name));
-  ASSERT_FALSE(expected.empty()) << "missing golden file " << name;
-  if (actual == expected) return;
-  const auto a = splitOn(actual, '\n');
-  const auto e = splitOn(expected, '\n');
-  std::size_t line = 0;
-  while (line < a.size() && line < e.size() && a[line] == e[line]) ++line;
-  ADD_FAILURE() << name << " differs first at line " << line + 1 << "\n expected: ["
-                << (line < e.size() ? e[line] : "<end of text>") << "]\n actual:   ["
-                << (line < a.size() ? a[line] : "<end of text>") << "]";
+  testing::expectGolden(actual, cliData(name));
 }
 
 // Runs in the folder of the sample projects, so that the reports name them
@@ -87,7 +77,7 @@ class InScratchFolder : public ::testing::Test {
 
   // A copy of house.prj with line `number` (1-based) replaced.
   std::string houseWithLine(int number, const std::string& text, const std::string& name) {
-    auto lines = splitOn(readFile(cliData("house.prj")), '\n');
+    auto lines = splitOn(readBytes(cliData("house.prj")), '\n');
     lines.at(static_cast<std::size_t>(number - 1)) = text + "\r";
     std::string joined;
     for (std::size_t i = 0; i + 1 < lines.size(); ++i) joined += lines[i] + "\n";
@@ -201,6 +191,7 @@ TEST_F(InSampleFolder, PageReportsMatchGolden) {
   const Case cases[] = {
       {{"--page", "2", "--cooling", "house.prj"}, "house_page2_cooling.expected"},
       {{"--all-pages", "sparse.prj"}, "sparse_all_pages.expected"},
+      {{"--html", "--date", "March 1, 2025", "house.prj"}, "house_report.expected.html"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.golden);
@@ -236,7 +227,7 @@ TEST_F(InScratchFolder, OutputFileHoldsWhatStandardOutputWould) {
     const Outcome written = runWith(toFile);
     ASSERT_EQ(written.status, 0) << written.err;
     EXPECT_EQ(written.out, "");
-    EXPECT_EQ(readFile(file), direct.out);
+    EXPECT_EQ(readBytes(file), direct.out);
   }
 }
 
@@ -257,7 +248,7 @@ TEST_F(InScratchFolder, BadProjectNamesFileLineAndExpectation) {
   };
   const std::string fraction = houseWithLine(20, " 78.5", "fraction.prj");
   const std::string word = houseWithLine(60, " warm", "word.prj");
-  const std::string shortFile = write("short.prj", readFile(cliData("house.prj")).substr(0, 700 * 4));
+  const std::string shortFile = write("short.prj", readBytes(cliData("house.prj")).substr(0, 700 * 4));
   const std::string missing = (m_dir / "missing.prj").string();
   const Case cases[] = {
       {"fraction on an integer line", fraction, {fraction, "line 20", "expected"}},
@@ -285,6 +276,12 @@ TEST(Run, BadUsageExitsTwoWithNothingOnStandardOutput) {
       {},
       {"--csv"},
       {"--csv", "--json", p},
+      {"--html", "--csv", p},
+      {"--html", p, p},
+      {"--html", "--breakdown", p},
+      {"--date", "today", p},
+      {"--html", p, "--date"},
+      {"--page", "1", "--heating", "--html", p},
       {"--page", p},
       {"--page", "0", "--heating", p},
       {"--page", "6", "--cooling", p},
@@ -316,7 +313,7 @@ TEST_F(InScratchFolder, ReportNamesALongestPathInFull) {
   const std::string prefix = (m_dir / "").string();
   ASSERT_LT(prefix.size(), 200u);
   const std::string path = write(std::string(kProjectFileNameLength - prefix.size() - 4, 'h') + ".prj",
-                                 readFile(cliData("house.prj")));
+                                 readBytes(cliData("house.prj")));
   ASSERT_EQ(path.size(), kProjectFileNameLength);
   const Outcome outcome = runWith({"--page", "5", "--heating", path});
   ASSERT_EQ(outcome.status, 0) << outcome.err;

@@ -8,13 +8,12 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "calc/calcdata.h"
+#include "golden.h"
 #include "model/model.h"
 #include "projectfile/projectfile.h"
 #include "recordingtoolkit.h"
@@ -30,10 +29,6 @@ inline std::filesystem::path cliData(const std::string& name) {
 // sparse.prj: only zone 3 has input; the other pages hold stale results.
 inline const char* const kSampleProjects[] = {"house.prj", "sparse.prj"};
 
-inline std::string readFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 inline ProjectTables loadSample(const std::string& name) {
   ProjectTables tables;

@@ -1,0 +1,390 @@
+#include "house/housereport.h"
+
+#include <array>
+#include <utility>
+
+#include "house/housechart.h"
+#include "house/housesummary.h"
+#include "model/selections.h"
+#include "report/numbertext.h"
+
+namespace kovrin {
+namespace {
+
+constexpr std::string_view kNoValue = "\u2014";  // an em dash
+constexpr std::string_view kReplacement = "\uFFFD";
+
+// Print first: US Letter with margins, the page number and the project in
+// the bottom margin, rows kept whole, headers repeated. Qt's rich text
+// reads the same classes and skips what it does not know (@page, break-*).
+constexpr std::string_view kStyle = R"(@page {
+  size: letter;
+  margin: 0.5in 0.6in 0.7in 0.6in;
+  @bottom-right { content: "Page " counter(page) " of " counter(pages); font-size: 8pt; color: #555555; }
+  @bottom-left { content: FOOTER; font-size: 8pt; color: #555555; }
+}
+body { font-family: "DejaVu Sans", Arial, Helvetica, sans-serif; font-size: 8.5pt; color: #222222; }
+h1 { font-size: 17pt; margin: 0 0 6pt 0; }
+h2 { font-size: 12.5pt; margin: 14pt 0 4pt 0; page-break-after: avoid; break-after: avoid; }
+h3 { font-size: 10pt; margin: 10pt 0 3pt 0; page-break-after: avoid; break-after: avoid; }
+p { margin: 3pt 0; }
+table { border-collapse: collapse; margin: 2pt 0 6pt 0; }
+th { background-color: #e8ecf0; font-weight: bold; vertical-align: bottom; }
+th, td { padding: 1pt 4pt; border: 0.5pt solid #b8c0c8; }
+tr { page-break-inside: avoid; break-inside: avoid; }
+thead { display: table-header-group; }
+td.n, th.n { text-align: right; white-space: nowrap; }
+tr.total td { font-weight: bold; background-color: #f4f6f8; }
+table.facts td { border: none; padding: 1pt 12pt 1pt 0; }
+table.zones td, table.zones th { font-size: 8pt; padding: 0.5pt 4pt; }
+div.chart { margin: 6pt 0; }
+div.chart svg { width: 100%; height: auto; }
+div.page { page-break-before: always; break-before: page; }
+p.note { font-size: 8pt; color: #555555; }
+@media screen { body { max-width: 8.5in; margin: 1em auto; } }
+)";
+
+// Appends `text` as valid UTF-8: each byte that starts no well-formed
+// sequence becomes U+FFFD. C0 controls other than tab, line feed and
+// carriage return are no text either.
+template <typename Escape>
+void appendValidUtf8(std::string& out, std::string_view text, Escape escape) {
+  const auto byte = [&](std::size_t i) { return i < text.size() ? static_cast<unsigned char>(text[i]) : 0u; };
+  const auto follows = [&](std::size_t i, unsigned low, unsigned high) { return byte(i) >= low && byte(i) <= high; };
+  for (std::size_t i = 0; i < text.size();) {
+    const unsigned b = byte(i);
+    std::size_t length = 0;
+    if (b < 0x80) {
+      length = (b >= 0x20 && b != 0x7F) || b == '\t' || b == '\n' || b == '\r' ? 1 : 0;
+    } else if (b >= 0xC2 && b <= 0xDF) {
+      length = follows(i + 1, 0x80, 0xBF) ? 2 : 0;
+    } else if (b >= 0xE0 && b <= 0xEF) {
+      // No overlong forms (E0 A0..) and no surrogates (ED ..9F).
+      const unsigned low = b == 0xE0 ? 0xA0 : 0x80;
+      const unsigned high = b == 0xED ? 0x9F : 0xBF;
+      length = follows(i + 1, low, high) && follows(i + 2, 0x80, 0xBF) ? 3 : 0;
+    } else if (b >= 0xF0 && b <= 0xF4) {
+      const unsigned low = b == 0xF0 ? 0x90 : 0x80;
+      const unsigned high = b == 0xF4 ? 0x8F : 0xBF;
+      length = follows(i + 1, low, high) && follows(i + 2, 0x80, 0xBF) && follows(i + 3, 0x80, 0xBF) ? 4 : 0;
+    }
+    if (length == 0) {
+      out += kReplacement;
+      ++i;
+    } else if (length == 1) {
+      escape(out, static_cast<char>(b));
+      ++i;
+    } else {
+      out.append(text, i, length);
+      i += length;
+    }
+  }
+}
+
+// A CSS string: quotes and backslashes escaped, and the characters that
+// could end the style element or a line written as hexadecimal escapes.
+std::string cssString(std::string_view text) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string out = "\"";
+  appendValidUtf8(out, text, [](std::string& o, char c) {
+    const auto b = static_cast<unsigned char>(c);
+    if (c == '"' || c == '\\') {
+      o += '\\';
+      o += c;
+    } else if (b < 0x20 || c == '<' || c == '>' || c == '&') {
+      o += '\\';
+      o += kHex[b >> 4];
+      o += kHex[b & 0xF];
+      o += ' ';
+    } else {
+      o += c;
+    }
+  });
+  out += '"';
+  return out;
+}
+
+// A real with `decimals` decimals, exactly as the screen's fields round it
+// but without their width: "0.350", "120", "-0.25".
+std::string decimalText(float value, int decimals) {
+  std::string text = fixedDecimalField(value, 64, decimals);
+  text.erase(0, text.find_first_not_of(' '));
+  if (!text.empty() && text.back() == '.') text.pop_back();
+  if (text.empty() || text.front() == '*') return std::string(kNoValue);
+  // Thousands apart by commas, as every other number of the report.
+  const std::size_t start = text.front() == '-' ? 1 : 0;
+  std::size_t end = text.find('.');
+  if (end == std::string::npos) end = text.size();
+  for (std::size_t at = end; at > start + 3; at -= 3) text.insert(at - 3, 1, ',');
+  return text;
+}
+
+std::string loadText(std::int64_t value) { return figureText(value, 0, Grouping::Thousands); }
+std::string areaText(const Figure& area) { return figureText(area, kFloorAreaDecimals, kNoValue, Grouping::Thousands); }
+std::string perAreaText(const Figure& value) {
+  return figureText(value, kPerFloorAreaDecimals, kNoValue, Grouping::Thousands);
+}
+std::string temperatureText(std::int32_t degrees) { return std::to_string(degrees) + "\u00A0\u00B0F"; }
+std::string selectionName(const ProjectTables& tables, int item) {
+  const std::string_view text = selectionText(item, tables.selection(item));
+  return text.empty() ? std::string(kNoValue) : htmlEscaped(text);
+}
+
+// A table being written: its head, then its rows; cells hold HTML that is
+// escaped already. `wide` tables span the text width.
+class Table {
+ public:
+  explicit Table(std::string_view cssClass, bool wide = false) {
+    m_html = "<table cellspacing=\"0\" cellpadding=\"2\"";
+    if (wide) m_html += " width=\"100%\"";
+    if (!cssClass.empty()) m_html += " class=\"" + std::string(cssClass) + '"';
+    m_html += ">\n";
+  }
+  void head(std::string_view rows) { m_html += "<thead>\n" + std::string(rows) + "</thead>\n"; }
+  void row(std::string_view cells, bool total = false) {
+    m_html += total ? "<tr class=\"total\">" : "<tr>";
+    m_html += cells;
+    m_html += "</tr>\n";
+  }
+  std::string end() { return std::move(m_html) + "</table>\n"; }
+
+ private:
+  std::string m_html;
+};
+
+std::string td(std::string_view html, int span = 1) {
+  return (span > 1 ? "<td colspan=\"" + std::to_string(span) + "\">" : std::string("<td>")) + std::string(html) +
+         "</td>";
+}
+// A number: right-aligned, also where only the align attribute is read.
+std::string num(std::string_view text) { return "<td class=\"n\" align=\"right\">" + std::string(text) + "</td>"; }
+std::string th(std::string_view html, int columns = 1, int rows = 1, bool number = false) {
+  std::string out = "<th";
+  if (columns > 1) out += " colspan=\"" + std::to_string(columns) + '"';
+  if (rows > 1) out += " rowspan=\"" + std::to_string(rows) + '"';
+  out += number ? " class=\"n\" align=\"right\">" : ">";
+  return out + std::string(html) + "</th>";
+}
+std::string thn(std::string_view html, int rows = 1) { return th(html, 1, rows, true); }
+
+void houseTotals(std::string& out, const HouseSummary& summary) {
+  out += "<h2>House totals</h2>\n";
+  Table table("facts");
+  const std::pair<std::string_view, std::string> facts[] = {
+      {"Heating load", loadText(summary.heating) + " Btu/h"},
+      {"Cooling load", loadText(summary.cooling) + " Btu/h"},
+      {"Cooling in tons (12,000 Btu/h a ton)", tonsText(summary.cooling) + " tons"},
+      {"Floor area", areaText(summary.floorArea) + " ft\u00B2"},
+      {"Heating per ft\u00B2 of floor", perAreaText(summary.heatingPerFloorArea) + " Btu/h"},
+      {"Cooling per ft\u00B2 of floor", perAreaText(summary.coolingPerFloorArea) + " Btu/h"},
+      {"Floor area per ton of cooling",
+       figureText(summary.floorAreaPerTon, kFloorAreaPerTonDecimals, kNoValue, Grouping::Thousands) + " ft\u00B2"},
+  };
+  for (const auto& [label, value] : facts) table.row(td(label) + num(value));
+  out += table.end();
+}
+
+void chart(std::string& out, const HouseSummary& summary, const ChartPlacement& placement) {
+  out += "<h2>Zone loads</h2>\n<div class=\"chart\">";
+  if (placement.imageSource.empty()) {
+    out += houseChartSvg(summary);
+  } else {
+    out += "<img src=\"" + htmlEscaped(placement.imageSource) + "\" width=\"" + std::to_string(placement.width) +
+           "\" height=\"" + std::to_string(placement.height) +
+           "\" alt=\"Bar chart of the heating and cooling load of each zone, Btu/h\">";
+  }
+  out += "</div>\n";
+}
+
+void zoneTable(std::string& out, const HouseSummary& summary) {
+  out += "<div class=\"page\">\n<h2>Zones</h2>\n";
+  Table table("zones", true);
+  table.head("<tr>" + th("Zone", 1, 2) + th("Page", 1, 2) + thn("Floor<br>ft\u00B2", 2) + th("Heating", 3) +
+             th("Cooling", 3) + "</tr>\n<tr>" + thn("Btu/h") + thn("Btu/h per ft\u00B2") + thn("Airflow") +
+             thn("Btu/h") + thn("Btu/h per ft\u00B2") + thn("Airflow") + "</tr>\n");
+  bool any = false;
+  for (const PageSummary& page : summary.pages) {
+    bool pageHasInput = false;
+    for (const ZoneSummary& zone : summary.zones) {
+      if (zone.page != page.page || !zone.hasInput) continue;
+      pageHasInput = any = true;
+      table.row(num(std::to_string(zone.zone)) + num(std::to_string(zone.page)) + num(areaText(zone.floorArea)) +
+                num(loadText(zone.heating)) + num(perAreaText(zone.heatingPerFloorArea)) +
+                num(std::to_string(zone.heatingAirShare)) + num(loadText(zone.cooling)) +
+                num(perAreaText(zone.coolingPerFloorArea)) + num(std::to_string(zone.coolingAirShare)));
+    }
+    if (!pageHasInput) continue;
+    const std::string air = loadText(page.airTotal);
+    table.row(td("Page " + std::to_string(page.page), 3) + num(loadText(page.heating)) + td("") + num(air) +
+                  num(loadText(page.cooling)) + td("") + num(air),
+              true);
+  }
+  if (!any) table.row(td("No zone has any input.", 9));
+  table.row(td("House", 2) + num(areaText(summary.floorArea)) + num(loadText(summary.heating)) +
+                num(perAreaText(summary.heatingPerFloorArea)) + td("") + num(loadText(summary.cooling)) +
+                num(perAreaText(summary.coolingPerFloorArea)) + td(""),
+            true);
+  out += table.end() + "</div>\n";
+}
+
+void generalCriteria(std::string& out, const ProjectTables& tables) {
+  out += "<h2>Design criteria</h2>\n";
+  Table table("facts");
+  const std::pair<std::string_view, int> rows[] = {
+      {"Daily temperature range", sel::DailyRange},       {"Walls and doors", sel::WallConstruction},
+      {"Ceilings and roof", sel::RoofConstruction},       {"Floors", sel::FloorConstruction},
+      {"Windows", sel::GlassType},                        {"Interior shading", sel::InteriorShading},
+      {"Exterior shading", sel::ExteriorShading},
+  };
+  for (const auto& [label, item] : rows) table.row(td(label) + td(selectionName(tables, item)));
+  out += table.end();
+  out += "<p class=\"note\">These apply to every page. Temperatures in \u00B0F, U-values in "
+         "Btu/h\u00B7ft\u00B2\u00B7\u00B0F, areas in ft\u00B2, loads in Btu/h. Airflow: each zone's share of "
+         "its page's airflow (CFM, or per cent when the page's airflow is 100), as Calculate shows it; the page "
+         "rows give the airflow that is divided.</p>\n";
+}
+
+void pageCriteria(std::string& out, const ProjectTables& tables, int page) {
+  Table table("");
+  table.head("<tr>" + th("") + thn("Summer") + thn("Winter") + "</tr>\n");
+  table.row(td("Outdoor design temperature") + num(temperatureText(tables.integer(page, irow::SummerDesignTemp))) +
+            num(temperatureText(tables.integer(page, irow::WinterDesignTemp))));
+  table.row(td("Thermostat setpoint") + num(temperatureText(tables.integer(page, irow::SummerThermostat))) +
+            num(temperatureText(tables.integer(page, irow::WinterThermostat))));
+  table.row(td("Duct multiplier") + num(decimalText(tables.real(page, rrow::SummerDuctMultiplier), 2)) +
+            num(decimalText(tables.real(page, rrow::WinterDuctMultiplier), 2)));
+  table.row(td("Airflow divided over the zones (CFM or %)") +
+            num(loadText(tables.integer(page, irow::PageAirTotal))) + td(""));
+  out += table.end();
+}
+
+void pageInputs(std::string& out, const ProjectTables& tables, const HouseSummary& summary, int page) {
+  out += "<h3>Zone inputs: U-values in Btu/h\u00B7ft\u00B2\u00B7\u00B0F, areas in ft\u00B2</h3>\n";
+  Table table("", true);
+  table.head("<tr>" + th("Zone", 1, 2) + th("Doors", 2) + th("Floor", 2) + th("Ceiling/roof", 2) + th("Walls", 3) +
+             th("Glass", 3) + "</tr>\n<tr>" + thn("U") + thn("ft\u00B2") + thn("U") + thn("ft\u00B2") + thn("U") +
+             thn("ft\u00B2") + thn("U") + thn("ft\u00B2") + thn("Partition \u0394T") + thn("U") + thn("ft\u00B2") +
+             th("Faces") + "</tr>\n");
+  for (const ZoneSummary& zone : summary.zones) {
+    if (zone.page != page || !zone.hasInput) continue;
+    std::string cells = num(std::to_string(zone.zone));
+    for (int q = 0; q < kZoneQuantities; ++q) {
+      const auto quantity = static_cast<ZoneQuantity>(q);
+      cells += num(decimalText(tables.zone(page, zone.column, quantity), q % 2 == 0 ? 3 : 0));
+      if (quantity == ZoneQuantity::WallArea) {
+        cells += num(zone.column >= 7 ? temperatureText(tables.integer(page, irow::PartitionDT(zone.column))) : "");
+      }
+    }
+    cells += td(selectionName(tables, sel::GlassDirection(zone.column)));
+    table.row(cells);
+  }
+  out += table.end();
+}
+
+void pageLoads(std::string& out, const HouseSummary& summary, int page, bool heating) {
+  const PageSummary& totals = summary.pages[static_cast<std::size_t>(page - 1)];
+  out += heating ? "<h3>Heating loads, Btu/h</h3>\n" : "<h3>Cooling loads, Btu/h</h3>\n";
+  Table table("", true);
+  table.head("<tr>" + th("Zone", 1, 2) + thn("Floor<br>ft\u00B2", 2) + th("Parts of the load", 5) +
+             thn("Load", 2) + thn("Btu/h<br>per ft\u00B2", 2) + thn("Airflow", 2) + "</tr>\n<tr>" + thn("Doors") +
+             thn("Floor") + thn("Ceiling/roof") + thn("Walls") + thn("Glass") + "</tr>\n");
+  for (const ZoneSummary& zone : summary.zones) {
+    if (zone.page != page || !zone.hasInput) continue;
+    std::string cells = num(std::to_string(zone.zone)) + num(areaText(zone.floorArea));
+    for (const std::int32_t part : heating ? zone.heatingParts : zone.coolingParts) cells += num(loadText(part));
+    cells += num(loadText(heating ? zone.heating : zone.cooling)) +
+             num(perAreaText(heating ? zone.heatingPerFloorArea : zone.coolingPerFloorArea)) +
+             num(std::to_string(heating ? zone.heatingAirShare : zone.coolingAirShare));
+    table.row(cells);
+  }
+  table.row(td("Page total", 7) + num(loadText(heating ? totals.heating : totals.cooling)) + td("") +
+                num(loadText(totals.airTotal)),
+            true);
+  out += table.end();
+}
+
+}  // namespace
+
+std::string htmlEscaped(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  appendValidUtf8(out, text, [](std::string& o, char c) {
+    switch (c) {
+      case '&': o += "&amp;"; break;
+      case '<': o += "&lt;"; break;
+      case '>': o += "&gt;"; break;
+      case '"': o += "&quot;"; break;
+      case '\'': o += "&#39;"; break;
+      default: o += c;
+    }
+  });
+  return out;
+}
+
+std::string houseReportHtml(const HouseReport& report, const ChartPlacement& placement) {
+  const HouseSummary summary = summarizeHouse(report.tables);
+  const std::string project = htmlEscaped(report.projectFile);
+  const std::string date = htmlEscaped(report.date);
+
+  std::string out;
+  out.reserve(96 * 1024);
+  out += "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>Heating and cooling loads: " +
+         project + "</title>\n<style>\n";
+  std::string style(kStyle);
+  const std::string footer = cssString(report.projectFile + (report.date.empty() ? "" : ", " + report.date));
+  style.replace(style.find("FOOTER"), 6, footer);
+  out += style;
+  out += "</style>\n</head>\n<body>\n<h1>Heating and Cooling Loads</h1>\n";
+  Table facts("facts");
+  facts.row(td("Project file") + td("<b>" + project + "</b>"));
+  facts.row(td("Date") + td(date));
+  facts.row(td("Prepared with") + td("Kovrin 4.0"));
+  out += facts.end();
+  houseTotals(out, summary);
+  chart(out, summary, placement);
+  generalCriteria(out, report.tables);
+  zoneTable(out, summary);
+
+  for (const PageSummary& page : summary.pages) {
+    const int first = zoneNumber(page.page, 1);
+    bool hasInput = false;
+    for (int c = 1; c <= kZoneColumns; ++c) {
+      hasInput = hasInput || summary.zones[static_cast<std::size_t>(first + c - 2)].hasInput;
+    }
+    if (!hasInput) continue;
+    out += "<div class=\"page\">\n<h2>Page " + std::to_string(page.page) + ": zones " + std::to_string(first) +
+           " to " + std::to_string(first + kZoneColumns - 1) + "</h2>\n";
+    pageCriteria(out, report.tables, page.page);
+    pageInputs(out, report.tables, summary, page.page);
+    pageLoads(out, summary, page.page, true);
+    pageLoads(out, summary, page.page, false);
+    out += "</div>\n";
+  }
+  out += "<p class=\"note\">Loads are those that Calculate shows for each page with Heating and with Cooling. "
+         "The parts of a load are the steps in which it is built up; they add up to the load.</p>\n"
+         "</body>\n</html>\n";
+  return out;
+}
+
+std::string reportDateText(int year, int month, int day) {
+  static constexpr std::array<std::string_view, 12> kMonths{"January", "February", "March",     "April",
+                                                             "May",     "June",     "July",      "August",
+                                                             "September", "October", "November", "December"};
+  if (month < 1 || month > 12 || day < 1 || day > 31) return {};
+  return std::string(kMonths[static_cast<std::size_t>(month - 1)]) + ' ' + std::to_string(day) + ", " +
+         std::to_string(year);
+}
+
+std::string reportPathFor(std::string_view projectPath, std::string_view extension) {
+  const std::size_t slash = projectPath.find_last_of('/');
+  const std::size_t nameStart = slash == std::string_view::npos ? 0 : slash + 1;
+  std::size_t end = projectPath.find_last_of('.');
+  // A dot that starts the name (".prj") or sits in a folder name is no
+  // extension.
+  if (end == std::string_view::npos || end <= nameStart) end = projectPath.size();
+  // A path without a file name gets one.
+  const std::string_view stem = end == nameStart ? "report" : std::string_view();
+  return std::string(projectPath.substr(0, end)) + std::string(stem) + '.' + std::string(extension);
+}
+
+}  // namespace kovrin

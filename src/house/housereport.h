@@ -1,0 +1,64 @@
+// The house report: one HTML document with the whole house, for a client or
+// a permit office. It holds the title, the project file and the date; the
+// house totals with tons, floor area, loads per ft² and ft² per ton; the
+// bar chart; a table of every zone with input, page totals and house
+// totals; the design criteria with units; and, for each page with input,
+// the zones' U-values and areas and their heating and cooling loads part by
+// part (doors, floor, roof, walls, glass), per ft² and airflow shares.
+//
+// The document is UTF-8 and self-contained (inline CSS, the chart inline as
+// SVG). It is written for print: US Letter, margins, page numbers in the
+// page margins where the renderer supports them, numbers right-aligned,
+// table rows kept whole and a table's header repeated on each page. Every
+// text that comes from the user or from a file name is escaped. It uses
+// only the HTML and CSS that Qt's rich text understands as well, so the
+// window renders the same document to PDF; Qt's rich text draws no SVG, so
+// the caller can have the chart as an <img> of a resource instead.
+//
+// Like the house view, the report takes every figure from summarizeHouse,
+// so it cannot differ from kovrin-report's summary.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "model/model.h"
+
+namespace kovrin {
+
+// What the report shows. Later it will carry more of the job: zone names,
+// the client, the address, the designer, the design date, a note.
+struct HouseReport {
+  // The whole project as the loads are to be reported: the window passes
+  // the page on screen as it stands and the model for the other pages.
+  ProjectTables tables;
+  std::string projectFile;  // as the user knows it: "smith_house.prj"
+  std::string date;         // as it is to print: reportDateText()
+};
+
+// Where the chart goes: inline SVG, or an <img> of `imageSource` at
+// `width` x `height` in the renderer's pixels (keep kChartWidth x
+// kChartHeight's proportions).
+struct ChartPlacement {
+  std::string imageSource;  // empty: inline SVG
+  int width = 0;
+  int height = 0;
+};
+
+std::string houseReportHtml(const HouseReport& report, const ChartPlacement& chart = {});
+
+// A date as the report prints it: "March 1, 2025". Month 1..12, day 1..31;
+// anything else gives "".
+std::string reportDateText(int year, int month, int day);
+
+// Where the report of a project is suggested: beside the project, named
+// after it, with `extension` ("pdf", "html"): "/jobs/smith_house.prj" gives
+// "/jobs/smith_house.pdf", "smith" gives "smith.pdf".
+std::string reportPathFor(std::string_view projectPath, std::string_view extension);
+
+// Text made safe for HTML: & < > " ' become character references, and
+// bytes that are not UTF-8 become U+FFFD, so a file name of any bytes
+// leaves the document valid.
+std::string htmlEscaped(std::string_view text);
+
+}  // namespace kovrin

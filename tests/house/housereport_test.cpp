@@ -1,0 +1,64 @@
+#include "house/housereport.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace kovrin {
+namespace {
+
+std::size_t count(const std::string& text, std::string_view part) {
+  std::size_t n = 0;
+  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+  return n;
+}
+
+TEST(HouseReport, FileNamesAndDatesCannotBreakTheDocument) {
+  struct Case {
+    const char* text;
+    const char* escaped;
+  };
+  const Case cases[] = {
+      {"smith_house.prj", "smith_house.prj"},
+      {"a<b>&c\"d'e.prj", "a&lt;b&gt;&amp;c&quot;d&#39;e.prj"},
+      {"x</style><script>.prj", "x&lt;/style&gt;&lt;script&gt;.prj"},
+      {"caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x8F\xA0.prj", "caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x8F\xA0.prj"},
+      // Not UTF-8: a lone byte, a cut sequence, an overlong form, a
+      // surrogate, a control character.
+      {"a\xFF" "b\xC3" "c\xC0\xAF" "d\xED\xA0\x80" "e\x01.prj",
+       "a\xEF\xBF\xBD" "b\xEF\xBF\xBD" "c\xEF\xBF\xBD\xEF\xBF\xBD" "d\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"
+       "e\xEF\xBF\xBD.prj"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.escaped);
+    EXPECT_EQ(htmlEscaped(c.text), c.escaped);
+    const std::string html = houseReportHtml({ProjectTables{}, c.text, c.text});
+    // Named in the title, the header and the date, escaped every time; the
+    // page footer holds both as a CSS string within the one style element.
+    EXPECT_GE(count(html, c.escaped), 3u);
+    EXPECT_EQ(count(html, "</style>"), 1u);
+    EXPECT_EQ(count(html, "<script"), 0u);
+    EXPECT_EQ(html.find_first_of("\x01\xFF"), std::string::npos);
+  }
+}
+
+TEST(HouseReport, SuggestedFileAndDate) {
+  struct Case {
+    const char* project;
+    const char* pdf;
+  };
+  const Case cases[] = {
+      {"/jobs/smith_house.prj", "/jobs/smith_house.pdf"},
+      {"smith", "smith.pdf"},
+      {"/jobs.2024/smith", "/jobs.2024/smith.pdf"},
+      {"/jobs/.prj", "/jobs/.prj.pdf"},
+      {"/jobs/", "/jobs/report.pdf"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(reportPathFor(c.project, "pdf"), c.pdf);
+  EXPECT_EQ(reportDateText(2025, 3, 1), "March 1, 2025");
+  EXPECT_EQ(reportDateText(2024, 12, 31), "December 31, 2024");
+  EXPECT_EQ(reportDateText(2024, 13, 1), "");
+}
+
+}  // namespace
+}  // namespace kovrin

@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# The house report in a real browser: headless Chromium prints the HTML that
+# kovrin-report --html writes to PDF, as a user printing it from a browser
+# would. Chromium must finish without error, the PDF must be US Letter, and
+# its text must hold every zone's heating and cooling load (in the row of the
+# zone in the table of zones), the house totals and the chart's axis.
+#
+#   report_in_browser.sh KOVRIN_REPORT PROJECT
+set -euo pipefail
+report=$1
+project=$2
+
+for tool in chromium pdftotext pdfinfo; do
+  command -v "$tool" >/dev/null || { echo "report_in_browser: $tool is not installed" >&2; exit 1; }
+done
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+"$report" --html --date "March 1, 2025" -o "$work/report.html" "$project"
+"$report" --csv "$project" > "$work/summary.csv"
+
+# A profile and a home of its own, no network, no first-run pages.
+if ! HOME="$work" chromium --headless --no-sandbox --disable-gpu --no-first-run \
+    --disable-background-networking --disable-component-update --disable-sync \
+    --user-data-dir="$work/profile" --no-pdf-header-footer \
+    --print-to-pdf="$work/report.pdf" "file://$work/report.html" > "$work/chromium.log" 2>&1; then
+  echo "report_in_browser: chromium failed:" >&2
+  cat "$work/chromium.log" >&2
+  exit 1
+fi
+pdfinfo "$work/report.pdf" > "$work/info.txt"
+grep -q '^Page size: *612 x 792 pts' "$work/info.txt" || { echo "not US Letter:" >&2; cat "$work/info.txt" >&2; exit 1; }
+pdftotext -layout "$work/report.pdf" "$work/report.txt"
+
+# Every zone of the CSV summary, and the house totals, must be in the PDF.
+awk -F, '
+  function grouped(n,   s, sign, tail) {
+    sign = n < 0 ? "-" : ""; s = n < 0 ? substr(n, 2) : n; tail = ""
+    while (length(s) > 3) { tail = "," substr(s, length(s) - 2) tail; s = substr(s, 1, length(s) - 3) }
+    return sign s tail
+  }
+  # First the text of the PDF, line by line.
+  FNR == NR { text[FNR] = $0; lines = FNR; next }
+  $2 == "zone" {
+    want = "^ *" $3 " +" $4 " +[0-9,]+ +" grouped($5) " .* " grouped($6) " "
+    found = 0
+    for (i = 1; i <= lines; i++) if (text[i] ~ want) { found = 1; break }
+    if (!found) { print "zone " $3 ": no row with heating " grouped($5) " and cooling " grouped($6); bad = 1 }
+    zones++
+  }
+  $2 == "house" {
+    totals[1] = grouped($5) " Btu/h"; totals[2] = grouped($6) " Btu/h"; totals[3] = $9 " tons"
+    for (t = 1; t <= 3; t++) {
+      found = 0
+      for (i = 1; i <= lines; i++) if (index(text[i], totals[t])) { found = 1; break }
+      if (!found) { print "house total \"" totals[t] "\" is missing"; bad = 1 }
+    }
+  }
+  END {
+    if (zones == 0) { print "no zone in the summary"; bad = 1 }
+    exit bad
+  }' FS=$'\n' "$work/report.txt" FS=, "$work/summary.csv" >&2 || {
+  echo "report_in_browser: the PDF lacks figures; its text:" >&2
+  head -80 "$work/report.txt" >&2
+  exit 1
+}
+# The chart is drawn: its axis names its unit and its round ticks.
+grep -q 'Btu/h' "$work/report.txt"
+grep -Eq '(^| )[0-9]{1,3}(,000)+( |$)' "$work/report.txt" || { echo "report_in_browser: no chart axis" >&2; exit 1; }
+echo "report_in_browser: $(grep -c . "$work/report.txt") lines of text, $(awk '/^Pages:/ {print $2}' "$work/info.txt") pages, every zone found"
