@@ -14,34 +14,38 @@ namespace {
 constexpr std::string_view kNoValue = "\u2014";  // an em dash
 constexpr std::string_view kReplacement = "\uFFFD";
 
-// Print first: US Letter with margins, the page number and the project in
-// the bottom margin, rows kept whole, headers repeated. Qt's rich text
-// reads the same classes and skips what it does not know (@page, break-*).
-constexpr std::string_view kStyle = R"(@page {
+// Print first: rows kept whole, headers repeated, numbers right-aligned.
+// Qt's rich text reads the same rules, with lengths in pixels, and skips
+// what it does not know (break-*, display).
+constexpr std::string_view kStyle = R"(body { font-family: "DejaVu Sans", Arial, Helvetica, sans-serif; font-size: 8.5pt; color: #222222; }
+h1 { font-size: 17pt; margin-top: 0px; margin-bottom: 8px; }
+h2 { font-size: 12.5pt; margin-top: 18px; margin-bottom: 5px; page-break-after: avoid; break-after: avoid; }
+h3 { font-size: 10pt; margin-top: 12px; margin-bottom: 4px; page-break-after: avoid; break-after: avoid; }
+p { margin-top: 4px; margin-bottom: 4px; }
+table { border-collapse: collapse; margin-top: 2px; margin-bottom: 8px; }
+th { background-color: #e8ecf0; font-weight: bold; vertical-align: bottom; }
+th, td { padding-top: 1px; padding-bottom: 1px; padding-left: 5px; padding-right: 5px; border: 1px solid #b8c0c8; }
+tr { page-break-inside: avoid; break-inside: avoid; }
+thead { display: table-header-group; }
+td.n, th.n { text-align: right; white-space: nowrap; }
+tr.total td { font-weight: bold; background-color: #f4f6f8; }
+table.facts td { border: 0px none #ffffff; padding-left: 0px; padding-right: 16px; }
+table.zones td, table.zones th { font-size: 8pt; padding-top: 0px; padding-bottom: 0px; }
+div.chart { margin-top: 8px; margin-bottom: 8px; }
+div.chart svg { width: 100%; height: auto; }
+div.page { page-break-before: always; break-before: page; }
+p.note { font-size: 8pt; color: #555555; }
+)";
+
+// The paper and the page margins, for browsers, in a style element of
+// their own: Qt's rich text drops a style sheet that holds page-margin
+// boxes, and draws its own margins and page numbers.
+constexpr std::string_view kPageStyle = R"(@page {
   size: letter;
   margin: 0.5in 0.6in 0.7in 0.6in;
   @bottom-right { content: "Page " counter(page) " of " counter(pages); font-size: 8pt; color: #555555; }
   @bottom-left { content: FOOTER; font-size: 8pt; color: #555555; }
 }
-body { font-family: "DejaVu Sans", Arial, Helvetica, sans-serif; font-size: 8.5pt; color: #222222; }
-h1 { font-size: 17pt; margin: 0 0 6pt 0; }
-h2 { font-size: 12.5pt; margin: 14pt 0 4pt 0; page-break-after: avoid; break-after: avoid; }
-h3 { font-size: 10pt; margin: 10pt 0 3pt 0; page-break-after: avoid; break-after: avoid; }
-p { margin: 3pt 0; }
-table { border-collapse: collapse; margin: 2pt 0 6pt 0; }
-th { background-color: #e8ecf0; font-weight: bold; vertical-align: bottom; }
-th, td { padding: 1pt 4pt; border: 0.5pt solid #b8c0c8; }
-tr { page-break-inside: avoid; break-inside: avoid; }
-thead { display: table-header-group; }
-td.n, th.n { text-align: right; white-space: nowrap; }
-tr.total td { font-weight: bold; background-color: #f4f6f8; }
-table.facts td { border: none; padding: 1pt 12pt 1pt 0; }
-table.zones td, table.zones th { font-size: 8pt; padding: 0.5pt 4pt; }
-div.chart { margin: 6pt 0; }
-div.chart svg { width: 100%; height: auto; }
-div.page { page-break-before: always; break-before: page; }
-p.note { font-size: 8pt; color: #555555; }
-@media screen { body { max-width: 8.5in; margin: 1em auto; } }
 )";
 
 // Appends `text` as valid UTF-8: each byte that starts no well-formed
@@ -330,10 +334,12 @@ std::string houseReportHtml(const HouseReport& report, const ChartPlacement& pla
   out.reserve(96 * 1024);
   out += "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>Heating and cooling loads: " +
          project + "</title>\n<style>\n";
-  std::string style(kStyle);
+  out += kStyle;
+  out += "</style>\n<style>\n";
+  std::string paper(kPageStyle);
   const std::string footer = cssString(report.projectFile + (report.date.empty() ? "" : ", " + report.date));
-  style.replace(style.find("FOOTER"), 6, footer);
-  out += style;
+  paper.replace(paper.find("FOOTER"), 6, footer);
+  out += paper;
   out += "</style>\n</head>\n<body>\n<h1>Heating and Cooling Loads</h1>\n";
   Table facts("facts");
   facts.row(td("Project file") + td("<b>" + project + "</b>"));
