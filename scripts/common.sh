@@ -26,7 +26,7 @@ ensure_packages() {
 }
 
 # Packages that every build needs (help2man makes the man pages).
-KOVRIN_BUILD_PACKAGES=(cmake ninja-build g++ make qt6-base-dev qt6-qpa-plugins
+KOVRIN_BUILD_PACKAGES=(cmake ninja-build g++ make qt6-base-dev qt6-qpa-plugins qt6-svg-dev
   libdouble-conversion-dev libgtest-dev libgmock-dev fonts-dejavu-core help2man)
 
 # Packages that building the Debian package needs: dpkg-shlibdeps works out

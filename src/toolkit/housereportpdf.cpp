@@ -1,0 +1,131 @@
+#include "toolkit/housereportpdf.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QSvgRenderer>
+#include <QTextDocument>
+#include <QUrl>
+
+#include <cmath>
+
+#include "house/housechart.h"
+#include "house/housesummary.h"
+
+namespace kovrin {
+namespace {
+
+// The margins of the report's print style, in inches; the footer sits in
+// the bottom margin.
+constexpr double kMarginLeft = 0.6;
+constexpr double kMarginRight = 0.6;
+constexpr double kMarginTop = 0.5;
+constexpr double kMarginBottom = 0.7;
+constexpr double kFooterBaseline = 0.42;  // inches above the paper's bottom edge
+constexpr double kFooterPointSize = 8;
+// The chart image: sharp in print without making the file large.
+constexpr double kChartDotsPerInch = 300;
+// Qt's rich text sizes an image given in pixels at 96 to the inch.
+constexpr double kHtmlPixelsPerInch = 96;
+
+const QString kChartSource = QStringLiteral("kovrin-chart.png");
+
+QString fromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+QImage chartImage(const std::string& svg, double widthInches) {
+  const int width = static_cast<int>(std::lround(widthInches * kChartDotsPerInch));
+  const int height = width * kChartHeight / kChartWidth;
+  QImage image(width, height, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QSvgRenderer renderer(QByteArray(svg.data(), static_cast<qsizetype>(svg.size())));
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setRenderHint(QPainter::TextAntialiasing);
+  renderer.render(&painter, QRectF(0, 0, width, height));
+  return image;
+}
+
+}  // namespace
+
+int paintHouseReport(const HouseReport& report, QPagedPaintDevice& device) {
+  device.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
+                                   QPageLayout::Inch));
+  const double dpi = device.logicalDpiY();
+  const QRectF body(kMarginLeft * dpi, kMarginTop * dpi, device.width() - (kMarginLeft + kMarginRight) * dpi,
+                    device.height() - (kMarginTop + kMarginBottom) * dpi);
+  const double bodyInches = body.width() / dpi;
+
+  ChartPlacement placement;
+  placement.imageSource = kChartSource.toStdString();
+  placement.width = static_cast<int>(std::lround(bodyInches * kHtmlPixelsPerInch));
+  placement.height = placement.width * kChartHeight / kChartWidth;
+
+  QTextDocument document;
+  document.documentLayout()->setPaintDevice(&device);
+  document.setDocumentMargin(0);
+  document.setPageSize(body.size());
+  document.addResource(QTextDocument::ImageResource, QUrl(kChartSource),
+                       chartImage(houseChartSvg(summarizeHouse(report.tables)), bodyInches));
+  document.setHtml(fromUtf8(houseReportHtml(report, placement)));
+  const int pages = document.pageCount();
+
+  QPainter painter;
+  if (!painter.begin(&device)) return 0;
+  QFont footerFont(QStringLiteral("DejaVu Sans"));
+  footerFont.setPointSizeF(kFooterPointSize);
+  const QString footer = fromUtf8(report.projectFile) + (report.date.empty() ? QString() : QStringLiteral(", ")) +
+                         fromUtf8(report.date);
+  for (int page = 0; page < pages; ++page) {
+    if (page > 0 && !device.newPage()) return 0;
+    painter.save();
+    painter.translate(body.left(), body.top() - page * body.height());
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.clip = QRectF(0, page * body.height(), body.width(), body.height());
+    painter.setClipRect(context.clip);
+    document.documentLayout()->draw(&painter, context);
+    painter.restore();
+
+    painter.setFont(footerFont);
+    painter.setPen(QColor(0x55, 0x55, 0x55));
+    const double baseline = device.height() - kFooterBaseline * dpi;
+    const QString number = QStringLiteral("Page %1 of %2").arg(page + 1).arg(pages);
+    const QFontMetricsF metrics(footerFont, &device);
+    const double numberWidth = metrics.horizontalAdvance(number);
+    painter.drawText(QPointF(body.right() - numberWidth, baseline), number);
+    painter.drawText(QPointF(body.left(), baseline),
+                     metrics.elidedText(footer, Qt::ElideMiddle, body.width() - numberWidth - dpi / 4));
+  }
+  return painter.end() ? pages : 0;
+}
+
+FileResult exportHouseReportPdf(const HouseReport& report, const QString& path) {
+  const auto failure = [&](const QString& reason) {
+    return FileResult::failure(
+        QStringLiteral("The report could not be written to %1: %2").arg(path, reason).toStdString());
+  };
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return failure(file.errorString());
+  int pages = 0;
+  {
+    QPdfWriter writer(&file);
+    writer.setResolution(1200);
+    writer.setTitle(QStringLiteral("Heating and cooling loads: ") + fromUtf8(report.projectFile));
+    writer.setCreator(QStringLiteral("Kovrin 4.0"));
+    pages = paintHouseReport(report, writer);
+  }
+  if (pages == 0) {
+    file.cancelWriting();
+    return failure(file.error() != QFileDevice::NoError ? file.errorString()
+                                                          : QStringLiteral("the pages could not be drawn"));
+  }
+  if (!file.commit()) return failure(file.errorString());
+  return {};
+}
+
+}  // namespace kovrin

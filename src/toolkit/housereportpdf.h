@@ -1,0 +1,32 @@
+// The house report as a PDF file, for the window's Export Report command.
+//
+// The report is the one HTML document of house/housereport.h, laid out by
+// Qt's rich text (QTextDocument) on US Letter pages with the report's
+// margins, and the page number ("Page 2 of 7") with the project file and
+// the date in the bottom margin of every page. Qt's rich text draws no SVG,
+// so the chart is rendered from its SVG text with Qt SVG into an image at
+// print resolution, and the document shows that image in its place.
+//
+// The file is written through a temporary file in the same folder that
+// replaces the target only when the whole report is written: a failed
+// export leaves an earlier file of that name as it was. A failure comes back
+// as a value that names the file and the reason.
+#pragma once
+
+#include <QString>
+
+#include "house/housereport.h"
+#include "model/fileresult.h"
+
+class QPagedPaintDevice;
+
+namespace kovrin {
+
+FileResult exportHouseReportPdf(const HouseReport& report, const QString& path);
+
+// Lays the report out on `device`, set to US Letter without margins, and
+// paints every page; the number of pages, or 0 when painting could not
+// start or finish. Exposed so that a printer can take the same pages.
+int paintHouseReport(const HouseReport& report, QPagedPaintDevice& device);
+
+}  // namespace kovrin
