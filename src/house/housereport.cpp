@@ -11,7 +11,6 @@
 namespace kovrin {
 namespace {
 
-constexpr std::string_view kNoValue = "\u2014";  // an em dash
 constexpr std::string_view kReplacement = "\uFFFD";
 
 // Print first: rows kept whole, headers repeated, numbers right-aligned.
@@ -114,7 +113,7 @@ std::string decimalText(float value, int decimals) {
   std::string text = fixedDecimalField(value, 64, decimals);
   text.erase(0, text.find_first_not_of(' '));
   if (!text.empty() && text.back() == '.') text.pop_back();
-  if (text.empty() || text.front() == '*') return std::string(kNoValue);
+  if (text.empty() || text.front() == '*') return std::string(kNoValueText);
   // Thousands apart by commas, as every other number of the report.
   const std::size_t start = text.front() == '-' ? 1 : 0;
   std::size_t end = text.find('.');
@@ -124,14 +123,14 @@ std::string decimalText(float value, int decimals) {
 }
 
 std::string loadText(std::int64_t value) { return figureText(value, 0, Grouping::Thousands); }
-std::string areaText(const Figure& area) { return figureText(area, kFloorAreaDecimals, kNoValue, Grouping::Thousands); }
+std::string areaText(const Figure& area) { return figureText(area, kFloorAreaDecimals, kNoValueText, Grouping::Thousands); }
 std::string perAreaText(const Figure& value) {
-  return figureText(value, kPerFloorAreaDecimals, kNoValue, Grouping::Thousands);
+  return figureText(value, kPerFloorAreaDecimals, kNoValueText, Grouping::Thousands);
 }
 std::string temperatureText(std::int32_t degrees) { return std::to_string(degrees) + "\u00A0\u00B0F"; }
 std::string selectionName(const ProjectTables& tables, int item) {
   const std::string_view text = selectionText(item, tables.selection(item));
-  return text.empty() ? std::string(kNoValue) : htmlEscaped(text);
+  return text.empty() ? std::string(kNoValueText) : htmlEscaped(text);
 }
 
 // A table being written: its head, then its rows; cells hold HTML that is
@@ -182,7 +181,7 @@ void houseTotals(std::string& out, const HouseSummary& summary) {
       {"Heating per ft\u00B2 of floor", perAreaText(summary.heatingPerFloorArea) + " Btu/h"},
       {"Cooling per ft\u00B2 of floor", perAreaText(summary.coolingPerFloorArea) + " Btu/h"},
       {"Floor area per ton of cooling",
-       figureText(summary.floorAreaPerTon, kFloorAreaPerTonDecimals, kNoValue, Grouping::Thousands) + " ft\u00B2"},
+       figureText(summary.floorAreaPerTon, kFloorAreaPerTonDecimals, kNoValueText, Grouping::Thousands) + " ft\u00B2"},
   };
   for (const auto& [label, value] : facts) table.row(td(label) + num(value));
   out += table.end();

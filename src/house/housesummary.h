@@ -91,6 +91,9 @@ inline constexpr int kFloorAreaDecimals = 0;
 inline constexpr int kPerFloorAreaDecimals = 1;
 inline constexpr int kFloorAreaPerTonDecimals = 0;
 
+// How the house view and the report show a figure that has no value.
+inline constexpr std::string_view kNoValueText = "\u2014";  // an em dash
+
 // A figure as text with `decimals` decimals ("24.6", "-0.5", "1200"); with
 // Grouping::Thousands its thousands are set apart by commas, for people to
 // read ("189,284", "1,234.5"). No value gives `none`.

@@ -1,0 +1,59 @@
+// The house view: every zone with input in one table, with its page, floor
+// area, heating and cooling load, each per ft² of floor and each zone's
+// airflow share; a total row after each page and one for the house; below
+// it the cooling in tons with the house's ft² per ton, and the bar chart of
+// the zone loads.
+//
+// It shows a HouseSummary and the chart's SVG text (house/housesummary.h,
+// house/housechart.h), the figures kovrin-report prints, in the same text.
+// An update is cheap enough to follow every keystroke: the table reads the
+// summary through a model that formats only the cells on screen, so an
+// update with the same zones repaints in place (the current row and the
+// scroll position stay), and the chart is parsed again only when its text
+// changed.
+#pragma once
+
+#include <QWidget>
+
+#include <memory>
+#include <string_view>
+
+#include "house/housesummary.h"
+
+class QLabel;
+class QModelIndex;
+class QTableView;
+
+namespace kovrin {
+
+class HouseTableModel;
+class ChartWidget;
+
+class HouseView : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit HouseView(QWidget* parent = nullptr);
+  ~HouseView() override;
+
+  void setSummary(const HouseSummary& summary, std::string_view chartSvg);
+
+  // The table, for tests and for focus: a zone's row holds its number in
+  // Qt::UserRole; total rows hold 0 there.
+  QTableView* table() const { return m_table; }
+  QLabel* houseLine() const { return m_houseLine; }
+
+ signals:
+  // The user chose a zone's row: double-click, or Enter on it.
+  void zoneChosen(int zone);
+
+ private:
+  void activated(const QModelIndex& index);
+
+  HouseTableModel* m_model = nullptr;
+  QTableView* m_table = nullptr;
+  QLabel* m_houseLine = nullptr;
+  ChartWidget* m_chart = nullptr;
+};
+
+}  // namespace kovrin

@@ -1,0 +1,132 @@
+#include "toolkit/houseview.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTest>
+
+#include <map>
+#include <sstream>
+
+#include "cli/run.h"
+#include "house/housechart.h"
+#include "sampleprojects.h"
+
+namespace kovrin {
+namespace {
+
+std::vector<std::string> fields(const std::string& line) {
+  std::vector<std::string> out(1);
+  for (char c : line) {
+    if (c == ',') {
+      out.emplace_back();
+    } else {
+      out.back().push_back(c);
+    }
+  }
+  return out;
+}
+
+// A figure as the CSV gives it: no thousands commas, nothing for no value.
+std::string plain(const QString& shown) {
+  std::string text = shown.toStdString();
+  if (text == kNoValueText) return {};
+  std::erase(text, ',');
+  return text;
+}
+
+void show(HouseView& view, const ProjectTables& tables) {
+  const HouseSummary summary = summarizeHouse(tables);
+  view.setSummary(summary, houseChartSvg(summary));
+}
+
+TEST(HouseView, ShowsTheNumbersOfKovrinReportsSummary) {
+  for (const char* name : testing::kSampleProjects) {
+    SCOPED_TRACE(name);
+    const std::string path = testing::cliData(name).string();
+    std::ostringstream csv;
+    std::ostringstream err;
+    ASSERT_EQ(run(std::vector<std::string>{"--csv", path}, csv, err), kExitSuccess) << err.str();
+    HouseView view;
+    show(view, testing::loadSample(name));
+
+    // The CSV row of each row of the view: zone rows by zone, total rows by
+    // page, the house last; the view's columns, in the CSV's.
+    std::map<std::string, std::vector<std::string>> rows;
+    std::istringstream lines(csv.str());
+    for (std::string line; std::getline(lines, line);) {
+      const auto f = fields(line);
+      if (f[1] == "zone") rows["zone " + f[2]] = f;
+      if (f[1] == "page") rows["Page " + f[3]] = f;
+      if (f[1] == "house") rows["House"] = f;
+    }
+    constexpr int kCsvColumn[] = {2, 3, 9, 4, 10, 6, 5, 11, 7};
+    // Every zone of the CSV is in the view; pages without input have no total row.
+    const QAbstractItemModel& model = *view.table()->model();
+    int zones = 0;
+    for (int r = 0; r < model.rowCount(); ++r) zones += model.index(r, 0).data(Qt::UserRole).toInt() != 0;
+    EXPECT_EQ(zones, std::count_if(rows.begin(), rows.end(), [](const auto& row) { return row.second[1] == "zone"; }));
+    for (int r = 0; r < model.rowCount(); ++r) {
+      const int zone = model.index(r, 0).data(Qt::UserRole).toInt();
+      const std::string key = zone != 0 ? "zone " + std::to_string(zone) : model.index(r, 0).data().toString().toStdString();
+      SCOPED_TRACE(key);
+      ASSERT_EQ(rows.count(key), 1u);
+      for (int c = zone != 0 ? 0 : 2; c < model.columnCount(); ++c) {
+        const std::string shown = plain(model.index(r, c).data().toString());
+        // Total rows leave empty the figures that have no total.
+        if (zone == 0 && shown.empty()) continue;
+        EXPECT_EQ(shown, rows[key][kCsvColumn[c]]) << "column " << c;
+      }
+    }
+    const QString houseLine = view.houseLine()->text().remove(QLatin1Char(','));
+    EXPECT_TRUE(houseLine.contains(QString::fromStdString(rows["House"][8] + " tons"))) << houseLine.toStdString();
+    EXPECT_TRUE(houseLine.contains(QString::fromStdString(rows["House"][12]))) << houseLine.toStdString();
+  }
+}
+
+TEST(HouseView, ChoosingAZoneNamesIt) {
+  HouseView view;
+  show(view, testing::loadSample("house.prj"));
+  view.resize(900, 700);
+  view.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+  QTableView& table = *view.table();
+  QSignalSpy chosen(&view, &HouseView::zoneChosen);
+  struct Case {
+    int row;  // 0..9 zones 1..10, 10 the total of page 1, 55 the house
+    bool enter;
+    int zone;  // 0: nothing chosen
+  };
+  const Case cases[] = {{2, false, 3}, {11, true, 11}, {10, false, 0}, {55, true, 0}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.row);
+    chosen.clear();
+    const QModelIndex index = table.model()->index(c.row, 3);
+    table.scrollTo(index);
+    table.setCurrentIndex(index);
+    if (c.enter) {
+      QTest::keyClick(&table, Qt::Key_Return);
+    } else {
+      // A double-click starts with a click.
+      QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, table.visualRect(index).center());
+      QTest::mouseDClick(table.viewport(), Qt::LeftButton, {}, table.visualRect(index).center());
+    }
+    ASSERT_EQ(chosen.size(), c.zone != 0 ? 1 : 0);
+    if (c.zone != 0) {
+      EXPECT_EQ(chosen.front().front().toInt(), c.zone);
+    }
+  }
+  // New loads of the same zones change the cells in place: the row stays.
+  ProjectTables warmer = testing::loadSample("house.prj");
+  warmer.integer(2, irow::WinterDesignTemp) -= 10;
+  QSignalSpy reset(table.model(), &QAbstractItemModel::modelReset);
+  const int current = table.currentIndex().row();
+  show(view, warmer);
+  EXPECT_EQ(reset.size(), 0);
+  EXPECT_EQ(table.currentIndex().row(), current);
+}
+
+}  // namespace
+}  // namespace kovrin
