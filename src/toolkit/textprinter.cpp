@@ -11,8 +11,11 @@
 namespace kovrin {
 namespace {
 
-// The size a short text is printed at; wider texts get a smaller size.
+// Readable sizes: short texts print at the largest, wide ones down to the
+// smallest; a line wider than that wraps instead.
 constexpr double kLargestPointSize = 10.0;
+constexpr double kSmallestPointSize = 8.0;
+constexpr double kSmallestMarginInches = 0.5;
 constexpr int kTabWidth = 8;
 constexpr QChar kFormFeed = QChar(0x0c);
 
@@ -24,16 +27,106 @@ QFont fixedFont(double pointSize) {
   return font;
 }
 
+// What of a line takes room on paper: not a leading form feed, not the
+// blanks at its end.
+QString inked(const QString& line) {
+  qsizetype end = line.size();
+  while (end > 0 && line[end - 1] == QLatin1Char(' ')) --end;
+  const qsizetype start = line.startsWith(kFormFeed) ? 1 : 0;
+  return line.mid(start, end > start ? end - start : 0);
+}
+
 double widestLine(const QFont& font, QPrinter& printer, const QStringList& lines) {
   const QFontMetricsF metrics(font, &printer);
   double widest = 0;
-  for (const QString& line : lines) widest = std::max(widest, metrics.horizontalAdvance(line));
+  for (const QString& line : lines) widest = std::max(widest, metrics.horizontalAdvance(inked(line)));
   return widest;
 }
 
-QRectF printableArea(QPrinter& printer) {
-  const QRect area = printer.pageLayout().paintRectPixels(printer.resolution());
-  return {0, 0, static_cast<double>(area.width()), static_cast<double>(area.height())};
+// Where the text goes, in the coordinates of the printer's paint rectangle:
+// within the printer's margins, and at least half an inch from the edges
+// of the paper, which the printer's own margins (a seventh of an inch for a
+// PDF) do not give.
+QRectF printableArea(QPrinter& printer, QPageLayout::Orientation orientation) {
+  QPageLayout layout = printer.pageLayout();
+  layout.setOrientation(orientation);
+  const int resolution = printer.resolution();
+  const QRectF paper = layout.fullRectPixels(resolution);
+  const QRectF paint = layout.paintRectPixels(resolution);
+  const double margin = kSmallestMarginInches * resolution;
+  const QRectF text = paint.intersected(paper.adjusted(margin, margin, -margin, -margin));
+  return text.translated(-paint.topLeft());
+}
+
+// A line in pieces of at most `columns` characters, each broken at the
+// last blank that fits; the blanks at a break are left out. A piece without
+// a blank after its first character breaks at `columns`.
+QStringList wrapped(QString line, int columns) {
+  const bool feed = line.startsWith(kFormFeed);
+  if (feed) line.remove(0, 1);
+  QStringList pieces;
+  while (inked(line).size() > columns) {
+    qsizetype cut = line.lastIndexOf(QLatin1Char(' '), columns);
+    qsizetype end = cut;
+    while (end > 0 && line[end - 1] == QLatin1Char(' ')) --end;
+    if (end <= 0) cut = end = columns;
+    pieces += line.left(end);
+    while (cut < line.size() && line[cut] == QLatin1Char(' ')) ++cut;
+    line = line.mid(cut);
+  }
+  pieces += line;
+  if (feed) pieces.front().prepend(kFormFeed);
+  return pieces;
+}
+
+TextPrintLayout layoutIn(QPrinter& printer, const QStringList& lines, QPageLayout::Orientation orientation) {
+  TextPrintLayout layout;
+  layout.orientation = orientation;
+  const QRectF area = printableArea(printer, orientation);
+  layout.origin = area.topLeft();
+  layout.pageWidth = area.width();
+
+  // The lines that fit at the smallest size set the size; text width grows
+  // with the size almost in proportion, and a few steps down absorb what
+  // hinting adds.
+  const QFont largest = fixedFont(kLargestPointSize);
+  const QFontMetricsF largestMetrics(largest, &printer);
+  QStringList fitting;
+  for (const QString& line : lines) {
+    if (largestMetrics.horizontalAdvance(inked(line)) * kSmallestPointSize / kLargestPointSize <= area.width()) {
+      fitting += line;
+    }
+  }
+  double size = kLargestPointSize;
+  layout.font = largest;
+  double widest = widestLine(layout.font, printer, fitting);
+  for (int step = 0; step < 40 && widest > area.width() && size > kSmallestPointSize; ++step) {
+    size = std::max(kSmallestPointSize, size * std::min(0.99, area.width() / widest));
+    layout.font = fixedFont(size);
+    widest = widestLine(layout.font, printer, fitting);
+  }
+
+  // Every line at that size, the long ones wrapped to the columns that fit.
+  const QFontMetricsF metrics(layout.font, &printer);
+  const int columns =
+      std::max(1, static_cast<int>(std::floor(area.width() / metrics.horizontalAdvance(QLatin1Char('M')))));
+  for (const QString& line : lines) {
+    layout.lines += metrics.horizontalAdvance(inked(line)) <= area.width() ? QStringList{line} : wrapped(line, columns);
+  }
+  layout.widestLine = widestLine(layout.font, printer, layout.lines);
+
+  layout.linesPerPage = std::max(1, static_cast<int>(std::floor(area.height() / metrics.lineSpacing())));
+  int pages = 1;
+  int used = 0;
+  for (const QString& line : layout.lines) {
+    if ((line.startsWith(kFormFeed) && used > 0) || used == layout.linesPerPage) {
+      ++pages;
+      used = 0;
+    }
+    ++used;
+  }
+  layout.pages = pages;
+  return layout;
 }
 
 }  // namespace
@@ -58,38 +151,21 @@ QStringList textLines(const QByteArray& bytes) {
 }
 
 TextPrintLayout layoutTextForPrinter(QPrinter& printer, const QStringList& lines) {
-  TextPrintLayout layout;
-  const QRectF area = printableArea(printer);
-  layout.pageWidth = area.width();
-
-  double size = kLargestPointSize;
-  layout.font = fixedFont(size);
-  layout.widestLine = widestLine(layout.font, printer, lines);
-  // Text width grows with the size almost in proportion; a few steps down
-  // absorb what hinting adds.
-  for (int step = 0; step < 40 && layout.widestLine > layout.pageWidth && size > 0.5; ++step) {
-    size *= std::min(0.97, layout.pageWidth / layout.widestLine);
-    layout.font = fixedFont(size);
-    layout.widestLine = widestLine(layout.font, printer, lines);
+  const QPageLayout::Orientation own = printer.pageLayout().orientation();
+  const TextPrintLayout mine = layoutIn(printer, lines, own);
+  const TextPrintLayout turned =
+      layoutIn(printer, lines, own == QPageLayout::Portrait ? QPageLayout::Landscape : QPageLayout::Portrait);
+  // Fewer pages first, then the larger type; the printer's own on a tie.
+  if (turned.pages < mine.pages ||
+      (turned.pages == mine.pages && turned.font.pointSizeF() > mine.font.pointSizeF())) {
+    return turned;
   }
-
-  const QFontMetricsF metrics(layout.font, &printer);
-  layout.linesPerPage = std::max(1, static_cast<int>(std::floor(area.height() / metrics.lineSpacing())));
-  int pages = 1;
-  int used = 0;
-  for (const QString& line : lines) {
-    if ((line.startsWith(kFormFeed) && used > 0) || used == layout.linesPerPage) {
-      ++pages;
-      used = 0;
-    }
-    ++used;
-  }
-  layout.pages = pages;
-  return layout;
+  return mine;
 }
 
 bool printTextLines(QPrinter& printer, const QStringList& lines, QString& error) {
   const TextPrintLayout layout = layoutTextForPrinter(printer, lines);
+  printer.setPageOrientation(layout.orientation);
   QPainter painter;
   if (!painter.begin(&printer)) {
     error = printer.outputFileName().isEmpty()
@@ -98,9 +174,10 @@ bool printTextLines(QPrinter& printer, const QStringList& lines, QString& error)
     return false;
   }
   painter.setFont(layout.font);
+  painter.translate(layout.origin);
   const QFontMetricsF metrics(layout.font, painter.device());
   int used = 0;
-  for (QString line : lines) {
+  for (QString line : layout.lines) {
     if ((line.startsWith(kFormFeed) && used > 0) || used == layout.linesPerPage) {
       printer.newPage();
       used = 0;
