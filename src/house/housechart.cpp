@@ -52,41 +52,32 @@ struct Plot {
   }
 };
 
-void appendText(std::string& out, std::int64_t x, std::int64_t y, std::string_view anchor, int size,
-                std::string_view text, std::string_view extra = {}) {
-  out += "<text x=\"" + at(x) + "\" y=\"" + at(y) + "\" font-size=\"" + std::to_string(size) +
-         "\" text-anchor=\"" + std::string(anchor) + '"';
-  if (!extra.empty()) {
-    out += ' ';
-    out += extra;
-  }
-  out += '>';
+// A text at (x, y); size and anchor come from the group it stands in.
+void appendText(std::string& out, std::int64_t x, std::int64_t y, std::string_view text) {
+  out += "<text x=\"" + at(x) + "\" y=\"" + at(y) + "\">";
   out += text;
   out += "</text>\n";
 }
 
+void appendGroup(std::string& out, std::string_view attributes, const std::string& content) {
+  if (content.empty()) return;
+  out += "<g ";
+  out += attributes;
+  out += ">\n";
+  out += content;
+  out += "</g>\n";
+}
+
 void appendRect(std::string& out, std::int64_t x, std::int64_t y, std::int64_t width, std::int64_t height,
-                std::string_view fill, std::string_view title = {}) {
+                std::string_view fill) {
   out += "<rect x=\"" + at(x) + "\" y=\"" + at(y) + "\" width=\"" + at(width) + "\" height=\"" + at(height) +
-         "\" fill=\"" + std::string(fill) + '"';
-  if (title.empty()) {
-    out += "/>\n";
-    return;
-  }
-  out += "><title>";
-  out += title;
-  out += "</title></rect>\n";
+         "\" fill=\"" + std::string(fill) + "\"/>\n";
 }
 
-void appendLine(std::string& out, std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2,
-                std::string_view stroke) {
-  out += "<line x1=\"" + at(x1) + "\" y1=\"" + at(y1) + "\" x2=\"" + at(x2) + "\" y2=\"" + at(y2) +
-         "\" stroke=\"" + std::string(stroke) + "\" stroke-width=\"1\"/>\n";
-}
-
-std::string loadTitle(int zone, std::string_view load, std::int32_t value) {
-  return "Zone " + std::to_string(zone) + ' ' + std::string(load) + ": " +
-         figureText(value, 0, Grouping::Thousands) + " Btu/h";
+// A path of the outlines or lines gathered in `d`; nothing when empty.
+void appendPath(std::string& out, const std::string& d, std::string_view paint) {
+  if (d.empty()) return;
+  out += "<path d=\"" + d + "\" " + std::string(paint) + "/>\n";
 }
 
 }  // namespace
@@ -108,6 +99,9 @@ ChartAxis chartAxis(std::int64_t smallest, std::int64_t largest) {
   return {floorTo(smallest, step), ceilTo(largest, step), step};
 }
 
+// The chart draws each kind of thing as one element (one path for all
+// heating bars, one group for the zone numbers), so that a renderer reads
+// few elements: Qt SVG parses the chart again after every keystroke.
 std::string houseChartSvg(const HouseSummary& summary) {
   std::vector<const ZoneSummary*> zones;
   std::int64_t smallest = 0;
@@ -119,50 +113,35 @@ std::string houseChartSvg(const HouseSummary& summary) {
     largest = std::max<std::int64_t>({largest, zone.heating, zone.cooling});
   }
   const Plot plot{chartAxis(smallest, largest)};
+  const std::int64_t zero = plot.y(0);
 
-  std::string out;
-  out.reserve(4096 + 600 * zones.size());
-  out += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.2\" baseProfile=\"tiny\" width=\"" +
-         std::to_string(kChartWidth) + "\" height=\"" + std::to_string(kChartHeight) + "\" viewBox=\"0 0 " +
-         std::to_string(kChartWidth) + ' ' + std::to_string(kChartHeight) + "\" font-family=\"" +
-         std::string(kFont) + "\" fill=\"#222222\">\n";
-  out += "<title>Heating and cooling load of each zone, Btu/h</title>\n";
-  appendRect(out, 0, 0, kChartWidth * kTenths, kChartHeight * kTenths, "#ffffff");
-
-  // Grid and tick labels; the zero line darker, since bars start there.
+  std::string grid;
+  std::string tickLabels;
   for (std::int64_t tick = plot.axis.minimum; tick <= plot.axis.maximum; tick += plot.axis.step) {
     const std::int64_t y = plot.y(tick);
-    appendLine(out, kLeft, y, kRight, y, tick == 0 ? "#555555" : "#dddddd");
-    appendText(out, kLeft - 8 * kTenths, y + 4 * kTenths, "end", 11, figureText(tick, 0, Grouping::Thousands));
+    if (tick != 0) grid += "M" + at(kLeft) + ' ' + at(y) + "H" + at(kRight);
+    appendText(tickLabels, kLeft - 8 * kTenths, y + 4 * kTenths, figureText(tick, 0, Grouping::Thousands));
   }
-  appendText(out, kLeft - 8 * kTenths, kTop - 16 * kTenths, "end", 12, "Btu/h", "font-weight=\"bold\"");
-
-  // Legend, top right.
-  const std::int64_t legendY = 12 * kTenths;
-  appendRect(out, kRight - 196 * kTenths, legendY, 14 * kTenths, 14 * kTenths, kHeatingColour);
-  appendText(out, kRight - 176 * kTenths, legendY + 12 * kTenths, "start", 12, "Heating");
-  appendRect(out, kRight - 96 * kTenths, legendY, 14 * kTenths, 14 * kTenths, kCoolingColour);
-  appendText(out, kRight - 76 * kTenths, legendY + 12 * kTenths, "start", 12, "Cooling");
 
   const std::int64_t count = static_cast<std::int64_t>(zones.size());
-  if (count == 0) {
-    appendText(out, (kLeft + kRight) / 2, (kTop + kBottom) / 2, "middle", 14, "No zone has any input.");
-  }
-  const std::int64_t zero = plot.y(0);
   const std::int64_t slot = count == 0 ? 0 : (kRight - kLeft) / count;
   const std::int64_t bar = std::min(kWidestBar, slot * 2 / 5);
+  std::string bars[2];  // heating, cooling
+  std::string zoneLabels;
+  std::string pageLabels;
+  std::string pageRules;
   int pageStart = 0;  // index of the first zone of the page being drawn
   for (std::int64_t i = 0; i < count; ++i) {
     const ZoneSummary& zone = *zones[static_cast<std::size_t>(i)];
     const std::int64_t middle = kLeft + i * slot + slot / 2;
-    for (const bool heating : {true, false}) {
-      const std::int32_t load = heating ? zone.heating : zone.cooling;
-      const std::int64_t y = plot.y(load);
-      appendRect(out, heating ? middle - bar : middle, std::min(y, zero), bar, y < zero ? zero - y : y - zero,
-                 heating ? kHeatingColour : kCoolingColour,
-                 loadTitle(zone.zone, heating ? "heating" : "cooling", load));
+    for (const int kind : {0, 1}) {
+      const std::int64_t y = plot.y(kind == 0 ? zone.heating : zone.cooling);
+      if (y == zero) continue;
+      // A bar from the zero line up (or down, for a negative load).
+      bars[kind] += "M" + at(kind == 0 ? middle - bar : middle) + ' ' + at(zero) + "h" + at(bar) + "V" + at(y) +
+                    "h-" + at(bar) + "z";
     }
-    appendText(out, middle, kBottom + 16 * kTenths, "middle", 10, std::to_string(zone.zone));
+    appendText(zoneLabels, middle, kBottom + 16 * kTenths, std::to_string(zone.zone));
     // Pages: a label under their zones and a rule between them.
     const bool lastOfPage = i + 1 == count || zones[static_cast<std::size_t>(i + 1)]->page != zone.page;
     if (!lastOfPage) continue;
@@ -170,12 +149,49 @@ std::string houseChartSvg(const HouseSummary& summary) {
     const std::int64_t to = kLeft + (i + 1) * slot;
     // A page of few zones among many has no room for its label.
     if (to - from >= 48 * kTenths) {
-      appendText(out, (from + to) / 2, kBottom + 34 * kTenths, "middle", 11, "Page " + std::to_string(zone.page));
+      appendText(pageLabels, (from + to) / 2, kBottom + 34 * kTenths, "Page " + std::to_string(zone.page));
     }
-    if (i + 1 != count) appendLine(out, to, kTop, to, kBottom + 40 * kTenths, "#bbbbbb");
+    if (i + 1 != count) pageRules += "M" + at(to) + ' ' + at(kTop) + "V" + at(kBottom + 40 * kTenths);
     pageStart = static_cast<int>(i + 1);
   }
-  appendText(out, kLeft - 8 * kTenths, kBottom + 16 * kTenths, "end", 10, "Zone", "font-weight=\"bold\"");
+
+  std::string out;
+  out.reserve(2048 + 160 * zones.size());
+  out += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.2\" baseProfile=\"tiny\" width=\"" +
+         std::to_string(kChartWidth) + "\" height=\"" + std::to_string(kChartHeight) + "\" viewBox=\"0 0 " +
+         std::to_string(kChartWidth) + ' ' + std::to_string(kChartHeight) + "\" font-family=\"" +
+         std::string(kFont) + "\" fill=\"#222222\">\n";
+  out += "<title>Heating and cooling load of each zone, Btu/h</title>\n";
+  appendRect(out, 0, 0, kChartWidth * kTenths, kChartHeight * kTenths, "#ffffff");
+  appendPath(out, grid, "fill=\"none\" stroke=\"#dddddd\" stroke-width=\"1\"");
+  appendPath(out, pageRules, "fill=\"none\" stroke=\"#bbbbbb\" stroke-width=\"1\"");
+  appendPath(out, bars[0], "fill=\"" + std::string(kHeatingColour) + '"');
+  appendPath(out, bars[1], "fill=\"" + std::string(kCoolingColour) + '"');
+  // The zero line over the bars' feet, darker: the bars stand on it.
+  appendPath(out, "M" + at(kLeft) + ' ' + at(zero) + "H" + at(kRight),
+             "fill=\"none\" stroke=\"#555555\" stroke-width=\"1\"");
+
+  appendGroup(out, "font-size=\"11\" text-anchor=\"end\"", tickLabels);
+  appendGroup(out, "font-size=\"10\" text-anchor=\"middle\"", zoneLabels);
+  appendGroup(out, "font-size=\"11\" text-anchor=\"middle\"", pageLabels);
+  std::string titles;
+  appendText(titles, kLeft - 8 * kTenths, kTop - 16 * kTenths, "Btu/h");
+  if (count != 0) appendText(titles, kLeft - 8 * kTenths, kBottom + 16 * kTenths, "Zone");
+  appendGroup(out, "font-size=\"11\" font-weight=\"bold\" text-anchor=\"end\"", titles);
+  if (count == 0) {
+    std::string none;
+    appendText(none, (kLeft + kRight) / 2, (kTop + kBottom) / 2, "No zone has any input.");
+    appendGroup(out, "font-size=\"14\" text-anchor=\"middle\"", none);
+  }
+
+  // Legend, top right.
+  const std::int64_t legendY = 12 * kTenths;
+  appendRect(out, kRight - 196 * kTenths, legendY, 14 * kTenths, 14 * kTenths, kHeatingColour);
+  appendRect(out, kRight - 96 * kTenths, legendY, 14 * kTenths, 14 * kTenths, kCoolingColour);
+  std::string legend;
+  appendText(legend, kRight - 176 * kTenths, legendY + 12 * kTenths, "Heating");
+  appendText(legend, kRight - 76 * kTenths, legendY + 12 * kTenths, "Cooling");
+  appendGroup(out, "font-size=\"12\" text-anchor=\"start\"", legend);
   out += "</svg>\n";
   return out;
 }
