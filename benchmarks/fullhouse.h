@@ -1,0 +1,37 @@
+// The house the benchmarks work on, shared by their files.
+#pragma once
+
+#include "model/model.h"
+
+namespace kovrin {
+
+// A house on all five pages: every zone column with doors, floor, roof,
+// walls and glass, values within the input ranges, with fractions as a user
+// types them, so every line of the file carries a nine-digit number.
+inline void fillHouse(ProjectTables& model) {
+  for (int p = 1; p <= kPages; ++p) {
+    model.integer(p, irow::SummerThermostat) = 75;
+    model.integer(p, irow::WinterThermostat) = 70;
+    model.integer(p, irow::SummerDesignTemp) = 93;
+    model.integer(p, irow::WinterDesignTemp) = -12;
+    for (int c = 7; c <= kZoneColumns; ++c) model.integer(p, irow::PartitionDT(c)) = 15 + c;
+    model.integer(p, irow::PageAirTotal) = 1200 + 100 * p;
+    model.real(p, rrow::SummerDuctMultiplier) = 1.15f;
+    model.real(p, rrow::WinterDuctMultiplier) = 1.25f;
+    for (int c = 1; c <= kZoneColumns; ++c) {
+      const float k = static_cast<float>(10 * p + c);
+      model.zone(p, c, ZoneQuantity::DoorU) = 0.43f;
+      model.zone(p, c, ZoneQuantity::DoorArea) = 20.5f + k / 10;
+      model.zone(p, c, ZoneQuantity::FloorU) = 0.07f;
+      model.zone(p, c, ZoneQuantity::FloorArea) = 143.3f + k;
+      model.zone(p, c, ZoneQuantity::RoofU) = 0.031f;
+      model.zone(p, c, ZoneQuantity::RoofArea) = 143.3f + k;
+      model.zone(p, c, ZoneQuantity::WallU) = 0.061f;
+      model.zone(p, c, ZoneQuantity::WallArea) = 211.7f + 2 * k;
+      model.zone(p, c, ZoneQuantity::GlassU) = 0.35f;
+      model.zone(p, c, ZoneQuantity::GlassArea) = 31.3f + k / 4;
+    }
+  }
+}
+
+}  // namespace kovrin

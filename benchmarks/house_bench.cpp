@@ -1,0 +1,90 @@
+// The whole house in the window: the house view brought up to date for 50
+// zones and both loads (the summary, the chart's SVG text and the widget),
+// with and without painting it; and the PDF export of a full house's
+// report. They run in kovrin_bench's working folder, on the real widgets.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QString>
+
+#include "fullhouse.h"
+#include "house/housechart.h"
+#include "house/housereport.h"
+#include "house/housesummary.h"
+#include "toolkit/housereportpdf.h"
+#include "toolkit/houseview.h"
+
+namespace kovrin {
+namespace {
+
+// Two houses that differ in one zone's wall, as after a keystroke: the view
+// gets new loads and a new chart each time.
+struct Houses {
+  ProjectTables tables[2];
+  Houses() {
+    fillHouse(tables[0]);
+    tables[1] = tables[0];
+    tables[1].zone(3, 4, ZoneQuantity::WallArea) += 10.0f;
+  }
+};
+
+void update(HouseView& view, const ProjectTables& tables) {
+  const HouseSummary summary = summarizeHouse(tables);
+  view.setSummary(summary, houseChartSvg(summary));
+}
+
+void HouseView_update(benchmark::State& state) {
+  const Houses houses;
+  HouseView view;
+  view.resize(820, 760);
+  view.show();
+  QApplication::processEvents();
+  std::size_t i = 0;
+  for (auto _ : state) update(view, houses.tables[i++ % 2]);
+  QApplication::processEvents();
+}
+BENCHMARK(HouseView_update)->UseRealTime();
+
+void HouseView_updateAndPaint(benchmark::State& state) {
+  const Houses houses;
+  HouseView view;
+  view.resize(820, 760);
+  view.show();
+  QApplication::processEvents();
+  std::size_t i = 0;
+  for (auto _ : state) {
+    update(view, houses.tables[i++ % 2]);
+    view.repaint();
+  }
+}
+BENCHMARK(HouseView_updateAndPaint)->UseRealTime();
+
+void HouseSummary_alone(benchmark::State& state) {
+  const Houses houses;
+  for (auto _ : state) benchmark::DoNotOptimize(summarizeHouse(houses.tables[0]));
+}
+BENCHMARK(HouseSummary_alone)->UseRealTime();
+
+void HouseChart_svgAlone(benchmark::State& state) {
+  const HouseSummary summary = summarizeHouse(Houses().tables[0]);
+  for (auto _ : state) benchmark::DoNotOptimize(houseChartSvg(summary));
+}
+BENCHMARK(HouseChart_svgAlone)->UseRealTime();
+
+void HouseReport_htmlAlone(benchmark::State& state) {
+  const HouseReport report{Houses().tables[0], "house.prj", "March 1, 2025"};
+  for (auto _ : state) benchmark::DoNotOptimize(houseReportHtml(report));
+}
+BENCHMARK(HouseReport_htmlAlone)->UseRealTime();
+
+void HouseReport_pdfExport(benchmark::State& state) {
+  const HouseReport report{Houses().tables[0], "house.prj", "March 1, 2025"};
+  for (auto _ : state) {
+    const FileResult written = exportHouseReportPdf(report, QStringLiteral("house.pdf"));
+    if (!written) state.SkipWithError(written.message.c_str());
+  }
+}
+BENCHMARK(HouseReport_pdfExport)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace kovrin
