@@ -77,6 +77,8 @@ int paintHouseReport(const HouseReport& report, QPagedPaintDevice& device) {
 
   QPainter painter;
   if (!painter.begin(&device)) return 0;
+  // The chart keeps its sharp lines and text: a PDF would store it as JPEG.
+  painter.setRenderHint(QPainter::LosslessImageRendering);
   QFont footerFont(QStringLiteral("DejaVu Sans"));
   footerFont.setPointSizeF(kFooterPointSize);
   const QString footer = fromUtf8(report.projectFile) + (report.date.empty() ? QString() : QStringLiteral(", ")) +
