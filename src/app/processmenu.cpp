@@ -19,8 +19,10 @@ namespace kovrin {
 namespace {
 
 constexpr std::string_view kTitle = "Kovrin 4.0";
-constexpr std::string_view kProjectFilter = "Project files|*.prj|";
-constexpr std::string_view kSaveAsFilter = "Save as...|*.prj|";
+constexpr std::string_view kProjectFilter = "Kovrin projects|*.prj|";
+// The name proposed for a project that has none yet.
+constexpr std::string_view kUntitledName = "untitled";
+constexpr std::string_view kProjectExtension = ".prj";
 
 // Status bar parts 1 and 3 of the page commands.
 constexpr std::array<std::string_view, kPages> kPageTexts = {" Page 1", " Page 2", " Page 3", " Page 4",
@@ -49,6 +51,27 @@ bool fileExists(const std::string& path) {
 // The name of the project's file as the user knows it: without its folder.
 std::string shownName(const ProjectModel& model) {
   return std::filesystem::path(model.ProjectFileName.path()).filename().string();
+}
+
+// The folder of the project's file; empty for the working folder.
+std::filesystem::path projectFolder(const ProjectModel& model) {
+  return std::filesystem::path(model.ProjectFileName.path()).parent_path();
+}
+
+// Until the user names the project, its file is the template.
+bool hasNameOfItsOwn(const ProjectModel& model) { return model.ProjectFileName.path() != kTemplateFileName; }
+
+// A name in `folder` that no file has yet, for a project still to be
+// written: "untitled.prj", else "untitled 2.prj", "untitled 3.prj"...
+std::string untitledName(const std::filesystem::path& folder) {
+  constexpr int kTries = 1000;
+  for (int n = 1; n <= kTries; ++n) {
+    const std::string name = std::string(kUntitledName) + (n == 1 ? "" : " " + std::to_string(n));
+    const std::string path = (folder / (name + std::string(kProjectExtension))).string();
+    if (!fileExists(path)) return path;
+  }
+  // Every one taken: the question before a file is replaced still guards it.
+  return (folder / (std::string(kUntitledName) + std::string(kProjectExtension))).string();
 }
 
 // A chosen path must fit the 225 characters of the project file name; a
@@ -85,6 +108,13 @@ void calculate(ProjectModel& model, Toolkit& toolkit) {
   GetData(model, toolkit);
   CalcData(model, toolkit);
   ShowLoadCaption(model.LoadChoice, toolkit);
+}
+
+// The Spreadsheet menu marks the mode in force.
+void setSpreadsheetMode(ProjectModel& model, Toolkit& toolkit, std::int32_t mode) {
+  model.SpreadsheetMode = mode;
+  toolkit.windowmenucheck(kCmdSpreadsheetOn, mode == 1);
+  toolkit.windowmenucheck(kCmdSpreadsheetOff, mode != 1);
 }
 
 // The results on screen no longer belong to the inputs: the TOTALS row and
@@ -167,6 +197,8 @@ void changePage(ProjectModel& model, Toolkit& toolkit, int page) {
 // or page change, so an existing file is taken only when the user agrees.
 void newProject(ProjectModel& model, Toolkit& toolkit) {
   if (!mayDiscardChanges(model, toolkit)) return;
+  // The new project goes beside the one it replaces.
+  std::string name = untitledName(projectFolder(model));
   const std::int32_t previousPage = model.CurrentPage;
   model.CurrentPage = 1;
   if (!loadProject(model, toolkit, std::string(kTemplateFileName))) {
@@ -174,8 +206,7 @@ void newProject(ProjectModel& model, Toolkit& toolkit) {
     return;
   }
   showLoadedProject(model, toolkit);
-  std::string name = model.ProjectFileName.path();
-  if (toolkit.wselectfile2(kProjectFilter, kDefaultExtension, name, "Open New Project") &&
+  if (toolkit.wselectfile2(kProjectFilter, kSaveDialog | kDefaultExtension, name, "New Project", "Create") &&
       name != model.ProjectFileName.path()) {
     const bool take = !fileExists(name) ||
                       toolkit.wquestion(kTitle, name + " already exists. Replace it with the new project?");
@@ -186,8 +217,9 @@ void newProject(ProjectModel& model, Toolkit& toolkit) {
 
 void openProject(ProjectModel& model, Toolkit& toolkit) {
   if (!mayDiscardChanges(model, toolkit)) return;
-  std::string name = model.ProjectFileName.path();
-  if (!toolkit.wselectfile2(kProjectFilter, kDefaultExtension | kMustExist, name, "Open Existing Project"))
+  // The template is no project to open: nothing is proposed then.
+  std::string name = hasNameOfItsOwn(model) ? model.ProjectFileName.path() : std::string();
+  if (!toolkit.wselectfile2(kProjectFilter, kDefaultExtension | kMustExist, name, "Open Existing Project", {}))
     return;  // Cancel changes nothing
   const std::int32_t previousPage = model.CurrentPage;
   model.CurrentPage = 1;
@@ -201,8 +233,10 @@ void openProject(ProjectModel& model, Toolkit& toolkit) {
 
 void saveProjectAs(ProjectModel& model, Toolkit& toolkit) {
   GetData(model, toolkit);
-  std::string name = model.ProjectFileName.path();
-  if (!toolkit.wselectfile2(kSaveAsFilter, kSaveDialog | kDefaultExtension, name, "Save as..."))
+  // A project still in the template is given a name of its own, never the
+  // template's.
+  std::string name = hasNameOfItsOwn(model) ? model.ProjectFileName.path() : untitledName(projectFolder(model));
+  if (!toolkit.wselectfile2(kProjectFilter, kSaveDialog | kDefaultExtension, name, "Save Project As", {}))
     return;  // Cancel changes nothing
   // Another file of that name is replaced only when the user agrees.
   if (name != model.ProjectFileName.path() && fileExists(name) &&
@@ -274,10 +308,10 @@ void processmenu(std::int32_t command, std::int32_t& quitRequested, ProjectModel
       calculate(model, toolkit);
       break;
     case kCmdSpreadsheetOff:
-      model.SpreadsheetMode = 0;
+      setSpreadsheetMode(model, toolkit, 0);
       break;
     case kCmdSpreadsheetOn:
-      model.SpreadsheetMode = 1;
+      setSpreadsheetMode(model, toolkit, 1);
       break;
     default:
       // The sub-menu titles (File, Zones, Spreadsheet) and any other
@@ -296,7 +330,7 @@ void startup(ProjectModel& model, Toolkit& toolkit) {
   toolkit.windowoutstatusbar(3, kCreditYear);
   Ranger(toolkit);
   model.CurrentPage = 1;
-  model.SpreadsheetMode = 0;
+  setSpreadsheetMode(model, toolkit, 0);
   model.ProjectFileName.set(kTemplateFileName);
   const FileResult loaded = loaddata(model);
   if (!loaded) {

@@ -397,28 +397,31 @@ constexpr std::array<MenuEntry, 5> kZonesEntries = {{
     {"41 -> 50", kCmdPage5},
 }};
 
+// On and Off are the two choices of one mode: the one in force carries the
+// mark.
 constexpr std::array<MenuEntry, 2> kSpreadsheetEntries = {{
-    {"&On", kCmdSpreadsheetOn},
-    {"O&ff", kCmdSpreadsheetOff},
+    {"&On", kCmdSpreadsheetOn, {}, true},
+    {"O&ff", kCmdSpreadsheetOff, {}, true},
 }};
 
+// The file commands carry the keys that desktop programs give them.
 constexpr std::array<MenuEntry, 4> kFileEntries = {{
-    {"&New", kCmdNew},
-    {"&Open", kCmdOpen},
-    {"&Save", kCmdSave},
-    {"Save &As", kCmdSaveAs},
+    {"&New", kCmdNew, "Ctrl+N"},
+    {"&Open", kCmdOpen, "Ctrl+O"},
+    {"&Save", kCmdSave, "Ctrl+S"},
+    {"Save &As", kCmdSaveAs, "Ctrl+Shift+S"},
 }};
 
 // The menu bar in display order. Calculate, Help, Print and Exit are
-// commands of the bar itself.
+// commands of the bar itself; their keys work from anywhere in the window.
 constexpr std::array<MenuTopItem, 7> kMenuBar = {{
     {"&Zones", kCmdZonesMenu, kZonesEntries},
     {"&Spreadsheet", kCmdSpreadsheetMenu, kSpreadsheetEntries},
-    {"&Calculate", kCmdCalculate, {}},
+    {"&Calculate", kCmdCalculate, {}, "F9"},
     {"&File", kCmdFileMenu, kFileEntries},
-    {"&Help", kCmdHelp, {}},
-    {"&Print", kCmdPrint, {}},
-    {"&Exit", kCmdExit, {}},
+    {"&Help", kCmdHelp, {}, "F1"},
+    {"&Print", kCmdPrint, {}, "Ctrl+P"},
+    {"&Exit", kCmdExit, {}, "Ctrl+Q"},
 }};
 
 }  // namespace

@@ -1,11 +1,13 @@
 #include "toolkit/qttoolkit.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
@@ -16,7 +18,6 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QTextBrowser>
 
 #include <cmath>
 #include <deque>
@@ -26,6 +27,7 @@
 
 #include "toolkit/fields.h"
 #include "toolkit/formwidget.h"
+#include "toolkit/helpwindow.h"
 #include "toolkit/mainwindow.h"
 #include "toolkit/textprinter.h"
 
@@ -113,7 +115,8 @@ struct QtToolkit::State {
   QPointer<MainWindow> window;
   QPointer<FormWidget> form;
   bool hasStatusBar = false;
-  QPointer<QTextBrowser> help;
+  std::map<std::int32_t, QPointer<QAction>> menuChoices;  // by command identifier
+  QPointer<HelpWindow> help;
   std::unique_ptr<QPrinter> printer;
   bool printAccepted = false;
 
@@ -164,21 +167,55 @@ struct QtToolkit::State {
 
   QWidget* dialogParent() const { return window.data(); }
 
+  // A command of the menu: choosing it, or pressing its key anywhere in the
+  // main window, delivers its identifier.
+  QAction* addCommand(QWidget* menu, std::string_view text, std::int32_t id, std::string_view shortcut,
+                      QActionGroup* choices = nullptr) {
+    QAction* action = menu->addAction(toQString(text));
+    if (choices != nullptr) {
+      action->setCheckable(true);
+      action->setData(false);  // the mark the program gave it
+      choices->addAction(action);
+      menuChoices[id] = action;
+      // Qt marks a choice as soon as it is chosen; the mark goes back to what
+      // the program said, until the program, having carried out the
+      // command, says otherwise.
+      QObject::connect(action, &QAction::triggered, menu, [choices] {
+        for (QAction* a : choices->actions()) {
+          if (!a->data().toBool()) a->setChecked(false);
+        }
+        for (QAction* a : choices->actions()) {
+          if (a->data().toBool()) a->setChecked(true);
+        }
+      });
+    }
+    if (!shortcut.empty()) {
+      const QKeySequence key = QKeySequence::fromString(toQString(shortcut), QKeySequence::PortableText);
+      if (key.isEmpty() || key[0].key() == Qt::Key_unknown) {
+        error("windowopen2: " + std::string(shortcut) + " is no key");
+      } else {
+        action->setShortcut(key);
+      }
+      // A key held down chooses the command once, not once per repeat.
+      action->setAutoRepeat(false);
+    }
+    QObject::connect(action, &QAction::triggered, menu, [this, id] { post(kMenuSelect, id); });
+    return action;
+  }
+
   void buildMenu(QMenuBar* bar, const MenuResource& menu) {
     for (const MenuTopItem& item : menu.items) {
-      const std::int32_t id = item.id;
       if (item.entries.empty()) {
         // A command of the bar itself: its access letter chooses it at once.
-        QAction* action = bar->addAction(toQString(item.text));
-        QObject::connect(action, &QAction::triggered, bar, [this, id] { post(kMenuSelect, id); });
+        addCommand(bar, item.text, item.id, item.shortcut);
         continue;
       }
       QMenu* sub = bar->addMenu(toQString(item.text));
-      QObject::connect(sub, &QMenu::aboutToShow, bar, [this, id] { post(kMenuSelect, id); });
+      QObject::connect(sub, &QMenu::aboutToShow, bar, [this, id = item.id] { post(kMenuSelect, id); });
+      QActionGroup* choices = nullptr;
       for (const MenuEntry& entry : item.entries) {
-        QAction* action = sub->addAction(toQString(entry.text));
-        const std::int32_t entryId = entry.id;
-        QObject::connect(action, &QAction::triggered, bar, [this, entryId] { post(kMenuSelect, entryId); });
+        if (entry.choice && choices == nullptr) choices = new QActionGroup(sub);
+        addCommand(sub, entry.text, entry.id, entry.shortcut, entry.choice ? choices : nullptr);
       }
     }
   }
@@ -201,6 +238,7 @@ struct QtToolkit::State {
       delete window.data();
     }
     messages.clear();
+    menuChoices.clear();
     lastFocusField = 0;
   }
 };
@@ -302,6 +340,18 @@ void QtToolkit::windowoutstatusbar(int part, std::string_view text) {
   if (!d->window->setStatusText(part, toQString(text))) {
     d->error("windowoutstatusbar: no status bar part " + std::to_string(part));
   }
+}
+
+void QtToolkit::windowmenucheck(int command, bool checked) {
+  const auto found = d->menuChoices.find(command);
+  if (found == d->menuChoices.end() || !found->second) {
+    d->error("windowmenucheck: " + std::to_string(command) + " is no choice of the menu");
+    return;
+  }
+  QAction* action = found->second;
+  action->setChecked(checked);
+  // The marks shown now, the others of the set included, are the program's.
+  for (QAction* choice : action->actionGroup()->actions()) choice->setData(choice->isChecked());
 }
 
 void QtToolkit::wdialogputinteger(int field, std::int32_t value) {
@@ -437,8 +487,8 @@ void QtToolkit::wmessage(std::int32_t& type, MessageRecord& record) {
   d->messages.pop_front();
 }
 
-bool QtToolkit::wselectfile2(std::string_view filter, int options, std::string& name,
-                             std::string_view title) {
+bool QtToolkit::wselectfile2(std::string_view filter, int options, std::string& name, std::string_view title,
+                             std::string_view acceptLabel) {
   if (State::application() == nullptr) {
     d->error("wselectfile2: winitialise was not called");
     return false;
@@ -451,11 +501,14 @@ bool QtToolkit::wselectfile2(std::string_view filter, int options, std::string& 
   const QStringList filters = nameFilters(filter);
   if (!filters.isEmpty()) dialog.setNameFilters(filters);
   if ((options & kDefaultExtension) != 0) dialog.setDefaultSuffix(defaultSuffix(filter));
+  if (!acceptLabel.empty()) dialog.setLabelText(QFileDialog::Accept, toQString(acceptLabel));
 
-  // Start in the folder of the current name with that name proposed.
+  // Start in the folder of the current name with that name proposed; with
+  // no name, in the working folder.
   const QString current = fromFileName(trimTrailingBlanks(name));
   const QFileInfo proposed(QDir::current(), current);
-  dialog.setDirectory(QDir(proposed.absolutePath()).exists() ? proposed.absolutePath() : QDir::currentPath());
+  const bool inItsFolder = !current.isEmpty() && proposed.absoluteDir().exists();
+  dialog.setDirectory(inItsFolder ? proposed.absolutePath() : QDir::currentPath());
   if (!current.isEmpty()) dialog.selectFile(proposed.fileName());
 
   const QString workingFolder = QDir::currentPath();
@@ -495,18 +548,8 @@ void QtToolkit::whelpfile1(std::string_view file) {
     QMessageBox::critical(d->dialogParent(), QStringLiteral("Help"), text);
     return;
   }
-  if (!d->help) {
-    auto* viewer = new QTextBrowser;
-    viewer->setObjectName(QStringLiteral("helpViewer"));
-    viewer->setWindowTitle(QStringLiteral("Kovrin Help"));
-    viewer->setOpenExternalLinks(true);
-    viewer->resize(640, 600);
-    d->help = viewer;
-  }
-  d->help->setHtml(QString::fromUtf8(source.readAll()));
-  d->help->show();
-  d->help->raise();
-  d->help->activateWindow();
+  if (!d->help) d->help = new HelpWindow;
+  d->help->showFile(info.absoluteFilePath());
 }
 
 QPrinter& QtToolkit::printer() {

@@ -44,6 +44,7 @@ class QtToolkit final : public Toolkit {
   void windowclose() override;
   void windowstatusbarparts(std::span<const int> widths) override;
   void windowoutstatusbar(int part, std::string_view text) override;
+  void windowmenucheck(int command, bool checked) override;
 
   void wdialogputinteger(int field, std::int32_t value) override;
   void wdialogputreal(int field, float value, std::string_view format) override;
@@ -61,8 +62,8 @@ class QtToolkit final : public Toolkit {
   void wmessageenable(std::int32_t type, int enable) override;
   void wmessage(std::int32_t& type, MessageRecord& record) override;
 
-  bool wselectfile2(std::string_view filter, int options, std::string& name,
-                    std::string_view title) override;
+  bool wselectfile2(std::string_view filter, int options, std::string& name, std::string_view title,
+                    std::string_view acceptLabel) override;
   void whelpfile1(std::string_view file) override;
   bool whardcopyoptionstext() override;
   void igrhardcopytextfile(std::string_view file) override;

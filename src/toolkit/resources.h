@@ -57,6 +57,13 @@ struct DialogResource {
 struct MenuEntry {
   std::string_view text;  // "&" marks the access letter
   int id;                 // command identifier
+  // The key that chooses the command from anywhere in the window, beside its
+  // access letter: "Ctrl+S", "Ctrl+Shift+S", "F1"; empty for none.
+  std::string_view shortcut{};
+  // One of a set of choices, such as the modes On and Off: the entry can
+  // carry a mark, which only the program sets (windowmenucheck). The choices
+  // of one sub-menu exclude each other.
+  bool choice = false;
 };
 
 // A top-level item of the menu bar: a command of its own (no entries) or a
@@ -66,6 +73,7 @@ struct MenuTopItem {
   std::string_view text;
   int id;
   std::span<const MenuEntry> entries;
+  std::string_view shortcut{};  // of a command of its own, as for MenuEntry
 };
 
 struct MenuResource {

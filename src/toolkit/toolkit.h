@@ -67,6 +67,10 @@ class Toolkit {
   // Show a text in status bar part 1..n. A leading tab centres the text;
   // trailing blanks are dropped.
   virtual void windowoutstatusbar(int part, std::string_view text) = 0;
+  // Mark a choice of the menu (a MenuEntry with `choice`) as on or off.
+  // Choosing it in the menu only delivers its command: the mark changes
+  // when the program says so.
+  virtual void windowmenucheck(int command, bool checked) = 0;
 
   // Show an integer in a field. The field keeps the value; a value outside
   // the field's declared range is shown marked, and kept unchanged.
@@ -104,11 +108,15 @@ class Toolkit {
   virtual void wmessage(std::int32_t& type, MessageRecord& record) = 0;
 
   // Modal file dialog. `filter` is "description|pattern|"; `name` is the
-  // in-out path. Returns true when OK closed it (name then holds the chosen
-  // path with its folder), false on Cancel (name unchanged). The working
-  // folder is the same afterwards.
-  virtual bool wselectfile2(std::string_view filter, int options, std::string& name,
-                            std::string_view title) = 0;
+  // in-out path: the dialog starts in its folder with its file name
+  // proposed (an empty name proposes none, in the working folder).
+  // `acceptLabel` is the text of the button that takes the name ("Create");
+  // empty for the dialog's own ("Open", "Save"). Returns true when that
+  // button closed it (name then holds the chosen path with its folder),
+  // false on Cancel (name unchanged). The working folder is the same
+  // afterwards.
+  virtual bool wselectfile2(std::string_view filter, int options, std::string& name, std::string_view title,
+                            std::string_view acceptLabel) = 0;
   // Open a help file in a viewer window of its own; returns at once.
   virtual void whelpfile1(std::string_view file) = 0;
   // Modal text printing options. Returns true when the user accepted them;

@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -689,6 +691,88 @@ TEST_F(ProgramTest, UnsavedChangesAreNotLostWithoutAQuestion) {
   EXPECT_NE(message.find("house.prj"), std::string::npos) << message;
   EXPECT_EQ(m_quit, 0);
   EXPECT_TRUE(m_model.UnsavedChanges);
+}
+
+// The Spreadsheet menu marks the mode in force, as the program sets it: a
+// choice made in the menu is marked once the program has carried it out.
+TEST_F(ProgramTest, TheSpreadsheetMenuMarksTheModeInForce) {
+  start();
+  QMenu* menu = m_toolkit.mainWindow()->menuBar()->actions().at(1)->menu();
+  ASSERT_NE(menu, nullptr);
+  QAction* on = menu->actions().at(0);
+  QAction* off = menu->actions().at(1);
+  EXPECT_TRUE(off->isChecked() && !on->isChecked()) << "Off from start-up";
+  struct Step {
+    QAction* chosen;
+    bool fromMenu;  // else the command alone
+    bool on;
+  };
+  const Step steps[] = {{on, false, true}, {off, false, false}, {on, true, true}, {on, true, true}, {off, true, false}};
+  for (const Step& s : steps) {
+    SCOPED_TRACE(testing::Message() << s.chosen->text().toStdString() << (s.fromMenu ? " from the menu" : ""));
+    const bool wasOn = on->isChecked();
+    if (s.fromMenu) {
+      s.chosen->trigger();
+      EXPECT_EQ(on->isChecked(), wasOn) << "marked by the program, not by the click";
+      handleMessages();
+    } else {
+      command(s.on ? kCmdSpreadsheetOn : kCmdSpreadsheetOff);
+    }
+    EXPECT_EQ(m_model.SpreadsheetMode, s.on ? 1 : 0);
+    EXPECT_EQ(on->isChecked(), s.on);
+    EXPECT_EQ(off->isChecked(), !s.on);
+  }
+}
+
+// New asks for a name to create, Save As for a name to save under; both
+// propose a name of the project's own folder, never the template's.
+TEST_F(ProgramTest, TheFileDialogsSayWhatTheyDoAndProposeAName) {
+  struct Seen {
+    std::string title, button, folder, name;
+    QFileDialog::AcceptMode mode = QFileDialog::AcceptOpen;
+    QStringList filters{};
+  };
+  struct Case {
+    const char* what;
+    int command;
+    const char* projectFile;  // the project's file before the command
+    Seen expected;
+  };
+  fs::create_directory("sub");
+  const std::string work = m_folder.string();
+  const std::string sub = (m_folder / "sub").string();
+  const Case cases[] = {
+      {"save as, unnamed", kCmdSaveAs, "new.dat", {"Save Project As", "Save", work, "untitled.prj", QFileDialog::AcceptSave}},
+      {"new", kCmdNew, "new.dat", {"New Project", "Create", work, "untitled.prj", QFileDialog::AcceptSave}},
+      {"new, untitled taken", kCmdNew, "untitled.prj", {"New Project", "Create", work, "untitled 2.prj", QFileDialog::AcceptSave}},
+      {"save as", kCmdSaveAs, "sub/house.prj", {"Save Project As", "Save", sub, "house.prj", QFileDialog::AcceptSave}},
+      {"new beside it", kCmdNew, "sub/house.prj", {"New Project", "Create", sub, "untitled.prj", QFileDialog::AcceptSave}},
+      {"open", kCmdOpen, "sub/house.prj", {"Open Existing Project", "Open", sub, "house.prj", QFileDialog::AcceptOpen}},
+      {"open, unnamed", kCmdOpen, "new.dat", {"Open Existing Project", "Open", work, "", QFileDialog::AcceptOpen}},
+  };
+  start();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ASSERT_TRUE(m_model.ProjectFileName.set(c.projectFile));
+    if (c.projectFile != std::string("new.dat")) writeFile(c.projectFile, readFile("new.dat"));
+    Seen seen;
+    answerInTurn({[&seen](QWidget* w) {
+      auto* dialog = qobject_cast<QFileDialog*>(w);
+      ASSERT_NE(dialog, nullptr) << "expected a file dialog";
+      seen = {dialog->windowTitle().toStdString(), dialog->labelText(QFileDialog::Accept).remove('&').toStdString(),
+              dialog->directory().absolutePath().toStdString(),
+              dialog->findChild<QLineEdit*>("fileNameEdit")->text().toStdString(), dialog->acceptMode(),
+              dialog->nameFilters()};
+      dialog->reject();
+    }});
+    command(c.command);
+    EXPECT_EQ(seen.title, c.expected.title);
+    EXPECT_EQ(seen.button, c.expected.button);
+    EXPECT_EQ(seen.folder, c.expected.folder);
+    EXPECT_EQ(seen.name, c.expected.name);
+    EXPECT_EQ(seen.mode, c.expected.mode);
+    EXPECT_EQ(seen.filters, QStringList{"Kovrin projects (*.prj)"});
+  }
 }
 
 TEST_F(ProgramTest, SubMenuTitlesAndUnknownIdentifiersDoNothing) {

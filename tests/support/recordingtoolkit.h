@@ -21,6 +21,7 @@ class RecordingToolkit : public Toolkit {
   void windowclose() override {}
   void windowstatusbarparts(std::span<const int>) override {}
   void windowoutstatusbar(int, std::string_view) override {}
+  void windowmenucheck(int, bool) override {}
   void wdialogputreal(int, float, std::string_view) override {}
   void wdialogputtext(int, std::string_view) override {}
   void wdialogputmenu1(int, std::span<const std::string_view>, int, std::int32_t) override {}
@@ -33,7 +34,9 @@ class RecordingToolkit : public Toolkit {
   void wdialograngereal(int, float, float) override {}
   void wmessageenable(std::int32_t, int) override {}
   void wmessage(std::int32_t&, MessageRecord&) override {}
-  bool wselectfile2(std::string_view, int, std::string&, std::string_view) override { return false; }
+  bool wselectfile2(std::string_view, int, std::string&, std::string_view, std::string_view) override {
+    return false;
+  }
   void whelpfile1(std::string_view) override {}
   bool whardcopyoptionstext() override { return false; }
   void igrhardcopytextfile(std::string_view) override {}

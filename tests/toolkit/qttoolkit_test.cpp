@@ -20,6 +20,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 #include <utility>
@@ -27,6 +28,7 @@
 
 #include "modaldialog.h"
 #include "screen/form.h"
+#include "screen/resource.h"
 #include "toolkit/textprinter.h"
 
 namespace kovrin {
@@ -639,7 +641,7 @@ TEST_F(QtToolkitTest, FileDialogOkAndCancel) {
   std::string name = "new.dat";
   answer(seen, folder.path("sub/house.prj"));
   EXPECT_TRUE(toolkit.wselectfile2("Project files|*.prj|", kMustExist | kDefaultExtension, name,
-                                   "Open Existing Project"));
+                                   "Open Existing Project", {}));
   EXPECT_EQ(name, folder.path("sub/house.prj").toStdString());
   EXPECT_EQ(seen.title, "Open Existing Project");
   EXPECT_EQ(seen.directory, folder.path());
@@ -650,7 +652,7 @@ TEST_F(QtToolkitTest, FileDialogOkAndCancel) {
 
   // Cancel leaves the name.
   answer(seen, {});
-  EXPECT_FALSE(toolkit.wselectfile2("Project files|*.prj|", kDefaultExtension, name, "Open New Project"));
+  EXPECT_FALSE(toolkit.wselectfile2("Project files|*.prj|", kDefaultExtension, name, "New Project", {}));
   EXPECT_EQ(name, folder.path("sub/house.prj").toStdString());
   EXPECT_EQ(seen.fileMode, QFileDialog::AnyFile);
 
@@ -658,11 +660,12 @@ TEST_F(QtToolkitTest, FileDialogOkAndCancel) {
   // extension gets the filter's; an existing file is taken without a question.
   name = "sub/house.prj";
   answer(seen, "other");
-  EXPECT_TRUE(toolkit.wselectfile2("Save as...|*.prj|", kSaveDialog | kDefaultExtension, name, "Save as..."));
+  EXPECT_TRUE(
+      toolkit.wselectfile2("Kovrin projects|*.prj|", kSaveDialog | kDefaultExtension, name, "Save Project As", {}));
   EXPECT_EQ(name, folder.path("sub/other.prj").toStdString());
   EXPECT_EQ(seen.directory, folder.path("sub"));
   EXPECT_EQ(seen.acceptMode, QFileDialog::AcceptSave);
-  EXPECT_EQ(seen.filters, QStringList{"Save as... (*.prj)"});
+  EXPECT_EQ(seen.filters, QStringList{"Kovrin projects (*.prj)"});
 
   // A file that need not exist, in a folder that must: the dialog says so
   // and stays open.
@@ -680,13 +683,14 @@ TEST_F(QtToolkitTest, FileDialogOkAndCancel) {
     });
     static_cast<QDialog*>(dialog)->accept();
   });
-  EXPECT_FALSE(toolkit.wselectfile2("Project files|*.prj|", kDefaultExtension, name, "Open New Project"));
+  EXPECT_FALSE(toolkit.wselectfile2("Project files|*.prj|", kDefaultExtension, name, "New Project", {}));
   EXPECT_TRUE(warning.contains("nowhere")) << warning.toStdString();
   EXPECT_EQ(name, folder.path("sub/other.prj").toStdString());
 
   name = "sub/house.prj";
   answer(seen, "house.prj");
-  EXPECT_TRUE(toolkit.wselectfile2("Save as...|*.prj|", kSaveDialog | kDefaultExtension, name, "Save as..."));
+  EXPECT_TRUE(
+      toolkit.wselectfile2("Kovrin projects|*.prj|", kSaveDialog | kDefaultExtension, name, "Save Project As", {}));
   EXPECT_EQ(name, folder.path("sub/house.prj").toStdString());
   EXPECT_EQ(QDir::currentPath(), folder.path());
 }
@@ -708,22 +712,46 @@ TEST_F(QtToolkitTest, HelpOpensAViewerOrNamesTheMissingFile) {
   ASSERT_TRUE(QFile::copy(KOVRIN_DATA_DIR "/HELP.HLP", folder.path("HELP.HLP")));
   toolkit.whelpfile1("HELP.HLP");
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);  // returns at once, no dialog
-  auto* viewer = qobject_cast<QTextBrowser*>(toolkit.helpViewer());
+  QWidget* window = toolkit.helpViewer();
+  ASSERT_NE(window, nullptr);
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_TRUE(window->isWindow());
+  auto* viewer = window->findChild<QTextBrowser*>();
   ASSERT_NE(viewer, nullptr);
-  EXPECT_TRUE(viewer->isVisible());
-  EXPECT_TRUE(viewer->isWindow());
   const QString text = viewer->toPlainText();
   for (const char* topic : {"TOTALS", "CFM or %", "Spreadsheet", "Save As", "new.dat", "out.dat", ".prj"}) {
     EXPECT_TRUE(text.contains(topic)) << topic;
   }
 
-  // The contents lead to the sections of the same text.
+  // The contents lead to the sections of the same text; Back and Forward go
+  // through the places visited.
+  const auto button = [window](const QString& label) {
+    for (QToolButton* b : window->findChildren<QToolButton*>()) {
+      if (b->text() == label) return b;
+    }
+    return static_cast<QToolButton*>(nullptr);
+  };
+  const auto place = [viewer] { return viewer->verticalScrollBar()->value(); };
+  ASSERT_TRUE(button("Back") && button("Forward") && button("Close"));
+  EXPECT_FALSE(button("Back")->isEnabled());
   viewer->setSource(QUrl("#files"));
-  EXPECT_GT(viewer->verticalScrollBar()->value(), 0);
+  const int files = place();
+  EXPECT_GT(files, 0);
   EXPECT_EQ(viewer->toPlainText(), text);
+  QTest::mouseClick(button("Back"), Qt::LeftButton);
+  EXPECT_EQ(place(), 0);
+  QTest::mouseClick(button("Forward"), Qt::LeftButton);
+  EXPECT_EQ(place(), files);
 
-  toolkit.whelpfile1("HELP.HLP");  // the same viewer again
-  EXPECT_EQ(toolkit.helpViewer(), viewer);
+  // Close, and Escape, close the window; Help shows it again as it was.
+  QTest::mouseClick(button("Close"), Qt::LeftButton);
+  EXPECT_FALSE(window->isVisible());
+  toolkit.whelpfile1("HELP.HLP");
+  EXPECT_EQ(toolkit.helpViewer(), window);
+  EXPECT_EQ(place(), files);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  QTest::keyClick(viewer, Qt::Key_Escape);
+  EXPECT_FALSE(window->isVisible());
   toolkit.windowclose();
   EXPECT_EQ(toolkit.helpViewer(), nullptr);
 }
@@ -930,6 +958,34 @@ TEST_F(QtToolkitTest, EveryAccessLetterOfTheMainMenuWorks) {
     if (popup != nullptr) QTest::keyClick(popup, Qt::Key_Escape);
     EXPECT_EQ(drain(), (std::vector<Message>{{kMenuSelect, c.id}}));
   }
+}
+
+// The commands' keys work from any field, and a field keeps its own editing
+// keys (Ctrl+A selects its text).
+TEST_F(QtToolkitTest, CommandKeysWorkFromEveryKindOfField) {
+  toolkit.windowclose();
+  open(mainMenu(), inputScreen());
+  struct Case {
+    int field;
+    const char* key;
+    std::vector<Message> messages;
+  };
+  const Case cases[] = {
+      {1042, "Ctrl+N", {{kMenuSelect, kCmdNew}}},       {1042, "Ctrl+O", {{kMenuSelect, kCmdOpen}}},
+      {1033, "Ctrl+S", {{kMenuSelect, kCmdSave}}},      {1033, "Ctrl+Shift+S", {{kMenuSelect, kCmdSaveAs}}},
+      {1047, "Ctrl+P", {{kMenuSelect, kCmdPrint}}},     {1184, "Ctrl+Q", {{kMenuSelect, kCmdExit}}},
+      {1036, "F1", {{kMenuSelect, kCmdHelp}}},          {1002, "F9", {{kMenuSelect, kCmdCalculate}}},
+      {1042, "Ctrl+A", {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.key);
+    reactivate();
+    focus(c.field);
+    drain();
+    QTest::keySequence(toolkit.control(c.field), QKeySequence(c.key));
+    EXPECT_EQ(drain(), c.messages);
+  }
+  EXPECT_EQ(edit(1042)->selectedText(), edit(1042)->text());
 }
 
 }  // namespace
