@@ -268,8 +268,8 @@ void printReport(ProjectModel& model, Toolkit& toolkit) {
     reportFailure(toolkit, written);
     return;  // nothing is printed
   }
-  toolkit.whardcopyoptionstext();
-  toolkit.igrhardcopytextfile(kReportFileName);
+  // Cancel in the printing options prints nothing; out.dat stays written.
+  if (toolkit.whardcopyoptionstext()) toolkit.igrhardcopytextfile(kReportFileName);
 }
 
 }  // namespace

@@ -118,7 +118,6 @@ struct QtToolkit::State {
   std::map<std::int32_t, QPointer<QAction>> menuChoices;  // by command identifier
   QPointer<HelpWindow> help;
   std::unique_ptr<QPrinter> printer;
-  bool printAccepted = false;
 
   std::deque<std::pair<std::int32_t, MessageRecord>> messages;
   std::map<std::int32_t, bool> enabled{{kMenuSelect, true}, {kCloseRequest, true}, {kFieldChanged, false}};
@@ -569,16 +568,10 @@ bool QtToolkit::whardcopyoptionstext() {
   }
   QPrintDialog dialog(&printer(), d->dialogParent());
   dialog.setWindowTitle(QStringLiteral("Print"));
-  d->printAccepted = dialog.exec() == QDialog::Accepted;
-  return d->printAccepted;
+  return dialog.exec() == QDialog::Accepted;
 }
 
 void QtToolkit::igrhardcopytextfile(std::string_view file) {
-  // The options apply to this one printout; a cancelled dialog prints
-  // nothing.
-  const bool accepted = std::exchange(d->printAccepted, false);
-  if (!accepted) return;
-
   const QString fileName = fromFileName(file);
   const QFileInfo info(QDir::current(), fileName);
   QFile source(info.absoluteFilePath());

@@ -119,10 +119,10 @@ class Toolkit {
                             std::string_view acceptLabel) = 0;
   // Open a help file in a viewer window of its own; returns at once.
   virtual void whelpfile1(std::string_view file) = 0;
-  // Modal text printing options. Returns true when the user accepted them;
-  // a cancelled dialog makes the next igrhardcopytextfile print nothing.
+  // Modal text printing options. Returns true when the user accepted them,
+  // false when the user cancelled: the caller then prints nothing.
   virtual bool whardcopyoptionstext() = 0;
-  // Print a text file with the current printing options.
+  // Print a text file with the printing options last accepted.
   virtual void igrhardcopytextfile(std::string_view file) = 0;
 
   // A modal message box with an error text (a file that could not be read or

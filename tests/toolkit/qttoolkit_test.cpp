@@ -789,9 +789,6 @@ TEST_F(QtToolkitTest, PrintingToAPdfFileAndCancelling) {
 
   answerPrintDialog({});
   EXPECT_FALSE(toolkit.whardcopyoptionstext());
-  toolkit.printer().setOutputFileName(folder.path("cancelled.pdf"));
-  toolkit.igrhardcopytextfile("out.dat");
-  EXPECT_FALSE(QFile::exists(folder.path("cancelled.pdf")));
 }
 
 TEST(TextPrinter, TheLongestLineFitsThePageWidth) {
