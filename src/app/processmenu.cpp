@@ -322,7 +322,7 @@ void processmenu(std::int32_t command, std::int32_t& quitRequested, ProjectModel
 
 void startup(ProjectModel& model, Toolkit& toolkit) {
   toolkit.winitialise();
-  toolkit.windowopen2(kSystemMenu | kMinimiseBox | kMaximiseBox | kStatusBar, mainMenu(), inputScreen(), kTitle);
+  toolkit.windowopen2(kSystemMenu | kMinimiseBox | kStatusBar, mainMenu(), inputScreen(), kTitle);
   constexpr std::array<int, 3> kPartWidths = {3333, 3333, 3333};
   toolkit.windowstatusbarparts(kPartWidths);
   toolkit.windowoutstatusbar(1, kCreditLocation);

@@ -24,10 +24,10 @@ inline constexpr std::int32_t kMenuSelect = 2;
 inline constexpr std::int32_t kCloseRequest = 9;
 inline constexpr std::int32_t kFieldChanged = 10;
 
-// Window options of windowopen2.
+// Window options of windowopen2. There is no maximise box: the main window
+// takes the fixed size of the input screen, which it could not fill.
 inline constexpr int kSystemMenu = 1;
 inline constexpr int kMinimiseBox = 2;
-inline constexpr int kMaximiseBox = 4;
 inline constexpr int kStatusBar = 32;
 
 // Option bits of wselectfile2.

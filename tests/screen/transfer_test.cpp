@@ -30,7 +30,7 @@ class TransferTest : public testing::Test {
   void SetUp() override {
     m_toolkit = std::make_unique<QtToolkit>();
     m_toolkit->winitialise();
-    m_toolkit->windowopen2(kSystemMenu | kMinimiseBox | kMaximiseBox | kStatusBar, mainMenu(),
+    m_toolkit->windowopen2(kSystemMenu | kMinimiseBox | kStatusBar, mainMenu(),
                            inputScreen(), "Kovrin 4.0");
     Ranger(*m_toolkit);
   }

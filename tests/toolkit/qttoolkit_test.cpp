@@ -80,7 +80,7 @@ constexpr MenuTopItem kMenuBar[] = {
 };
 const MenuResource kMenu{30001, kMenuBar};
 
-constexpr int kWindowOptions = kSystemMenu | kMinimiseBox | kMaximiseBox | kStatusBar;
+constexpr int kWindowOptions = kSystemMenu | kMinimiseBox | kStatusBar;
 
 struct Message {
   std::int32_t type;
