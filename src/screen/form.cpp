@@ -75,16 +75,12 @@ constexpr ControlDef radio(int id, int x, int y, int width, int height, std::str
   return {id, ControlKind::RadioButton, x, y, width, height, text, flags};
 }
 
+// Every zone column, column 9 included, holds single-precision values, so
+// that all accept and show the same values.
 constexpr ControlDef gridReal(int id, int column, int y) { return realEdit(id, columnX(column), y); }
 // Centred over its column in the free band between the criteria and the grid.
 constexpr ControlDef zoneNumberLabel(int column) {
   return label(kFirstZoneNumberLabel + column - 1, columnX(column), kZoneNumberY, kFieldWidth, "", kCentreText);
-}
-// Column 9's door, floor, roof and wall fields have the double-precision
-// field class; they are read and written as single-precision values all the
-// same.
-constexpr ControlDef gridDouble(int id, int column, int y) {
-  return {id, ControlKind::DoubleEdit, columnX(column), y, kFieldWidth, kFieldHeight, "0.0", 0};
 }
 constexpr ControlDef partition(int id, int column) {
   return integerEdit(id, columnX(column), kPartitionY, "0");
@@ -277,14 +273,14 @@ constexpr std::array<ControlDef, kInputScreenControls> kBareControls = {{
     gridReal(1128, 8, kGlassAreaY),
     direction(1129, 8),
 
-    gridDouble(1130, 9, kDoorUY + 1),
-    gridDouble(1131, 9, kDoorAreaY),
-    gridDouble(1132, 9, kFloorUY),
-    gridDouble(1133, 9, kFloorAreaY),
-    gridDouble(1134, 9, kRoofUY),
-    gridDouble(1135, 9, kRoofAreaY),
-    gridDouble(1137, 9, kWallUY),
-    gridDouble(1138, 9, kWallAreaY),
+    gridReal(1130, 9, kDoorUY + 1),
+    gridReal(1131, 9, kDoorAreaY),
+    gridReal(1132, 9, kFloorUY),
+    gridReal(1133, 9, kFloorAreaY),
+    gridReal(1134, 9, kRoofUY),
+    gridReal(1135, 9, kRoofAreaY),
+    gridReal(1137, 9, kWallUY),
+    gridReal(1138, 9, kWallAreaY),
     partition(1139, 9),
     gridReal(1140, 9, kGlassUY),
     gridReal(1141, 9, kGlassAreaY),

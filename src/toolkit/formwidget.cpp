@@ -92,10 +92,7 @@ void FormWidget::build(const DialogResource& dialog) {
 
     switch (def.kind) {
       case ControlKind::IntegerEdit:
-      case ControlKind::RealEdit:
-      case ControlKind::DoubleEdit: {
-        // The double-precision fields hold single-precision values like the
-        // others, so that every zone column accepts and shows the same values.
+      case ControlKind::RealEdit: {
         const NumberKind kind =
             def.kind == ControlKind::IntegerEdit ? NumberKind::Integer : NumberKind::Real;
         auto* edit = new NumberField(kind, def.text, this);

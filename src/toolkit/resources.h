@@ -12,7 +12,6 @@ namespace kovrin {
 enum class ControlKind {
   IntegerEdit,   // whole numbers
   RealEdit,      // single-precision reals
-  DoubleEdit,    // reals in a double-precision field class (column 9 of the grid)
   DropDownList,  // combo box with edit part and drop-down list
   RadioButton,   // automatic radio button
   GroupBox,      // framed caption

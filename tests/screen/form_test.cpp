@@ -183,8 +183,7 @@ TEST(FormTest, ZoneQuantityFieldsSitInTheirGridCell) {
       EXPECT_EQ(c->width, 30);
       EXPECT_EQ(c->height, 8);
       EXPECT_EQ(c->text, "0.0");
-      const bool isDouble = column == 9 && quantity < ZoneQuantity::GlassU;
-      EXPECT_EQ(c->kind, isDouble ? ControlKind::DoubleEdit : ControlKind::RealEdit);
+      EXPECT_EQ(c->kind, ControlKind::RealEdit);
     }
     const ControlDef* list = findControl(listField(sel::GlassDirection(column)).field);
     ASSERT_NE(list, nullptr);

@@ -150,7 +150,7 @@ TEST_F(TransferTest, PutDataShowsEachRealInItsDisplayFormat) {
       {realRow(2, ZoneQuantity::FloorU), 0.0625f, "0.063"},   // half-way rounds up
       {realRow(3, ZoneQuantity::FloorArea), 10000.0f, "**********"},
       {realRow(4, ZoneQuantity::GlassArea), 12.5f, "13."},
-      {realRow(9, ZoneQuantity::WallU), 0.35f, "0.350"},      // a double-precision field
+      {realRow(9, ZoneQuantity::WallU), 0.35f, "0.350"},
       {realRow(9, ZoneQuantity::WallArea), 1999.4f, "1999."},
       {realRow(10, ZoneQuantity::GlassU), 1.25f, "1.250"},
   };

@@ -39,7 +39,7 @@ using test::answerNextModal;
 // A small dialog with one control of every kind.
 constexpr int kInteger = 2001;
 constexpr int kReal = 2002;
-constexpr int kDouble = 2003;
+constexpr int kOtherReal = 2003;
 constexpr int kFraction = 2004;
 constexpr int kResult = 2005;
 constexpr int kList = 2006;
@@ -58,7 +58,7 @@ constexpr ControlDef kControls[] = {
     {kMouseOnly, ControlKind::IntegerEdit, 100, 16, 30, 8, "7", kNoTabStop},
     {kReal, ControlKind::RealEdit, 60, 28, 30, 8, "0.0", 0},
     {kResult, ControlKind::IntegerEdit, 100, 28, 30, 8, "", kDisabled},
-    {kDouble, ControlKind::DoubleEdit, 60, 40, 30, 8, "0.0", 0},
+    {kOtherReal, ControlKind::RealEdit, 60, 40, 30, 8, "0.0", 0},
     {kFirstRadio, ControlKind::RadioButton, 140, 16, 40, 8, "Heating", kGroupStart},
     {kSecondRadio, ControlKind::RadioButton, 140, 28, 10, 7, "", 0},
     {kSecondCaption, ControlKind::Label, 152, 28, 26, 8, "Cooling", kDisabled},
@@ -254,13 +254,11 @@ TEST_F(QtToolkitTest, RealFieldsShowTheFormatAndKeepTheExactValue) {
       {123456.0f, "(F5.0)", "**********"},
       {0.1f, "(F5.3)", "0.100"},
   };
-  for (const int field : {kReal, kDouble}) {
-    for (const DisplayCase& c : cases) {
-      SCOPED_TRACE(testing::Message() << field << " " << c.value << " " << c.format);
-      toolkit.wdialogputreal(field, c.value, c.format);
-      EXPECT_EQ(edit(field)->text(), c.text);
-      EXPECT_EQ(readReal(field), c.value);  // the value written, not its text
-    }
+  for (const DisplayCase& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.value << " " << c.format);
+    toolkit.wdialogputreal(kReal, c.value, c.format);
+    EXPECT_EQ(edit(kReal)->text(), c.text);
+    EXPECT_EQ(readReal(kReal), c.value);  // the value written, not its text
   }
   EXPECT_EQ(toolkit.errorCount(), 0u) << toolkit.lastError();
 
@@ -333,7 +331,7 @@ TEST_F(QtToolkitTest, ProgramWritesOutsideTheRangeAreShownMarkedAndKept) {
       {kReal, 0, 200, 12000, "**********", true, "Allowed 0 to 200\nOut of range"},
       {kReal, 0, 2, 2.5f, "2.500", true, "Allowed 0 to 2\nOut of range"},
       {kReal, 0, 2, 2.0f, "2.000", false, "Allowed 0 to 2"},
-      {kDouble, 0, 10000, 10000.5f, "**********", true, "Allowed 0 to 10000\nOut of range"},
+      {kOtherReal, 0, 10000, 10000.5f, "**********", true, "Allowed 0 to 10000\nOut of range"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.field << " " << c.value);
@@ -376,7 +374,7 @@ TEST_F(QtToolkitTest, RefusedTypedTextReadsTheValueFromBeforeTheEditUntilTheFocu
       {"real above after a valid prefix", kReal, 0, 2, 0.35, "2.5", 0.35, true},
       {"point alone", kReal, 0, 2, 0.35, ".", 0.35, true},
       {"real below", kReal, 0, 2, 0.35, "-1", 0.35, true},
-      {"double column", kDouble, 0, 10000, 1200, "12000", 1200, true},
+      {"double column", kOtherReal, 0, 10000, 1200, "12000", 1200, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -433,7 +431,7 @@ TEST_F(QtToolkitTest, NumericFieldsRefuseKeysThatMakeNoNumber) {
   };
   const Case cases[] = {
       {kInteger, "12a", "12"}, {kInteger, "1.5", "15"}, {kInteger, "-3", "-3"}, {kInteger, "3-", "3"},
-      {kReal, "1.2.3", "1.23"}, {kReal, "-0.5e", "-0.5"}, {kDouble, "7,5", "75"},
+      {kReal, "1.2.3", "1.23"}, {kReal, "-0.5e", "-0.5"}, {kOtherReal, "7,5", "75"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.keys);
@@ -547,12 +545,12 @@ std::vector<int> tabWalk(int steps) {
 
 TEST_F(QtToolkitTest, TabVisitsTheFieldsInResourceOrderAndTheRadioGroupOnce) {
   ASSERT_EQ(QApplication::focusWidget(), toolkit.control(kInteger));
-  EXPECT_EQ(tabWalk(7), (std::vector<int>{kReal, kDouble, kSecondRadio, kList, kFraction, kLast, kInteger}));
+  EXPECT_EQ(tabWalk(7), (std::vector<int>{kReal, kOtherReal, kSecondRadio, kList, kFraction, kLast, kInteger}));
 
   // The group's stop follows its checked button.
   radio(kFirstRadio)->click();
   focus(kInteger);
-  EXPECT_EQ(tabWalk(3), (std::vector<int>{kReal, kDouble, kFirstRadio}));
+  EXPECT_EQ(tabWalk(3), (std::vector<int>{kReal, kOtherReal, kFirstRadio}));
 }
 
 TEST_F(QtToolkitTest, CloseBoxAndQuitRequestDeliverACloseRequestAndKeepTheWindow) {
