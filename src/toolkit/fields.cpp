@@ -8,12 +8,14 @@
 
 #include "report/numbertext.h"
 #include "toolkit/fieldtext.h"
+#include "toolkit/textconversion.h"
+#include "toolkit/toolkit.h"
 
 namespace kovrin {
 namespace {
 
 // What an empty numeric field reads as.
-constexpr double kEmptyRead = -999.0;
+constexpr double kEmptyRead = kEmptyField;
 
 // The widest "(Fw.d)" a field may ask for; wider is no display format.
 constexpr int kMaxFormatWidth = 40;
@@ -100,7 +102,7 @@ NumberField::NumberField(NumberKind kind, std::string_view initialText, QWidget*
     : QLineEdit(parent), m_kind(kind) {
   setAlignment(Qt::AlignCenter);
   setValidator(new NumberValidator(kind, this));
-  const QString text = QString::fromUtf8(initialText.data(), static_cast<qsizetype>(initialText.size()));
+  const QString text = toQString(initialText);
   setText(text);
   // Text the form starts with that is no number reads as empty.
   m_value = text.trimmed().isEmpty() ? std::nullopt : parse(text.trimmed());
@@ -260,25 +262,15 @@ ListField::ListField(QWidget* parent) : QComboBox(parent) {
   });
 }
 
-namespace {
-
-QString entryText(std::string_view entry) {
-  const auto end = entry.find_last_not_of(' ');
-  entry = end == std::string_view::npos ? std::string_view() : entry.substr(0, end + 1);
-  return QString::fromUtf8(entry.data(), static_cast<qsizetype>(entry.size()));
-}
-
-}  // namespace
-
 void ListField::setEntries(std::span<const std::string> entries, std::int32_t selected) {
   clear();
-  for (const std::string& entry : entries) addItem(entryText(entry));
+  for (const std::string& entry : entries) addItem(toQString(trimTrailingBlanks(entry)));
   select(selected);
 }
 
 void ListField::setEntries(std::span<const std::string_view> entries, std::int32_t selected) {
   clear();
-  for (const std::string_view entry : entries) addItem(entryText(entry));
+  for (const std::string_view entry : entries) addItem(toQString(trimTrailingBlanks(entry)));
   select(selected);
 }
 

@@ -12,6 +12,7 @@
 
 #include "toolkit/extradata.h"
 #include "toolkit/fields.h"
+#include "toolkit/textconversion.h"
 
 namespace kovrin {
 namespace {
@@ -21,10 +22,6 @@ namespace {
 constexpr int kClosedListHeight = 12;
 // The height of one entry of a dropped list.
 constexpr int kListEntryHeight = 8;
-
-QString toQString(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // A rectangle of `height` pixels centred on the vertical middle of `box`.
 QRect centredVertically(const QRect& box, int height) {

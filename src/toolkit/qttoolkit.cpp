@@ -29,6 +29,7 @@
 #include "toolkit/formwidget.h"
 #include "toolkit/helpwindow.h"
 #include "toolkit/mainwindow.h"
+#include "toolkit/textconversion.h"
 #include "toolkit/textprinter.h"
 
 namespace kovrin {
@@ -37,24 +38,12 @@ namespace {
 // How long a message about a field stays in the status bar.
 constexpr int kStatusMessageMilliseconds = 10000;
 
-constexpr std::int32_t kEmptyInteger = -999;
-constexpr float kEmptyReal = -999.0f;
-
-QString toQString(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // File names travel as the bytes the file system uses.
 QString fromFileName(std::string_view name) {
   return QFile::decodeName(QByteArray(name.data(), static_cast<qsizetype>(name.size())));
 }
 
 std::string toFileName(const QString& name) { return QFile::encodeName(name).toStdString(); }
-
-std::string_view trimTrailingBlanks(std::string_view text) {
-  const auto end = text.find_last_not_of(' ');
-  return end == std::string_view::npos ? std::string_view() : text.substr(0, end + 1);
-}
 
 // The font of the input screen. Its metrics set the size of the whole form
 // (dialog units), so any sans serif face keeps the layout's proportions.
@@ -400,7 +389,7 @@ void QtToolkit::wdialoggetinteger(int field, std::int32_t& value) {
   if (f == nullptr) return;
   const std::optional<double> held = f->value();
   if (!held) {
-    value = kEmptyInteger;
+    value = kEmptyField;
     return;
   }
   // A real field read as an integer drops the fraction; a value beyond 32
@@ -419,7 +408,7 @@ void QtToolkit::wdialoggetreal(int field, float& value) {
   // Every value a field holds came from a float or a 32-bit integer, so it
   // converts back without leaving the float range.
   const std::optional<double> held = f->value();
-  value = held ? static_cast<float>(*held) : kEmptyReal;
+  value = held ? static_cast<float>(*held) : static_cast<float>(kEmptyField);
 }
 
 void QtToolkit::wdialoggetmenu1(int field, std::int32_t& value) {

@@ -30,6 +30,9 @@ inline constexpr int kSystemMenu = 1;
 inline constexpr int kMinimiseBox = 2;
 inline constexpr int kStatusBar = 32;
 
+// What a read of an empty numeric field gives: -999, or -999.0 for a real.
+inline constexpr std::int32_t kEmptyField = -999;
+
 // Option bits of wselectfile2.
 inline constexpr int kSaveDialog = 1;
 inline constexpr int kDefaultExtension = 32;
@@ -86,8 +89,8 @@ class Toolkit {
   // read back unchanged until the user picks an item.
   virtual void wdialogputmenu1(int field, std::span<const std::string_view> items, int count,
                                std::int32_t selected) = 0;
-  // Read a field. An empty numeric field reads -999 (integer) or -999.0
-  // (real); an integer read of a number with a fraction drops the fraction.
+  // Read a field. An empty numeric field reads kEmptyField; an integer read
+  // of a number with a fraction drops the fraction.
   virtual void wdialoggetinteger(int field, std::int32_t& value) = 0;
   virtual void wdialoggetreal(int field, float& value) = 0;
   // The selected item of a list (1-based).
