@@ -12,7 +12,7 @@ namespace kovrin {
 enum class ControlKind {
   IntegerEdit,   // whole numbers
   RealEdit,      // single-precision reals
-  DropDownList,  // combo box with edit part and drop-down list
+  DropDownList,  // a drop-down list of fixed entries: nothing can be typed into it
   RadioButton,   // automatic radio button
   GroupBox,      // framed caption
   Label,         // static text
