@@ -88,10 +88,6 @@ float toSingle(double value) {
   return static_cast<float>(value);  // also carries not-a-number
 }
 
-bool inList(std::int32_t selection, std::size_t count) {
-  return selection >= 1 && static_cast<std::size_t>(selection) <= count;
-}
-
 // The range corrections of a cooling run. A lookup that meets a selection
 // outside its list (a daily range other than 1..3, a roof construction other
 // than 1..4, a floor construction other than 1..5) yields 0 for all that it

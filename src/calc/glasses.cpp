@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "model/model.h"
+
 namespace kovrin {
 namespace {
 
@@ -77,10 +79,6 @@ constexpr std::array<GlassTypeUse, 5> kGlassTypes{{
     {kTriple, 0.2f},  // 4 double + low e
     {kTriple, 0.2f},  // 5 triple pane
 }};
-
-constexpr bool inList(std::int32_t selection, std::size_t count) {
-  return selection >= 1 && static_cast<std::size_t>(selection) <= count;
-}
 
 }  // namespace
 

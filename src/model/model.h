@@ -91,6 +91,12 @@ inline constexpr int ExteriorShading = 7;
 constexpr int GlassDirection(int column) { return 7 + column; }
 }  // namespace sel
 
+// Whether a selection names an entry of a list of `count` entries (1..count).
+// Only a hand-edited project file brings one that does not.
+constexpr bool inList(std::int32_t selection, std::size_t count) {
+  return selection >= 1 && static_cast<std::size_t>(selection) <= count;
+}
+
 // LoadChoice: 1 is Heating, any other value is Cooling.
 inline constexpr std::int32_t kHeating = 1;
 inline constexpr std::int32_t kCooling = 2;
