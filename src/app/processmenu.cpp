@@ -7,6 +7,7 @@
 
 #include "calc/calcdata.h"
 #include "model/defaults.h"
+#include "model/zoneranges.h"
 #include "projectfile/projectfile.h"
 #include "report/loadreport.h"
 #include "screen/fields.h"
@@ -24,14 +25,9 @@ constexpr std::string_view kProjectFilter = "Kovrin projects|*.prj|";
 constexpr std::string_view kUntitledName = "untitled";
 constexpr std::string_view kProjectExtension = ".prj";
 
-// Status bar parts 1 and 3 of the page commands.
+// Status bar part 1 of the page commands; part 3 is " " + zonesText(page).
 constexpr std::array<std::string_view, kPages> kPageTexts = {" Page 1", " Page 2", " Page 3", " Page 4",
                                                              " Page 5"};
-constexpr std::array<std::string_view, kPages> kZoneTexts = {" Zones 1 -> 10", " Zones 11 -> 20",
-                                                             " Zones 21 -> 30", " Zones 31 -> 40",
-                                                             " Zones 41 -> 50"};
-// New and Open write part 3 without the leading blank of the page commands.
-constexpr std::string_view kFirstPageZones = "Zones 1 -> 10";
 
 // The three credit texts of start-up: where the maker is, who the maker is,
 // and since when. The leading tab centres each in its part.
@@ -101,7 +97,8 @@ bool loadProject(ProjectModel& model, Toolkit& toolkit, const std::string& path)
 void showFirstPageStatus(const ProjectModel& model, Toolkit& toolkit) {
   toolkit.windowoutstatusbar(1, kPageTexts[0]);
   toolkit.windowoutstatusbar(2, model.ProjectFileName.padded());
-  toolkit.windowoutstatusbar(3, kFirstPageZones);
+  // Without the leading blank that the page commands write.
+  toolkit.windowoutstatusbar(3, zonesText(1));
 }
 
 void calculate(ProjectModel& model, Toolkit& toolkit) {
@@ -189,7 +186,7 @@ void changePage(ProjectModel& model, Toolkit& toolkit, int page) {
   ShowZoneNumbers(model, toolkit);
   calculate(model, toolkit);
   toolkit.windowoutstatusbar(1, kPageTexts[page - 1]);
-  toolkit.windowoutstatusbar(3, kZoneTexts[page - 1]);
+  toolkit.windowoutstatusbar(3, " " + zonesText(page));
 }
 
 // New: the template replaces the project, then the user names the new
@@ -254,8 +251,7 @@ void saveProjectAs(ProjectModel& model, Toolkit& toolkit) {
   toolkit.windowoutstatusbar(1, " Project Name");
   toolkit.windowoutstatusbar(2, model.ProjectFileName.padded());
   // Part 3 names the zones on screen, as the page commands write it.
-  if (model.CurrentPage >= 1 && model.CurrentPage <= kPages)
-    toolkit.windowoutstatusbar(3, kZoneTexts[model.CurrentPage - 1]);
+  toolkit.windowoutstatusbar(3, " " + zonesText(model.CurrentPage));
 }
 
 // The report's loads and shares are always those of its inputs and of its

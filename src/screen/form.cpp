@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "model/zoneranges.h"
 #include "screen/fields.h"
 #include "screen/resource.h"
 
@@ -385,12 +386,12 @@ std::string makeExtraData() {
   return text;
 }
 
-constexpr std::array<MenuEntry, 5> kZonesEntries = {{
-    {"  1 -> 10", kCmdPage1},
-    {"11 -> 20", kCmdPage2},
-    {"21 -> 30", kCmdPage3},
-    {"31 -> 40", kCmdPage4},
-    {"41 -> 50", kCmdPage5},
+constexpr std::array<MenuEntry, kPages> kZonesEntries = {{
+    {kPageZoneRanges[0], kCmdPage1},
+    {kPageZoneRanges[1], kCmdPage2},
+    {kPageZoneRanges[2], kCmdPage3},
+    {kPageZoneRanges[3], kCmdPage4},
+    {kPageZoneRanges[4], kCmdPage5},
 }};
 
 // On and Off are the two choices of one mode: the one in force carries the
