@@ -33,7 +33,9 @@
 #include "model/defaults.h"
 #include "projectfile/projectfile.h"
 #include "screen/resource.h"
+#include "golden.h"
 #include "modaldialog.h"
+#include "workingfolder.h"
 #include "toolkit/qttoolkit.h"
 
 namespace kovrin {
@@ -41,36 +43,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string readFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+using testing::expectGolden;
+using testing::readBytes;
 
 void writeFile(const fs::path& path, const std::string& text) {
   std::ofstream out(path, std::ios::binary);
   out << text;
-}
-
-// Byte-for-byte comparison that names the first line that differs.
-void expectSameBytes(const std::string& actual, const std::string& expected, const std::string& what) {
-  if (actual == expected) return;
-  std::size_t line = 1;
-  std::size_t start = 0;
-  for (std::size_t i = 0; i < std::min(actual.size(), expected.size()); ++i) {
-    if (actual[i] != expected[i]) break;
-    if (actual[i] == '\n') {
-      ++line;
-      start = i + 1;
-    }
-  }
-  auto lineAt = [&](const std::string& text) {
-    const std::size_t end = text.find('\n', start);
-    return text.substr(start, end == std::string::npos ? std::string::npos : end - start);
-  };
-  ADD_FAILURE() << what << " differs at line " << line << "\n  actual:   [" << lineAt(actual)
-                << "]\n  expected: [" << lineAt(expected) << "]";
 }
 
 using Answer = std::function<void(QWidget*)>;
@@ -143,21 +121,17 @@ Answer printToPdf(const fs::path& pdf) {
   };
 }
 
-class ProgramTest : public testing::Test {
+class ProgramTest : public test::WorkingFolder {
  protected:
   void SetUp() override {
-    m_previousFolder = fs::current_path();
-    std::string pattern = (fs::temp_directory_path() / "kovrin-program-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    m_folder = pattern;
-    fs::copy_file(fs::path(KOVRIN_DATA_DIR) / "new.dat", m_folder / "new.dat");
-    fs::current_path(m_folder);
+    WorkingFolder::SetUp();
+    if (HasFatalFailure()) return;
+    fs::copy_file(fs::path(KOVRIN_DATA_DIR) / "new.dat", m_dir / "new.dat");
   }
 
   void TearDown() override {
     m_toolkit.windowclose();
-    fs::current_path(m_previousFolder);
-    fs::remove_all(m_folder);
+    WorkingFolder::TearDown();
   }
 
   void start() {
@@ -200,8 +174,6 @@ class ProgramTest : public testing::Test {
     return texts;
   }
 
-  fs::path m_previousFolder;
-  fs::path m_folder;
   ProjectModel m_model;
   QtToolkit m_toolkit;
   std::int32_t m_quit = 0;
@@ -244,7 +216,7 @@ TEST_F(ProgramTest, AMissingTemplateIsReportedAndTheDefaultsAreUsed) {
   answerInTurn({press(QMessageBox::Ok, &message)});
   start();
   EXPECT_NE(message.find("new.dat"), std::string::npos) << message;
-  EXPECT_NE(message.find(m_folder.string()), std::string::npos) << message;
+  EXPECT_NE(message.find(m_dir.string()), std::string::npos) << message;
   EXPECT_EQ(m_model.tables(), defaultProject());
   EXPECT_EQ(text(1005), "93");
 }
@@ -257,7 +229,7 @@ TEST_F(ProgramTest, CalculateShowsTheLoadsAndChangesNothingElse) {
   edit(1038)->setFocus();
   handleMessages();  // spreadsheet mode is off: no recalculation
   EXPECT_EQ(results(), kNoResults);
-  const std::string fileBefore = readFile("new.dat");
+  const std::string fileBefore = readBytes("new.dat");
 
   command(kCmdCalculate);
   // Cooling: 1 x 10 x (15 + 3.6 for wood frame in range M); 3.6 is stored
@@ -267,7 +239,7 @@ TEST_F(ProgramTest, CalculateShowsTheLoadsAndChangesNothingElse) {
   EXPECT_EQ(text(1173), "100");  // the whole airflow
   EXPECT_EQ(text(1174), "0");
   EXPECT_EQ(m_model.integer(1, irow::ZoneLoad(1)), 0) << "the loads live on the screen";
-  EXPECT_EQ(readFile("new.dat"), fileBefore);
+  EXPECT_EQ(readBytes("new.dat"), fileBefore);
   EXPECT_EQ(m_toolkit.statusText(1), "Made in Lakeside, Minnesota");
 
   // Heating: 1 x 10 x (65 - 28) = 370.
@@ -352,7 +324,7 @@ TEST_F(ProgramTest, EveryPageCommandPassesTheProjectThroughItsFile) {
 
 TEST_F(ProgramTest, APageChangeWhoseSaveFailsStaysOnItsPage) {
   start();
-  ASSERT_TRUE(m_model.ProjectFileName.set((m_folder / "missing-folder" / "house.prj").string()));
+  ASSERT_TRUE(m_model.ProjectFileName.set((m_dir / "missing-folder" / "house.prj").string()));
   type(1042, "100");
   std::string message;
   answerInTurn({press(QMessageBox::Ok, &message)});
@@ -368,7 +340,7 @@ TEST_F(ProgramTest, AnOpenWhoseLoadFailsKeepsModelAndScreen) {
   type(1042, "100");
   writeFile("broken.prj", "1\r\n2\r\nthree\r\n");
   std::string message;
-  answerInTurn({chooseFile(m_folder / "broken.prj"), press(QMessageBox::Ok, &message)});
+  answerInTurn({chooseFile(m_dir / "broken.prj"), press(QMessageBox::Ok, &message)});
   command(kCmdOpen);
   EXPECT_NE(message.find("broken.prj"), std::string::npos) << message;
   EXPECT_NE(message.find("line 3"), std::string::npos) << message;
@@ -381,7 +353,7 @@ TEST_F(ProgramTest, OpenLoadsTheChosenProjectAndCancelChangesNothing) {
   ProjectTables project = defaultProject();
   project.zone(1, 2, ZoneQuantity::FloorArea) = 120.0f;
   project.integer(1, irow::WinterDesignTemp) = -5;
-  ASSERT_TRUE(saveProjectFile((m_folder / "house.prj").string(), project));
+  ASSERT_TRUE(saveProjectFile((m_dir / "house.prj").string(), project));
   start();
   type(1042, "77");
 
@@ -392,15 +364,15 @@ TEST_F(ProgramTest, OpenLoadsTheChosenProjectAndCancelChangesNothing) {
   EXPECT_EQ(m_toolkit.statusText(1), "Made in Lakeside, Minnesota");
 
   command(kCmdPage2);
-  answerInTurn({chooseFile(m_folder / "house.prj")});
+  answerInTurn({chooseFile(m_dir / "house.prj")});
   command(kCmdOpen);
   EXPECT_EQ(m_model.CurrentPage, 1);
-  EXPECT_EQ(fs::path(m_model.ProjectFileName.path()), m_folder / "house.prj");
+  EXPECT_EQ(fs::path(m_model.ProjectFileName.path()), m_dir / "house.prj");
   EXPECT_EQ(text(1054), "120.");
   EXPECT_EQ(text(1026), "-5");
   EXPECT_EQ(text(1042), "0.");
   EXPECT_EQ(m_toolkit.statusText(1), " Page 1");
-  EXPECT_EQ(m_toolkit.statusText(2), (m_folder / "house.prj").string());
+  EXPECT_EQ(m_toolkit.statusText(2), (m_dir / "house.prj").string());
   EXPECT_EQ(m_toolkit.statusText(3), "Zones 1 -> 10");
 }
 
@@ -418,27 +390,27 @@ TEST_F(ProgramTest, NewLoadsTheTemplateAndAsksBeforeTakingAnExistingName) {
 
   // An existing name: No keeps "new.dat".
   std::string question;
-  answerInTurn({chooseFile(m_folder / "taken.prj"), press(QMessageBox::No, &question)});
+  answerInTurn({chooseFile(m_dir / "taken.prj"), press(QMessageBox::No, &question)});
   command(kCmdNew);
   EXPECT_NE(question.find("taken.prj already exists. Replace it with the new project?"), std::string::npos)
       << question;
   EXPECT_EQ(m_model.ProjectFileName.path(), "new.dat");
-  EXPECT_EQ(readFile("taken.prj"), "precious");
+  EXPECT_EQ(readBytes("taken.prj"), "precious");
 
   // Yes takes it; it is first written by the next save.
-  answerInTurn({chooseFile(m_folder / "taken.prj"), press(QMessageBox::Yes)});
+  answerInTurn({chooseFile(m_dir / "taken.prj"), press(QMessageBox::Yes)});
   command(kCmdNew);
-  EXPECT_EQ(fs::path(m_model.ProjectFileName.path()), m_folder / "taken.prj");
-  EXPECT_EQ(readFile("taken.prj"), "precious");
+  EXPECT_EQ(fs::path(m_model.ProjectFileName.path()), m_dir / "taken.prj");
+  EXPECT_EQ(readBytes("taken.prj"), "precious");
   command(kCmdSave);
   ProjectTables saved;
   ASSERT_TRUE(loadProjectFile("taken.prj", saved));
   EXPECT_EQ(saved.zone(1, 1, ZoneQuantity::WallArea), 0.0f) << "the new project, not the edits";
 
   // A new name is taken without a question.
-  answerInTurn({chooseFile(m_folder / "fresh.prj")});
+  answerInTurn({chooseFile(m_dir / "fresh.prj")});
   command(kCmdNew);
-  EXPECT_EQ(fs::path(m_model.ProjectFileName.path()), m_folder / "fresh.prj");
+  EXPECT_EQ(fs::path(m_model.ProjectFileName.path()), m_dir / "fresh.prj");
   EXPECT_FALSE(fs::exists("fresh.prj"));
 }
 
@@ -458,9 +430,9 @@ TEST_F(ProgramTest, SaveAndSaveAsWriteTheScreenAndCancelWritesNothing) {
   EXPECT_EQ(m_toolkit.statusText(1), "Made in Lakeside, Minnesota");
 
   command(kCmdPage2);
-  answerInTurn({chooseFile(m_folder / "house")});
+  answerInTurn({chooseFile(m_dir / "house")});
   command(kCmdSaveAs);
-  const fs::path house = m_folder / "house.prj";
+  const fs::path house = m_dir / "house.prj";
   ASSERT_TRUE(fs::exists(house)) << "the default extension is added";
   EXPECT_EQ(fs::path(m_model.ProjectFileName.path()), house);
   EXPECT_EQ(m_toolkit.statusText(1), " Project Name");
@@ -470,14 +442,14 @@ TEST_F(ProgramTest, SaveAndSaveAsWriteTheScreenAndCancelWritesNothing) {
   // Save As over another existing file asks first: No changes nothing.
   writeFile("old.prj", "old");
   std::string question;
-  answerInTurn({chooseFile(m_folder / "old.prj"), press(QMessageBox::No, &question)});
+  answerInTurn({chooseFile(m_dir / "old.prj"), press(QMessageBox::No, &question)});
   command(kCmdSaveAs);
-  EXPECT_EQ(question, (m_folder / "old.prj").string() + " already exists. Replace it?");
-  EXPECT_EQ(readFile("old.prj"), "old");
+  EXPECT_EQ(question, (m_dir / "old.prj").string() + " already exists. Replace it?");
+  EXPECT_EQ(readBytes("old.prj"), "old");
   EXPECT_EQ(fs::path(m_model.ProjectFileName.path()), house);
-  answerInTurn({chooseFile(m_folder / "old.prj"), press(QMessageBox::Yes)});
+  answerInTurn({chooseFile(m_dir / "old.prj"), press(QMessageBox::Yes)});
   command(kCmdSaveAs);
-  EXPECT_EQ(readFile("old.prj"), readFile(house));
+  EXPECT_EQ(readBytes("old.prj"), readBytes(house));
 }
 
 TEST_F(ProgramTest, ASaveAsThatFailsKeepsTheName) {
@@ -485,7 +457,7 @@ TEST_F(ProgramTest, ASaveAsThatFailsKeepsTheName) {
   // A pipe is no place for a project: the save refuses it.
   ASSERT_EQ(mkfifo("pipe.prj", 0644), 0);
   std::string message;
-  answerInTurn({chooseFile(m_folder / "pipe.prj"), press(QMessageBox::Yes), press(QMessageBox::Ok, &message)});
+  answerInTurn({chooseFile(m_dir / "pipe.prj"), press(QMessageBox::Yes), press(QMessageBox::Ok, &message)});
   command(kCmdSaveAs);
   EXPECT_NE(message.find("pipe.prj"), std::string::npos) << message;
   EXPECT_EQ(m_model.ProjectFileName.path(), "new.dat");
@@ -494,11 +466,10 @@ TEST_F(ProgramTest, ASaveAsThatFailsKeepsTheName) {
 TEST_F(ProgramTest, PrintWritesTheReportAndPrintsItToAPdfFile) {
   start();
   command(kCmdCalculate);
-  const fs::path pdf = m_folder / "report.pdf";
+  const fs::path pdf = m_dir / "report.pdf";
   answerInTurn({printToPdf(pdf)});
   command(kCmdPrint);
-  expectSameBytes(readFile("out.dat"), readFile(fs::path(KOVRIN_TEST_DATA_DIR) / "app" / "calculated.out.dat"),
-                  "out.dat");
+  expectGolden(readBytes("out.dat"), fs::path(KOVRIN_TEST_DATA_DIR) / "app" / "calculated.out.dat");
   ASSERT_TRUE(fs::exists(pdf));
   EXPECT_GT(fs::file_size(pdf), 1000u);
 
@@ -527,22 +498,21 @@ TEST_F(ProgramTest, ResultsAndTheReportBelongToThePageProjectAndChoiceOnScreen) 
   EXPECT_TRUE(edit(1155)->property("outOfDate").toBool());
   answerInTurn({cancel()});
   command(kCmdPrint);
-  expectSameBytes(readFile("out.dat"), readFile(fs::path(KOVRIN_TEST_DATA_DIR) / "app" / "wall.out.dat"),
-                  "out.dat");
+  expectGolden(readBytes("out.dat"), fs::path(KOVRIN_TEST_DATA_DIR) / "app" / "wall.out.dat");
   EXPECT_EQ(text(1155), "185");
   EXPECT_EQ(label(1195), "Cooling, Btu/h");
   EXPECT_FALSE(edit(1155)->property("outOfDate").toBool());
 
   // A page change shows the results of the page it shows; so does Print. A
   // project of its own keeps the page changes out of the template.
-  answerInTurn({chooseFile(m_folder / "house.prj")});
+  answerInTurn({chooseFile(m_dir / "house.prj")});
   command(kCmdSaveAs);
   command(kCmdPage2);
   EXPECT_EQ(results(), std::vector<std::string>(21, "0"));
   answerInTurn({cancel()});
   command(kCmdPrint);
-  EXPECT_EQ(readFile("out.dat").find("185"), std::string::npos) << "page 1's load";
-  EXPECT_NE(readFile("out.dat").find("Zones 11 -> 20"), std::string::npos);
+  EXPECT_EQ(readBytes("out.dat").find("185"), std::string::npos) << "page 1's load";
+  EXPECT_NE(readBytes("out.dat").find("Zones 11 -> 20"), std::string::npos);
 
   // New, with its dialog cancelled: the template's own results.
   command(kCmdPage1);
@@ -572,10 +542,10 @@ TEST_F(ProgramTest, ATypedValueOutsideItsRangeIsNeverUsedInSilence) {
 TEST_F(ProgramTest, AnOpenedProjectShowsItsOwnTotalAirflowAndSaveKeepsIt) {
   ProjectTables project = defaultProject();
   project.integer(1, irow::PageAirTotal) = 1500;
-  ASSERT_TRUE(saveProjectFile((m_folder / "house.prj").string(), project));
+  ASSERT_TRUE(saveProjectFile((m_dir / "house.prj").string(), project));
   start();
   ASSERT_EQ(text(1184), "100");
-  answerInTurn({chooseFile(m_folder / "house.prj")});
+  answerInTurn({chooseFile(m_dir / "house.prj")});
   command(kCmdOpen);
   EXPECT_EQ(text(1184), "1500");
   command(kCmdSave);
@@ -634,7 +604,7 @@ TEST_F(ProgramTest, UnsavedChangesAreNotLostWithoutAQuestion) {
       {"open, cancel", Open, true, "Cancel", false, false},
   };
   start();
-  const fs::path house = m_folder / "house.prj";
+  const fs::path house = m_dir / "house.prj";
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     ASSERT_TRUE(saveProjectFile(house.string(), defaultProject()));
@@ -681,7 +651,7 @@ TEST_F(ProgramTest, UnsavedChangesAreNotLostWithoutAQuestion) {
   }
 
   // A save from the question that fails: the message, and nothing else.
-  ASSERT_TRUE(m_model.ProjectFileName.set((m_folder / "missing-folder" / "house.prj").string()));
+  ASSERT_TRUE(m_model.ProjectFileName.set((m_dir / "missing-folder" / "house.prj").string()));
   m_quit = 0;
   type(1042, "88");
   handleMessages();
@@ -709,7 +679,7 @@ TEST_F(ProgramTest, TheSpreadsheetMenuMarksTheModeInForce) {
   };
   const Step steps[] = {{on, false, true}, {off, false, false}, {on, true, true}, {on, true, true}, {off, true, false}};
   for (const Step& s : steps) {
-    SCOPED_TRACE(testing::Message() << s.chosen->text().toStdString() << (s.fromMenu ? " from the menu" : ""));
+    SCOPED_TRACE(::testing::Message() << s.chosen->text().toStdString() << (s.fromMenu ? " from the menu" : ""));
     const bool wasOn = on->isChecked();
     if (s.fromMenu) {
       s.chosen->trigger();
@@ -739,8 +709,8 @@ TEST_F(ProgramTest, TheFileDialogsSayWhatTheyDoAndProposeAName) {
     Seen expected;
   };
   fs::create_directory("sub");
-  const std::string work = m_folder.string();
-  const std::string sub = (m_folder / "sub").string();
+  const std::string work = m_dir.string();
+  const std::string sub = (m_dir / "sub").string();
   const Case cases[] = {
       {"save as, unnamed", kCmdSaveAs, "new.dat", {"Save Project As", "Save", work, "untitled.prj", QFileDialog::AcceptSave}},
       {"new", kCmdNew, "new.dat", {"New Project", "Create", work, "untitled.prj", QFileDialog::AcceptSave}},
@@ -754,7 +724,7 @@ TEST_F(ProgramTest, TheFileDialogsSayWhatTheyDoAndProposeAName) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     ASSERT_TRUE(m_model.ProjectFileName.set(c.projectFile));
-    if (c.projectFile != std::string("new.dat")) writeFile(c.projectFile, readFile("new.dat"));
+    if (c.projectFile != std::string("new.dat")) writeFile(c.projectFile, readBytes("new.dat"));
     Seen seen;
     answerInTurn({[&seen](QWidget* w) {
       auto* dialog = qobject_cast<QFileDialog*>(w);
@@ -777,14 +747,14 @@ TEST_F(ProgramTest, TheFileDialogsSayWhatTheyDoAndProposeAName) {
 
 TEST_F(ProgramTest, SubMenuTitlesAndUnknownIdentifiersDoNothing) {
   start();
-  const std::string before = readFile("new.dat");
+  const std::string before = readBytes("new.dat");
   for (int id : {kCmdFileMenu, kCmdZonesMenu, kCmdSpreadsheetMenu, 40000, 40019, -1, 0}) {
     command(id);
     EXPECT_EQ(m_quit, 0) << id;
   }
   EXPECT_EQ(m_model.CurrentPage, 1);
   EXPECT_EQ(results(), kNoResults);
-  EXPECT_EQ(readFile("new.dat"), before);
+  EXPECT_EQ(readBytes("new.dat"), before);
 }
 
 }  // namespace

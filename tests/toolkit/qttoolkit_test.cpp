@@ -17,7 +17,6 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStatusBar>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolButton>
@@ -27,6 +26,7 @@
 #include <vector>
 
 #include "modaldialog.h"
+#include "workingfolder.h"
 #include "screen/form.h"
 #include "screen/resource.h"
 #include "toolkit/textprinter.h"
@@ -96,10 +96,23 @@ Message changed(int field) { return {kFieldChanged, field, kContentChanged}; }
 
 int idOf(const QWidget* widget) { return widget == nullptr ? 0 : widget->objectName().toInt(); }
 
-class QtToolkitTest : public testing::Test {
+// Each test runs in a working folder of its own, where the file dialog,
+// help and printing find their files.
+class QtToolkitTest : public test::WorkingFolder {
  protected:
-  void SetUp() override { open(kMenu, kDialog); }
-  void TearDown() override { toolkit.windowclose(); }
+  void SetUp() override {
+    WorkingFolder::SetUp();
+    open(kMenu, kDialog);
+  }
+  void TearDown() override {
+    toolkit.windowclose();
+    WorkingFolder::TearDown();
+  }
+
+  // The path of `name` in the working folder; the folder itself for none.
+  QString path(const QString& name = {}) const {
+    return QString::fromStdString((name.isEmpty() ? m_dir : m_dir / name.toStdString()).string());
+  }
 
   void open(const MenuResource& menu, const DialogResource& dialog) {
     toolkit.winitialise();
@@ -159,20 +172,6 @@ class QtToolkitTest : public testing::Test {
   }
 
   QtToolkit toolkit;
-};
-
-// The folder a test works in; the working folder returns afterwards.
-class WorkingFolder {
- public:
-  WorkingFolder() : m_previous(QDir::currentPath()) { QDir::setCurrent(m_folder.path()); }
-  ~WorkingFolder() { QDir::setCurrent(m_previous); }
-  QString path(const QString& name = {}) const {
-    return name.isEmpty() ? QDir(m_folder.path()).absolutePath() : QDir(m_folder.path()).absoluteFilePath(name);
-  }
-
- private:
-  QTemporaryDir m_folder;
-  QString m_previous;
 };
 
 void writeFile(const QString& path, const QByteArray& bytes) {
@@ -602,9 +601,8 @@ TEST_F(QtToolkitTest, AltLettersChooseMenuCommands) {
 }
 
 TEST_F(QtToolkitTest, FileDialogOkAndCancel) {
-  WorkingFolder folder;
-  ASSERT_TRUE(QDir().mkdir(folder.path("sub")));
-  writeFile(folder.path("sub/house.prj"), "x");
+  ASSERT_TRUE(QDir().mkdir(path("sub")));
+  writeFile(path("sub/house.prj"), "x");
 
   struct Seen {
     QString title, directory;
@@ -637,21 +635,21 @@ TEST_F(QtToolkitTest, FileDialogOkAndCancel) {
   // Open: starts in the working folder with the current name proposed.
   Seen seen;
   std::string name = "new.dat";
-  answer(seen, folder.path("sub/house.prj"));
+  answer(seen, path("sub/house.prj"));
   EXPECT_TRUE(toolkit.wselectfile2("Project files|*.prj|", kMustExist | kDefaultExtension, name,
                                    "Open Existing Project", {}));
-  EXPECT_EQ(name, folder.path("sub/house.prj").toStdString());
+  EXPECT_EQ(name, path("sub/house.prj").toStdString());
   EXPECT_EQ(seen.title, "Open Existing Project");
-  EXPECT_EQ(seen.directory, folder.path());
+  EXPECT_EQ(seen.directory, path());
   EXPECT_EQ(seen.filters, QStringList{"Project files (*.prj)"});
-  EXPECT_EQ(seen.proposed, QStringList{folder.path("new.dat")});
+  EXPECT_EQ(seen.proposed, QStringList{path("new.dat")});
   EXPECT_EQ(seen.fileMode, QFileDialog::ExistingFile);
-  EXPECT_EQ(QDir::currentPath(), folder.path());
+  EXPECT_EQ(QDir::currentPath(), path());
 
   // Cancel leaves the name.
   answer(seen, {});
   EXPECT_FALSE(toolkit.wselectfile2("Project files|*.prj|", kDefaultExtension, name, "New Project", {}));
-  EXPECT_EQ(name, folder.path("sub/house.prj").toStdString());
+  EXPECT_EQ(name, path("sub/house.prj").toStdString());
   EXPECT_EQ(seen.fileMode, QFileDialog::AnyFile);
 
   // Save As: starts in the folder of the current name; a name without
@@ -660,8 +658,8 @@ TEST_F(QtToolkitTest, FileDialogOkAndCancel) {
   answer(seen, "other");
   EXPECT_TRUE(
       toolkit.wselectfile2("Kovrin projects|*.prj|", kSaveDialog | kDefaultExtension, name, "Save Project As", {}));
-  EXPECT_EQ(name, folder.path("sub/other.prj").toStdString());
-  EXPECT_EQ(seen.directory, folder.path("sub"));
+  EXPECT_EQ(name, path("sub/other.prj").toStdString());
+  EXPECT_EQ(seen.directory, path("sub"));
   EXPECT_EQ(seen.acceptMode, QFileDialog::AcceptSave);
   EXPECT_EQ(seen.filters, QStringList{"Kovrin projects (*.prj)"});
 
@@ -683,18 +681,17 @@ TEST_F(QtToolkitTest, FileDialogOkAndCancel) {
   });
   EXPECT_FALSE(toolkit.wselectfile2("Project files|*.prj|", kDefaultExtension, name, "New Project", {}));
   EXPECT_TRUE(warning.contains("nowhere")) << warning.toStdString();
-  EXPECT_EQ(name, folder.path("sub/other.prj").toStdString());
+  EXPECT_EQ(name, path("sub/other.prj").toStdString());
 
   name = "sub/house.prj";
   answer(seen, "house.prj");
   EXPECT_TRUE(
       toolkit.wselectfile2("Kovrin projects|*.prj|", kSaveDialog | kDefaultExtension, name, "Save Project As", {}));
-  EXPECT_EQ(name, folder.path("sub/house.prj").toStdString());
-  EXPECT_EQ(QDir::currentPath(), folder.path());
+  EXPECT_EQ(name, path("sub/house.prj").toStdString());
+  EXPECT_EQ(QDir::currentPath(), path());
 }
 
 TEST_F(QtToolkitTest, HelpOpensAViewerOrNamesTheMissingFile) {
-  WorkingFolder folder;
   QString shown;
   answerNextModal([&shown](QWidget* widget) {
     auto* box = qobject_cast<QMessageBox*>(widget);
@@ -704,10 +701,10 @@ TEST_F(QtToolkitTest, HelpOpensAViewerOrNamesTheMissingFile) {
   });
   toolkit.whelpfile1("HELP.HLP");
   EXPECT_TRUE(shown.contains("HELP.HLP")) << shown.toStdString();
-  EXPECT_TRUE(shown.contains(QDir::toNativeSeparators(folder.path()))) << shown.toStdString();
+  EXPECT_TRUE(shown.contains(QDir::toNativeSeparators(path()))) << shown.toStdString();
   EXPECT_EQ(toolkit.helpViewer(), nullptr);
 
-  ASSERT_TRUE(QFile::copy(KOVRIN_DATA_DIR "/HELP.HLP", folder.path("HELP.HLP")));
+  ASSERT_TRUE(QFile::copy(KOVRIN_DATA_DIR "/HELP.HLP", path("HELP.HLP")));
   toolkit.whelpfile1("HELP.HLP");
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);  // returns at once, no dialog
   QWidget* window = toolkit.helpViewer();
@@ -771,16 +768,15 @@ void answerPrintDialog(const QString& pdf) {
 }
 
 TEST_F(QtToolkitTest, PrintingToAPdfFileAndCancelling) {
-  WorkingFolder folder;
   QByteArray report = "Kovrin load report\r\n\r\n";
   report += QByteArray(240, '9') + "\r\n";
   for (int i = 0; i < 120; ++i) report += "line " + QByteArray::number(i) + "\r\n";
-  writeFile(folder.path("out.dat"), report);
+  writeFile(path("out.dat"), report);
 
-  answerPrintDialog(folder.path("report.pdf"));
+  answerPrintDialog(path("report.pdf"));
   EXPECT_TRUE(toolkit.whardcopyoptionstext());
   toolkit.igrhardcopytextfile("out.dat");
-  QFile pdf(folder.path("report.pdf"));
+  QFile pdf(path("report.pdf"));
   ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
   EXPECT_TRUE(pdf.read(5).startsWith("%PDF-"));
   EXPECT_GT(pdf.size(), 1000);
@@ -885,9 +881,10 @@ TEST_F(QtToolkitTest, FailuresAreRecordedAndChangeNothing) {
   toolkit.wdialoggetmenu1(kInteger, integer);
   toolkit.wdialograngeinteger(kInteger, 10, 1);
   toolkit.wdialograngereal(kReal, 2.0f, 0.0f);
+  toolkit.windowmenucheck(40016, true);  // a command, no choice
   EXPECT_EQ(integer, 5);
   EXPECT_EQ(real, 1.5f);
-  EXPECT_EQ(toolkit.errorCount(), 5u);
+  EXPECT_EQ(toolkit.errorCount(), 6u);
 
   QtToolkit without;
   without.winitialise();
