@@ -957,25 +957,23 @@ TEST_F(QtToolkitTest, EveryAccessLetterOfTheMainMenuWorks) {
 TEST_F(QtToolkitTest, CommandKeysWorkFromEveryKindOfField) {
   toolkit.windowclose();
   open(mainMenu(), inputScreen());
-  struct Case {
+  const struct {
     int field;
     const char* key;
-    std::vector<Message> messages;
+    std::int32_t command;  // 0 for none
+  } cases[] = {
+      {1042, "Ctrl+N", kCmdNew},          {1042, "Ctrl+O", kCmdOpen},   {1033, "Ctrl+S", kCmdSave},
+      {1033, "Ctrl+Shift+S", kCmdSaveAs}, {1047, "Ctrl+P", kCmdPrint},  {1184, "Ctrl+Q", kCmdExit},
+      {1036, "F1", kCmdHelp},             {1002, "F9", kCmdCalculate},  {1042, "Ctrl+A", 0},
   };
-  const Case cases[] = {
-      {1042, "Ctrl+N", {{kMenuSelect, kCmdNew}}},       {1042, "Ctrl+O", {{kMenuSelect, kCmdOpen}}},
-      {1033, "Ctrl+S", {{kMenuSelect, kCmdSave}}},      {1033, "Ctrl+Shift+S", {{kMenuSelect, kCmdSaveAs}}},
-      {1047, "Ctrl+P", {{kMenuSelect, kCmdPrint}}},     {1184, "Ctrl+Q", {{kMenuSelect, kCmdExit}}},
-      {1036, "F1", {{kMenuSelect, kCmdHelp}}},          {1002, "F9", {{kMenuSelect, kCmdCalculate}}},
-      {1042, "Ctrl+A", {}},
-  };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.key);
     reactivate();
     focus(c.field);
     drain();
     QTest::keySequence(toolkit.control(c.field), QKeySequence(c.key));
-    EXPECT_EQ(drain(), c.messages);
+    const std::vector<Message> chosen = {{kMenuSelect, c.command}};
+    EXPECT_EQ(drain(), c.command == 0 ? std::vector<Message>() : chosen);
   }
   EXPECT_EQ(edit(1042)->selectedText(), edit(1042)->text());
 }
