@@ -17,6 +17,7 @@
 
 #include "house/housechart.h"
 #include "house/housesummary.h"
+#include "toolkit/textconversion.h"
 
 namespace kovrin {
 namespace {
@@ -35,8 +36,6 @@ constexpr double kChartDotsPerInch = 300;
 constexpr double kHtmlPixelsPerInch = 96;
 
 const QString kChartSource = QStringLiteral("kovrin-chart.png");
-
-QString fromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 QImage chartImage(const std::string& svg, double widthInches) {
   const int width = static_cast<int>(std::lround(widthInches * kChartDotsPerInch));
@@ -72,7 +71,7 @@ int paintHouseReport(const HouseReport& report, QPagedPaintDevice& device) {
   document.setPageSize(body.size());
   document.addResource(QTextDocument::ImageResource, QUrl(kChartSource),
                        chartImage(houseChartSvg(summarizeHouse(report.tables)), bodyInches));
-  document.setHtml(fromUtf8(houseReportHtml(report, placement)));
+  document.setHtml(toQString(houseReportHtml(report, placement)));
   const int pages = document.pageCount();
 
   QPainter painter;
@@ -81,8 +80,8 @@ int paintHouseReport(const HouseReport& report, QPagedPaintDevice& device) {
   painter.setRenderHint(QPainter::LosslessImageRendering);
   QFont footerFont(QStringLiteral("DejaVu Sans"));
   footerFont.setPointSizeF(kFooterPointSize);
-  const QString footer = fromUtf8(report.projectFile) + (report.date.empty() ? QString() : QStringLiteral(", ")) +
-                         fromUtf8(report.date);
+  const QString footer = toQString(report.projectFile) + (report.date.empty() ? QString() : QStringLiteral(", ")) +
+                         toQString(report.date);
   for (int page = 0; page < pages; ++page) {
     if (page > 0 && !device.newPage()) return 0;
     painter.save();
@@ -117,7 +116,7 @@ FileResult exportHouseReportPdf(const HouseReport& report, const QString& path) 
   {
     QPdfWriter writer(&file);
     writer.setResolution(1200);
-    writer.setTitle(QStringLiteral("Heating and cooling loads: ") + fromUtf8(report.projectFile));
+    writer.setTitle(QStringLiteral("Heating and cooling loads: ") + toQString(report.projectFile));
     writer.setCreator(QStringLiteral("Kovrin 4.0"));
     pages = paintHouseReport(report, writer);
   }

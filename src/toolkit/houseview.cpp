@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "house/housechart.h"
+#include "toolkit/textconversion.h"
 
 namespace kovrin {
 
@@ -41,11 +42,12 @@ constexpr std::array<ColumnHeading, kColumns> kHeadings{{
     {"Cooling\nairflow", "The zone's share of its page's airflow with Cooling (CFM, or % when the page's airflow is 100)"},
 }};
 
-QString text(const std::string& utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
-QString load(std::int64_t btuPerHour) { return text(figureText(btuPerHour, 0, Grouping::Thousands)); }
-QString area(const Figure& figure) { return text(figureText(figure, kFloorAreaDecimals, kNoValueText, Grouping::Thousands)); }
+QString load(std::int64_t btuPerHour) { return toQString(figureText(btuPerHour, 0, Grouping::Thousands)); }
+QString area(const Figure& figure) {
+  return toQString(figureText(figure, kFloorAreaDecimals, kNoValueText, Grouping::Thousands));
+}
 QString perArea(const Figure& figure) {
-  return text(figureText(figure, kPerFloorAreaDecimals, kNoValueText, Grouping::Thousands));
+  return toQString(figureText(figure, kPerFloorAreaDecimals, kNoValueText, Grouping::Thousands));
 }
 
 }  // namespace
@@ -253,9 +255,9 @@ void HouseView::setSummary(const HouseSummary& summary, std::string_view chartSv
   m_model->setSummary(summary);
   m_houseLine->setText(QStringLiteral("House: heating %1 Btu/h \u00B7 cooling %2 Btu/h, %3 tons \u00B7 "
                                       "floor %4 ft\u00B2, %5 ft\u00B2 per ton")
-                           .arg(load(summary.heating), load(summary.cooling), text(tonsText(summary.cooling)),
+                           .arg(load(summary.heating), load(summary.cooling), toQString(tonsText(summary.cooling)),
                                 area(summary.floorArea),
-                                text(figureText(summary.floorAreaPerTon, kFloorAreaPerTonDecimals, kNoValueText,
+                                toQString(figureText(summary.floorAreaPerTon, kFloorAreaPerTonDecimals, kNoValueText,
                                                 Grouping::Thousands))));
   m_chart->setSvg(chartSvg);
 }
