@@ -50,7 +50,7 @@ constexpr std::span<const std::string_view> selectionEntries(int item) {
 // value is no entry of the list, which only a hand-edited file can hold.
 constexpr std::string_view selectionText(int item, std::int32_t value) {
   const auto entries = selectionEntries(item);
-  if (value < 1 || static_cast<std::size_t>(value) > entries.size()) return {};
+  if (!inList(value, entries.size())) return {};
   return entries[static_cast<std::size_t>(value - 1)];
 }
 
