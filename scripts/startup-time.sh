@@ -6,6 +6,8 @@
 # to). The three alternate, RUNS times each after one warm-up, so all see
 # the same machine; the medians and kovrin's ratios to both bare windows are
 # printed. Uses the release build that ./bench makes (build/bench).
+# KOVRIN_STARTUP_BASELINE names an earlier kovrin to time in the same runs,
+# so that a change's cost to start-up is a ratio of one run.
 #   scripts/startup-time.sh [RUNS]       default 15
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -15,7 +17,8 @@ build="${KOVRIN_BENCH_BUILD:-build/bench}"
 kovrin="$PWD/$build/src/app/kovrin"
 bare="$PWD/$build/benchmarks/barewindow"
 watch="$PWD/$build/benchmarks/mapwatch"
-for program in "$kovrin" "$bare" "$watch"; do
+baseline="${KOVRIN_STARTUP_BASELINE:-}"
+for program in "$kovrin" "$bare" "$watch" ${baseline:+"$baseline"}; do
   if [ ! -x "$program" ]; then
     echo "startup-time.sh: $program is missing; ./bench builds it" >&2
     exit 1
@@ -70,10 +73,13 @@ measure() {
 timeKovrin() { measure kovrin "Kovrin 4.0" "$kovrin"; }
 timeBare() { measure bare "Bare window" "$bare"; }
 timeBareText() { measure bare "Bare window" "$bare" --text; }
+timeBaseline() { [ -z "$baseline" ] || measure baseline "Kovrin 4.0" "$baseline"; }
 
 timeKovrin >/dev/null
 timeBare >/dev/null
 timeBareText >/dev/null
+timeBaseline >/dev/null
+: >"$work/baseline.times"
 : >"$work/kovrin.times"
 : >"$work/bare.times"
 : >"$work/text.times"
@@ -81,6 +87,7 @@ for _ in $(seq "$runs"); do
   timeKovrin >>"$work/kovrin.times"
   timeBare >>"$work/bare.times"
   timeBareText >>"$work/text.times"
+  timeBaseline >>"$work/baseline.times"
 done
 
 median() { sort -n "$1" | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else printf "%.1f\n", (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
@@ -105,3 +112,10 @@ for name in bare text; do
   esac
   printf '  %-34s %8s   target  1.5  %s\n' "$label" "$r" "$(verdict "$r")"
 done
+if [ -n "$baseline" ]; then
+  b="$(median "$work/baseline.times")"
+  r="$(ratioTo "$b")"
+  printf '  %-34s %8s   (range %s)\n' "earlier kovrin" "$b" "$(range "$work/baseline.times")"
+  printf '  %-34s %8s   target  1.1  %s\n' "ratio to the earlier kovrin" "$r" \
+    "$(awk -v r="$r" 'BEGIN { print (r <= 1.1) ? "meets" : "MISSES" }')"
+fi

@@ -1,11 +1,15 @@
 #include "app/processmenu.h"
 
 #include <array>
+#include <ctime>
 #include <filesystem>
 #include <string>
 #include <system_error>
 
 #include "calc/calcdata.h"
+#include "house/housechart.h"
+#include "house/housereport.h"
+#include "house/housesummary.h"
 #include "model/defaults.h"
 #include "model/zoneranges.h"
 #include "projectfile/projectfile.h"
@@ -101,10 +105,21 @@ void showFirstPageStatus(const ProjectModel& model, Toolkit& toolkit) {
   toolkit.windowoutstatusbar(3, zonesText(1));
 }
 
+// The house view shows the whole project with the page on screen as it
+// stands: the model, just read from the screen. The summary calculates every
+// page afresh from its inputs.
+void showHouse(const ProjectModel& model, Toolkit& toolkit) {
+  const HouseSummary summary = summarizeHouse(model.tables());
+  toolkit.windowhouseshow(summary, houseChartSvg(summary));
+}
+
 void calculate(ProjectModel& model, Toolkit& toolkit) {
   GetData(model, toolkit);
   CalcData(model, toolkit);
   ShowLoadCaption(model.LoadChoice, toolkit);
+  // Every calculation (Calculate, Print, a page change, New, Open, a
+  // keystroke in spreadsheet mode) is followed by the house view.
+  if (toolkit.windowhouseisopen()) showHouse(model, toolkit);
 }
 
 // The Spreadsheet menu marks the mode in force.
@@ -254,6 +269,48 @@ void saveProjectAs(ProjectModel& model, Toolkit& toolkit) {
   toolkit.windowoutstatusbar(3, " " + zonesText(model.CurrentPage));
 }
 
+void openHouseView(ProjectModel& model, Toolkit& toolkit) {
+  GetData(model, toolkit);
+  toolkit.windowhouseopen();
+  showHouse(model, toolkit);
+}
+
+// A zone chosen in the house view: its page, exactly as the Zones command
+// shows it (the project saved and read back), with the focus in its column.
+void goToZone(std::int32_t zone, std::int32_t& quitRequested, ProjectModel& model, Toolkit& toolkit) {
+  if (zone < 1 || zone > kPages * kZoneColumns) return;
+  const int page = (zone - 1) / kZoneColumns + 1;
+  const int column = (zone - 1) % kZoneColumns + 1;
+  processmenu(kCmdPage1 + page - 1, quitRequested, model, toolkit);
+  if (model.CurrentPage == page) toolkit.wdialogfocus(zoneField(column, ZoneQuantity::DoorU));
+}
+
+std::string todayText() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  if (localtime_r(&now, &local) == nullptr) return {};
+  return reportDateText(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
+}
+
+// Export Report: the house report of the project as it stands on screen, as
+// a PDF file the user names, beside the project by default.
+void exportReport(ProjectModel& model, Toolkit& toolkit) {
+  GetData(model, toolkit);
+  const std::string project = model.ProjectFileName.path();
+  std::string name = project == kTemplateFileName ? std::string("house report.pdf") : reportPathFor(project, "pdf");
+  if (!toolkit.wselectfile2("PDF documents|*.pdf|", kSaveDialog | kDefaultExtension, name, "Export Report",
+                            "Export"))
+    return;
+  if (fileExists(name) && !toolkit.wquestion(kTitle, name + " already exists. Replace it?")) return;
+  const HouseReport report{model.tables(), shownName(model), todayText()};
+  const FileResult written = toolkit.wexportreport(report, name);
+  if (!written) {
+    reportFailure(toolkit, written);
+    return;
+  }
+  toolkit.windowstatusmessage("The house report is written to " + name);
+}
+
 // The report's loads and shares are always those of its inputs and of its
 // Heating/Cooling line: the page is calculated first, as Calculate does.
 void printReport(ProjectModel& model, Toolkit& toolkit) {
@@ -306,6 +363,12 @@ void processmenu(std::int32_t command, std::int32_t& quitRequested, ProjectModel
     case kCmdSpreadsheetOff:
       setSpreadsheetMode(model, toolkit, 0);
       break;
+    case kCmdHouseView:
+      openHouseView(model, toolkit);
+      break;
+    case kCmdExportReport:
+      exportReport(model, toolkit);
+      break;
     case kCmdSpreadsheetOn:
       setSpreadsheetMode(model, toolkit, 1);
       break;
@@ -354,6 +417,9 @@ void handleMessage(std::int32_t type, const MessageRecord& record, std::int32_t&
       break;
     case kCloseRequest:
       if (mayDiscardChanges(model, toolkit)) quitRequested = 1;
+      break;
+    case kZoneChosen:
+      goToZone(record.value1, quitRequested, model, toolkit);
       break;
     case kFieldChanged:
       if (record.value2 == kContentChanged) {

@@ -386,12 +386,14 @@ std::string makeExtraData() {
   return text;
 }
 
-constexpr std::array<MenuEntry, kPages> kZonesEntries = {{
+// The five pages, then all fifty zones at once in the house view.
+constexpr std::array<MenuEntry, kPages + 1> kZonesEntries = {{
     {kPageZoneRanges[0], kCmdPage1},
     {kPageZoneRanges[1], kCmdPage2},
     {kPageZoneRanges[2], kCmdPage3},
     {kPageZoneRanges[3], kCmdPage4},
     {kPageZoneRanges[4], kCmdPage5},
+    {"&House Loads", kCmdHouseView, "Ctrl+H"},
 }};
 
 // On and Off are the two choices of one mode: the one in force carries the
@@ -402,11 +404,12 @@ constexpr std::array<MenuEntry, 2> kSpreadsheetEntries = {{
 }};
 
 // The file commands carry the keys that desktop programs give them.
-constexpr std::array<MenuEntry, 4> kFileEntries = {{
+constexpr std::array<MenuEntry, 5> kFileEntries = {{
     {"&New", kCmdNew, "Ctrl+N"},
     {"&Open", kCmdOpen, "Ctrl+O"},
     {"&Save", kCmdSave, "Ctrl+S"},
     {"Save &As", kCmdSaveAs, "Ctrl+Shift+S"},
+    {"&Export Report...", kCmdExportReport, "Ctrl+E"},
 }};
 
 // The menu bar in display order. Calculate, Help, Print and Exit are

@@ -24,5 +24,8 @@ inline constexpr int kCmdSpreadsheetMenu = 40015;
 inline constexpr int kCmdCalculate = 40016;
 inline constexpr int kCmdSpreadsheetOff = 40017;
 inline constexpr int kCmdSpreadsheetOn = 40018;
+// Beyond the original menu: the whole house at once.
+inline constexpr int kCmdHouseView = 40019;
+inline constexpr int kCmdExportReport = 40020;
 
 }  // namespace kovrin

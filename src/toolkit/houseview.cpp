@@ -6,9 +6,11 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
+#include <QPixmap>
 #include <QSplitter>
 #include <QSvgRenderer>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <array>
@@ -168,35 +170,64 @@ class HouseTableModel : public QAbstractTableModel {
 };
 
 // The chart, drawn from its SVG text at the widget's size, in proportion.
+// Drawing it takes some milliseconds, so it is drawn once into a picture
+// that repaints reuse, and while the loads change key by key (spreadsheet
+// mode) it is drawn again only when the typing pauses: the table follows
+// every key at once, the chart a moment later.
 class ChartWidget : public QWidget {
  public:
   explicit ChartWidget(QWidget* parent) : QWidget(parent) {
     m_renderer.setAspectRatioMode(Qt::KeepAspectRatio);
     setMinimumHeight(kChartHeight / 3);
     setAutoFillBackground(false);
+    m_pause.setSingleShot(true);
+    m_pause.setInterval(kTypingPauseMilliseconds);
+    connect(&m_pause, &QTimer::timeout, this, [this] { load(); });
   }
 
   void setSvg(std::string_view svg) {
     if (svg == m_svg) return;
     m_svg.assign(svg);
-    m_renderer.load(QByteArray(m_svg.data(), static_cast<qsizetype>(m_svg.size())));
-    update();
+    if (isVisible() && m_renderer.isValid()) {
+      m_pause.start();
+    } else {
+      load();
+    }
   }
 
   QSize sizeHint() const override { return {kChartWidth * 3 / 4, kChartHeight * 3 / 4}; }
 
  protected:
   void paintEvent(QPaintEvent*) override {
-    QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
-    if (!m_renderer.isValid()) return;
-    painter.setRenderHint(QPainter::Antialiasing);
-    m_renderer.render(&painter, rect());
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = size() * ratio;
+    if (m_picture.size() != pixels) {
+      m_picture = QPixmap(pixels);
+      m_picture.setDevicePixelRatio(ratio);
+      m_picture.fill(Qt::white);
+      if (m_renderer.isValid()) {
+        QPainter painter(&m_picture);
+        painter.setRenderHint(QPainter::Antialiasing);
+        m_renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size())));
+      }
+    }
+    QPainter(this).drawPixmap(0, 0, m_picture);
   }
 
  private:
+  static constexpr int kTypingPauseMilliseconds = 150;
+
+  void load() {
+    m_pause.stop();
+    m_renderer.load(QByteArray(m_svg.data(), static_cast<qsizetype>(m_svg.size())));
+    m_picture = QPixmap();
+    update();
+  }
+
   std::string m_svg;
   QSvgRenderer m_renderer;
+  QPixmap m_picture;
+  QTimer m_pause;
 };
 
 HouseView::HouseView(QWidget* parent)

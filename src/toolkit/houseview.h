@@ -9,8 +9,9 @@
 // An update is cheap enough to follow every keystroke: the table reads the
 // summary through a model that formats only the cells on screen, so an
 // update with the same zones repaints in place (the current row and the
-// scroll position stay), and the chart is parsed again only when its text
-// changed.
+// scroll position stay), and the chart is drawn again only when its text
+// changed, and then once the changes pause (it follows a keystroke a moment
+// after the table).
 #pragma once
 
 #include <QWidget>

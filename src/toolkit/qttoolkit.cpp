@@ -17,6 +17,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStatusBar>
 
 #include <cmath>
@@ -28,6 +29,8 @@
 #include "toolkit/fields.h"
 #include "toolkit/formwidget.h"
 #include "toolkit/helpwindow.h"
+#include "toolkit/housereportpdf.h"
+#include "toolkit/houseview.h"
 #include "toolkit/mainwindow.h"
 #include "toolkit/textconversion.h"
 #include "toolkit/textprinter.h"
@@ -106,10 +109,12 @@ struct QtToolkit::State {
   bool hasStatusBar = false;
   std::map<std::int32_t, QPointer<QAction>> menuChoices;  // by command identifier
   QPointer<HelpWindow> help;
+  QPointer<HouseView> house;
   std::unique_ptr<QPrinter> printer;
 
   std::deque<std::pair<std::int32_t, MessageRecord>> messages;
-  std::map<std::int32_t, bool> enabled{{kMenuSelect, true}, {kCloseRequest, true}, {kFieldChanged, false}};
+  std::map<std::int32_t, bool> enabled{
+      {kMenuSelect, true}, {kCloseRequest, true}, {kFieldChanged, false}, {kZoneChosen, true}};
   int lastFocusField = 0;
   QMetaObject::Connection focusWatch;
   std::unique_ptr<QuitWatcher> quitWatcher;
@@ -221,6 +226,7 @@ struct QtToolkit::State {
   void closeWindows() {
     QObject::disconnect(focusWatch);
     delete help.data();
+    delete house.data();
     if (window) {
       window->closeForGood();
       delete window.data();
@@ -616,6 +622,64 @@ QMainWindow* QtToolkit::mainWindow() const { return d->window.data(); }
 QWidget* QtToolkit::control(int id) const { return d->form ? d->form->control(id) : nullptr; }
 
 QWidget* QtToolkit::helpViewer() const { return d->help.data(); }
+
+QWidget* QtToolkit::houseWindow() const { return d->house.data(); }
+
+void QtToolkit::windowstatusmessage(std::string_view text) {
+  if (!d->window || !d->hasStatusBar) {
+    d->error("windowstatusmessage: no status bar");
+    return;
+  }
+  d->window->statusBar()->showMessage(toQString(text), kStatusMessageMilliseconds);
+}
+
+void QtToolkit::windowhouseopen() {
+  if (State::application() == nullptr) {
+    d->error("windowhouseopen: winitialise was not called");
+    return;
+  }
+  // Made when first asked for, so that start-up does not pay for it.
+  if (!d->house) {
+    auto* view = new HouseView;
+    view->setWindowTitle(QStringLiteral("Kovrin 4.0: House Loads"));
+    view->resize(860, 760);
+    QObject::connect(view, &HouseView::zoneChosen, view, [this](int zone) { d->post(kZoneChosen, zone); });
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), view);
+    QObject::connect(close, &QShortcut::activated, view, &QWidget::close);
+    d->house = view;
+  }
+  d->house->show();
+  d->house->raise();
+  d->house->activateWindow();
+}
+
+bool QtToolkit::windowhouseisopen() { return d->house && d->house->isVisible(); }
+
+void QtToolkit::windowhouseshow(const HouseSummary& summary, std::string_view chartSvg) {
+  if (!d->house) {
+    d->error("windowhouseshow: the house view is not open");
+    return;
+  }
+  d->house->setSummary(summary, chartSvg);
+}
+
+void QtToolkit::wdialogfocus(int field) {
+  FormWidget* form = d->currentForm("wdialogfocus");
+  if (form == nullptr) return;
+  QWidget* control = form->control(field);
+  if (control == nullptr || !control->isEnabled() || control->focusPolicy() == Qt::NoFocus) {
+    d->error("wdialogfocus: " + std::to_string(field) + " cannot take the focus");
+    return;
+  }
+  d->window->raise();
+  d->window->activateWindow();
+  control->setFocus(Qt::OtherFocusReason);
+}
+
+FileResult QtToolkit::wexportreport(const HouseReport& report, std::string_view path) {
+  if (State::application() == nullptr) return FileResult::failure("The report cannot be written: no window program");
+  return exportHouseReportPdf(report, fromFileName(path));
+}
 
 std::string QtToolkit::statusText(int part) const {
   return d->window ? d->window->statusText(part).toStdString() : std::string();

@@ -49,6 +49,12 @@ class QtToolkit final : public Toolkit {
   void wdialogputinteger(int field, std::int32_t value) override;
   void wdialogputreal(int field, float value, std::string_view format) override;
   void wdialogputtext(int field, std::string_view text) override;
+  void windowstatusmessage(std::string_view text) override;
+  void windowhouseopen() override;
+  bool windowhouseisopen() override;
+  void windowhouseshow(const HouseSummary& summary, std::string_view chartSvg) override;
+  void wdialogfocus(int field) override;
+  FileResult wexportreport(const HouseReport& report, std::string_view path) override;
   void wdialogputmenu1(int field, std::span<const std::string_view> items, int count,
                        std::int32_t selected) override;
   void wdialoggetinteger(int field, std::int32_t& value) override;
@@ -77,6 +83,8 @@ class QtToolkit final : public Toolkit {
   QMainWindow* mainWindow() const;
   QWidget* control(int id) const;
   QWidget* helpViewer() const;
+  // The house view's window; null until it was first opened.
+  QWidget* houseWindow() const;
   // The text of status bar part 1..n as shown (tabs taken off).
   std::string statusText(int part) const;
   // The message shown for a while over the status bar parts; empty when none.

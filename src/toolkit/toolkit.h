@@ -15,6 +15,9 @@
 #include <string>
 #include <string_view>
 
+#include "house/housereport.h"
+#include "house/housesummary.h"
+#include "model/fileresult.h"
 #include "toolkit/resources.h"
 
 namespace kovrin {
@@ -23,6 +26,8 @@ namespace kovrin {
 inline constexpr std::int32_t kMenuSelect = 2;
 inline constexpr std::int32_t kCloseRequest = 9;
 inline constexpr std::int32_t kFieldChanged = 10;
+// A zone chosen in the house view; value1 is the zone, 1..50.
+inline constexpr std::int32_t kZoneChosen = 11;
 
 // Window options of windowopen2. There is no maximise box: the main window
 // takes the fixed size of the input screen, which it could not fill.
@@ -75,6 +80,16 @@ class Toolkit {
   // when the program says so.
   virtual void windowmenucheck(int command, bool checked) = 0;
 
+  // A message shown over the status bar parts for a while, after which they
+  // show again.
+  virtual void windowstatusmessage(std::string_view text) = 0;
+  // The house view, a window of its own beside the main window: open it (or
+  // bring it to the front), whether it is open, and the house it shows with
+  // its chart (SVG text). Choosing a zone in it delivers kZoneChosen.
+  virtual void windowhouseopen() = 0;
+  virtual bool windowhouseisopen() = 0;
+  virtual void windowhouseshow(const HouseSummary& summary, std::string_view chartSvg) = 0;
+
   // Show an integer in a field. The field keeps the value; a value outside
   // the field's declared range is shown marked, and kept unchanged.
   virtual void wdialogputinteger(int field, std::int32_t value) = 0;
@@ -97,6 +112,8 @@ class Toolkit {
   virtual void wdialoggetmenu1(int field, std::int32_t& value) = 0;
   // The position (1-based) of the selected button in the group of `field`.
   virtual void wdialoggetradiobutton(int field, std::int32_t& value) = 0;
+  // Put the focus in a field, with the main window in front.
+  virtual void wdialogfocus(int field) = 0;
   // Show a numeric field's value as out of date (dimmed, with a tooltip that
   // says to calculate) or as current again. The next value the program
   // writes into the field makes it current.
@@ -127,6 +144,10 @@ class Toolkit {
   virtual bool whardcopyoptionstext() = 0;
   // Print a text file with the printing options last accepted.
   virtual void igrhardcopytextfile(std::string_view file) = 0;
+
+  // Write the house report as a PDF file at `path`, replacing it whole or
+  // not at all; a failure names the file and the reason.
+  virtual FileResult wexportreport(const HouseReport& report, std::string_view path) = 0;
 
   // A modal message box with an error text (a file that could not be read or
   // written); returns when the user closes it.

@@ -17,6 +17,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -37,6 +38,7 @@
 #include "golden.h"
 #include "modaldialog.h"
 #include "workingfolder.h"
+#include "toolkit/houseview.h"
 #include "toolkit/qttoolkit.h"
 
 namespace kovrin {
@@ -718,6 +720,55 @@ TEST_F(ProgramTest, TheFileDialogsSayWhatTheyDoAndProposeAName) {
     command(c.command);
     EXPECT_EQ(seen.toStdString(), c.seen);
   }
+}
+
+TEST_F(ProgramTest, TheHouseViewFollowsTheScreenAndLeadsToAZone) {
+  start();
+  answerInTurn({chooseFile(m_dir / "house.prj")});
+  command(kCmdSaveAs);
+  command(kCmdSpreadsheetOn);
+  command(kCmdHouseView);
+  auto* view = qobject_cast<HouseView*>(m_toolkit.houseWindow());
+  ASSERT_NE(view, nullptr);
+  ASSERT_TRUE(view->isVisible());
+  const auto cell = [view](int row, int column) {
+    return view->table()->model()->index(row, column).data().toString().toStdString();
+  };
+
+  // A keystroke in spreadsheet mode: the view has zone 1 with its loads.
+  type(1041, "1");
+  type(1042, "10");
+  handleMessages();
+  EXPECT_EQ(cell(0, 0), "1");
+  EXPECT_EQ(cell(0, 3), "370");  // heating
+  EXPECT_EQ(cell(0, 6), "185");  // cooling
+
+  // From page 3, a double-click on zone 1 in the view shows page 1 as the
+  // Zones command does, saved first, with the focus in the zone's column.
+  command(kCmdPage3);
+  type(1062, "0.5");
+  handleMessages();
+  QTableView* table = view->table();
+  const QPoint row = table->visualRect(table->model()->index(0, 0)).center();
+  QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, row);  // a double-click starts with a click
+  QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, row);
+  handleMessages();
+  EXPECT_EQ(m_model.CurrentPage, 1);
+  EXPECT_EQ(m_toolkit.mainWindow()->focusWidget(), m_toolkit.control(1002));
+  ProjectTables saved;
+  ASSERT_TRUE(loadProjectFile("house.prj", saved));
+  EXPECT_EQ(saved.zone(3, 3, ZoneQuantity::DoorU), 0.5f);
+
+  // Export Report: the PDF beside the project, named after it.
+  answerInTurn({[](QWidget* w) {
+    auto* dialog = qobject_cast<QFileDialog*>(w);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->selectedFiles().value(0).toStdString(), (fs::current_path() / "house.pdf").string());
+    QMetaObject::invokeMethod(dialog, "accept");
+  }});
+  command(kCmdExportReport);
+  EXPECT_GT(fs::file_size("house.pdf"), 1000u);
+  EXPECT_NE(m_toolkit.statusMessage().find("house.pdf"), std::string::npos);
 }
 
 TEST_F(ProgramTest, SubMenuTitlesAndUnknownIdentifiersDoNothing) {

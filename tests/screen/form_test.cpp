@@ -372,9 +372,11 @@ TEST(FormTest, MenuBarInDisplayOrder) {
   const std::vector<std::pair<std::string, int>> expected = {
       {"&Zones", 40009},       {"  >   1 -> 10", 40010}, {"  > 11 -> 20", 40011},
       {"  > 21 -> 30", 40012}, {"  > 31 -> 40", 40013},  {"  > 41 -> 50", 40014},
+      {"  > &House Loads", 40019},
       {"&Spreadsheet", 40015}, {"  > &On", 40018},       {"  > O&ff", 40017},
       {"&Calculate", 40016},   {"&File", 40003},         {"  > &New", 40008},
       {"  > &Open", 40007},    {"  > &Save", 40006},     {"  > Save &As", 40005},
+      {"  > &Export Report...", 40020},
       {"&Help", 40004},        {"&Print", 40002},        {"&Exit", 40001},
   };
   EXPECT_EQ(flat, expected);
