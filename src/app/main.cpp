@@ -6,6 +6,8 @@
 // it finds the new-project template "new.dat" and the help file "HELP.HLP"
 // and writes the report "out.dat". The launcher `kovrin` chooses that folder
 // when the program is started from a desktop menu.
+#include <signal.h>
+
 #include <cstdlib>
 
 #include "app/processmenu.h"
@@ -14,6 +16,9 @@
 #include "toolkit/qttoolkit.h"
 
 int main() {
+  // A write past the file-size limit then fails with EFBIG, and the save
+  // says so and keeps the old file, instead of ending the program.
+  ::signal(SIGXFSZ, SIG_IGN);
   kovrin::ProjectModel model;
   kovrin::QtToolkit toolkit;
   // A launcher that found no working folder hands the reason over to be

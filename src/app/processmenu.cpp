@@ -74,14 +74,25 @@ std::string untitledName(const std::filesystem::path& folder) {
   return (folder / (std::string(kUntitledName) + std::string(kProjectExtension))).string();
 }
 
-// A chosen path must fit the 225 characters of the project file name; a
-// shortened path would name another file.
+// A chosen path must be held exactly by the 225 blank-padded characters of
+// the project file name; a shortened path would name another file.
 bool adoptFileName(ProjectModel& model, Toolkit& toolkit, const std::string& path) {
   if (model.ProjectFileName.set(path)) return true;
-  toolkit.wmessagebox(kTitle, "The path " + path + " is longer than " +
-                                  std::to_string(kProjectFileNameLength) +
-                                  " characters. Choose a file in a folder with a shorter path.");
+  toolkit.wmessagebox(kTitle, path.ends_with(' ')
+                                  ? "The name " + path +
+                                        " ends with a blank, which a project file name cannot keep. Choose another name."
+                                  : "The path " + path + " is longer than " + std::to_string(kProjectFileNameLength) +
+                                        " characters. Choose a file in a folder with a shorter path.");
   return false;
+}
+
+// Before a save replaces the project file: when another program has saved
+// it (or put another file there) since Kovrin read or wrote it, the user
+// decides. True when the save may go ahead.
+bool confirmReplace(const ProjectModel& model, Toolkit& toolkit) {
+  return !projectFileChanged(model) ||
+         toolkit.wquestion(kTitle, model.ProjectFileName.path() +
+                                       " was changed by another program since Kovrin read it. Replace it?");
 }
 
 // Read the file named `path` into the model. On failure the message is shown
@@ -154,6 +165,7 @@ void showLoadedProject(ProjectModel& model, Toolkit& toolkit) {
 // shown, and the changes stay unsaved.
 bool saveProject(ProjectModel& model, Toolkit& toolkit) {
   GetData(model, toolkit);
+  if (!confirmReplace(model, toolkit)) return false;
   const FileResult saved = savedata(model);
   if (!saved) {
     reportFailure(toolkit, saved);
@@ -183,6 +195,7 @@ bool mayDiscardChanges(ProjectModel& model, Toolkit& toolkit) {
 // shown and calculated, also when it is the page already shown.
 void changePage(ProjectModel& model, Toolkit& toolkit, int page) {
   GetData(model, toolkit);
+  if (!confirmReplace(model, toolkit)) return;  // stays on its page, the screen as it was
   const FileResult saved = savedata(model);
   if (!saved) {
     reportFailure(toolkit, saved);
@@ -256,6 +269,10 @@ void saveProjectAs(ProjectModel& model, Toolkit& toolkit) {
     return;
   const PaddedPath previous = model.ProjectFileName;
   if (!adoptFileName(model, toolkit, name)) return;
+  if (!confirmReplace(model, toolkit)) {
+    model.ProjectFileName = previous;
+    return;
+  }
   const FileResult saved = savedata(model);
   if (!saved) {
     model.ProjectFileName = previous;

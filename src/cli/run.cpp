@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "calc/calcdata.h"
+#include "fileio/replacefile.h"
 #include "house/housereport.h"
 #include "house/housesummary.h"
 #include "model/model.h"
@@ -299,7 +300,8 @@ int run(std::span<const std::string> args, std::ostream& out, std::ostream& err)
   if (failed) return kExitFileError;
 
   if (options.output) {
-    const FileResult written = writeTextFile(*options.output, text);
+    const FileResult written = replaceFile(*options.output, text,
+                                           ReplaceRules{.failure = "not written", .writeThroughPipesAndDevices = true});
     if (!written) {
       err << kProgram << ": " << written.message << '\n';
       return kExitFileError;

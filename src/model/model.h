@@ -14,8 +14,11 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "model/filestamp.h"
 
 namespace kovrin {
 
@@ -124,10 +127,15 @@ struct ProjectTables {
 class PaddedPath {
  public:
   PaddedPath() { m_text.fill(' '); }
-  // Returns false, and changes nothing, when the path does not fit in 225
-  // characters: a shortened path would name another file.
+  // Whether the 225 padded characters hold `path` exactly: it must fit, and
+  // must not end in a blank, which the padding would swallow. Either way a
+  // shortened path would name another file.
+  static bool holds(std::string_view path) {
+    return path.size() <= kProjectFileNameLength && !path.ends_with(' ');
+  }
+  // Returns false, and changes nothing, when the path cannot be held exactly.
   bool set(std::string_view path) {
-    if (path.size() > kProjectFileNameLength) return false;
+    if (!holds(path)) return false;
     m_text.fill(' ');
     path.copy(m_text.data(), path.size());
     return true;
@@ -157,6 +165,12 @@ class ProjectModel : public ProjectTables {
   const ProjectTables& tables() const { return *this; }
 
   PaddedPath ProjectFileName;
+  // The project file as Kovrin last read or wrote it, and the name it had
+  // then. A save first checks that the name still leads to that very file,
+  // so that another program's save is not overwritten unawares. Neither is
+  // written to the project file.
+  PaddedPath StampedFileName;
+  std::optional<FileStamp> ProjectFileStamp;
   std::int32_t CurrentPage = 0;      // 1..5 once started
   std::int32_t SpreadsheetMode = 0;  // 1 On, 0 Off
   std::int32_t LoadChoice = 0;       // 1 Heating, other Cooling

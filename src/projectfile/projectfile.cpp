@@ -1,7 +1,5 @@
 #include "projectfile/projectfile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <array>
@@ -9,11 +7,13 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
-#include <optional>
-#include <vector>
+#include <filesystem>
+#include <system_error>
+#include <utility>
 
+#include "fileio/readfile.h"
+#include "fileio/replacefile.h"
 #include "report/lines.h"
 
 namespace kovrin {
@@ -104,90 +104,6 @@ std::string slotName(const ValueSlot& slot) {
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-enum class Parsed { Ok, NotANumber, OutOfRange };
-
-// An optional sign and decimal digits, within the 32-bit range.
-Parsed parseWhole(std::string_view token, std::int32_t& value) {
-  std::size_t i = 0;
-  const bool negative = i < token.size() && token[i] == '-';
-  if (i < token.size() && (token[i] == '-' || token[i] == '+')) ++i;
-  if (i == token.size()) return Parsed::NotANumber;
-  // Accumulate in 64 bits and stop growing past the 32-bit range, so that
-  // no number of digits can overflow.
-  constexpr std::int64_t kLimit = std::int64_t{1} << 31;
-  std::int64_t magnitude = 0;
-  for (; i < token.size(); ++i) {
-    if (!isDigit(token[i])) return Parsed::NotANumber;
-    if (magnitude <= kLimit) magnitude = magnitude * 10 + (token[i] - '0');
-  }
-  if (magnitude > (negative ? kLimit : kLimit - 1)) return Parsed::OutOfRange;
-  value = static_cast<std::int32_t>(negative ? -magnitude : magnitude);
-  return Parsed::Ok;
-}
-
-// An optional sign, digits with or without a point, and an optional exponent
-// (E or D in either case, optional sign, digits). The text is converted
-// straight to single precision, correctly rounded. A value too large for
-// single precision is refused, since it could only become infinity; a value
-// too small for it becomes zero, which is what it is at that precision.
-Parsed parseReal(std::string_view token, float& value) {
-  std::size_t i = 0;
-  const bool negative = i < token.size() && token[i] == '-';
-  if (i < token.size() && (token[i] == '-' || token[i] == '+')) ++i;
-
-  std::string mantissa;
-  std::size_t wholeDigits = 0;
-  std::size_t fractionDigits = 0;
-  long order = 0;  // decimal order of the leading significant digit, plus one
-  bool seenSignificant = false;
-  long leadingFractionZeros = 0;
-  for (; i < token.size() && isDigit(token[i]); ++i, ++wholeDigits) {
-    mantissa += token[i];
-    if (token[i] != '0') seenSignificant = true;
-    if (seenSignificant) ++order;
-  }
-  if (i < token.size() && token[i] == '.') {
-    mantissa += '.';
-    for (++i; i < token.size() && isDigit(token[i]); ++i, ++fractionDigits) {
-      mantissa += token[i];
-      if (!seenSignificant && token[i] == '0') ++leadingFractionZeros;
-      if (token[i] != '0') seenSignificant = true;
-    }
-  }
-  if (wholeDigits + fractionDigits == 0) return Parsed::NotANumber;
-  if (order == 0) order = -leadingFractionZeros;
-
-  // The exponent is kept within a bound far beyond any float, so that
-  // neither it nor the order below can overflow.
-  constexpr long kExponentBound = 100000;
-  long exponent = 0;
-  if (i < token.size()) {
-    const char letter = token[i];
-    if (letter != 'E' && letter != 'e' && letter != 'D' && letter != 'd') return Parsed::NotANumber;
-    ++i;
-    const bool negativeExponent = i < token.size() && token[i] == '-';
-    if (i < token.size() && (token[i] == '-' || token[i] == '+')) ++i;
-    if (i == token.size()) return Parsed::NotANumber;
-    for (; i < token.size(); ++i) {
-      if (!isDigit(token[i])) return Parsed::NotANumber;
-      if (exponent < kExponentBound) exponent = exponent * 10 + (token[i] - '0');
-    }
-    if (negativeExponent) exponent = -exponent;
-  }
-
-  const std::string text = mantissa + "e" + std::to_string(exponent);
-  float magnitude = 0;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), magnitude);
-  if (ec == std::errc::result_out_of_range) {
-    if (seenSignificant && order + exponent > 0) return Parsed::OutOfRange;
-    magnitude = 0;
-  } else if (ec != std::errc() || end != text.data() + text.size()) {
-    return Parsed::NotANumber;
-  }
-  value = negative ? -magnitude : magnitude;
-  return Parsed::Ok;
-}
-
 // The token as a message quotes it: control characters made visible as "?"
 // and a long token cut short.
 std::string quoted(std::string_view token) {
@@ -199,127 +115,6 @@ std::string quoted(std::string_view token) {
   }
   if (token.size() > kShown) text += "...";
   return text + "\"";
-}
-
-// Reads the values of a project file line by line into a table set, and
-// says where and why it stopped when the file is not a project file.
-class ProjectReader {
- public:
-  ProjectReader(std::string_view fileName, ProjectTables& out) : m_fileName(fileName), m_out(out) {}
-
-  // Takes one line (without its line feed). Returns false once no further
-  // line is wanted: all 750 values are read, or a line was wrong.
-  bool line(std::string_view text) {
-    ++m_lines;
-    if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
-    // A byte order mark, as some editors write, is no part of the first value.
-    if (m_lines == 1 && text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
-    std::size_t begin = 0;
-    while (begin < text.size() && isBlank(text[begin])) ++begin;
-    if (begin == text.size()) return true;  // a line without a number is skipped
-    std::size_t end = begin;
-    while (end < text.size() && !isBlank(text[end]) && text[end] != ',') ++end;
-    take(text.substr(begin, end - begin));
-    return !m_error && m_values < kProjectFileLines;
-  }
-
-  FileResult finish() const {
-    if (m_error) return *m_error;
-    if (m_values == 0) {
-      return FileResult::failure(m_fileName + ": the file ended at line " + std::to_string(m_lines) +
-                                 " without a single value; a project file holds " +
-                                 std::to_string(kProjectFileLines) + " (is it empty, or not a project file?)");
-    }
-    if (m_values < kProjectFileLines) {
-      return FileResult::failure(m_fileName + ": the file ended at line " + std::to_string(m_lines) + " after " +
-                                 std::to_string(m_values) + " values, " + std::to_string(kProjectFileLines) +
-                                 " expected (" + slotName(slotAt(m_values)) + " is missing)");
-    }
-    return {};
-  }
-
- private:
-  void take(std::string_view token) {
-    const ValueSlot slot = slotAt(m_values);
-    Parsed parsed = Parsed::NotANumber;
-    switch (slot.kind) {
-      case ValueSlot::Selection: parsed = parseWhole(token, m_out.selection(slot.row)); break;
-      case ValueSlot::Integer: parsed = parseWhole(token, m_out.integer(slot.page, slot.row)); break;
-      case ValueSlot::Real: parsed = parseReal(token, m_out.real(slot.page, slot.row)); break;
-    }
-    if (parsed == Parsed::Ok) {
-      ++m_values;
-      return;
-    }
-    const bool whole = slot.kind != ValueSlot::Real;
-    std::string message = m_fileName + ", line " + std::to_string(m_lines) + ": expected " +
-                          (whole ? "a whole number" : "a number") + " for " + slotName(slot) + ", found " +
-                          quoted(token);
-    if (parsed == Parsed::OutOfRange) {
-      message += whole ? ", which is outside the range of whole numbers (-2147483648 to 2147483647)"
-                       : ", which is too large (the largest is about 3.4E+38)";
-    }
-    m_error = FileResult::failure(std::move(message));
-  }
-
-  std::string m_fileName;
-  ProjectTables& m_out;
-  std::int64_t m_lines = 0;  // a file may hold any number of blank lines
-  int m_values = 0;
-  std::optional<FileResult> m_error;
-};
-
-// ---------------------------------------------------------------------------
-// Files.
-
-std::string reason(int error) { return std::strerror(error); }
-
-// Closes a descriptor on every way out of a function.
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : m_fd(fd) {}
-  ~Descriptor() {
-    if (m_fd >= 0) ::close(m_fd);
-  }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  int get() const { return m_fd; }
-  // Closes now and reports the result, which for a written file is the last
-  // chance to hear of a failed write.
-  int close() {
-    const int result = ::close(m_fd);
-    m_fd = -1;
-    return result;
-  }
-
- private:
-  int m_fd;
-};
-
-bool writeAll(int fd, std::string_view text) {
-  while (!text.empty()) {
-    const ssize_t written = ::write(fd, text.data(), text.size());
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    text.remove_prefix(static_cast<std::size_t>(written));
-  }
-  return true;
-}
-
-std::string folderOf(const std::string& path) {
-  const auto slash = path.find_last_of('/');
-  if (slash == std::string::npos) return ".";
-  if (slash == 0) return "/";
-  return path.substr(0, slash);
-}
-
-mode_t newFileMode() {
-  // umask can only be read by setting it; the program has one thread.
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  return 0666 & ~mask;
 }
 
 }  // namespace
@@ -335,134 +130,284 @@ std::string projectText(const ProjectTables& tables) {
   return text;
 }
 
-FileResult parseProject(std::string_view text, std::string_view fileName, ProjectTables& out) {
-  ProjectReader reader(fileName, out);
-  while (!text.empty()) {
-    const auto lineFeed = text.find('\n');
-    const std::string_view line = text.substr(0, lineFeed);
-    if (!reader.line(line)) break;
-    text.remove_prefix(lineFeed == std::string_view::npos ? text.size() : lineFeed + 1);
+// ---------------------------------------------------------------------------
+// Reading numbers: the first number on a line, in free form.
+
+NumberRead readWhole(std::string_view token, std::int32_t& value) {
+  std::size_t i = 0;
+  const bool negative = i < token.size() && token[i] == '-';
+  if (i < token.size() && (token[i] == '-' || token[i] == '+')) ++i;
+  if (i == token.size()) return NumberRead::NotANumber;
+  // Accumulate in 64 bits and stop growing past the 32-bit range, so that
+  // no number of digits can overflow.
+  constexpr std::int64_t kLimit = std::int64_t{1} << 31;
+  std::int64_t magnitude = 0;
+  for (; i < token.size(); ++i) {
+    if (!isDigit(token[i])) return NumberRead::NotANumber;
+    if (magnitude <= kLimit) magnitude = magnitude * 10 + (token[i] - '0');
   }
-  return reader.finish();
+  if (magnitude > (negative ? kLimit : kLimit - 1)) return NumberRead::OutOfRange;
+  value = static_cast<std::int32_t>(negative ? -magnitude : magnitude);
+  return NumberRead::Ok;
 }
 
-FileResult loadProjectFile(const std::string& path, ProjectTables& tables) {
-  if (path.empty()) return FileResult::failure("The project has no file name to open.");
-  Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-  if (file.get() < 0) return FileResult::failure(path + ": cannot be opened: " + reason(errno));
-  struct stat info {};
-  if (::fstat(file.get(), &info) != 0) return FileResult::failure(path + ": cannot be read: " + reason(errno));
-  if (S_ISDIR(info.st_mode)) return FileResult::failure(path + ": is a folder, not a project file");
-  // A device or pipe could block or never end; a project is a plain file.
-  if (!S_ISREG(info.st_mode)) return FileResult::failure(path + ": is not a plain file, not a project file");
+// An optional sign, digits with or without a point, and an optional exponent
+// (E or D in either case, optional sign, digits), converted once, correctly
+// rounded, to single precision. A value too large for single precision is
+// refused, since it could only become infinity; one too small for it becomes
+// zero, which is what it is at that precision.
+NumberRead readReal(std::string_view token, float& value) {
+  std::size_t i = 0;
+  const bool negative = i < token.size() && token[i] == '-';
+  if (i < token.size() && (token[i] == '-' || token[i] == '+')) ++i;
 
-  ProjectTables scratch = tables;
-  ProjectReader reader(path, scratch);
-  std::string pending;
-  std::array<char, 65536> buffer{};
-  bool wanted = true;
-  while (wanted) {
-    const ssize_t got = ::read(file.get(), buffer.data(), buffer.size());
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      return FileResult::failure(path + ": cannot be read: " + reason(errno));
-    }
-    if (got == 0) {
-      if (!pending.empty()) reader.line(pending);
-      break;
-    }
-    std::string_view chunk(buffer.data(), static_cast<std::size_t>(got));
-    while (wanted && !chunk.empty()) {
-      const auto lineFeed = chunk.find('\n');
-      if (lineFeed == std::string_view::npos) {
-        pending += chunk;
-        break;
+  // The number is 0.DIGITS x 10^order: its significant digits without the
+  // leading zeros, and the decimal order, counted exactly (it can grow no
+  // further from zero than the text is long).
+  std::string digits;
+  std::int64_t order = 0;
+  std::size_t mantissaDigits = 0;
+  for (; i < token.size() && isDigit(token[i]); ++i, ++mantissaDigits) {
+    if (digits.empty() && token[i] == '0') continue;
+    digits += token[i];
+    ++order;
+  }
+  if (i < token.size() && token[i] == '.') {
+    for (++i; i < token.size() && isDigit(token[i]); ++i, ++mantissaDigits) {
+      if (digits.empty() && token[i] == '0') {
+        --order;
+      } else {
+        digits += token[i];
       }
-      pending += chunk.substr(0, lineFeed);
-      chunk.remove_prefix(lineFeed + 1);
-      wanted = reader.line(pending);
-      pending.clear();
     }
   }
-  FileResult result = reader.finish();
+  if (mantissaDigits == 0) return NumberRead::NotANumber;
+
+  // An exponent further from zero than the text is long, plus the range of
+  // single precision, decides the outcome on its own: no digits can bring
+  // such a value back into range. It is not taken further, so it cannot
+  // overflow, and no exponent that matters is ever cut short.
+  const std::uint64_t decisive = token.size() + 64;
+  std::uint64_t exponent = 0;
+  bool negativeExponent = false;
+  if (i < token.size()) {
+    const char letter = token[i];
+    if (letter != 'E' && letter != 'e' && letter != 'D' && letter != 'd') return NumberRead::NotANumber;
+    ++i;
+    negativeExponent = i < token.size() && token[i] == '-';
+    if (i < token.size() && (token[i] == '-' || token[i] == '+')) ++i;
+    if (i == token.size()) return NumberRead::NotANumber;
+    for (; i < token.size(); ++i) {
+      if (!isDigit(token[i])) return NumberRead::NotANumber;
+      if (exponent <= decisive) exponent = exponent * 10 + static_cast<std::uint64_t>(token[i] - '0');
+    }
+  }
+
+  float magnitude = 0;
+  const auto signedExponent = static_cast<std::int64_t>(exponent);
+  if (digits.empty() || (exponent > decisive && negativeExponent)) {
+    magnitude = 0;
+  } else if (exponent > decisive) {
+    return NumberRead::OutOfRange;
+  } else {
+    // 0.DIGITS x 10^power lies in [10^(power-1), 10^power): from 10^39 on it
+    // is beyond the largest float (3.4E+38), below 10^-46 under half the
+    // smallest (1.4E-45), so it rounds to zero.
+    const std::int64_t power = order + (negativeExponent ? -signedExponent : signedExponent);
+    if (power > 39) return NumberRead::OutOfRange;
+    if (power >= -45) {
+      const std::string text = "0." + digits + "e" + std::to_string(power);
+      const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), magnitude);
+      if (error == std::errc::result_out_of_range) {
+        if (power > 0) return NumberRead::OutOfRange;
+        magnitude = 0;
+      } else if (error != std::errc() || end != text.data() + text.size()) {
+        return NumberRead::NotANumber;
+      }
+    }
+  }
+  value = negative ? -magnitude : magnitude;
+  return NumberRead::Ok;
+}
+
+// ---------------------------------------------------------------------------
+// Reading lines: one reader for every source, fed in pieces.
+
+bool ProjectParser::feed(std::string_view piece) {
+  while (wanted() && !piece.empty()) {
+    const auto lineFeed = piece.find('\n');
+    const std::string_view part = piece.substr(0, lineFeed);
+    if (m_pending.size() + part.size() > kMaxLineBytes) {
+      m_error = FileResult::failure(m_fileName + ", line " + std::to_string(m_lines + 1) +
+                                    ": the line is longer than " + std::to_string(kMaxLineBytes) +
+                                    " bytes; a project file holds one number a line");
+      break;
+    }
+    const std::size_t used = lineFeed == std::string_view::npos ? piece.size() : lineFeed + 1;
+    m_bytes += used;
+    piece.remove_prefix(used);
+    if (lineFeed == std::string_view::npos) {
+      m_pending += part;
+    } else if (m_pending.empty()) {
+      line(part);
+    } else {
+      m_pending += part;
+      line(m_pending);
+      m_pending.clear();
+    }
+    if (wanted() && m_bytes > kMaxProjectBytes) {
+      m_error = FileResult::failure(m_fileName + ": more than " + std::to_string(kMaxProjectBytes) +
+                                    " bytes were read, yet only " + std::to_string(m_values) + " of the " +
+                                    std::to_string(kProjectFileLines) +
+                                    " values found; a project file is far shorter (is it one?)");
+    }
+  }
+  return wanted();
+}
+
+void ProjectParser::line(std::string_view text) {
+  ++m_lines;
+  if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
+  // A byte order mark, as some editors write, is no part of the first value.
+  if (m_lines == 1 && text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+  std::size_t begin = 0;
+  while (begin < text.size() && isBlank(text[begin])) ++begin;
+  if (begin == text.size()) return;  // a line without a number is skipped
+  std::size_t end = begin;
+  while (end < text.size() && !isBlank(text[end]) && text[end] != ',') ++end;
+  take(text.substr(begin, end - begin));
+}
+
+void ProjectParser::take(std::string_view token) {
+  const ValueSlot slot = slotAt(m_values);
+  NumberRead read = NumberRead::NotANumber;
+  switch (slot.kind) {
+    case ValueSlot::Selection: read = readWhole(token, m_out.selection(slot.row)); break;
+    case ValueSlot::Integer: read = readWhole(token, m_out.integer(slot.page, slot.row)); break;
+    case ValueSlot::Real: read = readReal(token, m_out.real(slot.page, slot.row)); break;
+  }
+  if (read == NumberRead::Ok) {
+    ++m_values;
+    return;
+  }
+  const bool whole = slot.kind != ValueSlot::Real;
+  std::string message = m_fileName + ", line " + std::to_string(m_lines) + ": expected " +
+                        (whole ? "a whole number" : "a number") + " for " + slotName(slot) + ", found " +
+                        quoted(token);
+  if (read == NumberRead::OutOfRange) {
+    message += whole ? ", which is outside the range of whole numbers (-2147483648 to 2147483647)"
+                     : ", which is too large (the largest is about 3.4E+38)";
+  }
+  m_error = FileResult::failure(std::move(message));
+}
+
+FileResult ProjectParser::finish() {
+  if (wanted() && !m_pending.empty()) line(std::exchange(m_pending, {}));
+  if (m_error) return *m_error;
+  if (m_values == 0) {
+    return FileResult::failure(m_fileName + ": the file ended at line " + std::to_string(m_lines) +
+                               " without a single value; a project file holds " +
+                               std::to_string(kProjectFileLines) + " (is it empty, or not a project file?)");
+  }
+  if (m_values < kProjectFileLines) {
+    return FileResult::failure(m_fileName + ": the file ended at line " + std::to_string(m_lines) + " after " +
+                               std::to_string(m_values) + " values, " + std::to_string(kProjectFileLines) +
+                               " expected (" + slotName(slotAt(m_values)) + " is missing)");
+  }
+  return {};
+}
+
+FileResult parseProject(std::string_view text, std::string_view fileName, ProjectTables& out) {
+  ProjectParser parser(fileName, out);
+  parser.feed(text);
+  return parser.finish();
+}
+
+// ---------------------------------------------------------------------------
+// Files.
+
+namespace {
+
+// Reads an open file or pipe piece by piece until the parser wants no more;
+// the tables change only when the whole project was read.
+FileResult readProject(int fd, const std::string& name, ProjectTables& tables) {
+  ProjectTables scratch = tables;
+  ProjectParser parser(name, scratch);
+  std::array<char, 65536> buffer{};
+  for (;;) {
+    const ssize_t got = readSome(fd, buffer.data(), buffer.size());
+    if (got < 0) return FileResult::failure(name + ": cannot be read: " + std::strerror(errno));
+    if (got == 0 || !parser.feed({buffer.data(), static_cast<std::size_t>(got)})) break;
+  }
+  FileResult result = parser.finish();
   if (result) tables = scratch;
   return result;
 }
 
-FileResult saveProjectFile(const std::string& path, const ProjectTables& tables) {
-  if (path.empty()) return FileResult::failure("The project has no file name to save to.");
-  const std::string notSaved = path + ": not saved: ";
+}  // namespace
 
+FileResult loadProjectFile(const std::string& path, ProjectTables& tables, FileStamp* stamp) {
+  if (path.empty()) return FileResult::failure("The project has no file name to open.");
+  Descriptor file;
+  FileStamp opened;
+  if (FileResult result = openForReading(path, Readable::PlainFileOnly, file, &opened); !result) return result;
+  FileResult result = readProject(file.get(), path, tables);
+  if (result && stamp != nullptr) *stamp = opened;
+  return result;
+}
+
+FileResult loadProjectInput(const std::string& path, ProjectTables& tables) {
+  if (path == "-") return readProject(STDIN_FILENO, "standard input", tables);
+  Descriptor file;
+  if (FileResult result = openForReading(path, Readable::Anything, file); !result) return result;
+  return readProject(file.get(), path, tables);
+}
+
+FileResult saveProjectFile(const std::string& path, const ProjectTables& tables, FileStamp* stamp) {
+  if (path.empty()) return FileResult::failure("The project has no file name to save to.");
   // A value that is not a number, or infinite, would make a file that no load
   // accepts; better to say so now while the project is still on screen.
   for (int p = 1; p <= kPages; ++p) {
     for (int row = 1; row <= kPageRealRows; ++row) {
       if (!std::isfinite(tables.real(p, row))) {
-        return FileResult::failure(notSaved + realName(row, p) + " is not a finite number");
+        return FileResult::failure(path + ": not saved: " + realName(row, p) + " is not a finite number");
       }
     }
   }
-
-  // Saving through a symbolic link replaces the file it points to, not the
-  // link itself.
-  std::string target = path;
-  struct stat info {};
-  if (::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) {
-    if (char* resolved = ::realpath(path.c_str(), nullptr)) {
-      target = resolved;
-      std::free(resolved);
-    }
-  }
-  const bool exists = ::stat(target.c_str(), &info) == 0;
-  if (exists && S_ISDIR(info.st_mode)) return FileResult::failure(notSaved + "it is a folder");
-  if (exists && !S_ISREG(info.st_mode)) return FileResult::failure(notSaved + "it is not a plain file");
-
-  // The new text goes to a temporary file beside the target and replaces it
-  // in one rename only when it is completely on disk, so a failure at any
-  // step leaves the previous file as it was.
-  std::vector<char> temporary(target.begin(), target.end());
-  const std::string_view suffix = ".tmp-XXXXXX";
-  temporary.insert(temporary.end(), suffix.begin(), suffix.end());
-  temporary.push_back('\0');
-  Descriptor file(::mkostemp(temporary.data(), O_CLOEXEC));
-  if (file.get() < 0) {
-    return FileResult::failure(notSaved + "cannot create a temporary file in its folder (" + reason(errno) + ")");
-  }
-  const auto fail = [&](std::string_view step) {
-    const int error = errno;
-    if (file.get() >= 0) file.close();
-    ::unlink(temporary.data());
-    return FileResult::failure(notSaved + std::string(step) + " (" + reason(error) + ")");
-  };
-
-  // mkostemp creates the file for its owner alone; a project file keeps the
-  // permissions it had, or gets those of any new file.
-  if (::fchmod(file.get(), exists ? (info.st_mode & 07777) : newFileMode()) != 0) {
-    return fail("cannot set the permissions of the temporary file");
-  }
-  if (exists && ::fchown(file.get(), info.st_uid, info.st_gid) != 0) {
-    // Only the owner's own groups are allowed; the file then belongs to the
-    // user who saved it, which is what a new file would do as well.
-  }
-  if (!writeAll(file.get(), projectText(tables))) return fail("cannot write the file");
-  if (::fsync(file.get()) != 0) return fail("cannot write the file to disk");
-  if (file.close() != 0) return fail("cannot write the file");
-  if (::rename(temporary.data(), target.c_str()) != 0) return fail("cannot replace the file");
-
-  // Make the rename itself lasting; the file is saved either way.
-  Descriptor folder(::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (folder.get() >= 0) static_cast<void>(::fsync(folder.get()));
-  return {};
+  return replaceFile(path, projectText(tables), ReplaceRules{}, stamp);
 }
 
 FileResult loaddata(ProjectModel& model) {
-  ProjectTables scratch = model.tables();
-  FileResult result = loadProjectFile(model.ProjectFileName.path(), scratch);
-  // Commit the three tables whole, and only when the file was read without error.
-  if (result) model.setTables(scratch);
+  FileStamp stamp;
+  FileResult result = loadProjectFile(model.ProjectFileName.path(), model, &stamp);
+  if (result) {
+    model.StampedFileName = model.ProjectFileName;
+    model.ProjectFileStamp = stamp;
+  }
   return result;
 }
 
-FileResult savedata(const ProjectModel& model) { return saveProjectFile(model.ProjectFileName.path(), model.tables()); }
+FileResult savedata(ProjectModel& model) {
+  FileStamp stamp;
+  FileResult result = saveProjectFile(model.ProjectFileName.path(), model.tables(), &stamp);
+  if (result) {
+    model.StampedFileName = model.ProjectFileName;
+    model.ProjectFileStamp = stamp;
+  }
+  return result;
+}
+
+bool projectFileChanged(const ProjectModel& model) {
+  if (!model.ProjectFileStamp) return false;
+  // The same file may be named in more than one way ("new.dat" and the path
+  // a file dialog gives for it).
+  std::error_code stampedError;
+  std::error_code currentError;
+  const auto stamped = std::filesystem::weakly_canonical(model.StampedFileName.path(), stampedError);
+  const auto current = std::filesystem::weakly_canonical(model.ProjectFileName.path(), currentError);
+  if (stampedError || currentError || stamped != current) return false;
+  const std::optional<FileStamp> now = stampOf(model.ProjectFileName.path());
+  return now && *now != *model.ProjectFileStamp;
+}
 
 }  // namespace kovrin

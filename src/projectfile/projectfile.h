@@ -11,18 +11,25 @@
 // rest of the line is ignored, and lines without a number are skipped. A
 // whole number is an optional sign and digits within the 32-bit range; a
 // real also takes a point and an exponent with E or D, and is rounded once,
-// straight to single precision. A real too large for single precision is an
+// straight to single precision, from its exact value however many digits
+// and whatever exponent it has. A real too large for single precision is an
 // error (it could only become infinity); one too small becomes zero. A line
 // that starts with a comma or a slash, a repeat count such as 3*0, a quoted
-// number, "NaN" or "Infinity" is not a number. Lines after the 750th value
-// are ignored. Only plain files are read, never a device or a pipe.
+// number, "NaN" or "Infinity" is not a number. Reading stops once the 750
+// values are read; what follows is ignored. No line of a project file is
+// longer than 64 KiB and no project file holds 4 MiB before its last value,
+// so past either bound reading stops and the file is refused: memory and
+// time stay bounded whatever a file holds. The window reads only plain
+// files, never waiting on a device or a pipe.
 //
 // Writing refuses a real that is not finite, since no load would take the
-// file back. The saved file keeps the permissions of the file it replaces
-// (a new one gets those of any new file), and saving through a symbolic link
-// replaces the file the link points to.
+// file back, and replaces the file whole or not at all (fileio/replacefile.h:
+// permissions, links, read-only files).
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -32,25 +39,69 @@
 namespace kovrin {
 
 inline constexpr int kProjectFileLines = 750;
+inline constexpr std::size_t kMaxLineBytes = 64 * 1024;
+inline constexpr std::size_t kMaxProjectBytes = 4 * 1024 * 1024;
 
 // The project file text of these tables, byte for byte as savedata writes it.
 std::string projectText(const ProjectTables& tables);
 
-// Parse a project file text into `out`. On failure `out` is unspecified and
-// the message names `fileName`, the line and the expectation.
+// The value of one number's text, as a project file line holds it.
+enum class NumberRead { Ok, NotANumber, OutOfRange };
+NumberRead readWhole(std::string_view text, std::int32_t& value);
+NumberRead readReal(std::string_view text, float& value);
+
+// Reads a project text handed over in pieces cut anywhere, as they come from
+// a file or a pipe, into `out`. One reader for files and for text in memory,
+// so both take and refuse the same.
+class ProjectParser {
+ public:
+  ProjectParser(std::string_view fileName, ProjectTables& out) : m_fileName(fileName), m_out(out) {}
+  // Takes the next piece. Returns false once no more is wanted: all values
+  // are read, or the text was refused.
+  bool feed(std::string_view piece);
+  // The outcome once the text has ended. On failure `out` is unspecified and
+  // the message names the file, the line and what was expected.
+  FileResult finish();
+
+ private:
+  bool wanted() const { return !m_error && m_values < kProjectFileLines; }
+  void line(std::string_view text);
+  void take(std::string_view token);
+
+  std::string m_fileName;
+  ProjectTables& m_out;
+  std::string m_pending;    // the start of a line whose line feed is still to come
+  std::uint64_t m_bytes = 0;
+  std::int64_t m_lines = 0;  // a file may hold any number of blank lines
+  int m_values = 0;
+  std::optional<FileResult> m_error;
+};
+
+// The whole project text at once.
 FileResult parseProject(std::string_view text, std::string_view fileName, ProjectTables& out);
 
-// Read the file named by model.ProjectFileName into the model's three tables
-// (all five pages); on failure the model is unchanged.
+// Read the plain file named by model.ProjectFileName into the model's three
+// tables (all five pages) and note its stamp; on failure the model is
+// unchanged.
 FileResult loaddata(ProjectModel& model);
 
-// Write the model's three tables to the file named by model.ProjectFileName
-// through a temporary file in the same folder, synced and renamed over the
-// target; on failure the previous file is intact.
-FileResult savedata(const ProjectModel& model);
+// Write the model's three tables to the file named by model.ProjectFileName,
+// replacing it whole, and note the stamp of the new file; on failure the
+// previous file is intact.
+FileResult savedata(ProjectModel& model);
 
-// The same on an explicit path.
-FileResult loadProjectFile(const std::string& path, ProjectTables& tables);
-FileResult saveProjectFile(const std::string& path, const ProjectTables& tables);
+// Whether the file that model.ProjectFileName names is no longer the one
+// Kovrin last read or wrote under that name: another program saved it, or
+// put another file in its place. A file that is gone has nothing to lose.
+bool projectFileChanged(const ProjectModel& model);
+
+// The same on an explicit path; `stamp` receives the stamp of the file read
+// or written.
+FileResult loadProjectFile(const std::string& path, ProjectTables& tables, FileStamp* stamp = nullptr);
+FileResult saveProjectFile(const std::string& path, const ProjectTables& tables, FileStamp* stamp = nullptr);
+
+// kovrin-report's reading: "-" is standard input, and pipes and devices are
+// read like files.
+FileResult loadProjectInput(const std::string& path, ProjectTables& tables);
 
 }  // namespace kovrin

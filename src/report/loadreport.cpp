@@ -1,10 +1,9 @@
 #include "report/loadreport.h"
 
 #include <array>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <vector>
+
+#include "fileio/replacefile.h"
 
 #include "report/lines.h"
 #include "report/numbertext.h"
@@ -202,28 +201,16 @@ std::string loadReport(const ProjectTables& tables, std::int32_t page, std::int3
   return out;
 }
 
-FileResult writeTextFile(const std::string& path, std::string_view text) {
-  auto failure = [&](int error) {
-    return FileResult::failure("Cannot write the file \"" + path + "\": " + std::strerror(error) + ".");
-  };
-  errno = 0;
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (file == nullptr) return failure(errno);
-  const std::size_t written = std::fwrite(text.data(), 1, text.size(), file);
-  const int writeError = written == text.size() ? 0 : (errno != 0 ? errno : EIO);
-  // A buffered write may only fail when the buffer is flushed at close.
-  const bool closed = std::fclose(file) == 0;
-  if (writeError != 0) return failure(writeError);
-  if (!closed) return failure(errno != 0 ? errno : EIO);
-  return {};
-}
-
 FileResult PrintData(const ProjectModel& model, const std::string& path) {
   if (model.CurrentPage < 1 || model.CurrentPage > kPages) {
-    return FileResult::failure("Cannot write the file \"" + path + "\": there is no zone page " +
-                               std::to_string(model.CurrentPage) + " to report.");
+    return FileResult::failure(path + ": not written: there is no zone page " + std::to_string(model.CurrentPage) +
+                               " to report");
   }
-  return writeTextFile(path, loadReport(model, model.CurrentPage, model.LoadChoice, model.ProjectFileName));
+  // Replaced whole like a project file: a failed Print leaves the last
+  // report readable. A pipe or device in its place is refused, as the window
+  // must never wait on one.
+  return replaceFile(path, loadReport(model, model.CurrentPage, model.LoadChoice, model.ProjectFileName),
+                     ReplaceRules{.failure = "not written"});
 }
 
 }  // namespace kovrin

@@ -3,9 +3,9 @@
 // airflow shares as the model holds them. The report reads the model and
 // changes nothing; it runs no calculation.
 //
-// The text is built in memory first, so a report is either written whole or
-// a failure comes back naming the file and the reason; writing never ends
-// the program.
+// The text is built in memory first and replaces the report file whole, so a
+// report is either written whole or a failure comes back naming the file and
+// the reason, the previous report intact; writing never ends the program.
 #pragma once
 
 #include <cstdint>
@@ -24,11 +24,6 @@ inline constexpr std::string_view kReportFileName = "out.dat";
 // with CR LF. A page outside 1..5 has no rows to report: the text is empty.
 std::string loadReport(const ProjectTables& tables, std::int32_t page, std::int32_t loadChoice,
                        const PaddedPath& projectFileName);
-
-// Write `text` to the file `path`, created or replaced. Every step is
-// checked (open, write, close), so a full disk or a folder that cannot be
-// written comes back as a failure naming the file and the reason.
-FileResult writeTextFile(const std::string& path, std::string_view text);
 
 // Write the report of the model's current page to `path` ("out.dat" in the
 // working folder). On failure the message names the file and the reason.

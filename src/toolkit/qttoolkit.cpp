@@ -26,6 +26,7 @@
 #include <map>
 #include <utility>
 
+#include "fileio/readfile.h"
 #include "toolkit/fields.h"
 #include "toolkit/formwidget.h"
 #include "toolkit/helpwindow.h"
@@ -40,6 +41,9 @@ namespace {
 
 // How long a message about a field stays in the status bar.
 constexpr int kStatusMessageMilliseconds = 10000;
+
+// The printout is read whole; a report is nowhere near this size.
+constexpr std::size_t kMostTextFileBytes = 16 * 1024 * 1024;
 
 // File names travel as the bytes the file system uses.
 QString fromFileName(std::string_view name) {
@@ -533,11 +537,15 @@ void QtToolkit::whelpfile1(std::string_view file) {
   const QString fileName = fromFileName(file);
   const QFileInfo info(QDir::current(), fileName);
   const QString folder = QDir::toNativeSeparators(info.absolutePath());
-  QFile source(info.absoluteFilePath());
-  if (!source.open(QIODevice::ReadOnly)) {
+  // The viewer reads the file itself; only a plain file is handed to it, as
+  // a pipe or device would keep it waiting.
+  Descriptor opened;
+  const FileResult read = openForReading(std::string(file), Readable::PlainFileOnly, opened);
+  if (!read) {
     const QString text =
         info.exists()
-            ? QStringLiteral("The help file %1 in the folder %2 could not be read.").arg(fileName, folder)
+            ? QStringLiteral("The help file %1 in the folder %2 could not be read:\n%3")
+                  .arg(fileName, folder, toQString(read.message))
             : QStringLiteral("The help file %1 was not found in the folder %2.").arg(fileName, folder);
     QMessageBox::critical(d->dialogParent(), QStringLiteral("Help"), text);
     return;
@@ -569,15 +577,17 @@ bool QtToolkit::whardcopyoptionstext() {
 void QtToolkit::igrhardcopytextfile(std::string_view file) {
   const QString fileName = fromFileName(file);
   const QFileInfo info(QDir::current(), fileName);
-  QFile source(info.absoluteFilePath());
-  if (!source.open(QIODevice::ReadOnly)) {
+  std::string source;
+  const FileResult read = readPlainFile(std::string(file), kMostTextFileBytes, source);
+  if (!read) {
     QMessageBox::critical(d->dialogParent(), QStringLiteral("Print"),
-                          QStringLiteral("The file %1 in the folder %2 could not be read for printing.")
-                              .arg(fileName, QDir::toNativeSeparators(info.absolutePath())));
+                          QStringLiteral("The file %1 in the folder %2 could not be read for printing:\n%3")
+                              .arg(fileName, QDir::toNativeSeparators(info.absolutePath()), toQString(read.message)));
     return;
   }
   QString failure;
-  if (!printTextLines(printer(), textLines(source.readAll()), failure)) {
+  const QByteArray bytes(source.data(), static_cast<qsizetype>(source.size()));
+  if (!printTextLines(printer(), textLines(bytes), failure)) {
     QMessageBox::critical(d->dialogParent(), QStringLiteral("Print"), failure);
   }
 }

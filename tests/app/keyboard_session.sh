@@ -9,7 +9,10 @@
 # Calculate, Print (Ctrl+P, from the field) and Save (Ctrl+S) must give the
 # expected report and project;
 # a field changed again, Exit (Alt+E) and Discard (Alt+D) in the question
-# must end the program and leave the project file as it was saved.
+# must end the program and leave the project file as it was saved. Started
+# again under a file-size limit of 4096 bytes (prlimit --fsize), a page
+# change must fail with a message, leaving the template whole and no
+# temporary file, and Exit still work.
 set -euo pipefail
 kovrin=$1
 data=$2
@@ -95,6 +98,15 @@ key ctrl+s
 same "$work/new.dat" "$expected/wall.new.dat"
 echo "Ctrl+S: new.dat as expected"
 
+# await_end WHAT: the program must end, with status 0, soon after WHAT.
+await_end() {
+  for _ in $(seq 100); do kill -0 "$kovrin_pid" 2>/dev/null || break; sleep 0.1; done
+  if kill -0 "$kovrin_pid" 2>/dev/null; then echo "keyboard_session: $1 did not end the program" >&2; exit 1; fi
+  wait "$kovrin_pid" && status=0 || status=$?
+  kovrin_pid=""
+  [ "$status" -eq 0 ] || { echo "keyboard_session: kovrin exited with status $status" >&2; exit 1; }
+}
+
 # A changed field, then Exit: the question about the unsaved change comes,
 # and Alt+D (Discard) ends the program without writing anything.
 focus "$window"
@@ -104,11 +116,32 @@ key alt+e
 sleep 0.5
 kill -0 "$kovrin_pid" 2>/dev/null || { echo "keyboard_session: Exit ended the program without asking" >&2; exit 1; }
 key alt+d
-for _ in $(seq 100); do kill -0 "$kovrin_pid" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$kovrin_pid" 2>/dev/null; then echo "keyboard_session: Exit, Discard did not end the program" >&2; exit 1; fi
-wait "$kovrin_pid" && status=0 || status=$?
-kovrin_pid=""
-[ "$status" -eq 0 ] || { echo "keyboard_session: kovrin exited with status $status" >&2; exit 1; }
+await_end "Exit, Discard"
 same "$work/new.dat" "$expected/wall.new.dat"
 echo "A changed field, Exit, Alt+D: the program ended and new.dat is unchanged"
+
+# Zones > 1 -> 10 saves the project into new.dat, which is larger than 4096
+# bytes: the write fails, and the program says so.
+cp "$work/new.dat" "$work/before.dat"
+(cd "$work" && QT_QPA_PLATFORM=xcb exec prlimit --fsize=4096 "$kovrin") &
+kovrin_pid=$!
+window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Kovrin 4\.0$' | head -n 1)
+[ -n "$window" ] || { echo "keyboard_session: the window did not appear under the limit" >&2; exit 1; }
+focus "$window"
+key alt+z
+key Return
+windows() { xdotool search --onlyvisible --name '^Kovrin 4\.0$' 2>/dev/null | wc -l; }
+for _ in $(seq 50); do
+  kill -0 "$kovrin_pid" 2>/dev/null || { echo "keyboard_session: the page change ended the program" >&2; exit 1; }
+  [ "$(windows)" -ge 2 ] && break
+  sleep 0.1
+done
+[ "$(windows)" -ge 2 ] || { echo "keyboard_session: no message after the failed page change" >&2; exit 1; }
+key Return
+same "$work/new.dat" "$work/before.dat"
+if ls "$work"/new.dat.tmp-* >/dev/null 2>&1; then echo "keyboard_session: a temporary file was left" >&2; exit 1; fi
+focus "$window"
+key alt+e
+await_end Exit
+echo "Page change past the file-size limit: a message, new.dat whole, no temporary file"
 echo "1 passed, 0 failed"

@@ -466,6 +466,82 @@ TEST_F(ProgramTest, ASaveAsThatFailsKeepsTheName) {
   EXPECT_EQ(m_model.ProjectFileName.path(), "new.dat");
 }
 
+// A pipe where a file belongs never makes the program wait: it says so, and
+// the project, its name and the screen stay as they were.
+TEST_F(ProgramTest, APipeInPlaceOfAFileIsRefusedAtOnce) {
+  fs::remove("new.dat");
+  for (const char* name : {"new.dat", "p.prj", "HELP.HLP", "out.dat"}) ASSERT_EQ(mkfifo(name, 0600), 0);
+  std::string message;
+  answerInTurn({press(QMessageBox::Ok, &message)});
+  start();
+  EXPECT_NE(message.find("new.dat: is not a plain file"), std::string::npos) << message;
+  type(1042, "100");
+  const struct {
+    int command;
+    const char* file;
+  } cases[] = {{kCmdNew, "new.dat"}, {kCmdOpen, "p.prj"}, {kCmdHelp, "HELP.HLP"}, {kCmdPrint, "out.dat"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.file);
+    message.clear();
+    std::vector<Answer> answers{press(QMessageBox::Ok, &message)};
+    if (c.command == kCmdOpen) answers.insert(answers.begin(), chooseFile(m_folder / c.file));
+    answerInTurn(answers);
+    command(c.command);
+    EXPECT_NE(message.find(std::string(c.file) + ": "), std::string::npos) << message;
+    EXPECT_NE(message.find("not a plain file"), std::string::npos) << message;
+    EXPECT_EQ(m_model.ProjectFileName.path(), "new.dat");
+    EXPECT_EQ(text(1042), "100");
+  }
+}
+
+// The file name holds 225 characters padded with blanks, so a name that ends
+// in a blank cannot be held exactly: it is refused rather than shortened.
+TEST_F(ProgramTest, ANameEndingInABlankIsRefused) {
+  writeFile("a.prj", "precious");
+  ASSERT_TRUE(saveProjectFile("b.prj ", defaultProject()));
+  start();
+  for (int id : {kCmdOpen, kCmdSaveAs}) {
+    const fs::path chosen = m_folder / (id == kCmdOpen ? "b.prj " : "a.prj ");
+    SCOPED_TRACE(chosen);
+    std::string message;
+    answerInTurn({chooseFile(chosen), press(QMessageBox::Ok, &message)});
+    command(id);
+    EXPECT_EQ(message, "The name " + chosen.string() +
+                           " ends with a blank, which a project file name cannot keep. Choose another name.");
+    EXPECT_EQ(m_model.ProjectFileName.path(), "new.dat");
+    EXPECT_EQ(readFile("a.prj"), "precious");
+  }
+}
+
+// Another program (another Kovrin) saved the project since this one read it:
+// every save that would replace it asks first, and No writes nothing.
+TEST_F(ProgramTest, AnotherProgramsSaveIsNotReplacedUnasked) {
+  start();
+  type(1042, "100");
+  ProjectTables theirs = defaultProject();
+  theirs.integer(1, irow::WinterDesignTemp) = -40;
+  for (int id : {kCmdSave, kCmdPage2, kCmdSaveAs}) {
+    SCOPED_TRACE(id);
+    ASSERT_TRUE(saveProjectFile("new.dat", theirs));
+    std::string question;
+    std::vector<Answer> answers{press(QMessageBox::No, &question)};
+    if (id == kCmdSaveAs) answers.insert(answers.begin(), chooseFile(m_folder / "new.dat"));
+    answerInTurn(answers);
+    command(id);
+    EXPECT_TRUE(question.ends_with("new.dat was changed by another program since Kovrin read it. Replace it?"))
+        << question;
+    EXPECT_EQ(readFile("new.dat"), projectText(theirs));
+    EXPECT_EQ(m_model.ProjectFileName.path(), "new.dat");
+    EXPECT_EQ(m_model.CurrentPage, 1);
+    EXPECT_EQ(text(1042), "100");
+  }
+  answerInTurn({press(QMessageBox::Yes)});
+  command(kCmdSave);
+  ProjectTables saved;
+  ASSERT_TRUE(loadProjectFile("new.dat", saved));
+  EXPECT_EQ(saved.zone(1, 1, ZoneQuantity::WallArea), 100.0f);
+}
+
 TEST_F(ProgramTest, PrintWritesTheReportAndPrintsItToAPdfFile) {
   start();
   command(kCmdCalculate);

@@ -15,8 +15,10 @@
 #include <sstream>
 #include <vector>
 
+#include "childprocess.h"
 #include "golden.h"
 #include "model/defaults.h"
+#include "scratchfolder.h"
 
 namespace kovrin {
 namespace {
@@ -66,16 +68,7 @@ ProjectTables variedProject() {
 
 std::string defaultText() { return projectText(defaultProject()); }
 
-class ProjectFileTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "kovrin-projectfile-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    m_dir = pattern;
-  }
-  void TearDown() override { fs::remove_all(m_dir); }
-  fs::path m_dir;
-};
+using ProjectFileTest = test::ScratchFolder;
 
 TEST_F(ProjectFileTest, TemplateIsTheSavedDefaults) {
   const fs::path target = m_dir / "new.dat";
@@ -199,6 +192,30 @@ TEST_F(ProjectFileTest, FreeFormReading) {
   }
 }
 
+// However many digits and whatever exponent: the value decides.
+TEST(NumberText, RealsAreReadByValue) {
+  const std::string zeros(200000, '0');
+  const struct {
+    std::string text;
+    NumberRead read;
+    float value;  // -1 where nothing is read
+  } cases[] = {
+      {"0." + zeros + "1e1000000", NumberRead::OutOfRange, -1.0f},  // 1E+799999
+      {"1" + zeros + "e-1000000", NumberRead::Ok, 0.0f},           // 1E-799999
+      {"0." + zeros + "35e200000", NumberRead::Ok, 0.35f},
+      {"35" + zeros + "D-200002", NumberRead::Ok, 0.35f},
+      {"-1.5e" + zeros + "3", NumberRead::Ok, -1500.0f},
+      {"1e99999999999999999999", NumberRead::OutOfRange, -1.0f},
+      {"0e99999999999999999999", NumberRead::Ok, 0.0f},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text.substr(0, 12) + "... " + std::to_string(c.text.size()) + " characters");
+    float value = -1.0f;
+    EXPECT_EQ(readReal(c.text, value), c.read);
+    EXPECT_EQ(value, c.value);
+  }
+}
+
 TEST_F(ProjectFileTest, BlankLinesBareLineFeedsAndTrailingLinesAreIgnored) {
   std::string text;
   for (const auto& line : linesOf(projectText(variedProject()))) text += "\n   \r\n\t\n" + line.substr(0, line.size() - 2) + "\n";
@@ -257,17 +274,33 @@ TEST_F(ProjectFileTest, BadFileLeavesTheModelAsItWasAndSaysWhereAndWhat) {
   }
 }
 
+// Also files that would make a reader wait for ever (a pipe) or hold a
+// gigabyte in memory are refused at once.
 TEST_F(ProjectFileTest, FileThatCannotBeReadIsNamed) {
   fs::create_directory(m_dir / "folder");
-  const std::string paths[] = {(m_dir / "missing.prj").string(), (m_dir / "folder").string(), "/dev/null"};
-  for (const auto& path : paths) {
-    SCOPED_TRACE(path);
+  ASSERT_EQ(::mkfifo((m_dir / "p.prj").c_str(), 0600), 0);
+  writeBytes(m_dir / "z.prj", "");
+  fs::resize_file(m_dir / "z.prj", std::uintmax_t{1} << 30);  // 1 GB without a line feed
+  writeBytes(m_dir / "feeds.prj", std::string(4194305, '\n'));
+  const struct {
+    std::string path;
+    const char* said;
+  } cases[] = {
+      {(m_dir / "missing.prj").string(), ": cannot be opened: No such file or directory"},
+      {(m_dir / "folder").string(), ": is a folder"},
+      {"/dev/null", ": is not a plain file"},
+      {(m_dir / "p.prj").string(), ": is not a plain file"},
+      {(m_dir / "z.prj").string(), ", line 1: the line is longer than 65536 bytes"},
+      {(m_dir / "feeds.prj").string(), ": more than 4194304 bytes were read"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.path);
     ProjectModel model;
     model.setTables(variedProject());
-    model.ProjectFileName.set(path);
+    model.ProjectFileName.set(c.path);
     const FileResult r = loaddata(model);
     ASSERT_FALSE(r);
-    EXPECT_TRUE(r.message.starts_with(path)) << r.message;
+    EXPECT_TRUE(r.message.starts_with(c.path + c.said)) << r.message;
     EXPECT_TRUE(model.tables() == variedProject());
   }
 }
@@ -347,6 +380,33 @@ TEST_F(ProjectFileTest, SaveKeepsPermissionsAndSymbolicLinks) {
   ASSERT_TRUE(saveProjectFile(link.string(), variedProject()));
   EXPECT_TRUE(fs::is_symlink(link));
   EXPECT_EQ(readBytes(existing), projectText(variedProject()));
+
+  // A link to a file not yet there: the save makes that file.
+  fs::create_symlink("later/house.prj", m_dir / "dangling.prj");
+  fs::create_directory(m_dir / "later");
+  ASSERT_TRUE(saveProjectFile((m_dir / "dangling.prj").string(), defaultProject()));
+  EXPECT_TRUE(fs::is_symlink(m_dir / "dangling.prj"));
+  EXPECT_TRUE(readBytes(m_dir / "later" / "house.prj") == defaultText());
+
+  fs::create_symlink("loop-b.prj", m_dir / "loop-a.prj");
+  fs::create_symlink("loop-a.prj", m_dir / "loop-b.prj");
+  const FileResult loop = saveProjectFile((m_dir / "loop-a.prj").string(), defaultProject());
+  EXPECT_EQ(loop.message, (m_dir / "loop-a.prj").string() + ": not saved: its symbolic links go round in a loop");
+
+  // A file the user may not write is not replaced, though its folder would
+  // allow it.
+  ASSERT_EQ(::chmod(existing.c_str(), 0444), 0);
+  ASSERT_EQ(::chmod(m_dir.c_str(), 0777), 0);
+  const int refused = test::runAsOrdinaryUser([&] {
+    return saveProjectFile(existing.string(), defaultProject()).message ==
+                   existing.string() + ": not saved: the file is read-only"
+               ? 0
+               : 1;
+  });
+  EXPECT_EQ(refused, 0);
+  EXPECT_TRUE(readBytes(existing) == projectText(variedProject()));
+  EXPECT_EQ(names(), (std::set<std::string>{"dangling.prj", "fresh.prj", "later", "link.prj", "loop-a.prj",
+                                           "loop-b.prj", "shared.prj"}));
 }
 
 }  // namespace
