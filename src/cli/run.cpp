@@ -1,5 +1,8 @@
 #include "cli/run.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <charconv>
 #include <ctime>
 #include <optional>
@@ -19,6 +22,9 @@ namespace kovrin {
 namespace {
 
 constexpr std::string_view kProgram = "kovrin-report";
+// Between two load reports: a form feed, so that a printer starts each on a
+// page of its own. The reports themselves are the bytes Print writes.
+constexpr char kReportSeparator = '\f';
 
 enum class Format { Text, Csv, Json, Html };
 
@@ -119,12 +125,13 @@ std::optional<UsageError> parse(std::span<const std::string> args, Options& opti
       return UsageError{"--all-pages writes the heating and the cooling reports; leave out --heating and --cooling"};
     }
     if (options.page != 0 && !heating && !cooling) return UsageError{"--page needs --heating or --cooling"};
-    // The report names the project file in a field of 225 characters; a
-    // longer name would be cut and name another file.
+    // The report names the project file in a field of 225 characters padded
+    // with blanks; a longer name would be cut, and a trailing blank lost.
     for (const std::string& project : options.projects) {
-      if (project.size() > kProjectFileNameLength) {
+      if (!PaddedPath::holds(project)) {
         return UsageError{"the project file name \"" + project + "\" is longer than " +
-                          std::to_string(kProjectFileNameLength) + " characters, too long for the load report"};
+                          std::to_string(kProjectFileNameLength) +
+                          " characters or ends with a blank: the load report cannot name it exactly"};
       }
     }
   } else if (heating || cooling) {
@@ -132,7 +139,38 @@ std::optional<UsageError> parse(std::span<const std::string> args, Options& opti
   }
   options.format = csv ? Format::Csv : json ? Format::Json : html ? Format::Html : Format::Text;
   options.loadChoice = heating ? kHeating : kCooling;
+  // Writing the output over a project would destroy it, however it is named
+  // (another path, a link): the same file is the same device and inode.
+  struct stat output {};
+  if (options.output && ::stat(options.output->c_str(), &output) == 0 && S_ISREG(output.st_mode)) {
+    for (const std::string& project : options.projects) {
+      struct stat input {};
+      const int found = project == "-" ? ::fstat(STDIN_FILENO, &input) : ::stat(project.c_str(), &input);
+      if (found == 0 && input.st_dev == output.st_dev && input.st_ino == output.st_ino) {
+        return UsageError{"the output " + *options.output + " is the project file " + project +
+                          "; choose another output"};
+      }
+    }
+  }
   return std::nullopt;
+}
+
+// A message as a terminal shows it: the control characters a file name may
+// hold (an escape sequence could rewrite the screen) are written as \xNN.
+std::string printable(std::string_view text) {
+  static constexpr char kHex[] = "0123456789abcdef";
+  std::string out;
+  for (const char ch : text) {
+    const auto byte = static_cast<unsigned char>(ch);
+    if (byte < 0x20 || byte == 0x7f) {
+      out += "\\x";
+      out += kHex[byte >> 4];
+      out += kHex[byte & 0xF];
+    } else {
+      out += ch;
+    }
+  }
+  return out;
 }
 
 // The report of a page as Print writes it right after Calculate on that page
@@ -165,8 +203,10 @@ std::string projectOutput(const Options& options, const ProjectTables& tables, c
     if (!options.allPages) return calculatedReport(tables, options.page, options.loadChoice, name);
     std::string out;
     for (int page = 1; page <= kPages; ++page) {
-      out += calculatedReport(tables, page, kHeating, name);
-      out += calculatedReport(tables, page, kCooling, name);
+      for (const std::int32_t choice : {kHeating, kCooling}) {
+        if (!out.empty()) out += kReportSeparator;
+        out += calculatedReport(tables, page, choice, name);
+      }
     }
     return out;
   }
@@ -195,7 +235,8 @@ Prints the heating and cooling loads of a whole house from Kovrin project
 files: every zone that has any input, the totals of each page and of the
 house, with the cooling total also in tons (12000 Btu/h a ton). Loads are
 those that Calculate shows for each page with Heating or with Cooling.
-Several PROJECT files are handled one after another in one run.
+Several PROJECT files are handled one after another in one run. A PROJECT
+of - is standard input; pipes such as <(command) are read as well.
 
 Options:
   --csv            the summary as comma-separated values
@@ -212,7 +253,9 @@ Options:
                    "out.dat" after Calculate on that page with that choice
   --all-pages      write the ten load reports of each project: pages 1 to 5,
                    each with heating, then with cooling
-  -o, --output FILE  write to FILE instead of standard output
+  -o, --output FILE  write to FILE instead of standard output: a file is
+                   replaced only once all is written, a pipe or device is
+                   written straight through; FILE may not be a PROJECT
   -h, --help       show this help
   --               the arguments after this are project files
 
@@ -237,7 +280,12 @@ JSON fields: "project" (file name as given), "zones" (a list of "zone",
 "pages" (a list of "page", "heating", "cooling", "airTotal") and "house"
 ("heating", "cooling", "coolingTons", "floorArea", "heatingPerFloorArea",
 "coolingPerFloorArea", "floorAreaPerTon"). Loads in Btu/h are whole
-numbers.
+numbers. JSON is UTF-8: a byte of a file name that is not part of a UTF-8
+character is written as \ufffd, the replacement character.
+
+Load reports are the bytes Print writes; each after the first is preceded
+by a form feed, so a printer starts it on a new page. Messages show control
+characters of file names as \xNN.
 
 An airflow share is 0 when its page total is 0, as Calculate shows it.
 Floor areas are in whole sq ft, loads per sq ft of floor in Btu/h with one
@@ -269,9 +317,11 @@ Examples:
 }
 
 int run(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+  const auto complain = [&](std::string_view message) { err << kProgram << ": " << printable(message) << '\n'; };
   Options options;
   if (const auto usage = parse(args, options)) {
-    err << kProgram << ": " << usage->message << "\nTry '" << kProgram << " --help'.\n";
+    complain(usage->message);
+    err << "Try '" << kProgram << " --help'.\n";
     return kExitUsage;
   }
   if (options.help) {
@@ -286,24 +336,30 @@ int run(std::span<const std::string> args, std::ostream& out, std::ostream& err)
   bool failed = false;
   ProjectTables tables;
   for (const std::string& project : options.projects) {
-    const FileResult read = loadProjectFile(project, tables);
+    const FileResult read = loadProjectInput(project, tables);
     if (!read) {
-      err << kProgram << ": " << read.message << '\n';
+      complain(read.message);
       failed = true;
       continue;
     }
-    if (!failed) {
-      if (!text.empty() && options.format == Format::Text && !options.reports()) text += '\n';
-      text += projectOutput(options, tables, project);
+    if (!failed && !text.empty()) {
+      if (options.reports()) {
+        text += kReportSeparator;
+      } else if (options.format == Format::Text) {
+        text += '\n';
+      }
     }
+    if (!failed) text += projectOutput(options, tables, project);
   }
   if (failed) return kExitFileError;
 
   if (options.output) {
+    // A plain file is replaced whole or not at all; a pipe or a device (a
+    // printer, /dev/stdout) is written straight through.
     const FileResult written = replaceFile(*options.output, text,
                                            ReplaceRules{.failure = "not written", .writeThroughPipesAndDevices = true});
     if (!written) {
-      err << kProgram << ": " << written.message << '\n';
+      complain(written.message);
       return kExitFileError;
     }
     return kExitSuccess;
@@ -311,7 +367,7 @@ int run(std::span<const std::string> args, std::ostream& out, std::ostream& err)
   out << text;
   out.flush();
   if (!out) {
-    err << kProgram << ": the output could not be written\n";
+    complain("the output could not be written");
     return kExitFileError;
   }
   return kExitSuccess;

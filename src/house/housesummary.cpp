@@ -1,5 +1,6 @@
 #include "house/housesummary.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -86,9 +87,10 @@ bool zoneHasInput(const ProjectTables& tables, int page, int column) {
   return false;
 }
 
-// Right-aligned in `width`; a longer text is kept whole.
+// Right-aligned in `width`. A text that fills the width or more is kept
+// whole after one blank, so that it never runs into the column before it.
 void appendRight(std::string& out, std::string_view text, std::size_t width) {
-  if (text.size() < width) out.append(width - text.size(), ' ');
+  out.append(text.size() < width ? width - text.size() : 1, ' ');
   out += text;
 }
 
@@ -111,11 +113,44 @@ std::string csvField(std::string_view text) {
   return out;
 }
 
+// The length of the UTF-8 character at the start of `text`, or 0 when none
+// starts there (a stray byte, an overlong form, a surrogate, past U+10FFFF).
+std::size_t utf8Length(std::string_view text) {
+  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+  const unsigned char lead = byte(0);
+  if (lead < 0x80) return 1;
+  std::size_t length = 0;
+  unsigned char low = 0x80;  // the range of the second byte
+  unsigned char high = 0xBF;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    if (lead == 0xE0) low = 0xA0;
+    if (lead == 0xED) high = 0x9F;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    if (lead == 0xF0) low = 0x90;
+    if (lead == 0xF4) high = 0x8F;
+  } else {
+    return 0;
+  }
+  if (text.size() < length || byte(1) < low || byte(1) > high) return 0;
+  for (std::size_t i = 2; i < length; ++i) {
+    if (byte(i) < 0x80 || byte(i) > 0xBF) return 0;
+  }
+  return length;
+}
+
+// A JSON string, which is UTF-8: a byte of a file name that starts no UTF-8
+// character is written as U+FFFD, the replacement character.
 std::string jsonString(std::string_view text) {
   static constexpr char kHex[] = "0123456789abcdef";
   std::string out = "\"";
-  for (char ch : text) {
+  for (std::size_t i = 0; i < text.size();) {
+    const char ch = text[i];
     const auto byte = static_cast<unsigned char>(ch);
+    const std::size_t length = utf8Length(text.substr(i));
     if (ch == '"' || ch == '\\') {
       out += '\\';
       out += ch;
@@ -123,9 +158,12 @@ std::string jsonString(std::string_view text) {
       out += "\\u00";
       out += kHex[byte >> 4];
       out += kHex[byte & 0xF];
+    } else if (length == 0) {
+      out += "\\ufffd";
     } else {
-      out += ch;
+      out += text.substr(i, length);
     }
+    i += std::max<std::size_t>(length, 1);
   }
   out += '"';
   return out;

@@ -11,8 +11,10 @@
 #include <set>
 #include <sstream>
 
+#include "childprocess.h"
 #include "golden.h"
 #include "sampleprojects.h"
+#include "scratchfolder.h"
 
 namespace kovrin {
 namespace {
@@ -65,16 +67,8 @@ class InSampleFolder : public ::testing::Test {
 };
 
 // A scratch folder of the test's own.
-class InScratchFolder : public ::testing::Test {
+class InScratchFolder : public test::ScratchFolder {
  protected:
-  void SetUp() override {
-    m_dir = fs::temp_directory_path() /
-            ("kovrin_run_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(m_dir);
-    fs::create_directories(m_dir);
-  }
-  void TearDown() override { fs::remove_all(m_dir); }
-
   // A copy of house.prj with line `number` (1-based) replaced.
   std::string houseWithLine(int number, const std::string& text, const std::string& name) {
     auto lines = splitOn(readBytes(cliData("house.prj")), '\n');
@@ -88,8 +82,6 @@ class InScratchFolder : public ::testing::Test {
     std::ofstream(path, std::ios::binary) << text;
     return path.string();
   }
-
-  fs::path m_dir;
 };
 
 TEST(Run, CsvSummaryHoldsWhatCalculateShows) {
@@ -208,7 +200,7 @@ TEST_F(InSampleFolder, AllPagesAreTheTenSinglePageReports) {
     for (const char* choice : {"--heating", "--cooling"}) {
       const Outcome one = runWith({"--page", std::to_string(page), choice, "house.prj"});
       ASSERT_EQ(one.status, 0) << one.err;
-      joined += one.out;
+      joined += (joined.empty() ? "" : "\f") + one.out;  // a printer starts each on a new page
     }
   }
   EXPECT_EQ(runWith({"--all-pages", "house.prj"}).out, joined);
@@ -237,6 +229,71 @@ TEST_F(InScratchFolder, OutputFileThatCannotBeWrittenFails) {
   EXPECT_EQ(outcome.status, 1);
   EXPECT_EQ(outcome.out, "");
   EXPECT_NE(outcome.err.find(file), std::string::npos) << outcome.err;
+}
+
+TEST_F(InScratchFolder, AnOutputThatIsAlsoAnInputIsRefused) {
+  const std::string project = write("self.prj", readFile(cliData("house.prj")));
+  fs::create_hard_link(project, m_dir / "hard.prj");
+  fs::create_symlink(project, m_dir / "soft.prj");
+  for (const fs::path& output : {fs::path(project), m_dir / "." / "self.prj", m_dir / "hard.prj", m_dir / "soft.prj"}) {
+    SCOPED_TRACE(output);
+    const Outcome outcome = runWith({"-o", output.string(), cliData("sparse.prj").string(), project});
+    EXPECT_EQ(outcome.status, 2);
+    EXPECT_NE(outcome.err.find(" is the project file " + project), std::string::npos) << outcome.err;
+    EXPECT_EQ(readFile(project), readFile(cliData("house.prj")));
+  }
+}
+
+// kovrin-report run from a shell as users run it: on pipes and standard
+// input, under limits of file size and time. What it refuses takes a few MB
+// at most, and a failed output leaves the old file whole and nothing else.
+TEST_F(InScratchFolder, FromTheShellUnderLimits) {
+  write("report.txt", "old report");
+  fs::copy_file(cliData("house.prj"), m_dir / "house.prj");
+  write("z.prj", "");
+  fs::resize_file(m_dir / "z.prj", std::uintmax_t{1} << 30);  // 1 GB without a line feed
+  // A program that hangs is ended after a few seconds of work.
+  const std::string report = std::string("prlimit --cpu=10 ") + KOVRIN_REPORT;
+  const std::string csvRows = " --csv house.prj | cut -d, -f2-";  // without the project's name
+  const std::string expected = test::runShell(report + csvRows, m_dir).out;
+  ASSERT_NE(expected.find("house,,,"), std::string::npos) << expected;
+  const struct {
+    std::string script;
+    int status;
+    const char* said;
+  } cases[] = {
+      {report + " --csv - < house.prj | cut -d, -f2-", 0, ""},
+      {report + " --csv <(cat house.prj) | cut -d, -f2-", 0, ""},
+      {"prlimit --fsize=4096 " + report + " --all-pages -o report.txt house.prj", 1,
+       "report.txt: not written: cannot write the file (File too large)"},
+      {report + " z.prj", 1, "z.prj, line 1: the line is longer than 65536 bytes"},
+      {"yes '' | " + report + " -", 1, "standard input: more than 4194304 bytes were read"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.script);
+    const test::ChildEnd end = test::runShell(c.script, m_dir);
+    EXPECT_EQ(end.signal, 0);
+    EXPECT_EQ(end.status, c.status) << end.err;
+    EXPECT_NE(end.err.find(c.said), std::string::npos) << end.err;
+    if (c.status == 0) {
+      EXPECT_EQ(end.out, expected);
+    }
+    EXPECT_LT(end.peakKilobytes, 64 * 1024);
+    EXPECT_EQ(readFile(m_dir / "report.txt"), "old report");
+    EXPECT_EQ(names(), (std::set<std::string>{"house.prj", "report.txt", "z.prj"}));
+  }
+}
+
+// JSON is UTF-8 and messages show no control character raw, whatever bytes
+// a file's name holds.
+TEST_F(InScratchFolder, NamesOfAnyBytesAreWrittenSafely) {
+  const std::string odd = write("\xFF\xFE.prj", readFile(cliData("house.prj")));
+  const Outcome json = runWith({"--json", odd});
+  ASSERT_EQ(json.status, 0) << json.err;
+  EXPECT_TRUE(json.out.starts_with("{\"project\":\"" + m_dir.string() + "/\\ufffd\\ufffd.prj\",")) << json.out;
+  const Outcome missing = runWith({(m_dir / "\x1b[2J\t.prj").string()});
+  EXPECT_EQ(missing.err.find_first_of("\x1b\t"), std::string::npos);
+  EXPECT_NE(missing.err.find("/\\x1b[2J\\x09.prj: cannot be opened"), std::string::npos) << missing.err;
 }
 
 TEST_F(InScratchFolder, BadProjectNamesFileLineAndExpectation) {

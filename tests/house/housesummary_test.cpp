@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <numeric>
+#include <regex>
 
 #include "sampleprojects.h"
 
@@ -202,6 +203,18 @@ TEST(HouseSummary, JsonHoldsNumbersAsNumbers) {
             "{\"page\":5,\"heating\":0,\"cooling\":0,\"airTotal\":100}],"
             "\"house\":{\"heating\":2186,\"cooling\":2067,\"coolingTons\":0.17,\"floorArea\":150,"
             "\"heatingPerFloorArea\":14.6,\"coolingPerFloorArea\":13.8,\"floorAreaPerTon\":871}}\n");
+}
+
+// Loads that fill their columns still stand apart: no digit runs into the
+// sign of the next number.
+TEST(HouseSummary, TextColumnsNeverRunTogether) {
+  ProjectTables tables = loadSample("house.prj");
+  for (int p = 1; p <= kPages; ++p) {
+    tables.integer(p, irow::SummerThermostat) = 2147483647;
+    tables.integer(p, irow::WinterThermostat) = 2147483647;
+  }
+  const std::string text = summaryText(summarizeHouse(tables), "house.prj", true);
+  EXPECT_FALSE(std::regex_search(text, std::regex("[0-9]-"))) << text;
 }
 
 }  // namespace
