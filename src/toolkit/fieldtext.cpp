@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 
 namespace kovrin {
 
@@ -24,22 +25,34 @@ std::optional<double> parseFieldText(std::string_view text, NumberKind kind) {
   }
   if (!digit) return std::nullopt;
 
-  const char* begin = text.data();
-  const char* end = begin + text.size();
+  // The whole part: the text before the point, without its sign.
+  std::string_view whole = text.substr(0, text.find('.'));
+  const bool negative = whole.starts_with('-');
+  if (negative) whole.remove_prefix(1);
+
   if (kind == NumberKind::Real) {
     float v = 0;
-    const auto [next, error] = std::from_chars(begin, end, v);
-    if (error != std::errc() || next != end || !std::isfinite(v)) return std::nullopt;
+    const auto [next, error] = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (error == std::errc::result_out_of_range) {
+      // Past the float range: too large when the whole part is not zero,
+      // otherwise too small, and then zero at single precision.
+      if (whole.find_first_of("123456789") != std::string_view::npos) return std::nullopt;
+      return negative ? -0.0 : 0.0;
+    }
+    if (error != std::errc() || next != text.data() + text.size() || !std::isfinite(v)) return std::nullopt;
     return static_cast<double>(v);
   }
-  // An integer field's number drops its fraction, toward zero; it must fit
-  // 32 bits before it is converted.
-  double v = 0;
-  const auto [next, error] = std::from_chars(begin, end, v);
-  if (error != std::errc() || next != end || !std::isfinite(v)) return std::nullopt;
-  v = std::trunc(v);
-  if (v < -2147483648.0 || v > 2147483647.0) return std::nullopt;
-  return v;
+  // An integer field's number drops its fraction, toward zero. The whole
+  // part is read digit by digit: converting the whole text first could round
+  // 2147483647.9999999999 up past the 32-bit range.
+  std::int64_t value = 0;
+  for (const char c : whole) {
+    value = value * 10 + (c - '0');
+    if (value > 2147483648) return std::nullopt;
+  }
+  if (negative) value = -value;
+  if (value > 2147483647) return std::nullopt;
+  return static_cast<double>(value);
 }
 
 }  // namespace kovrin

@@ -372,6 +372,7 @@ TEST_F(QtToolkitTest, RefusedTypedTextReadsTheValueFromBeforeTheEditUntilTheFocu
       {"real above", kReal, 0, 2, 0.35, "3.5", 0.35, true},
       {"real above after a valid prefix", kReal, 0, 2, 0.35, "2.5", 0.35, true},
       {"point alone", kReal, 0, 2, 0.35, ".", 0.35, true},
+      {"real below single precision", kReal, 0, 2, 0.35, "0.0000000000000000000000000000000000000000000001", 0, false},
       {"real below", kReal, 0, 2, 0.35, "-1", 0.35, true},
       {"double column", kOtherReal, 0, 10000, 1200, "12000", 1200, true},
   };
