@@ -1,8 +1,13 @@
 // Any bytes as a project file. Loading never crashes and ends one of two
 // ways: all 750 values are in the model, or it fails with a message that
-// names a line and the model's tables are bit for bit what they were. The
-// file reader and the text parser agree on every input. A file that loaded
-// saves to a text that loads to the same tables and saves to the same bytes.
+// names a line or the size bound, and the model's tables are bit for bit
+// what they were. The file reader, the text parser and the reader fed in
+// pieces of random sizes agree on every input. A file that loaded saves to a
+// text that loads to the same tables and saves to the same bytes.
+//
+// An input whose first byte is 0xFF stands for the rest of it repeated to
+// 1..8 MiB, so that small inputs reach the reader's bounds and send lines
+// across the 64 KiB pieces a file is read in.
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -10,6 +15,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -41,6 +47,30 @@ const std::string& scratchPath() {
     return new std::string(pattern + "/project.prj");
   }();
   return *path;
+}
+
+std::string textOf(const std::uint8_t* data, std::size_t size) {
+  const std::string_view input(reinterpret_cast<const char*>(data), size);
+  if (size < 2 || data[0] != 0xFF) return std::string(input);
+  const std::string_view unit = input.substr(1);
+  const std::size_t length = (std::size_t{1} << 20) * (1 + unit.size() % 8);
+  std::string text;
+  text.reserve(length + unit.size());
+  while (text.size() < length) text += unit;
+  return text;
+}
+
+// The same text handed to the reader in pieces of sizes drawn from the text.
+kovrin::FileResult parseInPieces(std::string_view text, ProjectTables& out) {
+  kovrin::ProjectParser parser(scratchPath(), out);
+  std::uint64_t state = text.size() * 0x9E3779B97F4A7C15u + 1;
+  while (!text.empty()) {
+    state = state * 6364136223846793005u + 1442695040888963407u;
+    const std::size_t size = std::min<std::size_t>(text.size(), 1 + (state >> 33) % 100000);
+    if (!parser.feed(text.substr(0, size))) break;
+    text.remove_prefix(size);
+  }
+  return parser.finish();
 }
 
 void writeScratch(const std::uint8_t* data, std::size_t size) {
@@ -91,8 +121,8 @@ void fillWithMarker(ProjectModel& model) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  writeScratch(data, size);
-  const std::string_view text(reinterpret_cast<const char*>(data), size);
+  const std::string text = textOf(data, size);
+  writeScratch(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
 
   ProjectModel model;
   fillWithMarker(model);
@@ -105,13 +135,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (loaded.ok != parsedResult.ok || loaded.message != parsedResult.message) {
     fail("the file reader and the text parser disagree", loaded.message + " | " + parsedResult.message);
   }
+  ProjectTables pieces = before;
+  const FileResult piecesResult = parseInPieces(text, pieces);
+  if (piecesResult.ok != loaded.ok || piecesResult.message != loaded.message) {
+    fail("the reader fed in pieces and the file reader disagree", piecesResult.message + " | " + loaded.message);
+  }
 
   if (!loaded) {
     if (!identical(model.tables(), before)) fail("a failed load changed the model", loaded.message);
-    if (loaded.message.find("line ") == std::string::npos) fail("the message names no line", loaded.message);
+    if (loaded.message.find("line ") == std::string::npos && loaded.message.find(" bytes were read") == std::string::npos) {
+      fail("the message names no line", loaded.message);
+    }
     return 0;
   }
-  if (!identical(model.tables(), parsed)) fail("the file reader and the text parser loaded different values");
+  if (!identical(model.tables(), parsed) || !identical(pieces, parsed)) {
+    fail("the file reader, the text parser and the reader in pieces loaded different values");
+  }
 
   const std::string saved = kovrin::projectText(model.tables());
   ProjectTables again;

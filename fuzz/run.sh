@@ -2,7 +2,8 @@
 # Build the fuzz targets with clang (build/fuzz) and run each for a bounded
 # time on its seed corpus (fuzz/corpus/<target>) plus what earlier runs found
 # (build/fuzz/corpus/<target>, not part of the repository).
-#   fuzz/run.sh [SECONDS] [TARGET...]    default: 30 s, every target
+#   fuzz/run.sh [SECONDS] [TARGET...]    SECONDS for each target (default
+#                                        30); every target when none is named
 #   fuzz/run.sh --available              exit 0 when clang can build them
 # Exits non-zero on a finding; the input is in build/fuzz/findings/<target>/.
 set -euo pipefail
@@ -22,7 +23,8 @@ fi
 seconds="${1:-30}"
 [ $# -gt 0 ] && shift
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(loaddata numbertext)
+all=(loaddata numbertext numberread fieldtext report)
+[ ${#targets[@]} -eq 0 ] && targets=("${all[@]}")
 
 CXX="$compiler" cmake -S fuzz -B build/fuzz -G Ninja >/dev/null
 cmake --build build/fuzz
@@ -31,15 +33,19 @@ passed=0
 failed=0
 for target in "${targets[@]}"; do
   case "$target" in
-    loaddata) options=(-max_len=16384 -dict=fuzz/loaddata.dict) ;;
+    loaddata) options=(-max_len=65536 -dict=fuzz/loaddata.dict) ;;
     numbertext) options=(-max_len=8) ;;
+    numberread) options=(-max_len=4096 -dict=fuzz/numberread.dict) ;;
+    fieldtext) options=(-max_len=512 -dict=fuzz/numberread.dict) ;;
+    report) options=(-max_len=65536 -dict=fuzz/loaddata.dict) ;;
     *) echo "fuzz/run.sh: no target $target" >&2; exit 2 ;;
   esac
   mkdir -p "build/fuzz/corpus/$target" "build/fuzz/findings/$target"
   echo "Fuzzing $target for $seconds s"
+  # Absolute paths: a target may change its working folder.
   if ! "build/fuzz/${target}_fuzz" "${options[@]}" -max_total_time="$seconds" -timeout=10 \
-      -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="build/fuzz/findings/$target/" \
-      "build/fuzz/corpus/$target" "fuzz/corpus/$target" 2>"build/fuzz/$target.log"; then
+      -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$PWD/build/fuzz/findings/$target/" \
+      "$PWD/build/fuzz/corpus/$target" "$PWD/fuzz/corpus/$target" 2>"build/fuzz/$target.log"; then
     echo "FINDING in $target: see build/fuzz/$target.log and build/fuzz/findings/$target/" >&2
     tail -n 40 "build/fuzz/$target.log" >&2
     failed=$((failed + 1))

@@ -16,7 +16,9 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kovrin::reference {
@@ -104,27 +106,31 @@ inline bool incrementDigits(std::string& digits) {
 
 }  // namespace detail
 
-// The exact value of a finite float.
-inline Decimal exact(float value) {
-  const auto bits = std::bit_cast<std::uint32_t>(value);
-  const std::uint32_t biased = (bits >> 23) & 0xff;
-  std::uint32_t mantissa = bits & 0x7fffff;
+// A float's bits as mantissa x 2^exponent. The bits of infinity give 2^128,
+// the next value after the largest float were there no infinity.
+struct Binary {
+  std::uint32_t mantissa = 0;
   int exponent = 0;
-  if (biased == 0) {
-    exponent = -149;  // subnormal: 0.m x 2^-126
-  } else {
-    mantissa |= 0x800000;
-    exponent = static_cast<int>(biased) - 150;
-  }
+};
+
+inline Binary decode(std::uint32_t bits) {
+  const std::uint32_t biased = (bits >> 23) & 0xff;
+  const std::uint32_t mantissa = bits & 0x7fffff;
+  if (biased == 0) return {mantissa, -149};  // subnormal: 0.m x 2^-126
+  return {mantissa | 0x800000, static_cast<int>(biased) - 150};
+}
+
+// The exact decimal value of mantissa x 2^exponent.
+inline Decimal exact(Binary b, bool negative = false) {
   Decimal d;
-  d.negative = (bits >> 31) != 0;
-  detail::BigNumber n(mantissa);
-  if (exponent >= 0) {
-    n.multiplyByPower(2, exponent);
+  d.negative = negative;
+  detail::BigNumber n(b.mantissa);
+  if (b.exponent >= 0) {
+    n.multiplyByPower(2, b.exponent);
     d.whole = detail::stripLeadingZeros(n.digits());
     return d;
   }
-  const int places = -exponent;
+  const int places = -b.exponent;
   n.multiplyByPower(5, places);
   std::string digits = n.digits();
   if (static_cast<int>(digits.size()) <= places) {
@@ -134,6 +140,12 @@ inline Decimal exact(float value) {
   d.whole = detail::stripLeadingZeros(digits.substr(0, split));
   d.fraction = detail::stripTrailingZeros(digits.substr(split));
   return d;
+}
+
+// The exact value of a finite float.
+inline Decimal exact(float value) {
+  const auto bits = std::bit_cast<std::uint32_t>(value);
+  return exact(decode(bits), (bits >> 31) != 0);
 }
 
 // The magnitude rounded to `decimals` places: whole digits (empty for zero)
@@ -236,6 +248,92 @@ inline std::string integerField(std::int32_t value, int width) {
   if (wide < 0) text = "-" + text;
   if (static_cast<int>(text.size()) > width) return std::string(static_cast<std::size_t>(width), '*');
   return std::string(static_cast<std::size_t>(width) - text.size(), ' ') + text;
+}
+
+// Reading: which float a decimal text stands for, judged exactly.
+
+// A magnitude as 0.DIGITS x 10^power, the digits without leading or trailing
+// zeros (none for zero), so that two values compare by power, then digits.
+struct Scientific {
+  std::string digits;
+  std::int64_t power = 0;
+};
+
+inline Scientific scientific(const Decimal& d) {
+  const std::string all = d.whole + d.fraction;
+  const auto first = all.find_first_not_of('0');
+  if (first == std::string::npos) return {};
+  return {detail::stripTrailingZeros(all.substr(first)),
+          static_cast<std::int64_t>(d.whole.size()) - static_cast<std::int64_t>(first)};
+}
+
+inline int compare(const Scientific& a, const Scientific& b) {
+  if (a.digits.empty() || b.digits.empty()) return static_cast<int>(!a.digits.empty()) - static_cast<int>(!b.digits.empty());
+  if (a.power != b.power) return a.power < b.power ? -1 : 1;
+  const int order = a.digits.compare(b.digits);  // a prefix is the smaller: its missing digits are zeros
+  return (order > 0) - (order < 0);
+}
+
+// The value halfway between two adjacent floats, given by their bits.
+inline Scientific midpoint(std::uint32_t lowBits, std::uint32_t highBits) {
+  const Binary low = decode(lowBits);
+  const Binary high = decode(highBits);
+  const int base = std::min(low.exponent, high.exponent);
+  const std::uint32_t sum = (low.mantissa << (low.exponent - base)) + (high.mantissa << (high.exponent - base));
+  return scientific(exact(Binary{sum, base - 1}));
+}
+
+// A real's text in the project file's grammar: a sign, digits with at most
+// one point, and an exponent after E or D; nothing when it is none. The
+// exponent saturates at 10^17, far past any text's own digit count.
+struct RealText {
+  bool negative = false;
+  Scientific magnitude;
+};
+
+inline std::optional<RealText> realTextValue(std::string_view text, bool exponentAllowed = true) {
+  std::size_t i = 0;
+  RealText r;
+  r.negative = i < text.size() && text[i] == '-';
+  if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
+  std::string whole;
+  std::string fraction;
+  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) whole += text[i];
+  if (i < text.size() && text[i] == '.') {
+    for (++i; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) fraction += text[i];
+  }
+  if (whole.empty() && fraction.empty()) return std::nullopt;
+  std::int64_t exponent = 0;
+  if (i < text.size()) {
+    if (!exponentAllowed || std::string_view("EeDd").find(text[i]) == std::string_view::npos) return std::nullopt;
+    ++i;
+    const bool negative = i < text.size() && text[i] == '-';
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
+    if (i == text.size()) return std::nullopt;
+    for (; i < text.size(); ++i) {
+      if (text[i] < '0' || text[i] > '9') return std::nullopt;
+      exponent = std::min<std::int64_t>(exponent * 10 + (text[i] - '0'), 100000000000000000);
+    }
+    if (negative) exponent = -exponent;
+  }
+  r.magnitude = scientific(Decimal{false, whole, fraction});
+  r.magnitude.power += exponent;
+  return r;
+}
+
+// Whether `read` is the float nearest to `text` (halfway cases to the even
+// mantissa), or, when `tooLarge`, whether the text rounds past the largest
+// float.
+inline bool isNearestFloat(const RealText& text, float read, bool tooLarge) {
+  constexpr std::uint32_t kLargest = 0x7f7fffff;
+  const int pastLargest = compare(text.magnitude, midpoint(kLargest, kLargest + 1));
+  if (tooLarge || pastLargest >= 0) return tooLarge && pastLargest >= 0;  // the largest is odd: a tie goes up
+  if (!std::isfinite(read) || (read != 0 && std::signbit(read) != text.negative)) return false;
+  const auto bits = std::bit_cast<std::uint32_t>(std::fabs(read));
+  const bool even = (bits & 1) == 0;
+  const int above = bits == 0 ? 1 : compare(text.magnitude, midpoint(bits - 1, bits));
+  const int below = compare(text.magnitude, midpoint(bits, bits + 1));
+  return (above > 0 || (above == 0 && even)) && (below < 0 || (below == 0 && even));
 }
 
 }  // namespace kovrin::reference
