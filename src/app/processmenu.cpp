@@ -263,8 +263,11 @@ void saveProjectAs(ProjectModel& model, Toolkit& toolkit) {
   std::string name = hasNameOfItsOwn(model) ? model.ProjectFileName.path() : untitledName(projectFolder(model));
   if (!toolkit.wselectfile2(kProjectFilter, kSaveDialog | kDefaultExtension, name, "Save Project As", {}))
     return;  // Cancel changes nothing
-  // Another file of that name is replaced only when the user agrees.
+  // Another file of that name is replaced only when the user agrees; the
+  // project's own file, however named, is checked by confirmReplace below.
+  std::error_code error;
   if (name != model.ProjectFileName.path() && fileExists(name) &&
+      !std::filesystem::equivalent(name, model.ProjectFileName.path(), error) &&
       !toolkit.wquestion(kTitle, name + " already exists. Replace it?"))
     return;
   const PaddedPath previous = model.ProjectFileName;

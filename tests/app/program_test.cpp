@@ -688,6 +688,7 @@ TEST_F(ProgramTest, UnsavedChangesAreNotLostWithoutAQuestion) {
     SCOPED_TRACE(c.name);
     ASSERT_TRUE(saveProjectFile(house.string(), defaultProject()));
     ASSERT_TRUE(m_model.ProjectFileName.set(house.string()));
+    m_model.ProjectFileStamp.reset();  // written by the test, not read by the program
     m_model.UnsavedChanges = false;
     m_quit = 0;
     if (c.changed) type(1042, "77");
