@@ -87,27 +87,29 @@ Descriptor createTemporary(const std::string& target, mode_t mode, std::string& 
 FileResult replaceFile(const std::string& path, std::string_view text, const ReplaceRules& rules,
                        FileStamp* written) {
   const std::string failed = path + ": " + std::string(rules.failure) + ": ";
-  std::string target = path;
+  // What the name leads to, as the system follows it (also through links
+  // such as /dev/stdout, which name no file a rename could replace).
   struct stat info {};
-  bool exists = false;
-  if (const auto problem = followLinks(target, info, exists)) return FileResult::failure(failed + *problem);
-  if (exists && S_ISDIR(info.st_mode)) return FileResult::failure(failed + "it is a folder");
-  // root passes every permission check, so ask as the user who runs Kovrin.
-  if (exists && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0 &&
-      (errno == EACCES || errno == EPERM || errno == EROFS)) {
-    return FileResult::failure(failed + "the file is read-only");
-  }
-
-  if (exists && !S_ISREG(info.st_mode)) {
+  if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
+    if (S_ISDIR(info.st_mode)) return FileResult::failure(failed + "it is a folder");
     if (!rules.writeThroughPipesAndDevices) {
       return FileResult::failure(failed + "it is not a plain file (it is a pipe or a device)");
     }
-    Descriptor device(::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY));
+    Descriptor device(::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY));
     if (device.get() < 0) return FileResult::failure(failed + "it cannot be opened (" + reason(errno) + ")");
     if (!writeAll(device.get(), text) || device.close() != 0) {
       return FileResult::failure(failed + "cannot write to it (" + reason(errno) + ")");
     }
     return {};
+  }
+
+  std::string target = path;
+  bool exists = false;
+  if (const auto problem = followLinks(target, info, exists)) return FileResult::failure(failed + *problem);
+  // root passes every permission check, so ask as the user who runs Kovrin.
+  if (exists && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0 &&
+      (errno == EACCES || errno == EPERM || errno == EROFS)) {
+    return FileResult::failure(failed + "the file is read-only");
   }
 
   std::string temporary;

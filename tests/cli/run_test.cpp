@@ -264,6 +264,7 @@ TEST_F(InScratchFolder, FromTheShellUnderLimits) {
   } cases[] = {
       {report + " --csv - < house.prj | cut -d, -f2-", 0, ""},
       {report + " --csv <(cat house.prj) | cut -d, -f2-", 0, ""},
+      {report + " --csv -o /dev/stdout house.prj | cut -d, -f2-", 0, ""},
       {"prlimit --fsize=4096 " + report + " --all-pages -o report.txt house.prj", 1,
        "report.txt: not written: cannot write the file (File too large)"},
       {report + " z.prj", 1, "z.prj, line 1: the line is longer than 65536 bytes"},
