@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "projectfile/projectfile.h"
+#include "scratchfolder.h"
 
 namespace kovrin {
 namespace {
@@ -114,18 +115,9 @@ void fillWithMarker(ProjectModel& model) {
   model.setTables(marker);
 }
 
-class RoundTripProperty : public ::testing::Test {
+class RoundTripProperty : public test::ScratchFolder {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "kovrin-roundtrip-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    m_dir = pattern;
-  }
-  void TearDown() override { fs::remove_all(m_dir); }
-
   std::string path(const std::string& name) const { return (m_dir / name).string(); }
-
-  fs::path m_dir;
 };
 
 TEST_F(RoundTripProperty, RandomProjectsComeBackFromTheirTextBitForBit) {
