@@ -297,7 +297,8 @@ cooling (an empty CSV field, null in JSON).
 
 Exit status: 0 done, 1 a project file that cannot be read (its name, the
 line and what was expected are printed; nothing goes to the output) or an
-output file that cannot be written, 2 bad usage.
+output file that cannot be written, 2 bad usage (an output that is one of
+the projects included).
 
 Examples:
   kovrin-report house.prj    the summary as text
@@ -312,7 +313,10 @@ Examples:
   kovrin-report --page 2 --cooling -o out.dat house.prj
                              the cooling load report of page 2, into out.dat
   kovrin-report --all-pages house.prj | lpr
-                             print the ten load reports of the house
+                             print the ten load reports of the house, each
+                             on pages of its own
+  ssh host cat house.prj | kovrin-report --json -
+                             the summary of a project read from a pipe
 )";
 }
 
