@@ -232,7 +232,7 @@ TEST_F(InScratchFolder, OutputFileThatCannotBeWrittenFails) {
 }
 
 TEST_F(InScratchFolder, AnOutputThatIsAlsoAnInputIsRefused) {
-  const std::string project = write("self.prj", readFile(cliData("house.prj")));
+  const std::string project = write("self.prj", readBytes(cliData("house.prj")));
   fs::create_hard_link(project, m_dir / "hard.prj");
   fs::create_symlink(project, m_dir / "soft.prj");
   for (const fs::path& output : {fs::path(project), m_dir / "." / "self.prj", m_dir / "hard.prj", m_dir / "soft.prj"}) {
@@ -240,7 +240,7 @@ TEST_F(InScratchFolder, AnOutputThatIsAlsoAnInputIsRefused) {
     const Outcome outcome = runWith({"-o", output.string(), cliData("sparse.prj").string(), project});
     EXPECT_EQ(outcome.status, 2);
     EXPECT_NE(outcome.err.find(" is the project file " + project), std::string::npos) << outcome.err;
-    EXPECT_EQ(readFile(project), readFile(cliData("house.prj")));
+    EXPECT_EQ(readBytes(project), readBytes(cliData("house.prj")));
   }
 }
 
@@ -280,7 +280,7 @@ TEST_F(InScratchFolder, FromTheShellUnderLimits) {
       EXPECT_EQ(end.out, expected);
     }
     EXPECT_LT(end.peakKilobytes, 64 * 1024);
-    EXPECT_EQ(readFile(m_dir / "report.txt"), "old report");
+    EXPECT_EQ(readBytes(m_dir / "report.txt"), "old report");
     EXPECT_EQ(names(), (std::set<std::string>{"house.prj", "report.txt", "z.prj"}));
   }
 }
@@ -288,7 +288,7 @@ TEST_F(InScratchFolder, FromTheShellUnderLimits) {
 // JSON is UTF-8 and messages show no control character raw, whatever bytes
 // a file's name holds.
 TEST_F(InScratchFolder, NamesOfAnyBytesAreWrittenSafely) {
-  const std::string odd = write("\xFF\xFE.prj", readFile(cliData("house.prj")));
+  const std::string odd = write("\xFF\xFE.prj", readBytes(cliData("house.prj")));
   const Outcome json = runWith({"--json", odd});
   ASSERT_EQ(json.status, 0) << json.err;
   EXPECT_TRUE(json.out.starts_with("{\"project\":\"" + m_dir.string() + "/\\ufffd\\ufffd.prj\",")) << json.out;

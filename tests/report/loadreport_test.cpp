@@ -341,7 +341,7 @@ TEST_F(PrintDataTest, AFailedWriteKeepsTheLastReport) {
   EXPECT_TRUE(test::underFileSizeLimit(1000, [&] {
     return PrintData(m_model, out.string()).message.ends_with("cannot write the file (File too large)");
   }));
-  EXPECT_EQ(readFile(out), "last report");
+  EXPECT_EQ(readBytes(out), "last report");
   EXPECT_EQ(names(), std::set<std::string>{"out.dat"});
 }
 
