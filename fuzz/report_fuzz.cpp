@@ -203,7 +203,7 @@ int csvRecord(std::string_view text, std::size_t& at) {
 void checkCsv(const std::string& text) {
   std::size_t at = 0;
   const int header = csvRecord(text, at);
-  if (header != 9 && header != 19) fail("a CSV header of a wrong field count", text);
+  if (header < 2) fail("a CSV header that does not parse", text);
   while (at < text.size()) {
     if (csvRecord(text, at) != header) fail("a CSV record that does not parse to the header's fields", text);
   }
