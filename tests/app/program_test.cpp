@@ -484,7 +484,7 @@ TEST_F(ProgramTest, APipeInPlaceOfAFileIsRefusedAtOnce) {
     SCOPED_TRACE(c.file);
     message.clear();
     std::vector<Answer> answers{press(QMessageBox::Ok, &message)};
-    if (c.command == kCmdOpen) answers.insert(answers.begin(), chooseFile(m_folder / c.file));
+    if (c.command == kCmdOpen) answers.insert(answers.begin(), chooseFile(m_dir / c.file));
     answerInTurn(answers);
     command(c.command);
     EXPECT_NE(message.find(std::string(c.file) + ": "), std::string::npos) << message;
@@ -501,7 +501,7 @@ TEST_F(ProgramTest, ANameEndingInABlankIsRefused) {
   ASSERT_TRUE(saveProjectFile("b.prj ", defaultProject()));
   start();
   for (int id : {kCmdOpen, kCmdSaveAs}) {
-    const fs::path chosen = m_folder / (id == kCmdOpen ? "b.prj " : "a.prj ");
+    const fs::path chosen = m_dir / (id == kCmdOpen ? "b.prj " : "a.prj ");
     SCOPED_TRACE(chosen);
     std::string message;
     answerInTurn({chooseFile(chosen), press(QMessageBox::Ok, &message)});
@@ -509,7 +509,7 @@ TEST_F(ProgramTest, ANameEndingInABlankIsRefused) {
     EXPECT_EQ(message, "The name " + chosen.string() +
                            " ends with a blank, which a project file name cannot keep. Choose another name.");
     EXPECT_EQ(m_model.ProjectFileName.path(), "new.dat");
-    EXPECT_EQ(readFile("a.prj"), "precious");
+    EXPECT_EQ(readBytes("a.prj"), "precious");
   }
 }
 
@@ -525,12 +525,12 @@ TEST_F(ProgramTest, AnotherProgramsSaveIsNotReplacedUnasked) {
     ASSERT_TRUE(saveProjectFile("new.dat", theirs));
     std::string question;
     std::vector<Answer> answers{press(QMessageBox::No, &question)};
-    if (id == kCmdSaveAs) answers.insert(answers.begin(), chooseFile(m_folder / "new.dat"));
+    if (id == kCmdSaveAs) answers.insert(answers.begin(), chooseFile(m_dir / "new.dat"));
     answerInTurn(answers);
     command(id);
     EXPECT_TRUE(question.ends_with("new.dat was changed by another program since Kovrin read it. Replace it?"))
         << question;
-    EXPECT_EQ(readFile("new.dat"), projectText(theirs));
+    EXPECT_EQ(readBytes("new.dat"), projectText(theirs));
     EXPECT_EQ(m_model.ProjectFileName.path(), "new.dat");
     EXPECT_EQ(m_model.CurrentPage, 1);
     EXPECT_EQ(text(1042), "100");
