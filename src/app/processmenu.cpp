@@ -389,6 +389,10 @@ void processmenu(std::int32_t command, std::int32_t& quitRequested, ProjectModel
     case kCmdExportReport:
       exportReport(model, toolkit);
       break;
+    case kCmdProjectDetails:
+      // The details travel with the project file: a change is an edit.
+      if (toolkit.wjobdetails(model.Job)) model.UnsavedChanges = true;
+      break;
     case kCmdSpreadsheetOn:
       setSpreadsheetMode(model, toolkit, 1);
       break;

@@ -7,9 +7,10 @@
 // count them; the tables themselves are plain zero-based arrays.
 //
 // There is exactly one ProjectModel per process. main owns it and hands it by
-// reference to every operation; it cannot be copied. The three tables alone
-// (ProjectTables) can be copied, so that a file is read into a scratch copy
-// and committed whole only when it was read without error.
+// reference to every operation; it cannot be copied. What a project file
+// holds (ProjectTables: the three tables, the zones' names and the job's
+// details) can be copied, so that a file is read into a scratch copy and
+// committed whole only when it was read without error.
 #pragma once
 
 #include <array>
@@ -17,6 +18,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/filestamp.h"
 
@@ -104,11 +106,41 @@ constexpr bool inList(std::int32_t selection, std::size_t count) {
 inline constexpr std::int32_t kHeating = 1;
 inline constexpr std::int32_t kCooling = 2;
 
-// The three tables that a project file holds.
+inline constexpr int kZones = kPages * kZoneColumns;
+// A zone's name holds up to 40 characters (Unicode code points, in UTF-8).
+inline constexpr std::size_t kZoneNameCharacters = 40;
+
+// The job a project is for; it heads the house report. The address and the
+// note may hold line breaks.
+struct JobDetails {
+  std::string Client;
+  std::string SiteAddress;
+  std::string Designer;
+  std::string DesignDate;
+  std::string Note;
+
+  friend bool operator==(const JobDetails&, const JobDetails&) = default;
+};
+
+// An item of a project file's notes that this version does not know; kept as
+// read so that the next save writes it back.
+struct NoteItem {
+  std::string key;
+  std::string value;
+
+  friend bool operator==(const NoteItem&, const NoteItem&) = default;
+};
+
+// What a project file holds: the three tables and the notes after them.
 struct ProjectTables {
   ListSelectionTable ListSelections{};
   PageIntegerTable PageIntegers{};
   PageRealTable PageReals{};
+  // After the three tables, the project file's notes: the zones' names
+  // (zone 1..50, empty for none), the job and what a later version added.
+  std::array<std::string, kZones> ZoneNames{};
+  JobDetails Job;
+  std::vector<NoteItem> OtherNotes;
 
   std::int32_t& integer(int page, int row) { return PageIntegers.at(page - 1).at(row - 1); }
   std::int32_t integer(int page, int row) const { return PageIntegers.at(page - 1).at(row - 1); }
@@ -118,6 +150,8 @@ struct ProjectTables {
   float zone(int page, int column, ZoneQuantity q) const { return real(page, realRow(column, q)); }
   std::int32_t& selection(int item) { return ListSelections.at(item - 1); }
   std::int32_t selection(int item) const { return ListSelections.at(item - 1); }
+  std::string& zoneName(int zone) { return ZoneNames.at(zone - 1); }
+  const std::string& zoneName(int zone) const { return ZoneNames.at(zone - 1); }
 
   friend bool operator==(const ProjectTables&, const ProjectTables&) = default;
 };

@@ -144,6 +144,9 @@ inline constexpr std::array<SelectionList, kListSelectionItems> kListFields = {{
 
 constexpr const SelectionList& listField(int item) { return kListFields[item - 1]; }
 
+// The name of the zone in column c = 1..10 of the page on screen.
+constexpr int zoneNameField(int column) { return 1195 + column; }
+
 // What a numeric field of the screen holds, in the user's words, and its
 // unit: for the field's tooltip and for what the user is told about a value
 // typed into it.
@@ -187,8 +190,10 @@ constexpr FieldDescription realRowDescription(int row) {
   return {};
 }
 
-// The description of field `id`; empty for a control that is no numeric field.
+// The description of field `id`; empty for a control that is no numeric or
+// text field.
 constexpr FieldDescription fieldDescription(int id) {
+  if (id >= zoneNameField(1) && id <= zoneNameField(kZoneColumns)) return {"Name of the zone", ""};
   for (int row = 1; row <= kPageIntegerRows; ++row) {
     if (integerRowField(row) == id) return integerRowDescription(row);
   }

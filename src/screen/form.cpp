@@ -22,7 +22,7 @@ constexpr int columnX(int column) { return 60 + 40 * column; }
 // keep clear of the fifth.
 constexpr int resultX(int column) { return column == 6 ? 302 : columnX(column); }
 
-constexpr int kZoneNumberY = 65;
+constexpr int kZoneNameY = 64;
 constexpr int kDoorUY = 76;
 constexpr int kDoorAreaY = 88;
 constexpr int kFloorUY = 113;
@@ -79,9 +79,17 @@ constexpr ControlDef radio(int id, int x, int y, int width, int height, std::str
 // Every zone column, column 9 included, holds single-precision values, so
 // that all accept and show the same values.
 constexpr ControlDef gridReal(int id, int column, int y) { return realEdit(id, columnX(column), y); }
-// Centred over its column in the free band between the criteria and the grid.
+// The band between the criteria and the grid holds the zones' names, one
+// field over each column, and each zone's number in the gap to the left of
+// its name.
+constexpr int kZoneNumberWidth = 9;
 constexpr ControlDef zoneNumberLabel(int column) {
-  return label(kFirstZoneNumberLabel + column - 1, columnX(column), kZoneNumberY, kFieldWidth, "", kCentreText);
+  return label(kFirstZoneNumberLabel + column - 1, columnX(column) - kZoneNumberWidth - 1, kZoneNameY,
+               kZoneNumberWidth, "", kRightText);
+}
+constexpr ControlDef zoneNameField(int column) {
+  return {kFirstZoneNameField + column - 1, ControlKind::TextEdit, columnX(column), kZoneNameY, kFieldWidth,
+          kFieldHeight, "", 0};
 }
 constexpr ControlDef partition(int id, int column) {
   return integerEdit(id, columnX(column), kPartitionY, "0");
@@ -128,7 +136,8 @@ constexpr std::array<ControlDef, kInputScreenControls> kBareControls = {{
 
     // The zone numbers above the ten columns, written for the page on
     // screen, and the caption of the TOTALS row, written with every
-    // calculation.
+    // calculation. The names' fields come last in the tab order.
+    label(kZoneNameCaption, kRowCaptionX, kZoneNameY, 40, "Zone, name"),
     zoneNumberLabel(1),
     zoneNumberLabel(2),
     zoneNumberLabel(3),
@@ -330,6 +339,18 @@ constexpr std::array<ControlDef, kInputScreenControls> kBareControls = {{
     result(1182, 9, kAirY),
     result(1183, 10, kAirY),
     {1184, ControlKind::IntegerEdit, kPageFieldX, kAirY, kPageFieldWidth, kFieldHeight, "100", 0},
+
+    // The zones' names, after the Tab key has been through every value.
+    zoneNameField(1),
+    zoneNameField(2),
+    zoneNameField(3),
+    zoneNameField(4),
+    zoneNameField(5),
+    zoneNameField(6),
+    zoneNameField(7),
+    zoneNameField(8),
+    zoneNameField(9),
+    zoneNameField(10),
 }};
 
 // Every numeric field carries what it holds and its unit, from the same
@@ -404,11 +425,12 @@ constexpr std::array<MenuEntry, 2> kSpreadsheetEntries = {{
 }};
 
 // The file commands carry the keys that desktop programs give them.
-constexpr std::array<MenuEntry, 5> kFileEntries = {{
+constexpr std::array<MenuEntry, 6> kFileEntries = {{
     {"&New", kCmdNew, "Ctrl+N"},
     {"&Open", kCmdOpen, "Ctrl+O"},
     {"&Save", kCmdSave, "Ctrl+S"},
     {"Save &As", kCmdSaveAs, "Ctrl+Shift+S"},
+    {"Project &Details...", kCmdProjectDetails},
     {"&Export Report...", kCmdExportReport, "Ctrl+E"},
 }};
 

@@ -20,15 +20,18 @@ inline constexpr int kInputScreenId = 101;
 inline constexpr int kMainMenuId = 30001;
 inline constexpr int kInputScreenWidth = 532;   // dialog units
 inline constexpr int kInputScreenHeight = 323;
-// The 184 controls the program addresses by identifier (1001..1184), and
-// the labels added beside them: the zone numbers above the ten columns and
-// the caption that says which load the TOTALS row holds.
+// The 184 controls of the original screen (1001..1184), and what was added
+// beside them: the zone numbers above the ten columns, the caption that says
+// which load the TOTALS row holds, the zones' names and the caption of their
+// row.
 inline constexpr int kInputScreenFields = 184;
 inline constexpr int kFirstControlId = 1001;
 inline constexpr int kLastControlId = 1184;
 inline constexpr int kFirstZoneNumberLabel = 1185;  // zone column c: 1184 + c
 inline constexpr int kLoadCaptionLabel = 1195;
-inline constexpr int kInputScreenControls = kInputScreenFields + kZoneColumns + 1;
+inline constexpr int kFirstZoneNameField = 1196;    // zone column c: 1195 + c
+inline constexpr int kZoneNameCaption = 1206;
+inline constexpr int kInputScreenControls = kInputScreenFields + 2 * kZoneColumns + 2;
 
 // Initial state of a radio button (0 off, 1 on) and initial selection of a
 // list (item number, 1 first), as the form's extra data gives them.

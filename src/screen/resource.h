@@ -27,5 +27,6 @@ inline constexpr int kCmdSpreadsheetOn = 40018;
 // Beyond the original menu: the whole house at once.
 inline constexpr int kCmdHouseView = 40019;
 inline constexpr int kCmdExportReport = 40020;
+inline constexpr int kCmdProjectDetails = 40021;
 
 }  // namespace kovrin

@@ -32,6 +32,7 @@ void GetData(ProjectModel& model, Toolkit& toolkit) {
     if (field == kNoField) continue;  // ReservedSlot only travels with the file
     toolkit.wdialoggetreal(field, model.real(page, row));
   }
+  for (int c = 1; c <= kZoneColumns; ++c) toolkit.wdialoggettext(zoneNameField(c), model.zoneName(zoneNumber(page, c)));
 }
 
 void PutData(const ProjectModel& model, Toolkit& toolkit) {
@@ -53,12 +54,13 @@ void PutData(const ProjectModel& model, Toolkit& toolkit) {
     toolkit.wdialogputmenu1(list.field, list.entries, static_cast<int>(list.entries.size()),
                             model.selection(item));
   }
+  for (int c = 1; c <= kZoneColumns; ++c) toolkit.wdialogputtext(zoneNameField(c), model.zoneName(zoneNumber(page, c)));
 }
 
 void ShowZoneNumbers(const ProjectModel& model, Toolkit& toolkit) {
   if (!isPage(model.CurrentPage)) return;
   for (int c = 1; c <= kZoneColumns; ++c) {
-    toolkit.wdialogputtext(kFirstZoneNumberLabel + c - 1, "Zone " + std::to_string(zoneNumber(model.CurrentPage, c)));
+    toolkit.wdialogputtext(kFirstZoneNumberLabel + c - 1, std::to_string(zoneNumber(model.CurrentPage, c)));
   }
 }
 

@@ -20,12 +20,14 @@ class Toolkit;
 // LoadChoice from the Heating/Cooling group, the 17 ListSelections,
 // PageIntegers rows 1..30 (the result rows too, whatever they show; an empty
 // field reads -999), PageReals rows 1..103 but ReservedSlot, which keeps its
-// value. Does nothing while CurrentPage is not a page (1..5).
+// value; then the names of the page's ten zones. Does nothing while
+// CurrentPage is not a page (1..5).
 void GetData(ProjectModel& model, Toolkit& toolkit);
 
 // Show the model's CurrentPage on the input screen: the input integers
 // (PageIntegers rows 1..6, 18, 19), every real field with its display
-// format, and the 17 lists with their entries and selections. Leaves the
+// format, the 17 lists with their entries and selections, and the names of
+// the page's ten zones. Leaves the
 // TOTALS and "CFM or %" rows (PageAirTotal too) and the Heating/Cooling group
 // as they are. Does nothing while CurrentPage is not a page (1..5).
 void PutData(const ProjectModel& model, Toolkit& toolkit);

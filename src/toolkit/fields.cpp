@@ -252,6 +252,58 @@ void NumberField::updateMark() {
   setToolTip(lines.join(QLatin1Char('\n')));
 }
 
+namespace {
+
+class TextValidator : public QValidator {
+ public:
+  TextValidator(int maxCharacters, QObject* parent) : QValidator(parent), m_max(maxCharacters) {}
+
+  State validate(QString& input, int& /*pos*/) const override {
+    const QList<uint> characters = input.toUcs4();
+    if (characters.size() > m_max) return Invalid;
+    for (const uint c : characters) {
+      if (c < 0x20 || (c >= 0x7F && c < 0xA0)) return Invalid;
+    }
+    return Acceptable;
+  }
+
+ private:
+  int m_max;
+};
+
+}  // namespace
+
+TextField::TextField(int maxCharacters, const QString& description, QWidget* parent)
+    : QLineEdit(parent), m_maxCharacters(maxCharacters), m_description(description) {
+  // The validator counts characters; the line edit's own limit counts UTF-16
+  // units, so it only has to leave room for the widest.
+  setMaxLength(2 * maxCharacters);
+  setValidator(new TextValidator(maxCharacters, this));
+  connect(this, &QLineEdit::textEdited, this, [this] {
+    updateToolTip();
+    if (onUserChange) onUserChange();
+  });
+  updateToolTip();
+}
+
+void TextField::showText(const QString& text) {
+  setText(text);
+  setCursorPosition(0);
+  updateToolTip();
+}
+
+void TextField::focusOutEvent(QFocusEvent* event) {
+  QLineEdit::focusOutEvent(event);
+  // A long name reads from its start when the field is left.
+  setCursorPosition(0);
+}
+
+void TextField::updateToolTip() {
+  // The field is narrow: the tooltip gives the whole name.
+  const QString what = QStringLiteral("%1, up to %2 characters").arg(m_description).arg(m_maxCharacters);
+  setToolTip(text().isEmpty() ? what : QStringLiteral("%1\n%2").arg(text(), what));
+}
+
 ListField::ListField(QWidget* parent) : QComboBox(parent) {
   setEditable(false);
   connect(this, &QComboBox::activated, this, [this](int index) {

@@ -95,6 +95,29 @@ class NumberField : public QLineEdit {
   QString m_unit;
 };
 
+// A line of text the user types, such as a zone's name: at most a given
+// number of characters (Unicode code points), none of them a control
+// character.
+class TextField : public QLineEdit {
+ public:
+  // `description` says what the field holds, for its tooltip.
+  TextField(int maxCharacters, const QString& description, QWidget* parent);
+
+  // A program write: shown from its start, reported as no change.
+  void showText(const QString& text);
+
+  std::function<void()> onUserChange;
+
+ protected:
+  void focusOutEvent(QFocusEvent* event) override;
+
+ private:
+  void updateToolTip();
+
+  int m_maxCharacters;
+  QString m_description;
+};
+
 class ListField : public QComboBox {
  public:
   explicit ListField(QWidget* parent);

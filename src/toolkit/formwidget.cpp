@@ -102,6 +102,13 @@ void FormWidget::build(const DialogResource& dialog) {
         widget = edit;
         break;
       }
+      case ControlKind::TextEdit: {
+        auto* text = new TextField(kTextEditCharacters, toQString(def.name), this);
+        text->setGeometry(centredVertically(box, std::max(box.height(), editHeight)));
+        text->onUserChange = [this, id = def.id] { userChanged(id); };
+        widget = text;
+        break;
+      }
       case ControlKind::DropDownList: {
         auto* list = new ListField(this);
         const int closed = m_units.y(kClosedListHeight);
@@ -145,7 +152,7 @@ void FormWidget::build(const DialogResource& dialog) {
       case ControlKind::Label: {
         auto* label = new QLabel(toQString(def.text), this);
         label->setTextFormat(Qt::PlainText);
-        if ((def.flags & kCentreText) != 0) label->setAlignment(Qt::AlignCenter);
+        if ((def.flags & kRightText) != 0) label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         label->setGeometry(box);
         widget = label;
         field = false;

@@ -29,6 +29,7 @@
 #include "fileio/readfile.h"
 #include "toolkit/fields.h"
 #include "toolkit/formwidget.h"
+#include "toolkit/detailsdialog.h"
 #include "toolkit/helpwindow.h"
 #include "toolkit/housereportpdf.h"
 #include "toolkit/houseview.h"
@@ -372,12 +373,25 @@ void QtToolkit::wdialogputreal(int field, float value, std::string_view format) 
 void QtToolkit::wdialogputtext(int field, std::string_view text) {
   FormWidget* form = d->currentForm("wdialogputtext");
   if (form == nullptr) return;
-  auto* label = qobject_cast<QLabel*>(form->control(field));
-  if (label == nullptr) {
-    d->error("wdialogputtext: " + std::to_string(field) + " is no label");
+  QWidget* control = form->control(field);
+  if (auto* label = qobject_cast<QLabel*>(control)) {
+    label->setText(toQString(text));
+  } else if (auto* line = dynamic_cast<TextField*>(control)) {
+    line->showText(toQString(text));
+  } else {
+    d->error("wdialogputtext: " + std::to_string(field) + " is no label or text field");
+  }
+}
+
+void QtToolkit::wdialoggettext(int field, std::string& text) {
+  FormWidget* form = d->currentForm("wdialoggettext");
+  if (form == nullptr) return;
+  auto* line = dynamic_cast<TextField*>(form->control(field));
+  if (line == nullptr) {
+    d->error("wdialoggettext: " + std::to_string(field) + " is no text field");
     return;
   }
-  label->setText(toQString(text));
+  text = line->text().toStdString();
 }
 
 void QtToolkit::wdialogputmenu1(int field, std::span<const std::string_view> items, int count,
@@ -684,6 +698,14 @@ void QtToolkit::wdialogfocus(int field) {
   d->window->raise();
   d->window->activateWindow();
   control->setFocus(Qt::OtherFocusReason);
+}
+
+bool QtToolkit::wjobdetails(JobDetails& details) {
+  if (State::application() == nullptr) {
+    d->error("wjobdetails: winitialise was not called");
+    return false;
+  }
+  return editJobDetails(details, d->dialogParent());
 }
 
 FileResult QtToolkit::wexportreport(const HouseReport& report, std::string_view path) {

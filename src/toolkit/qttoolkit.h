@@ -49,11 +49,13 @@ class QtToolkit final : public Toolkit {
   void wdialogputinteger(int field, std::int32_t value) override;
   void wdialogputreal(int field, float value, std::string_view format) override;
   void wdialogputtext(int field, std::string_view text) override;
+  void wdialoggettext(int field, std::string& text) override;
   void windowstatusmessage(std::string_view text) override;
   void windowhouseopen() override;
   bool windowhouseisopen() override;
   void windowhouseshow(const HouseSummary& summary, std::string_view chartSvg) override;
   void wdialogfocus(int field) override;
+  bool wjobdetails(JobDetails& details) override;
   FileResult wexportreport(const HouseReport& report, std::string_view path) override;
   void wdialogputmenu1(int field, std::span<const std::string_view> items, int count,
                        std::int32_t selected) override;

@@ -12,6 +12,7 @@ namespace kovrin {
 enum class ControlKind {
   IntegerEdit,   // whole numbers
   RealEdit,      // single-precision reals
+  TextEdit,      // a line of text, up to kTextEditCharacters characters
   DropDownList,  // a drop-down list of fixed entries: nothing can be typed into it
   RadioButton,   // automatic radio button
   GroupBox,      // framed caption
@@ -22,7 +23,10 @@ enum class ControlKind {
 inline constexpr unsigned kNoTabStop = 1u << 0;   // not visited by the Tab key
 inline constexpr unsigned kDisabled = 1u << 1;    // greyed; a disabled field cannot take the focus
 inline constexpr unsigned kGroupStart = 1u << 2;  // first radio button of its group
-inline constexpr unsigned kCentreText = 1u << 3;  // a label's text centred in its box
+inline constexpr unsigned kRightText = 1u << 3;  // a label's text set against the right of its box
+
+// What a text edit holds at most: characters (Unicode code points), UTF-8.
+inline constexpr int kTextEditCharacters = 40;
 
 // One control of a dialog, position and size in dialog units. A dialog unit
 // is a quarter of the font's average character width horizontally and an

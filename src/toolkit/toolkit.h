@@ -97,8 +97,11 @@ class Toolkit {
   // text, leading blanks removed, or ten asterisks when it does not fit. The
   // field keeps the exact value written until the user edits it.
   virtual void wdialogputreal(int field, float value, std::string_view format) = 0;
-  // Show a text in a label of the current dialog.
+  // Show a text in a label or a text field of the current dialog; a text
+  // field keeps it as its value.
   virtual void wdialogputtext(int field, std::string_view text) = 0;
+  // The text of a text field, UTF-8.
+  virtual void wdialoggettext(int field, std::string& text) = 0;
   // Fill a drop-down list with items and select item `selected` (1-based).
   // A selection that is not an item number leaves no item selected and is
   // read back unchanged until the user picks an item.
@@ -145,6 +148,9 @@ class Toolkit {
   // Print a text file with the printing options last accepted.
   virtual void igrhardcopytextfile(std::string_view file) = 0;
 
+  // The modal Project Details dialog: true when OK closed it and a detail
+  // changed, which `details` then holds.
+  virtual bool wjobdetails(JobDetails& details) = 0;
   // Write the house report as a PDF file at `path`, replacing it whole or
   // not at all; a failure names the file and the reason.
   virtual FileResult wexportreport(const HouseReport& report, std::string_view path) = 0;

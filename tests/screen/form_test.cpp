@@ -38,14 +38,15 @@ TEST(FormTest, DialogHasEveryIdentifierExactlyOnce) {
   EXPECT_EQ(dialog.id, 101);
   EXPECT_EQ(dialog.width, 532);
   EXPECT_EQ(dialog.height, 323);
-  // The 184 controls, then ten zone number labels and the TOTALS caption.
-  ASSERT_EQ(dialog.controls.size(), 195u);
+  // The 184 controls, then ten zone number labels, the TOTALS caption, ten
+  // zone names and their caption.
+  ASSERT_EQ(dialog.controls.size(), 206u);
   std::map<int, int> seen;
   for (const ControlDef& c : dialog.controls) ++seen[c.id];
-  for (int id = 1001; id <= 1195; ++id) {
+  for (int id = 1001; id <= 1206; ++id) {
     EXPECT_EQ(seen[id], 1) << "identifier " << id;
   }
-  EXPECT_EQ(seen.size(), 195u);
+  EXPECT_EQ(seen.size(), 206u);
 }
 
 TEST(FormTest, TabOrderFollowsTheControlsArray) {
@@ -66,6 +67,7 @@ TEST(FormTest, TabOrderFollowsTheControlsArray) {
       1130, 1131, 1132, 1133, 1134, 1135, 1137, 1138, 1139, 1140, 1141, 1142,
       1143, 1144, 1145, 1146, 1147, 1148, 1149, 1150, 1151, 1152, 1153, 1154,
       1184,
+      1196, 1197, 1198, 1199, 1200, 1201, 1202, 1203, 1204, 1205,  // the zones' names
   };
   // clang-format on
   std::vector<int> tabStops;
@@ -237,13 +239,14 @@ TEST(FormTest, EveryFieldBelongsToExactlyOneModelItem) {
     }
   }
   for (int item = 1; item <= kListSelectionItems; ++item) ++uses[listField(item).field];
+  for (int c = 1; c <= kZoneColumns; ++c) ++uses[zoneNameField(c)];
   ++uses[kHeatingButton];
   ++uses[kCoolingButton];
   for (const ControlDef& c : inputScreen().controls) {
     if (!isField(c.kind)) continue;
     EXPECT_EQ(uses[c.id], 1) << "field " << c.id;
   }
-  EXPECT_EQ(uses.size(), 30u + 102u + 17u + 2u);
+  EXPECT_EQ(uses.size(), 30u + 102u + 17u + 2u + 10u);
   EXPECT_EQ(findControl(realRowField(rrow::SummerDuctMultiplier))->id, 1004);
   EXPECT_EQ(findControl(realRowField(rrow::WinterDuctMultiplier))->id, 1037);
 }
@@ -376,7 +379,7 @@ TEST(FormTest, MenuBarInDisplayOrder) {
       {"&Spreadsheet", 40015}, {"  > &On", 40018},       {"  > O&ff", 40017},
       {"&Calculate", 40016},   {"&File", 40003},         {"  > &New", 40008},
       {"  > &Open", 40007},    {"  > &Save", 40006},     {"  > Save &As", 40005},
-      {"  > &Export Report...", 40020},
+      {"  > Project &Details...", 40021}, {"  > &Export Report...", 40020},
       {"&Help", 40004},        {"&Print", 40002},        {"&Exit", 40001},
   };
   EXPECT_EQ(flat, expected);

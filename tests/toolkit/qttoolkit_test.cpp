@@ -918,6 +918,7 @@ TEST_F(QtToolkitTest, InputScreenTabOrder) {
   };
   for (const auto& column : columns) expected.insert(expected.end(), column.begin(), column.end());
   expected.push_back(1184);
+  for (int name = 1196; name <= 1205; ++name) expected.push_back(name);  // the zones' names
   expected.push_back(1033);  // and round again
 
   EXPECT_EQ(tabWalk(static_cast<int>(expected.size())), expected);

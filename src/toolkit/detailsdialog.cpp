@@ -1,0 +1,96 @@
+#include "toolkit/detailsdialog.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+#include <array>
+#include <variant>
+
+#include "toolkit/textconversion.h"
+
+namespace kovrin {
+namespace {
+
+// A project file keeps each detail on one line of its own, which a reader
+// takes up to 64 KiB: well within that at four bytes a character.
+constexpr int kMaxCharacters = 4000;
+
+// The dialog's fields, in their order on screen.
+struct DetailField {
+  const char* label;
+  std::string JobDetails::*member;
+  bool multiline;
+};
+constexpr std::array<DetailField, 5> kFields = {{
+    {"&Client:", &JobDetails::Client, false},
+    {"Site &address:", &JobDetails::SiteAddress, true},
+    {"De&signer:", &JobDetails::Designer, false},
+    {"&Date of the design:", &JobDetails::DesignDate, false},
+    {"&Note:", &JobDetails::Note, true},
+}};
+
+using Editor = std::variant<QLineEdit*, QPlainTextEdit*>;
+
+QString textOf(const Editor& editor) {
+  if (const auto* line = std::get_if<QLineEdit*>(&editor)) return (*line)->text();
+  return std::get<QPlainTextEdit*>(editor)->toPlainText();
+}
+
+}  // namespace
+
+bool editJobDetails(JobDetails& details, QWidget* parent) {
+  QDialog dialog(parent);
+  dialog.setWindowTitle(QStringLiteral("Project Details"));
+  auto* form = new QFormLayout;
+  std::array<Editor, kFields.size()> editors;
+  for (std::size_t i = 0; i < kFields.size(); ++i) {
+    const QString value = toQString(details.*kFields[i].member);
+    QWidget* widget = nullptr;
+    if (kFields[i].multiline) {
+      auto* edit = new QPlainTextEdit(value, &dialog);
+      edit->setTabChangesFocus(true);
+      edit->setFixedHeight(edit->fontMetrics().lineSpacing() * 4 + 12);
+      editors[i] = edit;
+      widget = edit;
+    } else {
+      auto* edit = new QLineEdit(value, &dialog);
+      edit->setMaxLength(kMaxCharacters);
+      editors[i] = edit;
+      widget = edit;
+    }
+    widget->setObjectName(QString::fromLatin1(kFields[i].label).remove(QLatin1Char('&')).remove(QLatin1Char(':')));
+    form->addRow(QString::fromLatin1(kFields[i].label), widget);
+  }
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, [&] {
+    for (std::size_t i = 0; i < kFields.size(); ++i) {
+      if (textOf(editors[i]).toUcs4().size() > kMaxCharacters) {
+        QMessageBox::warning(&dialog, dialog.windowTitle(),
+                             QStringLiteral("%1 holds more than %2 characters.")
+                                 .arg(QString::fromLatin1(kFields[i].label).remove(QLatin1Char('&')).chopped(1))
+                                 .arg(kMaxCharacters));
+        return;
+      }
+    }
+    dialog.accept();
+  });
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  auto* layout = new QVBoxLayout(&dialog);
+  layout->addLayout(form);
+  layout->addWidget(buttons);
+  dialog.resize(520, dialog.sizeHint().height());
+  if (dialog.exec() != QDialog::Accepted) return false;
+
+  JobDetails edited;
+  for (std::size_t i = 0; i < kFields.size(); ++i) edited.*kFields[i].member = textOf(editors[i]).toStdString();
+  if (edited == details) return false;
+  details = std::move(edited);
+  return true;
+}
+
+}  // namespace kovrin
