@@ -3,7 +3,8 @@
 // names a line or the size bound, and the model's tables are bit for bit
 // what they were. The file reader, the text parser and the reader fed in
 // pieces of random sizes agree on every input. A file that loaded saves to a
-// text that loads to the same tables and saves to the same bytes.
+// text that loads to the same tables, names and details included, and saves
+// to the same bytes.
 //
 // An input whose first byte is 0xFF stands for the rest of it repeated to
 // 1..8 MiB, so that small inputs reach the reader's bounds and send lines
@@ -85,14 +86,17 @@ void writeScratch(const std::uint8_t* data, std::size_t size) {
   ::close(fd);
 }
 
-// Tables as bytes: three arrays of 32-bit values, no padding.
-static_assert(sizeof(ProjectTables) ==
-              4 * (kovrin::kListSelectionItems + kovrin::kPages * (kovrin::kPageIntegerRows + kovrin::kPageRealRows)));
-bool identical(const ProjectTables& a, const ProjectTables& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+// Equal bit for bit: the reals by their bits, the rest by value.
+bool identical(const ProjectTables& a, const ProjectTables& b) {
+  return a.ListSelections == b.ListSelections && a.PageIntegers == b.PageIntegers &&
+         std::memcmp(&a.PageReals, &b.PageReals, sizeof a.PageReals) == 0 && a.ZoneNames == b.ZoneNames &&
+         a.Job == b.Job && a.OtherNotes == b.OtherNotes;
+}
 
 // Equal bit for bit but for the sign of a zero, which the text does not keep.
 bool sameValues(const ProjectTables& a, const ProjectTables& b) {
   if (a.ListSelections != b.ListSelections || a.PageIntegers != b.PageIntegers) return false;
+  if (a.ZoneNames != b.ZoneNames || a.Job != b.Job || a.OtherNotes != b.OtherNotes) return false;
   for (int p = 1; p <= kovrin::kPages; ++p) {
     for (int row = 1; row <= kovrin::kPageRealRows; ++row) {
       const float x = a.real(p, row);
@@ -115,6 +119,9 @@ void fillWithMarker(ProjectModel& model) {
   for (auto& page : marker.PageReals) {
     for (auto& v : page) v = std::bit_cast<float>(next());
   }
+  marker.zoneName(7) = "marker";
+  marker.Job.Note = "marker";
+  marker.OtherNotes.push_back({"marker", "marker"});
   model.setTables(marker);
 }
 

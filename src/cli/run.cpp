@@ -267,15 +267,22 @@ CSV columns: project, kind ("zone", "page" or "house"), zone, page, heating,
 cooling, heating_air, cooling_air, cooling_tons; with --breakdown then
 heating_doors, heating_floor, heating_roof, heating_walls, heating_glass,
 cooling_doors, ..., cooling_glass; then floor_area, heating_per_ft2,
-cooling_per_ft2, ft2_per_ton. A page row holds the page totals and the
-page's airflow in both air columns; the house row the house totals, the
-cooling tons, the house floor area, its loads per sq ft and its sq ft per
-ton. One header line for all projects.
+cooling_per_ft2, ft2_per_ton, name (the zone's name, empty for none). A page
+row holds the page totals and the page's airflow in both air columns; the
+house row the house totals, the cooling tons, the house floor area, its
+loads per sq ft and its sq ft per ton. One header line for all projects.
 
-JSON fields: "project" (file name as given), "zones" (a list of "zone",
+A zone is listed when it has any U-value or area, or a name. The text
+summary gives the zones' names after their figures when the project names
+any zone.
+
+JSON fields: "project" (file name as given), "details" (the job: "client",
+"siteAddress", "designer", "designDate", "note", each "" when not given;
+the address and the note may hold line breaks), "zones" (a list of "zone",
 "page", "column", "heating", "cooling", "heatingAirShare",
 "coolingAirShare", "floorArea", "heatingPerFloorArea",
-"coolingPerFloorArea", and with --breakdown "heatingParts" and
+"coolingPerFloorArea", "name" ("" for none), and with --breakdown
+"heatingParts" and
 "coolingParts", each with "doors", "floor", "roof", "walls", "glass"),
 "pages" (a list of "page", "heating", "cooling", "airTotal") and "house"
 ("heating", "cooling", "coolingTons", "floorArea", "heatingPerFloorArea",

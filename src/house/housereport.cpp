@@ -199,31 +199,41 @@ void chart(std::string& out, const HouseSummary& summary, const ChartPlacement& 
   out += "</div>\n";
 }
 
+// The zone's number, and its name in a column of its own when the project
+// names any zone.
+std::string zoneCells(const HouseSummary& summary, const ZoneSummary& zone) {
+  return num(std::to_string(zone.zone)) + (summary.named ? td(htmlEscaped(zone.name)) : std::string());
+}
+std::string zoneHeading(const HouseSummary& summary) {
+  return th("Zone", 1, 2) + (summary.named ? th("Name", 1, 2) : std::string());
+}
+
 void zoneTable(std::string& out, const HouseSummary& summary) {
   out += "<div class=\"page\">\n<h2>Zones</h2>\n";
   Table table("zones", true);
-  table.head("<tr>" + th("Zone", 1, 2) + th("Page", 1, 2) + thn("Floor<br>ft\u00B2", 2) + th("Heating", 3) +
+  const int named = summary.named ? 1 : 0;
+  table.head("<tr>" + zoneHeading(summary) + th("Page", 1, 2) + thn("Floor<br>ft\u00B2", 2) + th("Heating", 3) +
              th("Cooling", 3) + "</tr>\n<tr>" + thn("Btu/h") + thn("Btu/h per ft\u00B2") + thn("Airflow") +
              thn("Btu/h") + thn("Btu/h per ft\u00B2") + thn("Airflow") + "</tr>\n");
   bool any = false;
   for (const PageSummary& page : summary.pages) {
     bool pageHasInput = false;
     for (const ZoneSummary& zone : summary.zones) {
-      if (zone.page != page.page || !zone.hasInput) continue;
+      if (zone.page != page.page || !zone.listed()) continue;
       pageHasInput = any = true;
-      table.row(num(std::to_string(zone.zone)) + num(std::to_string(zone.page)) + num(areaText(zone.floorArea)) +
+      table.row(zoneCells(summary, zone) + num(std::to_string(zone.page)) + num(areaText(zone.floorArea)) +
                 num(loadText(zone.heating)) + num(perAreaText(zone.heatingPerFloorArea)) +
                 num(std::to_string(zone.heatingAirShare)) + num(loadText(zone.cooling)) +
                 num(perAreaText(zone.coolingPerFloorArea)) + num(std::to_string(zone.coolingAirShare)));
     }
     if (!pageHasInput) continue;
     const std::string air = loadText(page.airTotal);
-    table.row(td("Page " + std::to_string(page.page), 3) + num(loadText(page.heating)) + td("") + num(air) +
+    table.row(td("Page " + std::to_string(page.page), 3 + named) + num(loadText(page.heating)) + td("") + num(air) +
                   num(loadText(page.cooling)) + td("") + num(air),
               true);
   }
-  if (!any) table.row(td("No zone has any input.", 9));
-  table.row(td("House", 2) + num(areaText(summary.floorArea)) + num(loadText(summary.heating)) +
+  if (!any) table.row(td("No zone has any input.", 9 + named));
+  table.row(td("House", 2 + named) + num(areaText(summary.floorArea)) + num(loadText(summary.heating)) +
                 num(perAreaText(summary.heatingPerFloorArea)) + td("") + num(loadText(summary.cooling)) +
                 num(perAreaText(summary.coolingPerFloorArea)) + td(""),
             true);
@@ -269,7 +279,7 @@ void pageInputs(std::string& out, const ProjectTables& tables, const HouseSummar
              thn("ft\u00B2") + thn("U") + thn("ft\u00B2") + thn("Partition \u0394T") + thn("U") + thn("ft\u00B2") +
              th("Faces") + "</tr>\n");
   for (const ZoneSummary& zone : summary.zones) {
-    if (zone.page != page || !zone.hasInput) continue;
+    if (zone.page != page || !zone.listed()) continue;
     std::string cells = num(std::to_string(zone.zone));
     for (int q = 0; q < kZoneQuantities; ++q) {
       const auto quantity = static_cast<ZoneQuantity>(q);
@@ -288,19 +298,19 @@ void pageLoads(std::string& out, const HouseSummary& summary, int page, bool hea
   const PageSummary& totals = summary.pages[static_cast<std::size_t>(page - 1)];
   out += heating ? "<h3>Heating loads, Btu/h</h3>\n" : "<h3>Cooling loads, Btu/h</h3>\n";
   Table table("", true);
-  table.head("<tr>" + th("Zone", 1, 2) + thn("Floor<br>ft\u00B2", 2) + th("Parts of the load", 5) +
+  table.head("<tr>" + zoneHeading(summary) + thn("Floor<br>ft\u00B2", 2) + th("Parts of the load", 5) +
              thn("Load", 2) + thn("Btu/h<br>per ft\u00B2", 2) + thn("Airflow", 2) + "</tr>\n<tr>" + thn("Doors") +
              thn("Floor") + thn("Ceiling/roof") + thn("Walls") + thn("Glass") + "</tr>\n");
   for (const ZoneSummary& zone : summary.zones) {
-    if (zone.page != page || !zone.hasInput) continue;
-    std::string cells = num(std::to_string(zone.zone)) + num(areaText(zone.floorArea));
+    if (zone.page != page || !zone.listed()) continue;
+    std::string cells = zoneCells(summary, zone) + num(areaText(zone.floorArea));
     for (const std::int32_t part : heating ? zone.heatingParts : zone.coolingParts) cells += num(loadText(part));
     cells += num(loadText(heating ? zone.heating : zone.cooling)) +
              num(perAreaText(heating ? zone.heatingPerFloorArea : zone.coolingPerFloorArea)) +
              num(std::to_string(heating ? zone.heatingAirShare : zone.coolingAirShare));
     table.row(cells);
   }
-  table.row(td("Page total", 7) + num(loadText(heating ? totals.heating : totals.cooling)) + td("") +
+  table.row(td("Page total", summary.named ? 8 : 7) + num(loadText(heating ? totals.heating : totals.cooling)) + td("") +
                 num(loadText(totals.airTotal)),
             true);
   out += table.end();
@@ -341,9 +351,24 @@ std::string houseReportHtml(const HouseReport& report, const ChartPlacement& pla
   out += paper;
   out += "</style>\n</head>\n<body>\n<h1>Heating and Cooling Loads</h1>\n";
   Table facts("facts");
+  // The job first, as far as the project gives it; line breaks of the
+  // address and the note stay line breaks.
+  const auto lines = [](std::string_view text) {
+    std::string html = htmlEscaped(text);
+    for (std::size_t at = html.find('\n'); at != std::string::npos; at = html.find('\n', at + 4)) html.replace(at, 1, "<br>");
+    return html;
+  };
+  const JobDetails& job = report.tables.Job;
+  const std::pair<std::string_view, const std::string*> details[] = {
+      {"Client", &job.Client}, {"Site address", &job.SiteAddress}, {"Designer", &job.Designer},
+      {"Date of the design", &job.DesignDate}};
+  for (const auto& [label, value] : details) {
+    if (!value->empty()) facts.row(td(label) + td(lines(*value)));
+  }
   facts.row(td("Project file") + td("<b>" + project + "</b>"));
   facts.row(td("Date") + td(date));
   facts.row(td("Prepared with") + td("Kovrin 4.0"));
+  if (!job.Note.empty()) facts.row(td("Note") + td(lines(job.Note)));
   out += facts.end();
   houseTotals(out, summary);
   chart(out, summary, placement);
@@ -354,7 +379,7 @@ std::string houseReportHtml(const HouseReport& report, const ChartPlacement& pla
     const int first = zoneNumber(page.page, 1);
     bool hasInput = false;
     for (int c = 1; c <= kZoneColumns; ++c) {
-      hasInput = hasInput || summary.zones[static_cast<std::size_t>(first + c - 2)].hasInput;
+      hasInput = hasInput || summary.zones[static_cast<std::size_t>(first + c - 2)].listed();
     }
     if (!hasInput) continue;
     out += "<div class=\"page\">\n<h2>Page " + std::to_string(page.page) + ": zones " + std::to_string(first) +

@@ -209,6 +209,8 @@ HouseSummary summarizeHouse(const ProjectTables& tables) {
       zone.page = p;
       zone.column = c;
       zone.hasInput = zoneHasInput(tables, p, c);
+      zone.name = tables.zoneName(zone.zone);
+      house.named = house.named || !zone.name.empty();
       zone.heating = heating.zoneLoad[i];
       zone.cooling = cooling.zoneLoad[i];
       zone.heatingAirShare = heating.airShare[i];
@@ -222,6 +224,7 @@ HouseSummary summarizeHouse(const ProjectTables& tables) {
     house.cooling += cooling.total;
   }
   addFloorAreaFigures(tables, house);
+  house.job = tables.Job;
   return house;
 }
 
@@ -260,21 +263,23 @@ std::string summaryText(const HouseSummary& summary, std::string_view project, b
   out.reserve(8192);
   out += "Project: ";
   out += project;
-  out += "\n\n Zone Page    Heating    Cooling   Heat air   Cool air\n";
+  out += "\n\n Zone Page    Heating    Cooling   Heat air   Cool air";
+  out += summary.named ? "  Name\n" : "\n";
   for (const ZoneSummary& zone : summary.zones) {
-    if (!zone.hasInput) continue;
+    if (!zone.listed()) continue;
     appendRight(out, zone.zone, kIndexWidth);
     appendRight(out, zone.page, kIndexWidth);
     appendRight(out, zone.heating, kNumberWidth);
     appendRight(out, zone.cooling, kNumberWidth);
     appendRight(out, zone.heatingAirShare, kNumberWidth);
     appendRight(out, zone.coolingAirShare, kNumberWidth);
+    if (!zone.name.empty()) out += "  " + zone.name;
     out += '\n';
   }
   if (breakdown) {
     out += "\n Zone Load         Doors      Floor       Roof      Walls      Glass\n";
     for (const ZoneSummary& zone : summary.zones) {
-      if (!zone.hasInput) continue;
+      if (!zone.listed()) continue;
       for (bool heating : {true, false}) {
         appendRight(out, zone.zone, kIndexWidth);
         out += heating ? " heating" : " cooling";
@@ -314,7 +319,7 @@ std::string summaryCsvHeader(bool breakdown) {
       }
     }
   }
-  out += ",floor_area,heating_per_ft2,cooling_per_ft2,ft2_per_ton\n";
+  out += ",floor_area,heating_per_ft2,cooling_per_ft2,ft2_per_ton,name\n";
   return out;
 }
 
@@ -324,7 +329,7 @@ std::string summaryCsv(const HouseSummary& summary, std::string_view project, bo
   std::string out;
   out.reserve(8192);
   for (const ZoneSummary& zone : summary.zones) {
-    if (!zone.hasInput) continue;
+    if (!zone.listed()) continue;
     out += name + ",zone," + std::to_string(zone.zone) + ',' + std::to_string(zone.page) + ',' +
            std::to_string(zone.heating) + ',' + std::to_string(zone.cooling) + ',' +
            std::to_string(zone.heatingAirShare) + ',' + std::to_string(zone.coolingAirShare) + ',';
@@ -333,27 +338,31 @@ std::string summaryCsv(const HouseSummary& summary, std::string_view project, bo
         for (std::int32_t part : *parts) out += ',' + std::to_string(part);
       }
     }
-    out += ',' + floorAreaFields(zone.floorArea, zone.heatingPerFloorArea, zone.coolingPerFloorArea) + ",\n";
+    out += ',' + floorAreaFields(zone.floorArea, zone.heatingPerFloorArea, zone.coolingPerFloorArea) + ",," +
+           csvField(zone.name) + '\n';
   }
   for (const PageSummary& page : summary.pages) {
     const std::string air = std::to_string(page.airTotal);
     out += name + ",page,," + std::to_string(page.page) + ',' + std::to_string(page.heating) + ',' +
-           std::to_string(page.cooling) + ',' + air + ',' + air + ',' + noParts + ",,,,\n";
+           std::to_string(page.cooling) + ',' + air + ',' + air + ',' + noParts + ",,,,,\n";
   }
   out += name + ",house,,," + std::to_string(summary.heating) + ',' + std::to_string(summary.cooling) + ",,," +
          tonsText(summary.cooling) + noParts + ',' +
          floorAreaFields(summary.floorArea, summary.heatingPerFloorArea, summary.coolingPerFloorArea) + ',' +
-         figureText(summary.floorAreaPerTon, kFloorAreaPerTonDecimals, "") + '\n';
+         figureText(summary.floorAreaPerTon, kFloorAreaPerTonDecimals, "") + ",\n";
   return out;
 }
 
 std::string summaryJson(const HouseSummary& summary, std::string_view project, bool breakdown) {
   std::string out;
   out.reserve(8192);
-  out += "{\"project\":" + jsonString(project) + ",\"zones\":[";
+  const JobDetails& job = summary.job;
+  out += "{\"project\":" + jsonString(project) + ",\"details\":{\"client\":" + jsonString(job.Client) +
+         ",\"siteAddress\":" + jsonString(job.SiteAddress) + ",\"designer\":" + jsonString(job.Designer) +
+         ",\"designDate\":" + jsonString(job.DesignDate) + ",\"note\":" + jsonString(job.Note) + "},\"zones\":[";
   bool first = true;
   for (const ZoneSummary& zone : summary.zones) {
-    if (!zone.hasInput) continue;
+    if (!zone.listed()) continue;
     if (!first) out += ',';
     first = false;
     out += "{\"zone\":" + std::to_string(zone.zone) + ",\"page\":" + std::to_string(zone.page) +
@@ -361,7 +370,8 @@ std::string summaryJson(const HouseSummary& summary, std::string_view project, b
            ",\"cooling\":" + std::to_string(zone.cooling) +
            ",\"heatingAirShare\":" + std::to_string(zone.heatingAirShare) +
            ",\"coolingAirShare\":" + std::to_string(zone.coolingAirShare) +
-           floorAreaMembers(zone.floorArea, zone.heatingPerFloorArea, zone.coolingPerFloorArea);
+           floorAreaMembers(zone.floorArea, zone.heatingPerFloorArea, zone.coolingPerFloorArea) +
+           ",\"name\":" + jsonString(zone.name);
     if (breakdown) {
       out += ",\"heatingParts\":" + jsonParts(zone.heatingParts) +
              ",\"coolingParts\":" + jsonParts(zone.coolingParts);

@@ -38,6 +38,7 @@ struct ZoneSummary {
   int page = 0;     // 1..5
   int column = 0;   // 1..10
   bool hasInput = false;  // any U-value or area of the zone is not 0
+  std::string name;       // as the user named the zone; empty for none
   std::int32_t heating = 0;
   std::int32_t cooling = 0;
   // The zone's share of its page's airflow as Calculate shows it: 0 when the
@@ -54,6 +55,9 @@ struct ZoneSummary {
   // Each load per ft² of floor, in tenths of Btu/h per ft².
   Figure heatingPerFloorArea;
   Figure coolingPerFloorArea;
+
+  // Whether the summaries list the zone: it has input, or the user named it.
+  bool listed() const { return hasInput || !name.empty(); }
 };
 
 struct PageSummary {
@@ -75,6 +79,9 @@ struct HouseSummary {
   Figure coolingPerFloorArea;
   // Whole ft² of floor per ton of cooling.
   Figure floorAreaPerTon;
+  // The job the project is for, and whether any zone has a name.
+  JobDetails job;
+  bool named = false;
 };
 
 // Btu/h in a ton of cooling.

@@ -127,6 +127,8 @@ std::string projectText(const ProjectTables& tables) {
     for (int row = 1; row <= kPageIntegerRows; ++row) text += FreeFormLine().integer(tables.integer(p, row)).str();
     for (int row = 1; row <= kPageRealRows; ++row) text += FreeFormLine().real(tables.real(p, row)).str();
   }
+  // Nothing after the 750th line unless there are names or details.
+  text += notesText(tables);
   return text;
 }
 
@@ -256,10 +258,12 @@ bool ProjectParser::feed(std::string_view piece) {
       m_pending.clear();
     }
     if (wanted() && m_bytes > kMaxProjectBytes) {
-      m_error = FileResult::failure(m_fileName + ": more than " + std::to_string(kMaxProjectBytes) +
-                                    " bytes were read, yet only " + std::to_string(m_values) + " of the " +
-                                    std::to_string(kProjectFileLines) +
-                                    " values found; a project file is far shorter (is it one?)");
+      const std::string limit = m_fileName + ": more than " + std::to_string(kMaxProjectBytes) + " bytes";
+      m_error = FileResult::failure(
+          m_values == kProjectFileLines
+              ? limit + " were read with the names and details after the values; a project file is far shorter"
+              : limit + " were read, yet only " + std::to_string(m_values) + " of the " +
+                    std::to_string(kProjectFileLines) + " values found; a project file is far shorter (is it one?)");
     }
   }
   return wanted();
@@ -267,6 +271,11 @@ bool ProjectParser::feed(std::string_view piece) {
 
 void ProjectParser::line(std::string_view text) {
   ++m_lines;
+  if (m_values == kProjectFileLines) {
+    m_notesWanted = m_notes.line(text, m_lines);
+    if (const FileResult notes = m_notes.finish(); !notes) m_error = notes;
+    return;
+  }
   if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
   // A byte order mark, as some editors write, is no part of the first value.
   if (m_lines == 1 && text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);

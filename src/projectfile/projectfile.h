@@ -34,6 +34,7 @@
 #include <string_view>
 
 #include "model/fileresult.h"
+#include "projectfile/projectnotes.h"
 #include "model/model.h"
 
 namespace kovrin {
@@ -55,16 +56,17 @@ NumberRead readReal(std::string_view text, float& value);
 // so both take and refuse the same.
 class ProjectParser {
  public:
-  ProjectParser(std::string_view fileName, ProjectTables& out) : m_fileName(fileName), m_out(out) {}
+  ProjectParser(std::string_view fileName, ProjectTables& out)
+      : m_fileName(fileName), m_out(out), m_notes(fileName, out) {}
   // Takes the next piece. Returns false once no more is wanted: all values
-  // are read, or the text was refused.
+  // and the notes after them are read, or the text was refused.
   bool feed(std::string_view piece);
   // The outcome once the text has ended. On failure `out` is unspecified and
   // the message names the file, the line and what was expected.
   FileResult finish();
 
  private:
-  bool wanted() const { return !m_error && m_values < kProjectFileLines; }
+  bool wanted() const { return !m_error && (m_values < kProjectFileLines || m_notesWanted); }
   void line(std::string_view text);
   void take(std::string_view token);
 
@@ -74,6 +76,8 @@ class ProjectParser {
   std::uint64_t m_bytes = 0;
   std::int64_t m_lines = 0;  // a file may hold any number of blank lines
   int m_values = 0;
+  NotesReader m_notes;  // the lines after the last value
+  bool m_notesWanted = true;
   std::optional<FileResult> m_error;
 };
 

@@ -25,8 +25,8 @@ namespace kovrin {
 namespace {
 
 
-enum Column { Zone, Page, FloorArea, Heating, HeatingPerArea, HeatingAir, Cooling, CoolingPerArea, CoolingAir };
-constexpr int kColumns = 9;
+enum Column { Zone, Name, Page, FloorArea, Heating, HeatingPerArea, HeatingAir, Cooling, CoolingPerArea, CoolingAir };
+constexpr int kColumns = 10;
 
 struct ColumnHeading {
   const char* title;
@@ -34,6 +34,7 @@ struct ColumnHeading {
 };
 constexpr std::array<ColumnHeading, kColumns> kHeadings{{
     {"Zone", "Zone number, 1 to 50"},
+    {"Name", "The zone's name, as typed above its column"},
     {"Page", "The page of ten zones that holds the zone"},
     {"Floor\nft\u00B2", "Floor area in ft\u00B2"},
     {"Heating\nBtu/h", "Heat loss in Btu/h, as Calculate shows it with Heating"},
@@ -73,7 +74,7 @@ class HouseTableModel : public QAbstractTableModel {
     for (const PageSummary& page : summary.pages) {
       const std::size_t before = rows.size();
       for (const ZoneSummary& zone : summary.zones) {
-        if (zone.page == page.page && zone.hasInput) rows.push_back({Kind::Zone, zone.zone - 1});
+        if (zone.page == page.page && zone.listed()) rows.push_back({Kind::Zone, zone.zone - 1});
       }
       if (rows.size() != before) rows.push_back({Kind::Page, page.page - 1});
     }
@@ -109,8 +110,9 @@ class HouseTableModel : public QAbstractTableModel {
       case Qt::DisplayRole:
         return cell(row, index.column());
       case Qt::TextAlignmentRole:
-        return row.kind != Kind::Zone && index.column() == Zone ? int(Qt::AlignLeft | Qt::AlignVCenter)
-                                                                 : int(Qt::AlignRight | Qt::AlignVCenter);
+        return (row.kind != Kind::Zone && index.column() == Zone) || index.column() == Name
+                   ? int(Qt::AlignLeft | Qt::AlignVCenter)
+                   : int(Qt::AlignRight | Qt::AlignVCenter);
       case Qt::FontRole:
         if (row.kind == Kind::Zone) return {};
         return m_bold;
@@ -127,6 +129,7 @@ class HouseTableModel : public QAbstractTableModel {
       const ZoneSummary& zone = m_summary.zones[static_cast<std::size_t>(row.index)];
       switch (column) {
         case Zone: return QString::number(zone.zone);
+        case Name: return toQString(zone.name);
         case Page: return QString::number(zone.page);
         case FloorArea: return area(zone.floorArea);
         case Heating: return load(zone.heating);
@@ -253,9 +256,10 @@ HouseView::HouseView(QWidget* parent)
   header->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
   for (int column = 0; column < kColumns; ++column) {
     const bool narrow = column == Page || column == HeatingAir || column == CoolingAir;
-    m_table->setColumnWidth(column, column == Zone ? metrics.horizontalAdvance(QStringLiteral("House")) + 16
-                                    : narrow       ? number * 3 / 4
-                                                   : number);
+    m_table->setColumnWidth(column, column == Zone   ? metrics.horizontalAdvance(QStringLiteral("House")) + 16
+                                    : column == Name ? metrics.horizontalAdvance(QStringLiteral("Master bedroom")) + 12
+                                    : narrow         ? number * 3 / 4
+                                                     : number);
   }
   m_table->verticalHeader()->setDefaultSectionSize(metrics.height() + 6);
   connect(m_table, &QAbstractItemView::activated, this, &HouseView::activated);

@@ -167,7 +167,15 @@ class ProgramTest : public test::WorkingFolder {
     QLineEdit* field = edit(id);
     field->setFocus();
     field->selectAll();
-    QTest::keyClicks(field, keys);
+    for (const QChar key : keys) {
+      // A letter beyond ASCII comes as a key event with its text alone, as a
+      // keyboard layout delivers it.
+      if (key.unicode() < 0x80) {
+        QTest::keyClick(field, key.toLatin1());
+      } else {
+        QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(key), Qt::NoModifier);
+      }
+    }
   }
   std::vector<std::string> results() {
     std::vector<std::string> texts;
@@ -817,8 +825,8 @@ TEST_F(ProgramTest, TheHouseViewFollowsTheScreenAndLeadsToAZone) {
   type(1042, "10");
   handleMessages();
   EXPECT_EQ(cell(0, 0), "1");
-  EXPECT_EQ(cell(0, 3), "370");  // heating
-  EXPECT_EQ(cell(0, 6), "185");  // cooling
+  EXPECT_EQ(cell(0, 4), "370");  // heating
+  EXPECT_EQ(cell(0, 7), "185");  // cooling
 
   // From page 3, a double-click on zone 1 in the view shows page 1 as the
   // Zones command does, saved first, with the focus in the zone's column.
@@ -846,6 +854,42 @@ TEST_F(ProgramTest, TheHouseViewFollowsTheScreenAndLeadsToAZone) {
   command(kCmdExportReport);
   EXPECT_GT(fs::file_size("house.pdf"), 1000u);
   EXPECT_NE(m_toolkit.statusMessage().find("house.pdf"), std::string::npos);
+}
+
+TEST_F(ProgramTest, ZoneNamesAndTheJobTravelWithTheProjectIntoTheReport) {
+  start();
+  answerInTurn({chooseFile(m_dir / "smith.prj")});
+  command(kCmdSaveAs);
+  type(1196, "Kitchen");
+  type(1197, QStringLiteral("Salle \u00E0 manger"));
+  handleMessages();
+  EXPECT_TRUE(m_model.UnsavedChanges);
+  answerInTurn({[](QWidget* w) {
+    auto* client = w->findChild<QLineEdit*>("Client");
+    ASSERT_NE(client, nullptr);
+    client->setText(QStringLiteral("Smith, \"J\" & Co"));
+    qobject_cast<QDialog*>(w)->accept();
+  }});
+  command(kCmdProjectDetails);
+
+  // Page 2 has names of its own; page 1's come back through the file.
+  command(kCmdPage2);
+  EXPECT_EQ(text(1196), "");
+  command(kCmdPage1);
+  EXPECT_EQ(text(1197), "Salle \u00E0 manger");
+  command(kCmdSave);
+  answerInTurn({chooseFile(m_dir / "smith.prj")});
+  command(kCmdOpen);
+  EXPECT_EQ(text(1196), "Kitchen");
+  EXPECT_EQ(m_model.Job.Client, "Smith, \"J\" & Co");
+
+  answerInTurn({[](QWidget* w) { QMetaObject::invokeMethod(w, "accept"); }});
+  command(kCmdExportReport);
+  ASSERT_EQ(std::system("pdftotext smith.pdf smith.txt"), 0);
+  const std::string report = readBytes("smith.txt");
+  for (const char* shown : {"Kitchen", "Salle \u00E0 manger", "Smith, \"J\" & Co"}) {
+    EXPECT_NE(report.find(shown), std::string::npos) << shown;
+  }
 }
 
 TEST_F(ProgramTest, SubMenuTitlesAndUnknownIdentifiersDoNothing) {

@@ -99,10 +99,10 @@ TEST(Run, CsvSummaryHoldsWhatCalculateShows) {
     ASSERT_GE(lines.size(), 2u);
     EXPECT_EQ(lines[0],
               "project,kind,zone,page,heating,cooling,heating_air,cooling_air,cooling_tons,"
-              "floor_area,heating_per_ft2,cooling_per_ft2,ft2_per_ton");
+              "floor_area,heating_per_ft2,cooling_per_ft2,ft2_per_ton,name");
     for (std::size_t i = 1; i + 1 < lines.size(); ++i) {
       auto fields = splitOn(lines[i], ',');
-      ASSERT_EQ(fields.size(), 13u) << lines[i];
+      ASSERT_EQ(fields.size(), 14u) << lines[i];
       fields.resize(9);  // the loads; the floor area figures are the summary's own
       EXPECT_EQ(fields[0], path);
       const std::string& kind = fields[1];
@@ -153,13 +153,13 @@ TEST(Run, BreakdownColumnsAddUpToTheLoads) {
   const Outcome outcome = runWith({"--csv", "--breakdown", cliData("house.prj").string()});
   ASSERT_EQ(outcome.status, 0) << outcome.err;
   const auto lines = splitOn(outcome.out, '\n');
-  ASSERT_EQ(splitOn(lines[0], ',').size(), 23u);
+  ASSERT_EQ(splitOn(lines[0], ',').size(), 24u);
   int zones = 0;
   for (const std::string& line : lines) {
     const auto fields = splitOn(line, ',');
     if (fields.size() < 2 || fields[1] != "zone") continue;
     ++zones;
-    ASSERT_EQ(fields.size(), 23u) << line;
+    ASSERT_EQ(fields.size(), 24u) << line;
     for (int load = 0; load < 2; ++load) {
       std::int64_t sum = 0;
       for (int part = 0; part < kLoadComponents; ++part) sum += std::stoll(fields[9 + 5 * load + part]);
@@ -392,7 +392,7 @@ TEST(Run, HelpDocumentsEveryJsonField) {
   for (auto it = std::sregex_iterator(json.out.begin(), json.out.end(), key); it != std::sregex_iterator(); ++it) {
     names.insert((*it)[1]);
   }
-  EXPECT_EQ(names.size(), 24u);
+  EXPECT_EQ(names.size(), 31u);
   for (const std::string& name : names) {
     EXPECT_NE(help.out.find("\"" + name + "\""), std::string::npos) << name;
   }

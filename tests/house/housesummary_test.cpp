@@ -191,9 +191,10 @@ TEST(HouseSummary, FormatsNameTheProjectSafely) {
 TEST(HouseSummary, JsonHoldsNumbersAsNumbers) {
   const std::string json = summaryJson(summarizeHouse(loadSample("sparse.prj")), "sparse.prj", true);
   EXPECT_EQ(json,
-            "{\"project\":\"sparse.prj\",\"zones\":[{\"zone\":3,\"page\":1,\"column\":3,\"heating\":2186,"
+            "{\"project\":\"sparse.prj\",\"details\":{\"client\":\"\",\"siteAddress\":\"\",\"designer\":\"\","
+            "\"designDate\":\"\",\"note\":\"\"},\"zones\":[{\"zone\":3,\"page\":1,\"column\":3,\"heating\":2186,"
             "\"cooling\":2067,\"heatingAirShare\":100,\"coolingAirShare\":100,"
-            "\"floorArea\":150,\"heatingPerFloorArea\":14.6,\"coolingPerFloorArea\":13.8,"
+            "\"floorArea\":150,\"heatingPerFloorArea\":14.6,\"coolingPerFloorArea\":13.8,\"name\":\"\","
             "\"heatingParts\":{\"doors\":388,\"floor\":555,\"roof\":278,\"walls\":355,\"glass\":610},"
             "\"coolingParts\":{\"doors\":195,\"floor\":0,\"roof\":292,\"walls\":178,\"glass\":1402}}],"
             "\"pages\":[{\"page\":1,\"heating\":2186,\"cooling\":2067,\"airTotal\":100},"

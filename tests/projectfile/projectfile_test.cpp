@@ -395,3 +395,63 @@ TEST_F(ProjectFileTest, SaveKeepsPermissionsAndSymbolicLinks) {
 
 }  // namespace
 }  // namespace kovrin
+
+namespace kovrin {
+namespace {
+
+// Names and details that a careless format would spoil.
+ProjectTables notedProject() {
+  ProjectTables t = defaultProject();
+  t.zoneName(1) = "Kitchen, \"big\" = yes \\n not a break";
+  t.zoneName(27) = "Salle à manger \u2014 \u5BA2\u5385";
+  t.zoneName(50) = std::string(40, 'x');
+  t.Job = {"Smith family", "12 Elm Street\nLakeside, MN 55000", "A. Designer", "December 7, 2026",
+           "First line\n\tIndented = 2\\3\n"};
+  t.OtherNotes = {{"colour", "blue \\ green"}, {"zone plan", ""}};
+  return t;
+}
+
+TEST(ProjectNotes, NamesAndDetailsComeBackBitForBitAfterTheValues) {
+  const ProjectTables noted = notedProject();
+  const std::string text = projectText(noted);
+  const std::string plain = projectText(defaultProject());
+  EXPECT_EQ(text.substr(0, plain.size()), plain) << "the 750 lines come first, as always";
+  EXPECT_EQ(text.substr(plain.size(), 35), "[Kovrin project notes, version 1]\r\n");
+  ProjectTables back;
+  const FileResult read = parseProject(text, "noted.prj", back);
+  ASSERT_TRUE(read) << read.message;
+  EXPECT_EQ(back, noted);
+  // A project without notes is the plain file, and reads back without any.
+  ASSERT_TRUE(parseProject(plain, "plain.prj", back));
+  EXPECT_EQ(back, defaultProject());
+}
+
+TEST(ProjectNotes, ABrokenSectionIsRefusedWithItsLineAndExpectation) {
+  const std::string values = projectText(defaultProject());
+  const struct {
+    const char* section;
+    const char* expected;
+  } cases[] = {
+      {"zone 51 = Attic", "line 752: expected a zone number from 1 to 50"},
+      {"zone 0 = Cellar", "line 752: expected a zone number from 1 to 50"},
+      {"client Smith", "line 752: expected \"name = value\""},
+      {"note = a\\q", "line 752: expected the value of \"note\" with a backslash only in"},
+      {"client = \xC3(", "line 752: expected text in UTF-8"},
+      {"zone 3 = a\\x07", "line 752: expected a name without control characters for zone 3"},
+      {"zone 3 = 12345678901234567890123456789012345678901", "line 752: expected a name of at most 40"},
+      {"zone 3 = Den\r\nzone 3 = Study", "line 753: expected one name for zone 3"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.section);
+    ProjectTables out;
+    const FileResult read = parseProject(values + "[Kovrin project notes, version 1]\r\n" + c.section + "\r\n", "x.prj", out);
+    ASSERT_FALSE(read);
+    EXPECT_NE(read.message.find("x.prj, " + std::string(c.expected)), std::string::npos) << read.message;
+  }
+  // Anything else after the values is no section: ignored, as it always was.
+  ProjectTables out;
+  EXPECT_TRUE(parseProject(values + "written by hand\r\nzone 99 = nowhere\r\n", "x.prj", out));
+}
+
+}  // namespace
+}  // namespace kovrin

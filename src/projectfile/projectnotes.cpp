@@ -1,0 +1,269 @@
+#include "projectfile/projectnotes.h"
+
+#include <array>
+#include <charconv>
+
+namespace kovrin {
+namespace {
+
+// The details of the job by their keys in the file, in the order written.
+struct DetailKey {
+  std::string_view key;
+  std::string JobDetails::*member;
+};
+constexpr std::array<DetailKey, 5> kDetailKeys = {{
+    {"client", &JobDetails::Client},
+    {"site address", &JobDetails::SiteAddress},
+    {"designer", &JobDetails::Designer},
+    {"design date", &JobDetails::DesignDate},
+    {"note", &JobDetails::Note},
+}};
+
+constexpr std::string_view kZoneKey = "zone ";
+constexpr std::string_view kLineEnd = "\r\n";
+
+std::string_view trimmed(std::string_view text) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+  return text;
+}
+
+std::string escaped(std::string_view value) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string out;
+  out.reserve(value.size());
+  for (const char c : value) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (c == '\\') {
+      out += "\\\\";
+    } else if (c == '\n') {
+      out += "\\n";
+    } else if (c == '\r') {
+      out += "\\r";
+    } else if ((byte < 0x20 && c != '\t') || byte == 0x7F) {
+      out += "\\x";
+      out += kHex[byte >> 4];
+      out += kHex[byte & 0xF];
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+int hexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return -1;
+}
+
+std::optional<std::string> unescaped(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\\') {
+      out += text[i];
+      continue;
+    }
+    if (++i == text.size()) return std::nullopt;
+    switch (text[i]) {
+      case '\\': out += '\\'; break;
+      case 'n': out += '\n'; break;
+      case 'r': out += '\r'; break;
+      case 'x': {
+        if (i + 2 >= text.size()) return std::nullopt;
+        const int high = hexDigit(text[i + 1]);
+        const int low = hexDigit(text[i + 2]);
+        if (high < 0 || low < 0) return std::nullopt;
+        out += static_cast<char>(high * 16 + low);
+        i += 2;
+        break;
+      }
+      default: return std::nullopt;
+    }
+  }
+  return out;
+}
+
+// The number of characters of UTF-8 text; nothing when the bytes are not
+// UTF-8 (overlong forms, surrogates and values past U+10FFFF included).
+std::optional<std::size_t> utf8Characters(std::string_view text) {
+  std::size_t count = 0;
+  for (std::size_t i = 0; i < text.size(); ++count) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    int follow = 0;
+    std::uint32_t code = 0;
+    if (lead < 0x80) {
+      ++i;
+      continue;
+    } else if (lead >= 0xC2 && lead <= 0xDF) {
+      follow = 1;
+      code = lead & 0x1Fu;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+      follow = 2;
+      code = lead & 0x0Fu;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+      follow = 3;
+      code = lead & 0x07u;
+    } else {
+      return std::nullopt;
+    }
+    if (i + static_cast<std::size_t>(follow) >= text.size()) return std::nullopt;
+    for (int k = 1; k <= follow; ++k) {
+      const auto next = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
+      if ((next & 0xC0u) != 0x80u) return std::nullopt;
+      code = (code << 6) | (next & 0x3Fu);
+    }
+    constexpr std::array<std::uint32_t, 4> kSmallest = {0, 0x80, 0x800, 0x10000};
+    if (code < kSmallest[static_cast<std::size_t>(follow)] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+      return std::nullopt;
+    i += static_cast<std::size_t>(follow) + 1;
+  }
+  return count;
+}
+
+// Whether `text` holds a control character other than those `allowed`.
+bool holdsControls(std::string_view text, std::string_view allowed) {
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if ((byte < 0x20 || byte == 0x7F) && allowed.find(c) == std::string_view::npos) return true;
+  }
+  return false;
+}
+
+std::string quoted(std::string_view text) {
+  constexpr std::size_t kShown = 40;
+  std::string out = "\"";
+  for (std::size_t i = 0; i < text.size() && i < kShown; ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    out += c < 0x20 || c == 0x7F ? '?' : text[i];
+  }
+  if (text.size() > kShown) out += "...";
+  return out + "\"";
+}
+
+}  // namespace
+
+bool hasNotes(const ProjectTables& tables) {
+  for (const std::string& name : tables.ZoneNames) {
+    if (!name.empty()) return true;
+  }
+  for (const DetailKey& detail : kDetailKeys) {
+    if (!(tables.Job.*detail.member).empty()) return true;
+  }
+  return !tables.OtherNotes.empty();
+}
+
+std::string notesText(const ProjectTables& tables) {
+  if (!hasNotes(tables)) return {};
+  std::string out(kNotesMarker);
+  out += kLineEnd;
+  const auto item = [&out](std::string_view key, std::string_view value) {
+    out += key;
+    out += " = ";
+    out += escaped(value);
+    out += kLineEnd;
+  };
+  for (int zone = 1; zone <= kZones; ++zone) {
+    const std::string& name = tables.ZoneNames[static_cast<std::size_t>(zone - 1)];
+    if (!name.empty()) item(std::string(kZoneKey) + std::to_string(zone), name);
+  }
+  for (const DetailKey& detail : kDetailKeys) {
+    const std::string& value = tables.Job.*detail.member;
+    if (!value.empty()) item(detail.key, value);
+  }
+  for (const NoteItem& other : tables.OtherNotes) item(other.key, other.value);
+  return out;
+}
+
+NotesReader::NotesReader(std::string_view fileName, ProjectTables& out) : m_fileName(fileName), m_out(out) {
+  m_out.ZoneNames = {};
+  m_out.Job = {};
+  m_out.OtherNotes.clear();
+}
+
+bool NotesReader::line(std::string_view text, std::int64_t number) {
+  if (m_error || m_state == State::Ignoring) return false;
+  if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
+  const std::string_view content = trimmed(text);
+  if (content.empty()) {
+    // Blank lines are no part of anything. Notes follow the last value at
+    // once; a long run of blank lines before anything means there are none,
+    // and reading stops as it always did.
+    if (m_state == State::Before && ++m_blankLines > kBlankLinesBeforeNotes) m_state = State::Ignoring;
+    return m_state != State::Ignoring;
+  }
+  if (m_state == State::Before) {
+    // A later version may raise the version number; its items read alike.
+    const bool marker = content.starts_with("[Kovrin project notes") && content.ends_with("]");
+    m_state = marker ? State::Inside : State::Ignoring;
+    return marker;
+  }
+  item(text, number);
+  return !m_error;
+}
+
+void NotesReader::item(std::string_view text, std::int64_t number) {
+  const auto equals = text.find('=');
+  if (equals == std::string_view::npos || trimmed(text.substr(0, equals)).empty()) {
+    return fail(number, "expected \"name = value\" in the project notes, found " + quoted(text));
+  }
+  // A control character is written escaped, so that the line reads the
+  // same in any editor and comes back at the length it has.
+  if (holdsControls(text, "\t")) {
+    return fail(number, "expected control characters in the project notes written as \\xHH");
+  }
+  const std::string key(trimmed(text.substr(0, equals)));
+  std::string_view raw = text.substr(equals + 1);
+  if (!raw.empty() && raw.front() == ' ') raw.remove_prefix(1);
+  const std::optional<std::string> value = unescaped(raw);
+  if (!value) {
+    return fail(number, "expected the value of \"" + key + "\" with a backslash only in \\\\, \\n, \\r or \\xHH");
+  }
+  const std::optional<std::size_t> characters = utf8Characters(*value);
+  if (!utf8Characters(key) || !characters) {
+    return fail(number, "expected text in UTF-8 for \"" + key + "\"");
+  }
+
+  // "zone" and a number names a zone; "zone" and anything else is a key of
+  // a later version.
+  const std::string_view digits = key.starts_with(kZoneKey) ? std::string_view(key).substr(kZoneKey.size()) : "";
+  if (!digits.empty() && digits.find_first_not_of("0123456789") == std::string_view::npos) {
+    int zone = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), zone);
+    if (error != std::errc() || end != digits.data() + digits.size() || zone < 1 || zone > kZones) {
+      return fail(number, "expected a zone number from 1 to " + std::to_string(kZones) + ", found " + quoted(key));
+    }
+    if (holdsControls(*value, "")) {
+      return fail(number, "expected a name without control characters for zone " + std::to_string(zone));
+    }
+    if (*characters > kZoneNameCharacters) {
+      return fail(number, "expected a name of at most " + std::to_string(kZoneNameCharacters) +
+                              " characters for zone " + std::to_string(zone));
+    }
+    std::string& name = m_out.ZoneNames[static_cast<std::size_t>(zone - 1)];
+    if (!name.empty()) return fail(number, "expected one name for zone " + std::to_string(zone) + ", found a second");
+    name = *value;
+    return;
+  }
+  for (const DetailKey& detail : kDetailKeys) {
+    if (key != detail.key) continue;
+    if (holdsControls(*value, "\n\t")) {
+      return fail(number, "expected \"" + key + "\" without control characters other than line breaks and tabs");
+    }
+    std::string& field = m_out.Job.*detail.member;
+    if (!field.empty()) return fail(number, "expected one \"" + key + "\", found a second");
+    field = *value;
+    return;
+  }
+  m_out.OtherNotes.push_back({key, *value});
+}
+
+void NotesReader::fail(std::int64_t number, const std::string& expectation) {
+  m_error = FileResult::failure(m_fileName + ", line " + std::to_string(number) + ": " + expectation);
+}
+
+FileResult NotesReader::finish() const { return m_error ? *m_error : FileResult{}; }
+
+}  // namespace kovrin

@@ -1,0 +1,69 @@
+// The project notes: the names of the zones, the details of the job and
+// whatever a later version adds, kept in a project file after its 750
+// values.
+//
+// A reader of the 750 values stops after the last one and ignores the rest,
+// so a file with notes still loads, without them, wherever project files are
+// read. The notes are written only when there is something in them: a
+// project without names or details is the plain 750-line file.
+//
+// The section is text a person can read and a later version can extend:
+//
+//    [Kovrin project notes, version 1]
+//    zone 27 = Kitchen
+//    client = Smith family
+//    site address = 12 Elm Street\nLakeside
+//
+// one "key = value" line per item, every line ending in CR LF. A value is
+// written with "\\" for a backslash, "\n" and "\r" for line breaks and
+// "\xHH" for any other control character, so that it stays on its line and
+// its bytes come back exactly; it is UTF-8. Keys this version does not know
+// are kept as read and written back unchanged, after the known ones.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "model/fileresult.h"
+#include "model/model.h"
+
+namespace kovrin {
+
+inline constexpr std::string_view kNotesMarker = "[Kovrin project notes, version 1]";
+
+// Whether `tables` have anything to write after the 750 values.
+bool hasNotes(const ProjectTables& tables);
+
+// The section as savedata writes it after the 750th line; empty when there
+// are no notes.
+std::string notesText(const ProjectTables& tables);
+
+// Reads the lines after the 750th value. The first line that holds anything
+// decides: the marker starts the notes, anything else means the file has no
+// notes and the rest is ignored, as it always was.
+class NotesReader {
+ public:
+  NotesReader(std::string_view fileName, ProjectTables& out);
+  // One line without its line feed, and its number in the file. Returns
+  // false once no more lines are wanted.
+  bool line(std::string_view text, std::int64_t number);
+  // The outcome once the file has ended: a broken section names the file,
+  // the line and what was expected.
+  FileResult finish() const;
+
+ private:
+  void item(std::string_view text, std::int64_t number);
+  void fail(std::int64_t number, const std::string& expectation);
+
+  static constexpr int kBlankLinesBeforeNotes = 100;
+
+  std::string m_fileName;
+  ProjectTables& m_out;
+  int m_blankLines = 0;
+  enum class State { Before, Inside, Ignoring } m_state = State::Before;
+  std::optional<FileResult> m_error;
+};
+
+}  // namespace kovrin
