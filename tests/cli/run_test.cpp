@@ -223,6 +223,20 @@ TEST_F(InScratchFolder, OutputFileHoldsWhatStandardOutputWould) {
   }
 }
 
+TEST_F(InScratchFolder, NamesAndDetailsReachEveryOutput) {
+  ProjectTables project = loadSample("sparse.prj");
+  project.zoneName(3) = "Den, \"east\" \u00E0 \\";
+  project.Job.Client = "Smith\nfamily";
+  const std::string path = (m_dir / "named.prj").string();
+  ASSERT_TRUE(saveProjectFile(path, project));
+  EXPECT_NE(runWith({path}).out.find("  Den, \"east\" \u00E0 \\\n"), std::string::npos);
+  EXPECT_NE(runWith({"--csv", path}).out.find(",\"Den, \"\"east\"\" \u00E0 \\\"\n"), std::string::npos);
+  const std::string json = runWith({"--json", path}).out;
+  EXPECT_NE(json.find("\"name\":\"Den, \\\"east\\\" \u00E0 \\\\\""), std::string::npos) << json;
+  EXPECT_NE(json.find("\"client\":\"Smith\\u000afamily\""), std::string::npos) << json;
+  EXPECT_NE(runWith({"--html", path}).out.find("<td>Den, &quot;east&quot; \u00E0 \\</td>"), std::string::npos);
+}
+
 TEST_F(InScratchFolder, OutputFileThatCannotBeWrittenFails) {
   const std::string file = (m_dir / "missing" / "out.dat").string();
   const Outcome outcome = runWith({"--page", "1", "--heating", "-o", file, cliData("house.prj").string()});
