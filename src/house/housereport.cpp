@@ -283,7 +283,7 @@ void pageInputs(std::string& out, const ProjectTables& tables, const HouseSummar
     std::string cells = num(std::to_string(zone.zone));
     for (int q = 0; q < kZoneQuantities; ++q) {
       const auto quantity = static_cast<ZoneQuantity>(q);
-      cells += num(decimalText(tables.zone(page, zone.column, quantity), q % 2 == 0 ? 3 : 0));
+      cells += num(decimalText(tables.zone(page, zone.column, quantity), isUValue(quantity) ? 3 : 0));
       if (quantity == ZoneQuantity::WallArea) {
         cells += num(zone.column >= 7 ? temperatureText(tables.integer(page, irow::PartitionDT(zone.column))) : "");
       }

@@ -74,6 +74,18 @@ enum class ZoneQuantity : int {
 };
 inline constexpr int kZoneQuantities = 10;
 
+// The quantities in the words of the input screen. A message within a
+// sentence writes them with a small first letter ("the door area of zone 3").
+inline constexpr std::array<std::string_view, kZoneQuantities> kZoneQuantityNames = {
+    "Door U-value",          "Door area",          "Floor U-value", "Floor area", "Ceiling/roof U-value",
+    "Ceiling/roof area",     "Wall U-value",       "Wall area",     "Glass U-value", "Glass area",
+};
+constexpr std::string_view zoneQuantityName(ZoneQuantity quantity) {
+  return kZoneQuantityNames[static_cast<std::size_t>(quantity)];
+}
+// U-values and areas alternate within a zone column, U-value first.
+constexpr bool isUValue(ZoneQuantity quantity) { return static_cast<int>(quantity) % 2 == 0; }
+
 // PageReals row of a quantity of zone column c = 1..10. Column 1 has eleven
 // rows (3..13) because ReservedSlot sits between its wall area and its glass
 // U-value; columns 2..10 start at row 10c - 6.
@@ -81,6 +93,21 @@ constexpr int realRow(int column, ZoneQuantity quantity) {
   const int q = static_cast<int>(quantity);
   if (column == 1) return q < 8 ? 3 + q : 4 + q;
   return 10 * column - 6 + q;
+}
+
+// The zone column and quantity that PageReals row 1..103 holds; none for the
+// duct multipliers and ReservedSlot.
+struct ZoneValue {
+  int column;
+  ZoneQuantity quantity;
+};
+constexpr std::optional<ZoneValue> zoneValueAt(int row) {
+  for (int c = 1; c <= kZoneColumns; ++c) {
+    for (int q = 0; q < kZoneQuantities; ++q) {
+      if (realRow(c, static_cast<ZoneQuantity>(q)) == row) return ZoneValue{c, static_cast<ZoneQuantity>(q)};
+    }
+  }
+  return std::nullopt;
 }
 
 // Named items of ListSelections.

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <array>
+#include <cctype>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
@@ -34,11 +35,6 @@ constexpr std::array<std::string_view, 7> kSelectionNames = {
     "the glass type",    "the interior shading",  "the exterior shading",
 };
 
-constexpr std::array<std::string_view, kZoneQuantities> kQuantityNames = {
-    "door U-value",         "door area",         "floor U-value", "floor area", "ceiling/roof U-value",
-    "ceiling/roof area",    "wall U-value",      "wall area",     "glass U-value", "glass area",
-};
-
 std::string zoneText(int page, int column) { return "zone " + std::to_string(zoneNumber(page, column)); }
 std::string pageText(int page) { return "page " + std::to_string(page); }
 
@@ -64,12 +60,11 @@ std::string realName(int row, int page) {
   if (row == rrow::SummerDuctMultiplier) return "the summer duct multiplier of " + pageText(page);
   if (row == rrow::WinterDuctMultiplier) return "the winter duct multiplier of " + pageText(page);
   if (row == rrow::ReservedSlot) return "the reserved value (row 11) of " + pageText(page);
-  for (int c = 1; c <= kZoneColumns; ++c) {
-    for (int q = 0; q < kZoneQuantities; ++q) {
-      if (realRow(c, static_cast<ZoneQuantity>(q)) == row) {
-        return "the " + std::string(kQuantityNames[static_cast<std::size_t>(q)]) + " of " + zoneText(page, c);
-      }
-    }
+  if (const auto value = zoneValueAt(row)) {
+    // The screen's name, within a sentence: "Door area" is "the door area".
+    std::string name(zoneQuantityName(value->quantity));
+    name.front() = static_cast<char>(std::tolower(static_cast<unsigned char>(name.front())));
+    return "the " + name + " of " + zoneText(page, value->column);
   }
   return "real row " + std::to_string(row) + " of " + pageText(page);
 }

@@ -99,21 +99,15 @@ inline constexpr std::string_view kDuctMultiplierFormat = "(F3.2)";
 inline constexpr std::string_view kUValueFormat = "(F5.3)";
 inline constexpr std::string_view kAreaFormat = "(F5.0)";
 
-// U-values and areas alternate within a zone column, U-value first.
 constexpr std::string_view displayFormat(ZoneQuantity quantity) {
-  return static_cast<int>(quantity) % 2 == 0 ? kUValueFormat : kAreaFormat;
+  return isUValue(quantity) ? kUValueFormat : kAreaFormat;
 }
 
 // Display format of PageReals row 1..103 (ReservedSlot has no field; what
 // this returns for it is never used).
 constexpr std::string_view realRowFormat(int row) {
-  if (row == rrow::SummerDuctMultiplier || row == rrow::WinterDuctMultiplier) {
-    return kDuctMultiplierFormat;
-  }
-  // Column 1 has ReservedSlot after its wall area, so its glass rows (12, 13)
-  // sit one row later than the pattern of the other columns.
-  const int offset = row <= rrow::ReservedSlot ? row - 3 : row - 4;
-  return offset % 2 == 0 ? kUValueFormat : kAreaFormat;
+  if (const auto value = zoneValueAt(row)) return displayFormat(value->quantity);
+  return kDuctMultiplierFormat;
 }
 
 struct SelectionList {
@@ -160,11 +154,6 @@ inline constexpr std::string_view kAreaUnit = "ft\u00b2";
 inline constexpr std::string_view kTemperatureUnit = "\u00b0F";
 inline constexpr std::string_view kLoadUnit = "Btu/h";
 
-inline constexpr std::array<std::string_view, kZoneQuantities> kQuantityNames = {
-    "Door U-value",          "Door area",          "Floor U-value", "Floor area", "Ceiling/roof U-value",
-    "Ceiling/roof area",     "Wall U-value",       "Wall area",     "Glass U-value", "Glass area",
-};
-
 constexpr FieldDescription integerRowDescription(int row) {
   if (row == irow::SummerThermostat) return {"Summer thermostat", kTemperatureUnit};
   if (row == irow::WinterThermostat) return {"Winter thermostat", kTemperatureUnit};
@@ -180,12 +169,8 @@ constexpr FieldDescription integerRowDescription(int row) {
 constexpr FieldDescription realRowDescription(int row) {
   if (row == rrow::SummerDuctMultiplier) return {"Summer duct multiplier", "fraction added to cooling loads"};
   if (row == rrow::WinterDuctMultiplier) return {"Winter duct multiplier", "fraction added to heating loads"};
-  for (int c = 1; c <= kZoneColumns; ++c) {
-    for (int q = 0; q < kZoneQuantities; ++q) {
-      if (realRow(c, static_cast<ZoneQuantity>(q)) == row) {
-        return {kQuantityNames[q], q % 2 == 0 ? kUValueUnit : kAreaUnit};
-      }
-    }
+  if (const auto value = zoneValueAt(row)) {
+    return {zoneQuantityName(value->quantity), isUValue(value->quantity) ? kUValueUnit : kAreaUnit};
   }
   return {};
 }
