@@ -1,8 +1,9 @@
-// The entries of the drop-down lists: the texts that the input screen's
-// lists show and that the reports print for a ListSelections item. One
-// table per list, item 1 first.
+// The drop-down lists: their entries, the texts that the input screen's
+// lists show and that the reports print for a ListSelections item, and the
+// name a message gives each list. One table per list, item 1 first.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <span>
@@ -30,21 +31,34 @@ inline constexpr std::array<std::string_view, 2> kExteriorShadingEntries = {
 inline constexpr std::array<std::string_view, 8> kGlassDirectionEntries = {
     "N", "NE", "E", "SE", "S", "SW", "W", "NW"};
 
-// The entries of ListSelections item 1..17; none for another item.
-constexpr std::span<const std::string_view> selectionEntries(int item) {
-  switch (item) {
-    case sel::DailyRange: return kDailyRangeEntries;
-    case sel::WallConstruction: return kWallConstructionEntries;
-    case sel::RoofConstruction: return kRoofConstructionEntries;
-    case sel::FloorConstruction: return kFloorConstructionEntries;
-    case sel::GlassType: return kGlassTypeEntries;
-    case sel::InteriorShading: return kInteriorShadingEntries;
-    case sel::ExteriorShading: return kExteriorShadingEntries;
-    default: break;
-  }
-  if (item >= sel::GlassDirection(1) && item <= sel::GlassDirection(kZoneColumns)) return kGlassDirectionEntries;
-  return {};
+// A list as a message names it within a sentence, and its entries.
+struct ListWording {
+  std::string_view name;
+  std::span<const std::string_view> entries;
+};
+
+// ListSelections items 1..7, then the one list that items 8..17 share, the
+// glass direction of zone columns 1..10.
+inline constexpr std::array<ListWording, 8> kListWordings = {{
+    {"the daily range", kDailyRangeEntries},
+    {"the wall construction", kWallConstructionEntries},
+    {"the ceiling/roof construction", kRoofConstructionEntries},
+    {"the floor construction", kFloorConstructionEntries},
+    {"the glass type", kGlassTypeEntries},
+    {"the interior shading", kInteriorShadingEntries},
+    {"the exterior shading", kExteriorShadingEntries},
+    {"the glass direction", kGlassDirectionEntries},
+}};
+static_assert(kListWordings.size() == sel::GlassDirection(1));
+
+// The list of ListSelections item 1..17; an empty one for another item.
+constexpr ListWording listWording(int item) {
+  if (item < 1 || item > kListSelectionItems) return {};
+  return kListWordings[static_cast<std::size_t>(std::min(item, sel::GlassDirection(1)) - 1)];
 }
+
+// The entries of ListSelections item 1..17; none for another item.
+constexpr std::span<const std::string_view> selectionEntries(int item) { return listWording(item).entries; }
 
 // The text of selection `value` (1-based) of item `item`; empty when the
 // value is no entry of the list, which only a hand-edited file can hold.

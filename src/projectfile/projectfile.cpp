@@ -15,6 +15,7 @@
 
 #include "fileio/readfile.h"
 #include "fileio/replacefile.h"
+#include "model/selections.h"
 #include "report/lines.h"
 
 namespace kovrin {
@@ -30,17 +31,12 @@ static_assert(kBlockLines * kPages == kProjectFileLines);
 // What each value of the file is, in the words of the input screen, so that a
 // message can say which value is wrong.
 
-constexpr std::array<std::string_view, 7> kSelectionNames = {
-    "the daily range",   "the wall construction", "the ceiling/roof construction", "the floor construction",
-    "the glass type",    "the interior shading",  "the exterior shading",
-};
-
 std::string zoneText(int page, int column) { return "zone " + std::to_string(zoneNumber(page, column)); }
 std::string pageText(int page) { return "page " + std::to_string(page); }
 
 std::string selectionName(int item, int page) {
-  std::string name = item <= 7 ? std::string(kSelectionNames[static_cast<std::size_t>(item - 1)])
-                               : "the glass direction of zone column " + std::to_string(item - 7);
+  std::string name(listWording(item).name);
+  if (item >= sel::GlassDirection(1)) name += " of zone column " + std::to_string(item - sel::GlassDirection(1) + 1);
   return name + " in the block of " + pageText(page);
 }
 
