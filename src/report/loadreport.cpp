@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "fileio/replacefile.h"
+#include "model/selections.h"
+#include "model/zoneranges.h"
 
 #include "report/lines.h"
 #include "report/numbertext.h"
@@ -12,56 +14,29 @@ namespace kovrin {
 
 namespace {
 
-// The report names a selection by the entry it stands for; a value that is
-// no entry of its list gets no line at all.
+// The report names a selection by the entry it stands for, after the
+// heading of its list; a value that is no entry of its list gets no line at all.
 struct SelectionLine {
   int item;
-  std::array<std::string_view, 5> texts;  // entries 1..5; empty = no such entry
+  std::string_view heading;
 };
 
 constexpr std::array<SelectionLine, 6> kSelectionLines{{
-    {sel::WallConstruction,
-     {"Walls/Doors - Wood frame + veneer", "Walls/Doors - Masonry, block, brick"}},
-    {sel::RoofConstruction,
-     {"Ceilings/Roof - Vented attic, dark roof", "Ceilings/Roof - Vented attic, light roof",
-      "Ceilings/Roof - Built up dark roof, no ceiling",
-      "Ceilings/Roof - Built up light roof, no ceiling"}},
-    {sel::FloorConstruction,
-     {"Floors - Concrete slab", "Floors - Over basement", "Floors - Over enclosed crawl space",
-      "Floors - Over unconditioned rooms", "Floors - Over open crawl space"}},
-    {sel::GlassType,
-     {"Windows - Single pane", "Windows - Single + low e", "Windows - Double pane",
-      "Windows - Double + low e", "Windows - Triple pane"}},
-    {sel::InteriorShading,
-     {"Interior Shading - No internal shading", "Interior Shading - Draperies, venetian blinds",
-      "Interior Shading - Roller blades 1/2 drawn"}},
-    {sel::ExteriorShading,
-     {"Exterior Shading - No external shade screen",
-      "Exterior Shading - Shade coefficient = 0.25"}},
+    {sel::WallConstruction, "Walls/Doors - "},
+    {sel::RoofConstruction, "Ceilings/Roof - "},
+    {sel::FloorConstruction, "Floors - "},
+    {sel::GlassType, "Windows - "},
+    {sel::InteriorShading, "Interior Shading - "},
+    {sel::ExteriorShading, "Exterior Shading - "},
 }};
 
-constexpr std::array<std::string_view, 3> kRangeTexts{"Range = L", "Range = M", "Range = H"};
 constexpr std::array<std::string_view, 2> kLoadChoiceTexts{"Heating Loads Only",
                                                           "Cooling Loads Only"};
-
-// DirectionCodes, by GlassDirection 1..8.
-constexpr std::array<std::string_view, 8> kDirectionCodes{"N ", "NE", "E ", "SE",
-                                                          "S ", "SW", "W ", "NW"};
 
 // Where the direction code of zone columns 2..10 starts (a blank, then the
 // code). The fifth starts at 44, not at 46 as the steps of nine would have
 // it; printed reports have always had it there.
 constexpr std::array<int, 9> kDirectionStarts{19, 28, 37, 44, 53, 62, 71, 80, 89};
-
-constexpr std::array<std::string_view, kPages> kZoneRangeTexts{
-    "Zones 1 -> 10", "Zones 11 -> 20", "Zones 21 -> 30", "Zones 31 -> 40", "Zones 41 -> 50"};
-
-// The entry `value` (1-based) of a list, or empty when it is none.
-template <std::size_t N>
-std::string_view entry(const std::array<std::string_view, N>& list, std::int32_t value) {
-  if (value < 1 || value > static_cast<std::int32_t>(N)) return {};
-  return list[static_cast<std::size_t>(value - 1)];
-}
 
 // The zone field of column c is the five columns 9c..9c+4, in every column line.
 constexpr int kZoneFieldWidth = 5;
@@ -88,10 +63,12 @@ std::string partitionLine(const ProjectTables& tables, int page) {
 
 std::string directionLine(const ProjectTables& tables) {
   std::vector<ColumnField> fields;
-  // A direction that is none of the eight prints blanks where its code would stand.
+  // A direction code stands in two columns, "N" as "N "; a direction that is
+  // none of the eight prints blanks where its code would stand.
   auto code = [&](int column) {
-    const std::string_view text = entry(kDirectionCodes, tables.selection(sel::GlassDirection(column)));
-    return text.empty() ? std::string("  ") : std::string(text);
+    std::string text(selectionText(sel::GlassDirection(column), tables.selection(sel::GlassDirection(column))));
+    text.resize(2, ' ');
+    return text;
   };
   fields.push_back({11, code(1)});
   for (int c = 2; c <= kZoneColumns; ++c) {
@@ -112,6 +89,13 @@ std::string resultLine(const ProjectTables& tables, int page, int totalRow, int 
 }
 
 std::string heading(std::string_view text) { return FreeFormLine().text(text).str(); }
+
+// The line of a selection: the heading of its list, then the entry it
+// stands for; nothing for a value that is no entry.
+std::string selectionLine(std::string_view listHeading, const ProjectTables& tables, int item) {
+  const std::string_view text = selectionText(item, tables.selection(item));
+  return text.empty() ? std::string() : heading(std::string(listHeading) + std::string(text));
+}
 
 int zoneLoadRow(int column) { return irow::ZoneLoad(column); }
 int zoneAirShareRow(int column) { return irow::ZoneAirShare(column); }
@@ -136,10 +120,10 @@ std::string loadReport(const ProjectTables& tables, std::int32_t page, std::int3
              .text("/")
              .integer(tables.integer(p, irow::WinterDesignTemp))
              .str();
-  if (auto text = entry(kRangeTexts, tables.selection(sel::DailyRange)); !text.empty()) {
-    out += heading(text);
+  out += selectionLine("Range = ", tables, sel::DailyRange);
+  if (inList(loadChoice, kLoadChoiceTexts.size())) {
+    out += heading(kLoadChoiceTexts[static_cast<std::size_t>(loadChoice - 1)]);
   }
-  if (auto text = entry(kLoadChoiceTexts, loadChoice); !text.empty()) out += heading(text);
   out += empty;
   out += heading(">>> Thermostat Setpoints");
   out += empty;
@@ -161,9 +145,7 @@ std::string loadReport(const ProjectTables& tables, std::int32_t page, std::int3
   out += empty;
   out += heading(">>> General Design Criteria");
   out += empty;
-  for (const SelectionLine& line : kSelectionLines) {
-    if (auto text = entry(line.texts, tables.selection(line.item)); !text.empty()) out += heading(text);
-  }
+  for (const SelectionLine& line : kSelectionLines) out += selectionLine(line.heading, tables, line.item);
   out += empty;
 
   struct Component {
@@ -196,7 +178,7 @@ std::string loadReport(const ProjectTables& tables, std::int32_t page, std::int3
   out += empty;
   out += FreeFormLine()
              .text(projectFileName.padded())
-             .text(kZoneRangeTexts[static_cast<std::size_t>(p - 1)])
+             .text(zonesText(p))
              .str();
   return out;
 }
