@@ -5,10 +5,11 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 
 #include "house/housesummary.h"
+#include "toolkit/textconversion.h"
 #include "sampleprojects.h"
+#include "scratchfolder.h"
 
 namespace kovrin {
 namespace {
@@ -23,10 +24,11 @@ QString pdfText(const QString& path) {
   return QString::fromUtf8(pdftotext.readAllStandardOutput());
 }
 
-TEST(HouseReportPdf, HoldsEveryZoneAndTheHouseTotalsOnLetterPages) {
+using HouseReportPdf = test::ScratchFolder;
+
+TEST_F(HouseReportPdf, HoldsEveryZoneAndTheHouseTotalsOnLetterPages) {
   const HouseReport report{testing::loadSample("house.prj"), "smith_house.prj", "March 1, 2025"};
-  QTemporaryDir folder;
-  const QString path = folder.filePath(QStringLiteral("smith_house.pdf"));
+  const QString path = toQString((m_dir / "smith_house.pdf").string());
   const FileResult result = exportHouseReportPdf(report, path);
   ASSERT_TRUE(result.ok) << result.message;
 
@@ -52,9 +54,9 @@ TEST(HouseReportPdf, HoldsEveryZoneAndTheHouseTotalsOnLetterPages) {
   }
 }
 
-TEST(HouseReportPdf, AFileThatCannotBeWrittenIsNamed) {
-  QTemporaryDir folder;
-  for (const QString& path : {folder.filePath(QStringLiteral("no such folder/report.pdf")), folder.path()}) {
+TEST_F(HouseReportPdf, AFileThatCannotBeWrittenIsNamed) {
+  for (const auto& file : {m_dir / "no such folder" / "report.pdf", m_dir}) {
+    const QString path = toQString(file.string());
     const FileResult result = exportHouseReportPdf({}, path);
     EXPECT_FALSE(result.ok);
     EXPECT_NE(result.message.find(path.toStdString()), std::string::npos) << result.message;
