@@ -15,6 +15,7 @@
 #include "golden.h"
 #include "sampleprojects.h"
 #include "scratchfolder.h"
+#include "workingfolder.h"
 
 namespace kovrin {
 namespace {
@@ -56,14 +57,10 @@ void expectGolden(const std::string& actual, const std::string& name) {
 // as "house.prj", the way a user in that folder would give them.
 class InSampleFolder : public ::testing::Test {
  protected:
-  void SetUp() override {
-    m_previous = fs::current_path();
-    fs::current_path(cliData(""));
-  }
-  void TearDown() override { fs::current_path(m_previous); }
+  void SetUp() override { ASSERT_FALSE(m_folder.error()) << m_folder.error().message(); }
 
  private:
-  fs::path m_previous;
+  test::EnteredFolder m_folder{cliData("")};
 };
 
 // A scratch folder of the test's own.

@@ -6,30 +6,50 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 #include "scratchfolder.h"
 
 namespace kovrin::test {
 
+// `folder` is the working folder for as long as this lives; then the
+// previous one is again.
+class EnteredFolder {
+ public:
+  explicit EnteredFolder(const std::filesystem::path& folder) : m_previous(std::filesystem::current_path()) {
+    std::filesystem::current_path(folder, m_error);
+  }
+  ~EnteredFolder() {
+    std::error_code ignored;
+    std::filesystem::current_path(m_previous, ignored);
+  }
+  EnteredFolder(const EnteredFolder&) = delete;
+  EnteredFolder& operator=(const EnteredFolder&) = delete;
+
+  // Why the folder could not be entered; empty when it was.
+  const std::error_code& error() const { return m_error; }
+
+ private:
+  std::filesystem::path m_previous;
+  std::error_code m_error;
+};
+
 class WorkingFolder : public ScratchFolder {
  protected:
   void SetUp() override {
     ScratchFolder::SetUp();
     if (HasFatalFailure()) return;
-    m_previous = std::filesystem::current_path();
-    std::error_code error;
-    std::filesystem::current_path(m_dir, error);
-    ASSERT_FALSE(error) << m_dir << ": " << error.message();
+    m_entered.emplace(m_dir);
+    ASSERT_FALSE(m_entered->error()) << m_dir << ": " << m_entered->error().message();
   }
   void TearDown() override {
-    std::error_code error;
-    if (!m_previous.empty()) std::filesystem::current_path(m_previous, error);
+    m_entered.reset();
     ScratchFolder::TearDown();
   }
 
  private:
-  std::filesystem::path m_previous;
+  std::optional<EnteredFolder> m_entered;
 };
 
 }  // namespace kovrin::test
