@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "model/defaults.h"
 #include "model/zoneranges.h"
 #include "screen/fields.h"
 #include "screen/resource.h"
@@ -366,16 +367,6 @@ constexpr std::array<ControlDef, kInputScreenControls> describe(std::array<Contr
 
 constexpr std::array<ControlDef, kInputScreenControls> kControls = describe(kBareControls);
 
-// The initial selections are listed in the order of the model's lists, so
-// that the extra data can take each list's items from the same row.
-constexpr bool selectionsMatchLists() {
-  for (int i = 0; i < kListSelectionItems; ++i) {
-    if (kInitialSelections[i].field != kListFields[i].field) return false;
-  }
-  return true;
-}
-static_assert(selectionsMatchLists());
-
 constexpr bool identifiersAreDistinct() {
   for (std::size_t i = 0; i < kControls.size(); ++i) {
     for (std::size_t j = i + 1; j < kControls.size(); ++j) {
@@ -394,10 +385,11 @@ std::string makeExtraData() {
     text += std::to_string(check.field) + ' ' + std::to_string(check.state) + " \n";
   }
   text += "[Menus] \n";
-  for (int i = 0; i < kListSelectionItems; ++i) {
-    const auto& entries = kListFields[i].entries;
-    text += std::to_string(kInitialSelections[i].field) + ' ' + std::to_string(entries.size()) +
-            ' ' + std::to_string(kInitialSelections[i].selected) + " \n";
+  const ProjectTables defaults = defaultProject();
+  for (int item = 1; item <= kListSelectionItems; ++item) {
+    const auto& [field, entries] = listField(item);
+    text += std::to_string(field) + ' ' + std::to_string(entries.size()) + ' ' +
+            std::to_string(defaults.selection(item)) + " \n";
     for (const std::string_view entry : entries) {
       text += entry;
       text += " \n";

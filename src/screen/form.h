@@ -9,7 +9,6 @@
 #pragma once
 
 #include <array>
-#include <cstdint>
 
 #include "model/model.h"
 #include "toolkit/resources.h"
@@ -33,41 +32,17 @@ inline constexpr int kFirstZoneNameField = 1196;    // zone column c: 1195 + c
 inline constexpr int kZoneNameCaption = 1206;
 inline constexpr int kInputScreenControls = kInputScreenFields + 2 * kZoneColumns + 2;
 
-// Initial state of a radio button (0 off, 1 on) and initial selection of a
-// list (item number, 1 first), as the form's extra data gives them.
+// Initial state of a radio button (0 off, 1 on), as the form's extra data
+// gives it. The lists start at the selections of a new project
+// (model/defaults.h).
 struct InitialButtonState {
   int field;
   int state;
-};
-struct InitialSelection {
-  int field;
-  std::int32_t selected;
 };
 
 inline constexpr std::array<InitialButtonState, 2> kInitialChecks = {{
     {1046, 0},  // Heating
     {1047, 1},  // Cooling
-}};
-
-// In the order of ListSelections items 1..17.
-inline constexpr std::array<InitialSelection, 17> kInitialSelections = {{
-    {1171, 2},  // daily range M
-    {1033, 1},
-    {1034, 1},
-    {1035, 1},
-    {1043, 1},
-    {1044, 2},
-    {1045, 1},
-    {1050, 1},  // glass directions of columns 1..10: N NE E SE S SW W NW N NE
-    {1061, 2},
-    {1072, 3},
-    {1083, 4},
-    {1094, 5},
-    {1105, 6},
-    {1117, 7},
-    {1129, 8},
-    {1142, 1},
-    {1154, 2},
 }};
 
 // The form; lives as long as the program.
