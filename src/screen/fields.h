@@ -139,7 +139,8 @@ inline constexpr std::array<SelectionList, kListSelectionItems> kListFields = {{
 constexpr const SelectionList& listField(int item) { return kListFields[item - 1]; }
 
 // The name of the zone in column c = 1..10 of the page on screen.
-constexpr int zoneNameField(int column) { return 1195 + column; }
+inline constexpr int kFirstZoneNameField = 1196;
+constexpr int zoneNameField(int column) { return kFirstZoneNameField + column - 1; }
 
 // What a numeric field of the screen holds, in the user's words, and its
 // unit: for the field's tooltip and for what the user is told about a value

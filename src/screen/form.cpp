@@ -88,8 +88,8 @@ constexpr ControlDef zoneNumberLabel(int column) {
   return label(kFirstZoneNumberLabel + column - 1, columnX(column) - kZoneNumberWidth - 1, kZoneNameY,
                kZoneNumberWidth, "", kRightText);
 }
-constexpr ControlDef zoneNameField(int column) {
-  return {kFirstZoneNameField + column - 1, ControlKind::TextEdit, columnX(column), kZoneNameY, kFieldWidth,
+constexpr ControlDef zoneNameEdit(int column) {
+  return {zoneNameField(column), ControlKind::TextEdit, columnX(column), kZoneNameY, kFieldWidth,
           kFieldHeight, "", 0};
 }
 constexpr ControlDef partition(int id, int column) {
@@ -342,16 +342,16 @@ constexpr std::array<ControlDef, kInputScreenControls> kBareControls = {{
     {1184, ControlKind::IntegerEdit, kPageFieldX, kAirY, kPageFieldWidth, kFieldHeight, "100", 0},
 
     // The zones' names, after the Tab key has been through every value.
-    zoneNameField(1),
-    zoneNameField(2),
-    zoneNameField(3),
-    zoneNameField(4),
-    zoneNameField(5),
-    zoneNameField(6),
-    zoneNameField(7),
-    zoneNameField(8),
-    zoneNameField(9),
-    zoneNameField(10),
+    zoneNameEdit(1),
+    zoneNameEdit(2),
+    zoneNameEdit(3),
+    zoneNameEdit(4),
+    zoneNameEdit(5),
+    zoneNameEdit(6),
+    zoneNameEdit(7),
+    zoneNameEdit(8),
+    zoneNameEdit(9),
+    zoneNameEdit(10),
 }};
 
 // Every numeric field carries what it holds and its unit, from the same
