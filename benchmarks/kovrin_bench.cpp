@@ -29,8 +29,8 @@
 #include "model/model.h"
 #include "projectfile/projectfile.h"
 #include "report/loadreport.h"
-#include "screen/fields.h"
-#include "screen/resource.h"
+#include "screen/fieldtables.h"
+#include "screen/commands.h"
 #include "screen/transfer.h"
 #include "toolkit/qttoolkit.h"
 

@@ -14,9 +14,9 @@
 #include "model/zoneranges.h"
 #include "projectfile/projectfile.h"
 #include "report/loadreport.h"
-#include "screen/fields.h"
+#include "screen/fieldtables.h"
 #include "screen/form.h"
-#include "screen/resource.h"
+#include "screen/commands.h"
 #include "screen/transfer.h"
 #include "toolkit/toolkit.h"
 

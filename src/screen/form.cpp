@@ -4,8 +4,8 @@
 
 #include "model/defaults.h"
 #include "model/zoneranges.h"
-#include "screen/fields.h"
-#include "screen/resource.h"
+#include "screen/fieldtables.h"
+#include "screen/commands.h"
 
 namespace kovrin {
 

@@ -28,7 +28,7 @@ inline constexpr int kFirstControlId = 1001;
 inline constexpr int kLastControlId = 1184;
 inline constexpr int kFirstZoneNumberLabel = 1185;  // zone column c: 1184 + c
 inline constexpr int kLoadCaptionLabel = 1195;
-// The zones' names: 1196..1205 (screen/fields.h, zoneNameField).
+// The zones' names: 1196..1205 (screen/fieldtables.h, zoneNameField).
 inline constexpr int kZoneNameCaption = 1206;
 inline constexpr int kInputScreenControls = kInputScreenFields + 2 * kZoneColumns + 2;
 

@@ -8,7 +8,7 @@
 #include <cstdint>
 
 #include "model/model.h"
-#include "screen/fields.h"
+#include "screen/fieldtables.h"
 
 namespace kovrin {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "screen/fields.h"
+#include "screen/fieldtables.h"
 #include "screen/form.h"
 #include "toolkit/toolkit.h"
 

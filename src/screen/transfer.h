@@ -7,7 +7,7 @@
 // (Ranger), and whatever a field reads back is stored. A numeric field keeps
 // the exact value last written to it, so a value that goes through PutData
 // and GetData unedited comes back unchanged, whatever its display format
-// shows. The field tables are in screen/fields.h.
+// shows. The field tables are in screen/fieldtables.h.
 #pragma once
 
 #include "model/model.h"

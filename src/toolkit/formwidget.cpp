@@ -11,7 +11,7 @@
 #include <cmath>
 
 #include "toolkit/extradata.h"
-#include "toolkit/fields.h"
+#include "toolkit/fieldwidgets.h"
 #include "toolkit/textconversion.h"
 
 namespace kovrin {

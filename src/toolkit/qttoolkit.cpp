@@ -27,7 +27,7 @@
 #include <utility>
 
 #include "fileio/readfile.h"
-#include "toolkit/fields.h"
+#include "toolkit/fieldwidgets.h"
 #include "toolkit/formwidget.h"
 #include "toolkit/detailsdialog.h"
 #include "toolkit/helpwindow.h"

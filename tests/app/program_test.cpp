@@ -34,7 +34,7 @@
 #include "app/processmenu.h"
 #include "model/defaults.h"
 #include "projectfile/projectfile.h"
-#include "screen/resource.h"
+#include "screen/commands.h"
 #include "golden.h"
 #include "modaldialog.h"
 #include "workingfolder.h"

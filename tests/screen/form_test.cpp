@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "screen/fields.h"
+#include "screen/fieldtables.h"
 #include "screen/form.h"
 #include "screen/ranges.h"
-#include "screen/resource.h"
+#include "screen/commands.h"
 
 namespace kovrin {
 namespace {

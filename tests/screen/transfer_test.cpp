@@ -12,7 +12,7 @@
 #include <string>
 
 #include "model/model.h"
-#include "screen/fields.h"
+#include "screen/fieldtables.h"
 #include "screen/form.h"
 #include "screen/ranges.h"
 #include "screen/transfer.h"

@@ -28,7 +28,7 @@
 #include "modaldialog.h"
 #include "workingfolder.h"
 #include "screen/form.h"
-#include "screen/resource.h"
+#include "screen/commands.h"
 #include "toolkit/textprinter.h"
 
 namespace kovrin {

@@ -1,4 +1,4 @@
-#include "toolkit/fields.h"
+#include "toolkit/fieldwidgets.h"
 
 #include <QPalette>
 #include <QValidator>
