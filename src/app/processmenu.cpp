@@ -95,17 +95,39 @@ bool confirmReplace(const ProjectModel& model, Toolkit& toolkit) {
                                        " was changed by another program since Kovrin read it. Replace it?");
 }
 
-// Read the file named `path` into the model. On failure the message is shown
-// and the model and ProjectFileName are as they were.
+// Another file of that name is replaced only when the user agrees.
+bool mayReplaceFile(Toolkit& toolkit, const std::string& name) {
+  return !fileExists(name) || toolkit.wquestion(kTitle, name + " already exists. Replace it?");
+}
+
+// Read the file named `path` into the model, at its first page. On failure
+// the message is shown and the model, its page and ProjectFileName are as
+// they were.
 bool loadProject(ProjectModel& model, Toolkit& toolkit, const std::string& path) {
   const PaddedPath previous = model.ProjectFileName;
   if (!adoptFileName(model, toolkit, path)) return false;
+  const std::int32_t previousPage = model.CurrentPage;
+  model.CurrentPage = 1;
   const FileResult loaded = loaddata(model);
   if (!loaded) {
     model.ProjectFileName = previous;
+    model.CurrentPage = previousPage;
     reportFailure(toolkit, loaded);
     return false;
   }
+  return true;
+}
+
+// The model into its file, once the user has agreed where another program
+// changed it. A failure is shown, and the changes stay unsaved.
+bool writeProject(ProjectModel& model, Toolkit& toolkit) {
+  if (!confirmReplace(model, toolkit)) return false;
+  const FileResult saved = savedata(model);
+  if (!saved) {
+    reportFailure(toolkit, saved);
+    return false;
+  }
+  model.UnsavedChanges = false;
   return true;
 }
 
@@ -165,14 +187,7 @@ void showLoadedProject(ProjectModel& model, Toolkit& toolkit) {
 // shown, and the changes stay unsaved.
 bool saveProject(ProjectModel& model, Toolkit& toolkit) {
   GetData(model, toolkit);
-  if (!confirmReplace(model, toolkit)) return false;
-  const FileResult saved = savedata(model);
-  if (!saved) {
-    reportFailure(toolkit, saved);
-    return false;
-  }
-  model.UnsavedChanges = false;
-  return true;
+  return writeProject(model, toolkit);
 }
 
 // Asked before Exit, the close box, New and Open let unsaved changes go:
@@ -195,13 +210,8 @@ bool mayDiscardChanges(ProjectModel& model, Toolkit& toolkit) {
 // shown and calculated, also when it is the page already shown.
 void changePage(ProjectModel& model, Toolkit& toolkit, int page) {
   GetData(model, toolkit);
-  if (!confirmReplace(model, toolkit)) return;  // stays on its page, the screen as it was
-  const FileResult saved = savedata(model);
-  if (!saved) {
-    reportFailure(toolkit, saved);
-    return;  // stays on the page it was on, with the screen as it was
-  }
-  model.UnsavedChanges = false;
+  // Not written: it stays on its page, with the screen as it was.
+  if (!writeProject(model, toolkit)) return;
   const std::int32_t previousPage = model.CurrentPage;
   model.CurrentPage = page;
   const FileResult loaded = loaddata(model);
@@ -224,12 +234,7 @@ void newProject(ProjectModel& model, Toolkit& toolkit) {
   if (!mayDiscardChanges(model, toolkit)) return;
   // The new project goes beside the one it replaces.
   std::string name = untitledName(projectFolder(model));
-  const std::int32_t previousPage = model.CurrentPage;
-  model.CurrentPage = 1;
-  if (!loadProject(model, toolkit, std::string(kTemplateFileName))) {
-    model.CurrentPage = previousPage;
-    return;
-  }
+  if (!loadProject(model, toolkit, std::string(kTemplateFileName))) return;
   showLoadedProject(model, toolkit);
   if (toolkit.wselectfile2(kProjectFilter, kSaveDialog | kDefaultExtension, name, "New Project", "Create") &&
       name != model.ProjectFileName.path()) {
@@ -246,12 +251,7 @@ void openProject(ProjectModel& model, Toolkit& toolkit) {
   std::string name = hasNameOfItsOwn(model) ? model.ProjectFileName.path() : std::string();
   if (!toolkit.wselectfile2(kProjectFilter, kDefaultExtension | kMustExist, name, "Open Existing Project", {}))
     return;  // Cancel changes nothing
-  const std::int32_t previousPage = model.CurrentPage;
-  model.CurrentPage = 1;
-  if (!loadProject(model, toolkit, name)) {
-    model.CurrentPage = previousPage;
-    return;
-  }
+  if (!loadProject(model, toolkit, name)) return;
   showFirstPageStatus(model, toolkit);
   showLoadedProject(model, toolkit);
 }
@@ -263,29 +263,20 @@ void saveProjectAs(ProjectModel& model, Toolkit& toolkit) {
   std::string name = hasNameOfItsOwn(model) ? model.ProjectFileName.path() : untitledName(projectFolder(model));
   if (!toolkit.wselectfile2(kProjectFilter, kSaveDialog | kDefaultExtension, name, "Save Project As", {}))
     return;  // Cancel changes nothing
-  // Another file of that name is replaced only when the user agrees; the
-  // project's own file, however named, is checked by confirmReplace below.
+  // The project's own file, however named, is checked by writeProject.
   std::error_code error;
-  if (name != model.ProjectFileName.path() && fileExists(name) &&
-      !std::filesystem::equivalent(name, model.ProjectFileName.path(), error) &&
-      !toolkit.wquestion(kTitle, name + " already exists. Replace it?"))
-    return;
+  const bool ownFile =
+      name == model.ProjectFileName.path() || std::filesystem::equivalent(name, model.ProjectFileName.path(), error);
+  if (!ownFile && !mayReplaceFile(toolkit, name)) return;
   const PaddedPath previous = model.ProjectFileName;
   if (!adoptFileName(model, toolkit, name)) return;
-  if (!confirmReplace(model, toolkit)) {
+  if (!writeProject(model, toolkit)) {
     model.ProjectFileName = previous;
     return;
   }
-  const FileResult saved = savedata(model);
-  if (!saved) {
-    model.ProjectFileName = previous;
-    reportFailure(toolkit, saved);
-    return;
-  }
-  model.UnsavedChanges = false;
   toolkit.windowoutstatusbar(1, " Project Name");
   toolkit.windowoutstatusbar(2, model.ProjectFileName.padded());
-  // Part 3 names the zones on screen, as the page commands write it.
+  // The third part names the zones on screen, as the page commands write it.
   toolkit.windowoutstatusbar(3, " " + zonesText(model.CurrentPage));
 }
 
@@ -321,7 +312,7 @@ void exportReport(ProjectModel& model, Toolkit& toolkit) {
   if (!toolkit.wselectfile2("PDF documents|*.pdf|", kSaveDialog | kDefaultExtension, name, "Export Report",
                             "Export"))
     return;
-  if (fileExists(name) && !toolkit.wquestion(kTitle, name + " already exists. Replace it?")) return;
+  if (!mayReplaceFile(toolkit, name)) return;
   const HouseReport report{model.tables(), shownName(model), todayText()};
   const FileResult written = toolkit.wexportreport(report, name);
   if (!written) {
