@@ -6,6 +6,7 @@
 #include "house/housechart.h"
 #include "house/housesummary.h"
 #include "model/selections.h"
+#include "model/utf8.h"
 #include "report/numbertext.h"
 
 namespace kovrin {
@@ -52,25 +53,10 @@ constexpr std::string_view kPageStyle = R"(@page {
 // carriage return are no text either.
 template <typename Escape>
 void appendValidUtf8(std::string& out, std::string_view text, Escape escape) {
-  const auto byte = [&](std::size_t i) { return i < text.size() ? static_cast<unsigned char>(text[i]) : 0u; };
-  const auto follows = [&](std::size_t i, unsigned low, unsigned high) { return byte(i) >= low && byte(i) <= high; };
   for (std::size_t i = 0; i < text.size();) {
-    const unsigned b = byte(i);
-    std::size_t length = 0;
-    if (b < 0x80) {
-      length = (b >= 0x20 && b != 0x7F) || b == '\t' || b == '\n' || b == '\r' ? 1 : 0;
-    } else if (b >= 0xC2 && b <= 0xDF) {
-      length = follows(i + 1, 0x80, 0xBF) ? 2 : 0;
-    } else if (b >= 0xE0 && b <= 0xEF) {
-      // No overlong forms (E0 A0..) and no surrogates (ED ..9F).
-      const unsigned low = b == 0xE0 ? 0xA0 : 0x80;
-      const unsigned high = b == 0xED ? 0x9F : 0xBF;
-      length = follows(i + 1, low, high) && follows(i + 2, 0x80, 0xBF) ? 3 : 0;
-    } else if (b >= 0xF0 && b <= 0xF4) {
-      const unsigned low = b == 0xF0 ? 0x90 : 0x80;
-      const unsigned high = b == 0xF4 ? 0x8F : 0xBF;
-      length = follows(i + 1, low, high) && follows(i + 2, 0x80, 0xBF) && follows(i + 3, 0x80, 0xBF) ? 4 : 0;
-    }
+    const auto b = static_cast<unsigned char>(text[i]);
+    const bool control = (b < 0x20 && b != '\t' && b != '\n' && b != '\r') || b == 0x7F;
+    const std::size_t length = control ? 0 : utf8Length(text.substr(i));
     if (length == 0) {
       out += kReplacement;
       ++i;

@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <limits>
 
+#include "model/utf8.h"
+
 namespace kovrin {
 
 namespace {
@@ -111,35 +113,6 @@ std::string csvField(std::string_view text) {
   }
   out += '"';
   return out;
-}
-
-// The length of the UTF-8 character at the start of `text`, or 0 when none
-// starts there (a stray byte, an overlong form, a surrogate, past U+10FFFF).
-std::size_t utf8Length(std::string_view text) {
-  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-  const unsigned char lead = byte(0);
-  if (lead < 0x80) return 1;
-  std::size_t length = 0;
-  unsigned char low = 0x80;  // the range of the second byte
-  unsigned char high = 0xBF;
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-    if (lead == 0xE0) low = 0xA0;
-    if (lead == 0xED) high = 0x9F;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-    if (lead == 0xF0) low = 0x90;
-    if (lead == 0xF4) high = 0x8F;
-  } else {
-    return 0;
-  }
-  if (text.size() < length || byte(1) < low || byte(1) > high) return 0;
-  for (std::size_t i = 2; i < length; ++i) {
-    if (byte(i) < 0x80 || byte(i) > 0xBF) return 0;
-  }
-  return length;
 }
 
 // A JSON string, which is UTF-8: a byte of a file name that starts no UTF-8

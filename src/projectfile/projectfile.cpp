@@ -95,19 +95,6 @@ std::string slotName(const ValueSlot& slot) {
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-// The token as a message quotes it: control characters made visible as "?"
-// and a long token cut short.
-std::string quoted(std::string_view token) {
-  constexpr std::size_t kShown = 40;
-  std::string text = "\"";
-  for (std::size_t i = 0; i < token.size() && i < kShown; ++i) {
-    const auto c = static_cast<unsigned char>(token[i]);
-    text += c < 0x20 || c == 0x7f ? '?' : token[i];
-  }
-  if (token.size() > kShown) text += "...";
-  return text + "\"";
-}
-
 }  // namespace
 
 std::string projectText(const ProjectTables& tables) {
@@ -293,7 +280,7 @@ void ProjectParser::take(std::string_view token) {
   const bool whole = slot.kind != ValueSlot::Real;
   std::string message = m_fileName + ", line " + std::to_string(m_lines) + ": expected " +
                         (whole ? "a whole number" : "a number") + " for " + slotName(slot) + ", found " +
-                        quoted(token);
+                        quotedInMessage(token);
   if (read == NumberRead::OutOfRange) {
     message += whole ? ", which is outside the range of whole numbers (-2147483648 to 2147483647)"
                      : ", which is too large (the largest is about 3.4E+38)";

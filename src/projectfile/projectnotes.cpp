@@ -3,6 +3,8 @@
 #include <array>
 #include <charconv>
 
+#include "model/utf8.h"
+
 namespace kovrin {
 namespace {
 
@@ -91,34 +93,9 @@ std::optional<std::string> unescaped(std::string_view text) {
 std::optional<std::size_t> utf8Characters(std::string_view text) {
   std::size_t count = 0;
   for (std::size_t i = 0; i < text.size(); ++count) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    int follow = 0;
-    std::uint32_t code = 0;
-    if (lead < 0x80) {
-      ++i;
-      continue;
-    } else if (lead >= 0xC2 && lead <= 0xDF) {
-      follow = 1;
-      code = lead & 0x1Fu;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-      follow = 2;
-      code = lead & 0x0Fu;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-      follow = 3;
-      code = lead & 0x07u;
-    } else {
-      return std::nullopt;
-    }
-    if (i + static_cast<std::size_t>(follow) >= text.size()) return std::nullopt;
-    for (int k = 1; k <= follow; ++k) {
-      const auto next = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
-      if ((next & 0xC0u) != 0x80u) return std::nullopt;
-      code = (code << 6) | (next & 0x3Fu);
-    }
-    constexpr std::array<std::uint32_t, 4> kSmallest = {0, 0x80, 0x800, 0x10000};
-    if (code < kSmallest[static_cast<std::size_t>(follow)] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-      return std::nullopt;
-    i += static_cast<std::size_t>(follow) + 1;
+    const std::size_t length = utf8Length(text.substr(i));
+    if (length == 0) return std::nullopt;
+    i += length;
   }
   return count;
 }
@@ -132,7 +109,9 @@ bool holdsControls(std::string_view text, std::string_view allowed) {
   return false;
 }
 
-std::string quoted(std::string_view text) {
+}  // namespace
+
+std::string quotedInMessage(std::string_view text) {
   constexpr std::size_t kShown = 40;
   std::string out = "\"";
   for (std::size_t i = 0; i < text.size() && i < kShown; ++i) {
@@ -142,8 +121,6 @@ std::string quoted(std::string_view text) {
   if (text.size() > kShown) out += "...";
   return out + "\"";
 }
-
-}  // namespace
 
 bool hasNotes(const ProjectTables& tables) {
   for (const std::string& name : tables.ZoneNames) {
@@ -207,7 +184,7 @@ bool NotesReader::line(std::string_view text, std::int64_t number) {
 void NotesReader::item(std::string_view text, std::int64_t number) {
   const auto equals = text.find('=');
   if (equals == std::string_view::npos || trimmed(text.substr(0, equals)).empty()) {
-    return fail(number, "expected \"name = value\" in the project notes, found " + quoted(text));
+    return fail(number, "expected \"name = value\" in the project notes, found " + quotedInMessage(text));
   }
   // A control character is written escaped, so that the line reads the
   // same in any editor and comes back at the length it has.
@@ -233,7 +210,8 @@ void NotesReader::item(std::string_view text, std::int64_t number) {
     int zone = 0;
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), zone);
     if (error != std::errc() || end != digits.data() + digits.size() || zone < 1 || zone > kZones) {
-      return fail(number, "expected a zone number from 1 to " + std::to_string(kZones) + ", found " + quoted(key));
+      return fail(number,
+                  "expected a zone number from 1 to " + std::to_string(kZones) + ", found " + quotedInMessage(key));
     }
     if (holdsControls(*value, "")) {
       return fail(number, "expected a name without control characters for zone " + std::to_string(zone));

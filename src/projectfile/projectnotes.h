@@ -33,6 +33,10 @@ namespace kovrin {
 
 inline constexpr std::string_view kNotesMarker = "[Kovrin project notes, version 1]";
 
+// The text a load error quotes, as both readers of a project file quote it:
+// control characters made visible as "?" and a long text cut short.
+std::string quotedInMessage(std::string_view text);
+
 // Whether `tables` have anything to write after the 750 values.
 bool hasNotes(const ProjectTables& tables);
 
