@@ -27,18 +27,6 @@ std::string folderOf(const std::string& path) {
   return path.substr(0, slash);
 }
 
-bool writeAll(int fd, std::string_view text) {
-  while (!text.empty()) {
-    const ssize_t written = ::write(fd, text.data(), text.size());
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    text.remove_prefix(static_cast<std::size_t>(written));
-  }
-  return true;
-}
-
 // The file that a save to `target` replaces: the target itself, or the file
 // its symbolic links lead to, which need not exist yet. On return `info`
 // holds what is there (when `exists`); the error text is what went wrong.
@@ -141,6 +129,18 @@ FileResult replaceFile(const std::string& path, std::string_view text, const Rep
   Descriptor folder(::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (folder.get() >= 0) static_cast<void>(::fsync(folder.get()));
   return {};
+}
+
+bool writeAll(int fd, std::string_view text) {
+  while (!text.empty()) {
+    const ssize_t written = ::write(fd, text.data(), text.size());
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    text.remove_prefix(static_cast<std::size_t>(written));
+  }
+  return true;
 }
 
 }  // namespace kovrin

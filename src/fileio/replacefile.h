@@ -32,6 +32,10 @@ struct ReplaceRules {
   bool writeThroughPipesAndDevices = false;
 };
 
+// write(), again after a signal and after a short write, until the whole of
+// `text` is written; false with errno when a write fails.
+bool writeAll(int fd, std::string_view text);
+
 // Replace the file `path` with `text`. `written`, when given, receives the
 // stamp of the new file.
 FileResult replaceFile(const std::string& path, std::string_view text, const ReplaceRules& rules,

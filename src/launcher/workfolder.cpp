@@ -7,12 +7,12 @@
 #include <array>
 #include <cerrno>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <string_view>
 #include <system_error>
 
 #include "app/processmenu.h"
+#include "fileio/readfile.h"
+#include "fileio/replacefile.h"
 
 namespace kovrin {
 
@@ -78,9 +78,15 @@ fs::path documentsFolderIn(std::string_view text, const fs::path& home) {
   return found;
 }
 
+// The settings file and the installed files are small; anything larger is
+// not one of them.
+constexpr std::size_t kMostBytes = 4 * 1024 * 1024;
+
+// The text of a file, or nothing when it cannot be read.
 std::string readSmallFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  std::string text;
+  if (!readPlainFile(path.string(), kMostBytes, text)) return {};
+  return text;
 }
 
 // Copy `from` to `to` unless `to` exists. The new file is created with
@@ -89,30 +95,20 @@ std::string readSmallFile(const fs::path& path) {
 FileResult copyWhereMissing(const fs::path& from, const fs::path& to) {
   std::error_code error;
   if (fs::exists(fs::symlink_status(to, error))) return {};
-  std::ifstream in(from, std::ios::binary);
-  const std::string text = in.is_open() ? std::string(std::istreambuf_iterator<char>(in), {}) : std::string();
-  if (!in.is_open() || in.bad()) {
+  std::string text;
+  if (!readPlainFile(from.string(), kMostBytes, text)) {
     return FileResult::failure("The installed file " + from.string() +
                                " cannot be read. Reinstalling Kovrin puts it back.");
   }
-  const int fd = ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-  if (fd < 0) {
+  Descriptor file(::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+  if (file.get() < 0) {
     const int reason = errno;
     if (reason == EEXIST) return {};
     return FileResult::failure("Kovrin cannot create " + to.string() + ": " + errnoText(reason) + ".");
   }
-  std::size_t written = 0;
   int failure = 0;
-  while (written < text.size() && failure == 0) {
-    const ssize_t n = ::write(fd, text.data() + written, text.size() - written);
-    if (n > 0) {
-      written += static_cast<std::size_t>(n);
-    } else if (n == 0 || errno != EINTR) {
-      failure = n == 0 ? EIO : errno;
-    }
-  }
-  if (failure == 0 && ::fsync(fd) != 0) failure = errno;
-  if (::close(fd) != 0 && failure == 0) failure = errno;
+  if (!writeAll(file.get(), text) || ::fsync(file.get()) != 0) failure = errno;
+  if (file.close() != 0 && failure == 0) failure = errno;
   if (failure != 0) {
     ::unlink(to.c_str());
     return FileResult::failure("Kovrin cannot write " + to.string() + ": " + errnoText(failure) + ".");
