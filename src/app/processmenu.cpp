@@ -1,7 +1,6 @@
 #include "app/processmenu.h"
 
 #include <array>
-#include <ctime>
 #include <filesystem>
 #include <string>
 #include <system_error>
@@ -296,13 +295,6 @@ void goToZone(std::int32_t zone, std::int32_t& quitRequested, ProjectModel& mode
   if (model.CurrentPage == page) toolkit.wdialogfocus(zoneField(column, ZoneQuantity::DoorU));
 }
 
-std::string todayText() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  if (localtime_r(&now, &local) == nullptr) return {};
-  return reportDateText(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
-}
-
 // Export Report: the house report of the project as it stands on screen, as
 // a PDF file the user names, beside the project by default.
 void exportReport(ProjectModel& model, Toolkit& toolkit) {
@@ -313,7 +305,7 @@ void exportReport(ProjectModel& model, Toolkit& toolkit) {
                             "Export"))
     return;
   if (!mayReplaceFile(toolkit, name)) return;
-  const HouseReport report{model.tables(), shownName(model), todayText()};
+  const HouseReport report{model.tables(), shownName(model), reportDateToday()};
   const FileResult written = toolkit.wexportreport(report, name);
   if (!written) {
     reportFailure(toolkit, written);

@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include <charconv>
-#include <ctime>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -189,13 +188,6 @@ std::string calculatedReport(const ProjectTables& tables, int page, std::int32_t
 }
 
 // Today's date where the report is made, as the report prints it.
-std::string today() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  if (now == static_cast<std::time_t>(-1) || localtime_r(&now, &local) == nullptr) return {};
-  return reportDateText(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
-}
-
 std::string projectOutput(const Options& options, const ProjectTables& tables, const std::string& project) {
   if (options.reports()) {
     PaddedPath name;
@@ -211,7 +203,7 @@ std::string projectOutput(const Options& options, const ProjectTables& tables, c
     return out;
   }
   if (options.format == Format::Html) {
-    return houseReportHtml({tables, project, options.date ? *options.date : today()});
+    return houseReportHtml({tables, project, options.date ? *options.date : reportDateToday()});
   }
   const HouseSummary summary = summarizeHouse(tables);
   switch (options.format) {

@@ -1,6 +1,7 @@
 #include "house/housereport.h"
 
 #include <array>
+#include <ctime>
 #include <utility>
 
 #include "house/housechart.h"
@@ -389,6 +390,13 @@ std::string reportDateText(int year, int month, int day) {
   if (month < 1 || month > 12 || day < 1 || day > 31) return {};
   return std::string(kMonths[static_cast<std::size_t>(month - 1)]) + ' ' + std::to_string(day) + ", " +
          std::to_string(year);
+}
+
+std::string reportDateToday() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  if (now == static_cast<std::time_t>(-1) || localtime_r(&now, &local) == nullptr) return {};
+  return reportDateText(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
 }
 
 std::string reportPathFor(std::string_view projectPath, std::string_view extension) {

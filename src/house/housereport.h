@@ -51,6 +51,10 @@ std::string houseReportHtml(const HouseReport& report, const ChartPlacement& cha
 // anything else gives "".
 std::string reportDateText(int year, int month, int day);
 
+// Today's date in the local time zone, as the report prints it; "" when the
+// clock cannot be read.
+std::string reportDateToday();
+
 // Where the report of a project is suggested: beside the project, named
 // after it, with `extension` ("pdf", "html"): "/jobs/smith_house.prj" gives
 // "/jobs/smith_house.pdf", "smith" gives "smith.pdf".
