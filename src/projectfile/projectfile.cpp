@@ -89,13 +89,13 @@ std::string slotName(const ValueSlot& slot) {
   return realName(slot.row, slot.page);
 }
 
-// ---------------------------------------------------------------------------
-// Reading numbers: the first number on a line, in free form.
-
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
+
+// ---------------------------------------------------------------------------
+// Writing: one value a line, then the notes.
 
 std::string projectText(const ProjectTables& tables) {
   std::string text;

@@ -24,7 +24,6 @@ namespace kovrin {
 
 namespace {
 
-
 enum Column { Zone, Name, Page, FloorArea, Heating, HeatingPerArea, HeatingAir, Cooling, CoolingPerArea, CoolingAir };
 constexpr int kColumns = 10;
 
