@@ -11,8 +11,8 @@
 #include <cstdlib>
 
 #include "app/processmenu.h"
-#include "launcher/workfolder.h"
 #include "model/model.h"
+#include "model/programnames.h"
 #include "toolkit/qttoolkit.h"
 
 int main() {
@@ -25,7 +25,7 @@ int main() {
   // shown: started from a menu, the user sees no terminal.
   if (const char* problem = std::getenv(kovrin::kStartupErrorVariable); problem != nullptr && *problem != '\0') {
     toolkit.winitialise();
-    toolkit.wmessagebox("Kovrin 4.0", problem);
+    toolkit.wmessagebox(kovrin::kProgramTitle, problem);
     return 1;
   }
   return kovrin::runProgram(model, toolkit);

@@ -22,7 +22,7 @@
 namespace kovrin {
 namespace {
 
-constexpr std::string_view kTitle = "Kovrin 4.0";
+constexpr std::string_view kTitle = kProgramTitle;
 constexpr std::string_view kProjectFilter = "Kovrin projects|*.prj|";
 // The name proposed for a project that has none yet.
 constexpr std::string_view kUntitledName = "untitled";

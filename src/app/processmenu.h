@@ -21,14 +21,12 @@
 #include <string_view>
 
 #include "model/model.h"
+#include "model/programnames.h"
 
 namespace kovrin {
 
 class Toolkit;
 struct MessageRecord;
-
-inline constexpr std::string_view kTemplateFileName = "new.dat";
-inline constexpr std::string_view kHelpFileName = "HELP.HLP";
 
 // Open the main window, load the template "new.dat" from the working folder
 // and show page 1. A template that cannot be read is reported, and the

@@ -6,6 +6,7 @@
 
 #include "house/housechart.h"
 #include "house/housesummary.h"
+#include "model/programnames.h"
 #include "model/selections.h"
 #include "model/utf8.h"
 #include "report/numbertext.h"
@@ -354,7 +355,7 @@ std::string houseReportHtml(const HouseReport& report, const ChartPlacement& pla
   }
   facts.row(td("Project file") + td("<b>" + project + "</b>"));
   facts.row(td("Date") + td(date));
-  facts.row(td("Prepared with") + td("Kovrin 4.0"));
+  facts.row(td("Prepared with") + td(htmlEscaped(kProgramTitle)));
   if (!job.Note.empty()) facts.row(td("Note") + td(lines(job.Note)));
   out += facts.end();
   houseTotals(out, summary);

@@ -19,6 +19,7 @@
 #include <system_error>
 
 #include "launcher/workfolder.h"
+#include "model/programnames.h"
 
 namespace {
 

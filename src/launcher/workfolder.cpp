@@ -10,7 +10,7 @@
 #include <string_view>
 #include <system_error>
 
-#include "app/processmenu.h"
+#include "model/programnames.h"
 #include "fileio/readfile.h"
 #include "fileio/replacefile.h"
 

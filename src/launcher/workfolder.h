@@ -28,10 +28,6 @@
 
 namespace kovrin {
 
-// The environment variable through which the launcher hands a problem met
-// before start-up to the window program, which shows it and ends.
-inline constexpr const char* kStartupErrorVariable = "KOVRIN_STARTUP_ERROR";
-
 // Choose the working folder, make it where it is missing, copy the template
 // and the help file from `dataFolder` into it where it has no file of that
 // name yet, and make it the current folder. A file already there is never

@@ -110,7 +110,7 @@ std::string loadReport(const ProjectTables& tables, std::int32_t page, std::int3
   out.reserve(4096);
   const std::string empty = emptyLine();
 
-  out += heading("Kovrin 4.0");
+  out += heading(kProgramTitle);
   out += empty;
   out += heading(">>> Design Temperatures");
   out += empty;

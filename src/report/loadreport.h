@@ -14,10 +14,9 @@
 
 #include "model/fileresult.h"
 #include "model/model.h"
+#include "model/programnames.h"
 
 namespace kovrin {
-
-inline constexpr std::string_view kReportFileName = "out.dat";
 
 // The report text of page `page` (1..5) with load choice `loadChoice`,
 // naming `projectFileName` (all 225 characters) in its last line. Lines end

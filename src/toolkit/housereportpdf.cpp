@@ -17,6 +17,7 @@
 
 #include "house/housechart.h"
 #include "house/housesummary.h"
+#include "model/programnames.h"
 #include "toolkit/textconversion.h"
 
 namespace kovrin {
@@ -117,7 +118,7 @@ FileResult exportHouseReportPdf(const HouseReport& report, const QString& path) 
     QPdfWriter writer(&file);
     writer.setResolution(1200);
     writer.setTitle(QStringLiteral("Heating and cooling loads: ") + toQString(report.projectFile));
-    writer.setCreator(QStringLiteral("Kovrin 4.0"));
+    writer.setCreator(toQString(kProgramTitle));
     pages = paintHouseReport(report, writer);
   }
   if (pages == 0) {

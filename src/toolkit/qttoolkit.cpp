@@ -27,6 +27,7 @@
 #include <utility>
 
 #include "fileio/readfile.h"
+#include "model/programnames.h"
 #include "toolkit/fieldwidgets.h"
 #include "toolkit/formwidget.h"
 #include "toolkit/detailsdialog.h"
@@ -665,7 +666,7 @@ void QtToolkit::windowhouseopen() {
   // Made when first asked for, so that start-up does not pay for it.
   if (!d->house) {
     auto* view = new HouseView;
-    view->setWindowTitle(QStringLiteral("Kovrin 4.0: House Loads"));
+    view->setWindowTitle(toQString(std::string(kProgramTitle) + ": House Loads"));
     view->resize(860, 760);
     QObject::connect(view, &HouseView::zoneChosen, view, [this](int zone) { d->post(kZoneChosen, zone); });
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), view);
