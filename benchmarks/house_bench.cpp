@@ -11,8 +11,8 @@
 #include "house/housechart.h"
 #include "house/housereport.h"
 #include "house/housesummary.h"
-#include "toolkit/housereportpdf.h"
-#include "toolkit/houseview.h"
+#include "gui/housereportpdf.h"
+#include "gui/houseview.h"
 
 namespace kovrin {
 namespace {

@@ -24,6 +24,8 @@
 #include <string>
 
 #include "app/processmenu.h"
+#include "gui/houseview.h"
+#include "gui/qtwindows.h"
 #include "fullhouse.h"
 #include "calc/calcdata.h"
 #include "model/model.h"
@@ -32,7 +34,7 @@
 #include "screen/fieldtables.h"
 #include "screen/commands.h"
 #include "screen/transfer.h"
-#include "toolkit/qttoolkit.h"
+#include "toolkit/qt/qttoolkit.h"
 
 namespace kovrin {
 namespace {
@@ -44,6 +46,7 @@ constexpr const char* kFloorName = "floor.prj";
 
 struct Session {
   QtToolkit toolkit;
+  QtWindows windows{toolkit};
   ProjectModel model;
   fs::path folder;
 };
@@ -64,8 +67,8 @@ void check(benchmark::State& state, const FileResult& result) {
 void Keystroke_GetDataCalcData(benchmark::State& state) {
   Session& s = *g_session;
   for (auto _ : state) {
-    GetData(s.model, s.toolkit);
-    CalcData(s.model, s.toolkit);
+    GetData(s.model, s.toolkit, s.windows);
+    CalcData(s.model, s.toolkit, s.windows);
   }
 }
 BENCHMARK(Keystroke_GetDataCalcData)->UseRealTime();
@@ -98,7 +101,7 @@ void Keystroke_TypedThroughEventLoop(benchmark::State& state) {
       std::int32_t type = 0;
       MessageRecord record;
       s.toolkit.wmessage(type, record);
-      handleMessage(type, record, quit, s.model, s.toolkit);
+      handleMessage(type, record, quit, s.model, s.toolkit, s.windows);
       ++handled;
     }
     QApplication::processEvents();
@@ -114,7 +117,7 @@ BENCHMARK(Keystroke_TypedThroughEventLoop)->UseRealTime();
 void Keystroke_WithHouseView(benchmark::State& state) {
   Session& s = *g_session;
   std::int32_t quit = 0;
-  processmenu(kCmdHouseView, quit, s.model, s.toolkit);
+  processmenu(kCmdHouseView, quit, s.model, s.toolkit, s.windows);
   s.model.SpreadsheetMode = 1;
   // Each key changes the door area of zone column 1, so that the loads, the
   // view and its chart change with it, as they do while the user types.
@@ -124,29 +127,29 @@ void Keystroke_WithHouseView(benchmark::State& state) {
   for (auto _ : state) {
     s.toolkit.wdialogputreal(field, larger ? 45.0f : 40.0f, kAreaFormat);
     larger = !larger;
-    handleMessage(kFieldChanged, keystroke, quit, s.model, s.toolkit);
+    handleMessage(kFieldChanged, keystroke, quit, s.model, s.toolkit, s.windows);
   }
   s.model.SpreadsheetMode = 0;
-  if (QWidget* view = s.toolkit.houseWindow()) view->close();
+  if (QWidget* view = s.windows.houseView()) view->close();
   QApplication::processEvents();
 }
 BENCHMARK(Keystroke_WithHouseView)->UseRealTime();
 
 void GetData_alone(benchmark::State& state) {
   Session& s = *g_session;
-  for (auto _ : state) GetData(s.model, s.toolkit);
+  for (auto _ : state) GetData(s.model, s.toolkit, s.windows);
 }
 BENCHMARK(GetData_alone)->UseRealTime();
 
 void PutData_alone(benchmark::State& state) {
   Session& s = *g_session;
-  for (auto _ : state) PutData(s.model, s.toolkit);
+  for (auto _ : state) PutData(s.model, s.toolkit, s.windows);
 }
 BENCHMARK(PutData_alone)->UseRealTime();
 
 void CalcData_alone(benchmark::State& state) {
   Session& s = *g_session;
-  for (auto _ : state) CalcData(s.model, s.toolkit);
+  for (auto _ : state) CalcData(s.model, s.toolkit, s.windows);
 }
 BENCHMARK(CalcData_alone)->UseRealTime();
 
@@ -165,14 +168,14 @@ BENCHMARK(calculatePage_pure)->UseRealTime();
 void PageChange_sequence(benchmark::State& state) {
   Session& s = *g_session;
   for (auto _ : state) {
-    GetData(s.model, s.toolkit);
+    GetData(s.model, s.toolkit, s.windows);
     check(state, savedata(s.model));
     s.model.CurrentPage = s.model.CurrentPage == 1 ? 2 : 1;
     check(state, loaddata(s.model));
-    PutData(s.model, s.toolkit);
+    PutData(s.model, s.toolkit, s.windows);
   }
   s.model.CurrentPage = 1;
-  PutData(s.model, s.toolkit);
+  PutData(s.model, s.toolkit, s.windows);
 }
 BENCHMARK(PageChange_sequence)->UseRealTime();
 
@@ -181,9 +184,9 @@ void PageChange_menuCommand(benchmark::State& state) {
   Session& s = *g_session;
   std::int32_t quit = 0;
   for (auto _ : state) {
-    processmenu(s.model.CurrentPage == 1 ? kCmdPage2 : kCmdPage1, quit, s.model, s.toolkit);
+    processmenu(s.model.CurrentPage == 1 ? kCmdPage2 : kCmdPage1, quit, s.model, s.toolkit, s.windows);
   }
-  processmenu(kCmdPage1, quit, s.model, s.toolkit);
+  processmenu(kCmdPage1, quit, s.model, s.toolkit, s.windows);
 }
 BENCHMARK(PageChange_menuCommand)->UseRealTime();
 
@@ -322,8 +325,8 @@ bool setUp(Session& s) {
     std::cerr << saved.message << "\n";
     return false;
   }
-  PutData(s.model, s.toolkit);
-  CalcData(s.model, s.toolkit);
+  PutData(s.model, s.toolkit, s.windows);
+  CalcData(s.model, s.toolkit, s.windows);
   QApplication::processEvents();
   std::cerr << "Project file " << (s.folder / kProjectName).string() << ": " << fs::file_size(kProjectName)
             << " bytes\n";

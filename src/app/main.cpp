@@ -11,9 +11,10 @@
 #include <cstdlib>
 
 #include "app/processmenu.h"
+#include "gui/qtwindows.h"
 #include "model/model.h"
 #include "model/programnames.h"
-#include "toolkit/qttoolkit.h"
+#include "toolkit/qt/qttoolkit.h"
 
 int main() {
   // A write past the file-size limit then fails with EFBIG, and the save
@@ -28,5 +29,6 @@ int main() {
     toolkit.wmessagebox(kovrin::kProgramTitle, problem);
     return 1;
   }
-  return kovrin::runProgram(model, toolkit);
+  kovrin::QtWindows windows(toolkit);
+  return kovrin::runProgram(model, toolkit, windows);
 }

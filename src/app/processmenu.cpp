@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "calc/calcdata.h"
+#include "gui/gui.h"
 #include "house/housechart.h"
 #include "house/housereport.h"
 #include "house/housesummary.h"
@@ -140,18 +141,18 @@ void showFirstPageStatus(const ProjectModel& model, Toolkit& toolkit) {
 // The house view shows the whole project with the page on screen as it
 // stands: the model, just read from the screen. The summary calculates every
 // page afresh from its inputs.
-void showHouse(const ProjectModel& model, Toolkit& toolkit) {
+void showHouse(const ProjectModel& model, Gui& gui) {
   const HouseSummary summary = summarizeHouse(model.tables());
-  toolkit.windowhouseshow(summary, houseChartSvg(summary));
+  gui.showHouse(summary, houseChartSvg(summary));
 }
 
-void calculate(ProjectModel& model, Toolkit& toolkit) {
+void calculate(ProjectModel& model, Toolkit& toolkit, Gui& gui) {
   GetData(model, toolkit);
   CalcData(model, toolkit);
   ShowLoadCaption(model.LoadChoice, toolkit);
   // Every calculation (Calculate, Print, a page change, New, Open, a
   // keystroke in spreadsheet mode) is followed by the house view.
-  if (toolkit.windowhouseisopen()) showHouse(model, toolkit);
+  if (gui.houseViewIsOpen()) showHouse(model, gui);
 }
 
 // The Spreadsheet menu marks the mode in force.
@@ -174,12 +175,12 @@ void markResultsOutOfDate(Toolkit& toolkit) {
 // A project just read from its file (the template, or the one opened) goes
 // on the screen with its own total airflow, and the results shown are its
 // own: the page is calculated with the Heating/Cooling choice on screen.
-void showLoadedProject(ProjectModel& model, Toolkit& toolkit) {
+void showLoadedProject(ProjectModel& model, Toolkit& toolkit, Gui& gui) {
   PutData(model, toolkit);
   ShowZoneNumbers(model, toolkit);
   toolkit.wdialogputinteger(integerRowField(irow::PageAirTotal), model.integer(1, irow::PageAirTotal));
   model.UnsavedChanges = false;
-  calculate(model, toolkit);
+  calculate(model, toolkit, gui);
 }
 
 // Save: the screen into the model, the model into its file. A failure is
@@ -207,7 +208,7 @@ bool mayDiscardChanges(ProjectModel& model, Toolkit& toolkit) {
 // Every page change passes the whole project through its file: the page
 // being left is saved, then the whole project is read back and the new page
 // shown and calculated, also when it is the page already shown.
-void changePage(ProjectModel& model, Toolkit& toolkit, int page) {
+void changePage(ProjectModel& model, Toolkit& toolkit, Gui& gui, int page) {
   GetData(model, toolkit);
   // Not written: it stays on its page, with the screen as it was.
   if (!writeProject(model, toolkit)) return;
@@ -221,7 +222,7 @@ void changePage(ProjectModel& model, Toolkit& toolkit, int page) {
   }
   PutData(model, toolkit);
   ShowZoneNumbers(model, toolkit);
-  calculate(model, toolkit);
+  calculate(model, toolkit, gui);
   toolkit.windowoutstatusbar(1, kPageTexts[page - 1]);
   toolkit.windowoutstatusbar(3, " " + zonesText(page));
 }
@@ -229,12 +230,12 @@ void changePage(ProjectModel& model, Toolkit& toolkit, int page) {
 // New: the template replaces the project, then the user names the new
 // project. The chosen file is not read; it is first written by the next Save
 // or page change, so an existing file is taken only when the user agrees.
-void newProject(ProjectModel& model, Toolkit& toolkit) {
+void newProject(ProjectModel& model, Toolkit& toolkit, Gui& gui) {
   if (!mayDiscardChanges(model, toolkit)) return;
   // The new project goes beside the one it replaces.
   std::string name = untitledName(projectFolder(model));
   if (!loadProject(model, toolkit, std::string(kTemplateFileName))) return;
-  showLoadedProject(model, toolkit);
+  showLoadedProject(model, toolkit, gui);
   if (toolkit.wselectfile2(kProjectFilter, kSaveDialog | kDefaultExtension, name, "New Project", "Create") &&
       name != model.ProjectFileName.path()) {
     const bool take = !fileExists(name) ||
@@ -244,7 +245,7 @@ void newProject(ProjectModel& model, Toolkit& toolkit) {
   showFirstPageStatus(model, toolkit);
 }
 
-void openProject(ProjectModel& model, Toolkit& toolkit) {
+void openProject(ProjectModel& model, Toolkit& toolkit, Gui& gui) {
   if (!mayDiscardChanges(model, toolkit)) return;
   // The template is no project to open: nothing is proposed then.
   std::string name = hasNameOfItsOwn(model) ? model.ProjectFileName.path() : std::string();
@@ -252,7 +253,7 @@ void openProject(ProjectModel& model, Toolkit& toolkit) {
     return;  // Cancel changes nothing
   if (!loadProject(model, toolkit, name)) return;
   showFirstPageStatus(model, toolkit);
-  showLoadedProject(model, toolkit);
+  showLoadedProject(model, toolkit, gui);
 }
 
 void saveProjectAs(ProjectModel& model, Toolkit& toolkit) {
@@ -279,25 +280,25 @@ void saveProjectAs(ProjectModel& model, Toolkit& toolkit) {
   toolkit.windowoutstatusbar(3, " " + zonesText(model.CurrentPage));
 }
 
-void openHouseView(ProjectModel& model, Toolkit& toolkit) {
+void openHouseView(ProjectModel& model, Toolkit& toolkit, Gui& gui) {
   GetData(model, toolkit);
-  toolkit.windowhouseopen();
-  showHouse(model, toolkit);
+  gui.openHouseView();
+  showHouse(model, gui);
 }
 
 // A zone chosen in the house view: its page, exactly as the Zones command
 // shows it (the project saved and read back), with the focus in its column.
-void goToZone(std::int32_t zone, std::int32_t& quitRequested, ProjectModel& model, Toolkit& toolkit) {
+void goToZone(std::int32_t zone, std::int32_t& quitRequested, ProjectModel& model, Toolkit& toolkit, Gui& gui) {
   if (zone < 1 || zone > kPages * kZoneColumns) return;
   const int page = (zone - 1) / kZoneColumns + 1;
   const int column = (zone - 1) % kZoneColumns + 1;
-  processmenu(kCmdPage1 + page - 1, quitRequested, model, toolkit);
+  processmenu(kCmdPage1 + page - 1, quitRequested, model, toolkit, gui);
   if (model.CurrentPage == page) toolkit.wdialogfocus(zoneField(column, ZoneQuantity::DoorU));
 }
 
 // Export Report: the house report of the project as it stands on screen, as
 // a PDF file the user names, beside the project by default.
-void exportReport(ProjectModel& model, Toolkit& toolkit) {
+void exportReport(ProjectModel& model, Toolkit& toolkit, Gui& gui) {
   GetData(model, toolkit);
   const std::string project = model.ProjectFileName.path();
   std::string name = project == kTemplateFileName ? std::string("house report.pdf") : reportPathFor(project, "pdf");
@@ -306,7 +307,7 @@ void exportReport(ProjectModel& model, Toolkit& toolkit) {
     return;
   if (!mayReplaceFile(toolkit, name)) return;
   const HouseReport report{model.tables(), shownName(model), reportDateToday()};
-  const FileResult written = toolkit.wexportreport(report, name);
+  const FileResult written = gui.exportReport(report, name);
   if (!written) {
     reportFailure(toolkit, written);
     return;
@@ -316,8 +317,8 @@ void exportReport(ProjectModel& model, Toolkit& toolkit) {
 
 // The report's loads and shares are always those of its inputs and of its
 // Heating/Cooling line: the page is calculated first, as Calculate does.
-void printReport(ProjectModel& model, Toolkit& toolkit) {
-  calculate(model, toolkit);
+void printReport(ProjectModel& model, Toolkit& toolkit, Gui& gui) {
+  calculate(model, toolkit, gui);
   GetData(model, toolkit);
   const FileResult written = PrintData(model);
   if (!written) {
@@ -330,13 +331,14 @@ void printReport(ProjectModel& model, Toolkit& toolkit) {
 
 }  // namespace
 
-void processmenu(std::int32_t command, std::int32_t& quitRequested, ProjectModel& model, Toolkit& toolkit) {
+void processmenu(std::int32_t command, std::int32_t& quitRequested, ProjectModel& model, Toolkit& toolkit,
+                 Gui& gui) {
   switch (command) {
     case kCmdExit:
       if (mayDiscardChanges(model, toolkit)) quitRequested = 1;
       break;
     case kCmdPrint:
-      printReport(model, toolkit);
+      printReport(model, toolkit, gui);
       break;
     case kCmdHelp:
       toolkit.whelpfile1(kHelpFileName);
@@ -348,33 +350,33 @@ void processmenu(std::int32_t command, std::int32_t& quitRequested, ProjectModel
       static_cast<void>(saveProject(model, toolkit));
       break;
     case kCmdOpen:
-      openProject(model, toolkit);
+      openProject(model, toolkit, gui);
       break;
     case kCmdNew:
-      newProject(model, toolkit);
+      newProject(model, toolkit, gui);
       break;
     case kCmdPage1:
     case kCmdPage2:
     case kCmdPage3:
     case kCmdPage4:
     case kCmdPage5:
-      changePage(model, toolkit, command - kCmdPage1 + 1);
+      changePage(model, toolkit, gui, command - kCmdPage1 + 1);
       break;
     case kCmdCalculate:
-      calculate(model, toolkit);
+      calculate(model, toolkit, gui);
       break;
     case kCmdSpreadsheetOff:
       setSpreadsheetMode(model, toolkit, 0);
       break;
     case kCmdHouseView:
-      openHouseView(model, toolkit);
+      openHouseView(model, toolkit, gui);
       break;
     case kCmdExportReport:
-      exportReport(model, toolkit);
+      exportReport(model, toolkit, gui);
       break;
     case kCmdProjectDetails:
       // The details travel with the project file: a change is an edit.
-      if (toolkit.wjobdetails(model.Job)) model.UnsavedChanges = true;
+      if (gui.editJobDetails(model.Job)) model.UnsavedChanges = true;
       break;
     case kCmdSpreadsheetOn:
       setSpreadsheetMode(model, toolkit, 1);
@@ -417,16 +419,16 @@ void startup(ProjectModel& model, Toolkit& toolkit) {
 }
 
 void handleMessage(std::int32_t type, const MessageRecord& record, std::int32_t& quitRequested,
-                   ProjectModel& model, Toolkit& toolkit) {
+                   ProjectModel& model, Toolkit& toolkit, Gui& gui) {
   switch (type) {
     case kMenuSelect:
-      processmenu(record.value1, quitRequested, model, toolkit);
+      processmenu(record.value1, quitRequested, model, toolkit, gui);
       break;
     case kCloseRequest:
       if (mayDiscardChanges(model, toolkit)) quitRequested = 1;
       break;
     case kZoneChosen:
-      goToZone(record.value1, quitRequested, model, toolkit);
+      goToZone(record.value1, quitRequested, model, toolkit, gui);
       break;
     case kFieldChanged:
       if (record.value2 == kContentChanged) {
@@ -434,21 +436,21 @@ void handleMessage(std::int32_t type, const MessageRecord& record, std::int32_t&
         if (record.value1 != kHeatingButton && record.value1 != kCoolingButton) model.UnsavedChanges = true;
         if (model.SpreadsheetMode != 1) markResultsOutOfDate(toolkit);
       }
-      if (model.SpreadsheetMode == 1) calculate(model, toolkit);
+      if (model.SpreadsheetMode == 1) calculate(model, toolkit, gui);
       break;
     default:
       break;
   }
 }
 
-int runProgram(ProjectModel& model, Toolkit& toolkit) {
+int runProgram(ProjectModel& model, Toolkit& toolkit, Gui& gui) {
   startup(model, toolkit);
   std::int32_t quitRequested = 0;
   while (quitRequested == 0) {
     std::int32_t type = 0;
     MessageRecord record;
     toolkit.wmessage(type, record);
-    handleMessage(type, record, quitRequested, model, toolkit);
+    handleMessage(type, record, quitRequested, model, toolkit, gui);
   }
   toolkit.windowclose();
   return 0;

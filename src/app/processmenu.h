@@ -25,6 +25,7 @@
 
 namespace kovrin {
 
+class Gui;
 class Toolkit;
 struct MessageRecord;
 
@@ -38,13 +39,14 @@ void startup(ProjectModel& model, Toolkit& toolkit);
 // change recalculates the page while spreadsheet mode is on and otherwise
 // marks the results out of date when the user changed the field.
 void handleMessage(std::int32_t type, const MessageRecord& record, std::int32_t& quitRequested,
-                   ProjectModel& model, Toolkit& toolkit);
+                   ProjectModel& model, Toolkit& toolkit, Gui& gui);
 
 // Start up, run the main loop until Exit or a close request, close the window.
-int runProgram(ProjectModel& model, Toolkit& toolkit);
+int runProgram(ProjectModel& model, Toolkit& toolkit, Gui& gui);
 
 // Carry out the command of one menu item (40001..40018); other identifiers do
 // nothing. Exit sets quitRequested to 1 once unsaved changes are settled.
-void processmenu(std::int32_t command, std::int32_t& quitRequested, ProjectModel& model, Toolkit& toolkit);
+void processmenu(std::int32_t command, std::int32_t& quitRequested, ProjectModel& model, Toolkit& toolkit,
+                 Gui& gui);
 
 }  // namespace kovrin

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "calc/calcdata.h"
+#include "calc/pageloads.h"
 #include "fileio/replacefile.h"
 #include "house/housereport.h"
 #include "house/housesummary.h"

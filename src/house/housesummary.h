@@ -23,7 +23,7 @@
 #include <string>
 #include <string_view>
 
-#include "calc/calcdata.h"
+#include "calc/pageloads.h"
 #include "model/model.h"
 
 namespace kovrin {

@@ -35,6 +35,10 @@ using PageIntegerTable = std::array<std::array<std::int32_t, kPageIntegerRows>, 
 using PageRealTable = std::array<std::array<float, kPageRealRows>, kPages>;
 using ListSelectionTable = std::array<std::int32_t, kListSelectionItems>;
 
+// The zone columns from this one on (7..10) can have their walls treated as
+// partitions with a temperature difference of their own.
+inline constexpr int kFirstPartitionColumn = 7;
+
 // Named rows of PageIntegers.
 namespace irow {
 inline constexpr int SummerThermostat = 1;
@@ -43,7 +47,7 @@ inline constexpr int PageLoadTotal = 17;
 inline constexpr int SummerDesignTemp = 18;
 inline constexpr int WinterDesignTemp = 19;
 inline constexpr int PageAirTotal = 30;
-// PartitionDT of zone column c = 7..10.
+// PartitionDT of zone column c = 7..10 (kFirstPartitionColumn on).
 constexpr int PartitionDT(int column) { return column - 4; }
 // ZoneLoad of zone column c = 1..10 (rows 7..16).
 constexpr int ZoneLoad(int column) { return 6 + column; }

@@ -1,6 +1,8 @@
 #include "screen/form.h"
 
-#include <string>
+#include <array>
+#include <cstdint>
+#include <utility>
 
 #include "model/defaults.h"
 #include "model/zoneranges.h"
@@ -77,9 +79,28 @@ constexpr ControlDef radio(int id, int x, int y, int width, int height, std::str
   return {id, ControlKind::RadioButton, x, y, width, height, text, flags};
 }
 
+// The grid's rows: the y of each zone quantity, in the order of
+// ZoneQuantity.
+constexpr std::array<int, kZoneQuantities> kQuantityY = {kDoorUY,  kDoorAreaY, kFloorUY, kFloorAreaY, kRoofUY,
+                                                         kRoofAreaY, kWallUY,  kWallAreaY, kGlassUY, kGlassAreaY};
+
+// Three fields of the grid stand a unit lower than their row, as the screen
+// was drawn.
+constexpr std::array<int, 3> kLoweredFields = {1051, 1122, 1130};
+
+constexpr int lowered(int id) {
+  for (const int field : kLoweredFields) {
+    if (field == id) return 1;
+  }
+  return 0;
+}
+
 // Every zone column, column 9 included, holds single-precision values, so
 // that all accept and show the same values.
-constexpr ControlDef gridReal(int id, int column, int y) { return realEdit(id, columnX(column), y); }
+constexpr ControlDef zoneValue(int column, ZoneQuantity quantity) {
+  const int id = zoneField(column, quantity);
+  return realEdit(id, columnX(column), kQuantityY[static_cast<std::size_t>(quantity)] + lowered(id));
+}
 // The band between the criteria and the grid holds the zones' names, one
 // field over each column, and each zone's number in the gap to the left of
 // its name.
@@ -92,26 +113,52 @@ constexpr ControlDef zoneNameEdit(int column) {
   return {zoneNameField(column), ControlKind::TextEdit, columnX(column), kZoneNameY, kFieldWidth,
           kFieldHeight, "", 0};
 }
-constexpr ControlDef partition(int id, int column) {
-  return integerEdit(id, columnX(column), kPartitionY, "0");
+constexpr ControlDef partition(int column) {
+  return integerEdit(integerRowField(irow::PartitionDT(column)), columnX(column), kPartitionY, "0");
 }
-constexpr ControlDef direction(int id, int column) {
-  return list(id, columnX(column), kDirectionY, kFieldWidth, 80);
+constexpr ControlDef direction(int column) {
+  return list(kZoneColumnFields[static_cast<std::size_t>(column - 1)].glassDirection, columnX(column), kDirectionY,
+              kFieldWidth, 80);
 }
 // Results of the page calculation: only the program writes them.
 constexpr ControlDef result(int id, int column, int y) {
   return {id, ControlKind::IntegerEdit, resultX(column), y, kResultWidth, kFieldHeight, "", kDisabled};
 }
+// The two fields left of column 1 in the result rows.
+constexpr ControlDef pageField(int id, int y, std::string_view text, unsigned flags) {
+  return {id, ControlKind::IntegerEdit, kPageFieldX, y, kPageFieldWidth, kFieldHeight, text, flags};
+}
 
-// The 184 controls in tab order. Labels, group boxes and the fields that are
-// not tab stops stand where they read best; they do not take part in it.
-constexpr std::array<ControlDef, kInputScreenControls> kBareControls = {{
+// The text of a whole number, made when the program is compiled, so that
+// the fields start with the defaults' own values.
+template <std::int32_t Value>
+struct NumberText {
+  static constexpr auto kDigits = [] {
+    std::array<char, 12> text{};
+    char reversed[12]{};
+    std::int64_t rest = Value < 0 ? -std::int64_t{Value} : std::int64_t{Value};
+    std::size_t count = 0;
+    do {
+      reversed[count++] = static_cast<char>('0' + rest % 10);
+      rest /= 10;
+    } while (rest != 0);
+    std::size_t length = 0;
+    if (Value < 0) text[length++] = '-';
+    while (count > 0) text[length++] = reversed[--count];
+    return std::pair{text, length};
+  }();
+  static constexpr std::string_view kText{kDigits.first.data(), kDigits.second};
+};
+
+// The criteria above the grid and the captions; they come first in the tab
+// order, before the zone grid.
+constexpr auto kCriteriaAndCaptions = std::to_array<ControlDef>({
     // General criteria: design temperatures and daily range, reached with
     // the mouse only.
     groupBox(1167, 10, 5, 90, 56, "Design Temps"),
-    integerEdit(1005, 21, 20, "93", kNoTabStop),
+    integerEdit(1005, 21, 20, NumberText<kDefaultSummerDesignTemp>::kText, kNoTabStop),
     label(1168, 57, 20, 30, "Summer"),
-    integerEdit(1026, 21, 32, "28", kNoTabStop),
+    integerEdit(1026, 21, 32, NumberText<kDefaultWinterDesignTemp>::kText, kNoTabStop),
     label(1169, 57, 32, 30, "Winter"),
     list(1171, 21, 43, 30, 50, kNoTabStop),
     label(1170, 57, 46, 30, "Range"),
@@ -130,28 +177,21 @@ constexpr std::array<ControlDef, kInputScreenControls> kBareControls = {{
     groupBox(1011, 306, 8, 190, 51, "    Thermostat Settings       Duct Multipliers     Loads"),
     label(1030, 313, 27, 30, "Summer"),
     label(1029, 313, 42, 26, "Winter"),
-    integerEdit(1036, 359, 27, "78"),
-    integerEdit(1038, 359, 42, "65"),
+    integerEdit(1036, 359, 27, NumberText<kDefaultSummerThermostat>::kText),
+    integerEdit(1038, 359, 42, NumberText<kDefaultWinterThermostat>::kText),
     realEdit(1004, 408, 27),
     realEdit(1037, 409, 41),
 
-    // The zone numbers above the ten columns, written for the page on
-    // screen, and the caption of the TOTALS row, written with every
-    // calculation. The names' fields come last in the tab order.
+    // The caption of the zones' names; the zone numbers above the ten
+    // columns follow it, written for the page on screen. The names' fields
+    // come last in the tab order.
     label(kZoneNameCaption, kRowCaptionX, kZoneNameY, 40, "Zone, name"),
-    zoneNumberLabel(1),
-    zoneNumberLabel(2),
-    zoneNumberLabel(3),
-    zoneNumberLabel(4),
-    zoneNumberLabel(5),
-    zoneNumberLabel(6),
-    zoneNumberLabel(7),
-    zoneNumberLabel(8),
-    zoneNumberLabel(9),
-    zoneNumberLabel(10),
-    label(kLoadCaptionLabel, kResultCaptionX, kLoadCaptionY, kLoadCaptionWidth, ""),
+});
 
-    // Row captions of the zone grid.
+// After the zone numbers: the caption of the TOTALS row, written with every
+// calculation, and the row captions of the grid.
+constexpr auto kGridCaptions = std::to_array<ControlDef>({
+    label(kLoadCaptionLabel, kResultCaptionX, kLoadCaptionY, kLoadCaptionWidth, ""),
     label(1025, kGroupCaptionX, 82, kGroupCaptionWidth, "Doors"),
     label(1027, kRowCaptionX, kDoorUY, 40, "U-value"),
     label(1136, kRowCaptionX, kDoorAreaY, 40, "Area"),
@@ -171,188 +211,74 @@ constexpr std::array<ControlDef, kInputScreenControls> kBareControls = {{
     label(1022, kRowCaptionX, kGlassUY, 40, "U-value"),
     label(1023, kRowCaptionX, kGlassAreaY, 40, "Area"),
     label(1021, kRowCaptionX, 273, 42, "Direction"),
+});
 
-    // Zone column 1 down to the wall area.
-    gridReal(1002, 1, kDoorUY),
-    gridReal(1003, 1, kDoorAreaY),
-    gridReal(1012, 1, kFloorUY),
-    gridReal(1031, 1, kFloorAreaY),
-    gridReal(1039, 1, kRoofUY),
-    gridReal(1040, 1, kRoofAreaY),
-    gridReal(1041, 1, kWallUY),
-    gridReal(1042, 1, kWallAreaY),
-
-    // The glass lists shared by all zones, then the Heating/Cooling group.
-    // The Cooling button has no text: its caption is the label beside it,
-    // so that only the small button reacts to a click.
+// The glass lists shared by all zones, then the Heating/Cooling group: in
+// the tab order after zone column 1's wall area. The Cooling button has no
+// text: its caption is the label beside it, so that only the small button
+// reacts to a click.
+constexpr auto kGlassAndLoadChoice = std::to_array<ControlDef>({
     list(1043, 100, kGlassTypeY, 82, 64),
     list(1044, 211, kGlassTypeY, 118, 64),
     list(1045, 354, kGlassTypeY, 106, 70),
-    radio(1046, 450, 42, 40, 8, "Heating", kGroupStart),
-    radio(1047, 450, 28, 10, 7, ""),
+    radio(kHeatingButton, 450, 42, 40, 8, "Heating", kGroupStart),
+    radio(kCoolingButton, 450, 28, 10, 7, ""),
     label(1172, 462, 28, 26, "Cooling"),
+});
 
-    // The rest of zone column 1.
-    gridReal(1048, 1, kGlassUY),
-    gridReal(1049, 1, kGlassAreaY),
-    direction(1050, 1),
+// The controls being listed in tab order.
+struct ControlList {
+  std::array<ControlDef, kInputScreenControls> controls{};
+  std::size_t count = 0;
 
-    // Zone columns 2..10, each from top to bottom.
-    gridReal(1051, 2, kDoorUY + 1),
-    gridReal(1052, 2, kDoorAreaY),
-    gridReal(1053, 2, kFloorUY),
-    gridReal(1054, 2, kFloorAreaY),
-    gridReal(1055, 2, kRoofUY),
-    gridReal(1056, 2, kRoofAreaY),
-    gridReal(1057, 2, kWallUY),
-    gridReal(1058, 2, kWallAreaY),
-    gridReal(1059, 2, kGlassUY),
-    gridReal(1060, 2, kGlassAreaY),
-    direction(1061, 2),
+  constexpr void add(const ControlDef& control) { controls[count++] = control; }
+  template <std::size_t N>
+  constexpr void add(const std::array<ControlDef, N>& more) {
+    for (const ControlDef& control : more) add(control);
+  }
+  // Zone column c from `first` down to its glass direction; columns 7..10
+  // have their partition field after the wall area.
+  constexpr void addColumn(int column, ZoneQuantity first) {
+    for (int q = static_cast<int>(first); q < kZoneQuantities; ++q) {
+      const auto quantity = static_cast<ZoneQuantity>(q);
+      add(zoneValue(column, quantity));
+      if (quantity == ZoneQuantity::WallArea && column >= kFirstPartitionColumn) add(partition(column));
+    }
+    add(direction(column));
+  }
+};
 
-    gridReal(1062, 3, kDoorUY),
-    gridReal(1063, 3, kDoorAreaY),
-    gridReal(1064, 3, kFloorUY),
-    gridReal(1065, 3, kFloorAreaY),
-    gridReal(1066, 3, kRoofUY),
-    gridReal(1067, 3, kRoofAreaY),
-    gridReal(1068, 3, kWallUY),
-    gridReal(1069, 3, kWallAreaY),
-    gridReal(1070, 3, kGlassUY),
-    gridReal(1071, 3, kGlassAreaY),
-    direction(1072, 3),
+// Every control in tab order. Labels, group boxes and the fields that are
+// not tab stops stand where they read best; they do not take part in it.
+constexpr std::array<ControlDef, kInputScreenControls> kBareControls = [] {
+  ControlList list;
+  list.add(kCriteriaAndCaptions);
+  for (int c = 1; c <= kZoneColumns; ++c) list.add(zoneNumberLabel(c));
+  list.add(kGridCaptions);
+  // Zone column 1 is visited in two parts, around the glass lists.
+  for (int q = 0; q <= static_cast<int>(ZoneQuantity::WallArea); ++q) {
+    list.add(zoneValue(1, static_cast<ZoneQuantity>(q)));
+  }
+  list.add(kGlassAndLoadChoice);
+  list.addColumn(1, ZoneQuantity::GlassU);
+  for (int c = 2; c <= kZoneColumns; ++c) list.addColumn(c, ZoneQuantity::DoorU);
 
-    gridReal(1073, 4, kDoorUY),
-    gridReal(1074, 4, kDoorAreaY),
-    gridReal(1075, 4, kFloorUY),
-    gridReal(1076, 4, kFloorAreaY),
-    gridReal(1077, 4, kRoofUY),
-    gridReal(1078, 4, kRoofAreaY),
-    gridReal(1079, 4, kWallUY),
-    gridReal(1080, 4, kWallAreaY),
-    gridReal(1081, 4, kGlassUY),
-    gridReal(1082, 4, kGlassAreaY),
-    direction(1083, 4),
+  // TOTALS: the zone loads and their page total, written by the page
+  // calculation.
+  list.add(label(1166, kResultCaptionX, kTotalsY, 30, "TOTALS"));
+  list.add(pageField(integerRowField(irow::PageLoadTotal), kTotalsY, "", kDisabled));
+  for (int c = 1; c <= kZoneColumns; ++c) list.add(result(integerRowField(irow::ZoneLoad(c)), c, kTotalsY));
+  // "CFM or %": each zone's share of the total airflow typed in 1184, the
+  // last tab stop of the form but for the names.
+  list.add(label(1175, kResultCaptionX, kAirY, 32, "CFM or %"));
+  for (int c = 1; c <= kZoneColumns; ++c) list.add(result(integerRowField(irow::ZoneAirShare(c)), c, kAirY));
+  list.add(pageField(integerRowField(irow::PageAirTotal), kAirY, NumberText<kDefaultPageAirTotal>::kText, 0));
 
-    gridReal(1084, 5, kDoorUY),
-    gridReal(1085, 5, kDoorAreaY),
-    gridReal(1086, 5, kFloorUY),
-    gridReal(1087, 5, kFloorAreaY),
-    gridReal(1088, 5, kRoofUY),
-    gridReal(1089, 5, kRoofAreaY),
-    gridReal(1090, 5, kWallUY),
-    gridReal(1091, 5, kWallAreaY),
-    gridReal(1092, 5, kGlassUY),
-    gridReal(1093, 5, kGlassAreaY),
-    direction(1094, 5),
-
-    gridReal(1095, 6, kDoorUY),
-    gridReal(1096, 6, kDoorAreaY),
-    gridReal(1097, 6, kFloorUY),
-    gridReal(1098, 6, kFloorAreaY),
-    gridReal(1099, 6, kRoofUY),
-    gridReal(1100, 6, kRoofAreaY),
-    gridReal(1101, 6, kWallUY),
-    gridReal(1102, 6, kWallAreaY),
-    gridReal(1103, 6, kGlassUY),
-    gridReal(1104, 6, kGlassAreaY),
-    direction(1105, 6),
-
-    gridReal(1106, 7, kDoorUY),
-    gridReal(1107, 7, kDoorAreaY),
-    gridReal(1108, 7, kFloorUY),
-    gridReal(1109, 7, kFloorAreaY),
-    gridReal(1110, 7, kRoofUY),
-    gridReal(1111, 7, kRoofAreaY),
-    gridReal(1112, 7, kWallUY),
-    gridReal(1113, 7, kWallAreaY),
-    partition(1114, 7),
-    gridReal(1115, 7, kGlassUY),
-    gridReal(1116, 7, kGlassAreaY),
-    direction(1117, 7),
-
-    gridReal(1118, 8, kDoorUY),
-    gridReal(1119, 8, kDoorAreaY),
-    gridReal(1120, 8, kFloorUY),
-    gridReal(1121, 8, kFloorAreaY),
-    gridReal(1122, 8, kRoofUY + 1),
-    gridReal(1123, 8, kRoofAreaY),
-    gridReal(1124, 8, kWallUY),
-    gridReal(1125, 8, kWallAreaY),
-    partition(1126, 8),
-    gridReal(1127, 8, kGlassUY),
-    gridReal(1128, 8, kGlassAreaY),
-    direction(1129, 8),
-
-    gridReal(1130, 9, kDoorUY + 1),
-    gridReal(1131, 9, kDoorAreaY),
-    gridReal(1132, 9, kFloorUY),
-    gridReal(1133, 9, kFloorAreaY),
-    gridReal(1134, 9, kRoofUY),
-    gridReal(1135, 9, kRoofAreaY),
-    gridReal(1137, 9, kWallUY),
-    gridReal(1138, 9, kWallAreaY),
-    partition(1139, 9),
-    gridReal(1140, 9, kGlassUY),
-    gridReal(1141, 9, kGlassAreaY),
-    direction(1142, 9),
-
-    gridReal(1143, 10, kDoorUY),
-    gridReal(1144, 10, kDoorAreaY),
-    gridReal(1145, 10, kFloorUY),
-    gridReal(1146, 10, kFloorAreaY),
-    gridReal(1147, 10, kRoofUY),
-    gridReal(1148, 10, kRoofAreaY),
-    gridReal(1149, 10, kWallUY),
-    gridReal(1150, 10, kWallAreaY),
-    partition(1151, 10),
-    gridReal(1152, 10, kGlassUY),
-    gridReal(1153, 10, kGlassAreaY),
-    direction(1154, 10),
-
-    // TOTALS: the zone loads and their page total, written by the page
-    // calculation.
-    label(1166, kResultCaptionX, kTotalsY, 30, "TOTALS"),
-    {1165, ControlKind::IntegerEdit, kPageFieldX, kTotalsY, kPageFieldWidth, kFieldHeight, "",
-     kDisabled},
-    result(1155, 1, kTotalsY),
-    result(1156, 2, kTotalsY),
-    result(1157, 3, kTotalsY),
-    result(1158, 4, kTotalsY),
-    result(1159, 5, kTotalsY),
-    result(1160, 6, kTotalsY),
-    result(1161, 7, kTotalsY),
-    result(1162, 8, kTotalsY),
-    result(1163, 9, kTotalsY),
-    result(1164, 10, kTotalsY),
-
-    // "CFM or %": each zone's share of the total airflow typed in 1184, the
-    // last tab stop of the form.
-    label(1175, kResultCaptionX, kAirY, 32, "CFM or %"),
-    result(1173, 1, kAirY),
-    result(1174, 2, kAirY),
-    result(1176, 3, kAirY),
-    result(1177, 4, kAirY),
-    result(1178, 5, kAirY),
-    result(1179, 6, kAirY),
-    result(1180, 7, kAirY),
-    result(1181, 8, kAirY),
-    result(1182, 9, kAirY),
-    result(1183, 10, kAirY),
-    {1184, ControlKind::IntegerEdit, kPageFieldX, kAirY, kPageFieldWidth, kFieldHeight, "100", 0},
-
-    // The zones' names, after the Tab key has been through every value.
-    zoneNameEdit(1),
-    zoneNameEdit(2),
-    zoneNameEdit(3),
-    zoneNameEdit(4),
-    zoneNameEdit(5),
-    zoneNameEdit(6),
-    zoneNameEdit(7),
-    zoneNameEdit(8),
-    zoneNameEdit(9),
-    zoneNameEdit(10),
-}};
+  // The zones' names, after the Tab key has been through every value.
+  for (int c = 1; c <= kZoneColumns; ++c) list.add(zoneNameEdit(c));
+  if (list.count != kInputScreenControls) throw "the form lists another number of controls than it has";
+  return list.controls;
+}();
 
 // Every numeric field carries what it holds and its unit, from the same
 // tables that tie the fields to the model.
@@ -377,27 +303,18 @@ constexpr bool identifiersAreDistinct() {
 }
 static_assert(identifiersAreDistinct());
 
-// The extra data of the form, in its text format: three sections, every line
-// ending in a blank and a line feed.
-std::string makeExtraData() {
-  std::string text = "[Checks] \n";
-  for (const InitialButtonState& check : kInitialChecks) {
-    text += std::to_string(check.field) + ' ' + std::to_string(check.state) + " \n";
-  }
-  text += "[Menus] \n";
-  const ProjectTables defaults = defaultProject();
+// The lists start with the selections of a new project; the Cooling
+// button is checked.
+constexpr std::array<InitialList, kListSelectionItems> kInitialLists = [] {
+  std::array<InitialList, kListSelectionItems> lists{};
   for (int item = 1; item <= kListSelectionItems; ++item) {
-    const auto& [field, entries] = listField(item);
-    text += std::to_string(field) + ' ' + std::to_string(entries.size()) + ' ' +
-            std::to_string(defaults.selection(item)) + " \n";
-    for (const std::string_view entry : entries) {
-      text += entry;
-      text += " \n";
-    }
+    const SelectionList& field = listField(item);
+    lists[static_cast<std::size_t>(item - 1)] = {field.field, field.entries,
+                                                  kDefaultSelections[static_cast<std::size_t>(item - 1)]};
   }
-  text += "[Ranges] \n";
-  return text;
-}
+  return lists;
+}();
+constexpr std::array<int, 1> kCheckedButtons = {kCoolingButton};
 
 // The five pages, then all fifty zones at once in the house view.
 constexpr std::array<MenuEntry, kPages + 1> kZonesEntries = {{
@@ -441,9 +358,8 @@ constexpr std::array<MenuTopItem, 7> kMenuBar = {{
 }  // namespace
 
 const DialogResource& inputScreen() {
-  static const std::string extraData = makeExtraData();
-  static const DialogResource dialog{kInputScreenId, kInputScreenWidth, kInputScreenHeight,
-                                     kControls, extraData};
+  static constexpr DialogResource dialog{kInputScreenId, kInputScreenWidth, kInputScreenHeight, kControls,
+                                         kInitialLists, kCheckedButtons};
   return dialog;
 }
 

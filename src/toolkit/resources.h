@@ -43,6 +43,13 @@ struct ControlDef {
   std::string_view unit{};
 };
 
+// A drop-down list's entries and the one it starts with (1-based).
+struct InitialList {
+  int id;
+  std::span<const std::string_view> entries;
+  std::int32_t selected;
+};
+
 struct DialogResource {
   int id;
   int width, height;  // dialog units
@@ -50,10 +57,10 @@ struct DialogResource {
   // (those without kNoTabStop or kDisabled, and not labels or group boxes) in
   // this order.
   std::span<const ControlDef> controls;
-  // Extra data: "[Checks]", "[Menus]", "[Ranges]" sections, each line ending
-  // in a blank and a line feed; gives the initial list items, list selections
-  // and radio button states.
-  std::string_view extraData;
+  // What the lists hold and the radio buttons that are checked when the
+  // dialog opens; the other buttons start unchecked.
+  std::span<const InitialList> lists;
+  std::span<const int> checkedButtons;
 };
 
 // A command entry of a sub-menu.

@@ -2,8 +2,11 @@
 // and status bar, typed fields of the input screen addressed by identifier,
 // the blocking message wait, file selection, help and text printing.
 //
-// This interface names no Qt type; the core and the screen layer are written
-// against it. QtToolkit (toolkit/qttoolkit.h) implements it on Qt 6 Widgets.
+// This interface names no Qt type and no type of the house; the page
+// calculation, the screen layer and the program are written against it.
+// QtToolkit (toolkit/qt/qttoolkit.h) implements it on Qt 6 Widgets. Kovrin's
+// own windows (the house view, its dialogs) are no part of it: they live in
+// gui/ behind an interface of their own.
 // Operations keep their family names: wdialog* for fields of the current
 // dialog, window* for the main window and its status bar, igr* for printing,
 // wmessage* for messages. Field operations act on the input screen, which
@@ -15,9 +18,6 @@
 #include <string>
 #include <string_view>
 
-#include "house/housereport.h"
-#include "house/housesummary.h"
-#include "model/fileresult.h"
 #include "toolkit/resources.h"
 
 namespace kovrin {
@@ -26,8 +26,10 @@ namespace kovrin {
 inline constexpr std::int32_t kMenuSelect = 2;
 inline constexpr std::int32_t kCloseRequest = 9;
 inline constexpr std::int32_t kFieldChanged = 10;
-// A zone chosen in the house view; value1 is the zone, 1..50.
-inline constexpr std::int32_t kZoneChosen = 11;
+// Messages of the program's own windows are numbered from here on. The
+// toolkit queues them as those windows post them (QtToolkit::post) and
+// delivers them in turn with its own; they are always enabled.
+inline constexpr std::int32_t kFirstOwnMessage = 100;
 
 // Window options of windowopen2. There is no maximise box: the main window
 // takes the fixed size of the input screen, which it could not fill.
@@ -83,13 +85,6 @@ class Toolkit {
   // A message shown over the status bar parts for a while, after which they
   // show again.
   virtual void windowstatusmessage(std::string_view text) = 0;
-  // The house view, a window of its own beside the main window: open it (or
-  // bring it to the front), whether it is open, and the house it shows with
-  // its chart (SVG text). Choosing a zone in it delivers kZoneChosen.
-  virtual void windowhouseopen() = 0;
-  virtual bool windowhouseisopen() = 0;
-  virtual void windowhouseshow(const HouseSummary& summary, std::string_view chartSvg) = 0;
-
   // Show an integer in a field. The field keeps the value; a value outside
   // the field's declared range is shown marked, and kept unchanged.
   virtual void wdialogputinteger(int field, std::int32_t value) = 0;
@@ -147,13 +142,6 @@ class Toolkit {
   virtual bool whardcopyoptionstext() = 0;
   // Print a text file with the printing options last accepted.
   virtual void igrhardcopytextfile(std::string_view file) = 0;
-
-  // The modal Project Details dialog: true when OK closed it and a detail
-  // changed, which `details` then holds.
-  virtual bool wjobdetails(JobDetails& details) = 0;
-  // Write the house report as a PDF file at `path`, replacing it whole or
-  // not at all; a failure names the file and the reason.
-  virtual FileResult wexportreport(const HouseReport& report, std::string_view path) = 0;
 
   // A modal message box with an error text (a file that could not be read or
   // written); returns when the user closes it.

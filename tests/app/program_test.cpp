@@ -38,8 +38,9 @@
 #include "golden.h"
 #include "modaldialog.h"
 #include "workingfolder.h"
-#include "toolkit/houseview.h"
-#include "toolkit/qttoolkit.h"
+#include "gui/houseview.h"
+#include "gui/qtwindows.h"
+#include "toolkit/qt/qttoolkit.h"
 
 namespace kovrin {
 namespace {
@@ -144,7 +145,7 @@ class ProgramTest : public test::WorkingFolder {
     ASSERT_TRUE(QTest::qWaitForWindowActive(m_toolkit.mainWindow()));
     handleMessages();
   }
-  void command(int id) { processmenu(id, m_quit, m_model, m_toolkit); }
+  void command(int id) { processmenu(id, m_quit, m_model, m_toolkit, m_windows); }
   // Hand every queued message to the main loop's handling.
   int handleMessages() {
     int handled = 0;
@@ -152,7 +153,7 @@ class ProgramTest : public test::WorkingFolder {
       std::int32_t type = 0;
       MessageRecord record;
       m_toolkit.wmessage(type, record);
-      handleMessage(type, record, m_quit, m_model, m_toolkit);
+      handleMessage(type, record, m_quit, m_model, m_toolkit, m_windows);
       ++handled;
     }
     return handled;
@@ -187,6 +188,7 @@ class ProgramTest : public test::WorkingFolder {
 
   ProjectModel m_model;
   QtToolkit m_toolkit;
+  QtWindows m_windows{m_toolkit};
   std::int32_t m_quit = 0;
 };
 
@@ -813,7 +815,7 @@ TEST_F(ProgramTest, TheHouseViewFollowsTheScreenAndLeadsToAZone) {
   command(kCmdSaveAs);
   command(kCmdSpreadsheetOn);
   command(kCmdHouseView);
-  auto* view = qobject_cast<HouseView*>(m_toolkit.houseWindow());
+  HouseView* view = m_windows.houseView();
   ASSERT_NE(view, nullptr);
   ASSERT_TRUE(view->isVisible());
   const auto cell = [view](int row, int column) {

@@ -16,7 +16,7 @@
 #include "screen/form.h"
 #include "screen/ranges.h"
 #include "screen/transfer.h"
-#include "toolkit/qttoolkit.h"
+#include "toolkit/qt/qttoolkit.h"
 
 namespace kovrin {
 namespace {

@@ -26,12 +26,7 @@ class RecordingToolkit : public Toolkit {
   void wdialogputtext(int, std::string_view) override {}
   void wdialoggettext(int, std::string&) override {}
   void windowstatusmessage(std::string_view) override {}
-  void windowhouseopen() override {}
-  bool windowhouseisopen() override { return false; }
-  void windowhouseshow(const HouseSummary&, std::string_view) override {}
   void wdialogfocus(int) override {}
-  bool wjobdetails(JobDetails&) override { return false; }
-  FileResult wexportreport(const HouseReport&, std::string_view) override { return {}; }
   void wdialogputmenu1(int, std::span<const std::string_view>, int, std::int32_t) override {}
   void wdialoggetinteger(int, std::int32_t&) override {}
   void wdialoggetreal(int, float&) override {}

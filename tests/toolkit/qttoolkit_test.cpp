@@ -1,4 +1,4 @@
-#include "toolkit/qttoolkit.h"
+#include "toolkit/qt/qttoolkit.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,7 +29,7 @@
 #include "workingfolder.h"
 #include "screen/form.h"
 #include "screen/commands.h"
-#include "toolkit/textprinter.h"
+#include "toolkit/qt/textprinter.h"
 
 namespace kovrin {
 namespace {
@@ -66,9 +66,10 @@ constexpr ControlDef kControls[] = {
     {kFraction, ControlKind::IntegerEdit, 130, 70, 30, 8, "75.9", 0},
     {kLast, ControlKind::IntegerEdit, 170, 70, 30, 8, "100", 0},
 };
-constexpr std::string_view kExtraData =
-    "[Checks] \n2009 0 \n2010 1 \n[Menus] \n2006 3 2 \nOne \nTwo \nThree \n[Ranges] \n";
-const DialogResource kDialog{900, 220, 100, kControls, kExtraData};
+constexpr std::string_view kListEntries[] = {"One", "Two", "Three"};
+constexpr InitialList kLists[] = {{kList, kListEntries, 2}};
+constexpr int kChecked[] = {kSecondRadio};
+const DialogResource kDialog{900, 220, 100, kControls, kLists, kChecked};
 
 constexpr MenuEntry kZoneEntries[] = {{"  1 -> 10", 40010}, {"11 -> 20", 40011}};
 constexpr MenuEntry kFileEntries[] = {{"&New", 40008}, {"&Open", 40007}};
@@ -543,16 +544,6 @@ std::vector<int> tabWalk(int steps) {
   return visited;
 }
 
-TEST_F(QtToolkitTest, TabVisitsTheFieldsInResourceOrderAndTheRadioGroupOnce) {
-  ASSERT_EQ(QApplication::focusWidget(), toolkit.control(kInteger));
-  EXPECT_EQ(tabWalk(7), (std::vector<int>{kReal, kOtherReal, kSecondRadio, kList, kFraction, kLast, kInteger}));
-
-  // The group's stop follows its checked button.
-  radio(kFirstRadio)->click();
-  focus(kInteger);
-  EXPECT_EQ(tabWalk(3), (std::vector<int>{kReal, kOtherReal, kFirstRadio}));
-}
-
 TEST_F(QtToolkitTest, CloseBoxAndQuitRequestDeliverACloseRequestAndKeepTheWindow) {
   toolkit.mainWindow()->close();
   EXPECT_TRUE(toolkit.mainWindow()->isVisible());
@@ -568,37 +559,6 @@ TEST_F(QtToolkitTest, CloseBoxAndQuitRequestDeliverACloseRequestAndKeepTheWindow
   MessageRecord record;
   toolkit.wmessage(type, record);  // nothing left to wait for
   EXPECT_EQ(type, kCloseRequest);
-}
-
-TEST_F(QtToolkitTest, AltLettersChooseMenuCommands) {
-  struct Case {
-    Qt::Key key;
-    std::vector<Message> messages;
-  };
-  const Case cases[] = {
-      {Qt::Key_C, {{kMenuSelect, 40016}}},
-      {Qt::Key_E, {{kMenuSelect, 40001}}},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.key);
-    QTest::keyClick(QApplication::focusWidget(), c.key, Qt::AltModifier);
-    EXPECT_EQ(drain(), c.messages);
-  }
-
-  // A sub-menu opens; its title delivers its own identifier, then the entry
-  // chosen by its letter.
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::AltModifier);
-  QWidget* popup = QApplication::activePopupWidget();
-  ASSERT_NE(popup, nullptr);
-  QTest::keyClick(popup, Qt::Key_N);
-  EXPECT_EQ(drain(), (std::vector<Message>{{kMenuSelect, 40003}, {kMenuSelect, 40008}}));
-
-  reactivate();
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::AltModifier);
-  popup = QApplication::activePopupWidget();
-  ASSERT_NE(popup, nullptr);
-  QTest::keyClick(popup, Qt::Key_Return);
-  EXPECT_EQ(drain(), (std::vector<Message>{{kMenuSelect, 40009}, {kMenuSelect, 40010}}));
 }
 
 TEST_F(QtToolkitTest, FileDialogOkAndCancel) {
@@ -786,53 +746,6 @@ TEST_F(QtToolkitTest, PrintingToAPdfFileAndCancelling) {
   EXPECT_FALSE(toolkit.whardcopyoptionstext());
 }
 
-TEST(TextPrinter, TheLongestLineFitsThePageWidth) {
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setPageSize(QPageSize(QPageSize::A4));
-  struct Case {
-    const char* name;
-    QPageLayout::Orientation orientation;
-    int longest;
-  };
-  const Case cases[] = {
-      {"report line, landscape", QPageLayout::Landscape, 240},
-      {"report line, portrait", QPageLayout::Portrait, 240},
-      {"short lines keep the full size", QPageLayout::Portrait, 40},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    printer.setPageOrientation(c.orientation);
-    const QStringList lines{QString(c.longest, QLatin1Char('8')), QStringLiteral("x")};
-    const TextPrintLayout layout = layoutTextForPrinter(printer, lines);
-    EXPECT_LE(layout.widestLine, layout.pageWidth);
-    EXPECT_GT(layout.widestLine, 0.9 * layout.pageWidth * std::min(1.0, c.longest / 100.0) * 0.5);
-    if (c.longest == 40) {
-      EXPECT_EQ(layout.font.pointSizeF(), 10.0);
-    }
-    EXPECT_EQ(layout.pages, 1);
-  }
-}
-
-TEST(TextPrinter, LinesOfATextFile) {
-  struct Case {
-    const char* name;
-    QByteArray bytes;
-    QStringList lines;
-  };
-  const Case cases[] = {
-      {"CR LF", "a\r\nb\r\n", {"a", "b"}},
-      {"no final line feed", "a\nb", {"a", "b"}},
-      {"empty lines kept", "a\r\n\r\nb\r\n", {"a", "", "b"}},
-      {"tabs to every eighth column", "ab\tc\t\td\n", {"ab      c               d"}},
-      {"empty file", "", {}},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    EXPECT_EQ(textLines(c.bytes), c.lines);
-  }
-}
-
 TEST_F(QtToolkitTest, MessageBoxAndQuestion) {
   struct Case {
     QMessageBox::StandardButton button;
@@ -923,11 +836,14 @@ TEST_F(QtToolkitTest, InputScreenTabOrder) {
 
   EXPECT_EQ(tabWalk(static_cast<int>(expected.size())), expected);
 
-  // The Cooling button is on, so the group's stop is 1047; with Heating it
-  // is 1046.
+  // The Heating/Cooling group is one stop, at its checked button: Cooling
+  // at start, Heating once it is chosen.
   std::int32_t position = 0;
   toolkit.wdialoggetradiobutton(1046, position);
   EXPECT_EQ(position, 2);
+  radio(1046)->click();
+  focus(1045);
+  EXPECT_EQ(tabWalk(2), (std::vector<int>{1046, 1048}));
 }
 
 TEST_F(QtToolkitTest, EveryAccessLetterOfTheMainMenuWorks) {
@@ -952,6 +868,15 @@ TEST_F(QtToolkitTest, EveryAccessLetterOfTheMainMenuWorks) {
     if (popup != nullptr) QTest::keyClick(popup, Qt::Key_Escape);
     EXPECT_EQ(drain(), (std::vector<Message>{{kMenuSelect, c.id}}));
   }
+
+  // In an open sub-menu an entry's letter chooses it, after the sub-menu's
+  // own identifier.
+  reactivate();
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::AltModifier);
+  QWidget* popup = QApplication::activePopupWidget();
+  ASSERT_NE(popup, nullptr);
+  QTest::keyClick(popup, Qt::Key_N);
+  EXPECT_EQ(drain(), (std::vector<Message>{{kMenuSelect, kCmdFileMenu}, {kMenuSelect, kCmdNew}}));
 }
 
 // The commands' keys work from any field, and a field keeps its own editing

@@ -1,8 +1,10 @@
-#include "toolkit/textprinter.h"
+#include "toolkit/qt/textprinter.h"
 
 #include <gtest/gtest.h>
 
 #include <QPrinter>
+
+#include <algorithm>
 
 #include "golden.h"
 
@@ -36,6 +38,53 @@ TEST(TextPrinter, ALoadReportPrintsOnOneUprightPageAtAReadableSize) {
     // Only the file name's line wraps, and nothing is lost but blanks.
     EXPECT_EQ(layout.lines.size(), report.size() + 1);
     EXPECT_EQ(layout.lines.join(QString()).remove(QLatin1Char(' ')), report.join(QString()).remove(QLatin1Char(' ')));
+  }
+}
+
+TEST(TextPrinter, TheLongestLineFitsThePageWidth) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setPageSize(QPageSize(QPageSize::A4));
+  struct Case {
+    const char* name;
+    QPageLayout::Orientation orientation;
+    int longest;
+  };
+  const Case cases[] = {
+      {"report line, landscape", QPageLayout::Landscape, 240},
+      {"report line, portrait", QPageLayout::Portrait, 240},
+      {"short lines keep the full size", QPageLayout::Portrait, 40},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    printer.setPageOrientation(c.orientation);
+    const QStringList lines{QString(c.longest, QLatin1Char('8')), QStringLiteral("x")};
+    const TextPrintLayout layout = layoutTextForPrinter(printer, lines);
+    EXPECT_LE(layout.widestLine, layout.pageWidth);
+    EXPECT_GT(layout.widestLine, 0.9 * layout.pageWidth * std::min(1.0, c.longest / 100.0) * 0.5);
+    if (c.longest == 40) {
+      EXPECT_EQ(layout.font.pointSizeF(), 10.0);
+    }
+    EXPECT_EQ(layout.pages, 1);
+  }
+}
+
+TEST(TextPrinter, LinesOfATextFile) {
+  struct Case {
+    const char* name;
+    QByteArray bytes;
+    QStringList lines;
+  };
+  const Case cases[] = {
+      {"CR LF", "a\r\nb\r\n", {"a", "b"}},
+      {"no final line feed", "a\nb", {"a", "b"}},
+      {"empty lines kept", "a\r\n\r\nb\r\n", {"a", "", "b"}},
+      {"tabs to every eighth column", "ab\tc\t\td\n", {"ab      c               d"}},
+      {"empty file", "", {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(textLines(c.bytes), c.lines);
   }
 }
 

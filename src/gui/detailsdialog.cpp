@@ -1,4 +1,4 @@
-#include "toolkit/detailsdialog.h"
+#include "gui/detailsdialog.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -11,7 +11,7 @@
 #include <array>
 #include <variant>
 
-#include "toolkit/textconversion.h"
+#include "toolkit/qt/textconversion.h"
 
 namespace kovrin {
 namespace {

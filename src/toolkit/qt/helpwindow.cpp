@@ -1,4 +1,4 @@
-#include "toolkit/helpwindow.h"
+#include "toolkit/qt/helpwindow.h"
 
 #include <QAction>
 #include <QKeySequence>

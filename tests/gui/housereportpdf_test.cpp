@@ -1,4 +1,4 @@
-#include "toolkit/housereportpdf.h"
+#include "gui/housereportpdf.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <QRegularExpression>
 
 #include "house/housesummary.h"
-#include "toolkit/textconversion.h"
+#include "toolkit/qt/textconversion.h"
 #include "sampleprojects.h"
 #include "scratchfolder.h"
 

@@ -1,4 +1,4 @@
-#include "toolkit/mainwindow.h"
+#include "toolkit/qt/mainwindow.h"
 
 #include <QCloseEvent>
 #include <QLabel>

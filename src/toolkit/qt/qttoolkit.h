@@ -51,12 +51,7 @@ class QtToolkit final : public Toolkit {
   void wdialogputtext(int field, std::string_view text) override;
   void wdialoggettext(int field, std::string& text) override;
   void windowstatusmessage(std::string_view text) override;
-  void windowhouseopen() override;
-  bool windowhouseisopen() override;
-  void windowhouseshow(const HouseSummary& summary, std::string_view chartSvg) override;
   void wdialogfocus(int field) override;
-  bool wjobdetails(JobDetails& details) override;
-  FileResult wexportreport(const HouseReport& report, std::string_view path) override;
   void wdialogputmenu1(int field, std::span<const std::string_view> items, int count,
                        std::int32_t selected) override;
   void wdialoggetinteger(int field, std::int32_t& value) override;
@@ -80,13 +75,18 @@ class QtToolkit final : public Toolkit {
   bool wquestion(std::string_view title, std::string_view text) override;
   SaveChangesAnswer wsavechanges(std::string_view title, std::string_view text) override;
 
+  // Queue a message of the program's own windows (type kFirstOwnMessage or
+  // above) for wmessage to deliver in turn; other types are refused and
+  // recorded as a failure.
+  void post(std::int32_t type, const MessageRecord& record);
+
+  // The main window, the parent of the program's own dialogs; null before
+  // windowopen2 and after windowclose.
+  QMainWindow* mainWindow() const;
   // What tests and the screenshot look at. Null when there is no such window
   // or control.
-  QMainWindow* mainWindow() const;
   QWidget* control(int id) const;
   QWidget* helpViewer() const;
-  // The house view's window; null until it was first opened.
-  QWidget* houseWindow() const;
   // The text of status bar part 1..n as shown (tabs taken off).
   std::string statusText(int part) const;
   // The message shown for a while over the status bar parts; empty when none.

@@ -1,4 +1,4 @@
-#include "toolkit/fieldwidgets.h"
+#include "toolkit/qt/fieldwidgets.h"
 
 #include <QPalette>
 #include <QValidator>
@@ -8,7 +8,7 @@
 
 #include "report/numbertext.h"
 #include "toolkit/fieldtext.h"
-#include "toolkit/textconversion.h"
+#include "toolkit/qt/textconversion.h"
 #include "toolkit/toolkit.h"
 
 namespace kovrin {
@@ -312,12 +312,6 @@ ListField::ListField(QWidget* parent) : QComboBox(parent) {
     m_selection = picked;
     if (onUserChange) onUserChange();
   });
-}
-
-void ListField::setEntries(std::span<const std::string> entries, std::int32_t selected) {
-  clear();
-  for (const std::string& entry : entries) addItem(toQString(trimTrailingBlanks(entry)));
-  select(selected);
 }
 
 void ListField::setEntries(std::span<const std::string_view> entries, std::int32_t selected) {

@@ -124,7 +124,6 @@ class ListField : public QComboBox {
 
   // Replace the entries and select entry `selected` (1-based). A number that
   // is no entry leaves the list showing none and is kept as it is.
-  void setEntries(std::span<const std::string> entries, std::int32_t selected);
   void setEntries(std::span<const std::string_view> entries, std::int32_t selected);
   std::int32_t selection() const { return m_selection; }
 

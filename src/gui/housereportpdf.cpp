@@ -1,4 +1,4 @@
-#include "toolkit/housereportpdf.h"
+#include "gui/housereportpdf.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFontMetricsF>
@@ -18,7 +18,7 @@
 #include "house/housechart.h"
 #include "house/housesummary.h"
 #include "model/programnames.h"
-#include "toolkit/textconversion.h"
+#include "toolkit/qt/textconversion.h"
 
 namespace kovrin {
 namespace {

@@ -1,4 +1,4 @@
-#include "toolkit/textprinter.h"
+#include "toolkit/qt/textprinter.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>

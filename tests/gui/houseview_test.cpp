@@ -1,4 +1,4 @@
-#include "toolkit/houseview.h"
+#include "gui/houseview.h"
 
 #include <gtest/gtest.h>
 

@@ -7,11 +7,9 @@
 // It shows a HouseSummary and the chart's SVG text (house/housesummary.h,
 // house/housechart.h), the figures kovrin-report prints, in the same text.
 // An update is cheap enough to follow every keystroke: the table reads the
-// summary through a model that formats only the cells on screen, so an
-// update with the same zones repaints in place (the current row and the
-// scroll position stay), and the chart is drawn again only when its text
-// changed, and then once the changes pause (it follows a keystroke a moment
-// after the table).
+// summary through a model that formats only the cells on screen
+// (gui/housetablemodel.h), and the chart is drawn again only when its text
+// changed, once the changes pause (gui/chartwidget.h).
 #pragma once
 
 #include <QWidget>

@@ -48,8 +48,6 @@ class FormWidget : public QWidget {
  public:
   FormWidget(const DialogResource& dialog, const QFont& font, QWidget* parent = nullptr);
 
-  const DialogUnits& units() const { return m_units; }
-
   // The widget of a control, or null for an identifier the form does not have.
   QWidget* control(int id) const;
   NumberField* numberField(int id) const;
@@ -63,7 +61,7 @@ class FormWidget : public QWidget {
   // `id` (0 when none is checked); nothing when `id` is no radio button.
   std::optional<std::int32_t> radioPosition(int id) const;
 
-  // What the extra data asked for and the form could not do.
+  // What the resource asked for and the form could not do.
   const QStringList& problems() const { return m_problems; }
 
   // The user changed what field `id` holds.
@@ -78,7 +76,12 @@ class FormWidget : public QWidget {
   };
 
   void build(const DialogResource& dialog);
-  void applyExtraData(std::string_view text);
+  QWidget* makeControl(const ControlDef& def);
+  QRadioButton* makeRadioButton(const ControlDef& def);
+  void applyInitialState(const DialogResource& dialog);
+  // A control's rectangle in pixels, and an edit's, grown to hold its text.
+  QRect box(const ControlDef& def) const;
+  QRect editBox(const ControlDef& def) const;
   void updateRadioStops(const RadioGroup& group);
   void userChanged(int id);
 
@@ -87,6 +90,7 @@ class FormWidget : public QWidget {
   std::vector<QWidget*> m_focusOrder;  // the fields, in the resource's order
   std::vector<RadioGroup> m_groups;
   std::map<int, std::size_t> m_groupOf;  // radio button id -> index in m_groups
+  bool m_groupOpen = false;  // whether the next radio button joins the last group
   QStringList m_problems;
 };
 

@@ -1,4 +1,4 @@
-#include "toolkit/qttoolkit.h"
+#include "toolkit/qt/qttoolkit.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -17,7 +17,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QShortcut>
 #include <QStatusBar>
 
 #include <cmath>
@@ -27,16 +26,12 @@
 #include <utility>
 
 #include "fileio/readfile.h"
-#include "model/programnames.h"
-#include "toolkit/fieldwidgets.h"
-#include "toolkit/formwidget.h"
-#include "toolkit/detailsdialog.h"
-#include "toolkit/helpwindow.h"
-#include "toolkit/housereportpdf.h"
-#include "toolkit/houseview.h"
-#include "toolkit/mainwindow.h"
-#include "toolkit/textconversion.h"
-#include "toolkit/textprinter.h"
+#include "toolkit/qt/fieldwidgets.h"
+#include "toolkit/qt/formwidget.h"
+#include "toolkit/qt/helpwindow.h"
+#include "toolkit/qt/mainwindow.h"
+#include "toolkit/qt/textconversion.h"
+#include "toolkit/qt/textprinter.h"
 
 namespace kovrin {
 namespace {
@@ -115,12 +110,10 @@ struct QtToolkit::State {
   bool hasStatusBar = false;
   std::map<std::int32_t, QPointer<QAction>> menuChoices;  // by command identifier
   QPointer<HelpWindow> help;
-  QPointer<HouseView> house;
   std::unique_ptr<QPrinter> printer;
 
   std::deque<std::pair<std::int32_t, MessageRecord>> messages;
-  std::map<std::int32_t, bool> enabled{
-      {kMenuSelect, true}, {kCloseRequest, true}, {kFieldChanged, false}, {kZoneChosen, true}};
+  std::map<std::int32_t, bool> enabled{{kMenuSelect, true}, {kCloseRequest, true}, {kFieldChanged, false}};
   int lastFocusField = 0;
   QMetaObject::Connection focusWatch;
   std::unique_ptr<QuitWatcher> quitWatcher;
@@ -133,7 +126,7 @@ struct QtToolkit::State {
   }
 
   void post(std::int32_t type, std::int32_t value1 = 0, std::int32_t value2 = 0) {
-    if (!enabled[type]) return;
+    if (type < kFirstOwnMessage && !enabled[type]) return;
     messages.push_back({type, MessageRecord{value1, value2}});
   }
 
@@ -232,7 +225,6 @@ struct QtToolkit::State {
   void closeWindows() {
     QObject::disconnect(focusWatch);
     delete help.data();
-    delete house.data();
     if (window) {
       window->closeForGood();
       delete window.data();
@@ -648,7 +640,13 @@ QWidget* QtToolkit::control(int id) const { return d->form ? d->form->control(id
 
 QWidget* QtToolkit::helpViewer() const { return d->help.data(); }
 
-QWidget* QtToolkit::houseWindow() const { return d->house.data(); }
+void QtToolkit::post(std::int32_t type, const MessageRecord& record) {
+  if (type < kFirstOwnMessage) {
+    d->error("post: " + std::to_string(type) + " is a message of the toolkit's own");
+    return;
+  }
+  d->post(type, record.value1, record.value2);
+}
 
 void QtToolkit::windowstatusmessage(std::string_view text) {
   if (!d->window || !d->hasStatusBar) {
@@ -656,36 +654,6 @@ void QtToolkit::windowstatusmessage(std::string_view text) {
     return;
   }
   d->window->statusBar()->showMessage(toQString(text), kStatusMessageMilliseconds);
-}
-
-void QtToolkit::windowhouseopen() {
-  if (State::application() == nullptr) {
-    d->error("windowhouseopen: winitialise was not called");
-    return;
-  }
-  // Made when first asked for, so that start-up does not pay for it.
-  if (!d->house) {
-    auto* view = new HouseView;
-    view->setWindowTitle(toQString(std::string(kProgramTitle) + ": House Loads"));
-    view->resize(860, 760);
-    QObject::connect(view, &HouseView::zoneChosen, view, [this](int zone) { d->post(kZoneChosen, zone); });
-    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), view);
-    QObject::connect(close, &QShortcut::activated, view, &QWidget::close);
-    d->house = view;
-  }
-  d->house->show();
-  d->house->raise();
-  d->house->activateWindow();
-}
-
-bool QtToolkit::windowhouseisopen() { return d->house && d->house->isVisible(); }
-
-void QtToolkit::windowhouseshow(const HouseSummary& summary, std::string_view chartSvg) {
-  if (!d->house) {
-    d->error("windowhouseshow: the house view is not open");
-    return;
-  }
-  d->house->setSummary(summary, chartSvg);
 }
 
 void QtToolkit::wdialogfocus(int field) {
@@ -699,19 +667,6 @@ void QtToolkit::wdialogfocus(int field) {
   d->window->raise();
   d->window->activateWindow();
   control->setFocus(Qt::OtherFocusReason);
-}
-
-bool QtToolkit::wjobdetails(JobDetails& details) {
-  if (State::application() == nullptr) {
-    d->error("wjobdetails: winitialise was not called");
-    return false;
-  }
-  return editJobDetails(details, d->dialogParent());
-}
-
-FileResult QtToolkit::wexportreport(const HouseReport& report, std::string_view path) {
-  if (State::application() == nullptr) return FileResult::failure("The report cannot be written: no window program");
-  return exportHouseReportPdf(report, fromFileName(path));
 }
 
 std::string QtToolkit::statusText(int part) const {

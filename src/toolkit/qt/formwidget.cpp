@@ -1,4 +1,4 @@
-#include "toolkit/formwidget.h"
+#include "toolkit/qt/formwidget.h"
 
 #include <QButtonGroup>
 #include <QFontMetrics>
@@ -10,9 +10,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "toolkit/extradata.h"
-#include "toolkit/fieldwidgets.h"
-#include "toolkit/textconversion.h"
+#include "toolkit/qt/fieldwidgets.h"
+#include "toolkit/qt/textconversion.h"
 
 namespace kovrin {
 namespace {
@@ -64,109 +63,26 @@ FormWidget::FormWidget(const DialogResource& dialog, const QFont& font, QWidget*
   setPalette(colours);
   setFixedSize(m_units.x(dialog.width), m_units.y(dialog.height));
   build(dialog);
-  applyExtraData(dialog.extraData);
+  applyInitialState(dialog);
   for (const RadioGroup& group : m_groups) updateRadioStops(group);
 }
 
 void FormWidget::build(const DialogResource& dialog) {
-  const QFontMetrics metrics(font());
-  // A numeric edit needs room for its frame around one line of text; where
-  // the resource gives less, it grows about its middle.
-  const int editHeight = metrics.height() + 4;
-  // The radio group being filled; reset by any control that is not a radio
-  // button or a label.
-  std::size_t openGroup = 0;
-  bool groupOpen = false;
-
   for (const ControlDef& def : dialog.controls) {
-    const QRect box(m_units.x(def.x), m_units.y(def.y), m_units.x(def.width), m_units.y(def.height));
     if (m_controls.count(def.id) != 0) {
       m_problems << QStringLiteral("control %1 is defined twice; the second is left out").arg(def.id);
       continue;
     }
-    QWidget* widget = nullptr;
-    bool field = true;
-
-    switch (def.kind) {
-      case ControlKind::IntegerEdit:
-      case ControlKind::RealEdit: {
-        const NumberKind kind =
-            def.kind == ControlKind::IntegerEdit ? NumberKind::Integer : NumberKind::Real;
-        auto* edit = new NumberField(kind, def.text, this);
-        edit->setGeometry(centredVertically(box, std::max(box.height(), editHeight)));
-        edit->setDescription(toQString(def.name), toQString(def.unit));
-        edit->onUserChange = [this, id = def.id] { userChanged(id); };
-        edit->onValueKept = [this](const QString& message) {
-          if (onValueKept) onValueKept(message);
-        };
-        widget = edit;
-        break;
-      }
-      case ControlKind::TextEdit: {
-        auto* text = new TextField(kTextEditCharacters, toQString(def.name), this);
-        text->setGeometry(centredVertically(box, std::max(box.height(), editHeight)));
-        text->onUserChange = [this, id = def.id] { userChanged(id); };
-        widget = text;
-        break;
-      }
-      case ControlKind::DropDownList: {
-        auto* list = new ListField(this);
-        const int closed = m_units.y(kClosedListHeight);
-        list->setGeometry(box.x(), box.y(), box.width(), closed);
-        list->setMaxVisibleItems(std::max(1, (def.height - kClosedListHeight) / kListEntryHeight));
-        list->onUserChange = [this, id = def.id] { userChanged(id); };
-        widget = list;
-        break;
-      }
-      case ControlKind::RadioButton: {
-        auto* button = new QRadioButton(toQString(def.text), this);
-        button->setAutoExclusive(false);
-        const QSize hint = button->sizeHint();
-        QRect rect = centredVertically(box, std::max(box.height(), hint.height()));
-        if (def.text.empty()) rect.setWidth(std::max(rect.width(), hint.width()));
-        button->setGeometry(rect);
-        if ((def.flags & kGroupStart) != 0 || !groupOpen) {
-          // The first button decides whether the Tab key visits the group.
-          m_groups.push_back({{}, (def.flags & kNoTabStop) == 0});
-          openGroup = m_groups.size() - 1;
-          groupOpen = true;
-        }
-        RadioGroup& group = m_groups[openGroup];
-        group.buttons.push_back(button);
-        m_groupOf[def.id] = openGroup;
-        connect(button, &QRadioButton::toggled, this, [this, index = openGroup, id = def.id](bool checked) {
-          updateRadioStops(m_groups[index]);
-          if (checked) userChanged(id);
-        });
-        widget = button;
-        break;
-      }
-      case ControlKind::GroupBox: {
-        auto* frame = new QGroupBox(toQString(def.text), this);
-        frame->setGeometry(box);
-        frame->lower();
-        widget = frame;
-        field = false;
-        break;
-      }
-      case ControlKind::Label: {
-        auto* label = new QLabel(toQString(def.text), this);
-        label->setTextFormat(Qt::PlainText);
-        if ((def.flags & kRightText) != 0) label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        label->setGeometry(box);
-        widget = label;
-        field = false;
-        break;
-      }
-    }
+    QWidget* widget = makeControl(def);
     if (widget == nullptr) {
       m_problems << QStringLiteral("control %1 is of no known kind").arg(def.id);
       continue;
     }
     // A group of radio buttons runs on across labels (the caption of a
     // button may be a label of its own) and ends at any other control.
-    if (def.kind != ControlKind::RadioButton && def.kind != ControlKind::Label) groupOpen = false;
+    if (def.kind != ControlKind::RadioButton && def.kind != ControlKind::Label) m_groupOpen = false;
 
+    const bool field = def.kind != ControlKind::Label && def.kind != ControlKind::GroupBox;
     widget->setObjectName(QString::number(def.id));
     if ((def.flags & kDisabled) != 0) widget->setEnabled(false);
     if (field && (def.flags & kNoTabStop) != 0) widget->setFocusPolicy(Qt::ClickFocus);
@@ -185,29 +101,105 @@ void FormWidget::build(const DialogResource& dialog) {
   }
 }
 
-void FormWidget::applyExtraData(std::string_view text) {
-  const ExtraData extra = parseExtraData(text);
-  if (extra.malformedLines > 0) {
-    m_problems << QStringLiteral("%1 lines of the extra data could not be read").arg(extra.malformedLines);
+QRect FormWidget::box(const ControlDef& def) const {
+  return {m_units.x(def.x), m_units.y(def.y), m_units.x(def.width), m_units.y(def.height)};
+}
+
+QRect FormWidget::editBox(const ControlDef& def) const {
+  // An edit needs room for its frame around one line of text; where the
+  // resource gives less, it grows about its middle.
+  const QRect rect = box(def);
+  return centredVertically(rect, std::max(rect.height(), QFontMetrics(font()).height() + 4));
+}
+
+QWidget* FormWidget::makeControl(const ControlDef& def) {
+  switch (def.kind) {
+    case ControlKind::IntegerEdit:
+    case ControlKind::RealEdit: {
+      const NumberKind kind = def.kind == ControlKind::IntegerEdit ? NumberKind::Integer : NumberKind::Real;
+      auto* edit = new NumberField(kind, def.text, this);
+      edit->setGeometry(editBox(def));
+      edit->setDescription(toQString(def.name), toQString(def.unit));
+      edit->onUserChange = [this, id = def.id] { userChanged(id); };
+      edit->onValueKept = [this](const QString& message) {
+        if (onValueKept) onValueKept(message);
+      };
+      return edit;
+    }
+    case ControlKind::TextEdit: {
+      auto* text = new TextField(kTextEditCharacters, toQString(def.name), this);
+      text->setGeometry(editBox(def));
+      text->onUserChange = [this, id = def.id] { userChanged(id); };
+      return text;
+    }
+    case ControlKind::DropDownList: {
+      auto* list = new ListField(this);
+      const QRect rect = box(def);
+      list->setGeometry(rect.x(), rect.y(), rect.width(), m_units.y(kClosedListHeight));
+      list->setMaxVisibleItems(std::max(1, (def.height - kClosedListHeight) / kListEntryHeight));
+      list->onUserChange = [this, id = def.id] { userChanged(id); };
+      return list;
+    }
+    case ControlKind::RadioButton:
+      return makeRadioButton(def);
+    case ControlKind::GroupBox: {
+      auto* frame = new QGroupBox(toQString(def.text), this);
+      frame->setGeometry(box(def));
+      frame->lower();
+      return frame;
+    }
+    case ControlKind::Label: {
+      auto* label = new QLabel(toQString(def.text), this);
+      label->setTextFormat(Qt::PlainText);
+      if ((def.flags & kRightText) != 0) label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      label->setGeometry(box(def));
+      return label;
+    }
   }
-  for (const InitialCheck& check : extra.checks) {
-    const auto group = m_groupOf.find(check.id);
+  return nullptr;
+}
+
+QRadioButton* FormWidget::makeRadioButton(const ControlDef& def) {
+  auto* button = new QRadioButton(toQString(def.text), this);
+  button->setAutoExclusive(false);
+  const QSize hint = button->sizeHint();
+  QRect rect = centredVertically(box(def), std::max(box(def).height(), hint.height()));
+  if (def.text.empty()) rect.setWidth(std::max(rect.width(), hint.width()));
+  button->setGeometry(rect);
+  if ((def.flags & kGroupStart) != 0 || !m_groupOpen) {
+    // The first button decides whether the Tab key visits the group.
+    m_groups.push_back({{}, (def.flags & kNoTabStop) == 0});
+    m_groupOpen = true;
+  }
+  const std::size_t group = m_groups.size() - 1;
+  m_groups[group].buttons.push_back(button);
+  m_groupOf[def.id] = group;
+  connect(button, &QRadioButton::toggled, this, [this, group, id = def.id](bool checked) {
+    updateRadioStops(m_groups[group]);
+    if (checked) userChanged(id);
+  });
+  return button;
+}
+
+void FormWidget::applyInitialState(const DialogResource& dialog) {
+  for (const int id : dialog.checkedButtons) {
+    const auto group = m_groupOf.find(id);
     if (group == m_groupOf.end()) {
-      m_problems << QStringLiteral("extra data: %1 is no radio button").arg(check.id);
+      m_problems << QStringLiteral("%1 is no radio button to check").arg(id);
       continue;
     }
     // The signals are quiet: the initial state is no change by the user.
-    auto* button = static_cast<QRadioButton*>(m_controls.at(check.id));
+    auto* button = static_cast<QRadioButton*>(m_controls.at(id));
     const QSignalBlocker quiet(button);
-    button->setChecked(check.on);
+    button->setChecked(true);
   }
-  for (const InitialList& list : extra.lists) {
+  for (const InitialList& list : dialog.lists) {
     ListField* field = listField(list.id);
     if (field == nullptr) {
-      m_problems << QStringLiteral("extra data: %1 is no drop-down list").arg(list.id);
+      m_problems << QStringLiteral("%1 is no drop-down list to fill").arg(list.id);
       continue;
     }
-    field->setEntries(list.items, list.selected);
+    field->setEntries(list.entries, list.selected);
   }
 }
 

@@ -1,0 +1,47 @@
+// Kovrin's own windows and dialogs, beside the toolkit's main window and
+// input screen: the house view, the Project Details dialog and the house
+// report's PDF export.
+//
+// The program calls them through this interface, which names no Qt type;
+// QtWindows (gui/qtwindows.h) implements it on Qt 6 Widgets. Like the
+// toolkit's dialogs they are modal where they take an answer, and what the
+// user does in a window of its own (a zone chosen in the house view) comes
+// to the main loop as a toolkit message, in turn with the others.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "house/housereport.h"
+#include "house/housesummary.h"
+#include "model/fileresult.h"
+#include "model/model.h"
+#include "toolkit/toolkit.h"
+
+namespace kovrin {
+
+// A zone chosen in the house view (double-click, or Enter on its row);
+// value1 is the zone, 1..50.
+inline constexpr std::int32_t kZoneChosen = kFirstOwnMessage;
+
+class Gui {
+ public:
+  virtual ~Gui() = default;
+
+  // The house view, a window of its own beside the main window: open it (or
+  // bring it to the front), whether it is open, and the house it shows with
+  // its chart (SVG text).
+  virtual void openHouseView() = 0;
+  virtual bool houseViewIsOpen() const = 0;
+  virtual void showHouse(const HouseSummary& summary, std::string_view chartSvg) = 0;
+
+  // The modal Project Details dialog: true when OK closed it and a detail
+  // changed, which `details` then holds.
+  virtual bool editJobDetails(JobDetails& details) = 0;
+
+  // Write the house report as a PDF file at `path`, replacing it whole or
+  // not at all; a failure names the file and the reason.
+  virtual FileResult exportReport(const HouseReport& report, std::string_view path) = 0;
+};
+
+}  // namespace kovrin

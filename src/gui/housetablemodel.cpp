@@ -1,0 +1,133 @@
+#include "gui/housetablemodel.h"
+
+#include <array>
+#include <utility>
+
+#include "toolkit/qt/textconversion.h"
+
+namespace kovrin {
+namespace {
+
+struct ColumnHeading {
+  const char* title;
+  const char* tip;
+};
+constexpr std::array<ColumnHeading, HouseTableModel::kColumns> kHeadings{{
+    {"Zone", "Zone number, 1 to 50"},
+    {"Name", "The zone's name, as typed above its column"},
+    {"Page", "The page of ten zones that holds the zone"},
+    {"Floor\nft\u00B2", "Floor area in ft\u00B2"},
+    {"Heating\nBtu/h", "Heat loss in Btu/h, as Calculate shows it with Heating"},
+    {"Heating\nBtu/h\u00B7ft\u00B2", "Heat loss per ft\u00B2 of floor, Btu/h"},
+    {"Heating\nairflow", "The zone's share of its page's airflow with Heating (CFM, or % when the page's airflow is 100)"},
+    {"Cooling\nBtu/h", "Heat gain in Btu/h, as Calculate shows it with Cooling"},
+    {"Cooling\nBtu/h\u00B7ft\u00B2", "Heat gain per ft\u00B2 of floor, Btu/h"},
+    {"Cooling\nairflow", "The zone's share of its page's airflow with Cooling (CFM, or % when the page's airflow is 100)"},
+}};
+
+}  // namespace
+
+QString shownLoad(std::int64_t btuPerHour) { return toQString(figureText(btuPerHour, 0, Grouping::Thousands)); }
+QString shownArea(const Figure& figure) {
+  return toQString(figureText(figure, kFloorAreaDecimals, kNoValueText, Grouping::Thousands));
+}
+QString shownPerArea(const Figure& figure) {
+  return toQString(figureText(figure, kPerFloorAreaDecimals, kNoValueText, Grouping::Thousands));
+}
+
+void HouseTableModel::setSummary(const HouseSummary& summary) {
+  std::vector<Row> rows;
+  rows.reserve(m_rows.size());
+  for (const PageSummary& page : summary.pages) {
+    const std::size_t before = rows.size();
+    for (const ZoneSummary& zone : summary.zones) {
+      if (zone.page == page.page && zone.listed()) rows.push_back({Kind::Zone, zone.zone - 1});
+    }
+    if (rows.size() != before) rows.push_back({Kind::Page, page.page - 1});
+  }
+  rows.push_back({Kind::House, 0});
+  m_summary = summary;
+  if (rows == m_rows) {
+    // The same zones: the cells change in place.
+    emit dataChanged(index(0, 0), index(rowCount() - 1, kColumns - 1), {Qt::DisplayRole});
+    return;
+  }
+  beginResetModel();
+  m_rows = std::move(rows);
+  endResetModel();
+}
+
+int HouseTableModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
+}
+
+int HouseTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kColumns; }
+
+QVariant HouseTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation != Qt::Horizontal || section < 0 || section >= kColumns) return {};
+  const ColumnHeading& heading = kHeadings[static_cast<std::size_t>(section)];
+  if (role == Qt::DisplayRole) return QString::fromUtf8(heading.title);
+  if (role == Qt::ToolTipRole) return QString::fromUtf8(heading.tip);
+  return {};
+}
+
+QVariant HouseTableModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || index.row() >= rowCount()) return {};
+  const Row row = m_rows[static_cast<std::size_t>(index.row())];
+  switch (role) {
+    case Qt::DisplayRole:
+      return cell(row, index.column());
+    case Qt::TextAlignmentRole:
+      return (row.kind != Kind::Zone && index.column() == Zone) || index.column() == Name
+                 ? int(Qt::AlignLeft | Qt::AlignVCenter)
+                 : int(Qt::AlignRight | Qt::AlignVCenter);
+    case Qt::FontRole:
+      if (row.kind == Kind::Zone) return {};
+      return m_bold;
+    case Qt::UserRole:
+      return row.kind == Kind::Zone ? row.index + 1 : 0;
+    default:
+      return {};
+  }
+}
+
+QString HouseTableModel::cell(const Row& row, int column) const {
+  if (row.kind == Kind::Zone) {
+    const ZoneSummary& zone = m_summary.zones[static_cast<std::size_t>(row.index)];
+    switch (column) {
+      case Zone: return QString::number(zone.zone);
+      case Name: return toQString(zone.name);
+      case Page: return QString::number(zone.page);
+      case FloorArea: return shownArea(zone.floorArea);
+      case Heating: return shownLoad(zone.heating);
+      case HeatingPerArea: return shownPerArea(zone.heatingPerFloorArea);
+      case HeatingAir: return QString::number(zone.heatingAirShare);
+      case Cooling: return shownLoad(zone.cooling);
+      case CoolingPerArea: return shownPerArea(zone.coolingPerFloorArea);
+      case CoolingAir: return QString::number(zone.coolingAirShare);
+      default: return {};
+    }
+  }
+  if (row.kind == Kind::Page) {
+    const PageSummary& page = m_summary.pages[static_cast<std::size_t>(row.index)];
+    switch (column) {
+      case Zone: return QStringLiteral("Page %1").arg(page.page);
+      case Heating: return shownLoad(page.heating);
+      case HeatingAir:
+      case CoolingAir: return shownLoad(page.airTotal);
+      case Cooling: return shownLoad(page.cooling);
+      default: return {};
+    }
+  }
+  switch (column) {
+    case Zone: return QStringLiteral("House");
+    case FloorArea: return shownArea(m_summary.floorArea);
+    case Heating: return shownLoad(m_summary.heating);
+    case HeatingPerArea: return shownPerArea(m_summary.heatingPerFloorArea);
+    case Cooling: return shownLoad(m_summary.cooling);
+    case CoolingPerArea: return shownPerArea(m_summary.coolingPerFloorArea);
+    default: return {};
+  }
+}
+
+}  // namespace kovrin

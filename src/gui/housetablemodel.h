@@ -1,0 +1,61 @@
+// The table of the house view: each zone with input (or a name), a total
+// row after each page that has one, the house last, from a HouseSummary.
+//
+// It formats only the cells a view asks for, so an update costs little
+// however often it comes; an update with the same rows changes the cells in
+// place, so the view keeps its current row and scroll position.
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QFont>
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+#include "house/housesummary.h"
+
+namespace kovrin {
+
+// A figure as the house view shows it: thousands set apart by commas, an em
+// dash for a figure that has no value.
+QString shownLoad(std::int64_t btuPerHour);
+QString shownArea(const Figure& figure);
+QString shownPerArea(const Figure& figure);
+
+class HouseTableModel final : public QAbstractTableModel {
+ public:
+  enum Column { Zone, Name, Page, FloorArea, Heating, HeatingPerArea, HeatingAir, Cooling, CoolingPerArea, CoolingAir };
+  static constexpr int kColumns = 10;
+
+  using QAbstractTableModel::QAbstractTableModel;
+
+  void setSummary(const HouseSummary& summary);
+
+  int rowCount(const QModelIndex& parent = {}) const override;
+  int columnCount(const QModelIndex& parent = {}) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+  // Qt::UserRole holds a zone row's zone number, 0 on a total row.
+  QVariant data(const QModelIndex& index, int role) const override;
+
+ private:
+  enum class Kind { Zone, Page, House };
+  struct Row {
+    Kind kind;
+    int index;  // into the summary's zones or pages
+    friend bool operator==(const Row&, const Row&) = default;
+  };
+
+  QString cell(const Row& row, int column) const;
+
+  HouseSummary m_summary;
+  std::vector<Row> m_rows;
+  // The total rows' font.
+  QFont m_bold = [] {
+    QFont font;
+    font.setBold(true);
+    return font;
+  }();
+};
+
+}  // namespace kovrin

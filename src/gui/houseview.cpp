@@ -1,0 +1,90 @@
+#include "gui/houseview.h"
+
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QLabel>
+#include <QSplitter>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "gui/chartwidget.h"
+#include "gui/housetablemodel.h"
+#include "house/housechart.h"
+#include "toolkit/qt/textconversion.h"
+
+namespace kovrin {
+
+HouseView::HouseView(QWidget* parent)
+    : QWidget(parent),
+      m_model(new HouseTableModel(this)),
+      m_table(new QTableView(this)),
+      m_houseLine(new QLabel(this)),
+      m_chart(new ChartWidget(this)) {
+  m_table->setModel(m_model);
+  m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+  m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+  m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  m_table->setAlternatingRowColors(true);
+  m_table->setWordWrap(false);
+  m_table->verticalHeader()->hide();
+  // Fixed widths from the font: measuring every cell on each update would
+  // cost more than the update itself.
+  const QFontMetrics metrics(m_table->font());
+  const int number = metrics.horizontalAdvance(QStringLiteral("9,999,999")) + 12;
+  QHeaderView* header = m_table->horizontalHeader();
+  header->setSectionResizeMode(QHeaderView::Interactive);
+  header->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  for (int column = 0; column < HouseTableModel::kColumns; ++column) {
+    int width = number;
+    switch (column) {
+      case HouseTableModel::Zone: width = metrics.horizontalAdvance(QStringLiteral("House")) + 16; break;
+      case HouseTableModel::Name: width = metrics.horizontalAdvance(QStringLiteral("Master bedroom")) + 12; break;
+      case HouseTableModel::Page:
+      case HouseTableModel::HeatingAir:
+      case HouseTableModel::CoolingAir: width = number * 3 / 4; break;
+      default: break;
+    }
+    m_table->setColumnWidth(column, width);
+  }
+  m_table->verticalHeader()->setDefaultSectionSize(metrics.height() + 6);
+  connect(m_table, &QAbstractItemView::activated, this, &HouseView::activated);
+
+  m_houseLine->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  m_houseLine->setContentsMargins(4, 2, 4, 2);
+
+  auto* splitter = new QSplitter(Qt::Vertical, this);
+  auto* upper = new QWidget(splitter);
+  auto* upperLayout = new QVBoxLayout(upper);
+  upperLayout->setContentsMargins(0, 0, 0, 0);
+  upperLayout->addWidget(m_table);
+  upperLayout->addWidget(m_houseLine);
+  splitter->addWidget(upper);
+  splitter->addWidget(m_chart);
+  splitter->setStretchFactor(0, 3);
+  splitter->setStretchFactor(1, 2);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(splitter);
+
+  setSummary(HouseSummary{}, houseChartSvg(HouseSummary{}));
+}
+
+HouseView::~HouseView() = default;
+
+void HouseView::setSummary(const HouseSummary& summary, std::string_view chartSvg) {
+  m_model->setSummary(summary);
+  m_houseLine->setText(QStringLiteral("House: heating %1 Btu/h \u00B7 cooling %2 Btu/h, %3 tons \u00B7 "
+                                      "floor %4 ft\u00B2, %5 ft\u00B2 per ton")
+                           .arg(shownLoad(summary.heating), shownLoad(summary.cooling), toQString(tonsText(summary.cooling)),
+                                shownArea(summary.floorArea),
+                                toQString(figureText(summary.floorAreaPerTon, kFloorAreaPerTonDecimals, kNoValueText,
+                                                Grouping::Thousands))));
+  m_chart->setSvg(chartSvg);
+}
+
+void HouseView::activated(const QModelIndex& index) {
+  const int zone = index.data(Qt::UserRole).toInt();
+  if (zone != 0) emit zoneChosen(zone);
+}
+
+}  // namespace kovrin

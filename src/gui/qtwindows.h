@@ -1,0 +1,41 @@
+// Kovrin's own windows on Qt 6 Widgets, beside the toolkit's main window:
+// the house view, made when first opened, the Project Details dialog and the
+// PDF export. The dialogs are modal over the main window; a zone chosen in
+// the house view is posted to the toolkit's message queue as kZoneChosen.
+#pragma once
+
+#include <QPointer>
+
+#include "gui/gui.h"
+
+class QWidget;
+
+namespace kovrin {
+
+class HouseView;
+class QtToolkit;
+
+class QtWindows final : public Gui {
+ public:
+  // The toolkit whose main window parents the dialogs and whose queue takes
+  // the messages; it outlives this object.
+  explicit QtWindows(QtToolkit& toolkit);
+  ~QtWindows() override;
+  QtWindows(const QtWindows&) = delete;
+  QtWindows& operator=(const QtWindows&) = delete;
+
+  void openHouseView() override;
+  bool houseViewIsOpen() const override;
+  void showHouse(const HouseSummary& summary, std::string_view chartSvg) override;
+  bool editJobDetails(JobDetails& details) override;
+  FileResult exportReport(const HouseReport& report, std::string_view path) override;
+
+  // The house view; null until it was first opened.
+  HouseView* houseView() const;
+
+ private:
+  QtToolkit& m_toolkit;
+  QPointer<HouseView> m_house;
+};
+
+}  // namespace kovrin
