@@ -12,6 +12,7 @@
 #include "fileio/replacefile.h"
 #include "house/housereport.h"
 #include "house/housesummary.h"
+#include "model/hexescape.h"
 #include "model/model.h"
 #include "projectfile/projectfile.h"
 #include "report/loadreport.h"
@@ -157,14 +158,11 @@ std::optional<UsageError> parse(std::span<const std::string> args, Options& opti
 // A message as a terminal shows it: the control characters a file name may
 // hold (an escape sequence could rewrite the screen) are written as \xNN.
 std::string printable(std::string_view text) {
-  static constexpr char kHex[] = "0123456789abcdef";
   std::string out;
   for (const char ch : text) {
     const auto byte = static_cast<unsigned char>(ch);
     if (byte < 0x20 || byte == 0x7f) {
-      out += "\\x";
-      out += kHex[byte >> 4];
-      out += kHex[byte & 0xF];
+      appendHexEscape(out, byte, "\\x", HexDigits::Lower);
     } else {
       out += ch;
     }

@@ -20,20 +20,6 @@ namespace {
 // takes up to 64 KiB: well within that at four bytes a character.
 constexpr int kMaxCharacters = 4000;
 
-// The dialog's fields, in their order on screen.
-struct DetailField {
-  const char* label;
-  std::string JobDetails::*member;
-  bool multiline;
-};
-constexpr std::array<DetailField, 5> kFields = {{
-    {"&Client:", &JobDetails::Client, false},
-    {"Site &address:", &JobDetails::SiteAddress, true},
-    {"De&signer:", &JobDetails::Designer, false},
-    {"&Date of the design:", &JobDetails::DesignDate, false},
-    {"&Note:", &JobDetails::Note, true},
-}};
-
 using Editor = std::variant<QLineEdit*, QPlainTextEdit*>;
 
 QString textOf(const Editor& editor) {
@@ -47,11 +33,12 @@ bool editJobDetails(JobDetails& details, QWidget* parent) {
   QDialog dialog(parent);
   dialog.setWindowTitle(QStringLiteral("Project Details"));
   auto* form = new QFormLayout;
-  std::array<Editor, kFields.size()> editors;
-  for (std::size_t i = 0; i < kFields.size(); ++i) {
-    const QString value = toQString(details.*kFields[i].member);
+  std::array<Editor, kJobDetailFields.size()> editors;
+  for (std::size_t i = 0; i < kJobDetailFields.size(); ++i) {
+    const JobDetailField& field = kJobDetailFields[i];
+    const QString value = toQString(details.*field.member);
     QWidget* widget = nullptr;
-    if (kFields[i].multiline) {
+    if (field.multiline) {
       auto* edit = new QPlainTextEdit(value, &dialog);
       edit->setTabChangesFocus(true);
       edit->setFixedHeight(edit->fontMetrics().lineSpacing() * 4 + 12);
@@ -63,16 +50,16 @@ bool editJobDetails(JobDetails& details, QWidget* parent) {
       editors[i] = edit;
       widget = edit;
     }
-    widget->setObjectName(QString::fromLatin1(kFields[i].label).remove(QLatin1Char('&')).remove(QLatin1Char(':')));
-    form->addRow(QString::fromLatin1(kFields[i].label), widget);
+    widget->setObjectName(toQString(plainLabel(field.label)));
+    form->addRow(toQString(field.label) + QLatin1Char(':'), widget);
   }
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, [&] {
-    for (std::size_t i = 0; i < kFields.size(); ++i) {
+    for (std::size_t i = 0; i < kJobDetailFields.size(); ++i) {
       if (textOf(editors[i]).toUcs4().size() > kMaxCharacters) {
         QMessageBox::warning(&dialog, dialog.windowTitle(),
                              QStringLiteral("%1 holds more than %2 characters.")
-                                 .arg(QString::fromLatin1(kFields[i].label).remove(QLatin1Char('&')).chopped(1))
+                                 .arg(toQString(plainLabel(kJobDetailFields[i].label)))
                                  .arg(kMaxCharacters));
         return;
       }
@@ -87,7 +74,7 @@ bool editJobDetails(JobDetails& details, QWidget* parent) {
   if (dialog.exec() != QDialog::Accepted) return false;
 
   JobDetails edited;
-  for (std::size_t i = 0; i < kFields.size(); ++i) edited.*kFields[i].member = textOf(editors[i]).toStdString();
+  for (std::size_t i = 0; i < kJobDetailFields.size(); ++i) edited.*kJobDetailFields[i].member = textOf(editors[i]).toStdString();
   if (edited == details) return false;
   details = std::move(edited);
   return true;

@@ -23,12 +23,11 @@
 namespace kovrin {
 namespace {
 
-// The margins of the report's print style, in inches; the footer sits in
-// the bottom margin.
-constexpr double kMarginLeft = 0.6;
-constexpr double kMarginRight = 0.6;
-constexpr double kMarginTop = 0.5;
-constexpr double kMarginBottom = 0.7;
+// The report's margins in inches; the footer sits in the bottom margin.
+constexpr double kMarginLeft = kReportMargins.left / 10.0;
+constexpr double kMarginRight = kReportMargins.right / 10.0;
+constexpr double kMarginTop = kReportMargins.top / 10.0;
+constexpr double kMarginBottom = kReportMargins.bottom / 10.0;
 constexpr double kFooterBaseline = 0.42;  // inches above the paper's bottom edge
 constexpr double kFooterPointSize = 8;
 // The chart image: sharp in print without making the file large.

@@ -6,6 +6,7 @@
 
 #include "house/housechart.h"
 #include "house/housesummary.h"
+#include "model/hexescape.h"
 #include "model/programnames.h"
 #include "model/selections.h"
 #include "model/utf8.h"
@@ -44,7 +45,7 @@ p.note { font-size: 8pt; color: #555555; }
 // boxes, and draws its own margins and page numbers.
 constexpr std::string_view kPageStyle = R"(@page {
   size: letter;
-  margin: 0.5in 0.6in 0.7in 0.6in;
+  margin: MARGINS;
   @bottom-right { content: "Page " counter(page) " of " counter(pages); font-size: 8pt; color: #555555; }
   @bottom-left { content: FOOTER; font-size: 8pt; color: #555555; }
 }
@@ -75,7 +76,6 @@ void appendValidUtf8(std::string& out, std::string_view text, Escape escape) {
 // A CSS string: quotes and backslashes escaped, and the characters that
 // could end the style element or a line written as hexadecimal escapes.
 std::string cssString(std::string_view text) {
-  static constexpr char kHex[] = "0123456789ABCDEF";
   std::string out = "\"";
   appendValidUtf8(out, text, [](std::string& o, char c) {
     const auto b = static_cast<unsigned char>(c);
@@ -83,10 +83,7 @@ std::string cssString(std::string_view text) {
       o += '\\';
       o += c;
     } else if (b < 0x20 || c == '<' || c == '>' || c == '&') {
-      o += '\\';
-      o += kHex[b >> 4];
-      o += kHex[b & 0xF];
-      o += ' ';
+      appendHexEscape(o, b, "\\", HexDigits::Upper, " ");
     } else {
       o += c;
     }
@@ -336,6 +333,10 @@ std::string houseReportHtml(const HouseReport& report, const ChartPlacement& pla
   std::string paper(kPageStyle);
   const std::string footer = cssString(report.projectFile + (report.date.empty() ? "" : ", " + report.date));
   paper.replace(paper.find("FOOTER"), 6, footer);
+  const auto inches = [](int tenths) { return figureText(tenths, 1) + "in"; };
+  paper.replace(paper.find("MARGINS"), 7,
+                inches(kReportMargins.top) + ' ' + inches(kReportMargins.right) + ' ' +
+                    inches(kReportMargins.bottom) + ' ' + inches(kReportMargins.left));
   out += paper;
   out += "</style>\n</head>\n<body>\n<h1>Heating and Cooling Loads</h1>\n";
   Table facts("facts");
@@ -347,16 +348,20 @@ std::string houseReportHtml(const HouseReport& report, const ChartPlacement& pla
     return html;
   };
   const JobDetails& job = report.tables.Job;
-  const std::pair<std::string_view, const std::string*> details[] = {
-      {"Client", &job.Client}, {"Site address", &job.SiteAddress}, {"Designer", &job.Designer},
-      {"Date of the design", &job.DesignDate}};
-  for (const auto& [label, value] : details) {
-    if (!value->empty()) facts.row(td(label) + td(lines(*value)));
+  const auto detail = [&](const JobDetailField& field) {
+    const std::string& value = job.*field.member;
+    if (!value.empty()) facts.row(td(htmlEscaped(plainLabel(field.label))) + td(lines(value)));
+  };
+  // The note comes after the facts of the report, as a remark on them.
+  for (const JobDetailField& field : kJobDetailFields) {
+    if (field.member != &JobDetails::Note) detail(field);
   }
   facts.row(td("Project file") + td("<b>" + project + "</b>"));
   facts.row(td("Date") + td(date));
   facts.row(td("Prepared with") + td(htmlEscaped(kProgramTitle)));
-  if (!job.Note.empty()) facts.row(td("Note") + td(lines(job.Note)));
+  for (const JobDetailField& field : kJobDetailFields) {
+    if (field.member == &JobDetails::Note) detail(field);
+  }
   out += facts.end();
   houseTotals(out, summary);
   chart(out, summary, placement);

@@ -47,6 +47,17 @@ struct ChartPlacement {
 
 std::string houseReportHtml(const HouseReport& report, const ChartPlacement& chart = {});
 
+// The report's paper is US Letter with these margins, in tenths of an inch;
+// the page numbers stand in the bottom margin. A browser takes them from the
+// document's style, the window's PDF export from here.
+struct PageMargins {
+  int top;
+  int right;
+  int bottom;
+  int left;
+};
+inline constexpr PageMargins kReportMargins{5, 6, 7, 6};
+
 // A date as the report prints it: "March 1, 2025". Month 1..12, day 1..31;
 // anything else gives "".
 std::string reportDateText(int year, int month, int day);

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <limits>
 
+#include "model/hexescape.h"
 #include "model/utf8.h"
 
 namespace kovrin {
@@ -118,7 +119,6 @@ std::string csvField(std::string_view text) {
 // A JSON string, which is UTF-8: a byte of a file name that starts no UTF-8
 // character is written as U+FFFD, the replacement character.
 std::string jsonString(std::string_view text) {
-  static constexpr char kHex[] = "0123456789abcdef";
   std::string out = "\"";
   for (std::size_t i = 0; i < text.size();) {
     const char ch = text[i];
@@ -128,9 +128,7 @@ std::string jsonString(std::string_view text) {
       out += '\\';
       out += ch;
     } else if (byte < 0x20) {
-      out += "\\u00";
-      out += kHex[byte >> 4];
-      out += kHex[byte & 0xF];
+      appendHexEscape(out, byte, "\\u00", HexDigits::Lower);
     } else if (length == 0) {
       out += "\\ufffd";
     } else {
@@ -329,10 +327,12 @@ std::string summaryCsv(const HouseSummary& summary, std::string_view project, bo
 std::string summaryJson(const HouseSummary& summary, std::string_view project, bool breakdown) {
   std::string out;
   out.reserve(8192);
-  const JobDetails& job = summary.job;
-  out += "{\"project\":" + jsonString(project) + ",\"details\":{\"client\":" + jsonString(job.Client) +
-         ",\"siteAddress\":" + jsonString(job.SiteAddress) + ",\"designer\":" + jsonString(job.Designer) +
-         ",\"designDate\":" + jsonString(job.DesignDate) + ",\"note\":" + jsonString(job.Note) + "},\"zones\":[";
+  out += "{\"project\":" + jsonString(project) + ",\"details\":{";
+  for (const JobDetailField& field : kJobDetailFields) {
+    if (field.member != kJobDetailFields.front().member) out += ',';
+    out += '"' + std::string(field.jsonKey) + "\":" + jsonString(summary.job.*field.member);
+  }
+  out += "},\"zones\":[";
   bool first = true;
   for (const ZoneSummary& zone : summary.zones) {
     if (!zone.listed()) continue;

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "model/filestamp.h"
+#include "model/jobdetails.h"
 
 namespace kovrin {
 
@@ -140,18 +141,6 @@ inline constexpr std::int32_t kCooling = 2;
 inline constexpr int kZones = kPages * kZoneColumns;
 // A zone's name holds up to 40 characters (Unicode code points, in UTF-8).
 inline constexpr std::size_t kZoneNameCharacters = 40;
-
-// The job a project is for; it heads the house report. The address and the
-// note may hold line breaks.
-struct JobDetails {
-  std::string Client;
-  std::string SiteAddress;
-  std::string Designer;
-  std::string DesignDate;
-  std::string Note;
-
-  friend bool operator==(const JobDetails&, const JobDetails&) = default;
-};
 
 // An item of a project file's notes that this version does not know; kept as
 // read so that the next save writes it back.

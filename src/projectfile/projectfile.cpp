@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <array>
-#include <cctype>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
@@ -15,6 +14,7 @@
 
 #include "fileio/readfile.h"
 #include "fileio/replacefile.h"
+#include "model/rownames.h"
 #include "model/selections.h"
 #include "report/lines.h"
 
@@ -31,38 +31,10 @@ static_assert(kBlockLines * kPages == kProjectFileLines);
 // What each value of the file is, in the words of the input screen, so that a
 // message can say which value is wrong.
 
-std::string zoneText(int page, int column) { return "zone " + std::to_string(zoneNumber(page, column)); }
-std::string pageText(int page) { return "page " + std::to_string(page); }
-
 std::string selectionName(int item, int page) {
   std::string name(listWording(item).name);
   if (item >= sel::GlassDirection(1)) name += " of zone column " + std::to_string(item - sel::GlassDirection(1) + 1);
-  return name + " in the block of " + pageText(page);
-}
-
-std::string integerName(int row, int page) {
-  if (row == irow::SummerThermostat) return "the summer thermostat of " + pageText(page);
-  if (row == irow::WinterThermostat) return "the winter thermostat of " + pageText(page);
-  if (row <= irow::PartitionDT(10)) return "the partition temperature difference of " + zoneText(page, row + 4);
-  if (row <= irow::ZoneLoad(10)) return "the load of " + zoneText(page, row - 6);
-  if (row == irow::PageLoadTotal) return "the load total of " + pageText(page);
-  if (row == irow::SummerDesignTemp) return "the summer design temperature of " + pageText(page);
-  if (row == irow::WinterDesignTemp) return "the winter design temperature of " + pageText(page);
-  if (row <= irow::ZoneAirShare(10)) return "the airflow share of " + zoneText(page, row - 19);
-  return "the total airflow of " + pageText(page);
-}
-
-std::string realName(int row, int page) {
-  if (row == rrow::SummerDuctMultiplier) return "the summer duct multiplier of " + pageText(page);
-  if (row == rrow::WinterDuctMultiplier) return "the winter duct multiplier of " + pageText(page);
-  if (row == rrow::ReservedSlot) return "the reserved value (row 11) of " + pageText(page);
-  if (const auto value = zoneValueAt(row)) {
-    // The screen's name, within a sentence: "Door area" is "the door area".
-    std::string name(zoneQuantityName(value->quantity));
-    name.front() = static_cast<char>(std::tolower(static_cast<unsigned char>(name.front())));
-    return "the " + name + " of " + zoneText(page, value->column);
-  }
-  return "real row " + std::to_string(row) + " of " + pageText(page);
+  return name + " in the block of page " + std::to_string(page);
 }
 
 // The value at 0-based position `index` of the file.
@@ -83,10 +55,10 @@ ValueSlot slotAt(int index) {
 std::string slotName(const ValueSlot& slot) {
   switch (slot.kind) {
     case ValueSlot::Selection: return selectionName(slot.row, slot.page);
-    case ValueSlot::Integer: return integerName(slot.row, slot.page);
+    case ValueSlot::Integer: return integerRowInSentence(slot.row, slot.page);
     case ValueSlot::Real: break;
   }
-  return realName(slot.row, slot.page);
+  return realRowInSentence(slot.row, slot.page);
 }
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
@@ -357,7 +329,7 @@ FileResult saveProjectFile(const std::string& path, const ProjectTables& tables,
   for (int p = 1; p <= kPages; ++p) {
     for (int row = 1; row <= kPageRealRows; ++row) {
       if (!std::isfinite(tables.real(p, row))) {
-        return FileResult::failure(path + ": not saved: " + realName(row, p) + " is not a finite number");
+        return FileResult::failure(path + ": not saved: " + realRowInSentence(row, p) + " is not a finite number");
       }
     }
   }

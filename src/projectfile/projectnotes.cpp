@@ -3,23 +3,11 @@
 #include <array>
 #include <charconv>
 
+#include "model/hexescape.h"
 #include "model/utf8.h"
 
 namespace kovrin {
 namespace {
-
-// The details of the job by their keys in the file, in the order written.
-struct DetailKey {
-  std::string_view key;
-  std::string JobDetails::*member;
-};
-constexpr std::array<DetailKey, 5> kDetailKeys = {{
-    {"client", &JobDetails::Client},
-    {"site address", &JobDetails::SiteAddress},
-    {"designer", &JobDetails::Designer},
-    {"design date", &JobDetails::DesignDate},
-    {"note", &JobDetails::Note},
-}};
 
 constexpr std::string_view kZoneKey = "zone ";
 constexpr std::string_view kLineEnd = "\r\n";
@@ -31,7 +19,6 @@ std::string_view trimmed(std::string_view text) {
 }
 
 std::string escaped(std::string_view value) {
-  static constexpr char kHex[] = "0123456789ABCDEF";
   std::string out;
   out.reserve(value.size());
   for (const char c : value) {
@@ -43,9 +30,7 @@ std::string escaped(std::string_view value) {
     } else if (c == '\r') {
       out += "\\r";
     } else if ((byte < 0x20 && c != '\t') || byte == 0x7F) {
-      out += "\\x";
-      out += kHex[byte >> 4];
-      out += kHex[byte & 0xF];
+      appendHexEscape(out, byte, "\\x", HexDigits::Upper);
     } else {
       out += c;
     }
@@ -126,7 +111,7 @@ bool hasNotes(const ProjectTables& tables) {
   for (const std::string& name : tables.ZoneNames) {
     if (!name.empty()) return true;
   }
-  for (const DetailKey& detail : kDetailKeys) {
+  for (const JobDetailField& detail : kJobDetailFields) {
     if (!(tables.Job.*detail.member).empty()) return true;
   }
   return !tables.OtherNotes.empty();
@@ -146,9 +131,9 @@ std::string notesText(const ProjectTables& tables) {
     const std::string& name = tables.ZoneNames[static_cast<std::size_t>(zone - 1)];
     if (!name.empty()) item(std::string(kZoneKey) + std::to_string(zone), name);
   }
-  for (const DetailKey& detail : kDetailKeys) {
+  for (const JobDetailField& detail : kJobDetailFields) {
     const std::string& value = tables.Job.*detail.member;
-    if (!value.empty()) item(detail.key, value);
+    if (!value.empty()) item(detail.fileKey, value);
   }
   for (const NoteItem& other : tables.OtherNotes) item(other.key, other.value);
   return out;
@@ -225,8 +210,8 @@ void NotesReader::item(std::string_view text, std::int64_t number) {
     name = *value;
     return;
   }
-  for (const DetailKey& detail : kDetailKeys) {
-    if (key != detail.key) continue;
+  for (const JobDetailField& detail : kJobDetailFields) {
+    if (key != detail.fileKey) continue;
     if (holdsControls(*value, "\n\t")) {
       return fail(number, "expected \"" + key + "\" without control characters other than line breaks and tabs");
     }

@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "model/model.h"
+#include "model/rownames.h"
 #include "model/selections.h"
 
 namespace kovrin {
@@ -143,37 +144,24 @@ inline constexpr int kFirstZoneNameField = 1196;
 constexpr int zoneNameField(int column) { return kFirstZoneNameField + column - 1; }
 
 // What a numeric field of the screen holds, in the user's words, and its
-// unit: for the field's tooltip and for what the user is told about a value
-// typed into it.
+// unit (model/rownames.h): for the field's tooltip and for what the user is
+// told about a value typed into it.
 struct FieldDescription {
   std::string_view name;
   std::string_view unit;
 };
 
-inline constexpr std::string_view kUValueUnit = "Btu/h\u00b7ft\u00b2\u00b7\u00b0F";
-inline constexpr std::string_view kAreaUnit = "ft\u00b2";
-inline constexpr std::string_view kTemperatureUnit = "\u00b0F";
-inline constexpr std::string_view kLoadUnit = "Btu/h";
-
 constexpr FieldDescription integerRowDescription(int row) {
-  if (row == irow::SummerThermostat) return {"Summer thermostat", kTemperatureUnit};
-  if (row == irow::WinterThermostat) return {"Winter thermostat", kTemperatureUnit};
-  if (row <= irow::PartitionDT(kZoneColumns)) return {"Partition temperature difference", kTemperatureUnit};
-  if (row <= irow::ZoneLoad(kZoneColumns)) return {"Zone load", kLoadUnit};
-  if (row == irow::PageLoadTotal) return {"Load of the ten zones", kLoadUnit};
-  if (row == irow::SummerDesignTemp) return {"Summer design temperature", kTemperatureUnit};
-  if (row == irow::WinterDesignTemp) return {"Winter design temperature", kTemperatureUnit};
-  if (row <= irow::ZoneAirShare(kZoneColumns)) return {"Airflow share of the zone", "CFM or %"};
-  return {"Total airflow", "CFM, or 100 for percent"};
+  const RowName* name = integerRowName(row);
+  return name != nullptr ? FieldDescription{name->name, name->unit} : FieldDescription{};
 }
 
 constexpr FieldDescription realRowDescription(int row) {
-  if (row == rrow::SummerDuctMultiplier) return {"Summer duct multiplier", "fraction added to cooling loads"};
-  if (row == rrow::WinterDuctMultiplier) return {"Winter duct multiplier", "fraction added to heating loads"};
   if (const auto value = zoneValueAt(row)) {
     return {zoneQuantityName(value->quantity), isUValue(value->quantity) ? kUValueUnit : kAreaUnit};
   }
-  return {};
+  const RowName* name = pageRealRowName(row);
+  return name != nullptr ? FieldDescription{name->name, name->unit} : FieldDescription{};
 }
 
 // The description of field `id`; empty for a control that is no numeric or
