@@ -29,10 +29,6 @@ constexpr std::string_view kProjectFilter = "Kovrin projects|*.prj|";
 constexpr std::string_view kUntitledName = "untitled";
 constexpr std::string_view kProjectExtension = ".prj";
 
-// Status bar part 1 of the page commands; part 3 is " " + zonesText(page).
-constexpr std::array<std::string_view, kPages> kPageTexts = {" Page 1", " Page 2", " Page 3", " Page 4",
-                                                             " Page 5"};
-
 // The three credit texts of start-up: where the maker is, who the maker is,
 // and since when. The leading tab centres each in its part.
 constexpr std::string_view kCreditLocation = "\tMade in Lakeside, Minnesota";
@@ -41,6 +37,28 @@ constexpr std::string_view kCreditYear = "\tIn business since 1986";
 
 void reportFailure(Toolkit& toolkit, const FileResult& result) {
   toolkit.wmessagebox(kTitle, result.message);
+}
+
+// What happened to the project, as far as unsaved changes go.
+enum class ProjectEvent {
+  ChangedByUser,   // a value, a name or a detail of the file's contents
+  MatchesItsFile,  // read from its file or written to it
+};
+
+// The one place that sets and clears the mark of unsaved changes, which
+// Exit, the close box, New and Open ask about.
+void track(ProjectModel& model, ProjectEvent event) { model.UnsavedChanges = event == ProjectEvent::ChangedByUser; }
+
+// The status bar names the page on screen (part 1) and its zones (part 3):
+// " Page 2" and " Zones 11 -> 20"; the zones are written without the
+// leading blank after New and Open.
+enum class ZonesLead { Blank, None };
+void showZonesStatus(Toolkit& toolkit, int page, ZonesLead lead) {
+  toolkit.windowoutstatusbar(3, (lead == ZonesLead::Blank ? " " : "") + zonesText(page));
+}
+void showPageStatus(Toolkit& toolkit, int page, ZonesLead lead) {
+  toolkit.windowoutstatusbar(1, " Page " + std::to_string(page));
+  showZonesStatus(toolkit, page, lead);
 }
 
 bool fileExists(const std::string& path) {
@@ -115,6 +133,7 @@ bool loadProject(ProjectModel& model, Toolkit& toolkit, const std::string& path)
     reportFailure(toolkit, loaded);
     return false;
   }
+  track(model, ProjectEvent::MatchesItsFile);
   return true;
 }
 
@@ -127,15 +146,13 @@ bool writeProject(ProjectModel& model, Toolkit& toolkit) {
     reportFailure(toolkit, saved);
     return false;
   }
-  model.UnsavedChanges = false;
+  track(model, ProjectEvent::MatchesItsFile);
   return true;
 }
 
 void showFirstPageStatus(const ProjectModel& model, Toolkit& toolkit) {
-  toolkit.windowoutstatusbar(1, kPageTexts[0]);
   toolkit.windowoutstatusbar(2, model.ProjectFileName.padded());
-  // Without the leading blank that the page commands write.
-  toolkit.windowoutstatusbar(3, zonesText(1));
+  showPageStatus(toolkit, 1, ZonesLead::None);
 }
 
 // The house view shows the whole project with the page on screen as it
@@ -179,7 +196,6 @@ void showLoadedProject(ProjectModel& model, Toolkit& toolkit, Gui& gui) {
   PutData(model, toolkit);
   ShowZoneNumbers(model, toolkit);
   toolkit.wdialogputinteger(integerRowField(irow::PageAirTotal), model.integer(1, irow::PageAirTotal));
-  model.UnsavedChanges = false;
   calculate(model, toolkit, gui);
 }
 
@@ -223,8 +239,7 @@ void changePage(ProjectModel& model, Toolkit& toolkit, Gui& gui, int page) {
   PutData(model, toolkit);
   ShowZoneNumbers(model, toolkit);
   calculate(model, toolkit, gui);
-  toolkit.windowoutstatusbar(1, kPageTexts[page - 1]);
-  toolkit.windowoutstatusbar(3, " " + zonesText(page));
+  showPageStatus(toolkit, page, ZonesLead::Blank);
 }
 
 // New: the template replaces the project, then the user names the new
@@ -277,7 +292,7 @@ void saveProjectAs(ProjectModel& model, Toolkit& toolkit) {
   toolkit.windowoutstatusbar(1, " Project Name");
   toolkit.windowoutstatusbar(2, model.ProjectFileName.padded());
   // The third part names the zones on screen, as the page commands write it.
-  toolkit.windowoutstatusbar(3, " " + zonesText(model.CurrentPage));
+  showZonesStatus(toolkit, model.CurrentPage, ZonesLead::Blank);
 }
 
 void openHouseView(ProjectModel& model, Toolkit& toolkit, Gui& gui) {
@@ -319,6 +334,8 @@ void exportReport(ProjectModel& model, Toolkit& toolkit, Gui& gui) {
 // Heating/Cooling line: the page is calculated first, as Calculate does.
 void printReport(ProjectModel& model, Toolkit& toolkit, Gui& gui) {
   calculate(model, toolkit, gui);
+  // The calculation puts the loads on the screen and clears them in the
+  // model; read back, they are in the model for the report to print.
   GetData(model, toolkit);
   const FileResult written = PrintData(model);
   if (!written) {
@@ -376,7 +393,7 @@ void processmenu(std::int32_t command, std::int32_t& quitRequested, ProjectModel
       break;
     case kCmdProjectDetails:
       // The details travel with the project file: a change is an edit.
-      if (gui.editJobDetails(model.Job)) model.UnsavedChanges = true;
+      if (gui.editJobDetails(model.Job)) track(model, ProjectEvent::ChangedByUser);
       break;
     case kCmdSpreadsheetOn:
       setSpreadsheetMode(model, toolkit, 1);
@@ -411,10 +428,10 @@ void startup(ProjectModel& model, Toolkit& toolkit) {
   }
   // The results stay empty: nothing has been calculated yet, so nothing is
   // stale. The total airflow is the template's own.
+  track(model, ProjectEvent::MatchesItsFile);
   PutData(model, toolkit);
   ShowZoneNumbers(model, toolkit);
   toolkit.wdialogputinteger(integerRowField(irow::PageAirTotal), model.integer(1, irow::PageAirTotal));
-  model.UnsavedChanges = false;
   toolkit.wmessageenable(kFieldChanged, 1);
 }
 
@@ -433,9 +450,14 @@ void handleMessage(std::int32_t type, const MessageRecord& record, std::int32_t&
     case kFieldChanged:
       if (record.value2 == kContentChanged) {
         // The Heating/Cooling choice is no part of the project file.
-        if (record.value1 != kHeatingButton && record.value1 != kCoolingButton) model.UnsavedChanges = true;
+        if (record.value1 != kHeatingButton && record.value1 != kCoolingButton) {
+          track(model, ProjectEvent::ChangedByUser);
+        }
         if (model.SpreadsheetMode != 1) markResultsOutOfDate(toolkit);
       }
+      // A move of the focus alone recalculates too, as every field message
+      // does in spreadsheet mode: telling the kinds apart would gain
+      // nothing, a page calculation costing well under a millisecond.
       if (model.SpreadsheetMode == 1) calculate(model, toolkit, gui);
       break;
     default:

@@ -44,8 +44,8 @@ void handleMessage(std::int32_t type, const MessageRecord& record, std::int32_t&
 // Start up, run the main loop until Exit or a close request, close the window.
 int runProgram(ProjectModel& model, Toolkit& toolkit, Gui& gui);
 
-// Carry out the command of one menu item (40001..40018); other identifiers do
-// nothing. Exit sets quitRequested to 1 once unsaved changes are settled.
+// Carry out the command of one menu item (screen/commands.h); other
+// identifiers do nothing. Exit sets quitRequested to 1 once unsaved changes are settled.
 void processmenu(std::int32_t command, std::int32_t& quitRequested, ProjectModel& model, Toolkit& toolkit,
                  Gui& gui);
 
