@@ -12,6 +12,7 @@
 #include "fileio/replacefile.h"
 #include "house/housereport.h"
 #include "house/housesummary.h"
+#include "house/summarywriters.h"
 #include "model/hexescape.h"
 #include "model/model.h"
 #include "projectfile/projectfile.h"
@@ -53,13 +54,19 @@ std::optional<int> pageNumber(std::string_view text) {
   return value;
 }
 
-// Reads the arguments; the first problem found comes back as a usage error.
-std::optional<UsageError> parse(std::span<const std::string> args, Options& options) {
+// The format and load switches as given, before they are checked against
+// each other.
+struct Switches {
   bool heating = false;
   bool cooling = false;
   bool csv = false;
   bool json = false;
   bool html = false;
+};
+
+// Takes the arguments one by one into `options` and `switches`; an option
+// that is unknown or lacks its value is a usage error.
+std::optional<UsageError> readArguments(std::span<const std::string> args, Options& options, Switches& switches) {
   bool onlyProjects = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
@@ -77,11 +84,11 @@ std::optional<UsageError> parse(std::span<const std::string> args, Options& opti
     } else if (arg == "--help" || arg == "-h") {
       options.help = true;
     } else if (arg == "--csv") {
-      csv = true;
+      switches.csv = true;
     } else if (arg == "--json") {
-      json = true;
+      switches.json = true;
     } else if (arg == "--html") {
-      html = true;
+      switches.html = true;
     } else if (arg == "--date") {
       const auto text = value();
       if (!text) return UsageError{"--date needs the date to print, such as \"March 1, 2025\""};
@@ -89,9 +96,9 @@ std::optional<UsageError> parse(std::span<const std::string> args, Options& opti
     } else if (arg == "--breakdown") {
       options.breakdown = true;
     } else if (arg == "--heating") {
-      heating = true;
+      switches.heating = true;
     } else if (arg == "--cooling") {
-      cooling = true;
+      switches.cooling = true;
     } else if (arg == "--all-pages") {
       options.allPages = true;
     } else if (arg == "--page") {
@@ -108,51 +115,75 @@ std::optional<UsageError> parse(std::span<const std::string> args, Options& opti
       return UsageError{"unknown option \"" + arg + "\""};
     }
   }
-  if (options.help) return std::nullopt;
+  return std::nullopt;
+}
 
+// The options that go together, and those that do not.
+std::optional<UsageError> checkCombination(const Options& options, const Switches& switches) {
   if (options.projects.empty()) return UsageError{"no project file given"};
-  if (csv + json + html > 1) return UsageError{"--csv, --json and --html exclude each other"};
-  if (html && options.projects.size() != 1) return UsageError{"--html writes the report of one project; give one"};
-  if (html && options.breakdown) return UsageError{"--html always holds the breakdown; leave out --breakdown"};
-  if (options.date && !html) return UsageError{"--date sets the date of the --html report"};
-  if (heating && cooling) return UsageError{"--heating and --cooling exclude each other"};
-  if (options.page != 0 && options.allPages) return UsageError{"--page and --all-pages exclude each other"};
-  if (options.reports()) {
-    if (csv || json || html || options.breakdown) {
-      return UsageError{"--csv, --json, --html and --breakdown belong to the summary, not to the load reports"};
-    }
-    if (options.allPages && (heating || cooling)) {
-      return UsageError{"--all-pages writes the heating and the cooling reports; leave out --heating and --cooling"};
-    }
-    if (options.page != 0 && !heating && !cooling) return UsageError{"--page needs --heating or --cooling"};
-    // The report names the project file in a field of 225 characters padded
-    // with blanks; a longer name would be cut, and a trailing blank lost.
-    for (const std::string& project : options.projects) {
-      if (!PaddedPath::holds(project)) {
-        return UsageError{"the project file name \"" + project + "\" is longer than " +
-                          std::to_string(kProjectFileNameLength) +
-                          " characters or ends with a blank: the load report cannot name it exactly"};
-      }
-    }
-  } else if (heating || cooling) {
-    return UsageError{"--heating and --cooling choose the load of --page"};
+  if (switches.csv + switches.json + switches.html > 1) return UsageError{"--csv, --json and --html exclude each other"};
+  if (switches.html && options.projects.size() != 1) {
+    return UsageError{"--html writes the report of one project; give one"};
   }
-  options.format = csv ? Format::Csv : json ? Format::Json : html ? Format::Html : Format::Text;
-  options.loadChoice = heating ? kHeating : kCooling;
-  // Writing the output over a project would destroy it, however it is named
-  // (another path, a link): the same file is the same device and inode.
-  struct stat output {};
-  if (options.output && ::stat(options.output->c_str(), &output) == 0 && S_ISREG(output.st_mode)) {
-    for (const std::string& project : options.projects) {
-      struct stat input {};
-      const int found = project == "-" ? ::fstat(STDIN_FILENO, &input) : ::stat(project.c_str(), &input);
-      if (found == 0 && input.st_dev == output.st_dev && input.st_ino == output.st_ino) {
-        return UsageError{"the output " + *options.output + " is the project file " + project +
-                          "; choose another output"};
-      }
+  if (switches.html && options.breakdown) return UsageError{"--html always holds the breakdown; leave out --breakdown"};
+  if (options.date && !switches.html) return UsageError{"--date sets the date of the --html report"};
+  if (switches.heating && switches.cooling) return UsageError{"--heating and --cooling exclude each other"};
+  if (options.page != 0 && options.allPages) return UsageError{"--page and --all-pages exclude each other"};
+  if (!options.reports()) {
+    if (switches.heating || switches.cooling) return UsageError{"--heating and --cooling choose the load of --page"};
+    return std::nullopt;
+  }
+  if (switches.csv || switches.json || switches.html || options.breakdown) {
+    return UsageError{"--csv, --json, --html and --breakdown belong to the summary, not to the load reports"};
+  }
+  if (options.allPages && (switches.heating || switches.cooling)) {
+    return UsageError{"--all-pages writes the heating and the cooling reports; leave out --heating and --cooling"};
+  }
+  if (options.page != 0 && !switches.heating && !switches.cooling) {
+    return UsageError{"--page needs --heating or --cooling"};
+  }
+  // The report names the project file in a field of 225 characters padded
+  // with blanks; a longer name would be cut, and a trailing blank lost.
+  for (const std::string& project : options.projects) {
+    if (!PaddedPath::holds(project)) {
+      return UsageError{"the project file name \"" + project + "\" is longer than " +
+                        std::to_string(kProjectFileNameLength) +
+                        " characters or ends with a blank: the load report cannot name it exactly"};
     }
   }
   return std::nullopt;
+}
+
+// Writing the output over a project would destroy it, however it is named
+// (another path, a link): the same file is the same device and inode.
+std::optional<UsageError> checkOutputIsNoProject(const Options& options) {
+  struct stat output {};
+  if (!options.output || ::stat(options.output->c_str(), &output) != 0 || !S_ISREG(output.st_mode)) {
+    return std::nullopt;
+  }
+  for (const std::string& project : options.projects) {
+    struct stat input {};
+    const int found = project == "-" ? ::fstat(STDIN_FILENO, &input) : ::stat(project.c_str(), &input);
+    if (found == 0 && input.st_dev == output.st_dev && input.st_ino == output.st_ino) {
+      return UsageError{"the output " + *options.output + " is the project file " + project +
+                        "; choose another output"};
+    }
+  }
+  return std::nullopt;
+}
+
+// Reads the arguments; the first problem found comes back as a usage error.
+std::optional<UsageError> parse(std::span<const std::string> args, Options& options) {
+  Switches switches;
+  if (auto error = readArguments(args, options, switches)) return error;
+  if (options.help) return std::nullopt;
+  if (auto error = checkCombination(options, switches)) return error;
+  options.format = switches.csv    ? Format::Csv
+                   : switches.json ? Format::Json
+                   : switches.html ? Format::Html
+                                   : Format::Text;
+  options.loadChoice = switches.heating ? kHeating : kCooling;
+  return checkOutputIsNoProject(options);
 }
 
 // A message as a terminal shows it: the control characters a file name may
@@ -185,7 +216,8 @@ std::string calculatedReport(const ProjectTables& tables, int page, std::int32_t
   return loadReport(shown, page, loadChoice, projectFileName);
 }
 
-// Today's date where the report is made, as the report prints it.
+// What one project adds to the output: its load reports, or its summary in
+// the format asked for.
 std::string projectOutput(const Options& options, const ProjectTables& tables, const std::string& project) {
   if (options.reports()) {
     PaddedPath name;

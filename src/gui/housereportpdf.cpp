@@ -50,8 +50,9 @@ QImage chartImage(const std::string& svg, double widthInches) {
   return image;
 }
 
-}  // namespace
-
+// Lays the report out on `device`, set to US Letter without margins, and
+// paints every page; the number of pages, or 0 when painting could not
+// start or finish.
 int paintHouseReport(const HouseReport& report, QPagedPaintDevice& device) {
   device.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
                                    QPageLayout::Inch));
@@ -104,6 +105,8 @@ int paintHouseReport(const HouseReport& report, QPagedPaintDevice& device) {
   }
   return painter.end() ? pages : 0;
 }
+
+}  // namespace
 
 FileResult exportHouseReportPdf(const HouseReport& report, const QString& path) {
   const auto failure = [&](const QString& reason) {

@@ -24,9 +24,5 @@ namespace kovrin {
 
 FileResult exportHouseReportPdf(const HouseReport& report, const QString& path);
 
-// Lays the report out on `device`, set to US Letter without margins, and
-// paints every page; the number of pages, or 0 when painting could not
-// start or finish. Exposed so that a printer can take the same pages.
-int paintHouseReport(const HouseReport& report, QPagedPaintDevice& device);
 
 }  // namespace kovrin

@@ -1,6 +1,7 @@
 #include "house/housechart.h"
 
 #include <algorithm>
+#include <array>
 #include <limits>
 #include <string_view>
 #include <vector>
@@ -99,86 +100,86 @@ ChartAxis chartAxis(std::int64_t smallest, std::int64_t largest) {
   return {floorTo(smallest, step), ceilTo(largest, step), step};
 }
 
-// The chart draws each kind of thing as one element (one path for all
-// heating bars, one group for the zone numbers), so that a renderer reads
-// few elements: Qt SVG parses the chart again after every keystroke.
-std::string houseChartSvg(const HouseSummary& summary) {
-  std::vector<const ZoneSummary*> zones;
-  std::int64_t smallest = 0;
-  std::int64_t largest = 0;
-  for (const ZoneSummary& zone : summary.zones) {
-    if (!zone.hasInput) continue;
-    zones.push_back(&zone);
-    smallest = std::min<std::int64_t>({smallest, zone.heating, zone.cooling});
-    largest = std::max<std::int64_t>({largest, zone.heating, zone.cooling});
-  }
-  const Plot plot{chartAxis(smallest, largest)};
-  const std::int64_t zero = plot.y(0);
+namespace {
 
+// The chart laid out: each kind of thing as one piece of path data or one
+// run of text elements, in tenths of a unit.
+struct ChartPieces {
   std::string grid;
   std::string tickLabels;
-  for (std::int64_t tick = plot.axis.minimum; tick <= plot.axis.maximum; tick += plot.axis.step) {
-    const std::int64_t y = plot.y(tick);
-    if (tick != 0) grid += "M" + at(kLeft) + ' ' + at(y) + "H" + at(kRight);
-    appendText(tickLabels, kLeft - 8 * kTenths, y + 4 * kTenths, figureText(tick, 0, Grouping::Thousands));
-  }
-
-  const std::int64_t count = static_cast<std::int64_t>(zones.size());
-  const std::int64_t slot = count == 0 ? 0 : (kRight - kLeft) / count;
-  const std::int64_t bar = std::min(kWidestBar, slot * 2 / 5);
-  std::string bars[2];  // heating, cooling
+  std::array<std::string, 2> bars;  // heating, cooling
   std::string zoneLabels;
   std::string pageLabels;
   std::string pageRules;
+  std::int64_t zero = 0;  // where the zero line stands
+  bool empty = true;      // no zone has input
+};
+
+void layOutAxis(const Plot& plot, ChartPieces& pieces) {
+  for (std::int64_t tick = plot.axis.minimum; tick <= plot.axis.maximum; tick += plot.axis.step) {
+    const std::int64_t y = plot.y(tick);
+    if (tick != 0) pieces.grid += "M" + at(kLeft) + ' ' + at(y) + "H" + at(kRight);
+    appendText(pieces.tickLabels, kLeft - 8 * kTenths, y + 4 * kTenths, figureText(tick, 0, Grouping::Thousands));
+  }
+}
+
+// The zones side by side, each with its two bars and its number, the pages
+// under them with a rule between two pages.
+void layOutZones(const std::vector<const ZoneSummary*>& zones, const Plot& plot, ChartPieces& pieces) {
+  const std::int64_t count = static_cast<std::int64_t>(zones.size());
+  const std::int64_t slot = count == 0 ? 0 : (kRight - kLeft) / count;
+  const std::int64_t bar = std::min(kWidestBar, slot * 2 / 5);
   int pageStart = 0;  // index of the first zone of the page being drawn
   for (std::int64_t i = 0; i < count; ++i) {
     const ZoneSummary& zone = *zones[static_cast<std::size_t>(i)];
     const std::int64_t middle = kLeft + i * slot + slot / 2;
-    for (const int kind : {0, 1}) {
+    for (const std::size_t kind : {0u, 1u}) {
       const std::int64_t y = plot.y(kind == 0 ? zone.heating : zone.cooling);
-      if (y == zero) continue;
+      if (y == pieces.zero) continue;
       // A bar from the zero line up (or down, for a negative load).
-      bars[kind] += "M" + at(kind == 0 ? middle - bar : middle) + ' ' + at(zero) + "h" + at(bar) + "V" + at(y) +
-                    "h-" + at(bar) + "z";
+      pieces.bars[kind] += "M" + at(kind == 0 ? middle - bar : middle) + ' ' + at(pieces.zero) + "h" + at(bar) +
+                           "V" + at(y) + "h-" + at(bar) + "z";
     }
-    appendText(zoneLabels, middle, kBottom + 16 * kTenths, std::to_string(zone.zone));
-    // Pages: a label under their zones and a rule between them.
+    appendText(pieces.zoneLabels, middle, kBottom + 16 * kTenths, std::to_string(zone.zone));
     const bool lastOfPage = i + 1 == count || zones[static_cast<std::size_t>(i + 1)]->page != zone.page;
     if (!lastOfPage) continue;
     const std::int64_t from = kLeft + pageStart * slot;
     const std::int64_t to = kLeft + (i + 1) * slot;
     // A page of few zones among many has no room for its label.
     if (to - from >= 48 * kTenths) {
-      appendText(pageLabels, (from + to) / 2, kBottom + 34 * kTenths, "Page " + std::to_string(zone.page));
+      appendText(pieces.pageLabels, (from + to) / 2, kBottom + 34 * kTenths, "Page " + std::to_string(zone.page));
     }
-    if (i + 1 != count) pageRules += "M" + at(to) + ' ' + at(kTop) + "V" + at(kBottom + 40 * kTenths);
+    if (i + 1 != count) pieces.pageRules += "M" + at(to) + ' ' + at(kTop) + "V" + at(kBottom + 40 * kTenths);
     pageStart = static_cast<int>(i + 1);
   }
+}
 
+// The SVG document of the pieces, with the titles and the legend.
+std::string chartDocument(const ChartPieces& pieces) {
   std::string out;
-  out.reserve(2048 + 160 * zones.size());
+  out.reserve(2048 + pieces.bars[0].size() + pieces.bars[1].size() + pieces.zoneLabels.size());
   out += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.2\" baseProfile=\"tiny\" width=\"" +
          std::to_string(kChartWidth) + "\" height=\"" + std::to_string(kChartHeight) + "\" viewBox=\"0 0 " +
          std::to_string(kChartWidth) + ' ' + std::to_string(kChartHeight) + "\" font-family=\"" +
          std::string(kFont) + "\" fill=\"#222222\">\n";
   out += "<title>Heating and cooling load of each zone, Btu/h</title>\n";
   appendRect(out, 0, 0, kChartWidth * kTenths, kChartHeight * kTenths, "#ffffff");
-  appendPath(out, grid, "fill=\"none\" stroke=\"#dddddd\" stroke-width=\"1\"");
-  appendPath(out, pageRules, "fill=\"none\" stroke=\"#bbbbbb\" stroke-width=\"1\"");
-  appendPath(out, bars[0], "fill=\"" + std::string(kHeatingColour) + '"');
-  appendPath(out, bars[1], "fill=\"" + std::string(kCoolingColour) + '"');
+  appendPath(out, pieces.grid, "fill=\"none\" stroke=\"#dddddd\" stroke-width=\"1\"");
+  appendPath(out, pieces.pageRules, "fill=\"none\" stroke=\"#bbbbbb\" stroke-width=\"1\"");
+  appendPath(out, pieces.bars[0], "fill=\"" + std::string(kHeatingColour) + '"');
+  appendPath(out, pieces.bars[1], "fill=\"" + std::string(kCoolingColour) + '"');
   // The zero line over the bars' feet, darker: the bars stand on it.
-  appendPath(out, "M" + at(kLeft) + ' ' + at(zero) + "H" + at(kRight),
+  appendPath(out, "M" + at(kLeft) + ' ' + at(pieces.zero) + "H" + at(kRight),
              "fill=\"none\" stroke=\"#555555\" stroke-width=\"1\"");
 
-  appendGroup(out, "font-size=\"11\" text-anchor=\"end\"", tickLabels);
-  appendGroup(out, "font-size=\"10\" text-anchor=\"middle\"", zoneLabels);
-  appendGroup(out, "font-size=\"11\" text-anchor=\"middle\"", pageLabels);
+  appendGroup(out, "font-size=\"11\" text-anchor=\"end\"", pieces.tickLabels);
+  appendGroup(out, "font-size=\"10\" text-anchor=\"middle\"", pieces.zoneLabels);
+  appendGroup(out, "font-size=\"11\" text-anchor=\"middle\"", pieces.pageLabels);
   std::string titles;
   appendText(titles, kLeft - 8 * kTenths, kTop - 16 * kTenths, "Btu/h");
-  if (count != 0) appendText(titles, kLeft - 8 * kTenths, kBottom + 16 * kTenths, "Zone");
+  if (!pieces.empty) appendText(titles, kLeft - 8 * kTenths, kBottom + 16 * kTenths, "Zone");
   appendGroup(out, "font-size=\"11\" font-weight=\"bold\" text-anchor=\"end\"", titles);
-  if (count == 0) {
+  if (pieces.empty) {
     std::string none;
     appendText(none, (kLeft + kRight) / 2, (kTop + kBottom) / 2, "No zone has any input.");
     appendGroup(out, "font-size=\"14\" text-anchor=\"middle\"", none);
@@ -194,6 +195,30 @@ std::string houseChartSvg(const HouseSummary& summary) {
   appendGroup(out, "font-size=\"12\" text-anchor=\"start\"", legend);
   out += "</svg>\n";
   return out;
+}
+
+}  // namespace
+
+// The chart draws each kind of thing as one element (one path for all
+// heating bars, one group for the zone numbers), so that a renderer reads
+// few elements: Qt SVG parses the chart again after every keystroke.
+std::string houseChartSvg(const HouseSummary& summary) {
+  std::vector<const ZoneSummary*> zones;
+  std::int64_t smallest = 0;
+  std::int64_t largest = 0;
+  for (const ZoneSummary& zone : summary.zones) {
+    if (!zone.hasInput) continue;
+    zones.push_back(&zone);
+    smallest = std::min<std::int64_t>({smallest, zone.heating, zone.cooling});
+    largest = std::max<std::int64_t>({largest, zone.heating, zone.cooling});
+  }
+  const Plot plot{chartAxis(smallest, largest)};
+  ChartPieces pieces;
+  pieces.zero = plot.y(0);
+  pieces.empty = zones.empty();
+  layOutAxis(plot, pieces);
+  layOutZones(zones, plot, pieces);
+  return chartDocument(pieces);
 }
 
 }  // namespace kovrin

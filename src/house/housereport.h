@@ -26,8 +26,8 @@
 
 namespace kovrin {
 
-// What the report shows. Later it will carry more of the job: zone names,
-// the client, the address, the designer, the design date, a note.
+// What the report shows: the project with its zones' names and the job's
+// details, the name of its file and the date.
 struct HouseReport {
   // The whole project as the loads are to be reported: the window passes
   // the page on screen as it stands and the model for the other pages.

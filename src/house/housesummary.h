@@ -1,5 +1,6 @@
 // The whole house at once: the heating and the cooling load of all 50 zones,
-// the totals of each page and of the house, in text, CSV and JSON.
+// the totals of each page and of the house (written out as text, CSV and
+// JSON by house/summarywriters.h).
 //
 // Each page is calculated twice, with Heating and with Cooling chosen, by
 // the same page calculation that the window's Calculate runs, so every load
@@ -108,18 +109,5 @@ enum class Grouping { None, Thousands };
 std::string figureText(std::int64_t scaled, int decimals, Grouping grouping = Grouping::None);
 std::string figureText(const Figure& figure, int decimals, std::string_view none,
                        Grouping grouping = Grouping::None);
-
-// The names of the load components as the outputs spell them.
-inline constexpr std::array<std::string_view, kLoadComponents> kComponentNames{"doors", "floor", "roof",
-                                                                               "walls", "glass"};
-
-// The summary of one project as text, as CSV rows (the header comes from
-// summaryCsvHeader, once for all projects) and as one line of JSON. The
-// breakdown adds the parts of each zone's loads. `project` is the file's
-// name as given.
-std::string summaryText(const HouseSummary& summary, std::string_view project, bool breakdown);
-std::string summaryCsvHeader(bool breakdown);
-std::string summaryCsv(const HouseSummary& summary, std::string_view project, bool breakdown);
-std::string summaryJson(const HouseSummary& summary, std::string_view project, bool breakdown);
 
 }  // namespace kovrin

@@ -214,7 +214,8 @@ class ProjectModel : public ProjectTables {
   ProjectModel(const ProjectModel&) = delete;
   ProjectModel& operator=(const ProjectModel&) = delete;
 
-  // Replace the three tables at once (a file that was read without error).
+  // Replace all that a project file holds at once (a file that was read
+  // without error).
   void setTables(const ProjectTables& tables) { static_cast<ProjectTables&>(*this) = tables; }
   const ProjectTables& tables() const { return *this; }
 

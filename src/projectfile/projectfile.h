@@ -84,14 +84,14 @@ class ProjectParser {
 // The whole project text at once.
 FileResult parseProject(std::string_view text, std::string_view fileName, ProjectTables& out);
 
-// Read the plain file named by model.ProjectFileName into the model's three
-// tables (all five pages) and note its stamp; on failure the model is
-// unchanged.
+// Read the plain file named by model.ProjectFileName into the model: the
+// three tables of all five pages and the notes after them; note the file's
+// stamp. On failure the model is unchanged.
 FileResult loaddata(ProjectModel& model);
 
-// Write the model's three tables to the file named by model.ProjectFileName,
-// replacing it whole, and note the stamp of the new file; on failure the
-// previous file is intact.
+// Write the model's three tables and its notes to the file named by
+// model.ProjectFileName, replacing it whole, and note the stamp of the new
+// file; on failure the previous file is intact.
 FileResult savedata(ProjectModel& model);
 
 // Whether the file that model.ProjectFileName names is no longer the one

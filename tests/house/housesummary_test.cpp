@@ -1,4 +1,5 @@
 #include "house/housesummary.h"
+#include "house/summarywriters.h"
 
 #include <gtest/gtest.h>
 

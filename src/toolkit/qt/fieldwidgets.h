@@ -51,13 +51,9 @@ class NumberField : public QLineEdit {
   // A result shown as out of date: dimmed, with a tooltip that says to
   // calculate. The next program write makes it current.
   void setOutOfDate(bool outOfDate);
-  bool isOutOfDate() const { return m_outOfDate; }
 
   // The value a read returns; nothing when the field is empty.
   std::optional<double> value() const { return m_value; }
-  // True while the field shows a value outside its range or typed text that
-  // was refused.
-  bool isMarked() const { return m_marked; }
 
   std::function<void()> onUserChange;
   // The focus left refused text and the field went back to the value it
