@@ -3,6 +3,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <optional>
 #include <string_view>
@@ -62,7 +64,42 @@ struct Switches {
   bool csv = false;
   bool json = false;
   bool html = false;
+  bool breakdown = false;
+  bool allPages = false;
 };
+
+// The options that take no value: each sets its switch.
+struct Flag {
+  std::string_view name;
+  bool Switches::*set;
+};
+constexpr std::array<Flag, 7> kFlags = {{
+    {"--csv", &Switches::csv},
+    {"--json", &Switches::json},
+    {"--html", &Switches::html},
+    {"--breakdown", &Switches::breakdown},
+    {"--heating", &Switches::heating},
+    {"--cooling", &Switches::cooling},
+    {"--all-pages", &Switches::allPages},
+}};
+
+// An option that takes the next argument as its value.
+std::optional<UsageError> readValue(const std::string& option, const std::optional<std::string>& value,
+                                    Options& options) {
+  if (option == "--date") {
+    if (!value) return UsageError{"--date needs the date to print, such as \"March 1, 2025\""};
+    options.date = *value;
+  } else if (option == "--page") {
+    if (!value) return UsageError{"--page needs a page number, 1 to 5"};
+    const auto page = pageNumber(*value);
+    if (!page) return UsageError{"--page takes a page number from 1 to 5, not \"" + *value + "\""};
+    options.page = *page;
+  } else {
+    if (!value || value->empty()) return UsageError{option + " needs a file name"};
+    options.output = *value;
+  }
+  return std::nullopt;
+}
 
 // Takes the arguments one by one into `options` and `switches`; an option
 // that is unknown or lacks its value is a usage error.
@@ -74,47 +111,28 @@ std::optional<UsageError> readArguments(std::span<const std::string> args, Optio
       options.projects.push_back(arg);
       continue;
     }
-    // The value of an option is the next argument.
-    auto value = [&]() -> std::optional<std::string> {
-      if (i + 1 >= args.size()) return std::nullopt;
-      return args[++i];
-    };
     if (arg == "--") {
       onlyProjects = true;
-    } else if (arg == "--help" || arg == "-h") {
+      continue;
+    }
+    if (arg == "--help" || arg == "-h") {
       options.help = true;
-    } else if (arg == "--csv") {
-      switches.csv = true;
-    } else if (arg == "--json") {
-      switches.json = true;
-    } else if (arg == "--html") {
-      switches.html = true;
-    } else if (arg == "--date") {
-      const auto text = value();
-      if (!text) return UsageError{"--date needs the date to print, such as \"March 1, 2025\""};
-      options.date = *text;
-    } else if (arg == "--breakdown") {
-      options.breakdown = true;
-    } else if (arg == "--heating") {
-      switches.heating = true;
-    } else if (arg == "--cooling") {
-      switches.cooling = true;
-    } else if (arg == "--all-pages") {
-      options.allPages = true;
-    } else if (arg == "--page") {
-      const auto text = value();
-      if (!text) return UsageError{"--page needs a page number, 1 to 5"};
-      const auto page = pageNumber(*text);
-      if (!page) return UsageError{"--page takes a page number from 1 to 5, not \"" + *text + "\""};
-      options.page = *page;
-    } else if (arg == "-o" || arg == "--output") {
-      const auto text = value();
-      if (!text || text->empty()) return UsageError{arg + " needs a file name"};
-      options.output = *text;
-    } else {
+      continue;
+    }
+    const auto flag = std::find_if(kFlags.begin(), kFlags.end(), [&](const Flag& f) { return f.name == arg; });
+    if (flag != kFlags.end()) {
+      switches.*flag->set = true;
+      continue;
+    }
+    if (arg != "--date" && arg != "--page" && arg != "-o" && arg != "--output") {
       return UsageError{"unknown option \"" + arg + "\""};
     }
+    // The value of an option is the next argument.
+    const std::optional<std::string> value = i + 1 < args.size() ? std::optional(args[++i]) : std::nullopt;
+    if (auto error = readValue(arg, value, options)) return error;
   }
+  options.breakdown = switches.breakdown;
+  options.allPages = switches.allPages;
   return std::nullopt;
 }
 

@@ -42,12 +42,14 @@ inline constexpr int kFirstPartitionColumn = 7;
 
 // Named rows of PageIntegers.
 namespace irow {
-inline constexpr int SummerThermostat = 1;
-inline constexpr int WinterThermostat = 2;
-inline constexpr int PageLoadTotal = 17;
-inline constexpr int SummerDesignTemp = 18;
-inline constexpr int WinterDesignTemp = 19;
-inline constexpr int PageAirTotal = 30;
+enum : int {
+  SummerThermostat = 1,
+  WinterThermostat = 2,
+  PageLoadTotal = 17,
+  SummerDesignTemp = 18,
+  WinterDesignTemp = 19,
+  PageAirTotal = 30,
+};
 // PartitionDT of zone column c = 7..10 (kFirstPartitionColumn on).
 constexpr int PartitionDT(int column) { return column - 4; }
 // ZoneLoad of zone column c = 1..10 (rows 7..16).
@@ -117,13 +119,15 @@ constexpr std::optional<ZoneValue> zoneValueAt(int row) {
 
 // Named items of ListSelections.
 namespace sel {
-inline constexpr int DailyRange = 1;
-inline constexpr int WallConstruction = 2;
-inline constexpr int RoofConstruction = 3;
-inline constexpr int FloorConstruction = 4;
-inline constexpr int GlassType = 5;
-inline constexpr int InteriorShading = 6;
-inline constexpr int ExteriorShading = 7;
+enum : int {
+  DailyRange = 1,
+  WallConstruction = 2,
+  RoofConstruction = 3,
+  FloorConstruction = 4,
+  GlassType = 5,
+  InteriorShading = 6,
+  ExteriorShading = 7,
+};
 // GlassDirection of zone column c = 1..10 (items 8..17).
 constexpr int GlassDirection(int column) { return 7 + column; }
 }  // namespace sel

@@ -15,19 +15,14 @@ FreeFormLine& FreeFormLine::text(std::string_view value) {
   return *this;
 }
 
-FreeFormLine& FreeFormLine::integer(std::int32_t value) {
-  if (m_owedBlank) m_line += ' ';
-  m_owedBlank = false;
-  m_line += integerText(value);
-  m_line += ' ';
-  m_lastWasNumber = true;
-  return *this;
-}
+FreeFormLine& FreeFormLine::integer(std::int32_t value) { return number(integerText(value)); }
 
-FreeFormLine& FreeFormLine::real(float value) {
+FreeFormLine& FreeFormLine::real(float value) { return number(realText(value)); }
+
+FreeFormLine& FreeFormLine::number(const std::string& text) {
   if (m_owedBlank) m_line += ' ';
   m_owedBlank = false;
-  m_line += realText(value);
+  m_line += text;
   m_line += ' ';
   m_lastWasNumber = true;
   return *this;

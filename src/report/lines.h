@@ -24,6 +24,8 @@ class FreeFormLine {
   std::string str() const;
 
  private:
+  FreeFormLine& number(const std::string& text);
+
   std::string m_line = " ";
   bool m_owedBlank = false;
   bool m_lastWasNumber = false;

@@ -97,6 +97,18 @@ std::string selectionLine(std::string_view listHeading, const ProjectTables& tab
   return text.empty() ? std::string() : heading(std::string(listHeading) + std::string(text));
 }
 
+// A heading, an empty line and a pair of values, summer first:
+// " Summer/Winter 78 /65".
+FreeFormLine& append(FreeFormLine& line, std::int32_t value) { return line.integer(value); }
+FreeFormLine& append(FreeFormLine& line, float value) { return line.real(value); }
+template <typename Value>
+std::string summerWinter(std::string_view title, Value summer, Value winter) {
+  FreeFormLine line;
+  append(line.text("Summer/Winter"), summer).text("/");
+  append(line, winter);
+  return heading(title) + emptyLine() + line.str();
+}
+
 int zoneLoadRow(int column) { return irow::ZoneLoad(column); }
 int zoneAirShareRow(int column) { return irow::ZoneAirShare(column); }
 
@@ -112,36 +124,18 @@ std::string loadReport(const ProjectTables& tables, std::int32_t page, std::int3
 
   out += heading(kProgramTitle);
   out += empty;
-  out += heading(">>> Design Temperatures");
-  out += empty;
-  out += FreeFormLine()
-             .text("Summer/Winter")
-             .integer(tables.integer(p, irow::SummerDesignTemp))
-             .text("/")
-             .integer(tables.integer(p, irow::WinterDesignTemp))
-             .str();
+  out += summerWinter(">>> Design Temperatures", tables.integer(p, irow::SummerDesignTemp),
+                      tables.integer(p, irow::WinterDesignTemp));
   out += selectionLine("Range = ", tables, sel::DailyRange);
   if (inList(loadChoice, kLoadChoiceTexts.size())) {
     out += heading(kLoadChoiceTexts[static_cast<std::size_t>(loadChoice - 1)]);
   }
   out += empty;
-  out += heading(">>> Thermostat Setpoints");
+  out += summerWinter(">>> Thermostat Setpoints", tables.integer(p, irow::SummerThermostat),
+                      tables.integer(p, irow::WinterThermostat));
   out += empty;
-  out += FreeFormLine()
-             .text("Summer/Winter")
-             .integer(tables.integer(p, irow::SummerThermostat))
-             .text("/")
-             .integer(tables.integer(p, irow::WinterThermostat))
-             .str();
-  out += empty;
-  out += heading(">>> Duct Multipliers");
-  out += empty;
-  out += FreeFormLine()
-             .text("Summer/Winter")
-             .real(tables.real(p, rrow::SummerDuctMultiplier))
-             .text("/")
-             .real(tables.real(p, rrow::WinterDuctMultiplier))
-             .str();
+  out += summerWinter(">>> Duct Multipliers", tables.real(p, rrow::SummerDuctMultiplier),
+                      tables.real(p, rrow::WinterDuctMultiplier));
   out += empty;
   out += heading(">>> General Design Criteria");
   out += empty;

@@ -6,27 +6,30 @@
 
 namespace kovrin {
 
-inline constexpr int kCmdExit = 40001;
-inline constexpr int kCmdPrint = 40002;
-inline constexpr int kCmdFileMenu = 40003;
-inline constexpr int kCmdHelp = 40004;
-inline constexpr int kCmdSaveAs = 40005;
-inline constexpr int kCmdSave = 40006;
-inline constexpr int kCmdOpen = 40007;
-inline constexpr int kCmdNew = 40008;
-inline constexpr int kCmdZonesMenu = 40009;
-inline constexpr int kCmdPage1 = 40010;  // zones 1..10; page n is kCmdPage1 + n - 1
-inline constexpr int kCmdPage2 = 40011;
-inline constexpr int kCmdPage3 = 40012;
-inline constexpr int kCmdPage4 = 40013;
-inline constexpr int kCmdPage5 = 40014;
-inline constexpr int kCmdSpreadsheetMenu = 40015;
-inline constexpr int kCmdCalculate = 40016;
-inline constexpr int kCmdSpreadsheetOff = 40017;
-inline constexpr int kCmdSpreadsheetOn = 40018;
-// Beyond the original menu: the whole house at once.
-inline constexpr int kCmdHouseView = 40019;
-inline constexpr int kCmdExportReport = 40020;
-inline constexpr int kCmdProjectDetails = 40021;
+// The identifiers are plain ints to the toolkit and the menu table.
+enum Command : int {
+  kCmdExit = 40001,
+  kCmdPrint = 40002,
+  kCmdFileMenu = 40003,
+  kCmdHelp = 40004,
+  kCmdSaveAs = 40005,
+  kCmdSave = 40006,
+  kCmdOpen = 40007,
+  kCmdNew = 40008,
+  kCmdZonesMenu = 40009,
+  kCmdPage1 = 40010,  // zones 1..10; page n is kCmdPage1 + n - 1
+  kCmdPage2 = 40011,
+  kCmdPage3 = 40012,
+  kCmdPage4 = 40013,
+  kCmdPage5 = 40014,
+  kCmdSpreadsheetMenu = 40015,
+  kCmdCalculate = 40016,
+  kCmdSpreadsheetOff = 40017,
+  kCmdSpreadsheetOn = 40018,
+  // Beyond the original menu: the whole house at once.
+  kCmdHouseView = 40019,
+  kCmdExportReport = 40020,
+  kCmdProjectDetails = 40021,
+};
 
 }  // namespace kovrin

@@ -188,22 +188,25 @@ constexpr auto kCriteriaAndCaptions = std::to_array<ControlDef>({
     label(kZoneNameCaption, kRowCaptionX, kZoneNameY, 40, "Zone, name"),
 });
 
-// After the zone numbers: the caption of the TOTALS row, written with every
-// calculation, and the row captions of the grid.
-constexpr auto kGridCaptions = std::to_array<ControlDef>({
-    label(kLoadCaptionLabel, kResultCaptionX, kLoadCaptionY, kLoadCaptionWidth, ""),
-    label(1025, kGroupCaptionX, 82, kGroupCaptionWidth, "Doors"),
-    label(1027, kRowCaptionX, kDoorUY, 40, "U-value"),
-    label(1136, kRowCaptionX, kDoorAreaY, 40, "Area"),
-    label(1006, kGroupCaptionX, 119, kGroupCaptionWidth, "Floor"),
-    label(1008, kRowCaptionX, kFloorUY, 40, "U-value"),
-    label(1007, kRowCaptionX, kFloorAreaY, 40, "Area"),
-    label(1009, kGroupCaptionX, 156, kGroupCaptionWidth, "Roof"),
-    label(1024, kRowCaptionX, kRoofUY, 40, "U-value"),
-    label(1010, kRowCaptionX, kRoofAreaY, 40, "Area"),
-    label(1014, kGroupCaptionX, 193, kGroupCaptionWidth, "Walls"),
-    label(1015, kRowCaptionX, kWallUY, 40, "U-value"),
-    label(1017, kRowCaptionX, kWallAreaY, 40, "Area"),
+// The captions of the grid's groups of two rows: the group's name at its
+// left, "U-value" and "Area" beside its rows.
+struct GridGroup {
+  int nameId;
+  int nameY;
+  std::string_view name;
+  int uValueId;
+  int areaId;
+  ZoneQuantity uValue;  // the group's first row; its area is the next
+};
+constexpr std::array<GridGroup, 4> kGridGroups = {{
+    {1025, 82, "Doors", 1027, 1136, ZoneQuantity::DoorU},
+    {1006, 119, "Floor", 1008, 1007, ZoneQuantity::FloorU},
+    {1009, 156, "Roof", 1024, 1010, ZoneQuantity::RoofU},
+    {1014, 193, "Walls", 1015, 1017, ZoneQuantity::WallU},
+}};
+
+// The partitions' row and the glass group with its four rows.
+constexpr auto kPartitionAndGlassCaptions = std::to_array<ControlDef>({
     label(1018, kRowCaptionX, kPartitionY, 42, "( Partition )"),
     label(1001, 246, 210, 84, "Temperature Difference ="),
     label(1019, kGroupCaptionX, 240, kGroupCaptionWidth, "Glass"),
@@ -254,7 +257,16 @@ constexpr std::array<ControlDef, kInputScreenControls> kBareControls = [] {
   ControlList list;
   list.add(kCriteriaAndCaptions);
   for (int c = 1; c <= kZoneColumns; ++c) list.add(zoneNumberLabel(c));
-  list.add(kGridCaptions);
+  // The caption of the TOTALS row, written with every calculation, then
+  // the captions of the grid's rows.
+  list.add(label(kLoadCaptionLabel, kResultCaptionX, kLoadCaptionY, kLoadCaptionWidth, ""));
+  for (const GridGroup& group : kGridGroups) {
+    const auto row = static_cast<std::size_t>(group.uValue);
+    list.add(label(group.nameId, kGroupCaptionX, group.nameY, kGroupCaptionWidth, group.name));
+    list.add(label(group.uValueId, kRowCaptionX, kQuantityY[row], 40, "U-value"));
+    list.add(label(group.areaId, kRowCaptionX, kQuantityY[row + 1], 40, "Area"));
+  }
+  list.add(kPartitionAndGlassCaptions);
   // Zone column 1 is visited in two parts, around the glass lists.
   for (int q = 0; q <= static_cast<int>(ZoneQuantity::WallArea); ++q) {
     list.add(zoneValue(1, static_cast<ZoneQuantity>(q)));

@@ -23,27 +23,25 @@
 namespace kovrin {
 
 // Message types delivered by wmessage.
-inline constexpr std::int32_t kMenuSelect = 2;
-inline constexpr std::int32_t kCloseRequest = 9;
-inline constexpr std::int32_t kFieldChanged = 10;
-// Messages of the program's own windows are numbered from here on. The
-// toolkit queues them as those windows post them (QtToolkit::post) and
-// delivers them in turn with its own; they are always enabled.
-inline constexpr std::int32_t kFirstOwnMessage = 100;
+enum MessageType : std::int32_t {
+  kMenuSelect = 2,
+  kCloseRequest = 9,
+  kFieldChanged = 10,
+  // Messages of the program's own windows are numbered from here on. The
+  // toolkit queues them as those windows post them (QtToolkit::post) and
+  // delivers them in turn with its own; they are always enabled.
+  kFirstOwnMessage = 100,
+};
 
 // Window options of windowopen2. There is no maximise box: the main window
 // takes the fixed size of the input screen, which it could not fill.
-inline constexpr int kSystemMenu = 1;
-inline constexpr int kMinimiseBox = 2;
-inline constexpr int kStatusBar = 32;
+enum WindowOption : int { kSystemMenu = 1, kMinimiseBox = 2, kStatusBar = 32 };
 
 // What a read of an empty numeric field gives: -999, or -999.0 for a real.
 inline constexpr std::int32_t kEmptyField = -999;
 
 // Option bits of wselectfile2.
-inline constexpr int kSaveDialog = 1;
-inline constexpr int kDefaultExtension = 32;
-inline constexpr int kMustExist = 128;
+enum FileDialogOption : int { kSaveDialog = 1, kDefaultExtension = 32, kMustExist = 128 };
 
 // The record of a message. A menu-select message carries the command
 // identifier in value1. A field-changed message carries the field in value1

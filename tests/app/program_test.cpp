@@ -897,7 +897,7 @@ TEST_F(ProgramTest, ZoneNamesAndTheJobTravelWithTheProjectIntoTheReport) {
 TEST_F(ProgramTest, SubMenuTitlesAndUnknownIdentifiersDoNothing) {
   start();
   const std::string before = readBytes("new.dat");
-  for (int id : {kCmdFileMenu, kCmdZonesMenu, kCmdSpreadsheetMenu, 40000, 40019, -1, 0}) {
+  for (int id : std::initializer_list<int>{kCmdFileMenu, kCmdZonesMenu, kCmdSpreadsheetMenu, 40000, 40019, -1, 0}) {
     command(id);
     EXPECT_EQ(m_quit, 0) << id;
   }

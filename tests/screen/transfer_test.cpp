@@ -227,7 +227,7 @@ TEST_F(TransferTest, LoadedValuesOutsideTheRangesSurviveTheScreen) {
   ProjectTables before = model.tables();
   PutData(model, *m_toolkit);
   GetData(model, *m_toolkit);
-  for (int row : {irow::PartitionDT(8), irow::WinterDesignTemp, irow::SummerThermostat}) {
+  for (int row : std::initializer_list<int>{irow::PartitionDT(8), irow::WinterDesignTemp, irow::SummerThermostat}) {
     EXPECT_EQ(model.integer(2, row), before.integer(2, row)) << "integer row " << row;
   }
   for (int row = 1; row <= kPageRealRows; ++row) {

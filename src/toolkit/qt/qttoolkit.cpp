@@ -141,21 +141,18 @@ struct QtToolkit::State {
     return nullptr;
   }
 
-  NumberField* numberField(const char* operation, int id) {
+  // The control `id` of the current form as a Field (NumberField,
+  // ListField); null, and the failure recorded, when there is none.
+  template <typename Field>
+  Field* field(const char* operation, int id, std::string_view kind) {
     FormWidget* f = currentForm(operation);
     if (f == nullptr) return nullptr;
-    NumberField* field = f->numberField(id);
-    if (field == nullptr) error(std::string(operation) + ": " + std::to_string(id) + " is no numeric field");
-    return field;
+    auto* found = dynamic_cast<Field*>(f->control(id));
+    if (found == nullptr) error(std::string(operation) + ": " + std::to_string(id) + " is no " + std::string(kind));
+    return found;
   }
-
-  ListField* listField(const char* operation, int id) {
-    FormWidget* f = currentForm(operation);
-    if (f == nullptr) return nullptr;
-    ListField* field = f->listField(id);
-    if (field == nullptr) error(std::string(operation) + ": " + std::to_string(id) + " is no list");
-    return field;
-  }
+  NumberField* numberField(const char* operation, int id) { return field<NumberField>(operation, id, "numeric field"); }
+  ListField* listField(const char* operation, int id) { return field<ListField>(operation, id, "list"); }
 
   QWidget* dialogParent() const { return window.data(); }
 
