@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cctype>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -63,12 +64,14 @@ inline constexpr std::array<RowName, 3> kPageRealRowNames = {{
 }};
 
 namespace detail {
+// By value, not by pointer: the screen's tables are made from this at
+// compile time, where a pointer into the table cannot always be compared.
 template <std::size_t N>
-constexpr const RowName* findRow(const std::array<RowName, N>& names, int row) {
+constexpr std::optional<RowName> findRow(const std::array<RowName, N>& names, int row) {
   for (const RowName& name : names) {
-    if (row >= name.firstRow && row <= name.lastRow) return &name;
+    if (row >= name.firstRow && row <= name.lastRow) return name;
   }
-  return nullptr;
+  return std::nullopt;
 }
 
 inline std::string inSentence(const RowName& name, int row, int page) {
@@ -87,15 +90,15 @@ inline std::string inSentence(const RowName& name, int row, int page) {
 }  // namespace detail
 
 // The name and unit of PageIntegers row 1..30; nothing for another row.
-constexpr const RowName* integerRowName(int row) { return detail::findRow(kIntegerRowNames, row); }
+constexpr std::optional<RowName> integerRowName(int row) { return detail::findRow(kIntegerRowNames, row); }
 
 // The name and unit of a PageReals row 1..103 that is no zone's value.
-constexpr const RowName* pageRealRowName(int row) { return detail::findRow(kPageRealRowNames, row); }
+constexpr std::optional<RowName> pageRealRowName(int row) { return detail::findRow(kPageRealRowNames, row); }
 
 // "the winter thermostat of page 2", "the load of zone 13".
 inline std::string integerRowInSentence(int row, int page) {
-  const RowName* name = integerRowName(row);
-  return name != nullptr ? detail::inSentence(*name, row, page)
+  const std::optional<RowName> name = integerRowName(row);
+  return name ? detail::inSentence(*name, row, page)
                          : "integer row " + std::to_string(row) + " of page " + std::to_string(page);
 }
 
@@ -105,7 +108,7 @@ inline std::string realRowInSentence(int row, int page) {
     const RowName name{row, row, RowOwner::Zone, value->column, zoneQuantityName(value->quantity), {}};
     return detail::inSentence(name, row, page);
   }
-  if (const RowName* name = pageRealRowName(row)) return detail::inSentence(*name, row, page);
+  if (const std::optional<RowName> name = pageRealRowName(row)) return detail::inSentence(*name, row, page);
   return "real row " + std::to_string(row) + " of page " + std::to_string(page);
 }
 

@@ -152,16 +152,16 @@ struct FieldDescription {
 };
 
 constexpr FieldDescription integerRowDescription(int row) {
-  const RowName* name = integerRowName(row);
-  return name != nullptr ? FieldDescription{name->name, name->unit} : FieldDescription{};
+  const std::optional<RowName> name = integerRowName(row);
+  return name ? FieldDescription{name->name, name->unit} : FieldDescription{};
 }
 
 constexpr FieldDescription realRowDescription(int row) {
   if (const auto value = zoneValueAt(row)) {
     return {zoneQuantityName(value->quantity), isUValue(value->quantity) ? kUValueUnit : kAreaUnit};
   }
-  const RowName* name = pageRealRowName(row);
-  return name != nullptr ? FieldDescription{name->name, name->unit} : FieldDescription{};
+  const std::optional<RowName> name = pageRealRowName(row);
+  return name ? FieldDescription{name->name, name->unit} : FieldDescription{};
 }
 
 // The description of field `id`; empty for a control that is no numeric or
