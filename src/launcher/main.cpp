@@ -73,12 +73,8 @@ int main(int argc, char** argv) {
   std::error_code error;
   const fs::path self = fs::read_symlink("/proc/self/exe", error);
   const fs::path bin = error ? fs::path() : self.parent_path();
-  fs::path windowProgram = (bin / KOVRIN_WINDOW_PROGRAM_FROM_BIN).lexically_normal();
+  const fs::path windowProgram = (bin / KOVRIN_WINDOW_PROGRAM_FROM_BIN).lexically_normal();
   const fs::path dataFolder = (bin / KOVRIN_DATA_FROM_BIN).lexically_normal();
-  // The tests start a stand-in that shows what it was started with.
-  if (const char* standIn = std::getenv("KOVRIN_WINDOW_PROGRAM"); standIn != nullptr && *standIn != '\0') {
-    windowProgram = standIn;
-  }
 
   const kovrin::FileResult ready =
       error ? kovrin::FileResult::failure("Kovrin cannot find where it is installed: " + error.message() + ".")

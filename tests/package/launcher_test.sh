@@ -1,50 +1,57 @@
 #!/usr/bin/env bash
 # The installed launcher as a desktop menu starts it, with an empty home
 # folder: the working folder it chooses, the template and help file it puts
-# there, and a changed template that a second start leaves alone. A stand-in
-# for the window program prints the folder it was started in and the
+# there, and a changed template that a second start leaves alone. The
+# launcher runs from a copy of the installed tree in which a stand-in takes
+# the window program's place and prints the folder it was started in and the
 # start-up problem handed to it.
 #
 #   launcher_test.sh ROOT     (the unpacked package)
 set -euo pipefail
 root=$(cd "$1" && pwd)
-kovrin="$root/usr/bin/kovrin"
 installed="$root/usr/share/kovrin"
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
-home="$scratch/home"
-project="$scratch/project"
-mkdir -p "$home" "$project" "$scratch/config"
-echo "a project folder's own template" >"$project/new.dat"
-# shellcheck disable=SC2016 # $HOME is written as the desktop writes it
-printf '# written by xdg-user-dirs-update\nXDG_DOCUMENTS_DIR="$HOME/Dokumente"\n' >"$scratch/config/user-dirs.dirs"
-: >"$scratch/file"
-cat >"$scratch/window" <<'STANDIN'
+mkdir -p "$scratch/usr/bin" "$scratch/usr/libexec/kovrin" "$scratch/usr/share"
+cp "$root/usr/bin/kovrin" "$scratch/usr/bin/"
+cp -r "$installed" "$scratch/usr/share/"
+kovrin="$scratch/usr/bin/kovrin"
+cat >"$scratch/usr/libexec/kovrin/kovrin" <<'STANDIN'
 #!/bin/sh
 printf '%s|%s\n' "$(pwd -P)" "${KOVRIN_STARTUP_ERROR:-}"
 STANDIN
-chmod +x "$scratch/window"
+chmod +x "$scratch/usr/libexec/kovrin/kovrin"
+
+home="$scratch/home"
+project="$scratch/project"
+mkdir -p "$home" "$project" "$scratch/config" "$scratch/long"
+echo "a project folder's own template" >"$project/new.dat"
+# shellcheck disable=SC2016 # $HOME is written as the desktop writes it
+printf '# written by xdg-user-dirs-update\nXDG_DOCUMENTS_DIR="$HOME/Dokumente"\n' >"$scratch/config/user-dirs.dirs"
+long=$(printf '%*s' 200000 '' | tr ' ' a)
+printf 'XDG_DOCUMENTS_DIR="%s/%s"\n' "$scratch" "$long" >"$scratch/long/user-dirs.dirs"
+: >"$scratch/file"
 
 # launch FOLDER [NAME=VALUE...]: the launcher started in FOLDER with only
 # these variables, as a menu starts it.
 launch() {
   local folder=$1
   shift
-  (cd "$folder" && env -i PATH=/usr/bin:/bin KOVRIN_WINDOW_PROGRAM="$scratch/window" "$@" "$kovrin" 2>/dev/null)
+  (cd "$folder" && env -i PATH=/usr/bin:/bin "$@" "$kovrin" 2>/dev/null)
 }
 
 passed=0
 failed=0
-expect() {  # WHAT EXPECTED ACTUAL; EXPECTED may end in * for a prefix
+expect() {  # WHAT EXPECTED ACTUAL; EXPECTED is a pattern (* for any text)
   # shellcheck disable=SC2053 # EXPECTED is a pattern
   if [[ $3 == $2 ]]; then
     passed=$((passed + 1))
   else
     failed=$((failed + 1))
     echo "launcher: $1:" >&2
-    echo "  expected $2" >&2
-    echo "  got      $3" >&2
+    echo "  expected ${2:0:300}" >&2
+    echo "  got      ${3:0:300}" >&2
   fi
 }
 
@@ -56,8 +63,10 @@ cases=(
   "documents folder in user-dirs.dirs|/|HOME=$home XDG_CONFIG_HOME=$scratch/config|$home/Dokumente/Kovrin|"
   "in a folder holding new.dat|$project|HOME=$home|$project|"
   "KOVRIN_WORKDIR before all|$project|HOME=$home KOVRIN_WORKDIR=$scratch/work|$scratch/work|"
+  "KOVRIN_WINDOW_PROGRAM is ignored|/|HOME=$home KOVRIN_WINDOW_PROGRAM=/bin/true|$home/Kovrin|"
   "no HOME|/||/|HOME is not set to a folder, *"
   "a folder that cannot be made|/|HOME=$home KOVRIN_WORKDIR=$scratch/file/sub|/|Kovrin cannot make its working folder $scratch/file/sub: *"
+  "a path longer than a message can hand over|/|HOME=$home XDG_CONFIG_HOME=$scratch/long|/|Kovrin cannot make its working folder $scratch/aaaaaaaaaa*…: File name too long.*"
 )
 for row in "${cases[@]}"; do
   IFS='|' read -r what start environment folder problem <<<"$row"
