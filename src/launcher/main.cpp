@@ -9,6 +9,7 @@
 // message box and ends: a user who started Kovrin from a menu sees no
 // terminal. The window program is the one part of the package that is sure
 // to be able to show a message on the desktop.
+#include <signal.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -39,8 +40,9 @@ help file are copied into it when it has none. A file that is there is never
 replaced: a template of your own is kept from one start to the next.
 
 When no working folder can be had (HOME is not set, the folder cannot be
-made or written), Kovrin says why in a message box and on standard error,
-and does not start.
+made or written, the template cannot be copied into it), Kovrin says why in
+a message box and on standard error, and does not start. A copy that fails
+leaves no file behind.
 
 kovrin-report prints the loads of whole houses from the command line.
 
@@ -68,6 +70,10 @@ int main(int argc, char** argv) {
     std::cerr << "kovrin: Kovrin takes no arguments; it works in its working folder.\nTry 'kovrin --help'.\n";
     return 2;
   }
+  // A copy past the file-size limit then fails with EFBIG and is reported
+  // like any other, instead of ending the launcher; the window program
+  // ignores the signal too.
+  ::signal(SIGXFSZ, SIG_IGN);
 
   // bin/kovrin -> libexec/kovrin/kovrin and share/kovrin/, as installed.
   std::error_code error;

@@ -1,6 +1,5 @@
 #include "launcher/workfolder.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -94,9 +93,10 @@ std::string readSmallFile(const fs::path& path) {
   return text;
 }
 
-// Copy `from` to `to` unless `to` exists. The new file is created with
-// O_EXCL, so a file made meanwhile is not overwritten either, and a copy
-// that fails halfway is removed rather than left as a cut-off template.
+// Copy `from` to `to` unless `to` exists. The copy is made whole beside
+// `to` and put in place only where no file is, so a file made meanwhile is
+// kept, and a copy that fails (a full disk, a file-size limit) leaves no
+// cut-off template behind to be kept from then on.
 FileResult copyWhereMissing(const fs::path& from, const fs::path& to) {
   std::error_code error;
   if (fs::exists(fs::symlink_status(to, error))) return {};
@@ -105,19 +105,8 @@ FileResult copyWhereMissing(const fs::path& from, const fs::path& to) {
     return FileResult::failure("The installed file " + pathInMessage(from) +
                                " cannot be read. Reinstalling Kovrin puts it back.");
   }
-  Descriptor file(::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
-  if (file.get() < 0) {
-    const int reason = errno;
-    if (reason == EEXIST) return {};
-    return FileResult::failure("Kovrin cannot create " + to.string() + ": " + errnoText(reason) + ".");
-  }
-  int failure = 0;
-  if (!writeAll(file.get(), text) || ::fsync(file.get()) != 0) failure = errno;
-  if (file.close() != 0 && failure == 0) failure = errno;
-  if (failure != 0) {
-    ::unlink(to.c_str());
-    return FileResult::failure("Kovrin cannot write " + to.string() + ": " + errnoText(failure) + ".");
-  }
+  const FileResult copied = replaceFile(to.string(), text, {.failure = "not copied", .keepExisting = true});
+  if (!copied) return FileResult::failure(copied.message + ".");
   return {};
 }
 

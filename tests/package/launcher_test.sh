@@ -85,5 +85,12 @@ echo "a changed template" >"$home/Kovrin/new.dat"
 launch / HOME="$home" >/dev/null
 expect "a second start keeps the changed template" "a changed template" "$(cat "$home/Kovrin/new.dat")"
 
+# Files may not grow past 12 KiB: new.dat fits, HELP.HLP does not. The
+# failed copy is shown and leaves no file, so the next start copies it.
+limited="$scratch/limited/Kovrin"
+expect "a copy past the file-size limit" "/|$limited/HELP.HLP: not copied: cannot write the file (File too large)." \
+  "$(ulimit -f 12 && launch / HOME="$scratch/limited")"
+expect "a failed copy leaves no file" "new.dat" "$(ls -A "$limited")"
+
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
