@@ -56,7 +56,7 @@ else
   echo "package: appstreamcli is not installed (Debian appstream); AppStream data not validated"
 fi
 check "man page of kovrin-report" zgrep -q 'JSON fields' "$root/usr/share/man/man1/kovrin-report.1.gz"
-check "man page of kovrin" zgrep -q KOVRIN_WORKDIR "$root/usr/share/man/man1/kovrin.1.gz"
+check "man page of kovrin" zgrep -qw PROJECT "$root/usr/share/man/man1/kovrin.1.gz"
 report_of_template() {
   (cd "$root/usr/share/kovrin" && "$root/usr/bin/kovrin-report" --page 1 --cooling new.dat) >"$out/out.dat" &&
     cmp "$out/out.dat" "$expected_report"
