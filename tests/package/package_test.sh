@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # The Debian package as a machine gets it: built by CPack from this build
-# tree, its contents listed, its desktop entry and AppStream data validated,
-# then unpacked into a scratch root (which the launcher test uses too) where
-# the desktop's file type database, made from the installed type alone,
-# takes a project for a Kovrin project, and the installed kovrin-report
-# writes the load report of the installed template: the report the window
-# prints after Calculate at start-up.
+# tree, its contents listed, checked by lintian, its desktop entry and
+# AppStream data validated, then unpacked into a scratch root (which the
+# launcher test uses too) where the desktop's file type database, made from
+# the installed type alone, takes a project for a Kovrin project, and the
+# installed kovrin-report writes the load report of the installed template:
+# the report the window prints after Calculate at start-up.
 #
 #   package_test.sh BUILD_DIR ROOT APP_ID EXPECTED_REPORT
 set -euo pipefail
@@ -46,10 +46,15 @@ done
 for path in /usr/share/kovrin/new.dat /usr/share/kovrin/HELP.HLP \
   "/usr/share/applications/$id.desktop" "/usr/share/icons/hicolor/scalable/apps/$id.svg" \
   "/usr/share/metainfo/$id.metainfo.xml" "/usr/share/mime/packages/$id.xml" /usr/share/man/man1/kovrin.1.gz \
-  /usr/share/man/man1/kovrin-report.1.gz; do
+  /usr/share/man/man1/kovrin-report.1.gz /usr/share/doc/kovrin/copyright /usr/share/doc/kovrin/changelog.gz; do
   check "file $path" grep -qx -- "-rw-r--r-- root/root .$path" "$out/contents"
 done
 check "library dependencies" grep -q libqt6widgets6 <(dpkg-deb -f "$deb" Depends)
+if command -v lintian >/dev/null; then
+  check "lintian" lintian --fail-on error,warning "$deb"
+else
+  echo "package: lintian is not installed; the package not checked by it"
+fi
 
 dpkg -x "$deb" "$root"
 check "desktop entry" desktop-file-validate "$root/usr/share/applications/$id.desktop"
