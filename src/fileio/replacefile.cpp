@@ -128,7 +128,7 @@ FileResult replaceFile(const std::string& path, std::string_view text, const Rep
     if (::fchmod(file.get(), info.st_mode & 07777) != 0) return fail("cannot set the permissions of the temporary file");
     // Only root may give a file away; anyone else's save belongs to them,
     // as a new file would.
-    static_cast<void>(::fchown(file.get(), info.st_uid, info.st_gid));
+    [[maybe_unused]] const int givenAway = ::fchown(file.get(), info.st_uid, info.st_gid);
   }
   if (!writeAll(file.get(), text)) return fail("cannot write the file");
   if (::fsync(file.get()) != 0) return fail("cannot write the file to disk");
