@@ -34,6 +34,9 @@ KOVRIN_BUILD_PACKAGES=(cmake ninja-build g++ make qt6-base-dev qt6-qpa-plugins q
 KOVRIN_PACKAGE_PACKAGES=(dpkg-dev file)
 
 # Packages that the tests need beyond the build: a virtual display and key
-# presses for the keyboard session, the desktop entry and AppStream checks
-# of the package test, a browser and PDF tools for the house report.
-KOVRIN_TEST_PACKAGES=(xvfb xauth xdotool desktop-file-utils appstream chromium poppler-utils)
+# presses for the keyboard session; for the package test, lintian, the
+# desktop entry and AppStream checks, and the file type database with the
+# tools that query it (xdg-mime asks mimetype outside a desktop session); a
+# browser and PDF tools for the house report.
+KOVRIN_TEST_PACKAGES=(xvfb xauth xdotool lintian desktop-file-utils appstream shared-mime-info xdg-utils
+  libfile-mimeinfo-perl chromium poppler-utils)

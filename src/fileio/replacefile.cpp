@@ -8,6 +8,7 @@
 #include <array>
 #include <cerrno>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <ctime>
 #include <optional>
@@ -70,6 +71,17 @@ Descriptor createTemporary(const std::string& target, mode_t mode, std::string& 
   return Descriptor();
 }
 
+// Renames `temporary` to `target` only where no file is there; where the file
+// system cannot rename so (NFS), a hard link puts it in place. A file found
+// there is kept, and the temporary name goes in every case but a failure.
+bool placeWhereMissing(const std::string& temporary, const std::string& target) {
+  if (::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) return true;
+  const bool linked = errno == EINVAL && ::link(temporary.c_str(), target.c_str()) == 0;
+  if (!linked && errno != EEXIST) return false;
+  ::unlink(temporary.c_str());
+  return true;
+}
+
 }  // namespace
 
 FileResult replaceFile(const std::string& path, std::string_view text, const ReplaceRules& rules,
@@ -94,6 +106,7 @@ FileResult replaceFile(const std::string& path, std::string_view text, const Rep
   std::string target = path;
   bool exists = false;
   if (const auto problem = followLinks(target, info, exists)) return FileResult::failure(failed + *problem);
+  if (exists && rules.keepExisting) return {};
   // root passes every permission check, so ask as the user who runs Kovrin.
   if (exists && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0 &&
       (errno == EACCES || errno == EPERM || errno == EROFS)) {
@@ -115,14 +128,16 @@ FileResult replaceFile(const std::string& path, std::string_view text, const Rep
     if (::fchmod(file.get(), info.st_mode & 07777) != 0) return fail("cannot set the permissions of the temporary file");
     // Only root may give a file away; anyone else's save belongs to them,
     // as a new file would.
-    static_cast<void>(::fchown(file.get(), info.st_uid, info.st_gid));
+    [[maybe_unused]] const int givenAway = ::fchown(file.get(), info.st_uid, info.st_gid);
   }
   if (!writeAll(file.get(), text)) return fail("cannot write the file");
   if (::fsync(file.get()) != 0) return fail("cannot write the file to disk");
   struct stat done {};
   if (::fstat(file.get(), &done) != 0) return fail("cannot write the file");
   if (file.close() != 0) return fail("cannot write the file");
-  if (::rename(temporary.c_str(), target.c_str()) != 0) return fail("cannot replace the file");
+  const bool placed = rules.keepExisting ? placeWhereMissing(temporary, target)
+                                         : ::rename(temporary.c_str(), target.c_str()) == 0;
+  if (!placed) return fail("cannot replace the file");
   if (written != nullptr) *written = stampOf(done);
 
   // Make the rename itself lasting; the file is saved either way.

@@ -30,6 +30,10 @@ struct ReplaceRules {
   std::string_view failure = "not saved";
   // A pipe or device is written straight through instead of refused.
   bool writeThroughPipesAndDevices = false;
+  // Make the file only where there is none: a file found there, before or
+  // while the new one is written, is kept, and the call succeeds without
+  // replacing it (the launcher filling in a working folder).
+  bool keepExisting = false;
 };
 
 // write(), again after a signal and after a short write, until the whole of

@@ -1,6 +1,5 @@
 #include "launcher/workfolder.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -78,6 +77,11 @@ fs::path documentsFolderIn(std::string_view text, const fs::path& home) {
   return found;
 }
 
+// A path in a message is cut after this many bytes: a person reads no more,
+// and two such paths keep a message far below what one environment string
+// may hold.
+constexpr std::size_t kMostPathBytesShown = 1024;
+
 // The settings file and the installed files are small; anything larger is
 // not one of them.
 constexpr std::size_t kMostBytes = 4 * 1024 * 1024;
@@ -89,30 +93,20 @@ std::string readSmallFile(const fs::path& path) {
   return text;
 }
 
-// Copy `from` to `to` unless `to` exists. The new file is created with
-// O_EXCL, so a file made meanwhile is not overwritten either, and a copy
-// that fails halfway is removed rather than left as a cut-off template.
+// Copy `from` to `to` unless `to` exists. The copy is made whole beside
+// `to` and put in place only where no file is, so a file made meanwhile is
+// kept, and a copy that fails (a full disk, a file-size limit) leaves no
+// cut-off template behind to be kept from then on.
 FileResult copyWhereMissing(const fs::path& from, const fs::path& to) {
   std::error_code error;
   if (fs::exists(fs::symlink_status(to, error))) return {};
   std::string text;
   if (!readPlainFile(from.string(), kMostBytes, text)) {
-    return FileResult::failure("The installed file " + from.string() +
+    return FileResult::failure("The installed file " + pathInMessage(from) +
                                " cannot be read. Reinstalling Kovrin puts it back.");
   }
-  Descriptor file(::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
-  if (file.get() < 0) {
-    const int reason = errno;
-    if (reason == EEXIST) return {};
-    return FileResult::failure("Kovrin cannot create " + to.string() + ": " + errnoText(reason) + ".");
-  }
-  int failure = 0;
-  if (!writeAll(file.get(), text) || ::fsync(file.get()) != 0) failure = errno;
-  if (file.close() != 0 && failure == 0) failure = errno;
-  if (failure != 0) {
-    ::unlink(to.c_str());
-    return FileResult::failure("Kovrin cannot write " + to.string() + ": " + errnoText(failure) + ".");
-  }
+  const FileResult copied = replaceFile(to.string(), text, {.failure = "not copied", .keepExisting = true});
+  if (!copied) return FileResult::failure(copied.message + ".");
   return {};
 }
 
@@ -127,7 +121,8 @@ FolderChoice chooseWorkFolder() {
   if (const std::string workdir = environment("KOVRIN_WORKDIR"); !workdir.empty()) {
     if (fs::path(workdir).is_absolute()) return {fs::path(workdir).lexically_normal(), {}};
     if (current.empty()) {
-      return {{}, "KOVRIN_WORKDIR names the relative folder " + workdir + ", but the current folder cannot be found."};
+      return {{}, "KOVRIN_WORKDIR names the relative folder " + pathInMessage(workdir) +
+                      ", but the current folder cannot be found."};
     }
     return {(current / workdir).lexically_normal(), {}};
   }
@@ -155,12 +150,12 @@ FileResult prepareWorkFolder(const fs::path& folder, const fs::path& dataFolder)
   fs::create_directories(folder, error);
   if (error || !fs::is_directory(folder, error)) {
     const std::string reason = error ? error.message() : "it is not a folder";
-    return FileResult::failure("Kovrin cannot make its working folder " + folder.string() + ": " + reason + "." +
-                               std::string(kWorkdirHint));
+    return FileResult::failure("Kovrin cannot make its working folder " + pathInMessage(folder) + ": " + reason +
+                               "." + std::string(kWorkdirHint));
   }
   if (::access(folder.c_str(), W_OK | X_OK) != 0) {
     const int reason = errno;
-    return FileResult::failure("Kovrin cannot write in its working folder " + folder.string() + ": " +
+    return FileResult::failure("Kovrin cannot write in its working folder " + pathInMessage(folder) + ": " +
                                errnoText(reason) + "." + std::string(kWorkdirHint));
   }
   for (const std::string_view name : kInstalledFiles) {
@@ -172,13 +167,23 @@ FileResult prepareWorkFolder(const fs::path& folder, const fs::path& dataFolder)
 
 }  // namespace
 
+std::string pathInMessage(const fs::path& path) {
+  std::string text = path.string();
+  if (text.size() <= kMostPathBytesShown) return text;
+  // Cut before a character, never inside one: the message box reads UTF-8.
+  std::size_t cut = kMostPathBytesShown;
+  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+  text.resize(cut);
+  return text + "\u2026";
+}
+
 FileResult enterWorkFolder(const fs::path& dataFolder) {
   const FolderChoice choice = chooseWorkFolder();
   if (!choice.problem.empty()) return FileResult::failure(choice.problem);
   if (FileResult prepared = prepareWorkFolder(choice.folder, dataFolder); !prepared) return prepared;
   if (::chdir(choice.folder.c_str()) != 0) {
     const int reason = errno;
-    return FileResult::failure("Kovrin cannot enter its working folder " + choice.folder.string() + ": " +
+    return FileResult::failure("Kovrin cannot enter its working folder " + pathInMessage(choice.folder) + ": " +
                                errnoText(reason) + ".");
   }
   return {};

@@ -18,7 +18,9 @@
 //   4. ~/Kovrin.
 //
 // Failures come back as values, with a message for a person who started
-// the program from a menu and sees no terminal.
+// the program from a menu and sees no terminal. The message is handed to
+// the window program in one environment string, which the system limits
+// (128 KiB on Linux), so every path in it is cut to a readable length.
 #pragma once
 
 #include <filesystem>
@@ -33,5 +35,9 @@ namespace kovrin {
 // name yet, and make it the current folder. A file already there is never
 // touched, so a user's own template survives every start.
 FileResult enterWorkFolder(const std::filesystem::path& dataFolder);
+
+// `path` as a message shows it: its first kilobyte and an ellipsis when it
+// is longer.
+std::string pathInMessage(const std::filesystem::path& path);
 
 }  // namespace kovrin
