@@ -67,8 +67,8 @@ void check(benchmark::State& state, const FileResult& result) {
 void Keystroke_GetDataCalcData(benchmark::State& state) {
   Session& s = *g_session;
   for (auto _ : state) {
-    GetData(s.model, s.toolkit, s.windows);
-    CalcData(s.model, s.toolkit, s.windows);
+    GetData(s.model, s.toolkit);
+    CalcData(s.model, s.toolkit);
   }
 }
 BENCHMARK(Keystroke_GetDataCalcData)->UseRealTime();
@@ -137,19 +137,19 @@ BENCHMARK(Keystroke_WithHouseView)->UseRealTime();
 
 void GetData_alone(benchmark::State& state) {
   Session& s = *g_session;
-  for (auto _ : state) GetData(s.model, s.toolkit, s.windows);
+  for (auto _ : state) GetData(s.model, s.toolkit);
 }
 BENCHMARK(GetData_alone)->UseRealTime();
 
 void PutData_alone(benchmark::State& state) {
   Session& s = *g_session;
-  for (auto _ : state) PutData(s.model, s.toolkit, s.windows);
+  for (auto _ : state) PutData(s.model, s.toolkit);
 }
 BENCHMARK(PutData_alone)->UseRealTime();
 
 void CalcData_alone(benchmark::State& state) {
   Session& s = *g_session;
-  for (auto _ : state) CalcData(s.model, s.toolkit, s.windows);
+  for (auto _ : state) CalcData(s.model, s.toolkit);
 }
 BENCHMARK(CalcData_alone)->UseRealTime();
 
@@ -168,14 +168,14 @@ BENCHMARK(calculatePage_pure)->UseRealTime();
 void PageChange_sequence(benchmark::State& state) {
   Session& s = *g_session;
   for (auto _ : state) {
-    GetData(s.model, s.toolkit, s.windows);
+    GetData(s.model, s.toolkit);
     check(state, savedata(s.model));
     s.model.CurrentPage = s.model.CurrentPage == 1 ? 2 : 1;
     check(state, loaddata(s.model));
-    PutData(s.model, s.toolkit, s.windows);
+    PutData(s.model, s.toolkit);
   }
   s.model.CurrentPage = 1;
-  PutData(s.model, s.toolkit, s.windows);
+  PutData(s.model, s.toolkit);
 }
 BENCHMARK(PageChange_sequence)->UseRealTime();
 
@@ -325,8 +325,8 @@ bool setUp(Session& s) {
     std::cerr << saved.message << "\n";
     return false;
   }
-  PutData(s.model, s.toolkit, s.windows);
-  CalcData(s.model, s.toolkit, s.windows);
+  PutData(s.model, s.toolkit);
+  CalcData(s.model, s.toolkit);
   QApplication::processEvents();
   std::cerr << "Project file " << (s.folder / kProjectName).string() << ": " << fs::file_size(kProjectName)
             << " bytes\n";
