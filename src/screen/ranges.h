@@ -32,8 +32,10 @@ inline constexpr std::array<IntegerRange, 8> kIntegerRanges = {{
     {1126, 0, 60},
     {1139, 0, 60},
     {1151, 0, 60},
-    {1005, 50, 100},  // SummerDesignTemp
-    {1026, -20, 80},  // WinterDesignTemp
+    // The design temperatures reach real climates: 125 covers the hottest
+    // desert sites (Yuma, Palm Springs), -60 the coldest interior ones.
+    {1005, 50, 125},  // SummerDesignTemp
+    {1026, -60, 80},  // WinterDesignTemp
 }};
 
 // One range per row of the zone grid, the same for all ten columns.

@@ -616,16 +616,27 @@ TEST_F(ProgramTest, ATypedValueOutsideItsRangeIsNeverUsedInSilence) {
   QTest::mouseClick(qobject_cast<QRadioButton*>(m_toolkit.control(1046)), Qt::LeftButton);
   type(1041, "1");
   type(1042, "10");
-  type(1026, "-25");  // winter design temperature, -20 to 80
+  type(1026, "-61");  // winter design temperature, -60 to 80
   command(kCmdCalculate);
-  EXPECT_EQ(m_model.integer(1, irow::WinterDesignTemp), 28) << "the value before the edit, not -2";
+  EXPECT_EQ(m_model.integer(1, irow::WinterDesignTemp), 28) << "the value before the edit, not -6";
   EXPECT_EQ(text(1155), "370");  // 10 x (65 - 28)
-  EXPECT_EQ(text(1026), "-25");
+  EXPECT_EQ(text(1026), "-61");
 
   edit(1036)->setFocus();
   EXPECT_EQ(text(1026), "28");
-  EXPECT_EQ(m_toolkit.statusMessage(), "Winter design temperature: -25 is outside -20 to 80; kept 28");
+  EXPECT_EQ(m_toolkit.statusMessage(), "Winter design temperature: -61 is outside -60 to 80; kept 28");
   EXPECT_EQ(m_toolkit.statusText(1), "Made in Lakeside, Minnesota") << "the parts keep their texts";
+
+  // The design temperatures of real climates are taken, and one past them is not.
+  type(1026, "-40");
+  type(1005, "110");
+  edit(1036)->setFocus();
+  command(kCmdCalculate);
+  EXPECT_EQ(text(1155), "1050");  // 10 x (65 + 40)
+  EXPECT_EQ(m_model.integer(1, irow::SummerDesignTemp), 110);
+  type(1005, "126");
+  edit(1036)->setFocus();
+  EXPECT_EQ(m_toolkit.statusMessage(), "Summer design temperature: 126 is outside 50 to 125; kept 110");
 }
 
 TEST_F(ProgramTest, AnOpenedProjectShowsItsOwnTotalAirflowAndSaveKeepsIt) {
