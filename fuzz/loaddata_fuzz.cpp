@@ -3,8 +3,8 @@
 // names a line or the size bound, and the model's tables are bit for bit
 // what they were. The file reader, the text parser and the reader fed in
 // pieces of random sizes agree on every input. A file that loaded saves to a
-// text that loads to the same tables, names and details included, and saves
-// to the same bytes.
+// text that loads to the same tables, names, details and house values
+// included, and saves to the same bytes.
 //
 // An input whose first byte is 0xFF stands for the rest of it repeated to
 // 1..8 MiB, so that small inputs reach the reader's bounds and send lines
@@ -86,17 +86,30 @@ void writeScratch(const std::uint8_t* data, std::size_t size) {
   ::close(fd);
 }
 
+// The house's values bit for bit: their text keeps even the sign of a zero.
+bool sameHouse(const kovrin::HouseValues& a, const kovrin::HouseValues& b) {
+  if (a.SizeFor != b.SizeFor) return false;
+  for (std::size_t i = 0; i < a.Entered.size(); ++i) {
+    if (a.Entered[i].has_value() != b.Entered[i].has_value()) return false;
+    if (a.Entered[i] && std::bit_cast<std::uint64_t>(*a.Entered[i]) != std::bit_cast<std::uint64_t>(*b.Entered[i])) {
+      return false;
+    }
+  }
+  return true;
+}
+
 // Equal bit for bit: the reals by their bits, the rest by value.
 bool identical(const ProjectTables& a, const ProjectTables& b) {
   return a.ListSelections == b.ListSelections && a.PageIntegers == b.PageIntegers &&
          std::memcmp(&a.PageReals, &b.PageReals, sizeof a.PageReals) == 0 && a.ZoneNames == b.ZoneNames &&
-         a.Job == b.Job && a.OtherNotes == b.OtherNotes;
+         a.Job == b.Job && sameHouse(a.House, b.House) && a.OtherNotes == b.OtherNotes;
 }
 
 // Equal bit for bit but for the sign of a zero, which the text does not keep.
 bool sameValues(const ProjectTables& a, const ProjectTables& b) {
   if (a.ListSelections != b.ListSelections || a.PageIntegers != b.PageIntegers) return false;
   if (a.ZoneNames != b.ZoneNames || a.Job != b.Job || a.OtherNotes != b.OtherNotes) return false;
+  if (!sameHouse(a.House, b.House)) return false;
   for (int p = 1; p <= kovrin::kPages; ++p) {
     for (int row = 1; row <= kovrin::kPageRealRows; ++row) {
       const float x = a.real(p, row);
@@ -122,6 +135,8 @@ void fillWithMarker(ProjectModel& model) {
   marker.zoneName(7) = "marker";
   marker.Job.Note = "marker";
   marker.OtherNotes.push_back({"marker", "marker"});
+  marker.House[kovrin::HouseValue::Occupants] = 7;
+  marker.House.SizeFor = kovrin::SizingOrientation::Worst;
   model.setTables(marker);
 }
 

@@ -8,9 +8,10 @@
 //
 // There is exactly one ProjectModel per process. main owns it and hands it by
 // reference to every operation; it cannot be copied. What a project file
-// holds (ProjectTables: the three tables, the zones' names and the job's
-// details) can be copied, so that a file is read into a scratch copy and
-// committed whole only when it was read without error.
+// holds (ProjectTables: the three tables, the zones' names, the job's
+// details and the house's values) can be copied, so that a file is read
+// into a scratch copy and committed whole only when it was read without
+// error.
 #pragma once
 
 #include <array>
@@ -21,6 +22,7 @@
 #include <vector>
 
 #include "model/filestamp.h"
+#include "model/housevalues.h"
 #include "model/jobdetails.h"
 
 namespace kovrin {
@@ -164,6 +166,8 @@ struct ProjectTables {
   // (zone 1..50, empty for none), the job and what a later version added.
   std::array<std::string, kZones> ZoneNames{};
   JobDetails Job;
+  // The house's air and people, its system airflow and sizing choice.
+  HouseValues House;
   std::vector<NoteItem> OtherNotes;
 
   std::int32_t& integer(int page, int row) { return PageIntegers.at(page - 1).at(row - 1); }

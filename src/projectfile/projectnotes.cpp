@@ -94,6 +94,98 @@ bool holdsControls(std::string_view text, std::string_view allowed) {
   return false;
 }
 
+// The house's values by their keys in the file, in the order written, each
+// only when entered, and "size for" only when it is "worst": a project
+// without them writes what it always wrote. A number is written as the
+// shortest plain decimal that reads back to the same double (enteredText),
+// so it comes back bit for bit.
+struct HouseKey {
+  std::string_view key;
+  HouseValue value;
+};
+constexpr std::array<HouseKey, kHouseValues> kHouseKeys = {{
+    {"floor area", HouseValue::FloorArea},
+    {"ceiling height", HouseValue::CeilingHeight},
+    {"leakage ach winter", HouseValue::LeakageAchWinter},
+    {"leakage ach summer", HouseValue::LeakageAchSummer},
+    {"ventilation cfm", HouseValue::VentilationCfm},
+    {"ventilation sensible recovery", HouseValue::VentilationSensibleRecovery},
+    {"ventilation latent recovery", HouseValue::VentilationLatentRecovery},
+    {"occupants", HouseValue::Occupants},
+    {"appliances", HouseValue::Appliances},
+    {"moisture difference", HouseValue::MoistureDifference},
+    {"system cfm", HouseValue::SystemAirflow},
+}};
+constexpr std::string_view kSizeForKey = "size for";
+struct SizeForWord {
+  std::string_view word;
+  SizingOrientation orientation;
+};
+constexpr std::array<SizeForWord, 2> kSizeForWords = {{
+    {"drawn", SizingOrientation::Drawn},
+    {"worst", SizingOrientation::Worst},
+}};
+
+bool hasHouseNotes(const HouseValues& house) {
+  for (const std::optional<double>& value : house.Entered) {
+    if (value) return true;
+  }
+  return house.SizeFor != SizingOrientation::Drawn;
+}
+
+template <class Item>
+void writeHouseNotes(const HouseValues& house, const Item& item) {
+  for (const HouseKey& entry : kHouseKeys) {
+    if (const std::optional<double>& value = house[entry.value]) item(entry.key, enteredText(*value));
+  }
+  if (house.SizeFor == SizingOrientation::Drawn) return;
+  for (const SizeForWord& word : kSizeForWords) {
+    if (word.orientation == house.SizeFor) item(kSizeForKey, word.word);
+  }
+}
+
+// A number as entered: plain decimal, no sign but "-", no exponent.
+std::optional<double> enteredNumber(std::string_view text) {
+  double number = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number, std::chars_format::fixed);
+  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return number;
+}
+
+// Reads one item of the house's values into `house`. Nothing when the key is
+// not one of them; otherwise what was expected, empty when the value was
+// taken. `sizeForRead` notes a "size for" already read.
+std::optional<std::string> readHouseNote(std::string_view key, std::string_view text, HouseValues& house,
+                                         bool& sizeForRead) {
+  const std::string quotedKey = "\"" + std::string(key) + "\"";
+  text = trimmed(text);
+  if (key == kSizeForKey) {
+    if (sizeForRead) return "expected one " + quotedKey + ", found a second";
+    for (const SizeForWord& word : kSizeForWords) {
+      if (text != word.word) continue;
+      house.SizeFor = word.orientation;
+      sizeForRead = true;
+      return std::string();
+    }
+    return "expected \"drawn\" or \"worst\" for " + quotedKey + ", found " + quotedInMessage(text);
+  }
+  for (const HouseKey& entry : kHouseKeys) {
+    if (key != entry.key) continue;
+    std::optional<double>& value = house[entry.value];
+    if (value) return "expected one " + quotedKey + ", found a second";
+    const HouseValueRange& range = houseValueRange(entry.value);
+    const std::optional<double> number = enteredNumber(text);
+    if (!number || !inHouseRange(entry.value, *number)) {
+      return std::string("expected ") + (range.whole ? "a whole number" : "a number") + " from " +
+             enteredText(range.minimum) + " to " + enteredText(range.maximum) + " for " + quotedKey + ", found " +
+             quotedInMessage(text);
+    }
+    value = number;
+    return std::string();
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 std::string quotedInMessage(std::string_view text) {
@@ -114,6 +206,7 @@ bool hasNotes(const ProjectTables& tables) {
   for (const JobDetailField& detail : kJobDetailFields) {
     if (!(tables.Job.*detail.member).empty()) return true;
   }
+  if (hasHouseNotes(tables.House)) return true;
   return !tables.OtherNotes.empty();
 }
 
@@ -135,6 +228,7 @@ std::string notesText(const ProjectTables& tables) {
     const std::string& value = tables.Job.*detail.member;
     if (!value.empty()) item(detail.fileKey, value);
   }
+  writeHouseNotes(tables.House, item);
   for (const NoteItem& other : tables.OtherNotes) item(other.key, other.value);
   return out;
 }
@@ -142,6 +236,7 @@ std::string notesText(const ProjectTables& tables) {
 NotesReader::NotesReader(std::string_view fileName, ProjectTables& out) : m_fileName(fileName), m_out(out) {
   m_out.ZoneNames = {};
   m_out.Job = {};
+  m_out.House = {};
   m_out.OtherNotes.clear();
 }
 
@@ -218,6 +313,10 @@ void NotesReader::item(std::string_view text, std::int64_t number) {
     std::string& field = m_out.Job.*detail.member;
     if (!field.empty()) return fail(number, "expected one \"" + key + "\", found a second");
     field = *value;
+    return;
+  }
+  if (const std::optional<std::string> refused = readHouseNote(key, *value, m_out.House, m_sizeForRead)) {
+    if (!refused->empty()) fail(number, *refused);
     return;
   }
   m_out.OtherNotes.push_back({key, *value});

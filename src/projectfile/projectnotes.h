@@ -1,11 +1,13 @@
-// The project notes: the names of the zones, the details of the job and
-// whatever a later version adds, kept in a project file after its 750
-// values.
+// The project notes: the names of the zones, the details of the job, the
+// house's values (air and people, system airflow, the orientation to size
+// for) and whatever a later version adds, kept in a project file after its
+// 750 values.
 //
 // A reader of the 750 values stops after the last one and ignores the rest,
 // so a file with notes still loads, without them, wherever project files are
 // read. The notes are written only when there is something in them: a
-// project without names or details is the plain 750-line file.
+// project without names, details or house values is the plain 750-line
+// file.
 //
 // The section is text a person can read and a later version can extend:
 //
@@ -13,12 +15,15 @@
 //    zone 27 = Kitchen
 //    client = Smith family
 //    site address = 12 Elm Street\nLakeside
+//    floor area = 2150.5
 //
 // one "key = value" line per item, every line ending in CR LF. A value is
 // written with "\\" for a backslash, "\n" and "\r" for line breaks and
 // "\xHH" for any other control character, so that it stays on its line and
 // its bytes come back exactly; it is UTF-8. Keys this version does not know
-// are kept as read and written back unchanged, after the known ones.
+// are kept as read and written back unchanged, after the known ones. A
+// house value is a plain decimal number within its range (a whole one for
+// occupants and the system airflow); anything else is refused.
 #pragma once
 
 #include <cstdint>
@@ -67,6 +72,7 @@ class NotesReader {
   ProjectTables& m_out;
   int m_blankLines = 0;
   enum class State { Before, Inside, Ignoring } m_state = State::Before;
+  bool m_sizeForRead = false;  // "size for" may stand once
   std::optional<FileResult> m_error;
 };
 

@@ -1,0 +1,122 @@
+// The house's own values beside its zones: the air and the people that the
+// design load adds to the rooms' loads (outdoor air that leaks in or is
+// brought in, occupants, appliances, moisture), the airflow of the whole
+// system and the orientation the equipment is sized for.
+//
+// Each number is "not entered" until the user sets it, and a value that is
+// not entered counts as 0 in the formulas. They travel with the project file
+// in its notes, written only when entered, so a project without them is the
+// file it always was.
+//
+// The numbers are kept in double precision, as the user's decimal entry
+// reads: unlike the page tables they never pass through the 750 values, and
+// a double holds every decimal a person types (up to 15 significant digits)
+// closely enough that the shortest text reading back to it is the text
+// typed. The notes write that shortest text, so a value comes back bit for
+// bit and "0.35" stays "0.35", not "0.349999994". Occupants and the system
+// airflow are whole numbers, held exactly in the same doubles.
+#pragma once
+
+#include <array>
+#include <charconv>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kovrin {
+
+enum class HouseValue : int {
+  FloorArea,                    // conditioned floor area of the house
+  CeilingHeight,                // average ceiling height
+  LeakageAchWinter,             // air changes per hour by leakage, winter
+  LeakageAchSummer,             // the same in summer
+  VentilationCfm,               // mechanical ventilation
+  VentilationSensibleRecovery,  // per cent of the sensible heat recovered
+  VentilationLatentRecovery,    // per cent of the latent heat recovered
+  Occupants,                    // people, a whole number
+  Appliances,                   // sensible heat of appliances and lights
+  MoistureDifference,           // outdoor - indoor humidity ratio at cooling design
+  SystemAirflow,                // airflow of the whole system, whole CFM
+};
+inline constexpr int kHouseValues = 11;
+// The first ten are the air and the people of the design load.
+inline constexpr int kAirAndPeopleValues = 10;
+
+// What a value is, in the words and units of the program, and the range a
+// user may enter. The proposal is what a dialog offers while nothing is
+// entered (none where it has no fixed one: the floor area proposes the
+// zones' sum and the system airflow 400 CFM a ton, both from the design).
+struct HouseValueRange {
+  HouseValue value;
+  std::string_view name;
+  std::string_view unit;
+  double minimum;
+  double maximum;
+  bool whole;
+  std::optional<double> proposal;
+};
+
+inline constexpr std::array<HouseValueRange, kHouseValues> kHouseValueRanges = {{
+    {HouseValue::FloorArea, "Conditioned floor area", "ft\u00b2", 1, 100000, false, std::nullopt},
+    {HouseValue::CeilingHeight, "Average ceiling height", "ft", 6, 30, false, 8.0},
+    {HouseValue::LeakageAchWinter, "Air changes by leakage, winter", "1/h", 0, 5, false, 0.5},
+    {HouseValue::LeakageAchSummer, "Air changes by leakage, summer", "1/h", 0, 5, false, 0.25},
+    {HouseValue::VentilationCfm, "Mechanical ventilation", "CFM", 0, 2000, false, std::nullopt},
+    {HouseValue::VentilationSensibleRecovery, "Ventilation heat recovery, sensible", "%", 0, 95, false, std::nullopt},
+    {HouseValue::VentilationLatentRecovery, "Ventilation heat recovery, latent", "%", 0, 95, false, std::nullopt},
+    {HouseValue::Occupants, "Occupants", "people", 0, 50, true, 4.0},
+    {HouseValue::Appliances, "Appliances and lights, sensible", "Btu/h", 0, 20000, false, 1200.0},
+    {HouseValue::MoistureDifference, "Moisture difference at cooling design (outdoor \u2212 indoor)", "grains/lb",
+     -100, 200, false, std::nullopt},
+    {HouseValue::SystemAirflow, "System airflow", "CFM", 0, 20000, true, std::nullopt},
+}};
+
+constexpr const HouseValueRange& houseValueRange(HouseValue value) {
+  return kHouseValueRanges[static_cast<std::size_t>(value)];
+}
+
+// Whether `number` may be entered for `value`: within its range, and whole
+// where it must be. Not-a-number is never in range.
+constexpr bool inHouseRange(HouseValue value, double number) {
+  const HouseValueRange& range = houseValueRange(value);
+  if (!(number >= range.minimum && number <= range.maximum)) return false;
+  return !range.whole || static_cast<double>(static_cast<long long>(number)) == number;
+}
+
+// The orientation the equipment is sized for: the house as drawn, or turned
+// to where its cooling load is highest.
+enum class SizingOrientation { Drawn, Worst };
+
+struct HouseValues {
+  std::array<std::optional<double>, kHouseValues> Entered{};
+  SizingOrientation SizeFor = SizingOrientation::Drawn;
+
+  std::optional<double>& operator[](HouseValue value) { return Entered[static_cast<std::size_t>(value)]; }
+  const std::optional<double>& operator[](HouseValue value) const {
+    return Entered[static_cast<std::size_t>(value)];
+  }
+  // The value as the formulas take it: 0 when not entered.
+  double orZero(HouseValue value) const { return (*this)[value].value_or(0.0); }
+  // Whether any of the air and people values is entered.
+  bool anyAirAndPeople() const {
+    for (int i = 0; i < kAirAndPeopleValues; ++i) {
+      if (Entered[static_cast<std::size_t>(i)]) return true;
+    }
+    return false;
+  }
+
+  friend bool operator==(const HouseValues&, const HouseValues&) = default;
+};
+
+// The shortest plain decimal text (no exponent) that reads back to exactly
+// `number`: "0.35", "1200", "-12.5". The notes and every output that shows a
+// value as entered write it so. A finite value is expected.
+inline std::string enteredText(double number) {
+  // The longest fixed text of a double is a subnormal's: about 330 digits.
+  std::array<char, 400> text{};
+  const auto result = std::to_chars(text.data(), text.data() + text.size(), number, std::chars_format::fixed);
+  return std::string(text.data(), result.ptr);
+}
+
+}  // namespace kovrin
