@@ -30,12 +30,15 @@ inline std::filesystem::path cliData(const std::string& name) {
 inline const char* const kSampleProjects[] = {"house.prj", "sparse.prj"};
 
 
-inline ProjectTables loadSample(const std::string& name) {
+// A project of tests/data by its path there ("house/design.prj").
+inline ProjectTables loadTestProject(const std::string& path) {
   ProjectTables tables;
-  const FileResult result = loadProjectFile(cliData(name).string(), tables);
+  const FileResult result = loadProjectFile((std::filesystem::path(KOVRIN_TEST_DATA_DIR) / path).string(), tables);
   EXPECT_TRUE(result.ok) << result.message;
   return tables;
 }
+
+inline ProjectTables loadSample(const std::string& name) { return loadTestProject("cli/" + name); }
 
 using test::RecordingToolkit;
 

@@ -1,0 +1,151 @@
+#include "house/designload.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "calc/pageloads.h"
+
+namespace kovrin {
+namespace {
+
+// The stored floor areas from 2^56 ft² on have no sum, as in the house
+// summary: below it fifty of them stay far inside 128 bits.
+constexpr float kAreaLimit = 0x1p56f;
+
+// Sensible and latent heat of air, Btu/h per CFM and degree or grain, and of
+// a person. Doubles: these formulas are the house's own and run in double
+// precision throughout, unlike the page calculation with its single-precision
+// tables.
+constexpr double kSensibleAirFactor = 1.08;
+constexpr double kLatentAirFactor = 0.68;
+constexpr std::int64_t kPersonSensible = 230;
+constexpr std::int64_t kPersonLatent = 200;
+constexpr double kMinutesPerHour = 60;
+constexpr double kPerCent = 100;
+
+// A temperature difference, exact: two 32-bit temperatures differ by a
+// whole number that a double holds exactly.
+double difference(const ProjectTables& tables, int page, int fromRow, int toRow) {
+  return static_cast<double>(static_cast<std::int64_t>(tables.integer(page, fromRow)) - tables.integer(page, toRow));
+}
+
+// The air of page `page` with share `share` of the house, F being `floorArea`.
+AirParts pageAir(const ProjectTables& tables, int page, double floorArea, double share) {
+  const HouseValues& house = tables.House;
+  const double volume = floorArea * house.orZero(HouseValue::CeilingHeight) * share;  // ft³
+  const double winterDifference = difference(tables, page, irow::WinterThermostat, irow::WinterDesignTemp);
+  const double summerDifference = difference(tables, page, irow::SummerDesignTemp, irow::SummerThermostat);
+  const double winterDuct = 1.0 + static_cast<double>(tables.real(page, rrow::WinterDuctMultiplier));
+  const double summerDuct = 1.0 + static_cast<double>(tables.real(page, rrow::SummerDuctMultiplier));
+  const double grains = house.orZero(HouseValue::MoistureDifference);
+
+  // Leakage in CFM, from the air changes of the page's part of the volume.
+  const double winterLeakage = house.orZero(HouseValue::LeakageAchWinter) * volume / kMinutesPerHour;
+  const double summerLeakage = house.orZero(HouseValue::LeakageAchSummer) * volume / kMinutesPerHour;
+  // The ventilation air of the page, and what heat recovery leaves of it.
+  const double ventilation = house.orZero(HouseValue::VentilationCfm) * share;
+  const double sensibleLeft = 1.0 - house.orZero(HouseValue::VentilationSensibleRecovery) / kPerCent;
+  const double latentLeft = 1.0 - house.orZero(HouseValue::VentilationLatentRecovery) / kPerCent;
+
+  AirParts parts;
+  parts.leakageHeating = wholeBtu(kSensibleAirFactor * winterLeakage * winterDifference * winterDuct);
+  parts.leakageCooling = wholeBtu(kSensibleAirFactor * summerLeakage * summerDifference * summerDuct);
+  parts.leakageLatent = wholeBtu(kLatentAirFactor * summerLeakage * grains);
+  parts.ventilationHeating = wholeBtu(kSensibleAirFactor * ventilation * sensibleLeft * winterDifference);
+  parts.ventilationCooling = wholeBtu(kSensibleAirFactor * ventilation * sensibleLeft * summerDifference);
+  parts.ventilationLatent = wholeBtu(kLatentAirFactor * ventilation * latentLeft * grains);
+  return parts;
+}
+
+void add(AirParts& sum, const AirParts& parts) {
+  sum.leakageHeating += parts.leakageHeating;
+  sum.leakageCooling += parts.leakageCooling;
+  sum.leakageLatent += parts.leakageLatent;
+  sum.ventilationHeating += parts.ventilationHeating;
+  sum.ventilationCooling += parts.ventilationCooling;
+  sum.ventilationLatent += parts.ventilationLatent;
+}
+
+double squareFeet(WideInteger units) { return std::ldexp(static_cast<double>(units), -kFloorAreaUnitBits); }
+
+}  // namespace
+
+std::optional<WideInteger> pageFloorAreaUnits(const ProjectTables& tables, int page) {
+  WideInteger sum = 0;
+  for (int c = 1; c <= kZoneColumns; ++c) {
+    const float area = tables.zone(page, c, ZoneQuantity::FloorArea);
+    const float magnitude = std::fabs(area);
+    if (!(magnitude < kAreaLimit)) return std::nullopt;
+    // From half a square foot on, a float has no bit below 2^-24: the
+    // scaled value is a whole number that the double holds exactly.
+    if (magnitude >= 0.5f) sum += static_cast<WideInteger>(std::ldexp(static_cast<double>(area), kFloorAreaUnitBits));
+  }
+  return sum;
+}
+
+DesignLoad designLoad(const ProjectTables& tables) {
+  std::int64_t heating = 0;
+  std::int64_t cooling = 0;
+  for (int p = 1; p <= kPages; ++p) {
+    heating += calculatePage(tables, p, kHeating).total;
+    cooling += calculatePage(tables, p, kCooling).total;
+  }
+  return designLoad(tables, heating, cooling);
+}
+
+DesignLoad designLoad(const ProjectTables& tables, std::int64_t zonesHeating, std::int64_t zonesCooling) {
+  const HouseValues& house = tables.House;
+  DesignLoad load;
+  load.airAndPeopleEntered = house.anyAirAndPeople();
+  load.zonesHeating = zonesHeating;
+  load.zonesCooling = zonesCooling;
+
+  // The exact floor area of each page and of the house. The shares divide
+  // the exact sums, so that they add up to the whole house; a sum without a
+  // value counts as no floor at all.
+  std::array<WideInteger, kPages> pageUnits{};
+  WideInteger houseUnits = 0;
+  bool known = true;
+  for (int p = 1; p <= kPages; ++p) {
+    const std::optional<WideInteger> units = pageFloorAreaUnits(tables, p);
+    known = known && units;
+    pageUnits[static_cast<std::size_t>(p - 1)] = units.value_or(0);
+    houseUnits += units.value_or(0);
+  }
+  if (!known) {
+    pageUnits = {};
+    houseUnits = 0;
+  }
+  load.zonesFloorArea = squareFeet(houseUnits);
+  load.floorArea = house[HouseValue::FloorArea].value_or(load.zonesFloorArea);
+
+  for (int p = 1; p <= kPages; ++p) {
+    PageAir& page = load.pages[static_cast<std::size_t>(p - 1)];
+    const WideInteger units = pageUnits[static_cast<std::size_t>(p - 1)];
+    page.floorArea = squareFeet(units);
+    // Without any floor of the zones, page 1 takes the whole house.
+    page.share = houseUnits == 0 ? (p == 1 ? 1.0 : 0.0) : static_cast<double>(units) / static_cast<double>(houseUnits);
+    page.parts = pageAir(tables, p, load.floorArea, page.share);
+    add(load.air, page.parts);
+  }
+
+  const double occupants = house.orZero(HouseValue::Occupants);  // whole, 0..50
+  load.peopleSensible = wholeBtu(kPersonSensible * occupants);
+  load.peopleLatent = wholeBtu(kPersonLatent * occupants);
+  load.appliances = wholeBtu(house.orZero(HouseValue::Appliances));
+
+  const AirParts& air = load.air;
+  load.heating = zonesHeating + air.leakageHeating + air.ventilationHeating;
+  load.coolingSensible =
+      zonesCooling + air.leakageCooling + air.ventilationCooling + load.peopleSensible + load.appliances;
+  load.coolingLatent = std::max<std::int64_t>(0, air.leakageLatent + air.ventilationLatent + load.peopleLatent);
+  load.coolingTotal = load.coolingSensible + load.coolingLatent;
+  load.coolingTons = static_cast<std::int64_t>(roundedQuotient(load.coolingTotal, kBtuPerTon / 100));
+  if (load.coolingTotal != 0) {
+    const WideInteger hundredths = roundedQuotient(WideInteger{load.coolingSensible} * 100, load.coolingTotal);
+    load.sensibleHeatRatio = static_cast<std::int64_t>(hundredths);
+  }
+  return load;
+}
+
+}  // namespace kovrin
