@@ -4,6 +4,7 @@
 
 #include <functional>
 
+#include "house/housedesign.h"
 #include "sampleprojects.h"
 
 namespace kovrin {
@@ -14,7 +15,7 @@ using testing::loadTestProject;
 // design.prj has every value of the house entered: F 2400 ft², ceiling
 // 8.5 ft, 0.35 and 0.2 air changes, 90 CFM of ventilation recovering 70 %
 // sensible and 50 % latent, 5 occupants, 1500.5 Btu/h of appliances,
-// 35 grains. Its rooms are partition walls, which
+// 35 grains, a system of 1000 CFM. Its rooms are partition walls, which
 // heat and cool by their own difference: zone 7 on page 1 (floor 1200 ft²,
 // wall 0.5 x 100 at 20 °F) and zone 17 on page 2 (floor 800 ft², wall
 // 0.25 x 200 at 30 °F).
@@ -41,7 +42,8 @@ using testing::loadTestProject;
 //   total 12326 Btu/h, 1.03 tons, sensible heat ratio 8637 / 12326 = 0.70.
 TEST(DesignLoad, EveryInputEnteredGivesTheFiguresComputedByHand) {
   const ProjectTables tables = loadTestProject("house/design.prj");
-  const DesignLoad load = designLoad(tables);
+  const HouseDesign design = designHouse(tables);
+  const DesignLoad& load = design.load;
 
   EXPECT_TRUE(load.airAndPeopleEntered);
   EXPECT_EQ(load.zonesFloorArea, 2000.0);
@@ -67,6 +69,18 @@ TEST(DesignLoad, EveryInputEnteredGivesTheFiguresComputedByHand) {
   EXPECT_EQ(figureText(load.coolingTons, kTonsDecimals), "1.03");
   EXPECT_EQ(figureText(load.sensibleHeatRatio, kRatioDecimals, "-"), "0.70");
 
+  // The system's 1000 CFM by the zones' loads: 1000 x 1250 / 3500 = 357.1,
+  // 1000 x 2250 / 3500 = 642.9; cooling 1125 and 1875 of 3000.
+  EXPECT_EQ(design.heatingAirflow[6], 357);
+  EXPECT_EQ(design.heatingAirflow[16], 643);
+  EXPECT_EQ(design.coolingAirflow[6], 375);
+  EXPECT_EQ(design.coolingAirflow[16], 625);
+  EXPECT_EQ(design.coolingAirflow[0], 0) << "a zone without load";
+  // No glass: every turn is alike, and the smallest turn is the worst.
+  EXPECT_EQ(design.orientations.worst, 0);
+  EXPECT_EQ(design.orientations.spread, 0);
+  EXPECT_EQ(design.sizes.coolingLoad, 12326);
+  EXPECT_EQ(design.proposedSystemAirflow, 411) << "12326 x 400 / 12000 = 410.9";
 }
 
 TEST(DesignLoad, WhatIsNotEnteredCountsAsNothing) {

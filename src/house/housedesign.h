@@ -1,0 +1,38 @@
+// The house from its load to its unit, in one call for the house view, the
+// house report and kovrin-report: the design load as drawn, the eight turns
+// of the house, the equipment sizes that fit the orientation chosen for
+// sizing, and the system airflow divided over the zones.
+//
+// 50 page calculations (heating and cooling as drawn, cooling in seven more
+// turns) on the stack; nothing is allocated.
+#pragma once
+
+#include <array>
+
+#include "house/designload.h"
+#include "house/orientation.h"
+#include "house/sizing.h"
+#include "model/model.h"
+
+namespace kovrin {
+
+struct HouseDesign {
+  DesignLoad load;  // the house as drawn
+  HouseOrientations orientations;
+  // The rotation sized for: 0 (as drawn), or the worst when the project's
+  // SizeFor says so.
+  int sizingRotation = 0;
+  // The sizes for the design cooling total of that rotation and the design
+  // heating.
+  EquipmentSizes sizes;
+  // 400 CFM a ton of that cooling total, for a dialog to propose.
+  Figure proposedSystemAirflow;
+  // Each zone's airflow of the entered system airflow, by the zones' loads
+  // as drawn, whole CFM; [zone - 1], none as zoneAirflow says.
+  std::array<Figure, kZones> heatingAirflow{};
+  std::array<Figure, kZones> coolingAirflow{};
+};
+
+HouseDesign designHouse(const ProjectTables& tables);
+
+}  // namespace kovrin

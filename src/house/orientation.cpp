@@ -1,0 +1,40 @@
+#include "house/orientation.h"
+
+#include <algorithm>
+
+#include "calc/pageloads.h"
+
+namespace kovrin {
+
+HouseOrientations turnHouse(const ProjectTables& tables, const DesignLoad& load) {
+  // The page calculation reads only the three tables: a copy of them, with
+  // no names or notes, is all a turn needs.
+  ProjectTables turned;
+  turned.ListSelections = tables.ListSelections;
+  turned.PageIntegers = tables.PageIntegers;
+  turned.PageReals = tables.PageReals;
+
+  HouseOrientations result;
+  for (int k = 0; k < kTurns; ++k) {
+    for (int c = 1; c <= kZoneColumns; ++c) {
+      turned.selection(sel::GlassDirection(c)) = turnedDirection(tables.selection(sel::GlassDirection(c)), k);
+    }
+    Orientation& turn = result.turns[static_cast<std::size_t>(k)];
+    turn.rotation = k;
+    turn.degrees = k * kDegreesPerTurn;
+    for (int p = 1; p <= kPages; ++p) turn.coolingZones += calculatePage(turned, p, kCooling).total;
+    turn.coolingSensible = load.coolingSensibleWith(turn.coolingZones);
+    turn.coolingTotal = turn.coolingSensible + load.coolingLatent;
+  }
+
+  const auto byTotal = [](const Orientation& a, const Orientation& b) { return a.coolingTotal < b.coolingTotal; };
+  // max_element gives the first of equal largest, the smallest rotation
+  // (minmax_element would give the last).
+  const auto highest = std::max_element(result.turns.begin(), result.turns.end(), byTotal);
+  const auto lowest = std::min_element(result.turns.begin(), result.turns.end(), byTotal);
+  result.worst = highest->rotation;
+  result.spread = highest->coolingTotal - lowest->coolingTotal;
+  return result;
+}
+
+}  // namespace kovrin

@@ -1,0 +1,129 @@
+#include "house/orientation.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+#include "house/housedesign.h"
+#include "model/defaults.h"
+#include "sampleprojects.h"
+
+namespace kovrin {
+namespace {
+
+using testing::loadTestProject;
+
+// west.prj: zones 1 and 2 have 100 and 50 ft² of glass facing W, zone 3
+// 20 ft² facing N; single glass, no shading, U 1, a cooling difference of
+// 10 °F and no duct gain, so each glass load is its area times its factor
+// (E and W 81, NE and NW 56, SE and SW 70, N 23, S 40). Two occupants add
+// 460 sensible and 400 latent; the project sizes for the worst turn.
+//
+// Turn 4 (180°) faces the west glass east and the north glass south:
+// 150 x 81 + 20 x 40 = 12150 + 800 = 12950, the highest (turn 0 has the
+// same 150 x 81 but 20 x 23 = 460 on the north glass: 12610). Turn 2 (90°)
+// faces the west glass north and the north glass east: 150 x 23 + 20 x 81
+// = 3450 + 1620 = 5070, the lowest. Spread 12950 - 5070 = 7880.
+TEST(Orientation, WestGlassIsWorstFacingEastWithTheNorthGlassSouth) {
+  const HouseDesign design = designHouse(loadTestProject("house/west.prj"));
+  const std::int64_t zones[kTurns] = {12610, 9520, 5070, 9800, 12950, 11900, 7620, 11620};
+  for (int k = 0; k < kTurns; ++k) {
+    const Orientation& turn = design.orientations.turns[static_cast<std::size_t>(k)];
+    EXPECT_EQ(turn.degrees, 45 * k);
+    EXPECT_EQ(turn.coolingZones, zones[k]) << "turn " << k;
+    EXPECT_EQ(turn.coolingSensible, zones[k] + 460) << "turn " << k;
+    EXPECT_EQ(turn.coolingTotal, zones[k] + 860) << "turn " << k;
+  }
+  EXPECT_EQ(design.orientations.worst, 4);
+  EXPECT_EQ(design.orientations.spread, 7880);
+  EXPECT_EQ(design.sizingRotation, 4);
+  EXPECT_EQ(design.sizes.coolingLoad, 13810);
+  EXPECT_EQ(design.load.coolingTotal, 13470) << "the design load is the house as drawn";
+}
+
+// The glass direction lines of every block of a project file (items 8..17
+// of its 150 lines) turned by `rotation`, as a user would edit them.
+std::string turnedByHand(const std::string& text, int rotation) {
+  std::string out;
+  std::size_t start = 0;
+  for (int line = 1; start < text.size(); ++line) {
+    const std::size_t lineEnd = text.find("\r\n", start);
+    const std::size_t end = lineEnd == std::string::npos ? text.size() : lineEnd + 2;
+    std::string piece = text.substr(start, end - start);
+    const int item = (line - 1) % 150 + 1;
+    if (line <= kProjectFileLines && item >= sel::GlassDirection(1) && item <= sel::GlassDirection(kZoneColumns)) {
+      piece = " " + std::to_string(turnedDirection(std::stoi(piece), rotation)) + "\r\n";
+    }
+    out += piece;
+    start = end;
+  }
+  return out;
+}
+
+TEST(Orientation, ATurnIsTheHouseWithItsDirectionsTurnedInTheFile) {
+  const std::string text = testing::readBytes(std::filesystem::path(KOVRIN_TEST_DATA_DIR) / "house/west.prj");
+  ProjectTables drawn;
+  ASSERT_TRUE(parseProject(text, "west.prj", drawn));
+  const HouseOrientations turns = designHouse(drawn).orientations;
+  for (int k = 1; k < kTurns; ++k) {
+    SCOPED_TRACE(k);
+    ProjectTables edited;
+    ASSERT_TRUE(parseProject(turnedByHand(text, k), "turned.prj", edited));
+    const Orientation asDrawn = designHouse(edited).orientations.turns[0];
+    const Orientation& turn = turns.turns[static_cast<std::size_t>(k)];
+    EXPECT_EQ(asDrawn.coolingZones, turn.coolingZones);
+    EXPECT_EQ(asDrawn.coolingSensible, turn.coolingSensible);
+    EXPECT_EQ(asDrawn.coolingTotal, turn.coolingTotal);
+  }
+}
+
+// Random houses within the input ranges, any selections of the lists.
+ProjectTables randomProject(std::mt19937& random) {
+  const auto between = [&random](double low, double high) {
+    return static_cast<float>(std::uniform_real_distribution<double>(low, high)(random));
+  };
+  const auto whole = [&random](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+  ProjectTables t = defaultProject();
+  const int listSizes[] = {3, 2, 4, 5, 5, 3, 2};
+  for (int item = 1; item <= 7; ++item) t.selection(item) = whole(1, listSizes[item - 1]);
+  for (int c = 1; c <= kZoneColumns; ++c) t.selection(sel::GlassDirection(c)) = whole(1, 8);
+  for (int p = 1; p <= kPages; ++p) {
+    t.integer(p, irow::SummerDesignTemp) = whole(50, 125);
+    t.integer(p, irow::SummerThermostat) = whole(60, 100);
+    for (int c = 7; c <= kZoneColumns; ++c) t.integer(p, irow::PartitionDT(c)) = whole(0, 60);
+    t.real(p, rrow::SummerDuctMultiplier) = between(0, 0.5);
+    for (int c = 1; c <= kZoneColumns; ++c) {
+      for (int q = 0; q < kZoneQuantities; ++q) {
+        const auto quantity = static_cast<ZoneQuantity>(q);
+        t.zone(p, c, quantity) = whole(0, 3) == 0 ? 0.0f : between(0, isUValue(quantity) ? 2 : 400);
+      }
+    }
+  }
+  return t;
+}
+
+TEST(Orientation, TurnsOfRandomHousesAreThePageCalculationsOwn) {
+  std::mt19937 random(21);
+  for (int i = 0; i < 100; ++i) {
+    SCOPED_TRACE(i);
+    ProjectTables tables = randomProject(random);
+    EXPECT_EQ(turnHouse(tables, designLoad(tables)).turns[0].coolingZones, summarizeHouse(tables).cooling);
+
+    // With every glass facing one way, turn k is the house facing the k-th
+    // direction after it.
+    const int direction = std::uniform_int_distribution<int>(1, 8)(random);
+    const auto facing = [&tables](int d) {
+      for (int c = 1; c <= kZoneColumns; ++c) tables.selection(sel::GlassDirection(c)) = d;
+    };
+    facing(direction);
+    const HouseOrientations turns = turnHouse(tables, designLoad(tables));
+    for (int k = 0; k < kTurns; ++k) {
+      facing(turnedDirection(direction, k));
+      EXPECT_EQ(turns.turns[static_cast<std::size_t>(k)].coolingZones, summarizeHouse(tables).cooling) << k;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace kovrin
