@@ -2,17 +2,32 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
+#include <utility>
 
 #include "house/housedesign.h"
-#include "model/defaults.h"
+#include "model/selections.h"
 #include "sampleprojects.h"
 
 namespace kovrin {
 namespace {
 
-using testing::loadTestProject;
+// The project file with the glass direction lines of every block (items
+// 8..17 of its 150 lines) turned by `rotation`, as a user would edit them.
+std::string turnedByHand(const std::string& text, int rotation) {
+  std::string out;
+  for (std::size_t start = 0, line = 0; start < text.size(); ++line) {
+    const std::size_t end = std::min(text.find('\n', start), text.size() - 1) + 1;
+    const std::size_t item = line % 150 + 1;
+    const bool direction = line < 750 && item >= 8 && item <= 17;
+    out += direction ? " " + std::to_string(turnedDirection(std::stoi(text.substr(start)), rotation)) + "\r\n"
+                     : text.substr(start, end - start);
+    start = end;
+  }
+  return out;
+}
 
 // west.prj: zones 1 and 2 have 100 and 50 ft² of glass facing W, zone 3
 // 20 ft² facing N; single glass, no shading, U 1, a cooling difference of
@@ -26,78 +41,43 @@ using testing::loadTestProject;
 // faces the west glass north and the north glass east: 150 x 23 + 20 x 81
 // = 3450 + 1620 = 5070, the lowest. Spread 12950 - 5070 = 7880.
 TEST(Orientation, WestGlassIsWorstFacingEastWithTheNorthGlassSouth) {
-  const HouseDesign design = designHouse(loadTestProject("house/west.prj"));
-  const std::int64_t zones[kTurns] = {12610, 9520, 5070, 9800, 12950, 11900, 7620, 11620};
-  for (int k = 0; k < kTurns; ++k) {
-    const Orientation& turn = design.orientations.turns[static_cast<std::size_t>(k)];
-    EXPECT_EQ(turn.degrees, 45 * k);
-    EXPECT_EQ(turn.coolingZones, zones[k]) << "turn " << k;
-    EXPECT_EQ(turn.coolingSensible, zones[k] + 460) << "turn " << k;
-    EXPECT_EQ(turn.coolingTotal, zones[k] + 860) << "turn " << k;
-  }
+  const std::string text = testing::readBytes(std::filesystem::path(KOVRIN_TEST_DATA_DIR) / "house/west.prj");
+  ProjectTables drawn;
+  ASSERT_TRUE(parseProject(text, "west.prj", drawn));
+  const HouseDesign design = designHouse(drawn);
   EXPECT_EQ(design.orientations.worst, 4);
   EXPECT_EQ(design.orientations.spread, 7880);
   EXPECT_EQ(design.sizingRotation, 4);
   EXPECT_EQ(design.sizes.coolingLoad, 13810);
   EXPECT_EQ(design.load.coolingTotal, 13470) << "the design load is the house as drawn";
-}
 
-// The glass direction lines of every block of a project file (items 8..17
-// of its 150 lines) turned by `rotation`, as a user would edit them.
-std::string turnedByHand(const std::string& text, int rotation) {
-  std::string out;
-  std::size_t start = 0;
-  for (int line = 1; start < text.size(); ++line) {
-    const std::size_t lineEnd = text.find("\r\n", start);
-    const std::size_t end = lineEnd == std::string::npos ? text.size() : lineEnd + 2;
-    std::string piece = text.substr(start, end - start);
-    const int item = (line - 1) % 150 + 1;
-    if (line <= kProjectFileLines && item >= sel::GlassDirection(1) && item <= sel::GlassDirection(kZoneColumns)) {
-      piece = " " + std::to_string(turnedDirection(std::stoi(piece), rotation)) + "\r\n";
-    }
-    out += piece;
-    start = end;
-  }
-  return out;
-}
-
-TEST(Orientation, ATurnIsTheHouseWithItsDirectionsTurnedInTheFile) {
-  const std::string text = testing::readBytes(std::filesystem::path(KOVRIN_TEST_DATA_DIR) / "house/west.prj");
-  ProjectTables drawn;
-  ASSERT_TRUE(parseProject(text, "west.prj", drawn));
-  const HouseOrientations turns = designHouse(drawn).orientations;
-  for (int k = 1; k < kTurns; ++k) {
+  // Each turn is the house whose file has its directions turned by hand.
+  const std::int64_t zones[kTurns] = {12610, 9520, 5070, 9800, 12950, 11900, 7620, 11620};
+  for (int k = 0; k < kTurns; ++k) {
     SCOPED_TRACE(k);
+    const Orientation& turn = design.orientations.turns[static_cast<std::size_t>(k)];
+    EXPECT_EQ(turn.degrees, 45 * k);
+    EXPECT_EQ(std::pair(turn.coolingZones, turn.coolingTotal), std::pair(zones[k], zones[k] + 860));
     ProjectTables edited;
     ASSERT_TRUE(parseProject(turnedByHand(text, k), "turned.prj", edited));
     const Orientation asDrawn = designHouse(edited).orientations.turns[0];
-    const Orientation& turn = turns.turns[static_cast<std::size_t>(k)];
-    EXPECT_EQ(asDrawn.coolingZones, turn.coolingZones);
-    EXPECT_EQ(asDrawn.coolingSensible, turn.coolingSensible);
-    EXPECT_EQ(asDrawn.coolingTotal, turn.coolingTotal);
+    EXPECT_EQ(std::pair(asDrawn.coolingZones, asDrawn.coolingTotal), std::pair(turn.coolingZones, turn.coolingTotal));
   }
 }
 
-// Random houses within the input ranges, any selections of the lists.
+// The sample house with random selections, cooling criteria and glass.
 ProjectTables randomProject(std::mt19937& random) {
-  const auto between = [&random](double low, double high) {
-    return static_cast<float>(std::uniform_real_distribution<double>(low, high)(random));
-  };
   const auto whole = [&random](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
-  ProjectTables t = defaultProject();
-  const int listSizes[] = {3, 2, 4, 5, 5, 3, 2};
-  for (int item = 1; item <= 7; ++item) t.selection(item) = whole(1, listSizes[item - 1]);
-  for (int c = 1; c <= kZoneColumns; ++c) t.selection(sel::GlassDirection(c)) = whole(1, 8);
+  ProjectTables t = testing::loadSample("house.prj");
+  for (int item = 1; item <= kListSelectionItems; ++item) {
+    t.selection(item) = whole(1, static_cast<int>(selectionEntries(item).size()));
+  }
   for (int p = 1; p <= kPages; ++p) {
     t.integer(p, irow::SummerDesignTemp) = whole(50, 125);
     t.integer(p, irow::SummerThermostat) = whole(60, 100);
-    for (int c = 7; c <= kZoneColumns; ++c) t.integer(p, irow::PartitionDT(c)) = whole(0, 60);
-    t.real(p, rrow::SummerDuctMultiplier) = between(0, 0.5);
+    t.real(p, rrow::SummerDuctMultiplier) = static_cast<float>(whole(0, 50)) / 100;
     for (int c = 1; c <= kZoneColumns; ++c) {
-      for (int q = 0; q < kZoneQuantities; ++q) {
-        const auto quantity = static_cast<ZoneQuantity>(q);
-        t.zone(p, c, quantity) = whole(0, 3) == 0 ? 0.0f : between(0, isUValue(quantity) ? 2 : 400);
-      }
+      t.zone(p, c, ZoneQuantity::GlassArea) = static_cast<float>(whole(0, 4000)) / 10;
     }
   }
   return t;
