@@ -1,7 +1,8 @@
 // The whole house in the window: the house view brought up to date for 50
 // zones and both loads (the summary, the chart's SVG text and the widget),
-// with and without painting it; and the PDF export of a full house's
-// report. They run in kovrin_bench's working folder, on the real widgets.
+// with and without painting it; the design load with the house turned and
+// the sizes; and the PDF export of a full house's report. They run in
+// kovrin_bench's working folder, on the real widgets.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -9,6 +10,7 @@
 
 #include "fullhouse.h"
 #include "house/housechart.h"
+#include "house/housedesign.h"
 #include "house/housereport.h"
 #include "house/housesummary.h"
 #include "gui/housereportpdf.h"
@@ -60,6 +62,18 @@ void HouseSummary_alone(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(summarizeHouse(houses.tables[0]));
 }
 BENCHMARK(HouseSummary_alone)->UseRealTime();
+
+// The design load with the eight turns of the house (8 x 5 cooling pages),
+// the sizes that fit and the zones' airflow, every house value entered: what
+// the house view adds to its update.
+void HouseDesign_alone(benchmark::State& state) {
+  ProjectTables tables = Houses().tables[0];
+  const double values[kHouseValues] = {2400, 8.5, 0.35, 0.2, 90, 70, 50, 5, 1500, 35, 1000};
+  for (int i = 0; i < kHouseValues; ++i) tables.House.Entered[static_cast<std::size_t>(i)] = values[i];
+  tables.House.SizeFor = SizingOrientation::Worst;
+  for (auto _ : state) benchmark::DoNotOptimize(designHouse(tables));
+}
+BENCHMARK(HouseDesign_alone)->UseRealTime();
 
 void HouseChart_svgAlone(benchmark::State& state) {
   const HouseSummary summary = summarizeHouse(Houses().tables[0]);
