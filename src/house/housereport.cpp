@@ -38,6 +38,7 @@ div.chart { margin-top: 8px; margin-bottom: 8px; }
 div.chart svg { width: 100%; height: auto; }
 div.page { page-break-before: always; break-before: page; }
 p.note { font-size: 8pt; color: #555555; }
+p.warning { color: #9a2d00; font-weight: bold; }
 )";
 
 // The paper and the page margins, for browsers, in a style element of
@@ -363,6 +364,8 @@ std::string houseReportHtml(const HouseReport& report, const ChartPlacement& pla
     if (field.member == &JobDetails::Note) detail(field);
   }
   out += facts.end();
+  // What must not be missed, above the totals that it concerns.
+  for (const std::string& warning : summary.warnings) out += "<p class=\"warning\">" + htmlEscaped(warning) + "</p>\n";
   houseTotals(out, summary);
   chart(out, summary, placement);
   generalCriteria(out, report.tables);

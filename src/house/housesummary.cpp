@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <limits>
 
+#include "house/housewarnings.h"
 
 namespace kovrin {
 
@@ -118,6 +119,7 @@ HouseSummary summarizeHouse(const ProjectTables& tables) {
   }
   addFloorAreaFigures(tables, house);
   house.job = tables.Job;
+  house.warnings = houseWarnings(tables, house);
   return house;
 }
 

@@ -23,6 +23,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "calc/pageloads.h"
 #include "model/model.h"
@@ -83,6 +84,9 @@ struct HouseSummary {
   // The job the project is for, and whether any zone has a name.
   JobDetails job;
   bool named = false;
+  // What the house view and the report warn of above the totals
+  // (house/housewarnings.h).
+  std::vector<std::string> warnings;
 };
 
 // Btu/h in a ton of cooling.
