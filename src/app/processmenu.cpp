@@ -11,6 +11,7 @@
 #include "house/housereport.h"
 #include "house/housesummary.h"
 #include "model/defaults.h"
+#include "model/pagecriteria.h"
 #include "model/zoneranges.h"
 #include "projectfile/projectfile.h"
 #include "report/loadreport.h"
@@ -66,8 +67,14 @@ bool fileExists(const std::string& path) {
   return std::filesystem::exists(path, error);
 }
 
-// The name of the project's file as the user knows it: without its folder.
+// Until the user names the project, it was read from the template and has
+// no file of its own: nothing is written until it is named.
+bool hasNameOfItsOwn(const ProjectModel& model) { return model.ProjectFileName.path() != kTemplateFileName; }
+
+// The name of the project as the user knows it: its file without the
+// folder, or "Untitled".
 std::string shownName(const ProjectModel& model) {
+  if (!hasNameOfItsOwn(model)) return "Untitled";
   return std::filesystem::path(model.ProjectFileName.path()).filename().string();
 }
 
@@ -75,9 +82,6 @@ std::string shownName(const ProjectModel& model) {
 std::filesystem::path projectFolder(const ProjectModel& model) {
   return std::filesystem::path(model.ProjectFileName.path()).parent_path();
 }
-
-// Until the user names the project, its file is the template.
-bool hasNameOfItsOwn(const ProjectModel& model) { return model.ProjectFileName.path() != kTemplateFileName; }
 
 // A name in `folder` that no file has yet, for a project still to be
 // written: "untitled.prj", else "untitled 2.prj", "untitled 3.prj"...
@@ -94,14 +98,17 @@ std::string untitledName(const std::filesystem::path& folder) {
 
 // A chosen path must be held exactly by the 225 blank-padded characters of
 // the project file name; a shortened path would name another file.
-bool adoptFileName(ProjectModel& model, Toolkit& toolkit, const std::string& path) {
-  if (model.ProjectFileName.set(path)) return true;
+bool fitsFileName(Toolkit& toolkit, const std::string& path) {
+  if (PaddedPath::holds(path)) return true;
   toolkit.wmessagebox(kTitle, path.ends_with(' ')
                                   ? "The name " + path +
                                         " ends with a blank, which a project file name cannot keep. Choose another name."
                                   : "The path " + path + " is longer than " + std::to_string(kProjectFileNameLength) +
                                         " characters. Choose a file in a folder with a shorter path.");
   return false;
+}
+bool adoptFileName(ProjectModel& model, Toolkit& toolkit, const std::string& path) {
+  return fitsFileName(toolkit, path) && model.ProjectFileName.set(path);
 }
 
 // Before a save replaces the project file: when another program has saved
@@ -160,7 +167,7 @@ void showFirstPageStatus(const ProjectModel& model, Toolkit& toolkit) {
 // page afresh from its inputs.
 void showHouse(const ProjectModel& model, Gui& gui) {
   const HouseSummary summary = summarizeHouse(model.tables());
-  gui.showHouse(summary, houseChartSvg(summary));
+  gui.showHouse(summary, houseChartSvg(summary), shownName(model));
 }
 
 void calculate(ProjectModel& model, Toolkit& toolkit, Gui& gui) {
@@ -199,9 +206,40 @@ void showLoadedProject(ProjectModel& model, Toolkit& toolkit, Gui& gui) {
   calculate(model, toolkit, gui);
 }
 
-// Save: the screen into the model, the model into its file. A failure is
-// shown, and the changes stay unsaved.
+// Save As: the screen into the model, the model into a file the user names
+// (proposed: the project's own, or untitled.prj beside it). Cancel and a
+// failure change nothing.
+bool saveProjectAs(ProjectModel& model, Toolkit& toolkit) {
+  GetData(model, toolkit);
+  const bool named = hasNameOfItsOwn(model);
+  std::string name = named ? model.ProjectFileName.path() : untitledName(projectFolder(model));
+  if (!toolkit.wselectfile2(kProjectFilter, kSaveDialog | kDefaultExtension, name, "Save Project As", {}))
+    return false;  // Cancel changes nothing
+  // The project's own file, however named, is checked by writeProject. An
+  // unnamed project has none: the template chosen here is replaced only
+  // when the user agrees, which is how a template is updated on purpose.
+  std::error_code error;
+  const bool ownFile = named && (name == model.ProjectFileName.path() ||
+                                 std::filesystem::equivalent(name, model.ProjectFileName.path(), error));
+  if (!ownFile && !mayReplaceFile(toolkit, name)) return false;
+  const PaddedPath previous = model.ProjectFileName;
+  if (!adoptFileName(model, toolkit, name)) return false;
+  if (!writeProject(model, toolkit)) {
+    model.ProjectFileName = previous;
+    return false;
+  }
+  toolkit.windowoutstatusbar(1, " Project Name");
+  toolkit.windowoutstatusbar(2, model.ProjectFileName.padded());
+  // The third part names the zones on screen, as the page commands write it.
+  showZonesStatus(toolkit, model.CurrentPage, ZonesLead::Blank);
+  return true;
+}
+
+// Save: the screen into the model, the model into its file; an unnamed
+// project is named first, as by Save As. A failure is shown, and the
+// changes stay unsaved.
 bool saveProject(ProjectModel& model, Toolkit& toolkit) {
+  if (!hasNameOfItsOwn(model)) return saveProjectAs(model, toolkit);
   GetData(model, toolkit);
   return writeProject(model, toolkit);
 }
@@ -221,20 +259,39 @@ bool mayDiscardChanges(ProjectModel& model, Toolkit& toolkit) {
   return false;
 }
 
+// An unnamed project has no file to pass through: it passes through the
+// text its file would hold, in memory, so that its values are those a write
+// and a read would give, and nothing is written.
+bool passThroughText(ProjectModel& model, Toolkit& toolkit) {
+  ProjectTables readBack;
+  const FileResult read = parseProject(projectText(model.tables()), shownName(model), readBack);
+  if (!read) {
+    reportFailure(toolkit, read);
+    return false;
+  }
+  model.setTables(readBack);
+  return true;
+}
+
 // Every page change passes the whole project through its file: the page
 // being left is saved, then the whole project is read back and the new page
 // shown and calculated, also when it is the page already shown.
 void changePage(ProjectModel& model, Toolkit& toolkit, Gui& gui, int page) {
   GetData(model, toolkit);
-  // Not written: it stays on its page, with the screen as it was.
-  if (!writeProject(model, toolkit)) return;
   const std::int32_t previousPage = model.CurrentPage;
-  model.CurrentPage = page;
-  const FileResult loaded = loaddata(model);
-  if (!loaded) {
-    model.CurrentPage = previousPage;
-    reportFailure(toolkit, loaded);
-    return;
+  if (!hasNameOfItsOwn(model)) {
+    if (!passThroughText(model, toolkit)) return;
+    model.CurrentPage = page;
+  } else {
+    // Not written: it stays on its page, with the screen as it was.
+    if (!writeProject(model, toolkit)) return;
+    model.CurrentPage = page;
+    const FileResult loaded = loaddata(model);
+    if (!loaded) {
+      model.CurrentPage = previousPage;
+      reportFailure(toolkit, loaded);
+      return;
+    }
   }
   PutData(model, toolkit);
   ShowZoneNumbers(model, toolkit);
@@ -242,22 +299,22 @@ void changePage(ProjectModel& model, Toolkit& toolkit, Gui& gui, int page) {
   showPageStatus(toolkit, page, ZonesLead::Blank);
 }
 
-// New: the template replaces the project, then the user names the new
-// project. The chosen file is not read; it is first written by the next Save
-// or page change, so an existing file is taken only when the user agrees.
+// New: the user names the new project, then the template replaces the
+// project under that name. Cancel, or No to taking an existing file's name,
+// leaves the project, its name and its page as they were. The chosen file is
+// not read; it is first written by the next Save or page change.
 void newProject(ProjectModel& model, Toolkit& toolkit, Gui& gui) {
   if (!mayDiscardChanges(model, toolkit)) return;
   // The new project goes beside the one it replaces.
   std::string name = untitledName(projectFolder(model));
-  if (!loadProject(model, toolkit, std::string(kTemplateFileName))) return;
-  showLoadedProject(model, toolkit, gui);
-  if (toolkit.wselectfile2(kProjectFilter, kSaveDialog | kDefaultExtension, name, "New Project", "Create") &&
-      name != model.ProjectFileName.path()) {
-    const bool take = !fileExists(name) ||
-                      toolkit.wquestion(kTitle, name + " already exists. Replace it with the new project?");
-    if (take) adoptFileName(model, toolkit, name);
+  if (!toolkit.wselectfile2(kProjectFilter, kSaveDialog | kDefaultExtension, name, "New Project", "Create")) return;
+  if (fileExists(name) && !toolkit.wquestion(kTitle, name + " already exists. Replace it with the new project?")) {
+    return;
   }
+  if (!fitsFileName(toolkit, name) || !loadProject(model, toolkit, std::string(kTemplateFileName))) return;
+  adoptFileName(model, toolkit, name);
   showFirstPageStatus(model, toolkit);
+  showLoadedProject(model, toolkit, gui);
 }
 
 void openProject(ProjectModel& model, Toolkit& toolkit, Gui& gui) {
@@ -269,30 +326,6 @@ void openProject(ProjectModel& model, Toolkit& toolkit, Gui& gui) {
   if (!loadProject(model, toolkit, name)) return;
   showFirstPageStatus(model, toolkit);
   showLoadedProject(model, toolkit, gui);
-}
-
-void saveProjectAs(ProjectModel& model, Toolkit& toolkit) {
-  GetData(model, toolkit);
-  // A project still in the template is given a name of its own, never the
-  // template's.
-  std::string name = hasNameOfItsOwn(model) ? model.ProjectFileName.path() : untitledName(projectFolder(model));
-  if (!toolkit.wselectfile2(kProjectFilter, kSaveDialog | kDefaultExtension, name, "Save Project As", {}))
-    return;  // Cancel changes nothing
-  // The project's own file, however named, is checked by writeProject.
-  std::error_code error;
-  const bool ownFile =
-      name == model.ProjectFileName.path() || std::filesystem::equivalent(name, model.ProjectFileName.path(), error);
-  if (!ownFile && !mayReplaceFile(toolkit, name)) return;
-  const PaddedPath previous = model.ProjectFileName;
-  if (!adoptFileName(model, toolkit, name)) return;
-  if (!writeProject(model, toolkit)) {
-    model.ProjectFileName = previous;
-    return;
-  }
-  toolkit.windowoutstatusbar(1, " Project Name");
-  toolkit.windowoutstatusbar(2, model.ProjectFileName.padded());
-  // The third part names the zones on screen, as the page commands write it.
-  showZonesStatus(toolkit, model.CurrentPage, ZonesLead::Blank);
 }
 
 void openHouseView(ProjectModel& model, Toolkit& toolkit, Gui& gui) {
@@ -309,6 +342,42 @@ void goToZone(std::int32_t zone, std::int32_t& quitRequested, ProjectModel& mode
   const int column = (zone - 1) % kZoneColumns + 1;
   processmenu(kCmdPage1 + page - 1, quitRequested, model, toolkit, gui);
   if (model.CurrentPage == page) toolkit.wdialogfocus(zoneField(column, ZoneQuantity::DoorU));
+}
+
+// Copy Criteria to All Pages: the design conditions of the page on screen
+// for all five pages, once the user agrees; an edit like any other.
+void copyCriteria(ProjectModel& model, Toolkit& toolkit, Gui& gui) {
+  GetData(model, toolkit);
+  bool alike = true;
+  for (int page = 1; page <= kPages; ++page) {
+    for (const PageCriteriaPair& pair : kPageCriteria) alike = alike && sameCriteria(model, pair, page, model.CurrentPage);
+  }
+  if (alike) {
+    toolkit.windowstatusmessage("All five pages use these design conditions already.");
+    return;
+  }
+  if (!toolkit.wquestion(kTitle, "Use these design conditions on all five pages?")) return;
+  copyPageCriteria(model, model.CurrentPage);
+  track(model, ProjectEvent::ChangedByUser);
+  if (gui.houseViewIsOpen()) showHouse(model, gui);
+  toolkit.windowstatusmessage("All five pages use the design conditions of page " +
+                              std::to_string(model.CurrentPage) + " now.");
+}
+
+// The first change of a page's design conditions says, once, that the other
+// pages keep theirs.
+void notePageCriteria(ProjectModel& model, Toolkit& toolkit, int field) {
+  if (model.PageCriteriaNoted) return;
+  for (const PageCriteriaPair& pair : kPageCriteria) {
+    for (const int row : {pair.summerRow, pair.winterRow}) {
+      if (field != (pair.real ? realRowField(row) : integerRowField(row))) continue;
+      model.PageCriteriaNoted = true;
+      toolkit.windowstatusmessage("This changes page " + std::to_string(model.CurrentPage) +
+                                  " only: the other pages keep their own design conditions. Zones > Copy "
+                                  "Criteria to All Pages gives them these.");
+      return;
+    }
+  }
 }
 
 // Export Report: the house report of the project as it stands on screen, as
@@ -343,7 +412,12 @@ void printReport(ProjectModel& model, Toolkit& toolkit, Gui& gui) {
     return;  // nothing is printed
   }
   // Cancel in the printing options prints nothing; out.dat stays written.
-  if (toolkit.whardcopyoptionstext()) toolkit.igrhardcopytextfile(kReportFileName);
+  // Printed to a file, the report is proposed beside the project, named
+  // after it and its page: "smith_house page 2.pdf".
+  constexpr std::string_view kPdf = ".pdf";
+  std::string pdf = hasNameOfItsOwn(model) ? reportPathFor(model.ProjectFileName.path(), "pdf") : "load report.pdf";
+  pdf.insert(pdf.size() - kPdf.size(), " page " + std::to_string(model.CurrentPage));
+  if (toolkit.whardcopyoptionstext(pdf)) toolkit.igrhardcopytextfile(kReportFileName);
 }
 
 }  // namespace
@@ -361,7 +435,7 @@ void processmenu(std::int32_t command, std::int32_t& quitRequested, ProjectModel
       toolkit.whelpfile1(kHelpFileName);
       break;
     case kCmdSaveAs:
-      saveProjectAs(model, toolkit);
+      static_cast<void>(saveProjectAs(model, toolkit));
       break;
     case kCmdSave:
       static_cast<void>(saveProject(model, toolkit));
@@ -378,6 +452,15 @@ void processmenu(std::int32_t command, std::int32_t& quitRequested, ProjectModel
     case kCmdPage4:
     case kCmdPage5:
       changePage(model, toolkit, gui, command - kCmdPage1 + 1);
+      break;
+    case kCmdNextPage:
+    case kCmdPreviousPage: {
+      const int page = model.CurrentPage + (command == kCmdNextPage ? 1 : -1);
+      if (page >= 1 && page <= kPages) changePage(model, toolkit, gui, page);
+      break;
+    }
+    case kCmdCopyCriteria:
+      copyCriteria(model, toolkit, gui);
       break;
     case kCmdCalculate:
       calculate(model, toolkit, gui);
@@ -453,6 +536,7 @@ void handleMessage(std::int32_t type, const MessageRecord& record, std::int32_t&
         if (record.value1 != kHeatingButton && record.value1 != kCoolingButton) {
           track(model, ProjectEvent::ChangedByUser);
         }
+        notePageCriteria(model, toolkit, record.value1);
         if (model.SpreadsheetMode != 1) markResultsOutOfDate(toolkit);
       }
       // A move of the focus alone recalculates too, as every field message

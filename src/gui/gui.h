@@ -30,10 +30,10 @@ class Gui {
 
   // The house view, a window of its own beside the main window: open it (or
   // bring it to the front), whether it is open, and the house it shows with
-  // its chart (SVG text).
+  // its chart (SVG text) and the project's name as the user knows it.
   virtual void openHouseView() = 0;
   virtual bool houseViewIsOpen() const = 0;
-  virtual void showHouse(const HouseSummary& summary, std::string_view chartSvg) = 0;
+  virtual void showHouse(const HouseSummary& summary, std::string_view chartSvg, std::string_view project) = 0;
 
   // The modal Project Details dialog: true when OK closed it and a detail
   // changed, which `details` then holds.

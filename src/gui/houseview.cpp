@@ -1,8 +1,12 @@
 #include "gui/houseview.h"
 
+#include <algorithm>
+
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScrollBar>
+#include <QStyle>
 #include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -17,6 +21,7 @@ namespace kovrin {
 HouseView::HouseView(QWidget* parent)
     : QWidget(parent),
       m_model(new HouseTableModel(this)),
+      m_warnings(new QLabel(this)),
       m_table(new QTableView(this)),
       m_houseLine(new QLabel(this)),
       m_chart(new ChartWidget(this)) {
@@ -28,12 +33,14 @@ HouseView::HouseView(QWidget* parent)
   m_table->setWordWrap(false);
   m_table->verticalHeader()->hide();
   // Fixed widths from the font: measuring every cell on each update would
-  // cost more than the update itself.
+  // cost more than the update itself. Each is at least as wide as its header.
   const QFontMetrics metrics(m_table->font());
   const int number = metrics.horizontalAdvance(QStringLiteral("9,999,999")) + 12;
   QHeaderView* header = m_table->horizontalHeader();
   header->setSectionResizeMode(QHeaderView::Interactive);
   header->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  const QFontMetrics headerMetrics(header->font());
+  const int headerMargins = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header) + 8;
   for (int column = 0; column < HouseTableModel::kColumns; ++column) {
     int width = number;
     switch (column) {
@@ -44,11 +51,19 @@ HouseView::HouseView(QWidget* parent)
       case HouseTableModel::CoolingAir: width = number * 3 / 4; break;
       default: break;
     }
+    const QStringList lines = m_model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString().split('\n');
+    for (const QString& line : lines) width = std::max(width, headerMetrics.horizontalAdvance(line) + headerMargins);
     m_table->setColumnWidth(column, width);
   }
   m_table->verticalHeader()->setDefaultSectionSize(metrics.height() + 6);
   connect(m_table, &QAbstractItemView::activated, this, &HouseView::activated);
 
+  m_warnings->setTextFormat(Qt::PlainText);
+  m_warnings->setWordWrap(true);
+  m_warnings->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  m_warnings->setContentsMargins(6, 4, 6, 4);
+  m_warnings->setStyleSheet(QStringLiteral("QLabel { color: #9a2d00; background-color: #fff3e0; font-weight: bold; }"));
+  m_warnings->hide();
   m_houseLine->setTextInteractionFlags(Qt::TextSelectableByMouse);
   m_houseLine->setContentsMargins(4, 2, 4, 2);
 
@@ -56,6 +71,7 @@ HouseView::HouseView(QWidget* parent)
   auto* upper = new QWidget(splitter);
   auto* upperLayout = new QVBoxLayout(upper);
   upperLayout->setContentsMargins(0, 0, 0, 0);
+  upperLayout->addWidget(m_warnings);
   upperLayout->addWidget(m_table);
   upperLayout->addWidget(m_houseLine);
   splitter->addWidget(upper);
@@ -71,7 +87,18 @@ HouseView::HouseView(QWidget* parent)
 
 HouseView::~HouseView() = default;
 
+QSize HouseView::sizeHint() const {
+  int width = 2 * m_table->frameWidth() + m_table->verticalScrollBar()->sizeHint().width();
+  for (int column = 0; column < HouseTableModel::kColumns; ++column) width += m_table->columnWidth(column);
+  return {width, 760};
+}
+
 void HouseView::setSummary(const HouseSummary& summary, std::string_view chartSvg) {
+  QStringList warnings;
+  for (const std::string& warning : summary.warnings) warnings << toQString(warning);
+  const QString text = warnings.join(QLatin1Char('\n'));
+  if (text != m_warnings->text()) m_warnings->setText(text);
+  m_warnings->setVisible(!text.isEmpty());
   m_model->setSummary(summary);
   m_houseLine->setText(QStringLiteral("House: heating %1 Btu/h \u00B7 cooling %2 Btu/h, %3 tons \u00B7 "
                                       "floor %4 ft\u00B2, %5 ft\u00B2 per ton")

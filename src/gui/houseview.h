@@ -1,8 +1,9 @@
-// The house view: every zone with input in one table, with its page, floor
-// area, heating and cooling load, each per ft² of floor and each zone's
-// airflow share; a total row after each page and one for the house; below
-// it the cooling in tons with the house's ft² per ton, and the bar chart of
-// the zone loads.
+// The house view: above all what must not be missed (pages with other
+// design conditions, partition walls that add nothing), then every zone with
+// input in one table, with its page, floor area, heating and cooling load,
+// each per ft² of floor and each zone's airflow share; a total row after each
+// page and one for the house; below it the cooling in tons with the house's
+// ft² per ton, and the bar chart of the zone loads.
 //
 // It shows a HouseSummary and the chart's SVG text (house/housesummary.h,
 // house/housechart.h), the figures kovrin-report prints, in the same text.
@@ -36,11 +37,14 @@ class HouseView : public QWidget {
   ~HouseView() override;
 
   void setSummary(const HouseSummary& summary, std::string_view chartSvg);
+  // Wide enough for every column with its header whole.
+  QSize sizeHint() const override;
 
   // The table, for tests and for focus: a zone's row holds its number in
   // Qt::UserRole; total rows hold 0 there.
   QTableView* table() const { return m_table; }
   QLabel* houseLine() const { return m_houseLine; }
+  QLabel* warnings() const { return m_warnings; }
 
  signals:
   // The user chose a zone's row: double-click, or Enter on it.
@@ -50,6 +54,7 @@ class HouseView : public QWidget {
   void activated(const QModelIndex& index);
 
   HouseTableModel* m_model = nullptr;
+  QLabel* m_warnings = nullptr;
   QTableView* m_table = nullptr;
   QLabel* m_houseLine = nullptr;
   ChartWidget* m_chart = nullptr;

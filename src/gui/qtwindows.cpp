@@ -3,8 +3,10 @@
 #include <QFile>
 #include <QKeySequence>
 #include <QMainWindow>
+#include <QScreen>
 #include <QShortcut>
 
+#include <algorithm>
 #include <string>
 
 #include "gui/detailsdialog.h"
@@ -16,6 +18,33 @@
 
 namespace kovrin {
 
+namespace {
+
+// The house view beside the main window: to its right where the screen has
+// room, else to its left, else at the screen's right edge, covering as
+// little of the main window as the screen allows. Its frame is taken to be
+// the main window's.
+void placeBeside(QWidget& view, const QWidget& main) {
+  const QRect frame = main.frameGeometry();
+  const QRect inner = main.geometry();
+  const QMargins decoration(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+                            frame.bottom() - inner.bottom());
+  const QRect room = main.screen()->availableGeometry();
+  const QSize size = view.sizeHint().boundedTo(room.size().shrunkBy(decoration));
+  const QSize outer = size.grownBy(decoration);
+  int x = room.right() + 1 - outer.width();
+  if (frame.right() + 1 + outer.width() <= room.right() + 1) {
+    x = frame.right() + 1;
+  } else if (frame.left() - outer.width() >= room.left()) {
+    x = frame.left() - outer.width();
+  }
+  const int y = std::clamp(frame.top(), room.top(), std::max(room.top(), room.bottom() + 1 - outer.height()));
+  view.resize(size);
+  view.move(std::max(x, room.left()), y);
+}
+
+}  // namespace
+
 QtWindows::QtWindows(QtToolkit& toolkit) : m_toolkit(toolkit) {}
 
 QtWindows::~QtWindows() { delete m_house.data(); }
@@ -25,7 +54,11 @@ void QtWindows::openHouseView() {
   if (!m_house) {
     auto* view = new HouseView;
     view->setWindowTitle(toQString(std::string(kProgramTitle) + ": House Loads"));
-    view->resize(860, 760);
+    if (const QMainWindow* main = m_toolkit.mainWindow()) {
+      placeBeside(*view, *main);
+    } else {
+      view->resize(view->sizeHint());
+    }
     QObject::connect(view, &HouseView::zoneChosen, view,
                      [this](int zone) { m_toolkit.post(kZoneChosen, MessageRecord{zone, 0}); });
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), view);
@@ -39,8 +72,15 @@ void QtWindows::openHouseView() {
 
 bool QtWindows::houseViewIsOpen() const { return m_house && m_house->isVisible(); }
 
-void QtWindows::showHouse(const HouseSummary& summary, std::string_view chartSvg) {
-  if (m_house) m_house->setSummary(summary, chartSvg);
+void QtWindows::showHouse(const HouseSummary& summary, std::string_view chartSvg, std::string_view project) {
+  if (!m_house) return;
+  // The title names the project and, where the job has one, the client
+  // (the first line of it).
+  std::string title = std::string(kProgramTitle) + ": House Loads \u2013 " + std::string(project);
+  const std::string& client = summary.job.Client;
+  if (!client.empty()) title += ", " + client.substr(0, client.find_first_of("\r\n"));
+  m_house->setWindowTitle(toQString(title));
+  m_house->setSummary(summary, chartSvg);
 }
 
 bool QtWindows::editJobDetails(JobDetails& details) { return kovrin::editJobDetails(details, m_toolkit.mainWindow()); }

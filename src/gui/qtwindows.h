@@ -26,7 +26,7 @@ class QtWindows final : public Gui {
 
   void openHouseView() override;
   bool houseViewIsOpen() const override;
-  void showHouse(const HouseSummary& summary, std::string_view chartSvg) override;
+  void showHouse(const HouseSummary& summary, std::string_view chartSvg, std::string_view project) override;
   bool editJobDetails(JobDetails& details) override;
   FileResult exportReport(const HouseReport& report, std::string_view path) override;
 

@@ -241,6 +241,9 @@ class ProjectModel : public ProjectTables {
   // project was last read or written: Exit, the close box, New and Open ask
   // before they let these changes go. Not part of the file.
   bool UnsavedChanges = false;
+  // The user was told that a page's design conditions are its own; told
+  // once a run.
+  bool PageCriteriaNoted = false;
 };
 
 // Zone number of zone column c on page p.

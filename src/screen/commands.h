@@ -30,6 +30,10 @@ enum Command : int {
   kCmdHouseView = 40019,
   kCmdExportReport = 40020,
   kCmdProjectDetails = 40021,
+  kCmdCopyCriteria = 40022,
+  // The page after and before the one on screen.
+  kCmdNextPage = 40038,
+  kCmdPreviousPage = 40039,
 };
 
 }  // namespace kovrin

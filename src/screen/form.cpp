@@ -109,9 +109,28 @@ constexpr ControlDef zoneNumberLabel(int column) {
   return label(kFirstZoneNumberLabel + column - 1, columnX(column) - kZoneNumberWidth - 1, kZoneNameY,
                kZoneNumberWidth, "", kRightText);
 }
+// In the partition columns a marker stands between the number and the
+// name, which is narrower by as much.
+constexpr int kPartitionMarkerWidth = 6;
+constexpr std::string_view kPartitionMarkerTip =
+    "Partition column: the walls of this zone count as partitions, with the temperature difference of the "
+    "( Partition ) row instead of the outdoor one; with a difference of 0 they add no load. Columns 1\u20136 "
+    "take outside walls.";
+constexpr int nameX(int column) { return columnX(column) + (column >= kFirstPartitionColumn ? kPartitionMarkerWidth : 0); }
+constexpr ControlDef partitionMarker(int column) {
+  return {kFirstPartitionMarker + column - kFirstPartitionColumn,
+          ControlKind::Label,
+          columnX(column),
+          kZoneNameY,
+          kPartitionMarkerWidth,
+          kLabelHeight,
+          "P",
+          0,
+          kPartitionMarkerTip};
+}
 constexpr ControlDef zoneNameEdit(int column) {
-  return {zoneNameField(column), ControlKind::TextEdit, columnX(column), kZoneNameY, kFieldWidth,
-          kFieldHeight, "", 0};
+  return {zoneNameField(column), ControlKind::TextEdit, nameX(column), kZoneNameY,
+          kFieldWidth - (nameX(column) - columnX(column)), kFieldHeight, "", 0};
 }
 constexpr ControlDef partition(int column) {
   return integerEdit(integerRowField(irow::PartitionDT(column)), columnX(column), kPartitionY, "0");
@@ -153,14 +172,11 @@ struct NumberText {
 // The criteria above the grid and the captions; they come first in the tab
 // order, before the zone grid.
 constexpr auto kCriteriaAndCaptions = std::to_array<ControlDef>({
-    // General criteria: design temperatures and daily range, reached with
-    // the mouse only.
+    // General criteria: the design temperatures and the daily range are
+    // listed last (kDesignTemps).
     groupBox(1167, 10, 5, 90, 56, "Design Temps"),
-    integerEdit(1005, 21, 20, NumberText<kDefaultSummerDesignTemp>::kText, kNoTabStop),
     label(1168, 57, 20, 30, "Summer"),
-    integerEdit(1026, 21, 32, NumberText<kDefaultWinterDesignTemp>::kText, kNoTabStop),
     label(1169, 57, 32, 30, "Winter"),
-    list(1171, 21, 43, 30, 50, kNoTabStop),
     label(1170, 57, 46, 30, "Range"),
 
     // Construction criteria.
@@ -186,6 +202,14 @@ constexpr auto kCriteriaAndCaptions = std::to_array<ControlDef>({
     // columns follow it, written for the page on screen. The names' fields
     // come last in the tab order.
     label(kZoneNameCaption, kRowCaptionX, kZoneNameY, 40, "Zone, name"),
+});
+
+// The design temperatures and the daily range: the last tab stops, after
+// the zones' names, so that Shift+Tab from the first field reaches them.
+constexpr auto kDesignTemps = std::to_array<ControlDef>({
+    integerEdit(1005, 21, 20, NumberText<kDefaultSummerDesignTemp>::kText),
+    integerEdit(1026, 21, 32, NumberText<kDefaultWinterDesignTemp>::kText),
+    list(1171, 21, 43, 30, 50),
 });
 
 // The captions of the grid's groups of two rows: the group's name at its
@@ -218,15 +242,15 @@ constexpr auto kPartitionAndGlassCaptions = std::to_array<ControlDef>({
 
 // The glass lists shared by all zones, then the Heating/Cooling group: in
 // the tab order after zone column 1's wall area. The Cooling button has no
-// text: its caption is the label beside it, so that only the small button
-// reacts to a click.
+// text: its caption is the label beside it, which chooses it as the Heating
+// button's own text chooses Heating.
 constexpr auto kGlassAndLoadChoice = std::to_array<ControlDef>({
     list(1043, 100, kGlassTypeY, 82, 64),
     list(1044, 211, kGlassTypeY, 118, 64),
     list(1045, 354, kGlassTypeY, 106, 70),
     radio(kHeatingButton, 450, 42, 40, 8, "Heating", kGroupStart),
     radio(kCoolingButton, 450, 28, 10, 7, ""),
-    label(1172, 462, 28, 26, "Cooling"),
+    label(1172, 462, 28, 26, "Cooling", kCaptionOfPrevious),
 });
 
 // The controls being listed in tab order.
@@ -257,6 +281,7 @@ constexpr std::array<ControlDef, kInputScreenControls> kBareControls = [] {
   ControlList list;
   list.add(kCriteriaAndCaptions);
   for (int c = 1; c <= kZoneColumns; ++c) list.add(zoneNumberLabel(c));
+  for (int c = kFirstPartitionColumn; c <= kZoneColumns; ++c) list.add(partitionMarker(c));
   // The caption of the TOTALS row, written with every calculation, then
   // the captions of the grid's rows.
   list.add(label(kLoadCaptionLabel, kResultCaptionX, kLoadCaptionY, kLoadCaptionWidth, ""));
@@ -286,8 +311,10 @@ constexpr std::array<ControlDef, kInputScreenControls> kBareControls = [] {
   for (int c = 1; c <= kZoneColumns; ++c) list.add(result(integerRowField(irow::ZoneAirShare(c)), c, kAirY));
   list.add(pageField(integerRowField(irow::PageAirTotal), kAirY, NumberText<kDefaultPageAirTotal>::kText, 0));
 
-  // The zones' names, after the Tab key has been through every value.
+  // The zones' names, after the Tab key has been through every value, and
+  // last the design temperatures and the range.
   for (int c = 1; c <= kZoneColumns; ++c) list.add(zoneNameEdit(c));
+  list.add(kDesignTemps);
   if (list.count != kInputScreenControls) throw "the form lists another number of controls than it has";
   return list.controls;
 }();
@@ -297,6 +324,7 @@ constexpr std::array<ControlDef, kInputScreenControls> kBareControls = [] {
 constexpr std::array<ControlDef, kInputScreenControls> describe(std::array<ControlDef, kInputScreenControls> controls) {
   for (ControlDef& control : controls) {
     const FieldDescription description = fieldDescription(control.id);
+    if (description.name.empty()) continue;
     control.name = description.name;
     control.unit = description.unit;
   }
@@ -328,14 +356,18 @@ constexpr std::array<InitialList, kListSelectionItems> kInitialLists = [] {
 }();
 constexpr std::array<int, 1> kCheckedButtons = {kCoolingButton};
 
-// The five pages, then all fifty zones at once in the house view.
-constexpr std::array<MenuEntry, kPages + 1> kZonesEntries = {{
+// The five pages and the keys from page to page, then all fifty zones at
+// once in the house view, and the one set of design conditions for all.
+constexpr std::array<MenuEntry, kPages + 4> kZonesEntries = {{
     {kPageZoneRanges[0], kCmdPage1},
     {kPageZoneRanges[1], kCmdPage2},
     {kPageZoneRanges[2], kCmdPage3},
     {kPageZoneRanges[3], kCmdPage4},
     {kPageZoneRanges[4], kCmdPage5},
+    {"&Next Page", kCmdNextPage, "Ctrl+PgDown"},
+    {"&Previous Page", kCmdPreviousPage, "Ctrl+PgUp"},
     {"&House Loads", kCmdHouseView, "Ctrl+H"},
+    {"Copy &Criteria to All Pages", kCmdCopyCriteria},
 }};
 
 // On and Off are the two choices of one mode: the one in force carries the

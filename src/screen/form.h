@@ -23,13 +23,16 @@ inline constexpr int kInputScreenHeight = 323;
 // The 184 controls of the original screen (1001..1184), and what was added
 // beside them: the zone numbers above the ten columns, the caption that says
 // which load the TOTALS row holds, the zones' names and the caption of their
-// row.
+// row, and the markers of the partition columns.
 inline constexpr int kInputScreenFields = 184;
 inline constexpr int kFirstZoneNumberLabel = 1185;  // zone column c: 1184 + c
 inline constexpr int kLoadCaptionLabel = 1195;
 // The zones' names: 1196..1205 (screen/fieldtables.h, zoneNameField).
 inline constexpr int kZoneNameCaption = 1206;
-inline constexpr int kInputScreenControls = kInputScreenFields + 2 * kZoneColumns + 2;
+// The marker of the partition columns 7..10 beside their names: 1207..1210.
+inline constexpr int kFirstPartitionMarker = 1207;
+inline constexpr int kInputScreenControls =
+    kInputScreenFields + 2 * kZoneColumns + 2 + (kZoneColumns - kFirstPartitionColumn + 1);
 
 // The form; lives as long as the program.
 const DialogResource& inputScreen();

@@ -24,6 +24,9 @@ inline constexpr unsigned kNoTabStop = 1u << 0;   // not visited by the Tab key
 inline constexpr unsigned kDisabled = 1u << 1;    // greyed; a disabled field cannot take the focus
 inline constexpr unsigned kGroupStart = 1u << 2;  // first radio button of its group
 inline constexpr unsigned kRightText = 1u << 3;  // a label's text set against the right of its box
+// A label that is the caption of the button listed just before it: a click on
+// it chooses that button, as a click on a button's own text does.
+inline constexpr unsigned kCaptionOfPrevious = 1u << 4;
 
 // What a text edit holds at most: characters (Unicode code points), UTF-8.
 inline constexpr int kTextEditCharacters = 40;
@@ -38,7 +41,8 @@ struct ControlDef {
   std::string_view text;  // label or caption text, or the initial text of an edit
   unsigned flags;
   // What a numeric field holds and its unit ("Wall area", "ft²"), for its
-  // tooltip and for what the user is told about it; empty for other controls.
+  // tooltip and for what the user is told about it; a label's tooltip;
+  // empty for other controls.
   std::string_view name{};
   std::string_view unit{};
 };

@@ -135,9 +135,11 @@ class Toolkit {
                             std::string_view acceptLabel) = 0;
   // Open a help file in a viewer window of its own; returns at once.
   virtual void whelpfile1(std::string_view file) = 0;
-  // Modal text printing options. Returns true when the user accepted them,
-  // false when the user cancelled: the caller then prints nothing.
-  virtual bool whardcopyoptionstext() = 0;
+  // Modal text printing options. `fileName` is where a printout to a file
+  // (a PDF) is proposed to go; a relative name is taken from the working
+  // folder. Returns true when the user accepted them, false when the user
+  // cancelled: the caller then prints nothing.
+  virtual bool whardcopyoptionstext(std::string_view fileName) = 0;
   // Print a text file with the printing options last accepted.
   virtual void igrhardcopytextfile(std::string_view file) = 0;
 

@@ -6,13 +6,16 @@
 #
 # Start-up, Calculate (Alt+C) and Print (Alt+P, print dialog cancelled) must
 # give the report of an untouched template; then a wall typed into zone 1,
-# Calculate, Print (Ctrl+P, from the field) and Save (Ctrl+S) must give the
-# expected report and project;
-# a field changed again, Exit (Alt+E) and Discard (Alt+D) in the question
-# must end the program and leave the project file as it was saved. Started
-# again under a file-size limit of 4096 bytes (prlimit --fsize), a page
-# change must fail with a message, leaving the template whole and no
-# temporary file, and Exit still work.
+# Calculate, Print (Ctrl+P, from the field) and Save (Ctrl+S, which names the
+# untitled project) must give the expected report and project and leave the
+# template alone. Shift+Tab from the first field reaches the daily range and
+# the design temperatures, Enter moves on to the next field, Ctrl+E opens
+# Export Report from within a field and Ctrl+PgDown changes the page, saving
+# the project. A field changed again, Exit (Alt+E) and Discard (Alt+D) in the
+# question must end the program and leave the project file as it was saved.
+# Started again under a file-size limit of 4096 bytes (prlimit --fsize), the
+# project opened (Ctrl+O), a page change must fail with a message, leaving
+# the project whole and no temporary file, and Exit still work.
 set -euo pipefail
 kovrin=$1
 data=$2
@@ -49,6 +52,23 @@ window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Kovrin 4\.0$' |
 
 focus() { xdotool windowfocus --sync "$1"; sleep 0.3; }
 key() { xdotool key --clearmodifiers "$@"; sleep 0.3; }
+# await_window TITLE: the id of the window whose title starts with TITLE.
+await_window() {
+  local found
+  found=$(timeout 30 xdotool search --sync --onlyvisible --name "^$1" | head -n 1)
+  [ -n "$found" ] || { echo "keyboard_session: no window $1" >&2; exit 1; }
+  echo "$found"
+}
+# choose_file TITLE NAME: types NAME into the file dialog TITLE and accepts it.
+choose_file() {
+  focus "$(await_window "$1")"
+  key ctrl+a
+  xdotool type --delay 50 "$2"
+  key Return
+  sleep 0.5
+}
+# line N FILE: line N of a project file, without its blanks and line end.
+line() { sed -n "$1p" "$2" | tr -d ' \r'; }
 # Cancels the modal print dialog that Print opens.
 cancel_print_dialog() {
   local dialog
@@ -92,11 +112,40 @@ cancel_print_dialog
 same "$work/out.dat" "$expected/wall.out.dat"
 echo "A wall typed in zone 1, Calculate, Ctrl+P: out.dat as expected"
 
-# Ctrl+S saves into the template, the project's file until a name is chosen.
+# Ctrl+S asks for a name first: an untitled project has no file of its own,
+# and the template stays as it was.
 focus "$window"
 key ctrl+s
-same "$work/new.dat" "$expected/wall.new.dat"
-echo "Ctrl+S: new.dat as expected"
+choose_file "Save Project As" house.prj
+same "$work/house.prj" "$expected/wall.new.dat"
+same "$work/new.dat" "$data/new.dat"
+echo "Ctrl+S: named house.prj, as expected; new.dat untouched"
+
+# From the wall area of zone 1, fourteen Shift+Tabs lead back to the first
+# field; three more reach the range, the winter and the summer design
+# temperature. Enter there moves on to the winter temperature.
+focus "$window"
+for _ in $(seq 14); do key shift+Tab; done
+key shift+Tab shift+Tab
+key ctrl+a
+xdotool type --delay 50 -- "-5"
+key shift+Tab
+key ctrl+a
+xdotool type --delay 50 "100"
+key Return
+key ctrl+a
+xdotool type --delay 50 -- "-10"
+# Ctrl+E in a field is Export Report, not the end of the line.
+key ctrl+e
+focus "$(await_window "Export Report")"
+key Escape
+focus "$window"
+# Ctrl+PgDown goes to page 2 as the Zones command does: the project is saved.
+key ctrl+Next
+[ "$(line 35 "$work/house.prj")/$(line 36 "$work/house.prj")" = "100/-10" ] ||
+  { echo "keyboard_session: page 1's design temperatures are $(line 35 "$work/house.prj")/$(line 36 "$work/house.prj")" >&2; exit 1; }
+cp "$work/house.prj" "$work/saved.prj"
+echo "Shift+Tab to the design temperatures, Enter, Ctrl+E in a field, Ctrl+PgDown: as expected"
 
 # await_end WHAT: the program must end, with status 0, soon after WHAT.
 await_end() {
@@ -117,16 +166,19 @@ sleep 0.5
 kill -0 "$kovrin_pid" 2>/dev/null || { echo "keyboard_session: Exit ended the program without asking" >&2; exit 1; }
 key alt+d
 await_end "Exit, Discard"
-same "$work/new.dat" "$expected/wall.new.dat"
-echo "A changed field, Exit, Alt+D: the program ended and new.dat is unchanged"
+same "$work/house.prj" "$work/saved.prj"
+echo "A changed field, Exit, Alt+D: the program ended and house.prj is unchanged"
 
-# Zones > 1 -> 10 saves the project into new.dat, which is larger than 4096
-# bytes: the write fails, and the program says so.
-cp "$work/new.dat" "$work/before.dat"
+# Zones > 1 -> 10 saves the project into house.prj, which is larger than
+# 4096 bytes: the write fails, and the program says so.
+cp "$work/house.prj" "$work/before.prj"
 (cd "$work" && QT_QPA_PLATFORM=xcb exec prlimit --fsize=4096 "$kovrin") &
 kovrin_pid=$!
 window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Kovrin 4\.0$' | head -n 1)
 [ -n "$window" ] || { echo "keyboard_session: the window did not appear under the limit" >&2; exit 1; }
+focus "$window"
+key ctrl+o
+choose_file "Open Existing Project" house.prj
 focus "$window"
 key alt+z
 key Return
@@ -138,10 +190,10 @@ for _ in $(seq 50); do
 done
 [ "$(windows)" -ge 2 ] || { echo "keyboard_session: no message after the failed page change" >&2; exit 1; }
 key Return
-same "$work/new.dat" "$work/before.dat"
-if ls "$work"/new.dat.tmp-* >/dev/null 2>&1; then echo "keyboard_session: a temporary file was left" >&2; exit 1; fi
+same "$work/house.prj" "$work/before.prj"
+if ls "$work"/house.prj.tmp-* >/dev/null 2>&1; then echo "keyboard_session: a temporary file was left" >&2; exit 1; fi
 focus "$window"
 key alt+e
 await_end Exit
-echo "Page change past the file-size limit: a message, new.dat whole, no temporary file"
+echo "Page change past the file-size limit: a message, house.prj whole, no temporary file"
 echo "1 passed, 0 failed"

@@ -297,6 +297,8 @@ TEST_F(ProgramTest, SpreadsheetModeRecalculatesOnEveryFieldChange) {
 
 TEST_F(ProgramTest, EveryPageCommandPassesTheProjectThroughItsFile) {
   start();
+  answerInTurn({chooseFile(m_dir / "house.prj")});
+  command(kCmdSaveAs);
   type(1042, "100");  // wall area of zone 1, page 1
   type(1184, "200");
   command(kCmdPage3);
@@ -309,8 +311,8 @@ TEST_F(ProgramTest, EveryPageCommandPassesTheProjectThroughItsFile) {
   EXPECT_EQ(label(1194), "30");
 
   ProjectTables saved;
-  ASSERT_TRUE(loadProjectFile("new.dat", saved));
-  EXPECT_EQ(saved.zone(1, 1, ZoneQuantity::WallArea), 100.0f) << "the first page change writes the template";
+  ASSERT_TRUE(loadProjectFile("house.prj", saved));
+  EXPECT_EQ(saved.zone(1, 1, ZoneQuantity::WallArea), 100.0f);
   EXPECT_EQ(saved.integer(1, irow::PageAirTotal), 200);
   EXPECT_EQ(saved.integer(1, irow::ZoneLoad(1)), -999) << "empty TOTALS read as -999";
 
@@ -318,7 +320,7 @@ TEST_F(ProgramTest, EveryPageCommandPassesTheProjectThroughItsFile) {
   type(1042, "55");
   command(kCmdPage3);
   EXPECT_EQ(text(1042), "55.");
-  ASSERT_TRUE(loadProjectFile("new.dat", saved));
+  ASSERT_TRUE(loadProjectFile("house.prj", saved));
   EXPECT_EQ(saved.zone(3, 1, ZoneQuantity::WallArea), 55.0f);
 
   const int pages[] = {kCmdPage1, kCmdPage2, kCmdPage3, kCmdPage4, kCmdPage5};
@@ -333,6 +335,50 @@ TEST_F(ProgramTest, EveryPageCommandPassesTheProjectThroughItsFile) {
   }
   command(kCmdPage1);
   EXPECT_EQ(text(1042), "100.");
+
+  // Ctrl+PgDown and Ctrl+PgUp change the page as the Zones command does;
+  // there is no page before the first.
+  type(1042, "7");
+  command(kCmdNextPage);
+  EXPECT_EQ(m_model.CurrentPage, 2);
+  ASSERT_TRUE(loadProjectFile("house.prj", saved));
+  EXPECT_EQ(saved.zone(1, 1, ZoneQuantity::WallArea), 7.0f);
+  command(kCmdPreviousPage);
+  command(kCmdPreviousPage);
+  EXPECT_EQ(m_toolkit.statusText(1), " Page 1");
+}
+
+// Until the user names it, a project has no file of its own: the template
+// it came from is written only when the user chooses it by name.
+TEST_F(ProgramTest, AnUnnamedProjectWritesNothingUntilItIsNamed) {
+  start();
+  const std::string templateBefore = readBytes("new.dat");
+  type(1042, "100");
+  handleMessages();
+  command(kCmdPage2);
+  type(1042, "2.5");
+  command(kCmdPage1);
+  EXPECT_EQ(text(1042), "100.") << "the pages are kept in memory";
+  EXPECT_EQ(readBytes("new.dat"), templateBefore);
+  EXPECT_TRUE(m_model.UnsavedChanges);
+
+  // Exit asks about the changes; Save there asks for a name, and Cancel in
+  // that dialog writes nothing and goes back to the work.
+  std::string question;
+  answerInTurn({pressButton("&Save", &question), cancel()});
+  command(kCmdExit);
+  EXPECT_EQ(question, "Save changes to Untitled?");
+  EXPECT_EQ(m_quit, 0);
+  EXPECT_EQ(readBytes("new.dat"), templateBefore);
+
+  // The template chosen by name is replaced once the user agrees.
+  answerInTurn({chooseFile(m_dir / "new.dat"), press(QMessageBox::Yes, &question)});
+  command(kCmdSave);
+  EXPECT_EQ(question, (m_dir / "new.dat").string() + " already exists. Replace it?");
+  ProjectTables saved;
+  ASSERT_TRUE(loadProjectFile("new.dat", saved));
+  EXPECT_EQ(saved.zone(2, 1, ZoneQuantity::WallArea), 2.5f);
+  EXPECT_FALSE(m_model.UnsavedChanges);
 }
 
 TEST_F(ProgramTest, APageChangeWhoseSaveFailsStaysOnItsPage) {
@@ -389,31 +435,46 @@ TEST_F(ProgramTest, OpenLoadsTheChosenProjectAndCancelChangesNothing) {
   EXPECT_EQ(m_toolkit.statusText(3), "Zones 1 -> 10");
 }
 
-TEST_F(ProgramTest, NewLoadsTheTemplateAndAsksBeforeTakingAnExistingName) {
+TEST_F(ProgramTest, NewAsksForTheNameFirstAndCancelOrNoLeavesTheProjectAsItWas) {
   writeFile("taken.prj", "precious");
+  ProjectTables house = defaultProject();
+  house.zone(1, 1, ZoneQuantity::WallArea) = 77.0f;
+  ASSERT_TRUE(saveProjectFile((m_dir / "house.prj").string(), house));
   start();
-  type(1042, "77");
-  answerInTurn({cancel()});
-  command(kCmdNew);
-  EXPECT_EQ(text(1042), "0.") << "the template replaces the project before the dialog";
-  EXPECT_EQ(m_model.ProjectFileName.path(), "new.dat");
-  EXPECT_EQ(m_toolkit.statusText(1), " Page 1");
-  EXPECT_EQ(m_toolkit.statusText(2), "new.dat");
-  EXPECT_EQ(m_toolkit.statusText(3), "Zones 1 -> 10");
+  answerInTurn({chooseFile(m_dir / "house.prj")});
+  command(kCmdOpen);
+  command(kCmdPage2);
+  type(1042, "5");
+  handleMessages();
+  const std::string houseBefore = readBytes("house.prj");
 
-  // An existing name: No keeps "new.dat".
+  // Cancel, or No to an existing name: after the question about the change
+  // (Discard), the project, its name, its page and its change stay.
   std::string question;
-  answerInTurn({chooseFile(m_dir / "taken.prj"), press(QMessageBox::No, &question)});
-  command(kCmdNew);
-  EXPECT_NE(question.find("taken.prj already exists. Replace it with the new project?"), std::string::npos)
-      << question;
-  EXPECT_EQ(m_model.ProjectFileName.path(), "new.dat");
+  const std::vector<std::vector<Answer>> refusals = {
+      {pressButton("&Discard"), cancel()},
+      {pressButton("&Discard"), chooseFile(m_dir / "taken.prj"), press(QMessageBox::No, &question)}};
+  for (const auto& answers : refusals) {
+    answerInTurn(answers);
+    command(kCmdNew);
+    EXPECT_EQ(fs::path(m_model.ProjectFileName.path()), m_dir / "house.prj");
+    EXPECT_EQ(m_model.CurrentPage, 2);
+    EXPECT_EQ(text(1042), "5");
+    EXPECT_TRUE(m_model.UnsavedChanges);
+    EXPECT_EQ(m_toolkit.statusText(1), " Page 2");
+  }
+  EXPECT_EQ(question, (m_dir / "taken.prj").string() + " already exists. Replace it with the new project?");
   EXPECT_EQ(readBytes("taken.prj"), "precious");
+  EXPECT_EQ(readBytes("house.prj"), houseBefore);
 
-  // Yes takes it; it is first written by the next save.
-  answerInTurn({chooseFile(m_dir / "taken.prj"), press(QMessageBox::Yes)});
+  // Yes takes it with the template on page 1; it is first written by the
+  // next save.
+  answerInTurn({pressButton("&Discard"), chooseFile(m_dir / "taken.prj"), press(QMessageBox::Yes)});
   command(kCmdNew);
   EXPECT_EQ(fs::path(m_model.ProjectFileName.path()), m_dir / "taken.prj");
+  EXPECT_EQ(text(1042), "0.");
+  EXPECT_EQ(m_toolkit.statusText(1), " Page 1");
+  EXPECT_EQ(m_toolkit.statusText(3), "Zones 1 -> 10");
   EXPECT_EQ(readBytes("taken.prj"), "precious");
   command(kCmdSave);
   ProjectTables saved;
@@ -429,23 +490,25 @@ TEST_F(ProgramTest, NewLoadsTheTemplateAndAsksBeforeTakingAnExistingName) {
 
 TEST_F(ProgramTest, SaveAndSaveAsWriteTheScreenAndCancelWritesNothing) {
   start();
+  const fs::path house = m_dir / "house.prj";
+  answerInTurn({chooseFile(house)});
+  command(kCmdSaveAs);
   type(1042, "100");
   command(kCmdSave);
   ProjectTables saved;
-  ASSERT_TRUE(loadProjectFile("new.dat", saved));
+  ASSERT_TRUE(loadProjectFile("house.prj", saved));
   EXPECT_EQ(saved.zone(1, 1, ZoneQuantity::WallArea), 100.0f);
 
   type(1042, "150");
   answerInTurn({cancel()});
   command(kCmdSaveAs);
-  ASSERT_TRUE(loadProjectFile("new.dat", saved));
+  ASSERT_TRUE(loadProjectFile("house.prj", saved));
   EXPECT_EQ(saved.zone(1, 1, ZoneQuantity::WallArea), 100.0f) << "Cancel saves nothing";
-  EXPECT_EQ(m_toolkit.statusText(1), "Made in Lakeside, Minnesota");
 
   command(kCmdPage2);
+  fs::remove(house);
   answerInTurn({chooseFile(m_dir / "house")});
   command(kCmdSaveAs);
-  const fs::path house = m_dir / "house.prj";
   ASSERT_TRUE(fs::exists(house)) << "the default extension is added";
   EXPECT_EQ(fs::path(m_model.ProjectFileName.path()), house);
   EXPECT_EQ(m_toolkit.statusText(1), " Project Name");
@@ -495,6 +558,7 @@ TEST_F(ProgramTest, APipeInPlaceOfAFileIsRefusedAtOnce) {
     message.clear();
     std::vector<Answer> answers{press(QMessageBox::Ok, &message)};
     if (c.command == kCmdOpen) answers.insert(answers.begin(), chooseFile(m_dir / c.file));
+    if (c.command == kCmdNew) answers.insert(answers.begin(), chooseFile(m_dir / "q.prj"));
     answerInTurn(answers);
     command(c.command);
     EXPECT_NE(message.find(std::string(c.file) + ": "), std::string::npos) << message;
@@ -527,28 +591,31 @@ TEST_F(ProgramTest, ANameEndingInABlankIsRefused) {
 // every save that would replace it asks first, and No writes nothing.
 TEST_F(ProgramTest, AnotherProgramsSaveIsNotReplacedUnasked) {
   start();
+  const fs::path house = m_dir / "house.prj";
+  answerInTurn({chooseFile(house)});
+  command(kCmdSaveAs);
   type(1042, "100");
   ProjectTables theirs = defaultProject();
   theirs.integer(1, irow::WinterDesignTemp) = -40;
   for (int id : {kCmdSave, kCmdPage2, kCmdSaveAs}) {
     SCOPED_TRACE(id);
-    ASSERT_TRUE(saveProjectFile("new.dat", theirs));
+    ASSERT_TRUE(saveProjectFile("house.prj", theirs));
     std::string question;
     std::vector<Answer> answers{press(QMessageBox::No, &question)};
-    if (id == kCmdSaveAs) answers.insert(answers.begin(), chooseFile(m_dir / "new.dat"));
+    if (id == kCmdSaveAs) answers.insert(answers.begin(), chooseFile(house));
     answerInTurn(answers);
     command(id);
-    EXPECT_TRUE(question.ends_with("new.dat was changed by another program since Kovrin read it. Replace it?"))
+    EXPECT_TRUE(question.ends_with("house.prj was changed by another program since Kovrin read it. Replace it?"))
         << question;
-    EXPECT_EQ(readBytes("new.dat"), projectText(theirs));
-    EXPECT_EQ(m_model.ProjectFileName.path(), "new.dat");
+    EXPECT_EQ(readBytes("house.prj"), projectText(theirs));
+    EXPECT_EQ(fs::path(m_model.ProjectFileName.path()), house);
     EXPECT_EQ(m_model.CurrentPage, 1);
     EXPECT_EQ(text(1042), "100");
   }
   answerInTurn({press(QMessageBox::Yes)});
   command(kCmdSave);
   ProjectTables saved;
-  ASSERT_TRUE(loadProjectFile("new.dat", saved));
+  ASSERT_TRUE(loadProjectFile("house.prj", saved));
   EXPECT_EQ(saved.zone(1, 1, ZoneQuantity::WallArea), 100.0f);
 }
 
@@ -581,9 +648,11 @@ TEST_F(ProgramTest, ResultsAndTheReportBelongToThePageProjectAndChoiceOnScreen) 
   ASSERT_EQ(text(1155), "370");
   EXPECT_EQ(label(1195), "Heating, Btu/h");
 
-  // Cooling chosen after the heating calculation: Print reports cooling.
-  QTest::mouseClick(qobject_cast<QRadioButton*>(m_toolkit.control(1047)), Qt::LeftButton);
+  // Cooling chosen by its label after the heating calculation: Print
+  // reports cooling.
+  QTest::mouseClick(m_toolkit.control(1172), Qt::LeftButton);
   handleMessages();
+  ASSERT_TRUE(qobject_cast<QRadioButton*>(m_toolkit.control(1047))->isChecked());
   EXPECT_TRUE(edit(1155)->property("outOfDate").toBool());
   answerInTurn({cancel()});
   command(kCmdPrint);
@@ -598,15 +667,21 @@ TEST_F(ProgramTest, ResultsAndTheReportBelongToThePageProjectAndChoiceOnScreen) 
   command(kCmdSaveAs);
   command(kCmdPage2);
   EXPECT_EQ(results(), std::vector<std::string>(21, "0"));
-  answerInTurn({cancel()});
+  // A printout to a file is proposed beside the project, after it.
+  QString proposed;
+  answerInTurn({[&proposed](QWidget* w) {
+    proposed = w->findChild<QLineEdit*>("filename")->text();
+    qobject_cast<QDialog*>(w)->reject();
+  }});
   command(kCmdPrint);
+  EXPECT_EQ(proposed.toStdString(), (m_dir / "house page 2.pdf").string());
   EXPECT_EQ(readBytes("out.dat").find("185"), std::string::npos) << "page 1's load";
   EXPECT_NE(readBytes("out.dat").find("Zones 11 -> 20"), std::string::npos);
 
-  // New, with its dialog cancelled: the template's own results.
+  // New: the template's own results.
   command(kCmdPage1);
   ASSERT_EQ(text(1155), "185");
-  answerInTurn({cancel()});
+  answerInTurn({chooseFile(m_dir / "other.prj")});
   command(kCmdNew);
   EXPECT_EQ(results(), std::vector<std::string>(21, "0"));
 }
@@ -626,6 +701,8 @@ TEST_F(ProgramTest, ATypedValueOutsideItsRangeIsNeverUsedInSilence) {
   EXPECT_EQ(text(1026), "28");
   EXPECT_EQ(m_toolkit.statusMessage(), "Winter design temperature: -61 is outside -60 to 80; kept 28");
   EXPECT_EQ(m_toolkit.statusText(1), "Made in Lakeside, Minnesota") << "the parts keep their texts";
+  type(1026, "-15");
+  EXPECT_EQ(m_toolkit.statusMessage(), "") << "the value is fixed";
 
   // The design temperatures of real climates are taken, and one past them is not.
   type(1026, "-40");
@@ -791,6 +868,7 @@ TEST_F(ProgramTest, TheFileDialogsSayWhatTheyDoAndProposeAName) {
     const char* seen;         // title, accept button: proposed path in the working folder
   } cases[] = {
       {kCmdSaveAs, "new.dat", "Save Project As, Save: untitled.prj"},
+      {kCmdSave, "new.dat", "Save Project As, Save: untitled.prj"},  // an unnamed project is named first
       {kCmdNew, "new.dat", "New Project, Create: untitled.prj"},
       {kCmdNew, "untitled.prj", "New Project, Create: untitled 2.prj"},
       {kCmdSaveAs, "sub/house.prj", "Save Project As, Save: sub/house.prj"},
@@ -867,6 +945,50 @@ TEST_F(ProgramTest, TheHouseViewFollowsTheScreenAndLeadsToAZone) {
   command(kCmdExportReport);
   EXPECT_GT(fs::file_size("house.pdf"), 1000u);
   EXPECT_NE(m_toolkit.statusMessage().find("house.pdf"), std::string::npos);
+}
+
+// Each page keeps its own design conditions: the first change says so once,
+// the house view warns while a page differs from page 1 and of partition
+// walls that add nothing, and Copy Criteria is an edit like any other.
+TEST_F(ProgramTest, EachPagesConditionsAndPartitionWallsAreMadeVisible) {
+  start();
+  answerInTurn({chooseFile(m_dir / "house.prj")});
+  command(kCmdSaveAs);
+  m_model.Job.Client = "Smith family";
+  command(kCmdHouseView);
+  HouseView* view = m_windows.houseView();
+  ASSERT_NE(view, nullptr);
+  EXPECT_EQ(view->windowTitle().toStdString(), "Kovrin 4.0: House Loads \u2013 house.prj, Smith family");
+
+  type(1005, "100");
+  handleMessages();
+  EXPECT_EQ(m_toolkit.statusMessage(), "This changes page 1 only: the other pages keep their own design conditions. "
+                                       "Zones > Copy Criteria to All Pages gives them these.");
+  m_toolkit.windowstatusmessage("");
+  type(1026, "40");
+  handleMessages();
+  EXPECT_EQ(m_toolkit.statusMessage(), "") << "said once";
+  type(1041, "0.1");
+  command(kCmdPage2);
+  type(1113, "50");  // zone 17's wall area, its partition difference 0
+  command(kCmdCalculate);
+  EXPECT_EQ(view->warnings()->text().toStdString(),
+            "Page 2 uses other design conditions: 93/28\u00A0\u00B0F outdoors (page 1: 100/40\u00A0\u00B0F).\n"
+            "Zone 17: its walls count as partitions with a temperature difference of 0, so they add no load. "
+            "Enter the difference, or use zones 1\u20136 for outside walls.");
+
+  command(kCmdPage1);
+  std::string question;
+  answerInTurn({press(QMessageBox::No, &question)});
+  command(kCmdCopyCriteria);
+  EXPECT_EQ(question, "Use these design conditions on all five pages?");
+  EXPECT_EQ(m_model.integer(2, irow::SummerDesignTemp), 93);
+  EXPECT_FALSE(m_model.UnsavedChanges);
+  answerInTurn({press(QMessageBox::Yes)});
+  command(kCmdCopyCriteria);
+  for (int page = 2; page <= kPages; ++page) EXPECT_EQ(m_model.integer(page, irow::WinterDesignTemp), 40);
+  EXPECT_TRUE(m_model.UnsavedChanges);
+  EXPECT_FALSE(view->warnings()->text().contains("Page 2"));
 }
 
 TEST_F(ProgramTest, ZoneNamesAndTheJobTravelWithTheProjectIntoTheReport) {

@@ -36,6 +36,7 @@ std::string flagNames(unsigned flags) {
   if ((flags & kDisabled) != 0) out += " disabled";
   if ((flags & kGroupStart) != 0) out += " groupstart";
   if ((flags & kRightText) != 0) out += " right";
+  if ((flags & kCaptionOfPrevious) != 0) out += " caption";
   return out;
 }
 

@@ -41,7 +41,7 @@ class RecordingToolkit : public Toolkit {
     return false;
   }
   void whelpfile1(std::string_view) override {}
-  bool whardcopyoptionstext() override { return false; }
+  bool whardcopyoptionstext(std::string_view) override { return false; }
   void igrhardcopytextfile(std::string_view) override {}
   void wmessagebox(std::string_view, std::string_view) override {}
   bool wquestion(std::string_view, std::string_view) override { return false; }

@@ -735,7 +735,7 @@ TEST_F(QtToolkitTest, PrintingToAPdfFileAndCancelling) {
   writeFile(path("out.dat"), report);
 
   answerPrintDialog(path("report.pdf"));
-  EXPECT_TRUE(toolkit.whardcopyoptionstext());
+  EXPECT_TRUE(toolkit.whardcopyoptionstext("out.pdf"));
   toolkit.igrhardcopytextfile("out.dat");
   QFile pdf(path("report.pdf"));
   ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
@@ -743,7 +743,7 @@ TEST_F(QtToolkitTest, PrintingToAPdfFileAndCancelling) {
   EXPECT_GT(pdf.size(), 1000);
 
   answerPrintDialog({});
-  EXPECT_FALSE(toolkit.whardcopyoptionstext());
+  EXPECT_FALSE(toolkit.whardcopyoptionstext("out.pdf"));
 }
 
 TEST_F(QtToolkitTest, MessageBoxAndQuestion) {
@@ -832,6 +832,7 @@ TEST_F(QtToolkitTest, InputScreenTabOrder) {
   for (const auto& column : columns) expected.insert(expected.end(), column.begin(), column.end());
   expected.push_back(1184);
   for (int name = 1196; name <= 1205; ++name) expected.push_back(name);  // the zones' names
+  expected.insert(expected.end(), {1005, 1026, 1171});  // the design temperatures and the range
   expected.push_back(1033);  // and round again
 
   EXPECT_EQ(tabWalk(static_cast<int>(expected.size())), expected);

@@ -179,6 +179,10 @@ void NumberField::takeTypedText(const QString& text) {
   // typed on the way to it ("-2" on the way to "-25").
   m_value = m_refusal != Refusal::None ? m_valueBeforeEdit : typed;
   updateMark();
+  if (m_refusal == Refusal::None && !m_keptMessage.isEmpty()) {
+    if (onValueFixed) onValueFixed(m_keptMessage);
+    m_keptMessage.clear();
+  }
 }
 
 void NumberField::undoRefusedEdit() {
@@ -196,7 +200,8 @@ void NumberField::undoRefusedEdit() {
   setText(m_textBeforeEdit);
   updateMark();
   const QString name = m_name.isEmpty() ? QStringLiteral("Field %1").arg(objectName()) : m_name;
-  if (onValueKept) onValueKept(QStringLiteral("%1: %2; kept %3").arg(name, what, kept));
+  m_keptMessage = QStringLiteral("%1: %2; kept %3").arg(name, what, kept);
+  if (onValueKept) onValueKept(m_keptMessage);
 }
 
 std::optional<double> NumberField::parse(const QString& text) const {

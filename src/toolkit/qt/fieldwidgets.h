@@ -59,6 +59,8 @@ class NumberField : public QLineEdit {
   // The focus left refused text and the field went back to the value it
   // kept: what happened, in one line for the user.
   std::function<void(const QString& message)> onValueKept;
+  // The user then typed a value the field takes: that message is done with.
+  std::function<void(const QString& message)> onValueFixed;
 
  protected:
   void focusInEvent(QFocusEvent* event) override;
@@ -89,6 +91,7 @@ class NumberField : public QLineEdit {
   bool m_outOfDate = false;
   QString m_name;
   QString m_unit;
+  QString m_keptMessage;  // the last onValueKept message, until the value is fixed
 };
 
 // A line of text the user types, such as a zone's name: at most a given

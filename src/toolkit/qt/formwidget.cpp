@@ -1,10 +1,14 @@
 #include "toolkit/qt/formwidget.h"
 
+#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPalette>
+#include <QPointer>
 #include <QRadioButton>
 
 #include <algorithm>
@@ -26,6 +30,31 @@ constexpr int kListEntryHeight = 8;
 QRect centredVertically(const QRect& box, int height) {
   return {box.x(), box.y() + (box.height() - height) / 2, box.width(), height};
 }
+
+// A label that stands for the control listed before it, as a button's own
+// text would: a click on it is a click on that button.
+class CaptionLabel : public QLabel {
+ public:
+  CaptionLabel(const QString& text, QWidget* control, QWidget* parent)
+      : QLabel(text, parent), m_button(qobject_cast<QAbstractButton*>(control)) {}
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override {
+    if (event->button() == Qt::LeftButton && m_button) return event->accept();
+    QLabel::mousePressEvent(event);
+  }
+  void mouseReleaseEvent(QMouseEvent* event) override {
+    if (event->button() != Qt::LeftButton || !m_button || !rect().contains(event->position().toPoint())) {
+      return QLabel::mouseReleaseEvent(event);
+    }
+    if (!m_button->isEnabled()) return;
+    if ((m_button->focusPolicy() & Qt::ClickFocus) != 0) m_button->setFocus(Qt::MouseFocusReason);
+    m_button->click();
+  }
+
+ private:
+  QPointer<QAbstractButton> m_button;
+};
 
 }  // namespace
 
@@ -88,7 +117,11 @@ void FormWidget::build(const DialogResource& dialog) {
     if (field && (def.flags & kNoTabStop) != 0) widget->setFocusPolicy(Qt::ClickFocus);
     if (!field) widget->setFocusPolicy(Qt::NoFocus);
     m_controls[def.id] = widget;
-    if (field) m_focusOrder.push_back(widget);
+    m_lastControl = widget;
+    if (field) {
+      m_focusOrder.push_back(widget);
+      widget->installEventFilter(this);
+    }
   }
 
   // The buttons of a group exclude each other, and only within the group.
@@ -124,6 +157,9 @@ QWidget* FormWidget::makeControl(const ControlDef& def) {
       edit->onValueKept = [this](const QString& message) {
         if (onValueKept) onValueKept(message);
       };
+      edit->onValueFixed = [this](const QString& message) {
+        if (onValueFixed) onValueFixed(message);
+      };
       return edit;
     }
     case ControlKind::TextEdit: {
@@ -149,9 +185,11 @@ QWidget* FormWidget::makeControl(const ControlDef& def) {
       return frame;
     }
     case ControlKind::Label: {
-      auto* label = new QLabel(toQString(def.text), this);
+      auto* label = (def.flags & kCaptionOfPrevious) != 0 ? new CaptionLabel(toQString(def.text), m_lastControl, this)
+                                                          : new QLabel(toQString(def.text), this);
       label->setTextFormat(Qt::PlainText);
       if ((def.flags & kRightText) != 0) label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      if (!def.name.empty()) label->setToolTip(toQString(def.name));
       label->setGeometry(box(def));
       return label;
     }
@@ -211,6 +249,31 @@ void FormWidget::updateRadioStops(const RadioGroup& group) {
   for (QRadioButton* button : group.buttons) {
     button->setFocusPolicy(button == stop && group.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
   }
+}
+
+void FormWidget::keyPressEvent(QKeyEvent* event) {
+  // The fields pass Enter on unused: it moves on as Tab does.
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    focusNextPrevChild((event->modifiers() & Qt::ShiftModifier) == 0);
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+bool FormWidget::eventFilter(QObject* watched, QEvent* event) {
+  // A field that does not accept the shortcut override leaves the key to
+  // the window's command.
+  if (event->type() == QEvent::ShortcutOverride) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const QKeySequence pressed(key->keyCombination());
+    for (const QKeySequence& windowKey : m_windowKeys) {
+      if (windowKey.matches(pressed) == QKeySequence::ExactMatch) {
+        event->ignore();
+        return true;
+      }
+    }
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void FormWidget::userChanged(int id) {

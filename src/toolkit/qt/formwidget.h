@@ -9,12 +9,19 @@
 // and kNoTabStop controls are never visited by the Tab key, and a radio group
 // is one stop (its checked button, or its first one when none is checked).
 //
+// Enter in a field moves on to the next field as Tab does (Shift+Enter back).
+// The keys of the window's commands (setWindowKeys) are given up by every
+// field, so that a field never takes one for editing (Ctrl+E for the end of
+// the line, Ctrl+H for a backspace).
+//
 // The form owns its widgets (Qt parent ownership). It reports every change the
 // user makes to a field through onUserChange, with the field's identifier;
 // field writes by the program report nothing.
 #pragma once
 
 #include <QFont>
+#include <QKeySequence>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -61,6 +68,9 @@ class FormWidget : public QWidget {
   // `id` (0 when none is checked); nothing when `id` is no radio button.
   std::optional<std::int32_t> radioPosition(int id) const;
 
+  // The keys of the window's commands, which the fields give up.
+  void setWindowKeys(const QList<QKeySequence>& keys) { m_windowKeys = keys; }
+
   // What the resource asked for and the form could not do.
   const QStringList& problems() const { return m_problems; }
 
@@ -68,6 +78,12 @@ class FormWidget : public QWidget {
   std::function<void(int id)> onUserChange;
   // A numeric field went back to the value it kept after refused text.
   std::function<void(const QString& message)> onValueKept;
+  // That field now holds a value typed within its range.
+  std::function<void(const QString& message)> onValueFixed;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   struct RadioGroup {
@@ -87,11 +103,13 @@ class FormWidget : public QWidget {
 
   DialogUnits m_units;
   std::map<int, QWidget*> m_controls;
+  QWidget* m_lastControl = nullptr;  // the control made last, while building
   std::vector<QWidget*> m_focusOrder;  // the fields, in the resource's order
   std::vector<RadioGroup> m_groups;
   std::map<int, std::size_t> m_groupOf;  // radio button id -> index in m_groups
   bool m_groupOpen = false;  // whether the next radio button joins the last group
   QStringList m_problems;
+  QList<QKeySequence> m_windowKeys;
 };
 
 }  // namespace kovrin

@@ -10,6 +10,7 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -109,6 +110,7 @@ struct QtToolkit::State {
   QPointer<FormWidget> form;
   bool hasStatusBar = false;
   std::map<std::int32_t, QPointer<QAction>> menuChoices;  // by command identifier
+  QList<QKeySequence> windowKeys;  // of the menu's commands
   QPointer<HelpWindow> help;
   std::unique_ptr<QPrinter> printer;
 
@@ -184,6 +186,7 @@ struct QtToolkit::State {
         error("windowopen2: " + std::string(shortcut) + " is no key");
       } else {
         action->setShortcut(key);
+        windowKeys << key;
       }
       // A key held down chooses the command once, not once per repeat.
       action->setAutoRepeat(false);
@@ -228,6 +231,7 @@ struct QtToolkit::State {
     }
     messages.clear();
     menuChoices.clear();
+    windowKeys.clear();
     lastFocusField = 0;
   }
 };
@@ -289,11 +293,19 @@ void QtToolkit::windowopen2(int options, const MenuResource& menu, const DialogR
   d->form = form;
   window->setCentralWidget(form);
   for (const QString& problem : form->problems()) d->error("windowopen2: " + problem.toStdString());
+  form->setWindowKeys(d->windowKeys);
   form->onUserChange = [this](int id) { d->post(kFieldChanged, id, kContentChanged); };
   // What the user is told when a field goes back to the value it kept: in
   // the status bar for a while, after which its parts show again.
   form->onValueKept = [this](const QString& message) {
     if (d->window && d->hasStatusBar) d->window->statusBar()->showMessage(message, kStatusMessageMilliseconds);
+  };
+  // Once the field holds a value typed within its range, what was said of
+  // it no longer holds.
+  form->onValueFixed = [this](const QString& message) {
+    if (d->window && d->hasStatusBar && d->window->statusBar()->currentMessage() == message) {
+      d->window->statusBar()->clearMessage();
+    }
   };
   d->hasStatusBar = (options & kStatusBar) != 0;
   if (d->hasStatusBar) window->statusBar()->setSizeGripEnabled(false);
@@ -302,7 +314,9 @@ void QtToolkit::windowopen2(int options, const MenuResource& menu, const DialogR
 
   window->show();
   if (QWidget* first = form->firstTabStop()) {
-    first->setFocus(Qt::OtherFocusReason);
+    // Shown as the Tab key shows it: the user sees where typing goes.
+    window->setAttribute(Qt::WA_KeyboardFocusChange);
+    first->setFocus(Qt::TabFocusReason);
     d->lastFocusField = form->controlId(first);
   }
   window->raise();
@@ -568,13 +582,19 @@ QPrinter& QtToolkit::printer() {
   return *d->printer;
 }
 
-bool QtToolkit::whardcopyoptionstext() {
+bool QtToolkit::whardcopyoptionstext(std::string_view fileName) {
   if (State::application() == nullptr) {
     d->error("whardcopyoptionstext: winitialise was not called");
     return false;
   }
   QPrintDialog dialog(&printer(), d->dialogParent());
   dialog.setWindowTitle(QStringLiteral("Print"));
+  // The dialog would propose a file in the home folder. Its file field is
+  // filled in rather than the printer's output file, which would make the
+  // file the choice over an installed printer.
+  if (auto* file = dialog.findChild<QLineEdit*>(QStringLiteral("filename"))) {
+    file->setText(QDir::current().absoluteFilePath(fromFileName(fileName)));
+  }
   return dialog.exec() == QDialog::Accepted;
 }
 

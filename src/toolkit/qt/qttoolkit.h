@@ -68,7 +68,7 @@ class QtToolkit final : public Toolkit {
   bool wselectfile2(std::string_view filter, int options, std::string& name, std::string_view title,
                     std::string_view acceptLabel) override;
   void whelpfile1(std::string_view file) override;
-  bool whardcopyoptionstext() override;
+  bool whardcopyoptionstext(std::string_view fileName) override;
   void igrhardcopytextfile(std::string_view file) override;
 
   void wmessagebox(std::string_view title, std::string_view text) override;
