@@ -21,21 +21,28 @@ namespace kovrin {
 namespace {
 
 // The house view beside the main window: to its right where the screen has
-// room, else to its left, else at the screen's right edge, covering as
-// little of the main window as the screen allows. Its frame is taken to be
-// the main window's.
-void placeBeside(QWidget& view, const QWidget& main) {
-  const QRect frame = main.frameGeometry();
+// room, else to its left; where neither side has room but the screen holds
+// both, the main window moves left to make room on its right; else the view
+// stands at the screen's right edge, over the main window. Its frame is
+// taken to be the main window's.
+void placeBeside(QWidget& view, QWidget& main) {
+  QRect frame = main.frameGeometry();
   const QRect inner = main.geometry();
   const QMargins decoration(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
                             frame.bottom() - inner.bottom());
   const QRect room = main.screen()->availableGeometry();
   const QSize size = view.sizeHint().boundedTo(room.size().shrunkBy(decoration));
   const QSize outer = size.grownBy(decoration);
+  const bool fitsRight = frame.right() + 1 + outer.width() <= room.right() + 1;
+  const bool fitsLeft = frame.left() - outer.width() >= room.left();
+  if (!fitsRight && !fitsLeft && frame.width() + outer.width() <= room.width()) {
+    frame.moveLeft(room.right() + 1 - outer.width() - frame.width());
+    main.move(frame.topLeft());
+  }
   int x = room.right() + 1 - outer.width();
   if (frame.right() + 1 + outer.width() <= room.right() + 1) {
     x = frame.right() + 1;
-  } else if (frame.left() - outer.width() >= room.left()) {
+  } else if (fitsLeft) {
     x = frame.left() - outer.width();
   }
   const int y = std::clamp(frame.top(), room.top(), std::max(room.top(), room.bottom() + 1 - outer.height()));
@@ -54,7 +61,7 @@ void QtWindows::openHouseView() {
   if (!m_house) {
     auto* view = new HouseView;
     view->setWindowTitle(toQString(std::string(kProgramTitle) + ": House Loads"));
-    if (const QMainWindow* main = m_toolkit.mainWindow()) {
+    if (QMainWindow* main = m_toolkit.mainWindow()) {
       placeBeside(*view, *main);
     } else {
       view->resize(view->sizeHint());
