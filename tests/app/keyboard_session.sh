@@ -6,12 +6,10 @@
 #
 # Start-up, Calculate (Alt+C) and Print (Alt+P, print dialog cancelled) must
 # give the report of an untouched template; then a wall typed into zone 1,
-# Calculate, Print (Ctrl+P, from the field) and Save (Ctrl+S, which names the
-# untitled project) must give the expected report and project and leave the
-# template alone. Shift+Tab from the first field reaches the daily range and
-# the design temperatures, Enter moves on to the next field, Ctrl+E opens
-# Export Report from within a field and Ctrl+PgDown changes the page, saving
-# the project. A field changed again, Exit (Alt+E) and Discard (Alt+D) in the
+# Calculate, Print (Ctrl+P, from the field) and Save (Ctrl+S, naming the
+# project) must give the expected report and project, the template untouched;
+# Shift+Tab reaches the design temperatures, Enter, Ctrl+E and Ctrl+PgDown work
+# in a field; a field changed again, Exit (Alt+E) and Discard (Alt+D) in the
 # question must end the program and leave the project file as it was saved.
 # Started again under a file-size limit of 4096 bytes (prlimit --fsize), the
 # project opened (Ctrl+O), a page change must fail with a message, leaving
@@ -52,23 +50,10 @@ window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Kovrin 4\.0$' |
 
 focus() { xdotool windowfocus --sync "$1"; sleep 0.3; }
 key() { xdotool key --clearmodifiers "$@"; sleep 0.3; }
-# await_window TITLE: the id of the window whose title starts with TITLE.
-await_window() {
-  local found
-  found=$(timeout 30 xdotool search --sync --onlyvisible --name "^$1" | head -n 1)
-  [ -n "$found" ] || { echo "keyboard_session: no window $1" >&2; exit 1; }
-  echo "$found"
-}
-# choose_file TITLE NAME: types NAME into the file dialog TITLE and accepts it.
-choose_file() {
-  focus "$(await_window "$1")"
-  key ctrl+a
-  xdotool type --delay 50 "$2"
-  key Return
-  sleep 0.5
-}
-# line N FILE: line N of a project file, without its blanks and line end.
-line() { sed -n "$1p" "$2" | tr -d ' \r'; }
+# The window whose title starts with $1, focused.
+focus_window() { focus "$(timeout 30 xdotool search --sync --onlyvisible --name "^$1" | head -n 1)"; }
+# Types $2 into the file dialog $1 and accepts it.
+choose_file() { focus_window "$1"; key ctrl+a; xdotool type --delay 50 "$2"; key Return; sleep 0.5; }
 # Cancels the modal print dialog that Print opens.
 cancel_print_dialog() {
   local dialog
@@ -112,8 +97,7 @@ cancel_print_dialog
 same "$work/out.dat" "$expected/wall.out.dat"
 echo "A wall typed in zone 1, Calculate, Ctrl+P: out.dat as expected"
 
-# Ctrl+S asks for a name first: an untitled project has no file of its own,
-# and the template stays as it was.
+# Ctrl+S names the untitled project first; the template stays as it was.
 focus "$window"
 key ctrl+s
 choose_file "Save Project As" house.prj
@@ -121,29 +105,23 @@ same "$work/house.prj" "$expected/wall.new.dat"
 same "$work/new.dat" "$data/new.dat"
 echo "Ctrl+S: named house.prj, as expected; new.dat untouched"
 
-# From the wall area of zone 1, fourteen Shift+Tabs lead back to the first
-# field; three more reach the range, the winter and the summer design
-# temperature. Enter there moves on to the winter temperature.
+# Sixteen Shift+Tabs from zone 1's wall area pass the first field and the
+# range to the winter, a seventeenth to the summer design temperature; Enter
+# goes on to winter. Ctrl+E there opens Export Report, and Ctrl+PgDown
+# changes the page, saving the project.
 focus "$window"
-for _ in $(seq 14); do key shift+Tab; done
-key shift+Tab shift+Tab
-key ctrl+a
-xdotool type --delay 50 -- "-5"
-key shift+Tab
-key ctrl+a
+for _ in $(seq 16); do key shift+Tab; done
+key ctrl+a shift+Tab ctrl+a
 xdotool type --delay 50 "100"
-key Return
-key ctrl+a
+key Return ctrl+a
 xdotool type --delay 50 -- "-10"
-# Ctrl+E in a field is Export Report, not the end of the line.
 key ctrl+e
-focus "$(await_window "Export Report")"
+focus_window "Export Report"
 key Escape
 focus "$window"
-# Ctrl+PgDown goes to page 2 as the Zones command does: the project is saved.
 key ctrl+Next
-[ "$(line 35 "$work/house.prj")/$(line 36 "$work/house.prj")" = "100/-10" ] ||
-  { echo "keyboard_session: page 1's design temperatures are $(line 35 "$work/house.prj")/$(line 36 "$work/house.prj")" >&2; exit 1; }
+temps=$(sed -n '35,36p' "$work/house.prj" | tr -d ' \r' | paste -sd/)
+[ "$temps" = "100/-10" ] || { echo "keyboard_session: page 1's design temperatures are $temps" >&2; exit 1; }
 cp "$work/house.prj" "$work/saved.prj"
 echo "Shift+Tab to the design temperatures, Enter, Ctrl+E in a field, Ctrl+PgDown: as expected"
 
