@@ -67,18 +67,24 @@ struct DialogResource {
   std::span<const int> checkedButtons;
 };
 
-// A command entry of a sub-menu.
+// A command entry of a sub-menu, a sub-menu of its own (entries), or a line
+// between entries (id kMenuSeparator).
 struct MenuEntry {
   std::string_view text;  // "&" marks the access letter
   int id;                 // command identifier
   // The key that chooses the command from anywhere in the window, beside its
-  // access letter: "Ctrl+S", "Ctrl+Shift+S", "F1"; empty for none.
+  // access letter: "Ctrl+S", "Ctrl+Shift+S", "F1"; several keys are
+  // separated by "; " ("Ctrl+Shift+Z; Ctrl+Y"); empty for none.
   std::string_view shortcut{};
   // One of a set of choices, such as the modes On and Off: the entry can
   // carry a mark, which only the program sets (windowmenucheck). The choices
   // of one sub-menu exclude each other.
   bool choice = false;
+  // A sub-menu's entries; id is then the sub-menu's own identifier, which
+  // the toolkit delivers when the sub-menu opens.
+  std::span<const MenuEntry> entries{};
 };
+inline constexpr int kMenuSeparator = 0;
 
 // A top-level item of the menu bar: a command of its own (no entries) or a
 // sub-menu (entries; id is then the sub-menu's own identifier, which the

@@ -17,6 +17,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "toolkit/resources.h"
 
@@ -31,6 +32,10 @@ enum MessageType : std::int32_t {
   // toolkit queues them as those windows post them (QtToolkit::post) and
   // delivers them in turn with its own; they are always enabled.
   kFirstOwnMessage = 100,
+  // A file dropped on the main window, from a file manager; wmessagetext
+  // gives its path. Numbered after the house view's kZoneChosen and, like
+  // the program's own messages, always enabled.
+  kFileDropped = 101,
 };
 
 // Window options of windowopen2. There is no maximise box: the main window
@@ -79,6 +84,13 @@ class Toolkit {
   // Choosing it in the menu only delivers its command: the mark changes
   // when the program says so.
   virtual void windowmenucheck(int command, bool checked) = 0;
+  // Give a menu entry, or a sub-menu's title, a text of the program's ("&"
+  // marks the access letter); an empty text hides the entry until it is
+  // given one again.
+  virtual void windowmenutext(int command, std::string_view text) = 0;
+  // Let a menu entry, or a whole sub-menu, be chosen, or grey it. Its key
+  // then does nothing either.
+  virtual void windowmenuenable(int command, bool enabled) = 0;
 
   // A message shown over the status bar parts for a while, after which they
   // show again.
@@ -122,6 +134,9 @@ class Toolkit {
   virtual void wmessageenable(std::int32_t type, int enable) = 0;
   // Block until the next message.
   virtual void wmessage(std::int32_t& type, MessageRecord& record) = 0;
+  // What came with the message wmessage delivered last beside its record:
+  // the path of a kFileDropped message; empty for the others.
+  virtual std::string wmessagetext() = 0;
 
   // Modal file dialog. `filter` is "description|pattern|"; `name` is the
   // in-out path: the dialog starts in its folder with its file name
@@ -142,6 +157,13 @@ class Toolkit {
   virtual bool whardcopyoptionstext(std::string_view fileName) = 0;
   // Print a text file with the printing options last accepted.
   virtual void igrhardcopytextfile(std::string_view file) = 0;
+
+  // The user's settings: lists of texts, each kept under a key from one run
+  // to the next in the user's configuration folder, shared by every Kovrin
+  // the user runs. A key never written reads an empty list; a setting that
+  // cannot be written is lost without a word, as it is only a convenience.
+  virtual std::vector<std::string> wsettingsread(std::string_view key) = 0;
+  virtual void wsettingswrite(std::string_view key, std::span<const std::string> values) = 0;
 
   // A modal message box with an error text (a file that could not be read or
   // written); returns when the user closes it.

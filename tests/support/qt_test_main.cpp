@@ -1,10 +1,15 @@
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "modaldialog.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  // No test reads or writes the user's own settings.
+  const QTemporaryDir settings;
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
   testing::InitGoogleTest(&argc, argv);
   kovrin::test::failUnansweredModals();
   return RUN_ALL_TESTS();

@@ -22,6 +22,8 @@ class RecordingToolkit : public Toolkit {
   void windowstatusbarparts(std::span<const int>) override {}
   void windowoutstatusbar(int, std::string_view) override {}
   void windowmenucheck(int, bool) override {}
+  void windowmenutext(int, std::string_view) override {}
+  void windowmenuenable(int, bool) override {}
   void wdialogputreal(int, float, std::string_view) override {}
   void wdialogputtext(int, std::string_view) override {}
   void wdialoggettext(int, std::string&) override {}
@@ -37,12 +39,15 @@ class RecordingToolkit : public Toolkit {
   void wdialograngereal(int, float, float) override {}
   void wmessageenable(std::int32_t, int) override {}
   void wmessage(std::int32_t&, MessageRecord&) override {}
+  std::string wmessagetext() override { return {}; }
   bool wselectfile2(std::string_view, int, std::string&, std::string_view, std::string_view) override {
     return false;
   }
   void whelpfile1(std::string_view) override {}
   bool whardcopyoptionstext(std::string_view) override { return false; }
   void igrhardcopytextfile(std::string_view) override {}
+  std::vector<std::string> wsettingsread(std::string_view) override { return {}; }
+  void wsettingswrite(std::string_view, std::span<const std::string>) override {}
   void wmessagebox(std::string_view, std::string_view) override {}
   bool wquestion(std::string_view, std::string_view) override { return false; }
   SaveChangesAnswer wsavechanges(std::string_view, std::string_view) override { return SaveChangesAnswer::Cancel; }

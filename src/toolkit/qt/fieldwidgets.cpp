@@ -1,5 +1,6 @@
 #include "toolkit/qt/fieldwidgets.h"
 
+#include <QKeyEvent>
 #include <QPalette>
 #include <QValidator>
 
@@ -65,6 +66,49 @@ class NumberValidator : public QValidator {
   qsizetype m_stars = 0;
 };
 
+QList<QKeySequence> undoKeys() { return QKeySequence::keyBindings(QKeySequence::Undo); }
+
+// Ctrl+Z and the redo keys belong to a field only while the user is
+// changing its text: they then take back or redo that typing, as in any line
+// of text. Otherwise they pass to the window's Undo and Redo, which take back
+// the last finished change, whichever field has the focus.
+class TypingUndoKeys : public QObject {
+ public:
+  explicit TypingUndoKeys(QLineEdit* field) : QObject(field), m_field(field) {
+    connect(field, &QLineEdit::textEdited, this, [this] { m_typing = true; });
+  }
+
+  bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+    switch (event->type()) {
+      case QEvent::FocusIn:
+        m_typing = false;
+        return false;
+      case QEvent::ShortcutOverride:
+      case QEvent::KeyPress: {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const QKeySequence pressed(key->keyCombination());
+        if (!isTypingUndoKey(pressed)) return false;
+        const bool undo = undoKeys().contains(pressed);
+        const bool own = m_typing && (undo ? m_field->isUndoAvailable() : m_field->isRedoAvailable());
+        if (!own) return true;  // unanswered: the window's command takes the key
+        if (event->type() == QEvent::ShortcutOverride) {
+          key->accept();
+        } else if (!undo && !key->matches(QKeySequence::Redo)) {
+          m_field->redo();  // a redo key the platform does not give the field
+          return true;
+        }
+        return false;
+      }
+      default:
+        return false;
+    }
+  }
+
+ private:
+  QLineEdit* m_field;
+  bool m_typing = false;  // since the focus came in
+};
+
 std::string shortestFloatText(float value) {
   char buffer[32];
   const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
@@ -74,6 +118,11 @@ std::string shortestFloatText(float value) {
 }
 
 }  // namespace
+
+bool isTypingUndoKey(const QKeySequence& key) {
+  const QList<QKeySequence> own = {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)};
+  return undoKeys().contains(key) || QKeySequence::keyBindings(QKeySequence::Redo).contains(key) || own.contains(key);
+}
 
 std::optional<std::string> realDisplayText(float value, std::string_view format) {
   // "(Fw.d)": width and decimals between the letter, the point and the
@@ -102,6 +151,7 @@ NumberField::NumberField(NumberKind kind, std::string_view initialText, QWidget*
     : QLineEdit(parent), m_kind(kind) {
   setAlignment(Qt::AlignCenter);
   setValidator(new NumberValidator(kind, this));
+  installEventFilter(new TypingUndoKeys(this));
   const QString text = toQString(initialText);
   setText(text);
   // Text the form starts with that is no number reads as empty.
@@ -284,6 +334,7 @@ TextField::TextField(int maxCharacters, const QString& description, QWidget* par
   // units, so it only has to leave room for the widest.
   setMaxLength(2 * maxCharacters);
   setValidator(new TextValidator(maxCharacters, this));
+  installEventFilter(new TypingUndoKeys(this));
   connect(this, &QLineEdit::textEdited, this, [this] {
     updateToolTip();
     if (onUserChange) onUserChange();

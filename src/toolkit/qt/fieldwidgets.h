@@ -35,6 +35,11 @@ namespace kovrin {
 // asterisks when it does not fit; nothing for a format that is not "(Fw.d)".
 std::optional<std::string> realDisplayText(float value, std::string_view format);
 
+// Whether `key` takes back or redoes typing in a line of text (Ctrl+Z,
+// Ctrl+Shift+Z, Ctrl+Y): a field keeps it while the user is changing its
+// text, and leaves it to the window's Undo and Redo otherwise.
+bool isTypingUndoKey(const QKeySequence& key);
+
 class NumberField : public QLineEdit {
  public:
   NumberField(NumberKind kind, std::string_view initialText, QWidget* parent);

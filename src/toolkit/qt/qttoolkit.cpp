@@ -4,6 +4,8 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -11,6 +13,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -18,7 +21,9 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSettings>
 #include <QStatusBar>
+#include <QUrl>
 
 #include <cmath>
 #include <deque>
@@ -102,6 +107,40 @@ class QuitWatcher : public QObject {
   std::function<bool()> m_onQuit;
 };
 
+// The one local file that a drag carries; empty for anything else (text,
+// several files, a web address).
+QString draggedFile(const QMimeData* data) {
+  if (data == nullptr || !data->hasUrls() || data->urls().size() != 1) return {};
+  const QUrl url = data->urls().first();
+  return url.isLocalFile() ? url.toLocalFile() : QString();
+}
+
+// A file dragged over any part of the main window, its fields included
+// (which would take the file's name as text), is the window's to take:
+// onDrop hands it on.
+class FileDropWatcher : public QObject {
+ public:
+  FileDropWatcher(QWidget* window, std::function<void(const QString&)> onDrop)
+      : QObject(window), m_window(window), m_onDrop(std::move(onDrop)) {}
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop) return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == nullptr || widget->window() != m_window) return false;
+    auto* drop = static_cast<QDropEvent*>(event);
+    const QString file = draggedFile(drop->mimeData());
+    if (file.isEmpty()) return false;
+    drop->acceptProposedAction();
+    if (type == QEvent::Drop) m_onDrop(file);
+    return true;
+  }
+
+ private:
+  QWidget* m_window;
+  std::function<void(const QString&)> m_onDrop;
+};
+
 }  // namespace
 
 struct QtToolkit::State {
@@ -110,11 +149,20 @@ struct QtToolkit::State {
   QPointer<FormWidget> form;
   bool hasStatusBar = false;
   std::map<std::int32_t, QPointer<QAction>> menuChoices;  // by command identifier
-  QList<QKeySequence> windowKeys;  // of the menu's commands
+  // Every entry of the menu, sub-menu titles included, by identifier.
+  std::map<std::int32_t, QPointer<QAction>> menuEntries;
+  QList<QKeySequence> windowKeys;  // of the menu's commands, which the fields give up
   QPointer<HelpWindow> help;
   std::unique_ptr<QPrinter> printer;
 
-  std::deque<std::pair<std::int32_t, MessageRecord>> messages;
+  struct Message {
+    std::int32_t type;
+    MessageRecord record;
+    std::string text;
+  };
+  std::deque<Message> messages;
+  std::string lastMessageText;
+  std::unique_ptr<QSettings> settings;
   std::map<std::int32_t, bool> enabled{{kMenuSelect, true}, {kCloseRequest, true}, {kFieldChanged, false}};
   int lastFocusField = 0;
   QMetaObject::Connection focusWatch;
@@ -127,9 +175,9 @@ struct QtToolkit::State {
     return qobject_cast<QApplication*>(QCoreApplication::instance());
   }
 
-  void post(std::int32_t type, std::int32_t value1 = 0, std::int32_t value2 = 0) {
+  void post(std::int32_t type, std::int32_t value1 = 0, std::int32_t value2 = 0, std::string text = {}) {
     if (type < kFirstOwnMessage && !enabled[type]) return;
-    messages.push_back({type, MessageRecord{value1, value2}});
+    messages.push_back({type, MessageRecord{value1, value2}, std::move(text)});
   }
 
   void error(std::string text) {
@@ -181,18 +229,46 @@ struct QtToolkit::State {
       });
     }
     if (!shortcut.empty()) {
-      const QKeySequence key = QKeySequence::fromString(toQString(shortcut), QKeySequence::PortableText);
-      if (key.isEmpty() || key[0].key() == Qt::Key_unknown) {
-        error("windowopen2: " + std::string(shortcut) + " is no key");
-      } else {
-        action->setShortcut(key);
-        windowKeys << key;
+      const QList<QKeySequence> keys =
+          QKeySequence::listFromString(toQString(shortcut), QKeySequence::PortableText);
+      for (const QKeySequence& key : keys) {
+        if (key.isEmpty() || key[0].key() == Qt::Key_unknown) {
+          error("windowopen2: " + std::string(shortcut) + " is no key");
+        } else if (!isTypingUndoKey(key)) {
+          // A field keeps Ctrl+Z and the redo keys while its text is typed.
+          windowKeys << key;
+        }
       }
+      action->setShortcuts(keys);
       // A key held down chooses the command once, not once per repeat.
       action->setAutoRepeat(false);
     }
     QObject::connect(action, &QAction::triggered, menu, [this, id] { post(kMenuSelect, id); });
+    menuEntries[id] = action;
     return action;
+  }
+
+  // A sub-menu: opening it delivers its own identifier.
+  void addSubMenu(QWidget* parent, std::string_view text, std::int32_t id, std::span<const MenuEntry> entries) {
+    auto* sub = new QMenu(toQString(text), parent);
+    if (auto* bar = qobject_cast<QMenuBar*>(parent)) {
+      bar->addMenu(sub);
+    } else {
+      qobject_cast<QMenu*>(parent)->addMenu(sub);
+    }
+    menuEntries[id] = sub->menuAction();
+    QObject::connect(sub, &QMenu::aboutToShow, sub, [this, id] { post(kMenuSelect, id); });
+    QActionGroup* choices = nullptr;
+    for (const MenuEntry& entry : entries) {
+      if (!entry.entries.empty()) {
+        addSubMenu(sub, entry.text, entry.id, entry.entries);
+      } else if (entry.id == kMenuSeparator) {
+        sub->addSeparator();
+      } else {
+        if (entry.choice && choices == nullptr) choices = new QActionGroup(sub);
+        addCommand(sub, entry.text, entry.id, entry.shortcut, entry.choice ? choices : nullptr);
+      }
+    }
   }
 
   void buildMenu(QMenuBar* bar, const MenuResource& menu) {
@@ -200,16 +276,24 @@ struct QtToolkit::State {
       if (item.entries.empty()) {
         // A command of the bar itself: its access letter chooses it at once.
         addCommand(bar, item.text, item.id, item.shortcut);
-        continue;
-      }
-      QMenu* sub = bar->addMenu(toQString(item.text));
-      QObject::connect(sub, &QMenu::aboutToShow, bar, [this, id = item.id] { post(kMenuSelect, id); });
-      QActionGroup* choices = nullptr;
-      for (const MenuEntry& entry : item.entries) {
-        if (entry.choice && choices == nullptr) choices = new QActionGroup(sub);
-        addCommand(sub, entry.text, entry.id, entry.shortcut, entry.choice ? choices : nullptr);
+      } else {
+        addSubMenu(bar, item.text, item.id, item.entries);
       }
     }
+  }
+
+  QAction* menuEntry(const char* operation, int command) {
+    const auto found = menuEntries.find(command);
+    if (found != menuEntries.end() && found->second) return found->second;
+    error(std::string(operation) + ": " + std::to_string(command) + " is no entry of the menu");
+    return nullptr;
+  }
+
+  QSettings& userSettings() {
+    // In the user's configuration folder ($XDG_CONFIG_HOME/kovrin/kovrin.conf).
+    if (!settings) settings = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                                          QStringLiteral("kovrin"), QStringLiteral("kovrin"));
+    return *settings;
   }
 
   void focusMoved(QWidget* now) {
@@ -231,6 +315,7 @@ struct QtToolkit::State {
     }
     messages.clear();
     menuChoices.clear();
+    menuEntries.clear();
     windowKeys.clear();
     lastFocusField = 0;
   }
@@ -311,6 +396,11 @@ void QtToolkit::windowopen2(int options, const MenuResource& menu, const DialogR
   if (d->hasStatusBar) window->statusBar()->setSizeGripEnabled(false);
   window->layout()->setSizeConstraint(QLayout::SetFixedSize);
   window->onCloseRequest = [this] { d->post(kCloseRequest); };
+  // A file manager's file dropped anywhere on the window.
+  window->setAcceptDrops(true);
+  app->installEventFilter(new FileDropWatcher(window, [this](const QString& file) {
+    d->post(kFileDropped, 0, 0, toFileName(file));
+  }));
 
   window->show();
   if (QWidget* first = form->firstTabStop()) {
@@ -355,6 +445,17 @@ void QtToolkit::windowmenucheck(int command, bool checked) {
   action->setChecked(checked);
   // The marks shown now, the others of the set included, are the program's.
   for (QAction* choice : action->actionGroup()->actions()) choice->setData(choice->isChecked());
+}
+
+void QtToolkit::windowmenutext(int command, std::string_view text) {
+  if (QAction* action = d->menuEntry("windowmenutext", command)) {
+    action->setText(toQString(text));
+    action->setVisible(!text.empty());
+  }
+}
+
+void QtToolkit::windowmenuenable(int command, bool enabled) {
+  if (QAction* action = d->menuEntry("windowmenuenable", command)) action->setEnabled(enabled);
 }
 
 void QtToolkit::wdialogputinteger(int field, std::int32_t value) {
@@ -498,9 +599,39 @@ void QtToolkit::wmessage(std::int32_t& type, MessageRecord& record) {
     }
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
   }
-  type = d->messages.front().first;
-  record = d->messages.front().second;
+  type = d->messages.front().type;
+  record = d->messages.front().record;
+  d->lastMessageText = std::move(d->messages.front().text);
   d->messages.pop_front();
+}
+
+std::string QtToolkit::wmessagetext() { return d->lastMessageText; }
+
+std::vector<std::string> QtToolkit::wsettingsread(std::string_view key) {
+  QSettings& settings = d->userSettings();
+  // Another Kovrin may have written the settings since they were read.
+  settings.sync();
+  std::vector<std::string> values;
+  const int count = settings.beginReadArray(toQString(key));
+  for (int i = 0; i < count; ++i) {
+    settings.setArrayIndex(i);
+    // Kept as bytes: a file name need not be UTF-8.
+    values.push_back(settings.value(QStringLiteral("value")).toByteArray().toStdString());
+  }
+  settings.endArray();
+  return values;
+}
+
+void QtToolkit::wsettingswrite(std::string_view key, std::span<const std::string> values) {
+  QSettings& settings = d->userSettings();
+  settings.remove(toQString(key));
+  settings.beginWriteArray(toQString(key), static_cast<int>(values.size()));
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    settings.setArrayIndex(static_cast<int>(i));
+    settings.setValue(QStringLiteral("value"), QByteArray::fromStdString(values[i]));
+  }
+  settings.endArray();
+  settings.sync();
 }
 
 bool QtToolkit::wselectfile2(std::string_view filter, int options, std::string& name, std::string_view title,

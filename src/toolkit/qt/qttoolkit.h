@@ -17,11 +17,15 @@
 // not shown: errorCount() and lastError() tell what happened. Failures a
 // person must see (a missing help file, a printout that failed) come as a
 // message box.
+//
+// Settings are kept with QSettings in the user's configuration folder
+// (kovrin/kovrin.conf there); tests point QSettings at a scratch folder.
 #pragma once
 
 #include <cstddef>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "toolkit/toolkit.h"
 
@@ -45,6 +49,8 @@ class QtToolkit final : public Toolkit {
   void windowstatusbarparts(std::span<const int> widths) override;
   void windowoutstatusbar(int part, std::string_view text) override;
   void windowmenucheck(int command, bool checked) override;
+  void windowmenutext(int command, std::string_view text) override;
+  void windowmenuenable(int command, bool enabled) override;
 
   void wdialogputinteger(int field, std::int32_t value) override;
   void wdialogputreal(int field, float value, std::string_view format) override;
@@ -64,12 +70,16 @@ class QtToolkit final : public Toolkit {
 
   void wmessageenable(std::int32_t type, int enable) override;
   void wmessage(std::int32_t& type, MessageRecord& record) override;
+  std::string wmessagetext() override;
 
   bool wselectfile2(std::string_view filter, int options, std::string& name, std::string_view title,
                     std::string_view acceptLabel) override;
   void whelpfile1(std::string_view file) override;
   bool whardcopyoptionstext(std::string_view fileName) override;
   void igrhardcopytextfile(std::string_view file) override;
+
+  std::vector<std::string> wsettingsread(std::string_view key) override;
+  void wsettingswrite(std::string_view key, std::span<const std::string> values) override;
 
   void wmessagebox(std::string_view title, std::string_view text) override;
   bool wquestion(std::string_view title, std::string_view text) override;
