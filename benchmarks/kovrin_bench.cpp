@@ -14,6 +14,8 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QSettings>
+#include <QTemporaryDir>
 
 #include <array>
 #include <cstdio>
@@ -341,6 +343,10 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   QApplication app(argc, argv);
+  // Page changes keep the project on the list of recent projects: in a
+  // scratch folder, not in the user's settings.
+  const QTemporaryDir settings;
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
 
   auto* session = new kovrin::Session;
   kovrin::g_session = session;

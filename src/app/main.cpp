@@ -1,14 +1,17 @@
 // Kovrin 4.0: residential heating and cooling loads, one window.
 //
 // main owns the one project model and the toolkit and hands both by
-// reference to the program's start-up and main loop. Kovrin takes no command
-// line and keeps no settings; it works in the folder it is started in, where
-// it finds the new-project template "new.dat" and the help file "HELP.HLP"
-// and writes the report "out.dat". The launcher `kovrin` chooses that folder
-// when the program is started from a desktop menu.
+// reference to the program's start-up and main loop. Kovrin works in the
+// folder it is started in, where it finds the new-project template "new.dat"
+// and the help file "HELP.HLP" and writes the report "out.dat". The launcher
+// `kovrin` chooses that folder, and hands over the project named to it as an
+// absolute path, the one argument this program takes.
 #include <signal.h>
 
 #include <cstdlib>
+#include <iostream>
+#include <string>
+#include <string_view>
 
 #include "app/processmenu.h"
 #include "gui/qtwindows.h"
@@ -16,7 +19,28 @@
 #include "model/programnames.h"
 #include "toolkit/qt/qttoolkit.h"
 
-int main() {
+namespace {
+
+constexpr std::string_view kUsage = R"(Usage: kovrin [PROJECT]
+
+The window program of Kovrin, started by the command kovrin (see kovrin
+--help), which chooses its working folder. Given a PROJECT file, Kovrin
+starts and then opens it as File > Open does; a relative PROJECT is taken
+from the working folder.
+)";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::string_view first = argc > 1 ? argv[1] : "";
+  if (argc == 2 && (first == "--help" || first == "-h")) {
+    std::cout << kUsage;
+    return 0;
+  }
+  if (argc > 2 || first.starts_with('-')) {
+    std::cerr << kUsage;
+    return 2;
+  }
   // A write past the file-size limit then fails with EFBIG, and the save
   // says so and keeps the old file, instead of ending the program.
   ::signal(SIGXFSZ, SIG_IGN);
@@ -30,5 +54,5 @@ int main() {
     return 1;
   }
   kovrin::QtWindows windows(toolkit);
-  return kovrin::runProgram(model, toolkit, windows);
+  return kovrin::runProgram(model, toolkit, windows, std::string(first));
 }

@@ -1,10 +1,14 @@
 #include "app/processmenu.h"
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <system_error>
 
+#include "app/changes.h"
+#include "app/recentprojects.h"
 #include "calc/calcdata.h"
 #include "gui/gui.h"
 #include "house/housechart.h"
@@ -40,15 +44,57 @@ void reportFailure(Toolkit& toolkit, const FileResult& result) {
   toolkit.wmessagebox(kTitle, result.message);
 }
 
-// What happened to the project, as far as unsaved changes go.
+// The Edit menu names the steps that Undo and Redo would take, and greys
+// them when there is none.
+void showHistory(const ProjectModel& model, Toolkit& toolkit) {
+  const EditHistory<ProjectTables>& history = model.History;
+  toolkit.windowmenutext(kCmdUndo, history.canUndo() ? "&Undo " + history.nextUndo().name : "&Undo");
+  toolkit.windowmenuenable(kCmdUndo, history.canUndo());
+  toolkit.windowmenutext(kCmdRedo, history.canRedo() ? "&Redo " + history.nextRedo().name : "&Redo");
+  toolkit.windowmenuenable(kCmdRedo, history.canRedo());
+}
+
+// What happened to the project, as far as its history and unsaved changes go.
 enum class ProjectEvent {
-  ChangedByUser,   // a value, a name or a detail of the file's contents
-  MatchesItsFile,  // read from its file or written to it
+  ReadAndShown,      // a project read from its file and shown
+  PageShown,         // another page shown, the project written first when it has a name
+  Written,           // written to its file
+  ScreenChangeEnded,  // whatever the user changed on the screen is finished
+  ChangedByCommand,  // a command or a dialog of the program's own changed the model
 };
 
-// The one place that sets and clears the mark of unsaved changes, which
-// Exit, the close box, New and Open ask about.
-void track(ProjectModel& model, ProjectEvent event) { model.UnsavedChanges = event == ProjectEvent::ChangedByUser; }
+// The one place that keeps the project's history (model/edithistory.h),
+// whose clean state is the mark of unsaved changes that Exit, the close box,
+// New and Open ask about. A step is named by what changed on the page, or
+// by `what` for a command's change ("Project Details").
+void track(ProjectModel& model, Toolkit& toolkit, ProjectEvent event, std::string_view what = {}) {
+  EditHistory<ProjectTables>& history = model.History;
+  switch (event) {
+    case ProjectEvent::ReadAndShown:
+    case ProjectEvent::PageShown:
+      // The model is what the screen shows: just shown, or just read from
+      // the screen by the calculation that followed. An unnamed project's
+      // page change writes nothing: what was unsaved stays so.
+      history.restart(changeableContents(model.tables()),
+                      event == ProjectEvent::ReadAndShown || history.isClean());
+      break;
+    case ProjectEvent::Written:
+      history.setClean();
+      return;
+    case ProjectEvent::ScreenChangeEnded: {
+      GetData(model, toolkit);
+      ProjectTables now = changeableContents(model.tables());
+      if (now == history.current()) return;
+      const std::optional<ChangedField> field = changedField(history.current(), now, model.CurrentPage);
+      history.record(field ? field->name : "Changes", field ? field->field : 0, std::move(now));
+      break;
+    }
+    case ProjectEvent::ChangedByCommand:
+      history.record(std::string(what), 0, changeableContents(model.tables()));
+      break;
+  }
+  showHistory(model, toolkit);
+}
 
 // The status bar names the page on screen (part 1) and its zones (part 3):
 // " Page 2" and " Zones 11 -> 20"; the zones are written without the
@@ -60,6 +106,13 @@ void showZonesStatus(Toolkit& toolkit, int page, ZonesLead lead) {
 void showPageStatus(Toolkit& toolkit, int page, ZonesLead lead) {
   toolkit.windowoutstatusbar(1, " Page " + std::to_string(page));
   showZonesStatus(toolkit, page, lead);
+}
+
+// A key typed into it is part of a change the user has not finished; a list
+// or a radio button changes at once.
+bool isTypedField(int field) {
+  if (field == kHeatingButton || field == kCoolingButton) return false;
+  return std::ranges::none_of(kListFields, [field](const SelectionList& list) { return list.field == field; });
 }
 
 bool fileExists(const std::string& path) {
@@ -140,7 +193,7 @@ bool loadProject(ProjectModel& model, Toolkit& toolkit, const std::string& path)
     reportFailure(toolkit, loaded);
     return false;
   }
-  track(model, ProjectEvent::MatchesItsFile);
+  if (hasNameOfItsOwn(model)) rememberProject(toolkit, model.ProjectFileName.path());
   return true;
 }
 
@@ -153,7 +206,8 @@ bool writeProject(ProjectModel& model, Toolkit& toolkit) {
     reportFailure(toolkit, saved);
     return false;
   }
-  track(model, ProjectEvent::MatchesItsFile);
+  track(model, toolkit, ProjectEvent::Written);
+  if (hasNameOfItsOwn(model)) rememberProject(toolkit, model.ProjectFileName.path());
   return true;
 }
 
@@ -196,6 +250,16 @@ void markResultsOutOfDate(Toolkit& toolkit) {
   toolkit.wdialogoutofdate(integerRowField(irow::PageLoadTotal), true);
 }
 
+// After a change of a value on the page: in spreadsheet mode the page is
+// calculated, otherwise its results are shown as out of date.
+void followChange(ProjectModel& model, Toolkit& toolkit, Gui& gui) {
+  if (model.SpreadsheetMode == 1) {
+    calculate(model, toolkit, gui);
+  } else {
+    markResultsOutOfDate(toolkit);
+  }
+}
+
 // A project just read from its file (the template, or the one opened) goes
 // on the screen with its own total airflow, and the results shown are its
 // own: the page is calculated with the Heating/Cooling choice on screen.
@@ -204,6 +268,7 @@ void showLoadedProject(ProjectModel& model, Toolkit& toolkit, Gui& gui) {
   ShowZoneNumbers(model, toolkit);
   toolkit.wdialogputinteger(integerRowField(irow::PageAirTotal), model.integer(1, irow::PageAirTotal));
   calculate(model, toolkit, gui);
+  track(model, toolkit, ProjectEvent::ReadAndShown);
 }
 
 // Save As: the screen into the model, the model into a file the user names
@@ -247,7 +312,7 @@ bool saveProject(ProjectModel& model, Toolkit& toolkit) {
 // Asked before Exit, the close box, New and Open let unsaved changes go:
 // true when the command may go on (no changes, saved, or discarded).
 bool mayDiscardChanges(ProjectModel& model, Toolkit& toolkit) {
-  if (!model.UnsavedChanges) return true;
+  if (!model.unsavedChanges()) return true;
   switch (toolkit.wsavechanges(kTitle, "Save changes to " + shownName(model) + "?")) {
     case SaveChangesAnswer::Save:
       return saveProject(model, toolkit);
@@ -296,6 +361,7 @@ void changePage(ProjectModel& model, Toolkit& toolkit, Gui& gui, int page) {
   PutData(model, toolkit);
   ShowZoneNumbers(model, toolkit);
   calculate(model, toolkit, gui);
+  track(model, toolkit, ProjectEvent::PageShown);
   showPageStatus(toolkit, page, ZonesLead::Blank);
 }
 
@@ -317,15 +383,59 @@ void newProject(ProjectModel& model, Toolkit& toolkit, Gui& gui) {
   showLoadedProject(model, toolkit, gui);
 }
 
+// The project at `path` read and its first page shown, as Open does with
+// the file chosen; a failure is shown and changes nothing.
+void openFile(ProjectModel& model, Toolkit& toolkit, Gui& gui, const std::string& path) {
+  if (!loadProject(model, toolkit, path)) return;
+  showFirstPageStatus(model, toolkit);
+  showLoadedProject(model, toolkit, gui);
+}
+
 void openProject(ProjectModel& model, Toolkit& toolkit, Gui& gui) {
   if (!mayDiscardChanges(model, toolkit)) return;
   // The template is no project to open: nothing is proposed then.
   std::string name = hasNameOfItsOwn(model) ? model.ProjectFileName.path() : std::string();
   if (!toolkit.wselectfile2(kProjectFilter, kDefaultExtension | kMustExist, name, "Open Existing Project", {}))
     return;  // Cancel changes nothing
-  if (!loadProject(model, toolkit, name)) return;
-  showFirstPageStatus(model, toolkit);
-  showLoadedProject(model, toolkit, gui);
+  openFile(model, toolkit, gui, name);
+}
+
+// A project of File > Open Recent, opened as Open opens it; one that is no
+// longer there says so and leaves the list.
+void openRecentProject(ProjectModel& model, Toolkit& toolkit, Gui& gui, int n) {
+  const std::optional<std::string> path = recentProject(toolkit, n);
+  if (!path) return;
+  if (!fileExists(*path)) {
+    toolkit.wmessagebox(kTitle, "The project " + *path +
+                                    " no longer exists. It is taken off the list of recent projects.");
+    forgetProject(toolkit, *path);
+    return;
+  }
+  if (mayDiscardChanges(model, toolkit)) openFile(model, toolkit, gui, *path);
+}
+
+// Undo (Redo): the project as it was before (after) the step, on the screen
+// and in the model, as if the user had entered it; the place of the change
+// takes the focus.
+void stepHistory(ProjectModel& model, Toolkit& toolkit, Gui& gui, bool back) {
+  EditHistory<ProjectTables>& history = model.History;
+  if (back ? !history.canUndo() : !history.canRedo()) return;
+  const int place = (back ? history.nextUndo() : history.nextRedo()).place;
+  if (back) {
+    history.undo();
+  } else {
+    history.redo();
+  }
+  model.setTables(history.current());
+  PutData(model, toolkit);
+  toolkit.wdialogputinteger(integerRowField(irow::PageAirTotal), model.integer(model.CurrentPage, irow::PageAirTotal));
+  showHistory(model, toolkit);
+  if (place != 0) {
+    toolkit.wdialogfocus(place);
+    followChange(model, toolkit, gui);
+  } else if (gui.houseViewIsOpen()) {
+    showHouse(model, gui);
+  }
 }
 
 void openHouseView(ProjectModel& model, Toolkit& toolkit, Gui& gui) {
@@ -358,7 +468,7 @@ void copyCriteria(ProjectModel& model, Toolkit& toolkit, Gui& gui) {
   }
   if (!toolkit.wquestion(kTitle, "Use these design conditions on all five pages?")) return;
   copyPageCriteria(model, model.CurrentPage);
-  track(model, ProjectEvent::ChangedByUser);
+  track(model, toolkit, ProjectEvent::ChangedByCommand, "Copy Criteria to All Pages");
   if (gui.houseViewIsOpen()) showHouse(model, gui);
   toolkit.windowstatusmessage("All five pages use the design conditions of page " +
                               std::to_string(model.CurrentPage) + " now.");
@@ -424,6 +534,12 @@ void printReport(ProjectModel& model, Toolkit& toolkit, Gui& gui) {
 
 void processmenu(std::int32_t command, std::int32_t& quitRequested, ProjectModel& model, Toolkit& toolkit,
                  Gui& gui) {
+  // A command, or a menu opened, ends the change the user was typing.
+  track(model, toolkit, ProjectEvent::ScreenChangeEnded);
+  if (command >= kCmdRecentProject1 && command <= kCmdRecentProjectLast) {
+    openRecentProject(model, toolkit, gui, command - kCmdRecentProject1 + 1);
+    return;
+  }
   switch (command) {
     case kCmdExit:
       if (mayDiscardChanges(model, toolkit)) quitRequested = 1;
@@ -476,14 +592,24 @@ void processmenu(std::int32_t command, std::int32_t& quitRequested, ProjectModel
       break;
     case kCmdProjectDetails:
       // The details travel with the project file: a change is an edit.
-      if (gui.editJobDetails(model.Job)) track(model, ProjectEvent::ChangedByUser);
+      if (gui.editJobDetails(model.Job)) track(model, toolkit, ProjectEvent::ChangedByCommand, "Project Details");
+      break;
+    case kCmdUndo:
+    case kCmdRedo:
+      stepHistory(model, toolkit, gui, command == kCmdUndo);
+      break;
+    case kCmdFileMenu:
+      // Another Kovrin may have changed the list since it was shown.
+      showRecentProjects(toolkit);
+      break;
+    case kCmdClearRecent:
+      clearRecentProjects(toolkit);
       break;
     case kCmdSpreadsheetOn:
       setSpreadsheetMode(model, toolkit, 1);
       break;
     default:
-      // The sub-menu titles (File, Zones, Spreadsheet) and any other
-      // identifier have no command.
+      // The other sub-menu titles and any other identifier have no command.
       break;
   }
 }
@@ -511,15 +637,20 @@ void startup(ProjectModel& model, Toolkit& toolkit) {
   }
   // The results stay empty: nothing has been calculated yet, so nothing is
   // stale. The total airflow is the template's own.
-  track(model, ProjectEvent::MatchesItsFile);
   PutData(model, toolkit);
   ShowZoneNumbers(model, toolkit);
   toolkit.wdialogputinteger(integerRowField(irow::PageAirTotal), model.integer(1, irow::PageAirTotal));
+  track(model, toolkit, ProjectEvent::ReadAndShown);
+  showRecentProjects(toolkit);
   toolkit.wmessageenable(kFieldChanged, 1);
 }
 
 void handleMessage(std::int32_t type, const MessageRecord& record, std::int32_t& quitRequested,
                    ProjectModel& model, Toolkit& toolkit, Gui& gui) {
+  // A key typed into a field goes on with the user's change of it; any other
+  // message (the focus moving on, a list choice, a command) finishes it.
+  const bool typing = type == kFieldChanged && record.value2 == kContentChanged && isTypedField(record.value1);
+  if (!typing) track(model, toolkit, ProjectEvent::ScreenChangeEnded);
   switch (type) {
     case kMenuSelect:
       processmenu(record.value1, quitRequested, model, toolkit, gui);
@@ -530,27 +661,28 @@ void handleMessage(std::int32_t type, const MessageRecord& record, std::int32_t&
     case kZoneChosen:
       goToZone(record.value1, quitRequested, model, toolkit, gui);
       break;
+    case kFileDropped:
+      if (mayDiscardChanges(model, toolkit)) openFile(model, toolkit, gui, toolkit.wmessagetext());
+      break;
     case kFieldChanged:
       if (record.value2 == kContentChanged) {
-        // The Heating/Cooling choice is no part of the project file.
-        if (record.value1 != kHeatingButton && record.value1 != kCoolingButton) {
-          track(model, ProjectEvent::ChangedByUser);
-        }
         notePageCriteria(model, toolkit, record.value1);
-        if (model.SpreadsheetMode != 1) markResultsOutOfDate(toolkit);
+        followChange(model, toolkit, gui);
+      } else if (model.SpreadsheetMode == 1) {
+        // A move of the focus alone recalculates too, as every field message
+        // does in spreadsheet mode: telling the kinds apart would gain
+        // nothing, a page calculation costing well under a millisecond.
+        calculate(model, toolkit, gui);
       }
-      // A move of the focus alone recalculates too, as every field message
-      // does in spreadsheet mode: telling the kinds apart would gain
-      // nothing, a page calculation costing well under a millisecond.
-      if (model.SpreadsheetMode == 1) calculate(model, toolkit, gui);
       break;
     default:
       break;
   }
 }
 
-int runProgram(ProjectModel& model, Toolkit& toolkit, Gui& gui) {
+int runProgram(ProjectModel& model, Toolkit& toolkit, Gui& gui, const std::string& project) {
   startup(model, toolkit);
+  if (!project.empty()) openFile(model, toolkit, gui, project);
   std::int32_t quitRequested = 0;
   while (quitRequested == 0) {
     std::int32_t type = 0;

@@ -15,9 +15,16 @@
 //  - no change by the user is lost without a question: Exit, the close box,
 //    New and Open ask to save it first, and Save As asks before it replaces
 //    another file.
+//
+// Every finished change of the user's (a field left with a new value, a
+// list choice, a zone's name, a dialog's OK) is a step of the project's
+// history, which Edit > Undo and Redo walk; the history starts anew with
+// every project read and every page change, and the project has unsaved
+// changes whenever it is away from the state last read or written.
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "model/model.h"
@@ -35,14 +42,16 @@ struct MessageRecord;
 void startup(ProjectModel& model, Toolkit& toolkit);
 
 // Handle one message of the main loop: a menu selection runs its command, a
-// close request sets quitRequested once unsaved changes are settled, a field
-// change recalculates the page while spreadsheet mode is on and otherwise
-// marks the results out of date when the user changed the field.
+// close request sets quitRequested once unsaved changes are settled, a file
+// dropped on the window is opened as Open opens it, a field change
+// recalculates the page while spreadsheet mode is on and otherwise marks the
+// results out of date when the user changed the field.
 void handleMessage(std::int32_t type, const MessageRecord& record, std::int32_t& quitRequested,
                    ProjectModel& model, Toolkit& toolkit, Gui& gui);
 
-// Start up, run the main loop until Exit or a close request, close the window.
-int runProgram(ProjectModel& model, Toolkit& toolkit, Gui& gui);
+// Start up, open `project` (a path; none when empty) as Open does, run the
+// main loop until Exit or a close request, close the window.
+int runProgram(ProjectModel& model, Toolkit& toolkit, Gui& gui, const std::string& project = {});
 
 // Carry out the command of one menu item (screen/commands.h); other
 // identifiers do nothing. Exit sets quitRequested to 1 once unsaved changes are settled.

@@ -1,7 +1,7 @@
 // Command identifiers of the main menu (menu 30001). The menu table
 // (screen/form.cpp) carries them; the toolkit hands them back in a
-// menu-select message and processmenu dispatches on them. The three
-// sub-menu titles have identifiers of their own that select no command.
+// menu-select message and processmenu dispatches on them. The sub-menu
+// titles have identifiers of their own that select no command.
 #pragma once
 
 namespace kovrin {
@@ -31,9 +31,19 @@ enum Command : int {
   kCmdExportReport = 40020,
   kCmdProjectDetails = 40021,
   kCmdCopyCriteria = 40022,
+  // Taking changes back, and the projects last worked on.
+  kCmdEditMenu = 40023,
+  kCmdUndo = 40024,
+  kCmdRedo = 40025,
+  kCmdRecentMenu = 40026,
+  kCmdClearRecent = 40027,
+  kCmdRecentProject1 = 40030,  // the newest; the n-th is kCmdRecentProject1 + n - 1
+  kCmdRecentProjectLast = 40037,
   // The page after and before the one on screen.
   kCmdNextPage = 40038,
   kCmdPreviousPage = 40039,
 };
+// The entries of File > Open Recent.
+inline constexpr int kRecentProjectEntries = kCmdRecentProjectLast - kCmdRecentProject1 + 1;
 
 }  // namespace kovrin

@@ -377,23 +377,45 @@ constexpr std::array<MenuEntry, 2> kSpreadsheetEntries = {{
     {"O&ff", kCmdSpreadsheetOff, {}, true},
 }};
 
+// The projects last opened or saved, newest first. The program writes the
+// entries' texts and hides those it has no project for.
+constexpr std::array<MenuEntry, kRecentProjectEntries + 2> kRecentEntries = [] {
+  constexpr std::array<std::string_view, kRecentProjectEntries> kNumbers = {"&1", "&2", "&3", "&4",
+                                                                            "&5", "&6", "&7", "&8"};
+  std::array<MenuEntry, kRecentProjectEntries + 2> entries{};
+  for (int n = 0; n < kRecentProjectEntries; ++n) entries[n] = {kNumbers[n], kCmdRecentProject1 + n};
+  entries[kRecentProjectEntries] = {{}, kMenuSeparator};
+  entries[kRecentProjectEntries + 1] = {"&Clear List", kCmdClearRecent};
+  return entries;
+}();
+
 // The file commands carry the keys that desktop programs give them.
-constexpr std::array<MenuEntry, 6> kFileEntries = {{
+constexpr std::array<MenuEntry, 7> kFileEntries = {{
     {"&New", kCmdNew, "Ctrl+N"},
     {"&Open", kCmdOpen, "Ctrl+O"},
+    {"Open &Recent", kCmdRecentMenu, {}, false, kRecentEntries},
     {"&Save", kCmdSave, "Ctrl+S"},
     {"Save &As", kCmdSaveAs, "Ctrl+Shift+S"},
     {"Project &Details...", kCmdProjectDetails},
     {"&Export Report...", kCmdExportReport, "Ctrl+E"},
 }};
 
+// Undo and Redo name the change they take back; the program writes their
+// texts and greys them when there is none.
+constexpr std::array<MenuEntry, 2> kEditEntries = {{
+    {"&Undo", kCmdUndo, "Ctrl+Z"},
+    {"&Redo", kCmdRedo, "Ctrl+Shift+Z; Ctrl+Y"},
+}};
+
 // The menu bar in display order. Calculate, Help, Print and Exit are
 // commands of the bar itself; their keys work from anywhere in the window.
-constexpr std::array<MenuTopItem, 7> kMenuBar = {{
+// Edit takes D for its letter: Alt+E is Exit.
+constexpr std::array<MenuTopItem, 8> kMenuBar = {{
     {"&Zones", kCmdZonesMenu, kZonesEntries},
     {"&Spreadsheet", kCmdSpreadsheetMenu, kSpreadsheetEntries},
     {"&Calculate", kCmdCalculate, {}, "F9"},
     {"&File", kCmdFileMenu, kFileEntries},
+    {"E&dit", kCmdEditMenu, kEditEntries},
     {"&Help", kCmdHelp, {}, "F1"},
     {"&Print", kCmdPrint, {}, "Ctrl+P"},
     {"&Exit", kCmdExit, {}, "Ctrl+Q"},

@@ -13,12 +13,15 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QTableView>
 #include <QTest>
+#include <QUrl>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -131,6 +134,8 @@ class ProgramTest : public test::WorkingFolder {
     WorkingFolder::SetUp();
     if (HasFatalFailure()) return;
     fs::copy_file(fs::path(KOVRIN_DATA_DIR) / "new.dat", m_dir / "new.dat");
+    // Each test starts without recent projects.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromStdString(m_dir.string()));
   }
 
   void TearDown() override {
@@ -140,10 +145,14 @@ class ProgramTest : public test::WorkingFolder {
 
   void start() {
     startup(m_model, m_toolkit);
-    // Focus moves are reported only within the active window.
+    activate();
+    handleMessages();
+  }
+  // Focus moves are reported only within the active window, which the
+  // offscreen platform does not give back when a dialog closes.
+  void activate() {
     m_toolkit.mainWindow()->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(m_toolkit.mainWindow()));
-    handleMessages();
   }
   void command(int id) { processmenu(id, m_quit, m_model, m_toolkit, m_windows); }
   // Hand every queued message to the main loop's handling.
@@ -178,6 +187,33 @@ class ProgramTest : public test::WorkingFolder {
       }
     }
   }
+  // A file dragged from a file manager (its name as text too) onto a field.
+  void drop(const fs::path& file) {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(file.string()))});
+    data.setText(QString::fromStdString(file.string()));
+    QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(edit(1196), &enter);
+    QDropEvent dropped(QPointF(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(edit(1196), &dropped);
+    handleMessages();
+  }
+  // The entries of a menu of the bar as shown, "&" left out, greyed ones in
+  // brackets, hidden ones and lines left out: "Undo Floor area of zone 3 | (Redo)".
+  std::string menuEntries(int top, int sub = -1) {
+    QMenu* menu = m_toolkit.mainWindow()->menuBar()->actions().at(top)->menu();
+    if (sub >= 0) menu = menu->actions().at(sub)->menu();
+    std::string shown;
+    for (const QAction* action : menu->actions()) {
+      if (!action->isVisible() || action->isSeparator()) continue;
+      const std::string text = action->text().remove('&').toStdString();
+      shown += (shown.empty() ? "" : " | ") + (action->isEnabled() ? text : "(" + text + ")");
+    }
+    return shown;
+  }
+  std::string editMenu() { return menuEntries(4); }
+  std::string recentMenu() { return menuEntries(3, 2); }
+
   std::vector<std::string> results() {
     std::vector<std::string> texts;
     for (int id : {1155, 1156, 1157, 1158, 1159, 1160, 1161, 1162, 1163, 1164, 1165, 1173, 1174, 1176, 1177,
@@ -357,7 +393,7 @@ TEST_F(ProgramTest, AnUnnamedProjectWritesNothingUntilItIsNamed) {
   command(kCmdPage1);
   EXPECT_EQ(text(1042), "100.") << "the pages are kept in memory";
   EXPECT_EQ(readBytes("new.dat"), templateBefore);
-  EXPECT_TRUE(m_model.UnsavedChanges);
+  EXPECT_TRUE(m_model.unsavedChanges());
 
   // Exit asks about the changes; Save there asks for a name, and Cancel in
   // that dialog writes nothing and goes back to the work.
@@ -392,15 +428,17 @@ TEST_F(ProgramTest, APageChangeWhoseSaveFailsStaysOnItsPage) {
 TEST_F(ProgramTest, AnOpenWhoseLoadFailsKeepsModelAndScreen) {
   start();
   type(1042, "100");
+  command(kCmdEditMenu);  // ends the typing, as any menu opened does
+  const ProjectTables before = m_model.tables();
   writeFile("broken.prj", "1\r\n2\r\nthree\r\n");
   std::string message;
-  answerInTurn({chooseFile(m_dir / "broken.prj"), press(QMessageBox::Ok, &message)});
+  answerInTurn({pressButton("&Discard"), chooseFile(m_dir / "broken.prj"), press(QMessageBox::Ok, &message)});
   command(kCmdOpen);
   EXPECT_NE(message.find("broken.prj"), std::string::npos) << message;
   EXPECT_NE(message.find("line 3"), std::string::npos) << message;
   EXPECT_EQ(m_model.ProjectFileName.path(), "new.dat");
   EXPECT_EQ(text(1042), "100");
-  EXPECT_EQ(m_model.tables(), defaultProject());
+  EXPECT_EQ(m_model.tables(), before);
 }
 
 TEST_F(ProgramTest, OpenLoadsTheChosenProjectAndCancelChangesNothing) {
@@ -411,14 +449,14 @@ TEST_F(ProgramTest, OpenLoadsTheChosenProjectAndCancelChangesNothing) {
   start();
   type(1042, "77");
 
-  answerInTurn({cancel()});
+  answerInTurn({pressButton("&Discard"), cancel()});
   command(kCmdOpen);
   EXPECT_EQ(text(1042), "77") << "Cancel keeps the edits";
   EXPECT_EQ(m_model.ProjectFileName.path(), "new.dat");
   EXPECT_EQ(m_toolkit.statusText(1), "Made in Lakeside, Minnesota");
 
   command(kCmdPage2);
-  answerInTurn({chooseFile(m_dir / "house.prj")});
+  answerInTurn({pressButton("&Discard"), chooseFile(m_dir / "house.prj")});
   command(kCmdOpen);
   EXPECT_EQ(m_model.CurrentPage, 1);
   EXPECT_EQ(fs::path(m_model.ProjectFileName.path()), m_dir / "house.prj");
@@ -449,7 +487,7 @@ TEST_F(ProgramTest, NewAsksForTheNameFirstAndCancelOrNoLeavesTheProjectAsItWas) 
     EXPECT_EQ(fs::path(m_model.ProjectFileName.path()), m_dir / "new.dat");
     EXPECT_EQ(m_toolkit.statusText(1), " Page 2");
     EXPECT_EQ(text(1042), "5");
-    EXPECT_TRUE(m_model.UnsavedChanges);
+    EXPECT_TRUE(m_model.unsavedChanges());
   }
   EXPECT_EQ(question, (m_dir / "taken.prj").string() + " already exists. Replace it with the new project?");
 
@@ -541,6 +579,7 @@ TEST_F(ProgramTest, APipeInPlaceOfAFileIsRefusedAtOnce) {
     std::vector<Answer> answers{press(QMessageBox::Ok, &message)};
     if (c.command == kCmdOpen) answers.insert(answers.begin(), chooseFile(m_dir / c.file));
     if (c.command == kCmdNew) answers.insert(answers.begin(), chooseFile(m_dir / "q.prj"));
+    if (c.command == kCmdOpen || c.command == kCmdNew) answers.insert(answers.begin(), pressButton("&Discard"));
     answerInTurn(answers);
     command(c.command);
     EXPECT_NE(message.find(std::string(c.file) + ": "), std::string::npos) << message;
@@ -765,10 +804,12 @@ TEST_F(ProgramTest, UnsavedChangesAreNotLostWithoutAQuestion) {
   const fs::path house = m_dir / "house.prj";
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
+    // The project read afresh, whatever the case before left on screen.
     ASSERT_TRUE(saveProjectFile(house.string(), defaultProject()));
-    ASSERT_TRUE(m_model.ProjectFileName.set(house.string()));
-    m_model.ProjectFileStamp.reset();  // written by the test, not read by the program
-    m_model.UnsavedChanges = false;
+    std::vector<Answer> opening{chooseFile(house)};
+    if (m_model.unsavedChanges()) opening.insert(opening.begin(), pressButton("&Discard"));
+    answerInTurn(opening);
+    command(kCmdOpen);
     m_quit = 0;
     if (c.changed) type(1042, "77");
     handleMessages();
@@ -805,7 +846,7 @@ TEST_F(ProgramTest, UnsavedChangesAreNotLostWithoutAQuestion) {
     EXPECT_TRUE(m_toolkit.mainWindow()->isVisible()) << "the program ends the loop, not the toolkit";
     if (!c.goesOn) {
       EXPECT_EQ(text(1042), "77");
-      EXPECT_TRUE(m_model.UnsavedChanges);
+      EXPECT_TRUE(m_model.unsavedChanges());
     }
   }
 
@@ -819,7 +860,7 @@ TEST_F(ProgramTest, UnsavedChangesAreNotLostWithoutAQuestion) {
   command(kCmdExit);
   EXPECT_NE(message.find("house.prj"), std::string::npos) << message;
   EXPECT_EQ(m_quit, 0);
-  EXPECT_TRUE(m_model.UnsavedChanges);
+  EXPECT_TRUE(m_model.unsavedChanges());
 }
 
 // The Spreadsheet menu marks the mode in force: the program sets the mark
@@ -958,13 +999,13 @@ TEST_F(ProgramTest, EachPagesConditionsAndPartitionWallsAreMadeVisible) {
             "Enter the difference, or use zones 1\u20136 for outside walls.");
 
   command(kCmdPage1);
-  ASSERT_FALSE(m_model.UnsavedChanges);
+  ASSERT_FALSE(m_model.unsavedChanges());
   std::string question;
   answerInTurn({press(QMessageBox::Yes, &question)});
   command(kCmdCopyCriteria);
   EXPECT_EQ(question, "Use these design conditions on all five pages?");
   for (int page = 2; page <= kPages; ++page) EXPECT_EQ(m_model.integer(page, irow::WinterDesignTemp), 40);
-  EXPECT_TRUE(m_model.UnsavedChanges);
+  EXPECT_TRUE(m_model.unsavedChanges());
   EXPECT_FALSE(view->warnings()->text().contains("Page 2"));
 }
 
@@ -972,10 +1013,11 @@ TEST_F(ProgramTest, ZoneNamesAndTheJobTravelWithTheProjectIntoTheReport) {
   start();
   answerInTurn({chooseFile(m_dir / "smith.prj")});
   command(kCmdSaveAs);
+  activate();
   type(1196, "Kitchen");
   type(1197, QStringLiteral("Salle \u00E0 manger"));
   handleMessages();
-  EXPECT_TRUE(m_model.UnsavedChanges);
+  EXPECT_TRUE(m_model.unsavedChanges());
   answerInTurn({[](QWidget* w) {
     auto* client = w->findChild<QLineEdit*>("Client");
     ASSERT_NE(client, nullptr);
@@ -1002,6 +1044,108 @@ TEST_F(ProgramTest, ZoneNamesAndTheJobTravelWithTheProjectIntoTheReport) {
   for (const char* shown : {"Kitchen", "Salle \u00E0 manger", "Smith, \"J\" & Co"}) {
     EXPECT_NE(report.find(shown), std::string::npos) << shown;
   }
+}
+
+// Every finished change is a step that Undo takes back and Redo does again,
+// on the screen and in the model, as if the user had entered it; the
+// unsaved changes follow the state last read or written (the keyboard
+// session saves and exits after undoing).
+TEST_F(ProgramTest, UndoAndRedoWalkTheFinishedChangesOfThePage) {
+  start();
+  answerInTurn({chooseFile(m_dir / "house.prj")});
+  command(kCmdSaveAs);
+  activate();
+  EXPECT_EQ(editMenu(), "(Undo) | (Redo)");
+  type(1065, "250");  // floor area of zone 3
+  handleMessages();
+  list(1072)->setFocus();  // its glass faces S
+  emit list(1072)->activated(4);
+  handleMessages();
+  EXPECT_EQ(editMenu(), "Undo Glass direction of zone 3 | (Redo)");
+  command(kCmdUndo);
+  EXPECT_EQ(list(1072)->currentText().toStdString(), "E");
+  EXPECT_EQ(editMenu(), "Undo Floor area of zone 3 | Redo Glass direction of zone 3");
+  command(kCmdUndo);
+  EXPECT_EQ(text(1065), "0.");
+  EXPECT_EQ(m_toolkit.mainWindow()->focusWidget(), m_toolkit.control(1065)) << "the place of the change";
+  EXPECT_TRUE(edit(1165)->property("outOfDate").toBool()) << "spreadsheet mode off";
+  EXPECT_FALSE(m_model.unsavedChanges()) << "back where the file is";
+  command(kCmdRedo);
+  EXPECT_EQ(text(1065), "250.");
+  EXPECT_TRUE(m_model.unsavedChanges());
+  // Typing that ends where it began is no step: Redo stays.
+  type(1065, "250");
+  edit(1042)->setFocus();
+  handleMessages();
+  EXPECT_EQ(editMenu(), "Undo Floor area of zone 3 | Redo Glass direction of zone 3");
+
+  // In spreadsheet mode Undo recalculates; the job's details are a step of
+  // their own; a page change starts a new history.
+  command(kCmdSpreadsheetOn);
+  type(1041, "1");
+  type(1042, "10");
+  type(1196, "Kitchen");
+  handleMessages();
+  ASSERT_EQ(text(1155), "185");
+  answerInTurn({[](QWidget* w) {
+    w->findChild<QLineEdit*>("Client")->setText("Smith");
+    qobject_cast<QDialog*>(w)->accept();
+  }});
+  command(kCmdProjectDetails);
+  EXPECT_EQ(editMenu(), "Undo Project Details | (Redo)");
+  command(kCmdUndo);
+  EXPECT_EQ(m_model.Job.Client, "");
+  command(kCmdUndo);
+  EXPECT_EQ(text(1196), "");
+  command(kCmdUndo);
+  EXPECT_EQ(text(1155), "0") << "recalculated: a U-value without an area";
+  command(kCmdPage2);
+  EXPECT_EQ(editMenu(), "(Undo) | (Redo)");
+}
+
+// A project file dropped on the window opens as Open opens it, after the
+// question about unsaved changes; File > Open Recent keeps the last eight.
+TEST_F(ProgramTest, DroppedAndRecentProjectsOpenAsOpenDoes) {
+  const auto project = [this](int n) { return m_dir / ("p" + std::to_string(n) + ".prj"); };
+  const auto recent = [&project](std::vector<int> numbers) {  // of projects p<n>.prj, newest first
+    std::string shown;
+    for (int i = 0; const int n : numbers) shown += std::to_string(++i) + " " + project(n).string() + " | ";
+    return shown + "Clear List";
+  };
+  start();
+  EXPECT_EQ(recentMenu(), "(Clear List)");
+  for (int n = 1; n <= 9; ++n) {
+    ProjectTables tables = defaultProject();
+    tables.zone(1, 1, ZoneQuantity::WallArea) = static_cast<float>(n);
+    ASSERT_TRUE(saveProjectFile(project(n).string(), tables));
+    drop(project(n));
+  }
+  EXPECT_EQ(text(1042), "9.");
+  EXPECT_EQ(text(1196), "") << "the field did not take the file's name";
+  EXPECT_EQ(recentMenu(), recent({9, 8, 7, 6, 5, 4, 3, 2}));
+
+  // The question comes first: Cancel keeps the edit.
+  type(1042, "77");
+  answerInTurn({pressButton("Cancel")});
+  drop(project(3));
+  EXPECT_EQ(text(1042), "77");
+  answerInTurn({pressButton("&Discard")});
+  command(kCmdRecentProject1 + 3);
+  EXPECT_EQ(text(1042), "6.");
+  EXPECT_EQ(recentMenu(), recent({6, 9, 8, 7, 5, 4, 3, 2}));
+
+  // A project that is gone says so and leaves the list.
+  fs::remove(project(9));
+  std::string message;
+  answerInTurn({press(QMessageBox::Ok, &message)});
+  command(kCmdRecentProject1 + 1);
+  EXPECT_EQ(message,
+            "The project " + project(9).string() + " no longer exists. It is taken off the list of recent projects.");
+  EXPECT_EQ(recentMenu(), recent({6, 8, 7, 5, 4, 3, 2}));
+  EXPECT_EQ(text(1042), "6.");
+
+  command(kCmdClearRecent);
+  EXPECT_EQ(recentMenu(), "(Clear List)");
 }
 
 TEST_F(ProgramTest, SubMenuTitlesAndUnknownIdentifiersDoNothing) {

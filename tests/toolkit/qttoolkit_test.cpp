@@ -857,8 +857,8 @@ TEST_F(QtToolkitTest, EveryAccessLetterOfTheMainMenuWorks) {
   };
   const Case cases[] = {
       {Qt::Key_Z, 40009, true},  {Qt::Key_S, 40015, true},  {Qt::Key_C, 40016, false},
-      {Qt::Key_F, 40003, true},  {Qt::Key_H, 40004, false}, {Qt::Key_P, 40002, false},
-      {Qt::Key_E, 40001, false},
+      {Qt::Key_F, 40003, true},  {Qt::Key_D, 40023, true},  {Qt::Key_H, 40004, false},
+      {Qt::Key_P, 40002, false}, {Qt::Key_E, 40001, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.id);
@@ -892,7 +892,9 @@ TEST_F(QtToolkitTest, CommandKeysWorkFromEveryKindOfField) {
   } cases[] = {
       {1042, "Ctrl+N", kCmdNew},          {1042, "Ctrl+O", kCmdOpen},   {1033, "Ctrl+S", kCmdSave},
       {1033, "Ctrl+Shift+S", kCmdSaveAs}, {1047, "Ctrl+P", kCmdPrint},  {1184, "Ctrl+Q", kCmdExit},
-      {1036, "F1", kCmdHelp},             {1002, "F9", kCmdCalculate},  {1042, "Ctrl+A", 0},
+      {1036, "F1", kCmdHelp},             {1002, "F9", kCmdCalculate},  {1042, "Ctrl+Z", kCmdUndo},
+      {1196, "Ctrl+Z", kCmdUndo},         {1033, "Ctrl+Z", kCmdUndo},   {1184, "Ctrl+Shift+Z", kCmdRedo},
+      {1196, "Ctrl+Y", kCmdRedo},         {1042, "Ctrl+A", 0},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.key);
@@ -904,6 +906,15 @@ TEST_F(QtToolkitTest, CommandKeysWorkFromEveryKindOfField) {
     EXPECT_EQ(drain(), c.command == 0 ? std::vector<Message>() : chosen);
   }
   EXPECT_EQ(edit(1042)->selectedText(), edit(1042)->text());
+
+  // While the user changes a field's text, Ctrl+Z takes back that typing,
+  // and the window's Undo hears nothing.
+  focus(1042);
+  const QString before = edit(1042)->text();
+  QTest::keyClicks(edit(1042), "5");
+  QTest::keySequence(edit(1042), QKeySequence("Ctrl+Z"));
+  EXPECT_EQ(edit(1042)->text(), before);
+  for (const Message& m : drain()) EXPECT_NE(m.type, kMenuSelect) << m;
 }
 
 }  // namespace
