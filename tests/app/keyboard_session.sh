@@ -14,6 +14,11 @@
 # Started again under a file-size limit of 4096 bytes (prlimit --fsize), the
 # project opened (Ctrl+O), a page change must fail with a message, leaving
 # the project whole and no temporary file, and Exit still work.
+# Started with a project named on its command line, Ctrl+S must write that
+# project and not the template; Ctrl+Z after a typed floor area and Ctrl+Y
+# must put the old and the new value into the file saved, and Exit after
+# undoing back to what was saved must ask nothing. Started once more without
+# a project, File > Open Recent > 1 must open that project again.
 set -euo pipefail
 kovrin=$1
 data=$2
@@ -33,6 +38,8 @@ cleanup() {
 }
 trap cleanup EXIT
 cp "$data/new.dat" "$work/new.dat"
+# The list of recent projects is kept here, not in the user's settings.
+export XDG_CONFIG_HOME="$work/config"
 
 # A display of our own: the first free number from 90 on.
 display=90
@@ -146,6 +153,61 @@ key alt+d
 await_end "Exit, Discard"
 same "$work/house.prj" "$work/saved.prj"
 echo "A changed field, Exit, Alt+D: the program ended and house.prj is unchanged"
+
+# enter VALUE: typed over the field with the focus, which is then left.
+enter() { key ctrl+a; xdotool type --delay 50 "$1"; key Tab; }
+# start_kovrin [PROJECT]: the program in the working folder, and its window.
+start_kovrin() {
+  (cd "$work" && QT_QPA_PLATFORM=xcb exec "$kovrin" "$@") &
+  kovrin_pid=$!
+  window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Kovrin 4\.0$' | head -n 1)
+  [ -n "$window" ] || { echo "keyboard_session: the window did not appear" >&2; exit 1; }
+  focus "$window"
+}
+
+# Opened from the command line, the project is the one Ctrl+S writes.
+mkdir "$work/jobs"
+project="$work/jobs/smith_house.prj"
+cp "$expected/wall.new.dat" "$project"
+start_kovrin "$project"
+key ctrl+s
+same "$project" "$expected/wall.new.dat"
+same "$work/new.dat" "$data/new.dat"
+echo "kovrin PROJECT, Ctrl+S: the project written, not the template"
+
+# The floor area of zone 1, ten tabs from the first field: 250, then undone
+# and redone, each saved.
+for _ in $(seq 10); do key Tab; done
+enter 250
+key ctrl+s
+cp "$project" "$work/floor250.prj"
+cmp -s "$project" "$expected/wall.new.dat" && { echo "keyboard_session: the floor area was not saved" >&2; exit 1; }
+key ctrl+z ctrl+s
+same "$project" "$expected/wall.new.dat"
+key ctrl+y ctrl+s
+same "$project" "$work/floor250.prj"
+echo "A floor area typed, Ctrl+Z, Ctrl+Y, each saved: the old, then the new value in the file"
+
+# Another value, undone back to what was saved: Exit asks nothing.
+enter 300
+key ctrl+z
+key alt+e
+await_end "Exit after undoing back to the saved state"
+same "$project" "$work/floor250.prj"
+echo "A change undone back to the saved state, Exit: no question"
+
+# File > Open Recent > 1 opens the project again: Ctrl+S writes it.
+touch -d '2000-01-01' "$project"
+start_kovrin
+key alt+f
+key r
+key 1
+key ctrl+s
+[ "$(stat -c %Y "$project")" -gt 946684800 ] || { echo "keyboard_session: Open Recent did not open the project" >&2; exit 1; }
+same "$project" "$work/floor250.prj"
+key alt+e
+await_end "Exit after Open Recent"
+echo "File > Open Recent > 1: the project opened again"
 
 # Zones > 1 -> 10 saves the project into house.prj, which is larger than
 # 4096 bytes: the write fails, and the program says so.
