@@ -12,6 +12,7 @@
 
 #include "calc/pageloads.h"
 #include "fileio/replacefile.h"
+#include "house/housedesign.h"
 #include "house/housereport.h"
 #include "house/housesummary.h"
 #include "house/summarywriters.h"
@@ -254,16 +255,17 @@ std::string projectOutput(const Options& options, const ProjectTables& tables, c
     return houseReportHtml({tables, project, options.date ? *options.date : reportDateToday()});
   }
   const HouseSummary summary = summarizeHouse(tables);
+  const HouseDesign design = designHouse(tables);
   switch (options.format) {
     case Format::Csv:
-      return summaryCsv(summary, project, options.breakdown);
+      return summaryCsv(summary, design, project, options.breakdown);
     case Format::Json:
-      return summaryJson(summary, project, options.breakdown);
+      return summaryJson(summary, design, project, options.breakdown);
     case Format::Html:
     case Format::Text:
       break;
   }
-  return summaryText(summary, project, options.breakdown);
+  return summaryText(summary, design, project, options.breakdown);
 }
 
 }  // namespace
@@ -275,8 +277,11 @@ Prints the heating and cooling loads of a whole house from Kovrin project
 files: every zone that has any input, the totals of each page and of the
 house, with the cooling total also in tons (12000 Btu/h a ton). Loads are
 those that Calculate shows for each page with Heating or with Cooling.
-Several PROJECT files are handled one after another in one run. A PROJECT
-of - is standard input; pipes such as <(command) are read as well.
+Beside them stand the house's design load (the rooms with the outdoor air,
+people and appliances entered in the window's Zones > House Air and
+People...), the house turned in 45 degree steps, and the equipment sizes
+that fit. Several PROJECT files are handled one after another in one run.
+A PROJECT of - is standard input; pipes such as <(command) are read as well.
 
 Options:
   --csv            the summary as comma-separated values
@@ -302,15 +307,37 @@ Options:
 Text summary: a row per zone with input (zone, page, heating load, cooling
 load, airflow share of its page with heating and with cooling), a row per
 page (heating and cooling totals, the page's airflow) and the house totals.
+A project with house values entered (any of the air and people, the system
+airflow, or sizing for the worst orientation) then has its design load by
+part (rooms, leakage, ventilation, people, appliances; heating, sensible
+and latent cooling) with the cooling total in tons and the sensible heat
+ratio, the values as entered, each zone's part of the system airflow, the
+eight turns of the house with the worst and the one sized for marked and
+their spread, and the sizes that fit, each with what it rests on; a
+project without them reads as it always did.
 
 CSV columns: project, kind ("zone", "page" or "house"), zone, page, heating,
 cooling, heating_air, cooling_air, cooling_tons; with --breakdown then
 heating_doors, heating_floor, heating_roof, heating_walls, heating_glass,
 cooling_doors, ..., cooling_glass; then floor_area, heating_per_ft2,
-cooling_per_ft2, ft2_per_ton, name (the zone's name, empty for none). A page
-row holds the page totals and the page's airflow in both air columns; the
-house row the house totals, the cooling tons, the house floor area, its
-loads per sq ft and its sq ft per ton. One header line for all projects.
+cooling_per_ft2, ft2_per_ton, name (the zone's name, empty for none); then
+heating_airflow, cooling_airflow (on a zone row: its part of the system
+airflow in CFM); then on the house row design_heating,
+design_cooling_sensible, design_cooling_latent, design_cooling_total,
+design_cooling_tons, sensible_heat_ratio, leakage_heating, leakage_cooling,
+leakage_latent, ventilation_heating, ventilation_cooling,
+ventilation_latent, people_sensible, people_latent, appliances (the design
+load and its parts), worst_rotation, cooling_spread, size_for ("drawn" or
+"worst"), turn0_cooling_total ... turn7_cooling_total (the design cooling
+total with the house turned k x 45 degrees clockwise), sizing_cooling_load,
+cooling_min, cooling_max, cooling_min_tons, cooling_max_tons, nominal_tons
+(the sizes that fit, apart by blanks), below_tons, below_percent,
+above_tons, above_percent, heating_min, heating_max. A page row holds the
+page totals and the page's airflow in both air columns; the house row the
+house totals, the cooling tons, the house floor area, its loads per sq ft
+and its sq ft per ton (all of the rooms), and the design. Every row has
+every column, empty where it has no figure. One header line for all
+projects.
 
 A zone is listed when it has any U-value or area, or a name. The text
 summary gives the zones' names after their figures when the project names
@@ -321,14 +348,49 @@ JSON fields: "project" (file name as given), "details" (the job: "client",
 the address and the note may hold line breaks), "zones" (a list of "zone",
 "page", "column", "heating", "cooling", "heatingAirShare",
 "coolingAirShare", "floorArea", "heatingPerFloorArea",
-"coolingPerFloorArea", "name" ("" for none), and with --breakdown
-"heatingParts" and
-"coolingParts", each with "doors", "floor", "roof", "walls", "glass"),
-"pages" (a list of "page", "heating", "cooling", "airTotal") and "house"
-("heating", "cooling", "coolingTons", "floorArea", "heatingPerFloorArea",
-"coolingPerFloorArea", "floorAreaPerTon"). Loads in Btu/h are whole
-numbers. JSON is UTF-8: a byte of a file name that is not part of a UTF-8
+"coolingPerFloorArea", "name" ("" for none), with --breakdown
+"heatingParts" and "coolingParts", each with "doors", "floor", "roof",
+"walls", "glass", and "heatingAirflow" and "coolingAirflow", the zone's
+part of the system airflow in CFM), "pages" (a list of "page", "heating",
+"cooling", "airTotal"), "house" ("heating", "cooling", "coolingTons",
+"floorArea", "heatingPerFloorArea", "coolingPerFloorArea",
+"floorAreaPerTon", all of the rooms), "designLoad" ("heating",
+"coolingSensible", "coolingLatent", "coolingTotal", "coolingTons",
+"sensibleHeatRatio" and "parts": "leakageHeating", "leakageCooling",
+"leakageLatent", "ventilationHeating", "ventilationCooling",
+"ventilationLatent", "peopleSensible", "peopleLatent", "appliances"),
+"airAndPeople" ("floorArea", "ceilingHeight", "leakageAchWinter",
+"leakageAchSummer", "ventilationCfm", "ventilationSensibleRecovery",
+"ventilationLatentRecovery", "occupants", "appliances",
+"moistureDifference": numbers as entered, the recoveries in per cent),
+"orientations" (a list of 8: "rotation" k, "degrees" 45 x k clockwise,
+"coolingZones" (the rooms), "coolingSensible", "coolingTotal"),
+"worstRotation", "coolingSpread", "sizeFor" ("drawn" or "worst"),
+"systemAirflow" (CFM as entered) and "sizing" ("coolingLoad",
+"coolingMin", "coolingMax", "coolingMinTons", "coolingMaxTons",
+"nominalTons" (a list of the sizes that fit), "below" and "above" (each
+"tons" and "percent", or null; both null when a size fits), "heatingLoad",
+"heatingMin", "heatingMax"). Loads in Btu/h are whole numbers. A value not
+entered, an airflow without a system airflow and a figure without a value
+are null. JSON is UTF-8: a byte of a file name that is not part of a UTF-8
 character is written as \ufffd, the replacement character.
+
+The design load: for each page, by its part of the house's floor area and
+with its own design conditions, the outdoor air that leaks in (the air
+changes per hour of that part of the volume) and that the ventilation
+brings in less its heat recovery, plus 230 Btu/h sensible and 200 latent
+an occupant and the appliances; latent heat from the moisture difference,
+never below 0 in all. Each part of each page is rounded to whole Btu/h.
+The house turned: every glass direction moved by k x 45 degrees clockwise,
+the cooling of every page calculated again; the worst is the highest design
+cooling total (the smallest k on a tie). Sizes that fit: nominal cooling
+sizes (1.5, 2, 2.5, 3, 3.5, 4, 5 tons) within 90 % to 115 % of the design
+cooling total of the orientation sized for, for single-speed equipment (read
+real capacities at the design conditions from the maker's tables); else the
+nearest below and above with their per cent of the load; a furnace's output
+within 100 % to 140 % of the design heating load. A zone's part of the
+system airflow is the system airflow times its load over the house total of
+the zones' loads.
 
 Load reports are the bytes Print writes; each after the first is preceded
 by a form feed, so a printer starts it on a new page. Messages show control

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "calc/pageloads.h"
 
@@ -67,6 +68,54 @@ void add(AirParts& sum, const AirParts& parts) {
 }
 
 double squareFeet(WideInteger units) { return std::ldexp(static_cast<double>(units), -kFloorAreaUnitBits); }
+
+// A floor area held exactly: `units` of 2^-bits ft².
+struct ExactArea {
+  WideInteger units = 0;
+  int bits = 0;
+};
+
+// An entered F (1..100000 ft²) is a double of at least 1, with no bit below
+// 2^-52: in units of 2^-52 it is a whole number below 2^69, and a load of
+// up to 2^60 Btu/h times 10 times 2^52 stays inside 128 bits.
+constexpr int kEnteredAreaBits = 52;
+
+std::optional<ExactArea> conditionedArea(const HouseValues& house, std::optional<WideInteger> zonesUnits) {
+  const std::optional<double>& entered = house[HouseValue::FloorArea];
+  if (!entered) {
+    if (!zonesUnits) return std::nullopt;
+    return ExactArea{*zonesUnits, kFloorAreaUnitBits};
+  }
+  if (!inHouseRange(HouseValue::FloorArea, *entered)) return std::nullopt;
+  return ExactArea{static_cast<WideInteger>(std::ldexp(*entered, kEnteredAreaBits)), kEnteredAreaBits};
+}
+
+Figure wholeFigure(WideInteger value) {
+  if (value < std::numeric_limits<std::int64_t>::min() || value > std::numeric_limits<std::int64_t>::max()) {
+    return std::nullopt;
+  }
+  return static_cast<std::int64_t>(value);
+}
+
+// The figures by F, as the house summary computes its own by the zones'
+// floor: none per ft² for an area that rounds to 0 ft², none per ton
+// without cooling.
+void addFloorAreaFigures(DesignLoad& load, const std::optional<ExactArea>& area) {
+  if (!area) return;
+  const WideInteger unit = WideInteger{1} << area->bits;
+  load.floorAreaFigure = wholeFigure(roundedQuotient(area->units, unit));
+  if (load.floorAreaFigure == 0) return;
+  const auto perArea = [&](std::int64_t btuPerHour) {
+    return wholeFigure(roundedQuotient(WideInteger{btuPerHour} * 10 * unit, area->units));
+  };
+  load.heatingPerFloorArea = perArea(load.heating);
+  load.coolingPerFloorArea = perArea(load.coolingTotal);
+  load.zonesHeatingPerFloorArea = perArea(load.zonesHeating);
+  load.zonesCoolingPerFloorArea = perArea(load.zonesCooling);
+  if (load.coolingTotal != 0) {
+    load.floorAreaPerTon = wholeFigure(roundedQuotient(area->units * kBtuPerTon, unit * load.coolingTotal));
+  }
+}
 
 }  // namespace
 
@@ -145,6 +194,7 @@ DesignLoad designLoad(const ProjectTables& tables, std::int64_t zonesHeating, st
     const WideInteger hundredths = roundedQuotient(WideInteger{load.coolingSensible} * 100, load.coolingTotal);
     load.sensibleHeatRatio = static_cast<std::int64_t>(hundredths);
   }
+  addFloorAreaFigures(load, conditionedArea(house, known ? std::optional(houseUnits) : std::nullopt));
   return load;
 }
 

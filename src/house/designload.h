@@ -84,6 +84,20 @@ struct DesignLoad {
   // Sensible / total in hundredths; none when the total is 0.
   Figure sensibleHeatRatio;
 
+  // The house's figures by F, for wherever the house view and report give
+  // the house's loads per ft² and ft² per ton: F in whole ft², the design
+  // loads (cooling: the total) and the rooms' loads per ft² of F in tenths of
+  // Btu/h, and whole ft² of F per ton of the design cooling. Exact and
+  // rounded once, as the house summary's figures are; none as there (no
+  // floor, no cooling, a floor area without a value). With nothing entered
+  // they are the house summary's own.
+  Figure floorAreaFigure;
+  Figure heatingPerFloorArea;
+  Figure coolingPerFloorArea;
+  Figure zonesHeatingPerFloorArea;
+  Figure zonesCoolingPerFloorArea;
+  Figure floorAreaPerTon;
+
   // The sensible cooling with other loads of the zones (the house turned):
   // the air, people and appliances do not depend on the orientation.
   std::int64_t coolingSensibleWith(std::int64_t zonesCoolingLoad) const {

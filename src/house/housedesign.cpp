@@ -17,6 +17,7 @@ HouseDesign designHouse(const ProjectTables& tables) {
   }
 
   HouseDesign design;
+  design.house = tables.House;
   design.load = designLoad(tables, zonesHeating, zonesCooling);
   design.orientations = turnHouse(tables, design.load);
   if (tables.House.SizeFor == SizingOrientation::Worst) design.sizingRotation = design.orientations.worst;

@@ -17,6 +17,8 @@
 namespace kovrin {
 
 struct HouseDesign {
+  // The house's values it was made from.
+  HouseValues house;
   DesignLoad load;  // the house as drawn
   HouseOrientations orientations;
   // The rotation sized for: 0 (as drawn), or the worst when the project's

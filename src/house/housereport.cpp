@@ -3,8 +3,11 @@
 #include <array>
 #include <ctime>
 #include <utility>
+#include <vector>
 
+#include "house/designtext.h"
 #include "house/housechart.h"
+#include "house/housedesign.h"
 #include "house/housesummary.h"
 #include "model/hexescape.h"
 #include "model/programnames.h"
@@ -156,21 +159,104 @@ std::string th(std::string_view html, int columns = 1, int rows = 1, bool number
 }
 std::string thn(std::string_view html, int rows = 1) { return th(html, 1, rows, true); }
 
-void houseTotals(std::string& out, const HouseSummary& summary) {
+// The house's totals are its design load, on the conditioned floor area F;
+// with none of the air and people entered, the rooms' loads on the zones'
+// floor, as they always were.
+void houseTotals(std::string& out, const DesignLoad& load) {
   out += "<h2>House totals</h2>\n";
+  const bool design = load.airAndPeopleEntered;
   Table table("facts");
   const std::pair<std::string_view, std::string> facts[] = {
-      {"Heating load", loadText(summary.heating) + " Btu/h"},
-      {"Cooling load", loadText(summary.cooling) + " Btu/h"},
-      {"Cooling in tons (12,000 Btu/h a ton)", tonsText(summary.cooling) + " tons"},
-      {"Floor area", areaText(summary.floorArea) + " ft\u00B2"},
-      {"Heating per ft\u00B2 of floor", perAreaText(summary.heatingPerFloorArea) + " Btu/h"},
-      {"Cooling per ft\u00B2 of floor", perAreaText(summary.coolingPerFloorArea) + " Btu/h"},
+      {design ? "Design heating load" : "Heating load", loadText(load.heating) + " Btu/h"},
+      {design ? "Design cooling load" : "Cooling load", loadText(load.coolingTotal) + " Btu/h"},
+      {"Cooling in tons (12,000 Btu/h a ton)", figureText(load.coolingTons, kTonsDecimals) + " tons"},
+      {design ? "Conditioned floor area" : "Floor area", areaText(load.floorAreaFigure) + " ft\u00B2"},
+      {"Heating per ft\u00B2 of floor", perAreaText(load.heatingPerFloorArea) + " Btu/h"},
+      {"Cooling per ft\u00B2 of floor", perAreaText(load.coolingPerFloorArea) + " Btu/h"},
       {"Floor area per ton of cooling",
-       figureText(summary.floorAreaPerTon, kFloorAreaPerTonDecimals, kNoValueText, Grouping::Thousands) + " ft\u00B2"},
+       figureText(load.floorAreaPerTon, kFloorAreaPerTonDecimals, kNoValueText, Grouping::Thousands) + " ft\u00B2"},
   };
   for (const auto& [label, value] : facts) table.row(td(label) + num(value));
   out += table.end();
+}
+
+std::string figureCell(const Figure& figure) { return num(figure ? loadText(*figure) : std::string()); }
+
+// The design load after the house totals: its parts and the house's values
+// they come from. A project without house values gets the one line that
+// says the design load is the rooms'.
+void designLoadSection(std::string& out, const HouseDesign& design) {
+  const DesignLoad& load = design.load;
+  const std::string notEntered = "<p class=\"note\">" + std::string(kAirAndPeopleNotEntered) + ".</p>\n";
+  if (!design.house.anyEntered()) {
+    out += notEntered;
+    return;
+  }
+  out += "<h2>Design load</h2>\n";
+  if (load.airAndPeopleEntered) {
+    Table table("");
+    table.head("<tr>" + th("", 1, 2) + thn("Heating<br>Btu/h", 2) + th("Cooling, Btu/h", 2) + "</tr>\n<tr>" +
+               thn("Sensible") + thn("Latent") + "</tr>\n");
+    const auto rows = designRows(load);
+    for (const DesignRow& row : rows) {
+      table.row(td(row.label) + figureCell(row.heating) + figureCell(row.sensible) + figureCell(row.latent),
+                &row == &rows.back());
+    }
+    out += table.end();
+    Table totals("facts");
+    totals.row(td("Design cooling total, sensible and latent") + num(loadText(load.coolingTotal) + " Btu/h"));
+    totals.row(td("Design cooling in tons") + num(figureText(load.coolingTons, kTonsDecimals) + " tons"));
+    totals.row(td("Sensible heat ratio") + num(figureText(load.sensibleHeatRatio, kRatioDecimals, kNoValueText)));
+    out += totals.end();
+  } else {
+    out += notEntered;
+  }
+  // The values in two columns: the air, then the people, appliances,
+  // moisture, the system airflow and the sizing choice.
+  out += "<h3>Air and people, system airflow</h3>\n";
+  std::vector<std::string> cells;
+  for (HouseValue value : kHouseValueOrder) {
+    cells.push_back(td(htmlEscaped(houseValueRange(value).name)) +
+                    td(htmlEscaped(enteredValueText(design.house, value))));
+  }
+  cells.push_back(td("Size for") + td(htmlEscaped(sizeForText(design.house.SizeFor))));
+  const std::size_t left = static_cast<std::size_t>(HouseValue::VentilationLatentRecovery) + 1;
+  Table inputs("facts");
+  for (std::size_t row = 0; row < left; ++row) {
+    inputs.row(cells[row] + (left + row < cells.size() ? cells[left + row] : td("") + td("")));
+  }
+  out += inputs.end();
+  out += "<p class=\"note\">Leakage and ventilation are found page by page with each page's design conditions, "
+         "its part of the house by floor area. A value not entered counts as 0.</p>\n";
+}
+
+// The house turned and the equipment sizes that fit, for a project with
+// house values.
+void orientationSection(std::string& out, const HouseDesign& design) {
+  if (!design.house.anyEntered()) return;
+  const HouseOrientations& orientations = design.orientations;
+  out += "<h2>Orientation and equipment</h2>\n";
+  Table table("");
+  table.head("<tr>" + th("House turned<br>clockwise") + th("North side<br>faces") + thn("Cooling of<br>the rooms, Btu/h") +
+             thn("Design cooling<br>total, Btu/h") + th("") + "</tr>\n");
+  for (const Orientation& turn : orientations.turns) {
+    const bool worst = turn.rotation == orientations.worst;
+    const bool sized = turn.rotation == design.sizingRotation;
+    const std::string mark =
+        std::string(worst ? "worst" : "") + (worst && sized ? ", " : "") + (sized ? "sized for" : "");
+    table.row(td(htmlEscaped(turnText(turn.rotation))) + td(std::string(northSideFaces(turn.rotation))) +
+                  num(loadText(turn.coolingZones)) + num(loadText(turn.coolingTotal)) + td(mark),
+              worst);
+  }
+  // In the table, so that it stays with it on the page.
+  table.row(td("Spread: " + htmlEscaped(spreadText(orientations, Grouping::Thousands)), 5));
+  out += table.end();
+  out += "<h3>Sizes that fit</h3>\n";
+  Table sizes("facts");
+  for (const SizingLine& line : sizingLines(design, Grouping::Thousands)) {
+    sizes.row(td("<b>" + htmlEscaped(line.figure) + "</b><br>" + htmlEscaped(line.basis)));
+  }
+  out += sizes.end();
 }
 
 void chart(std::string& out, const HouseSummary& summary, const ChartPlacement& placement) {
@@ -194,34 +280,49 @@ std::string zoneHeading(const HouseSummary& summary) {
   return th("Zone", 1, 2) + (summary.named ? th("Name", 1, 2) : std::string());
 }
 
-void zoneTable(std::string& out, const HouseSummary& summary) {
+// The zones with the page totals and the house's. With a system airflow
+// entered each load has a column of the zones' part of it; the house row
+// gives the rooms' loads on the conditioned floor area F.
+void zoneTable(std::string& out, const HouseSummary& summary, const HouseDesign& design) {
   out += "<div class=\"page\">\n<h2>Zones</h2>\n";
   Table table("zones", true);
   const int named = summary.named ? 1 : 0;
-  table.head("<tr>" + zoneHeading(summary) + th("Page", 1, 2) + thn("Floor<br>ft\u00B2", 2) + th("Heating", 3) +
-             th("Cooling", 3) + "</tr>\n<tr>" + thn("Btu/h") + thn("Btu/h per ft\u00B2") + thn("Airflow") +
-             thn("Btu/h") + thn("Btu/h per ft\u00B2") + thn("Airflow") + "</tr>\n");
+  const bool system = design.house[HouseValue::SystemAirflow].has_value();
+  const int perLoad = system ? 4 : 3;
+  const std::string systemHeading = system ? thn("System<br>CFM") : std::string();
+  table.head("<tr>" + zoneHeading(summary) + th("Page", 1, 2) + thn("Floor<br>ft\u00B2", 2) + th("Heating", perLoad) +
+             th("Cooling", perLoad) + "</tr>\n<tr>" + thn("Btu/h") + thn("Btu/h per ft\u00B2") + thn("Airflow") +
+             systemHeading + thn("Btu/h") + thn("Btu/h per ft\u00B2") + thn("Airflow") + systemHeading + "</tr>\n");
+  const auto systemCell = [&](const Figure& airflow) {
+    return system ? num(figureText(airflow, 0, kNoValueText, Grouping::Thousands)) : std::string();
+  };
+  const std::string noSystem = system ? td("") : std::string();
   bool any = false;
   for (const PageSummary& page : summary.pages) {
     bool pageHasInput = false;
     for (const ZoneSummary& zone : summary.zones) {
       if (zone.page != page.page || !zone.listed()) continue;
       pageHasInput = any = true;
+      const auto i = static_cast<std::size_t>(zone.zone - 1);
       table.row(zoneCells(summary, zone) + num(std::to_string(zone.page)) + num(areaText(zone.floorArea)) +
                 num(loadText(zone.heating)) + num(perAreaText(zone.heatingPerFloorArea)) +
-                num(std::to_string(zone.heatingAirShare)) + num(loadText(zone.cooling)) +
-                num(perAreaText(zone.coolingPerFloorArea)) + num(std::to_string(zone.coolingAirShare)));
+                num(std::to_string(zone.heatingAirShare)) + systemCell(design.heatingAirflow[i]) +
+                num(loadText(zone.cooling)) + num(perAreaText(zone.coolingPerFloorArea)) +
+                num(std::to_string(zone.coolingAirShare)) + systemCell(design.coolingAirflow[i]));
     }
     if (!pageHasInput) continue;
     const std::string air = loadText(page.airTotal);
     table.row(td("Page " + std::to_string(page.page), 3 + named) + num(loadText(page.heating)) + td("") + num(air) +
-                  num(loadText(page.cooling)) + td("") + num(air),
+                  noSystem + num(loadText(page.cooling)) + td("") + num(air) + noSystem,
               true);
   }
-  if (!any) table.row(td("No zone has any input.", 9 + named));
-  table.row(td("House", 2 + named) + num(areaText(summary.floorArea)) + num(loadText(summary.heating)) +
-                num(perAreaText(summary.heatingPerFloorArea)) + td("") + num(loadText(summary.cooling)) +
-                num(perAreaText(summary.coolingPerFloorArea)) + td(""),
+  if (!any) table.row(td("No zone has any input.", 3 + named + 2 * perLoad));
+  const DesignLoad& load = design.load;
+  const std::string systemTotal = systemCell(systemAirflowFigure(design.house));
+  table.row(td("House", 2 + named) + num(areaText(load.floorAreaFigure)) + num(loadText(summary.heating)) +
+                num(perAreaText(load.zonesHeatingPerFloorArea)) + td("") + systemTotal +
+                num(loadText(summary.cooling)) + num(perAreaText(load.zonesCoolingPerFloorArea)) + td("") +
+                systemTotal,
             true);
   out += table.end() + "</div>\n";
 }
@@ -322,6 +423,7 @@ std::string htmlEscaped(std::string_view text) {
 
 std::string houseReportHtml(const HouseReport& report, const ChartPlacement& placement) {
   const HouseSummary summary = summarizeHouse(report.tables);
+  const HouseDesign design = designHouse(report.tables);
   const std::string project = htmlEscaped(report.projectFile);
   const std::string date = htmlEscaped(report.date);
 
@@ -366,10 +468,12 @@ std::string houseReportHtml(const HouseReport& report, const ChartPlacement& pla
   out += facts.end();
   // What must not be missed, above the totals that it concerns.
   for (const std::string& warning : summary.warnings) out += "<p class=\"warning\">" + htmlEscaped(warning) + "</p>\n";
-  houseTotals(out, summary);
+  houseTotals(out, design.load);
+  designLoadSection(out, design);
+  orientationSection(out, design);
   chart(out, summary, placement);
   generalCriteria(out, report.tables);
-  zoneTable(out, summary);
+  zoneTable(out, summary, design);
 
   for (const PageSummary& page : summary.pages) {
     const int first = zoneNumber(page.page, 1);

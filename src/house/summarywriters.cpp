@@ -1,7 +1,9 @@
 #include "house/summarywriters.h"
 
 #include <algorithm>
+#include <span>
 
+#include "house/designtext.h"
 #include "model/hexescape.h"
 #include "model/utf8.h"
 
@@ -84,9 +86,213 @@ std::string floorAreaMembers(const Figure& area, const Figure& heating, const Fi
          ",\"coolingPerFloorArea\":" + figureText(cooling, kPerFloorAreaDecimals, "null");
 }
 
+// The text of the design: the design load (or the line that says none of
+// it is entered), the house's values, the zones' part of the system
+// airflow, the turns and the sizes that fit.
+void appendDesignLoadText(std::string& out, const DesignLoad& load) {
+  constexpr std::size_t kLabelWidth = 12;
+  const auto label = [&](std::string_view text) {
+    out += ' ';
+    out += text;
+    out.append(text.size() < kLabelWidth ? kLabelWidth - text.size() : 1, ' ');
+  };
+  out += '\n';
+  if (!load.airAndPeopleEntered) {
+    out += ' ';
+    out += kAirAndPeopleNotEntered;
+    out += '\n';
+    return;
+  }
+  label("Design load");
+  for (std::string_view heading : {"Heating", "Sensible", "Latent"}) appendRight(out, heading, kNumberWidth);
+  out += '\n';
+  for (const DesignRow& row : designRows(load)) {
+    label(row.label);
+    std::string line;
+    for (const Figure* figure : {&row.heating, &row.sensible, &row.latent}) {
+      appendRight(line, figureText(*figure, 0, ""), kNumberWidth);
+    }
+    out += line.substr(0, line.find_last_not_of(' ') + 1);
+    out += '\n';
+  }
+  out += " Cooling total: " + std::to_string(load.coolingTotal) + " Btu/h, " +
+         figureText(load.coolingTons, kTonsDecimals) + " tons, sensible heat ratio " +
+         figureText(load.sensibleHeatRatio, kRatioDecimals, "-") + '\n';
+}
+
+void appendHouseValuesText(std::string& out, const HouseValues& house) {
+  out += "\n House values\n";
+  for (HouseValue value : kHouseValueOrder) {
+    out += "  " + std::string(houseValueRange(value).name) + ": " + enteredValueText(house, value) + '\n';
+  }
+  out += "  Size for: " + std::string(sizeForText(house.SizeFor)) + '\n';
+}
+
+void appendAirflowText(std::string& out, const HouseSummary& summary, const HouseDesign& design) {
+  const std::optional<double>& system = design.house[HouseValue::SystemAirflow];
+  if (!system) return;
+  out += "\n System airflow of " + enteredText(*system) + " CFM by the zones' loads\n Zone    Heating    Cooling\n";
+  for (const ZoneSummary& zone : summary.zones) {
+    if (!zone.listed()) continue;
+    const auto i = static_cast<std::size_t>(zone.zone - 1);
+    appendRight(out, zone.zone, kIndexWidth);
+    appendRight(out, figureText(design.heatingAirflow[i], 0, "-"), kNumberWidth);
+    appendRight(out, figureText(design.coolingAirflow[i], 0, "-"), kNumberWidth);
+    out += '\n';
+  }
+}
+
+void appendOrientationText(std::string& out, const HouseDesign& design) {
+  const HouseOrientations& orientations = design.orientations;
+  out += "\n Turn Degrees N faces      Rooms     Design\n";
+  for (const Orientation& turn : orientations.turns) {
+    appendRight(out, turn.rotation, kIndexWidth);
+    appendRight(out, turn.degrees, 8);
+    appendRight(out, northSideFaces(turn.rotation), 8);
+    appendRight(out, turn.coolingZones, kNumberWidth);
+    appendRight(out, turn.coolingTotal, kNumberWidth);
+    const bool worst = turn.rotation == orientations.worst;
+    const bool sized = turn.rotation == design.sizingRotation;
+    if (worst || sized) out += std::string("  ") + (worst ? "worst" : "") + (worst && sized ? ", " : "") + (sized ? "sized for" : "");
+    out += '\n';
+  }
+  out += " Spread: " + spreadText(orientations, Grouping::None) + '\n';
+}
+
+void appendSizesText(std::string& out, const HouseDesign& design) {
+  out += "\n Sizes that fit\n";
+  for (const SizingLine& line : sizingLines(design, Grouping::None)) {
+    out += "  " + line.figure + "\n    " + line.basis + '\n';
+  }
+}
+
+// The CSV columns of the design: the zones' part of the system airflow on
+// zone rows, the design load, the turns and the sizes on the house row.
+constexpr std::array<std::string_view, 2> kZoneDesignColumns{"heating_airflow", "cooling_airflow"};
+constexpr std::array<std::string_view, 38> kHouseDesignColumns{
+    "design_heating",      "design_cooling_sensible", "design_cooling_latent", "design_cooling_total",
+    "design_cooling_tons", "sensible_heat_ratio",     "leakage_heating",       "leakage_cooling",
+    "leakage_latent",      "ventilation_heating",     "ventilation_cooling",   "ventilation_latent",
+    "people_sensible",     "people_latent",           "appliances",            "worst_rotation",
+    "cooling_spread",      "size_for",                "turn0_cooling_total",   "turn1_cooling_total",
+    "turn2_cooling_total", "turn3_cooling_total",     "turn4_cooling_total",   "turn5_cooling_total",
+    "turn6_cooling_total", "turn7_cooling_total",     "sizing_cooling_load",   "cooling_min",
+    "cooling_max",         "cooling_min_tons",        "cooling_max_tons",      "nominal_tons",
+    "below_tons",          "below_percent",           "above_tons",            "above_percent",
+    "heating_min",         "heating_max"};
+
+std::string_view sizeForWord(SizingOrientation sizeFor) {
+  return sizeFor == SizingOrientation::Worst ? "worst" : "drawn";
+}
+
+// The fitting nominal sizes in tons, apart by `separator`.
+std::string nominalTons(const EquipmentSizes& sizes, std::string_view separator) {
+  std::string out;
+  for (std::size_t i = 0; i < kNominalSizes.size(); ++i) {
+    if (!sizes.fits[i]) continue;
+    if (!out.empty()) out += separator;
+    out += enteredText(kNominalSizes[i].tons);
+  }
+  return out;
+}
+
+// The house row's figures of the design, each a CSV field after a comma;
+// `none` stands for a figure that has no value.
+std::string houseDesignFields(const HouseDesign& design) {
+  const DesignLoad& load = design.load;
+  const AirParts& air = load.air;
+  const EquipmentSizes& sizes = design.sizes;
+  std::string out;
+  const auto field = [&out](const std::string& text) { out += ',' + text; };
+  for (std::int64_t value : {load.heating, load.coolingSensible, load.coolingLatent, load.coolingTotal}) {
+    field(std::to_string(value));
+  }
+  field(figureText(load.coolingTons, kTonsDecimals));
+  field(figureText(load.sensibleHeatRatio, kRatioDecimals, ""));
+  for (std::int64_t value : {air.leakageHeating, air.leakageCooling, air.leakageLatent, air.ventilationHeating,
+                             air.ventilationCooling, air.ventilationLatent, load.peopleSensible, load.peopleLatent,
+                             load.appliances, std::int64_t{design.orientations.worst}, design.orientations.spread}) {
+    field(std::to_string(value));
+  }
+  field(std::string(sizeForWord(design.house.SizeFor)));
+  for (const Orientation& turn : design.orientations.turns) field(std::to_string(turn.coolingTotal));
+  field(std::to_string(sizes.coolingLoad));
+  field(sizes.coolingBand ? std::to_string(sizes.coolingBand->minimum) : "");
+  field(sizes.coolingBand ? std::to_string(sizes.coolingBand->maximum) : "");
+  field(figureText(sizes.coolingMinTons, kTonsDecimals, ""));
+  field(figureText(sizes.coolingMaxTons, kTonsDecimals, ""));
+  field(nominalTons(sizes, " "));
+  for (const std::optional<SizeProposal>* proposal : {&sizes.below, &sizes.above}) {
+    field(*proposal ? enteredText((*proposal)->size.tons) : "");
+    field(*proposal ? std::to_string((*proposal)->percent) : "");
+  }
+  field(sizes.heatingBand ? std::to_string(sizes.heatingBand->minimum) : "");
+  field(sizes.heatingBand ? std::to_string(sizes.heatingBand->maximum) : "");
+  return out;
+}
+
+// The JSON members of the design on the project object.
+std::string designJsonMembers(const HouseDesign& design) {
+  const DesignLoad& load = design.load;
+  const AirParts& air = load.air;
+  const EquipmentSizes& sizes = design.sizes;
+  const auto number = [](std::string_view name, const std::string& value) {
+    return '"' + std::string(name) + "\":" + value;
+  };
+  const auto whole = [&](std::string_view name, std::int64_t value) { return number(name, std::to_string(value)); };
+  std::string out = ",\"designLoad\":{" + whole("heating", load.heating) + ',' +
+                    whole("coolingSensible", load.coolingSensible) + ',' + whole("coolingLatent", load.coolingLatent) +
+                    ',' + whole("coolingTotal", load.coolingTotal) + ',' +
+                    number("coolingTons", figureText(load.coolingTons, kTonsDecimals)) + ',' +
+                    number("sensibleHeatRatio", figureText(load.sensibleHeatRatio, kRatioDecimals, "null")) +
+                    ",\"parts\":{" + whole("leakageHeating", air.leakageHeating) + ',' +
+                    whole("leakageCooling", air.leakageCooling) + ',' + whole("leakageLatent", air.leakageLatent) +
+                    ',' + whole("ventilationHeating", air.ventilationHeating) + ',' +
+                    whole("ventilationCooling", air.ventilationCooling) + ',' +
+                    whole("ventilationLatent", air.ventilationLatent) + ',' +
+                    whole("peopleSensible", load.peopleSensible) + ',' + whole("peopleLatent", load.peopleLatent) +
+                    ',' + whole("appliances", load.appliances) + "}}";
+  out += ",\"airAndPeople\":{";
+  for (int i = 0; i < kAirAndPeopleValues; ++i) {
+    const std::optional<double>& value = design.house.Entered[static_cast<std::size_t>(i)];
+    if (i != 0) out += ',';
+    out += number(kHouseValueRanges[static_cast<std::size_t>(i)].jsonKey, value ? enteredText(*value) : "null");
+  }
+  out += "},\"orientations\":[";
+  for (const Orientation& turn : design.orientations.turns) {
+    if (turn.rotation != 0) out += ',';
+    out += '{' + whole("rotation", turn.rotation) + ',' + whole("degrees", turn.degrees) + ',' +
+           whole("coolingZones", turn.coolingZones) + ',' + whole("coolingSensible", turn.coolingSensible) + ',' +
+           whole("coolingTotal", turn.coolingTotal) + '}';
+  }
+  const std::optional<double>& system = design.house[HouseValue::SystemAirflow];
+  out += "]," + whole("worstRotation", design.orientations.worst) + ',' +
+         whole("coolingSpread", design.orientations.spread) + ",\"sizeFor\":\"" +
+         std::string(sizeForWord(design.house.SizeFor)) + "\"," +
+         number(houseValueRange(HouseValue::SystemAirflow).jsonKey, system ? enteredText(*system) : "null");
+  const auto band = [&](std::string_view low, std::string_view high, const std::optional<SizeBand>& edges) {
+    return number(low, edges ? std::to_string(edges->minimum) : "null") + ',' +
+           number(high, edges ? std::to_string(edges->maximum) : "null");
+  };
+  const auto proposal = [&](std::string_view name, const std::optional<SizeProposal>& size) {
+    return number(name, size ? '{' + number("tons", enteredText(size->size.tons)) + ',' +
+                                   whole("percent", size->percent) + '}'
+                             : "null");
+  };
+  out += ",\"sizing\":{" + whole("coolingLoad", sizes.coolingLoad) + ',' +
+         band("coolingMin", "coolingMax", sizes.coolingBand) + ',' +
+         number("coolingMinTons", figureText(sizes.coolingMinTons, kTonsDecimals, "null")) + ',' +
+         number("coolingMaxTons", figureText(sizes.coolingMaxTons, kTonsDecimals, "null")) + ',' +
+         number("nominalTons", '[' + nominalTons(sizes, ",") + ']') + ',' + proposal("below", sizes.below) + ',' +
+         proposal("above", sizes.above) + ',' + whole("heatingLoad", sizes.heatingLoad) + ',' +
+         band("heatingMin", "heatingMax", sizes.heatingBand) + '}';
+  return out;
+}
+
 }  // namespace
 
-std::string summaryText(const HouseSummary& summary, std::string_view project, bool breakdown) {
+std::string summaryText(const HouseSummary& summary, const HouseDesign& design, std::string_view project,
+                        bool breakdown) {
   std::string out;
   out.reserve(8192);
   out += "Project: ";
@@ -132,6 +338,13 @@ std::string summaryText(const HouseSummary& summary, std::string_view project, b
   appendRight(out, summary.cooling, kNumberWidth);
   appendRight(out, tonsText(summary.cooling), kNumberWidth);
   out += '\n';
+  if (design.house.anyEntered()) {
+    appendDesignLoadText(out, design.load);
+    appendHouseValuesText(out, design.house);
+    appendAirflowText(out, summary, design);
+    appendOrientationText(out, design);
+    appendSizesText(out, design);
+  }
   return out;
 }
 
@@ -147,13 +360,24 @@ std::string summaryCsvHeader(bool breakdown) {
       }
     }
   }
-  out += ",floor_area,heating_per_ft2,cooling_per_ft2,ft2_per_ton,name\n";
+  out += ",floor_area,heating_per_ft2,cooling_per_ft2,ft2_per_ton,name";
+  for (const std::span<const std::string_view> columns :
+       {std::span<const std::string_view>(kZoneDesignColumns), std::span<const std::string_view>(kHouseDesignColumns)}) {
+    for (std::string_view column : columns) {
+      out += ',';
+      out += column;
+    }
+  }
+  out += '\n';
   return out;
 }
 
-std::string summaryCsv(const HouseSummary& summary, std::string_view project, bool breakdown) {
+std::string summaryCsv(const HouseSummary& summary, const HouseDesign& design, std::string_view project,
+                       bool breakdown) {
   const std::string name = csvField(project);
   const std::string noParts = breakdown ? std::string(2 * kLoadComponents, ',') : std::string();
+  const std::string noZoneDesign(kZoneDesignColumns.size(), ',');
+  const std::string noHouseDesign(kHouseDesignColumns.size(), ',');
   std::string out;
   out.reserve(8192);
   for (const ZoneSummary& zone : summary.zones) {
@@ -166,22 +390,27 @@ std::string summaryCsv(const HouseSummary& summary, std::string_view project, bo
         for (std::int32_t part : *parts) out += ',' + std::to_string(part);
       }
     }
+    const auto i = static_cast<std::size_t>(zone.zone - 1);
     out += ',' + floorAreaFields(zone.floorArea, zone.heatingPerFloorArea, zone.coolingPerFloorArea) + ",," +
-           csvField(zone.name) + '\n';
+           csvField(zone.name) + ',' + figureText(design.heatingAirflow[i], 0, "") + ',' +
+           figureText(design.coolingAirflow[i], 0, "") + noHouseDesign + '\n';
   }
   for (const PageSummary& page : summary.pages) {
     const std::string air = std::to_string(page.airTotal);
     out += name + ",page,," + std::to_string(page.page) + ',' + std::to_string(page.heating) + ',' +
-           std::to_string(page.cooling) + ',' + air + ',' + air + ',' + noParts + ",,,,,\n";
+           std::to_string(page.cooling) + ',' + air + ',' + air + ',' + noParts + ",,,,," + noZoneDesign + noHouseDesign +
+           '\n';
   }
   out += name + ",house,,," + std::to_string(summary.heating) + ',' + std::to_string(summary.cooling) + ",,," +
          tonsText(summary.cooling) + noParts + ',' +
          floorAreaFields(summary.floorArea, summary.heatingPerFloorArea, summary.coolingPerFloorArea) + ',' +
-         figureText(summary.floorAreaPerTon, kFloorAreaPerTonDecimals, "") + ",\n";
+         figureText(summary.floorAreaPerTon, kFloorAreaPerTonDecimals, "") + ',' + noZoneDesign +
+         houseDesignFields(design) + '\n';
   return out;
 }
 
-std::string summaryJson(const HouseSummary& summary, std::string_view project, bool breakdown) {
+std::string summaryJson(const HouseSummary& summary, const HouseDesign& design, std::string_view project,
+                        bool breakdown) {
   std::string out;
   out.reserve(8192);
   out += "{\"project\":" + jsonString(project) + ",\"details\":{";
@@ -206,7 +435,9 @@ std::string summaryJson(const HouseSummary& summary, std::string_view project, b
       out += ",\"heatingParts\":" + jsonParts(zone.heatingParts) +
              ",\"coolingParts\":" + jsonParts(zone.coolingParts);
     }
-    out += '}';
+    const auto i = static_cast<std::size_t>(zone.zone - 1);
+    out += ",\"heatingAirflow\":" + figureText(design.heatingAirflow[i], 0, "null") +
+           ",\"coolingAirflow\":" + figureText(design.coolingAirflow[i], 0, "null") + '}';
   }
   out += "],\"pages\":[";
   for (const PageSummary& page : summary.pages) {
@@ -218,7 +449,8 @@ std::string summaryJson(const HouseSummary& summary, std::string_view project, b
   out += "],\"house\":{\"heating\":" + std::to_string(summary.heating) +
          ",\"cooling\":" + std::to_string(summary.cooling) + ",\"coolingTons\":" + tonsText(summary.cooling) +
          floorAreaMembers(summary.floorArea, summary.heatingPerFloorArea, summary.coolingPerFloorArea) +
-         ",\"floorAreaPerTon\":" + figureText(summary.floorAreaPerTon, kFloorAreaPerTonDecimals, "null") + "}}\n";
+         ",\"floorAreaPerTon\":" + figureText(summary.floorAreaPerTon, kFloorAreaPerTonDecimals, "null") + '}' +
+         designJsonMembers(design) + "}\n";
   return out;
 }
 

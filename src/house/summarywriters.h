@@ -1,13 +1,20 @@
 // The house summary as kovrin-report writes it: a text for people, CSV
 // rows for a spreadsheet and one line of JSON per project. Each writes the
-// figures of summarizeHouse (house/housesummary.h) as they are; none
-// computes any.
+// figures of summarizeHouse (house/housesummary.h) and of designHouse
+// (house/housedesign.h) as they are; none computes any.
+//
+// The design load, the turns and the sizes: the text gives them only for a
+// project with house values entered (any of them, or sizing for the worst
+// orientation), so a project of the rooms alone reads as it always did; the
+// CSV columns and JSON members are there for every project, since a column
+// cannot be missing from some rows.
 #pragma once
 
 #include <array>
 #include <string>
 #include <string_view>
 
+#include "house/housedesign.h"
 #include "house/housesummary.h"
 
 namespace kovrin {
@@ -20,9 +27,12 @@ inline constexpr std::array<std::string_view, kLoadComponents> kComponentNames{"
 // summaryCsvHeader, once for all projects) and as one line of JSON. The
 // breakdown adds the parts of each zone's loads. `project` is the file's
 // name as given.
-std::string summaryText(const HouseSummary& summary, std::string_view project, bool breakdown);
+std::string summaryText(const HouseSummary& summary, const HouseDesign& design, std::string_view project,
+                        bool breakdown);
 std::string summaryCsvHeader(bool breakdown);
-std::string summaryCsv(const HouseSummary& summary, std::string_view project, bool breakdown);
-std::string summaryJson(const HouseSummary& summary, std::string_view project, bool breakdown);
+std::string summaryCsv(const HouseSummary& summary, const HouseDesign& design, std::string_view project,
+                       bool breakdown);
+std::string summaryJson(const HouseSummary& summary, const HouseDesign& design, std::string_view project,
+                        bool breakdown);
 
 }  // namespace kovrin

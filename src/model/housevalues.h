@@ -49,6 +49,7 @@ inline constexpr int kAirAndPeopleValues = 10;
 // zones' sum and the system airflow 400 CFM a ton, both from the design).
 struct HouseValueRange {
   HouseValue value;
+  std::string_view jsonKey;  // its member in kovrin-report's JSON
   std::string_view name;
   std::string_view unit;
   double minimum;
@@ -58,23 +59,31 @@ struct HouseValueRange {
 };
 
 inline constexpr std::array<HouseValueRange, kHouseValues> kHouseValueRanges = {{
-    {HouseValue::FloorArea, "Conditioned floor area", "ft\u00b2", 1, 100000, false, std::nullopt},
-    {HouseValue::CeilingHeight, "Average ceiling height", "ft", 6, 30, false, 8.0},
-    {HouseValue::LeakageAchWinter, "Air changes by leakage, winter", "1/h", 0, 5, false, 0.5},
-    {HouseValue::LeakageAchSummer, "Air changes by leakage, summer", "1/h", 0, 5, false, 0.25},
-    {HouseValue::VentilationCfm, "Mechanical ventilation", "CFM", 0, 2000, false, std::nullopt},
-    {HouseValue::VentilationSensibleRecovery, "Ventilation heat recovery, sensible", "%", 0, 95, false, std::nullopt},
-    {HouseValue::VentilationLatentRecovery, "Ventilation heat recovery, latent", "%", 0, 95, false, std::nullopt},
-    {HouseValue::Occupants, "Occupants", "people", 0, 50, true, 4.0},
-    {HouseValue::Appliances, "Appliances and lights, sensible", "Btu/h", 0, 20000, false, 1200.0},
-    {HouseValue::MoistureDifference, "Moisture difference at cooling design (outdoor \u2212 indoor)", "grains/lb",
-     -100, 200, false, std::nullopt},
-    {HouseValue::SystemAirflow, "System airflow", "CFM", 0, 20000, true, std::nullopt},
+    {HouseValue::FloorArea, "floorArea", "Conditioned floor area", "ft\u00b2", 1, 100000, false, std::nullopt},
+    {HouseValue::CeilingHeight, "ceilingHeight", "Average ceiling height", "ft", 6, 30, false, 8.0},
+    {HouseValue::LeakageAchWinter, "leakageAchWinter", "Air changes by leakage, winter", "1/h", 0, 5, false, 0.5},
+    {HouseValue::LeakageAchSummer, "leakageAchSummer", "Air changes by leakage, summer", "1/h", 0, 5, false, 0.25},
+    {HouseValue::VentilationCfm, "ventilationCfm", "Mechanical ventilation", "CFM", 0, 2000, false, std::nullopt},
+    {HouseValue::VentilationSensibleRecovery, "ventilationSensibleRecovery", "Ventilation heat recovery, sensible",
+     "%", 0, 95, false, std::nullopt},
+    {HouseValue::VentilationLatentRecovery, "ventilationLatentRecovery", "Ventilation heat recovery, latent", "%", 0,
+     95, false, std::nullopt},
+    {HouseValue::Occupants, "occupants", "Occupants", "people", 0, 50, true, 4.0},
+    {HouseValue::Appliances, "appliances", "Appliances and lights, sensible", "Btu/h", 0, 20000, false, 1200.0},
+    {HouseValue::MoistureDifference, "moistureDifference",
+     "Moisture difference at cooling design (outdoor \u2212 indoor)", "grains/lb", -100, 200, false, std::nullopt},
+    {HouseValue::SystemAirflow, "systemAirflow", "System airflow", "CFM", 0, 20000, true, std::nullopt},
 }};
 
 constexpr const HouseValueRange& houseValueRange(HouseValue value) {
   return kHouseValueRanges[static_cast<std::size_t>(value)];
 }
+static_assert([] {
+  for (std::size_t i = 0; i < kHouseValueRanges.size(); ++i) {
+    if (static_cast<std::size_t>(kHouseValueRanges[i].value) != i) return false;
+  }
+  return true;
+}(), "kHouseValueRanges lists the values in the order of HouseValue");
 
 // Whether `number` may be entered for `value`: within its range, and whole
 // where it must be. Not-a-number is never in range.
@@ -98,6 +107,9 @@ struct HouseValues {
   }
   // The value as the formulas take it: 0 when not entered.
   double orZero(HouseValue value) const { return (*this)[value].value_or(0.0); }
+  // Whether anything is entered or chosen: without it the project has no
+  // house values, and the outputs are those of a project of the rooms alone.
+  bool anyEntered() const { return *this != HouseValues{}; }
   // Whether any of the air and people values is entered.
   bool anyAirAndPeople() const {
     for (int i = 0; i < kAirAndPeopleValues; ++i) {
@@ -117,6 +129,16 @@ inline std::string enteredText(double number) {
   std::array<char, 400> text{};
   const auto result = std::to_chars(text.data(), text.data() + text.size(), number, std::chars_format::fixed);
   return std::string(text.data(), result.ptr);
+}
+
+// The number of a value as entered, read as the notes read it and as the
+// dialog takes it: plain decimal text ("0.35", "-12", ".5"), no sign but
+// "-", no exponent, nothing around it. Its range is not checked.
+inline std::optional<double> enteredNumber(std::string_view text) {
+  double number = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number, std::chars_format::fixed);
+  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return number;
 }
 
 }  // namespace kovrin

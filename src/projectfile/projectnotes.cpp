@@ -144,14 +144,6 @@ void writeHouseNotes(const HouseValues& house, const Item& item) {
   }
 }
 
-// A number as entered: plain decimal, no sign but "-", no exponent.
-std::optional<double> enteredNumber(std::string_view text) {
-  double number = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number, std::chars_format::fixed);
-  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  return number;
-}
-
 // Reads one item of the house's values into `house`. Nothing when the key is
 // not one of them; otherwise what was expected, empty when the value was
 // taken. `sizeForRead` notes a "size for" already read.

@@ -94,12 +94,13 @@ TEST(Run, CsvSummaryHoldsWhatCalculateShows) {
     std::map<std::pair<std::string, int>, std::vector<std::string>> rows;
     const auto lines = splitOn(outcome.out, '\n');
     ASSERT_GE(lines.size(), 2u);
-    EXPECT_EQ(lines[0],
-              "project,kind,zone,page,heating,cooling,heating_air,cooling_air,cooling_tons,"
-              "floor_area,heating_per_ft2,cooling_per_ft2,ft2_per_ton,name");
+    // The columns of the design follow those of the rooms, which stay where they were.
+    EXPECT_TRUE(lines[0].starts_with("project,kind,zone,page,heating,cooling,heating_air,cooling_air,cooling_tons,"
+                                     "floor_area,heating_per_ft2,cooling_per_ft2,ft2_per_ton,name,"))
+        << lines[0];
     for (std::size_t i = 1; i + 1 < lines.size(); ++i) {
       auto fields = splitOn(lines[i], ',');
-      ASSERT_EQ(fields.size(), 14u) << lines[i];
+      ASSERT_EQ(fields.size(), splitOn(lines[0], ',').size()) << lines[i];
       fields.resize(9);  // the loads; the floor area figures are the summary's own
       EXPECT_EQ(fields[0], path);
       const std::string& kind = fields[1];
@@ -150,13 +151,13 @@ TEST(Run, BreakdownColumnsAddUpToTheLoads) {
   const Outcome outcome = runWith({"--csv", "--breakdown", cliData("house.prj").string()});
   ASSERT_EQ(outcome.status, 0) << outcome.err;
   const auto lines = splitOn(outcome.out, '\n');
-  ASSERT_EQ(splitOn(lines[0], ',').size(), 24u);
+  const std::size_t columns = splitOn(lines[0], ',').size();
   int zones = 0;
   for (const std::string& line : lines) {
     const auto fields = splitOn(line, ',');
     if (fields.size() < 2 || fields[1] != "zone") continue;
     ++zones;
-    ASSERT_EQ(fields.size(), 24u) << line;
+    ASSERT_EQ(fields.size(), columns) << line;
     for (int load = 0; load < 2; ++load) {
       std::int64_t sum = 0;
       for (int part = 0; part < kLoadComponents; ++part) sum += std::stoll(fields[9 + 5 * load + part]);
@@ -227,7 +228,7 @@ TEST_F(InScratchFolder, NamesAndDetailsReachEveryOutput) {
   const std::string path = (m_dir / "named.prj").string();
   ASSERT_TRUE(saveProjectFile(path, project));
   EXPECT_NE(runWith({path}).out.find("  Den, \"east\" \u00E0 \\\n"), std::string::npos);
-  EXPECT_NE(runWith({"--csv", path}).out.find(",\"Den, \"\"east\"\" \u00E0 \\\"\n"), std::string::npos);
+  EXPECT_NE(runWith({"--csv", path}).out.find(",\"Den, \"\"east\"\" \u00E0 \\\","), std::string::npos);
   const std::string json = runWith({"--json", path}).out;
   EXPECT_NE(json.find("\"name\":\"Den, \\\"east\\\" \u00E0 \\\\\""), std::string::npos) << json;
   EXPECT_NE(json.find("\"client\":\"Smith\\u000afamily\""), std::string::npos) << json;
@@ -403,7 +404,7 @@ TEST(Run, HelpDocumentsEveryJsonField) {
   for (auto it = std::sregex_iterator(json.out.begin(), json.out.end(), key); it != std::sregex_iterator(); ++it) {
     names.insert((*it)[1]);
   }
-  EXPECT_EQ(names.size(), 31u);
+  EXPECT_EQ(names.size(), 79u);
   for (const std::string& name : names) {
     EXPECT_NE(help.out.find("\"" + name + "\""), std::string::npos) << name;
   }

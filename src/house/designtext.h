@@ -1,0 +1,76 @@
+// The words of the design load, the house turned and the sizes that fit,
+// one table of each for the house view, the house report and kovrin-report's
+// text alike: the rows of the design load, the house's values as entered
+// with their units, the turns, and the sentences that size the equipment,
+// each with the one line it rests on. The figures are those of designHouse
+// (house/housedesign.h); nothing here computes a load.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "house/housedesign.h"
+
+namespace kovrin {
+
+// What the view and the report say while none of the air and people is
+// entered.
+inline constexpr std::string_view kAirAndPeopleNotEntered =
+    "Air and people not entered: the design load holds the rooms only";
+
+// One row of the design load: its heating and its sensible and latent
+// cooling in Btu/h, none where the part has no such load.
+struct DesignRow {
+  std::string_view label;
+  std::string_view tip;  // what the row holds, in one line
+  Figure heating;
+  Figure sensible;
+  Figure latent;
+};
+inline constexpr std::size_t kDesignRows = 6;
+// The rooms, leakage, ventilation, people, appliances and, last, the design
+// load itself.
+std::array<DesignRow, kDesignRows> designRows(const DesignLoad& load);
+
+// The air and people, the system airflow and the sizing choice in the order
+// the dialog and the report list them.
+inline constexpr std::array<HouseValue, kHouseValues> kHouseValueOrder = {
+    HouseValue::FloorArea,        HouseValue::CeilingHeight,      HouseValue::LeakageAchWinter,
+    HouseValue::LeakageAchSummer, HouseValue::VentilationCfm,     HouseValue::VentilationSensibleRecovery,
+    HouseValue::VentilationLatentRecovery, HouseValue::Occupants, HouseValue::Appliances,
+    HouseValue::MoistureDifference, HouseValue::SystemAirflow,
+};
+
+// The system airflow in whole CFM, as its range holds it; none when it is
+// not entered.
+Figure systemAirflowFigure(const HouseValues& house);
+
+// A value as entered with its unit ("8.5 ft", "70 %"), or "not entered".
+std::string enteredValueText(const HouseValues& house, HouseValue value);
+// "the house as drawn" or "the worst orientation".
+std::string_view sizeForText(SizingOrientation sizeFor);
+
+// A turn as the tables head it: "as drawn", "45°", ... "315°".
+std::string turnText(int rotation);
+// Where the side of the house drawn facing north faces after the turn.
+std::string_view northSideFaces(int rotation);
+// The turn the sizes are for: "the house as drawn", "the house turned 180°,
+// its worst orientation".
+std::string sizedForText(const HouseDesign& design);
+
+// One figure of the sizes that fit and the one line it rests on.
+struct SizingLine {
+  std::string figure;
+  std::string basis;
+};
+// The cooling band, the nominal sizes that fit (or the nearest below and
+// above, or the advice of more than one unit) and the furnace's band.
+std::vector<SizingLine> sizingLines(const HouseDesign& design, Grouping grouping);
+
+// The spread of the turns in one line: "7,880 Btu/h between the lowest and
+// the highest design cooling total".
+std::string spreadText(const HouseOrientations& orientations, Grouping grouping);
+
+}  // namespace kovrin
