@@ -32,7 +32,7 @@ struct Houses {
 
 void update(HouseView& view, const ProjectTables& tables) {
   const HouseSummary summary = summarizeHouse(tables);
-  view.setSummary(summary, houseChartSvg(summary));
+  view.setSummary(summary, designHouse(tables), houseChartSvg(summary));
 }
 
 // The view on screen at a size that shows table and chart, alternating

@@ -12,6 +12,7 @@
 #include "calc/calcdata.h"
 #include "gui/gui.h"
 #include "house/housechart.h"
+#include "house/housedesign.h"
 #include "house/housereport.h"
 #include "house/housesummary.h"
 #include "model/defaults.h"
@@ -221,7 +222,7 @@ void showFirstPageStatus(const ProjectModel& model, Toolkit& toolkit) {
 // page afresh from its inputs.
 void showHouse(const ProjectModel& model, Gui& gui) {
   const HouseSummary summary = summarizeHouse(model.tables());
-  gui.showHouse(summary, houseChartSvg(summary), shownName(model));
+  gui.showHouse(summary, designHouse(model.tables()), houseChartSvg(summary), shownName(model));
 }
 
 void calculate(ProjectModel& model, Toolkit& toolkit, Gui& gui) {
@@ -444,6 +445,18 @@ void openHouseView(ProjectModel& model, Toolkit& toolkit, Gui& gui) {
   showHouse(model, gui);
 }
 
+// House Air and People: the house's values of the design load, over the
+// project as it stands on screen. OK with a change is an edit, which the
+// house view follows.
+void editAirAndPeople(ProjectModel& model, Toolkit& toolkit, Gui& gui) {
+  GetData(model, toolkit);
+  const std::optional<HouseValues> edited = gui.editAirAndPeople(model.tables());
+  if (!edited) return;  // Cancel, or nothing changed
+  model.House = *edited;
+  track(model, toolkit, ProjectEvent::ChangedByCommand, "House Air and People");
+  if (gui.houseViewIsOpen()) showHouse(model, gui);
+}
+
 // A zone chosen in the house view: its page, exactly as the Zones command
 // shows it (the project saved and read back), with the focus in its column.
 void goToZone(std::int32_t zone, std::int32_t& quitRequested, ProjectModel& model, Toolkit& toolkit, Gui& gui) {
@@ -605,6 +618,9 @@ void processmenu(std::int32_t command, std::int32_t& quitRequested, ProjectModel
     case kCmdClearRecent:
       clearRecentProjects(toolkit);
       break;
+    case kCmdAirAndPeople:
+      editAirAndPeople(model, toolkit, gui);
+      break;
     case kCmdSpreadsheetOn:
       setSpreadsheetMode(model, toolkit, 1);
       break;
@@ -663,6 +679,9 @@ void handleMessage(std::int32_t type, const MessageRecord& record, std::int32_t&
       break;
     case kFileDropped:
       if (mayDiscardChanges(model, toolkit)) openFile(model, toolkit, gui, toolkit.wmessagetext());
+      break;
+    case kAirAndPeopleWanted:
+      processmenu(kCmdAirAndPeople, quitRequested, model, toolkit, gui);
       break;
     case kFieldChanged:
       if (record.value2 == kContentChanged) {

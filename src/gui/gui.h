@@ -1,6 +1,6 @@
 // Kovrin's own windows and dialogs, beside the toolkit's main window and
-// input screen: the house view, the Project Details dialog and the house
-// report's PDF export.
+// input screen: the house view, the Project Details and the House Air and
+// People dialogs and the house report's PDF export.
 //
 // The program calls them through this interface, which names no Qt type;
 // QtWindows (gui/qtwindows.h) implements it on Qt 6 Widgets. Like the
@@ -10,8 +10,10 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
+#include "house/housedesign.h"
 #include "house/housereport.h"
 #include "house/housesummary.h"
 #include "model/fileresult.h"
@@ -23,6 +25,9 @@ namespace kovrin {
 // A zone chosen in the house view (double-click, or Enter on its row);
 // value1 is the zone, 1..50.
 inline constexpr std::int32_t kZoneChosen = kFirstOwnMessage;
+// The house view's line "Air and people not entered..." (or its link to
+// change them) was clicked: the House Air and People dialog is wanted.
+inline constexpr std::int32_t kAirAndPeopleWanted = kFirstOwnMessage + 10;
 
 class Gui {
  public:
@@ -30,14 +35,21 @@ class Gui {
 
   // The house view, a window of its own beside the main window: open it (or
   // bring it to the front), whether it is open, and the house it shows with
-  // its chart (SVG text) and the project's name as the user knows it.
+  // its design, its chart (SVG text) and the project's name as the user
+  // knows it.
   virtual void openHouseView() = 0;
   virtual bool houseViewIsOpen() const = 0;
-  virtual void showHouse(const HouseSummary& summary, std::string_view chartSvg, std::string_view project) = 0;
+  virtual void showHouse(const HouseSummary& summary, const HouseDesign& design, std::string_view chartSvg,
+                         std::string_view project) = 0;
 
   // The modal Project Details dialog: true when OK closed it and a detail
   // changed, which `details` then holds.
   virtual bool editJobDetails(JobDetails& details) = 0;
+
+  // The modal House Air and People dialog over `project` (the page on screen
+  // as it stands), which shows its design load as it would become: the
+  // house's values when OK closed it and any changed, none otherwise.
+  virtual std::optional<HouseValues> editAirAndPeople(const ProjectTables& project) = 0;
 
   // Write the house report as a PDF file at `path`, replacing it whole or
   // not at all; a failure names the file and the reason.

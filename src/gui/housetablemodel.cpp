@@ -3,6 +3,7 @@
 #include <array>
 #include <utility>
 
+#include "house/designtext.h"
 #include "toolkit/qt/textconversion.h"
 
 namespace kovrin {
@@ -23,7 +24,15 @@ constexpr std::array<ColumnHeading, HouseTableModel::kColumns> kHeadings{{
     {"Cooling\nBtu/h", "Heat gain in Btu/h, as Calculate shows it with Cooling"},
     {"Cooling\nBtu/h\u00B7ft\u00B2", "Heat gain per ft\u00B2 of floor, Btu/h"},
     {"Cooling\nairflow", "The zone's share of its page's airflow with Cooling (CFM, or % when the page's airflow is 100)"},
+    {"Heating\nsystem CFM", "The zone's part of the system airflow by its heating load (House Air and People)"},
+    {"Cooling\nsystem CFM", "The zone's part of the system airflow by its cooling load (House Air and People)"},
 }};
+
+}  // namespace
+
+namespace {
+
+QString shownAirflow(const Figure& cfm) { return toQString(figureText(cfm, 0, kNoValueText, Grouping::Thousands)); }
 
 }  // namespace
 
@@ -35,7 +44,7 @@ QString shownPerArea(const Figure& figure) {
   return toQString(figureText(figure, kPerFloorAreaDecimals, kNoValueText, Grouping::Thousands));
 }
 
-void HouseTableModel::setSummary(const HouseSummary& summary) {
+void HouseTableModel::setSummary(const HouseSummary& summary, const HouseDesign& design) {
   std::vector<Row> rows;
   rows.reserve(m_rows.size());
   for (const PageSummary& page : summary.pages) {
@@ -47,6 +56,7 @@ void HouseTableModel::setSummary(const HouseSummary& summary) {
   }
   rows.push_back({Kind::House, 0});
   m_summary = summary;
+  m_design = design;
   if (rows == m_rows) {
     // The same zones: the cells change in place.
     emit dataChanged(index(0, 0), index(rowCount() - 1, kColumns - 1), {Qt::DisplayRole});
@@ -105,6 +115,8 @@ QString HouseTableModel::cell(const Row& row, int column) const {
       case Cooling: return shownLoad(zone.cooling);
       case CoolingPerArea: return shownPerArea(zone.coolingPerFloorArea);
       case CoolingAir: return QString::number(zone.coolingAirShare);
+      case HeatingSystemAir: return shownAirflow(m_design.heatingAirflow[static_cast<std::size_t>(row.index)]);
+      case CoolingSystemAir: return shownAirflow(m_design.coolingAirflow[static_cast<std::size_t>(row.index)]);
       default: return {};
     }
   }
@@ -119,13 +131,20 @@ QString HouseTableModel::cell(const Row& row, int column) const {
       default: return {};
     }
   }
+  // The house: the rooms' loads on the conditioned floor area F.
+  const DesignLoad& load = m_design.load;
   switch (column) {
     case Zone: return QStringLiteral("House");
-    case FloorArea: return shownArea(m_summary.floorArea);
+    case FloorArea: return shownArea(load.floorAreaFigure);
     case Heating: return shownLoad(m_summary.heating);
-    case HeatingPerArea: return shownPerArea(m_summary.heatingPerFloorArea);
+    case HeatingPerArea: return shownPerArea(load.zonesHeatingPerFloorArea);
     case Cooling: return shownLoad(m_summary.cooling);
-    case CoolingPerArea: return shownPerArea(m_summary.coolingPerFloorArea);
+    case CoolingPerArea: return shownPerArea(load.zonesCoolingPerFloorArea);
+    case HeatingSystemAir:
+    case CoolingSystemAir: {
+      const Figure system = systemAirflowFigure(m_design.house);
+      return system ? shownAirflow(system) : QString();
+    }
     default: return {};
   }
 }

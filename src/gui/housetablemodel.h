@@ -1,5 +1,7 @@
 // The table of the house view: each zone with input (or a name), a total
-// row after each page that has one, the house last, from a HouseSummary.
+// row after each page that has one, the house last, from a HouseSummary,
+// with each zone's part of the system airflow and the house's floor area F
+// from its HouseDesign.
 //
 // It formats only the cells a view asks for, so an update costs little
 // however often it comes; an update with the same rows changes the cells in
@@ -13,6 +15,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "house/housedesign.h"
 #include "house/housesummary.h"
 
 namespace kovrin {
@@ -25,12 +28,27 @@ QString shownPerArea(const Figure& figure);
 
 class HouseTableModel final : public QAbstractTableModel {
  public:
-  enum Column { Zone, Name, Page, FloorArea, Heating, HeatingPerArea, HeatingAir, Cooling, CoolingPerArea, CoolingAir };
-  static constexpr int kColumns = 10;
+  enum Column {
+    Zone,
+    Name,
+    Page,
+    FloorArea,
+    Heating,
+    HeatingPerArea,
+    HeatingAir,
+    Cooling,
+    CoolingPerArea,
+    CoolingAir,
+    HeatingSystemAir,
+    CoolingSystemAir
+  };
+  static constexpr int kColumns = 12;
 
   using QAbstractTableModel::QAbstractTableModel;
 
-  void setSummary(const HouseSummary& summary);
+  void setSummary(const HouseSummary& summary, const HouseDesign& design);
+  // Whether the system airflow is entered: its columns have figures.
+  bool hasSystemAirflow() const { return m_design.house[HouseValue::SystemAirflow].has_value(); }
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
@@ -49,6 +67,7 @@ class HouseTableModel final : public QAbstractTableModel {
   QString cell(const Row& row, int column) const;
 
   HouseSummary m_summary;
+  HouseDesign m_design;
   std::vector<Row> m_rows;
   // The total rows' font.
   QFont m_bold = [] {

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "gui/chartwidget.h"
+#include "gui/designpanel.h"
 #include "gui/housetablemodel.h"
 #include "house/housechart.h"
 #include "toolkit/qt/textconversion.h"
@@ -24,6 +25,7 @@ HouseView::HouseView(QWidget* parent)
       m_warnings(new QLabel(this)),
       m_table(new QTableView(this)),
       m_houseLine(new QLabel(this)),
+      m_design(new DesignPanel(this)),
       m_chart(new ChartWidget(this)) {
   m_table->setModel(m_model);
   m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -49,6 +51,8 @@ HouseView::HouseView(QWidget* parent)
       case HouseTableModel::Page:
       case HouseTableModel::HeatingAir:
       case HouseTableModel::CoolingAir: width = number * 3 / 4; break;
+      case HouseTableModel::HeatingSystemAir:
+      case HouseTableModel::CoolingSystemAir: width = metrics.horizontalAdvance(QStringLiteral("system CFM")) + 16; break;
       default: break;
     }
     const QStringList lines = m_model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString().split('\n');
@@ -75,37 +79,53 @@ HouseView::HouseView(QWidget* parent)
   upperLayout->addWidget(m_table);
   upperLayout->addWidget(m_houseLine);
   splitter->addWidget(upper);
+  splitter->addWidget(m_design);
   splitter->addWidget(m_chart);
   splitter->setStretchFactor(0, 3);
-  splitter->setStretchFactor(1, 2);
+  splitter->setStretchFactor(1, 0);
+  splitter->setStretchFactor(2, 2);
+  connect(m_design, &DesignPanel::airAndPeopleWanted, this, &HouseView::airAndPeopleWanted);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(splitter);
 
-  setSummary(HouseSummary{}, houseChartSvg(HouseSummary{}));
+  setSummary(HouseSummary{}, HouseDesign{}, houseChartSvg(HouseSummary{}));
 }
 
 HouseView::~HouseView() = default;
 
 QSize HouseView::sizeHint() const {
   int width = 2 * m_table->frameWidth() + m_table->verticalScrollBar()->sizeHint().width();
-  for (int column = 0; column < HouseTableModel::kColumns; ++column) width += m_table->columnWidth(column);
-  return {width, 760};
+  for (int column = 0; column < HouseTableModel::kColumns; ++column) {
+    if (!m_table->isColumnHidden(column)) width += m_table->columnWidth(column);
+  }
+  // The table and the chart as tall as before the design part came beside them.
+  return {width, 760 + m_design->sizeHint().height()};
 }
 
-void HouseView::setSummary(const HouseSummary& summary, std::string_view chartSvg) {
+void HouseView::setSummary(const HouseSummary& summary, const HouseDesign& design, std::string_view chartSvg) {
   QStringList warnings;
   for (const std::string& warning : summary.warnings) warnings << toQString(warning);
   const QString text = warnings.join(QLatin1Char('\n'));
   if (text != m_warnings->text()) m_warnings->setText(text);
   m_warnings->setVisible(!text.isEmpty());
-  m_model->setSummary(summary);
-  m_houseLine->setText(QStringLiteral("House: heating %1 Btu/h \u00B7 cooling %2 Btu/h, %3 tons \u00B7 "
-                                      "floor %4 ft\u00B2, %5 ft\u00B2 per ton")
-                           .arg(shownLoad(summary.heating), shownLoad(summary.cooling), toQString(tonsText(summary.cooling)),
-                                shownArea(summary.floorArea),
-                                toQString(figureText(summary.floorAreaPerTon, kFloorAreaPerTonDecimals, kNoValueText,
-                                                Grouping::Thousands))));
+  m_model->setSummary(summary, design);
+  const bool system = m_model->hasSystemAirflow();
+  m_table->setColumnHidden(HouseTableModel::HeatingSystemAir, !system);
+  m_table->setColumnHidden(HouseTableModel::CoolingSystemAir, !system);
+  // The house's design load on its conditioned floor area; with none of the
+  // air and people entered, the rooms' loads on the zones' floor.
+  const DesignLoad& load = design.load;
+  const QString house = load.airAndPeopleEntered ? QStringLiteral("House design load: heating %1 Btu/h \u00B7 cooling "
+                                                                  "%2 Btu/h, %3 tons \u00B7 conditioned floor %4 ft\u00B2, "
+                                                                  "%5 ft\u00B2 per ton")
+                                                 : QStringLiteral("House: heating %1 Btu/h \u00B7 cooling %2 Btu/h, %3 tons "
+                                                                  "\u00B7 floor %4 ft\u00B2, %5 ft\u00B2 per ton");
+  m_houseLine->setText(house.arg(shownLoad(load.heating), shownLoad(load.coolingTotal),
+                                 toQString(figureText(load.coolingTons, kTonsDecimals)), shownArea(load.floorAreaFigure),
+                                 toQString(figureText(load.floorAreaPerTon, kFloorAreaPerTonDecimals, kNoValueText,
+                                                      Grouping::Thousands))));
+  m_design->setDesign(design);
   m_chart->setSvg(chartSvg);
 }
 

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <string>
 
+#include "gui/airandpeopledialog.h"
 #include "gui/detailsdialog.h"
 #include "gui/housereportpdf.h"
 #include "gui/houseview.h"
@@ -68,6 +69,8 @@ void QtWindows::openHouseView() {
     }
     QObject::connect(view, &HouseView::zoneChosen, view,
                      [this](int zone) { m_toolkit.post(kZoneChosen, MessageRecord{zone, 0}); });
+    QObject::connect(view, &HouseView::airAndPeopleWanted, view,
+                     [this] { m_toolkit.post(kAirAndPeopleWanted, MessageRecord{0, 0}); });
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), view);
     QObject::connect(close, &QShortcut::activated, view, &QWidget::close);
     m_house = view;
@@ -79,7 +82,8 @@ void QtWindows::openHouseView() {
 
 bool QtWindows::houseViewIsOpen() const { return m_house && m_house->isVisible(); }
 
-void QtWindows::showHouse(const HouseSummary& summary, std::string_view chartSvg, std::string_view project) {
+void QtWindows::showHouse(const HouseSummary& summary, const HouseDesign& design, std::string_view chartSvg,
+                          std::string_view project) {
   if (!m_house) return;
   // The title names the project and, where the job has one, the client
   // (the first line of it).
@@ -87,10 +91,14 @@ void QtWindows::showHouse(const HouseSummary& summary, std::string_view chartSvg
   const std::string& client = summary.job.Client;
   if (!client.empty()) title += ", " + client.substr(0, client.find_first_of("\r\n"));
   m_house->setWindowTitle(toQString(title));
-  m_house->setSummary(summary, chartSvg);
+  m_house->setSummary(summary, design, chartSvg);
 }
 
 bool QtWindows::editJobDetails(JobDetails& details) { return kovrin::editJobDetails(details, m_toolkit.mainWindow()); }
+
+std::optional<HouseValues> QtWindows::editAirAndPeople(const ProjectTables& project) {
+  return kovrin::editAirAndPeople(project, m_toolkit.mainWindow());
+}
 
 FileResult QtWindows::exportReport(const HouseReport& report, std::string_view path) {
   return exportHouseReportPdf(report, QFile::decodeName(QByteArray(path.data(), static_cast<qsizetype>(path.size()))));

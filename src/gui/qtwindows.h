@@ -1,7 +1,9 @@
 // Kovrin's own windows on Qt 6 Widgets, beside the toolkit's main window:
-// the house view, made when first opened, the Project Details dialog and the
-// PDF export. The dialogs are modal over the main window; a zone chosen in
-// the house view is posted to the toolkit's message queue as kZoneChosen.
+// the house view, made when first opened, the Project Details and House Air
+// and People dialogs and the PDF export. The dialogs are modal over the main
+// window; a zone chosen in the house view is posted to the toolkit's message
+// queue as kZoneChosen, a click on its line about the air and people as
+// kAirAndPeopleWanted.
 #pragma once
 
 #include <QPointer>
@@ -26,8 +28,10 @@ class QtWindows final : public Gui {
 
   void openHouseView() override;
   bool houseViewIsOpen() const override;
-  void showHouse(const HouseSummary& summary, std::string_view chartSvg, std::string_view project) override;
+  void showHouse(const HouseSummary& summary, const HouseDesign& design, std::string_view chartSvg,
+                 std::string_view project) override;
   bool editJobDetails(JobDetails& details) override;
+  std::optional<HouseValues> editAirAndPeople(const ProjectTables& project) override;
   FileResult exportReport(const HouseReport& report, std::string_view path) override;
 
   // The house view; null until it was first opened.

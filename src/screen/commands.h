@@ -37,6 +37,8 @@ enum Command : int {
   kCmdRedo = 40025,
   kCmdRecentMenu = 40026,
   kCmdClearRecent = 40027,
+  // The house's air and people, system airflow and sizing choice.
+  kCmdAirAndPeople = 40028,
   kCmdRecentProject1 = 40030,  // the newest; the n-th is kCmdRecentProject1 + n - 1
   kCmdRecentProjectLast = 40037,
   // The page after and before the one on screen.

@@ -357,8 +357,9 @@ constexpr std::array<InitialList, kListSelectionItems> kInitialLists = [] {
 constexpr std::array<int, 1> kCheckedButtons = {kCoolingButton};
 
 // The five pages and the keys from page to page, then all fifty zones at
-// once in the house view, and the one set of design conditions for all.
-constexpr std::array<MenuEntry, kPages + 4> kZonesEntries = {{
+// once in the house view, the one set of design conditions for all and the
+// house's air and people.
+constexpr std::array<MenuEntry, kPages + 5> kZonesEntries = {{
     {kPageZoneRanges[0], kCmdPage1},
     {kPageZoneRanges[1], kCmdPage2},
     {kPageZoneRanges[2], kCmdPage3},
@@ -368,6 +369,7 @@ constexpr std::array<MenuEntry, kPages + 4> kZonesEntries = {{
     {"&Previous Page", kCmdPreviousPage, "Ctrl+PgUp"},
     {"&House Loads", kCmdHouseView, "Ctrl+H"},
     {"Copy &Criteria to All Pages", kCmdCopyCriteria},
+    {"House &Air and People...", kCmdAirAndPeople},
 }};
 
 // On and Off are the two choices of one mode: the one in force carries the

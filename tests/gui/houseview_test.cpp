@@ -40,7 +40,7 @@ std::string plain(const QString& shown) {
 
 void show(HouseView& view, const ProjectTables& tables) {
   const HouseSummary summary = summarizeHouse(tables);
-  view.setSummary(summary, houseChartSvg(summary));
+  view.setSummary(summary, designHouse(tables), houseChartSvg(summary));
 }
 
 TEST(HouseView, ShowsTheNumbersOfKovrinReportsSummary) {
@@ -63,7 +63,7 @@ TEST(HouseView, ShowsTheNumbersOfKovrinReportsSummary) {
       if (f[1] == "page") rows["Page " + f[3]] = f;
       if (f[1] == "house") rows["House"] = f;
     }
-    constexpr int kCsvColumn[] = {2, 13, 3, 9, 4, 10, 6, 5, 11, 7};
+    constexpr int kCsvColumn[] = {2, 13, 3, 9, 4, 10, 6, 5, 11, 7, 14, 15};
     // Every zone of the CSV is in the view; pages without input have no total row.
     const QAbstractItemModel& model = *view.table()->model();
     int zones = 0;

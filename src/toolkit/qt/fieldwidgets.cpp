@@ -24,7 +24,6 @@ constexpr int kMaxFormatWidth = 40;
 // The overflow text of a real field, whatever the width of its format.
 constexpr std::string_view kOverflowText = "**********";
 
-const QColor kMarkedBase(255, 214, 214);
 // The text of a result field, and of a result that is out of date.
 const QColor kResultText(72, 72, 72);
 const QColor kOutOfDateText(170, 170, 170);

@@ -17,6 +17,7 @@
 // the program writes reports nothing.
 #pragma once
 
+#include <QColor>
 #include <QComboBox>
 #include <QLineEdit>
 
@@ -30,6 +31,10 @@
 #include "toolkit/fieldtext.h"
 
 namespace kovrin {
+
+// The background of a field whose text is refused or whose value is out of
+// range; the program's own dialogs mark their fields alike.
+inline const QColor kMarkedBase(255, 214, 214);
 
 // "(Fw.d)": the fixed-decimal text of `value`, leading blanks removed, or ten
 // asterisks when it does not fit; nothing for a format that is not "(Fw.d)".

@@ -1,0 +1,267 @@
+#include "gui/airandpeopledialog.h"
+
+#include <QButtonGroup>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <array>
+#include <cmath>
+#include <string_view>
+
+#include "house/designtext.h"
+#include "house/housedesign.h"
+#include "toolkit/qt/fieldwidgets.h"
+#include "toolkit/qt/textconversion.h"
+
+namespace kovrin {
+namespace {
+
+// How a user gets each value, in one line, in the order of HouseValue.
+constexpr std::array<std::string_view, kHouseValues> kHowToGet = {{
+    "All conditioned storeys; proposed: the zones' floor areas added up.",
+    "The rooms' average height, from the plans.",
+    "A blower-door ACH50 / 20, or 0.35 tight, 0.5 average, 1 loose.",
+    "Usually half the winter figure: less wind, a smaller difference.",
+    "The fan's rated CFM, or the code's 0.03 a ft\u00B2 + 7.5 a (bedroom + 1).",
+    "From the HRV's or ERV's data sheet; 0 for a plain fan.",
+    "From the ERV's data sheet; 0 for an HRV or a plain fan.",
+    "Usually the bedrooms plus one.",
+    "About 1,200 for a usual house; more with a large kitchen.",
+    "Outdoor \u2212 indoor at the cooling design conditions, from local data.",
+    "The blower's airflow at cooling speed; proposed: 400 CFM a ton.",
+}};
+
+QString rangeText(const HouseValueRange& range) {
+  return QStringLiteral("%1 to %2").arg(toQString(enteredText(range.minimum)), toQString(enteredText(range.maximum)));
+}
+
+// One value's field and what its text gives.
+struct ValueField {
+  HouseValue value{};
+  QLineEdit* edit = nullptr;
+  std::optional<double> taken;  // the value the text enters; none for empty or refused text
+  QString refusal;              // why the text is refused, in a word; empty when taken
+};
+
+class AirAndPeopleDialog {
+ public:
+  AirAndPeopleDialog(const ProjectTables& project, QWidget* parent)
+      : m_project(project), m_dialog(parent), m_preview(new QLabel(&m_dialog)), m_message(new QLabel(&m_dialog)) {
+    m_dialog.setWindowTitle(QStringLiteral("House Air and People"));
+    auto* intro = new QLabel(QStringLiteral("What the design load adds to the rooms: the outdoor air, people and "
+                                            "appliances, and the airflow of the whole system. An empty field is not "
+                                            "entered and counts as 0; greyed figures are proposals, not entered."),
+                             &m_dialog);
+    intro->setWordWrap(true);
+
+    auto* grid = new QGridLayout;
+    grid->setColumnStretch(2, 1);
+    const QString hintStyle = QStringLiteral("color: #5a5a5a;");
+    for (HouseValue value : kHouseValueOrder) {
+      const HouseValueRange& range = houseValueRange(value);
+      const int row = grid->rowCount();
+      ValueField& field = m_fields[static_cast<std::size_t>(value)];
+      field.value = value;
+      field.edit = new QLineEdit(&m_dialog);
+      field.edit->setObjectName(toQString(range.jsonKey));
+      field.edit->setAlignment(Qt::AlignRight);
+      field.edit->setMaximumWidth(field.edit->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) + 12);
+      field.edit->setToolTip(QStringLiteral("%1, %2\nAllowed %3%4\nEmpty: not entered, counts as 0")
+                                 .arg(toQString(range.name), toQString(range.unit), rangeText(range),
+                                      range.whole ? QStringLiteral(", a whole number") : QString()));
+      if (const std::optional<double>& entered = project.House[value]) field.edit->setText(toQString(enteredText(*entered)));
+      auto* label = new QLabel(QStringLiteral("%1, %2:").arg(toQString(range.name), toQString(range.unit)), &m_dialog);
+      label->setBuddy(field.edit);
+      auto* hint = new QLabel(toQString(kHowToGet[static_cast<std::size_t>(value)]), &m_dialog);
+      hint->setStyleSheet(hintStyle);
+      grid->addWidget(label, row, 0);
+      grid->addWidget(field.edit, row, 1);
+      grid->addWidget(hint, row, 2);
+      QObject::connect(field.edit, &QLineEdit::textEdited, &m_dialog, [this, &field] {
+        take(field);
+        update();
+      });
+      take(field);
+    }
+
+    auto* sizeFor = new QHBoxLayout;
+    m_drawn = new QRadioButton(toQString(sizeForText(SizingOrientation::Drawn)), &m_dialog);
+    m_worst = new QRadioButton(toQString(sizeForText(SizingOrientation::Worst)), &m_dialog);
+    m_drawn->setObjectName(QStringLiteral("drawn"));
+    m_worst->setObjectName(QStringLiteral("worst"));
+    m_worst->setToolTip(QStringLiteral("For a plan that may be built facing any way: the turn of the house with "
+                                       "the highest design cooling"));
+    (project.House.SizeFor == SizingOrientation::Worst ? m_worst : m_drawn)->setChecked(true);
+    auto* sizeForGroup = new QButtonGroup(&m_dialog);
+    sizeForGroup->addButton(m_drawn);
+    sizeForGroup->addButton(m_worst);
+    sizeFor->addWidget(m_drawn);
+    sizeFor->addWidget(m_worst);
+    sizeFor->addStretch(1);
+    grid->addWidget(new QLabel(QStringLiteral("Size the equipment for:"), &m_dialog), grid->rowCount(), 0);
+    grid->addLayout(sizeFor, grid->rowCount() - 1, 1, 1, 2);
+    QObject::connect(sizeForGroup, &QButtonGroup::buttonToggled, &m_dialog, [this] { update(); });
+
+    m_message->setObjectName(QStringLiteral("refusal"));
+    m_message->setStyleSheet(QStringLiteral("color: #b00020;"));
+    m_message->setTextFormat(Qt::PlainText);
+    auto* preview = new QGroupBox(QStringLiteral("Design load as it would become"), &m_dialog);
+    auto* previewLayout = new QVBoxLayout(preview);
+    m_preview->setObjectName(QStringLiteral("preview"));
+    m_preview->setTextFormat(Qt::PlainText);
+    m_preview->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    previewLayout->addWidget(m_preview);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &m_dialog);
+    QPushButton* fill = buttons->addButton(QStringLiteral("&Fill In the Proposals"), QDialogButtonBox::ActionRole);
+    fill->setObjectName(QStringLiteral("fill"));
+    fill->setToolTip(QStringLiteral("Enters the greyed proposal in every empty field that has one"));
+    fill->setAutoDefault(false);
+    QObject::connect(fill, &QPushButton::clicked, &m_dialog, [this] { fillInProposals(); });
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &m_dialog, [this] { accept(); });
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &m_dialog, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(&m_dialog);
+    layout->addWidget(intro);
+    layout->addLayout(grid);
+    layout->addWidget(m_message);
+    layout->addWidget(preview);
+    layout->addWidget(buttons);
+    update();
+  }
+
+  std::optional<HouseValues> exec() {
+    if (m_dialog.exec() != QDialog::Accepted) return std::nullopt;
+    const HouseValues edited = values();
+    if (edited == m_project.House) return std::nullopt;
+    return edited;
+  }
+
+ private:
+  // Reads the field's text as the notes read a value: a plain decimal
+  // number within the value's range, whole where it must be.
+  static void take(ValueField& field) {
+    const HouseValueRange& range = houseValueRange(field.value);
+    const QString text = field.edit->text().trimmed();
+    const std::optional<double> number = enteredNumber(text.toStdString());
+    field.taken.reset();
+    field.refusal.clear();
+    const QString name = toQString(range.name);
+    if (text.isEmpty()) {
+      // Not entered.
+    } else if (!number || std::isnan(*number)) {
+      field.refusal = QStringLiteral("%1: \"%2\" is not a number").arg(name, text);
+    } else if (!(*number >= range.minimum && *number <= range.maximum)) {
+      field.refusal = QStringLiteral("%1: %2 is outside %3").arg(name, text, rangeText(range));
+    } else if (!inHouseRange(field.value, *number)) {
+      field.refusal = QStringLiteral("%1: %2 is not a whole number").arg(name, text);
+    } else {
+      field.taken = number;
+    }
+    QPalette colours = field.edit->palette();
+    colours.setColor(QPalette::Base, field.refusal.isEmpty() ? QPalette().color(QPalette::Base) : kMarkedBase);
+    field.edit->setPalette(colours);
+    field.edit->setProperty("refused", !field.refusal.isEmpty());
+  }
+
+  // The values as the fields give them; a refused text leaves the value as
+  // the project holds it.
+  HouseValues values() const {
+    HouseValues house = m_project.House;
+    for (const ValueField& field : m_fields) {
+      if (field.refusal.isEmpty()) house[field.value] = field.taken;
+    }
+    house.SizeFor = m_worst->isChecked() ? SizingOrientation::Worst : SizingOrientation::Drawn;
+    return house;
+  }
+
+  HouseDesign design() const {
+    ProjectTables tables = m_project;
+    tables.House = values();
+    return designHouse(tables);
+  }
+
+  // The proposals as greyed text, the first refusal and the design load as
+  // it would become.
+  void update() {
+    const HouseDesign now = design();
+    const DesignLoad& load = now.load;
+    for (ValueField& field : m_fields) {
+      std::optional<double> proposal = houseValueRange(field.value).proposal;
+      if (field.value == HouseValue::FloorArea && inHouseRange(field.value, load.zonesFloorArea)) {
+        proposal = load.zonesFloorArea;
+      }
+      if (field.value == HouseValue::SystemAirflow && now.proposedSystemAirflow) {
+        proposal = static_cast<double>(*now.proposedSystemAirflow);
+      }
+      field.edit->setPlaceholderText(proposal ? toQString(enteredText(*proposal)) : QString());
+    }
+    QStringList refusals;
+    for (const ValueField& field : m_fields) {
+      if (!field.refusal.isEmpty()) refusals << field.refusal;
+    }
+    m_message->setText(refusals.join(QLatin1Char('\n')));
+
+    const auto btu = [](std::int64_t value) { return toQString(figureText(value, 0, Grouping::Thousands)); };
+    const Orientation& worst = now.orientations.turns[static_cast<std::size_t>(now.orientations.worst)];
+    QStringList lines;
+    lines << QStringLiteral("Heating %1 Btu/h (the rooms %2)").arg(btu(load.heating), btu(load.zonesHeating))
+          << QStringLiteral("Cooling %1 sensible + %2 latent = %3 Btu/h, %4 tons, sensible heat ratio %5 (the rooms %6)")
+                 .arg(btu(load.coolingSensible), btu(load.coolingLatent), btu(load.coolingTotal),
+                      toQString(figureText(load.coolingTons, kTonsDecimals)),
+                      toQString(figureText(load.sensibleHeatRatio, kRatioDecimals, kNoValueText)),
+                      btu(load.zonesCooling))
+          << QStringLiteral("Worst orientation: %1, %2 Btu/h; spread %3")
+                 .arg(toQString(turnText(worst.rotation)), btu(worst.coolingTotal),
+                      toQString(spreadText(now.orientations, Grouping::Thousands)));
+    for (const SizingLine& line : sizingLines(now, Grouping::Thousands)) lines << toQString(line.figure);
+    m_preview->setText(lines.join(QLatin1Char('\n')));
+  }
+
+  void fillInProposals() {
+    // The airflow's proposal follows the cooling, which the others change:
+    // it is filled in last, from the design with the others filled in.
+    for (const bool airflow : {false, true}) {
+      for (ValueField& field : m_fields) {
+        if ((field.value == HouseValue::SystemAirflow) != airflow || !field.edit->text().trimmed().isEmpty()) continue;
+        field.edit->setText(field.edit->placeholderText());
+        take(field);
+      }
+      update();
+    }
+  }
+
+  void accept() {
+    for (const ValueField& field : m_fields) {
+      if (field.refusal.isEmpty()) continue;
+      field.edit->setFocus();
+      field.edit->selectAll();
+      return;
+    }
+    m_dialog.accept();
+  }
+
+  const ProjectTables& m_project;
+  QDialog m_dialog;
+  std::array<ValueField, kHouseValues> m_fields{};
+  QRadioButton* m_drawn = nullptr;
+  QRadioButton* m_worst = nullptr;
+  QLabel* m_preview;
+  QLabel* m_message;
+};
+
+}  // namespace
+
+std::optional<HouseValues> editAirAndPeople(const ProjectTables& project, QWidget* parent) {
+  return AirAndPeopleDialog(project, parent).exec();
+}
+
+}  // namespace kovrin

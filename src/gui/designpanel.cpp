@@ -1,0 +1,215 @@
+#include "gui/designpanel.h"
+
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "house/designtext.h"
+#include "toolkit/qt/textconversion.h"
+
+namespace kovrin {
+namespace {
+
+QString loadCell(const Figure& figure) {
+  return toQString(figureText(figure, 0, "", Grouping::Thousands));
+}
+
+// A small table of fixed rows that shows all of them without scrolling; its
+// cells hold items from the start, so an update only sets their texts.
+QTableWidget* fixedTable(int rows, const QStringList& headings, QWidget* parent) {
+  auto* table = new QTableWidget(rows, static_cast<int>(headings.size()), parent);
+  table->setHorizontalHeaderLabels(headings);
+  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table->setSelectionMode(QAbstractItemView::NoSelection);
+  table->setFocusPolicy(Qt::NoFocus);
+  table->setWordWrap(false);
+  table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+  table->horizontalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  const QFontMetrics metrics(table->font());
+  table->verticalHeader()->setDefaultSectionSize(metrics.height() + 4);
+  table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  for (int column = 0; column < table->columnCount(); ++column) {
+    for (int row = 0; row < rows; ++row) {
+      auto* item = new QTableWidgetItem;
+      item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      table->setItem(row, column, item);
+    }
+  }
+  return table;
+}
+
+// Sizes the table to show every cell whole without scrolling, its columns
+// as wide as their widest text: `widest` of each, or a load of millions.
+void fitToContents(QTableWidget* table, const QStringList& widest = {}) {
+  // Measured in bold, which marks a row.
+  const QString load = QStringLiteral("9,999,999");
+  QFont bold = table->font();
+  bold.setBold(true);
+  for (int column = 0; column < table->columnCount(); ++column) {
+    table->item(0, column)->setText(column < widest.size() ? widest[column] : load);
+    table->item(0, column)->setFont(bold);
+  }
+  table->resizeColumnsToContents();
+  for (int column = 0; column < table->columnCount(); ++column) {
+    table->item(0, column)->setText(QString());
+    table->item(0, column)->setFont(table->font());
+  }
+  const int frame = 2 * table->frameWidth();
+  int width = frame + (table->verticalHeader()->isHidden() ? 0 : table->verticalHeader()->sizeHint().width());
+  for (int column = 0; column < table->columnCount(); ++column) width += table->columnWidth(column);
+  const int height = frame + table->horizontalHeader()->sizeHint().height() +
+                     table->rowCount() * table->verticalHeader()->defaultSectionSize();
+  table->setFixedSize(width, height);
+}
+
+QLabel* line(QWidget* parent) {
+  auto* label = new QLabel(parent);
+  label->setTextFormat(Qt::PlainText);
+  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  return label;
+}
+
+// A link that asks for the dialog.
+QLabel* dialogLink(const QString& text, QWidget* parent) {
+  auto* label = new QLabel(QStringLiteral("<a href=\"dialog\">%1</a>").arg(text.toHtmlEscaped()), parent);
+  label->setTextFormat(Qt::RichText);
+  label->setToolTip(QStringLiteral("Opens Zones > House Air and People..."));
+  return label;
+}
+
+void setBold(QTableWidget* table, int row, bool bold) {
+  for (int column = 0; column < table->columnCount(); ++column) {
+    QTableWidgetItem* item = table->item(row, column);
+    if (item->font().bold() == bold) continue;
+    QFont font = item->font();
+    font.setBold(bold);
+    item->setFont(font);
+  }
+}
+
+}  // namespace
+
+DesignPanel::DesignPanel(QWidget* parent)
+    : QWidget(parent),
+      m_load(fixedTable(static_cast<int>(kDesignRows),
+                        {QStringLiteral("Heating\nBtu/h"), QStringLiteral("Cooling\nsensible"),
+                         QStringLiteral("Cooling\nlatent")},
+                        this)),
+      m_notEntered(dialogLink(toQString(kAirAndPeopleNotEntered), this)),
+      m_coolingTotal(line(this)),
+      m_change(dialogLink(QStringLiteral("Change the air and people..."), this)),
+      m_turns(fixedTable(kTurns,
+                         {QStringLiteral("Turned"), QStringLiteral("North side\nfaces"),
+                          QStringLiteral("Rooms\nBtu/h"), QStringLiteral("Design\nBtu/h"), QString()},
+                         this)),
+      m_spread(line(this)),
+      m_sizes(line(this)) {
+  const auto rows = designRows(DesignLoad{});
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    auto* heading = new QTableWidgetItem(toQString(rows[i].label));
+    heading->setToolTip(toQString(rows[i].tip));
+    m_load->setVerticalHeaderItem(static_cast<int>(i), heading);
+  }
+  m_load->horizontalHeaderItem(0)->setToolTip(QStringLiteral("Heat loss, Btu/h"));
+  m_load->horizontalHeaderItem(1)->setToolTip(QStringLiteral("Heat gain of temperature, Btu/h"));
+  m_load->horizontalHeaderItem(2)->setToolTip(QStringLiteral("Heat gain of moisture, Btu/h"));
+  m_load->verticalHeaderItem(static_cast<int>(kDesignRows) - 1)->setFont([] {
+    QFont font;
+    font.setBold(true);
+    return font;
+  }());
+  setBold(m_load, static_cast<int>(kDesignRows) - 1, true);
+
+  m_turns->verticalHeader()->hide();
+  m_turns->horizontalHeaderItem(0)->setToolTip(QStringLiteral("The whole house turned clockwise, as seen from above"));
+  m_turns->horizontalHeaderItem(1)->setToolTip(QStringLiteral("Where the side drawn facing north faces then"));
+  m_turns->horizontalHeaderItem(2)->setToolTip(QStringLiteral("The house total of the zones' cooling loads, Btu/h"));
+  m_turns->horizontalHeaderItem(3)->setToolTip(QStringLiteral("The design cooling total, sensible and latent, Btu/h"));
+  fitToContents(m_load);
+  fitToContents(m_turns, {QStringLiteral("as drawn"), QStringLiteral("NW"), QStringLiteral("9,999,999"),
+                          QStringLiteral("9,999,999"), QStringLiteral("worst, sized for")});
+  for (int k = 0; k < kTurns; ++k) {
+    m_turns->item(k, 0)->setText(toQString(turnText(k)));
+    m_turns->item(k, 1)->setText(toQString(northSideFaces(k)));
+    m_turns->item(k, 1)->setTextAlignment(Qt::AlignCenter);
+    m_turns->item(k, 4)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  }
+
+  m_sizes->setWordWrap(true);
+  m_sizes->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+  m_sizes->setMinimumWidth(QFontMetrics(m_sizes->font()).horizontalAdvance(QLatin1Char('x')) * 40);
+
+  const auto group = [this](const QString& title, std::initializer_list<QWidget*> widgets, int stretch,
+                            QHBoxLayout* into) {
+    auto* box = new QGroupBox(title, this);
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(6, 4, 6, 4);
+    for (QWidget* widget : widgets) layout->addWidget(widget);
+    layout->addStretch(1);
+    into->addWidget(box, stretch);
+  };
+  auto* layout = new QHBoxLayout(this);
+  layout->setContentsMargins(2, 2, 2, 2);
+  group(QStringLiteral("Design load"), {m_notEntered, m_load, m_coolingTotal, m_change}, 0, layout);
+  group(QStringLiteral("Orientation"), {m_turns, m_spread}, 0, layout);
+  group(QStringLiteral("Sizes that fit"), {m_sizes}, 1, layout);
+  m_notEntered->setWordWrap(true);
+  m_notEntered->setFixedWidth(m_load->width());
+  m_coolingTotal->setWordWrap(true);
+  m_coolingTotal->setFixedWidth(m_load->width());
+  m_spread->setWordWrap(true);
+  m_spread->setFixedWidth(m_turns->width());
+  connect(m_notEntered, &QLabel::linkActivated, this, &DesignPanel::airAndPeopleWanted);
+  connect(m_change, &QLabel::linkActivated, this, &DesignPanel::airAndPeopleWanted);
+
+  setDesign(HouseDesign{});
+}
+
+void DesignPanel::setDesign(const HouseDesign& design) {
+  const DesignLoad& load = design.load;
+  const bool entered = load.airAndPeopleEntered;
+  m_notEntered->setVisible(!entered);
+  m_load->setVisible(entered);
+  m_coolingTotal->setVisible(entered);
+  m_change->setVisible(entered);
+  const auto rows = designRows(load);
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const int row = static_cast<int>(i);
+    m_load->item(row, 0)->setText(loadCell(rows[i].heating));
+    m_load->item(row, 1)->setText(loadCell(rows[i].sensible));
+    m_load->item(row, 2)->setText(loadCell(rows[i].latent));
+  }
+  m_coolingTotal->setText(QStringLiteral("Cooling total %1 Btu/h \u00B7 %2 tons \u00B7 sensible heat ratio %3")
+                              .arg(loadCell(load.coolingTotal),
+                                   toQString(figureText(load.coolingTons, kTonsDecimals)),
+                                   toQString(figureText(load.sensibleHeatRatio, kRatioDecimals, kNoValueText))));
+
+  const HouseOrientations& orientations = design.orientations;
+  for (const Orientation& turn : orientations.turns) {
+    const int row = turn.rotation;
+    const bool worst = row == orientations.worst;
+    const bool sized = row == design.sizingRotation;
+    m_turns->item(row, 2)->setText(loadCell(turn.coolingZones));
+    m_turns->item(row, 3)->setText(loadCell(turn.coolingTotal));
+    m_turns->item(row, 4)->setText(QString::fromUtf8(worst ? "worst" : "") +
+                                   QString::fromUtf8(worst && sized ? ", " : "") +
+                                   QString::fromUtf8(sized ? "sized for" : ""));
+    setBold(m_turns, row, worst);
+  }
+  m_spread->setText(QStringLiteral("Spread: %1").arg(toQString(spreadText(orientations, Grouping::Thousands))));
+
+  QStringList sizes;
+  for (const SizingLine& line : sizingLines(design, Grouping::Thousands)) {
+    sizes << QStringLiteral("\u2022 %1").arg(toQString(line.figure))
+          << QStringLiteral("   %1").arg(toQString(line.basis));
+  }
+  m_sizes->setText(sizes.join(QLatin1Char('\n')));
+}
+
+}  // namespace kovrin

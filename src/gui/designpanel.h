@@ -1,0 +1,55 @@
+// The house view's design part, below the house totals: the design load as
+// a small table (or, while none of the air and people is entered, the one
+// line that says so and opens the dialog on a click), the house turned in
+// its eight orientations with the worst marked, and the equipment sizes that
+// fit, each figure with the line it rests on.
+//
+// It shows a HouseDesign (house/housedesign.h) in the words of
+// house/designtext.h, which the house report and kovrin-report use too. An
+// update sets only the texts that changed, so it can follow every
+// keystroke.
+#pragma once
+
+#include <QWidget>
+
+#include "house/housedesign.h"
+
+class QLabel;
+class QTableWidget;
+
+namespace kovrin {
+
+class DesignPanel final : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit DesignPanel(QWidget* parent = nullptr);
+
+  void setDesign(const HouseDesign& design);
+
+  // For tests: the design load's table (rows as designRows, columns
+  // heating, sensible, latent), the line shown instead of it, the turns'
+  // table (a row per turn: turn, north side faces, rooms, design, mark), the
+  // spread and the sizes.
+  QTableWidget* loadTable() const { return m_load; }
+  QLabel* notEnteredLine() const { return m_notEntered; }
+  QLabel* coolingTotalLine() const { return m_coolingTotal; }
+  QTableWidget* orientationTable() const { return m_turns; }
+  QLabel* spreadLine() const { return m_spread; }
+  QLabel* sizesText() const { return m_sizes; }
+
+ signals:
+  // The user asked for the House Air and People dialog.
+  void airAndPeopleWanted();
+
+ private:
+  QTableWidget* m_load = nullptr;
+  QLabel* m_notEntered = nullptr;
+  QLabel* m_coolingTotal = nullptr;
+  QLabel* m_change = nullptr;
+  QTableWidget* m_turns = nullptr;
+  QLabel* m_spread = nullptr;
+  QLabel* m_sizes = nullptr;
+};
+
+}  // namespace kovrin
