@@ -5,6 +5,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
@@ -20,6 +21,7 @@
 #include <QRadioButton>
 #include <QSettings>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTest>
 #include <QUrl>
 #include <gtest/gtest.h>
@@ -38,9 +40,11 @@
 #include "model/defaults.h"
 #include "projectfile/projectfile.h"
 #include "screen/commands.h"
+#include "screen/fieldtables.h"
 #include "golden.h"
 #include "modaldialog.h"
 #include "workingfolder.h"
+#include "gui/designpanel.h"
 #include "gui/houseview.h"
 #include "gui/qtwindows.h"
 #include "toolkit/qt/qttoolkit.h"
@@ -1007,6 +1011,62 @@ TEST_F(ProgramTest, EachPagesConditionsAndPartitionWallsAreMadeVisible) {
   for (int page = 2; page <= kPages; ++page) EXPECT_EQ(m_model.integer(page, irow::WinterDesignTemp), 40);
   EXPECT_TRUE(m_model.unsavedChanges());
   EXPECT_FALSE(view->warnings()->text().contains("Page 2"));
+}
+
+// Zones > House Air and People, reached from the house view's line that
+// says none is entered: proposals greyed and not entered, a value that is
+// not whole refused in a word and not taken by OK, Cancel changing nothing;
+// OK an edit that the house view follows and Save keeps.
+TEST_F(ProgramTest, TheAirAndPeopleDialogEditsTheHouseAndTheViewFollows) {
+  start();
+  answerInTurn({chooseFile(m_dir / "house.prj")});
+  command(kCmdSaveAs);
+  type(zoneField(1, ZoneQuantity::FloorArea), "1500");
+  handleMessages();
+  command(kCmdSave);
+  command(kCmdHouseView);
+  const DesignPanel& panel = *m_windows.houseView()->designPanel();
+  ASSERT_TRUE(panel.notEnteredLine()->isVisible());
+
+  const auto field = [](QWidget* dialog, const char* name) { return dialog->findChild<QLineEdit*>(name); };
+  const auto click = [](QWidget* dialog, QDialogButtonBox::StandardButton button) {
+    dialog->findChild<QDialogButtonBox*>()->button(button)->click();
+  };
+  answerInTurn({[&](QWidget* dialog) {
+    EXPECT_EQ(field(dialog, "floorArea")->placeholderText(), "1500");
+    EXPECT_EQ(field(dialog, "ceilingHeight")->placeholderText(), "8");
+    QTest::keyClicks(field(dialog, "occupants"), "4.5");
+    EXPECT_EQ(dialog->findChild<QLabel*>("refusal")->text(), "Occupants: 4.5 is not a whole number");
+    click(dialog, QDialogButtonBox::Ok);
+    ASSERT_TRUE(dialog->isVisible());
+    field(dialog, "occupants")->clear();
+    QTest::keyClicks(field(dialog, "occupants"), "3");
+    EXPECT_TRUE(dialog->findChild<QLabel*>("preview")->text().contains("Cooling 690 sensible + 600 latent"));
+    click(dialog, QDialogButtonBox::Ok);
+  }});
+  QTest::mouseClick(panel.notEnteredLine(), Qt::LeftButton, {}, QPoint(6, 8));
+  EXPECT_EQ(handleMessages(), 1);
+  HouseValues expected;
+  expected[HouseValue::Occupants] = 3.0;
+  EXPECT_EQ(m_model.House, expected);
+  EXPECT_TRUE(m_model.unsavedChanges());
+  EXPECT_EQ(panel.loadTable()->item(3, 1)->text(), "690");  // people, sensible
+  // One step of the history, which the view follows.
+  command(kCmdUndo);
+  EXPECT_EQ(m_model.House, HouseValues{});
+  EXPECT_TRUE(panel.notEnteredLine()->isVisible());
+  command(kCmdRedo);
+  EXPECT_EQ(m_model.House, expected);
+
+  command(kCmdSave);
+  answerInTurn({[&](QWidget* dialog) {
+    QTest::keyClicks(field(dialog, "ceilingHeight"), "9");
+    click(dialog, QDialogButtonBox::Cancel);
+  }});
+  command(kCmdAirAndPeople);
+  EXPECT_EQ(m_model.House, expected);
+  EXPECT_FALSE(m_model.unsavedChanges());
+  EXPECT_NE(readBytes("house.prj").find("\r\noccupants = 3\r\n"), std::string::npos);
 }
 
 TEST_F(ProgramTest, ZoneNamesAndTheJobTravelWithTheProjectIntoTheReport) {

@@ -182,6 +182,13 @@ TEST_F(InSampleFolder, PageReportsMatchGolden) {
       {{"--page", "2", "--cooling", "house.prj"}, "house_page2_cooling.expected"},
       {{"--all-pages", "sparse.prj"}, "sparse_all_pages.expected"},
       {{"--html", "--date", "March 1, 2025", "house.prj"}, "house_report.expected.html"},
+      // The design load of design.prj holds the figures computed by hand in
+      // designload_test.cpp (heating 22199, cooling 8637 + 3689 = 12326,
+      // 1.03 tons, 0.70); west.prj the worst turn, 180° (13810 Btu/h), and
+      // the spread, 7880 Btu/h, of orientation_test.cpp.
+      {{"../house/design.prj", "../house/west.prj"}, "design_summary.expected"},
+      {{"--csv", "../house/design.prj", "../house/west.prj"}, "design_summary.expected.csv"},
+      {{"--json", "../house/design.prj", "../house/west.prj"}, "design_summary.expected.json"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.golden);

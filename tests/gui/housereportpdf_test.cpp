@@ -6,6 +6,8 @@
 #include <QProcess>
 #include <QRegularExpression>
 
+#include <vector>
+
 #include "house/housesummary.h"
 #include "toolkit/qt/textconversion.h"
 #include "sampleprojects.h"
@@ -51,6 +53,37 @@ TEST_F(HouseReportPdf, HoldsEveryZoneAndTheHouseTotalsOnLetterPages) {
                                QString::fromStdString(tonsText(summary.cooling)) + " tons",
                                QStringLiteral("smith_house.prj, March 1, 2025"), QStringLiteral("Page 7 of 7")}) {
     EXPECT_TRUE(text.contains(total)) << total.toStdString();
+  }
+}
+
+// The design load of design.prj by the figures computed by hand in
+// designload_test.cpp, on its conditioned floor of 2,400 ft² (22,199 / 2,400
+// = 9.2 Btu/h per ft², 2,400 x 12,000 / 12,326 = 2,337 ft² per ton); the
+// worst turn and the spread of west.prj from orientation_test.cpp.
+TEST_F(HouseReportPdf, HoldsTheDesignLoadTheTurnsAndTheSizes) {
+  const struct {
+    const char* project;
+    std::vector<const char*> shown;
+  } cases[] = {
+      {"house/design.prj",
+       {"Design heating load 22,199 Btu/h", "Design cooling load 12,326 Btu/h", "1.03 tons",
+        "Heating per ft² of floor 9.2 Btu/h", "Floor area per ton of cooling 2,337 ft²",
+        "Design load 22,199 8,637 3,689", "Sensible heat ratio 0.70", "Ventilation heat recovery, latent 50 %",
+        "as drawn N 3,000 12,326 worst, sized for", "Cooling: 11,093 to 14,175 Btu/h (0.92 to 1.18 tons)",
+        "No nominal size fits: 1.5 tons is 146 % of the load", "17 Bedrooms 2 800 2,250 2.8 100 643 1,875 2.3 100 625"}},
+      {"house/west.prj",
+       {"180° S 12,950 13,810 worst, sized for", "Spread: 7,880 Btu/h",
+        "13,810 Btu/h for the house turned 180°, its worst orientation"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.project);
+    const QString path = toQString((m_dir / "report.pdf").string());
+    ASSERT_TRUE(exportHouseReportPdf({testing::loadTestProject(c.project), "design.prj", "March 1, 2025"}, path).ok);
+    // One blank between words and ligatures ("ﬂ") as letters, as a reader
+    // of the page sees them.
+    const auto plain = [](const QString& text) { return text.simplified().normalized(QString::NormalizationForm_KC); };
+    const QString text = plain(pdfText(path));
+    for (const char* shown : c.shown) EXPECT_TRUE(text.contains(plain(QString::fromUtf8(shown)))) << shown;
   }
 }
 

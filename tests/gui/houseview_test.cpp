@@ -6,13 +6,17 @@
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTest>
 
 #include <map>
 #include <sstream>
 
 #include "cli/run.h"
+#include "gui/designpanel.h"
+#include "gui/housetablemodel.h"
 #include "house/housechart.h"
+#include "house/housedesign.h"
 #include "sampleprojects.h"
 
 namespace kovrin {
@@ -97,9 +101,60 @@ TEST(HouseView, HeadersAreWhole) {
   const QHeaderView& header = *view.table()->horizontalHeader();
   EXPECT_EQ(header.length(), header.width());
   for (int c = 0; c < header.count(); ++c) {
+    if (header.isSectionHidden(c)) continue;  // the system airflow's, while none is entered
     for (const QString& line : header.model()->headerData(c, Qt::Horizontal).toString().split('\n')) {
       EXPECT_LT(header.fontMetrics().horizontalAdvance(line), header.sectionSize(c)) << line.toStdString();
     }
+  }
+}
+
+// The design part of the view as a reader sees it: a line a row of each
+// table that is shown, then the lines shown.
+std::string designText(const HouseView& view) {
+  const DesignPanel& panel = *view.designPanel();
+  QStringList lines{view.houseLine()->text()};
+  for (const QTableWidget* table : {panel.loadTable(), panel.orientationTable()}) {
+    if (!table->isVisibleTo(&view)) continue;
+    for (int row = 0; row < table->rowCount(); ++row) {
+      QStringList cells;
+      if (table->verticalHeader()->isVisibleTo(&view)) cells << table->verticalHeaderItem(row)->text();
+      for (int column = 0; column < table->columnCount(); ++column) cells << table->item(row, column)->text();
+      lines << cells.join(QLatin1Char('|'));
+    }
+  }
+  for (const QLabel* label : {panel.notEnteredLine(), panel.coolingTotalLine(), panel.spreadLine(), panel.sizesText()}) {
+    if (label->isVisibleTo(&view)) lines << label->text();
+  }
+  return lines.join(QLatin1Char('\n')).toStdString();
+}
+
+// design.prj by the figures computed by hand in designload_test.cpp, on its
+// conditioned floor of 2,400 ft²; west.prj's worst turn and spread from
+// orientation_test.cpp; a project without house values says so.
+TEST(HouseView, ShowsTheDesignLoadTheTurnsAndTheSizes) {
+  const struct {
+    const char* project;
+    bool systemAirflow;
+    std::vector<const char*> shown;
+  } cases[] = {
+      {"house/design.prj",
+       true,
+       {"House design load: heating 22,199 Btu/h \u00B7 cooling 12,326 Btu/h, 1.03 tons \u00B7 conditioned floor "
+        "2,400 ft\u00B2, 2,337 ft\u00B2 per ton",
+        "Leakage|16,039|2,239|1,618", "Design load|22,199|8,637|3,689",
+        "Cooling total 12,326 Btu/h \u00B7 1.03 tons \u00B7 sensible heat ratio 0.70",
+        "as drawn|N|3,000|12,326|worst, sized for", "No nominal size fits: 1.5 tons is 146 % of the load"}},
+      {"house/west.prj", false, {"180\u00B0|S|12,950|13,810|worst, sized for", "Spread: 7,880 Btu/h"}},
+      {"cli/house.prj", false, {"Air and people not entered: the design load holds the rooms only", "House: heating"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.project);
+    HouseView view;
+    show(view, testing::loadTestProject(c.project));
+    const std::string text = designText(view);
+    for (const char* shown : c.shown) EXPECT_NE(text.find(shown), std::string::npos) << shown << " in\n" << text;
+    EXPECT_EQ(text.find(c.project[0] == 'c' ? "Design load|" : "not entered"), std::string::npos) << text;
+    EXPECT_EQ(view.table()->isColumnHidden(HouseTableModel::HeatingSystemAir), !c.systemAirflow);
   }
 }
 
