@@ -93,8 +93,8 @@ class AirAndPeopleDialog {
     }
 
     auto* sizeFor = new QHBoxLayout;
-    m_drawn = new QRadioButton(toQString(sizeForText(SizingOrientation::Drawn)), &m_dialog);
-    m_worst = new QRadioButton(toQString(sizeForText(SizingOrientation::Worst)), &m_dialog);
+    m_drawn = new QRadioButton(toQString(sizeForWording(SizingOrientation::Drawn).text), &m_dialog);
+    m_worst = new QRadioButton(toQString(sizeForWording(SizingOrientation::Worst).text), &m_dialog);
     m_drawn->setObjectName(QStringLiteral("drawn"));
     m_worst->setObjectName(QStringLiteral("worst"));
     m_worst->setToolTip(QStringLiteral("For a plan that may be built facing any way: the turn of the house with "

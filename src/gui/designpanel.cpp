@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -172,6 +173,10 @@ DesignPanel::DesignPanel(QWidget* parent)
 }
 
 void DesignPanel::setDesign(const HouseDesign& design) {
+  // The cells' texts are set in silence and each table repainted once:
+  // a signal a cell would cost more than the whole update.
+  const QSignalBlocker loadCells(m_load->model());
+  const QSignalBlocker turnCells(m_turns->model());
   const DesignLoad& load = design.load;
   const bool entered = load.airAndPeopleEntered;
   m_notEntered->setVisible(!entered);
@@ -193,16 +198,14 @@ void DesignPanel::setDesign(const HouseDesign& design) {
   const HouseOrientations& orientations = design.orientations;
   for (const Orientation& turn : orientations.turns) {
     const int row = turn.rotation;
-    const bool worst = row == orientations.worst;
-    const bool sized = row == design.sizingRotation;
     m_turns->item(row, 2)->setText(loadCell(turn.coolingZones));
     m_turns->item(row, 3)->setText(loadCell(turn.coolingTotal));
-    m_turns->item(row, 4)->setText(QString::fromUtf8(worst ? "worst" : "") +
-                                   QString::fromUtf8(worst && sized ? ", " : "") +
-                                   QString::fromUtf8(sized ? "sized for" : ""));
-    setBold(m_turns, row, worst);
+    m_turns->item(row, 4)->setText(toQString(turnMarks(design, row)));
+    setBold(m_turns, row, row == orientations.worst);
   }
   m_spread->setText(QStringLiteral("Spread: %1").arg(toQString(spreadText(orientations, Grouping::Thousands))));
+  m_load->viewport()->update();
+  m_turns->viewport()->update();
 
   QStringList sizes;
   for (const SizingLine& line : sizingLines(design, Grouping::Thousands)) {

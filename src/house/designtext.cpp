@@ -41,10 +41,6 @@ std::string enteredValueText(const HouseValues& house, HouseValue value) {
   return enteredText(*entered) + ' ' + std::string(houseValueRange(value).unit);
 }
 
-std::string_view sizeForText(SizingOrientation sizeFor) {
-  return sizeFor == SizingOrientation::Worst ? "the worst orientation" : "the house as drawn";
-}
-
 std::string turnText(int rotation) {
   return rotation == 0 ? "as drawn" : std::to_string(rotation * kDegreesPerTurn) + "\u00B0";
 }
@@ -58,6 +54,12 @@ std::string sizedForText(const HouseDesign& design) {
   std::string text = rotation == 0 ? "the house as drawn" : "the house turned " + turnText(rotation);
   if (design.house.SizeFor == SizingOrientation::Worst) text += ", its worst orientation";
   return text;
+}
+
+std::string turnMarks(const HouseDesign& design, int rotation) {
+  const bool worst = rotation == design.orientations.worst;
+  const bool sized = rotation == design.sizingRotation;
+  return std::string(worst ? "worst" : "") + (worst && sized ? ", " : "") + (sized ? "sized for" : "");
 }
 
 std::vector<SizingLine> sizingLines(const HouseDesign& design, Grouping grouping) {

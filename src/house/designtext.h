@@ -49,8 +49,6 @@ Figure systemAirflowFigure(const HouseValues& house);
 
 // A value as entered with its unit ("8.5 ft", "70 %"), or "not entered".
 std::string enteredValueText(const HouseValues& house, HouseValue value);
-// "the house as drawn" or "the worst orientation".
-std::string_view sizeForText(SizingOrientation sizeFor);
 
 // A turn as the tables head it: "as drawn", "45°", ... "315°".
 std::string turnText(int rotation);
@@ -59,6 +57,9 @@ std::string_view northSideFaces(int rotation);
 // The turn the sizes are for: "the house as drawn", "the house turned 180°,
 // its worst orientation".
 std::string sizedForText(const HouseDesign& design);
+// How the tables of the turns mark one: "worst", "sized for", "worst, sized
+// for" or "".
+std::string turnMarks(const HouseDesign& design, int rotation);
 
 // One figure of the sizes that fit and the one line it rests on.
 struct SizingLine {

@@ -219,7 +219,7 @@ void designLoadSection(std::string& out, const HouseDesign& design) {
     cells.push_back(td(htmlEscaped(houseValueRange(value).name)) +
                     td(htmlEscaped(enteredValueText(design.house, value))));
   }
-  cells.push_back(td("Size for") + td(htmlEscaped(sizeForText(design.house.SizeFor))));
+  cells.push_back(td("Size for") + td(htmlEscaped(sizeForWording(design.house.SizeFor).text)));
   const std::size_t left = static_cast<std::size_t>(HouseValue::VentilationLatentRecovery) + 1;
   Table inputs("facts");
   for (std::size_t row = 0; row < left; ++row) {
@@ -240,13 +240,10 @@ void orientationSection(std::string& out, const HouseDesign& design) {
   table.head("<tr>" + th("House turned<br>clockwise") + th("North side<br>faces") + thn("Cooling of<br>the rooms, Btu/h") +
              thn("Design cooling<br>total, Btu/h") + th("") + "</tr>\n");
   for (const Orientation& turn : orientations.turns) {
-    const bool worst = turn.rotation == orientations.worst;
-    const bool sized = turn.rotation == design.sizingRotation;
-    const std::string mark =
-        std::string(worst ? "worst" : "") + (worst && sized ? ", " : "") + (sized ? "sized for" : "");
     table.row(td(htmlEscaped(turnText(turn.rotation))) + td(std::string(northSideFaces(turn.rotation))) +
-                  num(loadText(turn.coolingZones)) + num(loadText(turn.coolingTotal)) + td(mark),
-              worst);
+                  num(loadText(turn.coolingZones)) + num(loadText(turn.coolingTotal)) +
+                  td(turnMarks(design, turn.rotation)),
+              turn.rotation == orientations.worst);
   }
   // In the table, so that it stays with it on the page.
   table.row(td("Spread: " + htmlEscaped(spreadText(orientations, Grouping::Thousands)), 5));

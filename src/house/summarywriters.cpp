@@ -125,7 +125,7 @@ void appendHouseValuesText(std::string& out, const HouseValues& house) {
   for (HouseValue value : kHouseValueOrder) {
     out += "  " + std::string(houseValueRange(value).name) + ": " + enteredValueText(house, value) + '\n';
   }
-  out += "  Size for: " + std::string(sizeForText(house.SizeFor)) + '\n';
+  out += "  Size for: " + std::string(sizeForWording(house.SizeFor).text) + '\n';
 }
 
 void appendAirflowText(std::string& out, const HouseSummary& summary, const HouseDesign& design) {
@@ -151,9 +151,8 @@ void appendOrientationText(std::string& out, const HouseDesign& design) {
     appendRight(out, northSideFaces(turn.rotation), 8);
     appendRight(out, turn.coolingZones, kNumberWidth);
     appendRight(out, turn.coolingTotal, kNumberWidth);
-    const bool worst = turn.rotation == orientations.worst;
-    const bool sized = turn.rotation == design.sizingRotation;
-    if (worst || sized) out += std::string("  ") + (worst ? "worst" : "") + (worst && sized ? ", " : "") + (sized ? "sized for" : "");
+    const std::string marks = turnMarks(design, turn.rotation);
+    if (!marks.empty()) out += "  " + marks;
     out += '\n';
   }
   out += " Spread: " + spreadText(orientations, Grouping::None) + '\n';
@@ -181,10 +180,6 @@ constexpr std::array<std::string_view, 38> kHouseDesignColumns{
     "below_tons",          "below_percent",           "above_tons",            "above_percent",
     "heating_min",         "heating_max"};
 
-std::string_view sizeForWord(SizingOrientation sizeFor) {
-  return sizeFor == SizingOrientation::Worst ? "worst" : "drawn";
-}
-
 // The fitting nominal sizes in tons, apart by `separator`.
 std::string nominalTons(const EquipmentSizes& sizes, std::string_view separator) {
   std::string out;
@@ -196,8 +191,8 @@ std::string nominalTons(const EquipmentSizes& sizes, std::string_view separator)
   return out;
 }
 
-// The house row's figures of the design, each a CSV field after a comma;
-// `none` stands for a figure that has no value.
+// The house row's figures of the design, each a CSV field after a comma,
+// empty for a figure that has no value.
 std::string houseDesignFields(const HouseDesign& design) {
   const DesignLoad& load = design.load;
   const AirParts& air = load.air;
@@ -214,7 +209,7 @@ std::string houseDesignFields(const HouseDesign& design) {
                              load.appliances, std::int64_t{design.orientations.worst}, design.orientations.spread}) {
     field(std::to_string(value));
   }
-  field(std::string(sizeForWord(design.house.SizeFor)));
+  field(std::string(sizeForWording(design.house.SizeFor).word));
   for (const Orientation& turn : design.orientations.turns) field(std::to_string(turn.coolingTotal));
   field(std::to_string(sizes.coolingLoad));
   field(sizes.coolingBand ? std::to_string(sizes.coolingBand->minimum) : "");
@@ -268,7 +263,7 @@ std::string designJsonMembers(const HouseDesign& design) {
   const std::optional<double>& system = design.house[HouseValue::SystemAirflow];
   out += "]," + whole("worstRotation", design.orientations.worst) + ',' +
          whole("coolingSpread", design.orientations.spread) + ",\"sizeFor\":\"" +
-         std::string(sizeForWord(design.house.SizeFor)) + "\"," +
+         std::string(sizeForWording(design.house.SizeFor).word) + "\"," +
          number(houseValueRange(HouseValue::SystemAirflow).jsonKey, system ? enteredText(*system) : "null");
   const auto band = [&](std::string_view low, std::string_view high, const std::optional<SizeBand>& edges) {
     return number(low, edges ? std::to_string(edges->minimum) : "null") + ',' +

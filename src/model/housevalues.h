@@ -97,6 +97,21 @@ constexpr bool inHouseRange(HouseValue value, double number) {
 // to where its cooling load is highest.
 enum class SizingOrientation { Drawn, Worst };
 
+// Each orientation as the notes and kovrin-report's JSON write it, and as
+// the dialog and the report say it.
+struct SizeForWording {
+  SizingOrientation orientation;
+  std::string_view word;
+  std::string_view text;
+};
+inline constexpr std::array<SizeForWording, 2> kSizeForWordings = {{
+    {SizingOrientation::Drawn, "drawn", "the house as drawn"},
+    {SizingOrientation::Worst, "worst", "the worst orientation"},
+}};
+constexpr const SizeForWording& sizeForWording(SizingOrientation orientation) {
+  return kSizeForWordings[orientation == SizingOrientation::Worst ? 1 : 0];
+}
+
 struct HouseValues {
   std::array<std::optional<double>, kHouseValues> Entered{};
   SizingOrientation SizeFor = SizingOrientation::Drawn;

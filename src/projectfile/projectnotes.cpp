@@ -117,14 +117,6 @@ constexpr std::array<HouseKey, kHouseValues> kHouseKeys = {{
     {"system cfm", HouseValue::SystemAirflow},
 }};
 constexpr std::string_view kSizeForKey = "size for";
-struct SizeForWord {
-  std::string_view word;
-  SizingOrientation orientation;
-};
-constexpr std::array<SizeForWord, 2> kSizeForWords = {{
-    {"drawn", SizingOrientation::Drawn},
-    {"worst", SizingOrientation::Worst},
-}};
 
 bool hasHouseNotes(const HouseValues& house) {
   for (const std::optional<double>& value : house.Entered) {
@@ -138,10 +130,7 @@ void writeHouseNotes(const HouseValues& house, const Item& item) {
   for (const HouseKey& entry : kHouseKeys) {
     if (const std::optional<double>& value = house[entry.value]) item(entry.key, enteredText(*value));
   }
-  if (house.SizeFor == SizingOrientation::Drawn) return;
-  for (const SizeForWord& word : kSizeForWords) {
-    if (word.orientation == house.SizeFor) item(kSizeForKey, word.word);
-  }
+  if (house.SizeFor != SizingOrientation::Drawn) item(kSizeForKey, sizeForWording(house.SizeFor).word);
 }
 
 // Reads one item of the house's values into `house`. Nothing when the key is
@@ -153,9 +142,9 @@ std::optional<std::string> readHouseNote(std::string_view key, std::string_view 
   text = trimmed(text);
   if (key == kSizeForKey) {
     if (sizeForRead) return "expected one " + quotedKey + ", found a second";
-    for (const SizeForWord& word : kSizeForWords) {
-      if (text != word.word) continue;
-      house.SizeFor = word.orientation;
+    for (const SizeForWording& wording : kSizeForWordings) {
+      if (text != wording.word) continue;
+      house.SizeFor = wording.orientation;
       sizeForRead = true;
       return std::string();
     }
