@@ -34,4 +34,12 @@ inline void fillHouse(ProjectTables& model) {
   }
 }
 
+// Every value of the house's air and people and its system airflow entered,
+// sized for the worst orientation: the design load in full.
+inline void enterHouseValues(ProjectTables& model) {
+  const double values[kHouseValues] = {9000, 8.5, 0.35, 0.2, 90, 70, 50, 5, 1500, 35, 6000};
+  for (int i = 0; i < kHouseValues; ++i) model.House.Entered[static_cast<std::size_t>(i)] = values[i];
+  model.House.SizeFor = SizingOrientation::Worst;
+}
+
 }  // namespace kovrin

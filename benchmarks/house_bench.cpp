@@ -13,6 +13,7 @@
 #include "house/housedesign.h"
 #include "house/housereport.h"
 #include "house/housesummary.h"
+#include "gui/designpanel.h"
 #include "gui/housereportpdf.h"
 #include "gui/houseview.h"
 
@@ -20,11 +21,12 @@ namespace kovrin {
 namespace {
 
 // Two houses that differ in one zone's wall, as after a keystroke: the view
-// gets new loads and a new chart each time.
+// gets new loads, a new design load and a new chart each time.
 struct Houses {
   ProjectTables tables[2];
   Houses() {
     fillHouse(tables[0]);
+    enterHouseValues(tables[0]);
     tables[1] = tables[0];
     tables[1].zone(3, 4, ZoneQuantity::WallArea) += 10.0f;
   }
@@ -35,12 +37,14 @@ void update(HouseView& view, const ProjectTables& tables) {
   view.setSummary(summary, designHouse(tables), houseChartSvg(summary));
 }
 
-// The view on screen at a size that shows table and chart, alternating
-// between the two houses; painted at once after each update, or not.
+// The view on screen at a size that shows table, design and chart,
+// alternating between the two houses; painted at once after each update, or
+// not. The update is what the program does: the summary, the design load
+// with the eight turns and the sizes, the chart text and the view.
 void updateView(benchmark::State& state, bool paint) {
   const Houses houses;
   HouseView view;
-  view.resize(820, 760);
+  view.resize(860, 900);
   view.show();
   QApplication::processEvents();
   std::size_t i = 0;
@@ -67,13 +71,24 @@ BENCHMARK(HouseSummary_alone)->UseRealTime();
 // the sizes that fit and the zones' airflow, every house value entered: what
 // the house view adds to its update.
 void HouseDesign_alone(benchmark::State& state) {
-  ProjectTables tables = Houses().tables[0];
-  const double values[kHouseValues] = {2400, 8.5, 0.35, 0.2, 90, 70, 50, 5, 1500, 35, 1000};
-  for (int i = 0; i < kHouseValues; ++i) tables.House.Entered[static_cast<std::size_t>(i)] = values[i];
-  tables.House.SizeFor = SizingOrientation::Worst;
+  const ProjectTables tables = Houses().tables[0];
   for (auto _ : state) benchmark::DoNotOptimize(designHouse(tables));
 }
 BENCHMARK(HouseDesign_alone)->UseRealTime();
+
+// The view's design part brought up to date alone, alternating between the
+// designs of the two houses.
+void DesignPanel_updateAlone(benchmark::State& state) {
+  const Houses houses;
+  const HouseDesign designs[2] = {designHouse(houses.tables[0]), designHouse(houses.tables[1])};
+  DesignPanel panel;
+  panel.show();
+  QApplication::processEvents();
+  std::size_t i = 0;
+  for (auto _ : state) panel.setDesign(designs[i++ % 2]);
+  QApplication::processEvents();
+}
+BENCHMARK(DesignPanel_updateAlone)->UseRealTime();
 
 void HouseChart_svgAlone(benchmark::State& state) {
   const HouseSummary summary = summarizeHouse(Houses().tables[0]);
