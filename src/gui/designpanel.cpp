@@ -2,7 +2,7 @@
 
 #include <QFontMetrics>
 #include <QGroupBox>
-#include <QHBoxLayout>
+#include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QSignalBlocker>
@@ -144,22 +144,23 @@ DesignPanel::DesignPanel(QWidget* parent)
 
   m_sizes->setWordWrap(true);
   m_sizes->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-  m_sizes->setMinimumWidth(QFontMetrics(m_sizes->font()).horizontalAdvance(QLatin1Char('x')) * 40);
 
-  const auto group = [this](const QString& title, std::initializer_list<QWidget*> widgets, int stretch,
-                            QHBoxLayout* into) {
+  // The design load and the turns side by side, the sizes below them: a
+  // line each for a figure and what it rests on.
+  const auto group = [this](const QString& title, std::initializer_list<QWidget*> widgets) {
     auto* box = new QGroupBox(title, this);
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(6, 4, 6, 4);
     for (QWidget* widget : widgets) layout->addWidget(widget);
     layout->addStretch(1);
-    into->addWidget(box, stretch);
+    return box;
   };
-  auto* layout = new QHBoxLayout(this);
+  auto* layout = new QGridLayout(this);
   layout->setContentsMargins(2, 2, 2, 2);
-  group(QStringLiteral("Design load"), {m_notEntered, m_load, m_coolingTotal, m_change}, 0, layout);
-  group(QStringLiteral("Orientation"), {m_turns, m_spread}, 0, layout);
-  group(QStringLiteral("Sizes that fit"), {m_sizes}, 1, layout);
+  layout->addWidget(group(QStringLiteral("Design load"), {m_notEntered, m_load, m_coolingTotal, m_change}), 0, 0);
+  layout->addWidget(group(QStringLiteral("Orientation"), {m_turns, m_spread}), 0, 1);
+  layout->setColumnStretch(2, 1);
+  layout->addWidget(group(QStringLiteral("Sizes that fit"), {m_sizes}), 1, 0, 1, 3);
   m_notEntered->setWordWrap(true);
   m_notEntered->setFixedWidth(m_load->width());
   m_coolingTotal->setWordWrap(true);
