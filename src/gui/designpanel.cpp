@@ -46,10 +46,11 @@ QTableWidget* fixedTable(int rows, const QStringList& headings, QWidget* parent)
 }
 
 // Sizes the table to show every cell whole without scrolling, its columns
-// as wide as their widest text: `widest` of each, or a load of millions.
+// as wide as their widest text: `widest` of each, or a load of hundreds of
+// thousands of Btu/h, as no house comes near a million.
 void fitToContents(QTableWidget* table, const QStringList& widest = {}) {
   // Measured in bold, which marks a row.
-  const QString load = QStringLiteral("9,999,999");
+  const QString load = QStringLiteral("999,999");
   QFont bold = table->font();
   bold.setBold(true);
   for (int column = 0; column < table->columnCount(); ++column) {
@@ -133,8 +134,8 @@ DesignPanel::DesignPanel(QWidget* parent)
   m_turns->horizontalHeaderItem(2)->setToolTip(QStringLiteral("The house total of the zones' cooling loads, Btu/h"));
   m_turns->horizontalHeaderItem(3)->setToolTip(QStringLiteral("The design cooling total, sensible and latent, Btu/h"));
   fitToContents(m_load);
-  fitToContents(m_turns, {QStringLiteral("as drawn"), QStringLiteral("NW"), QStringLiteral("9,999,999"),
-                          QStringLiteral("9,999,999"), QStringLiteral("worst, sized for")});
+  fitToContents(m_turns, {QStringLiteral("as drawn"), QStringLiteral("NW"), QStringLiteral("999,999"),
+                          QStringLiteral("999,999"), QStringLiteral("worst, sized for")});
   for (int k = 0; k < kTurns; ++k) {
     m_turns->item(k, 0)->setText(toQString(turnText(k)));
     m_turns->item(k, 1)->setText(toQString(northSideFaces(k)));

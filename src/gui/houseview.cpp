@@ -51,8 +51,6 @@ HouseView::HouseView(QWidget* parent)
       case HouseTableModel::Page:
       case HouseTableModel::HeatingAir:
       case HouseTableModel::CoolingAir: width = number * 3 / 4; break;
-      case HouseTableModel::HeatingSystemAir:
-      case HouseTableModel::CoolingSystemAir: width = metrics.horizontalAdvance(QStringLiteral("system CFM")) + 16; break;
       default: break;
     }
     const QStringList lines = m_model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString().split('\n');
@@ -99,7 +97,7 @@ QSize HouseView::sizeHint() const {
   for (int column = 0; column < HouseTableModel::kColumns; ++column) {
     if (!m_table->isColumnHidden(column)) width += m_table->columnWidth(column);
   }
-  // The table and the chart as tall as before the design part came beside them.
+  // The table and the chart share 760 pixels, the design part takes what it needs.
   return {width, 760 + m_design->sizeHint().height()};
 }
 
