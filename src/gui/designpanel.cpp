@@ -97,36 +97,42 @@ void setBold(QTableWidget* table, int row, bool bold) {
 
 }  // namespace
 
+// The rows of the design load's table after designRows: the cooling total
+// with its tons, and the sensible heat ratio, each across the three columns.
+constexpr int kCoolingTotalRow = static_cast<int>(kDesignRows);
+constexpr int kRatioRow = kCoolingTotalRow + 1;
+// The row of the turns' table after the eight turns: the spread.
+constexpr int kSpreadRow = kTurns;
+
 DesignPanel::DesignPanel(QWidget* parent)
     : QWidget(parent),
-      m_load(fixedTable(static_cast<int>(kDesignRows),
+      m_load(fixedTable(kRatioRow + 1,
                         {QStringLiteral("Heating\nBtu/h"), QStringLiteral("Cooling\nsensible"),
                          QStringLiteral("Cooling\nlatent")},
                         this)),
       m_notEntered(dialogLink(toQString(kAirAndPeopleNotEntered), this)),
-      m_coolingTotal(line(this)),
       m_change(dialogLink(QStringLiteral("Change the air and people..."), this)),
-      m_turns(fixedTable(kTurns,
+      m_turns(fixedTable(kSpreadRow + 1,
                          {QStringLiteral("Turned"), QStringLiteral("North side\nfaces"),
                           QStringLiteral("Rooms\nBtu/h"), QStringLiteral("Design\nBtu/h"), QString()},
                          this)),
-      m_spread(line(this)),
       m_sizes(line(this)) {
   const auto rows = designRows(DesignLoad{});
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    auto* heading = new QTableWidgetItem(toQString(rows[i].label));
-    heading->setToolTip(toQString(rows[i].tip));
-    m_load->setVerticalHeaderItem(static_cast<int>(i), heading);
-  }
+  const auto heading = [this](int row, std::string_view label, std::string_view tip) {
+    auto* item = new QTableWidgetItem(toQString(label));
+    item->setToolTip(toQString(tip));
+    m_load->setVerticalHeaderItem(row, item);
+  };
+  for (std::size_t i = 0; i < rows.size(); ++i) heading(static_cast<int>(i), rows[i].label, rows[i].tip);
+  heading(kCoolingTotalRow, "Cooling total", "The design cooling, sensible and latent, and its tons (12,000 Btu/h a ton)");
+  heading(kRatioRow, "Sensible ratio", "The sensible heat ratio: the sensible part of the design cooling");
   m_load->horizontalHeaderItem(0)->setToolTip(QStringLiteral("Heat loss, Btu/h"));
   m_load->horizontalHeaderItem(1)->setToolTip(QStringLiteral("Heat gain of temperature, Btu/h"));
   m_load->horizontalHeaderItem(2)->setToolTip(QStringLiteral("Heat gain of moisture, Btu/h"));
-  m_load->verticalHeaderItem(static_cast<int>(kDesignRows) - 1)->setFont([] {
-    QFont font;
-    font.setBold(true);
-    return font;
-  }());
-  setBold(m_load, static_cast<int>(kDesignRows) - 1, true);
+  QFont bold = m_load->font();
+  bold.setBold(true);
+  m_load->verticalHeaderItem(kCoolingTotalRow - 1)->setFont(bold);
+  setBold(m_load, kCoolingTotalRow - 1, true);
 
   m_turns->verticalHeader()->hide();
   m_turns->horizontalHeaderItem(0)->setToolTip(QStringLiteral("The whole house turned clockwise, as seen from above"));
@@ -142,6 +148,11 @@ DesignPanel::DesignPanel(QWidget* parent)
     m_turns->item(k, 1)->setTextAlignment(Qt::AlignCenter);
     m_turns->item(k, 4)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   }
+  // The lines across a table's columns, set after its columns were sized.
+  for (const int row : {kCoolingTotalRow, kRatioRow}) m_load->setSpan(row, 0, 1, m_load->columnCount());
+  m_turns->setSpan(kSpreadRow, 0, 1, m_turns->columnCount());
+  m_turns->item(kSpreadRow, 0)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  m_turns->item(kSpreadRow, 0)->setToolTip(QStringLiteral("The highest design cooling total of the turns less the lowest"));
 
   m_sizes->setWordWrap(true);
   m_sizes->setAlignment(Qt::AlignTop | Qt::AlignLeft);
@@ -151,23 +162,19 @@ DesignPanel::DesignPanel(QWidget* parent)
   const auto group = [this](const QString& title, std::initializer_list<QWidget*> widgets) {
     auto* box = new QGroupBox(title, this);
     auto* layout = new QVBoxLayout(box);
-    layout->setContentsMargins(6, 4, 6, 4);
+    layout->setContentsMargins(3, 3, 3, 3);
     for (QWidget* widget : widgets) layout->addWidget(widget);
     layout->addStretch(1);
     return box;
   };
   auto* layout = new QGridLayout(this);
-  layout->setContentsMargins(2, 2, 2, 2);
-  layout->addWidget(group(QStringLiteral("Design load"), {m_notEntered, m_load, m_coolingTotal, m_change}), 0, 0);
-  layout->addWidget(group(QStringLiteral("Orientation"), {m_turns, m_spread}), 0, 1);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(group(QStringLiteral("Design load"), {m_notEntered, m_load, m_change}), 0, 0);
+  layout->addWidget(group(QStringLiteral("Orientation"), {m_turns}), 0, 1);
   layout->setColumnStretch(2, 1);
   layout->addWidget(group(QStringLiteral("Sizes that fit"), {m_sizes}), 1, 0, 1, 3);
   m_notEntered->setWordWrap(true);
   m_notEntered->setFixedWidth(m_load->width());
-  m_coolingTotal->setWordWrap(true);
-  m_coolingTotal->setFixedWidth(m_load->width());
-  m_spread->setWordWrap(true);
-  m_spread->setFixedWidth(m_turns->width());
   connect(m_notEntered, &QLabel::linkActivated, this, &DesignPanel::airAndPeopleWanted);
   connect(m_change, &QLabel::linkActivated, this, &DesignPanel::airAndPeopleWanted);
 
@@ -183,7 +190,6 @@ void DesignPanel::setDesign(const HouseDesign& design) {
   const bool entered = load.airAndPeopleEntered;
   m_notEntered->setVisible(!entered);
   m_load->setVisible(entered);
-  m_coolingTotal->setVisible(entered);
   m_change->setVisible(entered);
   const auto rows = designRows(load);
   for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -192,10 +198,10 @@ void DesignPanel::setDesign(const HouseDesign& design) {
     m_load->item(row, 1)->setText(loadCell(rows[i].sensible));
     m_load->item(row, 2)->setText(loadCell(rows[i].latent));
   }
-  m_coolingTotal->setText(QStringLiteral("Cooling total %1 Btu/h \u00B7 %2 tons \u00B7 sensible heat ratio %3")
-                              .arg(loadCell(load.coolingTotal),
-                                   toQString(figureText(load.coolingTons, kTonsDecimals)),
-                                   toQString(figureText(load.sensibleHeatRatio, kRatioDecimals, kNoValueText))));
+  m_load->item(kCoolingTotalRow, 0)->setText(QStringLiteral("%1 Btu/h, %2 tons")
+                                                 .arg(loadCell(load.coolingTotal),
+                                                      toQString(figureText(load.coolingTons, kTonsDecimals))));
+  m_load->item(kRatioRow, 0)->setText(toQString(figureText(load.sensibleHeatRatio, kRatioDecimals, kNoValueText)));
 
   const HouseOrientations& orientations = design.orientations;
   for (const Orientation& turn : orientations.turns) {
@@ -205,7 +211,7 @@ void DesignPanel::setDesign(const HouseDesign& design) {
     m_turns->item(row, 4)->setText(toQString(turnMarks(design, row)));
     setBold(m_turns, row, row == orientations.worst);
   }
-  m_spread->setText(QStringLiteral("Spread: %1").arg(toQString(spreadText(orientations, Grouping::Thousands))));
+  m_turns->item(kSpreadRow, 0)->setText(QStringLiteral("Spread %1 Btu/h").arg(loadCell(orientations.spread)));
   m_load->viewport()->update();
   m_turns->viewport()->update();
 

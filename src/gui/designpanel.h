@@ -28,14 +28,13 @@ class DesignPanel final : public QWidget {
   void setDesign(const HouseDesign& design);
 
   // For tests: the design load's table (rows as designRows, columns
-  // heating, sensible, latent), the line shown instead of it, the turns'
-  // table (a row per turn: turn, north side faces, rooms, design, mark), the
-  // spread and the sizes.
+  // heating, sensible, latent; then the cooling total and the sensible heat
+  // ratio across them), the line shown instead of it, the turns' table (a
+  // row per turn: turn, north side faces, rooms, design, mark; then the
+  // spread across them) and the sizes.
   QTableWidget* loadTable() const { return m_load; }
   QLabel* notEnteredLine() const { return m_notEntered; }
-  QLabel* coolingTotalLine() const { return m_coolingTotal; }
   QTableWidget* orientationTable() const { return m_turns; }
-  QLabel* spreadLine() const { return m_spread; }
   QLabel* sizesText() const { return m_sizes; }
 
  signals:
@@ -45,10 +44,8 @@ class DesignPanel final : public QWidget {
  private:
   QTableWidget* m_load = nullptr;
   QLabel* m_notEntered = nullptr;
-  QLabel* m_coolingTotal = nullptr;
   QLabel* m_change = nullptr;
   QTableWidget* m_turns = nullptr;
-  QLabel* m_spread = nullptr;
   QLabel* m_sizes = nullptr;
 };
 

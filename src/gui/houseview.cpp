@@ -97,6 +97,7 @@ QSize HouseView::sizeHint() const {
   for (int column = 0; column < HouseTableModel::kColumns; ++column) {
     if (!m_table->isColumnHidden(column)) width += m_table->columnWidth(column);
   }
+  width = std::max(width, m_design->minimumSizeHint().width());
   // The table and the chart share 760 pixels, the design part takes what it needs.
   return {width, 760 + m_design->sizeHint().height()};
 }

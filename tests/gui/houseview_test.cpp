@@ -99,7 +99,7 @@ TEST(HouseView, HeadersAreWhole) {
   view.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
   const QHeaderView& header = *view.table()->horizontalHeader();
-  EXPECT_EQ(header.length(), header.width());
+  EXPECT_LE(header.length(), header.width());  // the design part below may be the wider
   for (int c = 0; c < header.count(); ++c) {
     if (header.isSectionHidden(c)) continue;  // the system airflow's, while none is entered
     for (const QString& line : header.model()->headerData(c, Qt::Horizontal).toString().split('\n')) {
@@ -122,7 +122,7 @@ std::string designText(const HouseView& view) {
       lines << cells.join(QLatin1Char('|'));
     }
   }
-  for (const QLabel* label : {panel.notEnteredLine(), panel.coolingTotalLine(), panel.spreadLine(), panel.sizesText()}) {
+  for (const QLabel* label : {panel.notEnteredLine(), panel.sizesText()}) {
     if (label->isVisibleTo(&view)) lines << label->text();
   }
   return lines.join(QLatin1Char('\n')).toStdString();
@@ -142,9 +142,9 @@ TEST(HouseView, ShowsTheDesignLoadTheTurnsAndTheSizes) {
        {"House design load: heating 22,199 Btu/h \u00B7 cooling 12,326 Btu/h, 1.03 tons \u00B7 conditioned floor "
         "2,400 ft\u00B2, 2,337 ft\u00B2 per ton",
         "Leakage|16,039|2,239|1,618", "Design load|22,199|8,637|3,689",
-        "Cooling total 12,326 Btu/h \u00B7 1.03 tons \u00B7 sensible heat ratio 0.70",
+        "Cooling total|12,326 Btu/h, 1.03 tons", "Sensible ratio|0.70",
         "as drawn|N|3,000|12,326|worst, sized for", "No nominal size fits: 1.5 tons is 146 % of the load"}},
-      {"house/west.prj", false, {"180\u00B0|S|12,950|13,810|worst, sized for", "Spread: 7,880 Btu/h"}},
+      {"house/west.prj", false, {"180\u00B0|S|12,950|13,810|worst, sized for", "Spread 7,880 Btu/h"}},
       {"cli/house.prj", false, {"Air and people not entered: the design load holds the rooms only", "House: heating"}},
   };
   for (const auto& c : cases) {
