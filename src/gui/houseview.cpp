@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
 #include <QSplitter>
@@ -69,7 +70,7 @@ HouseView::HouseView(QWidget* parent)
   m_houseLine->setTextInteractionFlags(Qt::TextSelectableByMouse);
   m_houseLine->setContentsMargins(4, 2, 4, 2);
 
-  auto* splitter = new QSplitter(Qt::Vertical, this);
+  auto* splitter = m_splitter = new QSplitter(Qt::Vertical, this);
   auto* upper = new QWidget(splitter);
   auto* upperLayout = new QVBoxLayout(upper);
   upperLayout->setContentsMargins(0, 0, 0, 0);
@@ -77,7 +78,13 @@ HouseView::HouseView(QWidget* parent)
   upperLayout->addWidget(m_table);
   upperLayout->addWidget(m_houseLine);
   splitter->addWidget(upper);
-  splitter->addWidget(m_design);
+  // The design part scrolls where the splitter leaves it less than it needs.
+  auto* design = new QScrollArea(splitter);
+  design->setFrameShape(QFrame::NoFrame);
+  design->setWidgetResizable(true);
+  design->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  design->setWidget(m_design);
+  splitter->addWidget(design);
   splitter->addWidget(m_chart);
   splitter->setStretchFactor(0, 3);
   splitter->setStretchFactor(1, 0);
@@ -126,6 +133,21 @@ void HouseView::setSummary(const HouseSummary& summary, const HouseDesign& desig
                                                       Grouping::Thousands))));
   m_design->setDesign(design);
   m_chart->setSvg(chartSvg);
+}
+
+void HouseView::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (m_shown) return;
+  m_shown = true;
+  // Shown first, the design part gets the height its lines need at the
+  // view's width, the table and the chart share the rest; then the user's
+  // splitter holds.
+  const QList<int> sizes = m_splitter->sizes();
+  const int total = sizes.value(0) + sizes.value(1) + sizes.value(2);
+  const int design = std::min(m_design->heightForWidth(m_splitter->width()), total / 2);
+  if (design <= 0) return;
+  const int rest = total - design;
+  m_splitter->setSizes({rest * 3 / 5, design, rest - rest * 3 / 5});
 }
 
 void HouseView::activated(const QModelIndex& index) {

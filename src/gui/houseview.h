@@ -26,6 +26,7 @@
 
 class QLabel;
 class QModelIndex;
+class QSplitter;
 class QTableView;
 
 namespace kovrin {
@@ -58,6 +59,9 @@ class HouseView : public QWidget {
   // The user asked for the House Air and People dialog.
   void airAndPeopleWanted();
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
   void activated(const QModelIndex& index);
 
@@ -66,7 +70,9 @@ class HouseView : public QWidget {
   QTableView* m_table = nullptr;
   QLabel* m_houseLine = nullptr;
   DesignPanel* m_design = nullptr;
+  QSplitter* m_splitter = nullptr;
   ChartWidget* m_chart = nullptr;
+  bool m_shown = false;
 };
 
 }  // namespace kovrin
