@@ -8,6 +8,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
+#include <QTimer>
 #include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -139,15 +140,18 @@ void HouseView::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (m_shown) return;
   m_shown = true;
-  // Shown first, the design part gets the height its lines need at the
-  // view's width, the table and the chart share the rest; then the user's
-  // splitter holds.
-  const QList<int> sizes = m_splitter->sizes();
-  const int total = sizes.value(0) + sizes.value(1) + sizes.value(2);
-  const int design = std::min(m_design->heightForWidth(m_splitter->width()), total / 2);
-  if (design <= 0) return;
-  const int rest = total - design;
-  m_splitter->setSizes({rest * 3 / 5, design, rest - rest * 3 / 5});
+  // Once shown and given its first figures, the design part gets the height
+  // its lines need at the view's width (up to two thirds of it), the table
+  // and the chart share the rest; then the user's splitter holds.
+  QTimer::singleShot(0, this, [this] {
+    const QList<int> sizes = m_splitter->sizes();
+    const int total = sizes.value(0) + sizes.value(1) + sizes.value(2);
+    const int width = m_splitter->widget(1)->contentsRect().width();
+    const int design = std::min(m_design->heightForWidth(width), total * 2 / 3);
+    if (design <= 0) return;
+    const int rest = total - design;
+    m_splitter->setSizes({rest * 3 / 5, design, rest - rest * 3 / 5});
+  });
 }
 
 void HouseView::activated(const QModelIndex& index) {

@@ -1052,6 +1052,7 @@ TEST_F(ProgramTest, TheAirAndPeopleDialogEditsTheHouseAndTheViewFollows) {
   EXPECT_TRUE(m_model.unsavedChanges());
   EXPECT_EQ(panel.loadTable()->item(3, 1)->text(), "690");  // people, sensible
   // One step of the history, which the view follows.
+  EXPECT_EQ(editMenu(), "Undo House Air and People | (Redo)");
   command(kCmdUndo);
   EXPECT_EQ(m_model.House, HouseValues{});
   EXPECT_TRUE(panel.notEnteredLine()->isVisible());
