@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QScrollArea>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTimer>
@@ -118,8 +119,10 @@ void HouseView::setSummary(const HouseSummary& summary, const HouseDesign& desig
   m_warnings->setVisible(!text.isEmpty());
   m_model->setSummary(summary, design);
   const bool system = m_model->hasSystemAirflow();
+  const bool systemShown = !m_table->isColumnHidden(HouseTableModel::HeatingSystemAir);
   m_table->setColumnHidden(HouseTableModel::HeatingSystemAir, !system);
   m_table->setColumnHidden(HouseTableModel::CoolingSystemAir, !system);
+  if (system && !systemShown && isVisible()) widenForTable();
   // The house's design load on its conditioned floor area; with none of the
   // air and people entered, the rooms' loads on the zones' floor.
   const DesignLoad& load = design.load;
@@ -134,6 +137,14 @@ void HouseView::setSummary(const HouseSummary& summary, const HouseDesign& desig
                                                       Grouping::Thousands))));
   m_design->setDesign(design);
   m_chart->setSvg(chartSvg);
+}
+
+// The system airflow's columns, shown once it is entered, widen the open
+// view as far as the screen leaves room on its right.
+void HouseView::widenForTable() {
+  int wanted = sizeHint().width();
+  if (const QScreen* shown = screen()) wanted = std::min(wanted, shown->availableGeometry().right() + 1 - x());
+  if (wanted > width()) resize(wanted, height());
 }
 
 void HouseView::showEvent(QShowEvent* event) {

@@ -64,6 +64,7 @@ class HouseView : public QWidget {
 
  private:
   void activated(const QModelIndex& index);
+  void widenForTable();
 
   HouseTableModel* m_model = nullptr;
   QLabel* m_warnings = nullptr;
