@@ -10,7 +10,7 @@ namespace kovrin {
 
 FileStamp stampOf(const struct stat& info) {
   return {static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino), info.st_size,
-          info.st_mtim.tv_sec, info.st_mtim.tv_nsec};
+          info.st_mtim.tv_sec, info.st_mtim.tv_nsec, info.st_ctim.tv_sec, info.st_ctim.tv_nsec};
 }
 
 std::optional<FileStamp> stampOf(const std::string& path) {

@@ -13,7 +13,6 @@
 #include <ctime>
 #include <optional>
 
-#include "fileio/descriptor.h"
 #include "fileio/readfile.h"
 
 namespace kovrin {
@@ -52,19 +51,41 @@ std::optional<std::string> followLinks(std::string& target, struct stat& info, b
   }
 }
 
+constexpr std::string_view kTemporaryMark = ".tmp-";
+constexpr std::size_t kTemporaryLetters = 6;
+
+// The part of a temporary file's name before its mark: the target's name,
+// cut where the mark and the letters would take the name past the longest
+// the folder takes (a legal 250-byte name leaves room for 5 more bytes).
+// The cut falls between UTF-8 characters.
+std::string temporaryStem(const std::string& target) {
+  const auto slash = target.find_last_of('/');
+  const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+  const long folderLimit = ::pathconf(folderOf(target).c_str(), _PC_NAME_MAX);
+  const std::size_t longest = folderLimit > 0 ? static_cast<std::size_t>(folderLimit) : NAME_MAX;
+  const std::size_t added = kTemporaryMark.size() + kTemporaryLetters;
+  const std::size_t room = longest > added ? longest - added : 1;
+  std::size_t length = target.size() - nameStart;
+  if (length <= room) return target;
+  length = room;
+  while (length > 1 && (static_cast<unsigned char>(target[nameStart + length]) & 0xC0) == 0x80) --length;
+  return target.substr(0, nameStart + length);
+}
+
 // A new file beside `target` under a name no file has, created with mode
 // `mode` (less the umask). Names are tried until one is free.
 Descriptor createTemporary(const std::string& target, mode_t mode, std::string& name) {
   timespec now{};
   ::clock_gettime(CLOCK_REALTIME, &now);
   std::uint64_t bits = static_cast<std::uint64_t>(now.tv_nsec) ^ (static_cast<std::uint64_t>(::getpid()) << 32);
+  const std::string stem = temporaryStem(target) + std::string(kTemporaryMark);
   for (int attempt = 0; attempt < 100; ++attempt) {
     bits = bits * 6364136223846793005u + 1442695040888963407u;
     std::string suffix;
-    for (std::uint64_t rest = bits >> 20; suffix.size() < 6; rest /= 36) {
+    for (std::uint64_t rest = bits >> 20; suffix.size() < kTemporaryLetters; rest /= 36) {
       suffix += "0123456789abcdefghijklmnopqrstuvwxyz"[rest % 36];
     }
-    name = target + ".tmp-" + suffix;
+    name = stem + suffix;
     Descriptor file(::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode));
     if (file.get() >= 0 || errno != EEXIST) return file;
   }
@@ -84,66 +105,115 @@ bool placeWhereMissing(const std::string& temporary, const std::string& target) 
 
 }  // namespace
 
-FileResult replaceFile(const std::string& path, std::string_view text, const ReplaceRules& rules,
-                       FileStamp* written) {
-  const std::string failed = path + ": " + std::string(rules.failure) + ": ";
+bool isPlainFileOrMissing(const std::string& path) {
+  struct stat info {};
+  return ::stat(path.c_str(), &info) != 0 ? errno == ENOENT : S_ISREG(info.st_mode);
+}
+
+FileReplacement::~FileReplacement() {
+  if (m_state == State::Temporary) {
+    m_file.close();
+    ::unlink(m_temporary.c_str());
+  }
+}
+
+FileResult FileReplacement::fail(std::string_view step) {
+  const int error = errno;
+  if (m_file.get() >= 0) m_file.close();
+  if (m_state == State::Temporary) ::unlink(m_temporary.c_str());
+  m_state = State::Failed;
+  return FileResult::failure(m_failed + std::string(step) + " (" + reason(error) + ")");
+}
+
+FileResult FileReplacement::begin(const std::string& path, const ReplaceRules& rules) {
+  m_rules = rules;
+  m_failed = path + ": " + std::string(rules.failure) + ": ";
+  m_state = State::Failed;
+  const auto refused = [&](const std::string& why) { return FileResult::failure(m_failed + why); };
   // What the name leads to, as the system follows it (also through links
   // such as /dev/stdout, which name no file a rename could replace).
   struct stat info {};
   if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
-    if (S_ISDIR(info.st_mode)) return FileResult::failure(failed + "it is a folder");
-    if (!rules.writeThroughPipesAndDevices) {
-      return FileResult::failure(failed + "it is not a plain file (it is a pipe or a device)");
-    }
-    Descriptor device(::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY));
-    if (device.get() < 0) return FileResult::failure(failed + "it cannot be opened (" + reason(errno) + ")");
-    if (!writeAll(device.get(), text) || device.close() != 0) {
-      return FileResult::failure(failed + "cannot write to it (" + reason(errno) + ")");
-    }
+    if (S_ISDIR(info.st_mode)) return refused("it is a folder");
+    if (!rules.writeThroughPipesAndDevices) return refused("it is not a plain file (it is a pipe or a device)");
+    m_file = Descriptor(::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY));
+    if (m_file.get() < 0) return refused("it cannot be opened (" + reason(errno) + ")");
+    m_state = State::Direct;
     return {};
   }
 
-  std::string target = path;
+  m_target = path;
   bool exists = false;
-  if (const auto problem = followLinks(target, info, exists)) return FileResult::failure(failed + *problem);
-  if (exists && rules.keepExisting) return {};
+  if (const auto problem = followLinks(m_target, info, exists)) return refused(*problem);
+  if (exists && rules.keepExisting) {
+    m_state = State::Kept;
+    return {};
+  }
   // root passes every permission check, so ask as the user who runs Kovrin.
-  if (exists && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0 &&
+  if (exists && ::faccessat(AT_FDCWD, m_target.c_str(), W_OK, AT_EACCESS) != 0 &&
       (errno == EACCES || errno == EPERM || errno == EROFS)) {
-    return FileResult::failure(failed + "the file is read-only");
+    return refused("the file is read-only");
   }
-
-  std::string temporary;
-  Descriptor file = createTemporary(target, exists ? 0600 : 0666, temporary);
-  if (file.get() < 0) {
-    return FileResult::failure(failed + "cannot create a temporary file in its folder (" + reason(errno) + ")");
-  }
-  const auto fail = [&](std::string_view step) {
-    const int error = errno;
-    if (file.get() >= 0) file.close();
-    ::unlink(temporary.c_str());
-    return FileResult::failure(failed + std::string(step) + " (" + reason(error) + ")");
-  };
+  m_file = createTemporary(m_target, exists ? 0600 : 0666, m_temporary);
+  if (m_file.get() < 0) return fail("cannot create a temporary file in its folder");
+  m_state = State::Temporary;
   if (exists) {
-    if (::fchmod(file.get(), info.st_mode & 07777) != 0) return fail("cannot set the permissions of the temporary file");
+    if (::fchmod(m_file.get(), info.st_mode & 07777) != 0) {
+      return fail("cannot set the permissions of the temporary file");
+    }
     // Only root may give a file away; anyone else's save belongs to them,
     // as a new file would.
-    [[maybe_unused]] const int givenAway = ::fchown(file.get(), info.st_uid, info.st_gid);
+    [[maybe_unused]] const int givenAway = ::fchown(m_file.get(), info.st_uid, info.st_gid);
   }
-  if (!writeAll(file.get(), text)) return fail("cannot write the file");
-  if (::fsync(file.get()) != 0) return fail("cannot write the file to disk");
+  return {};
+}
+
+FileResult FileReplacement::write(std::string_view piece) {
+  switch (m_state) {
+    case State::Kept: return {};
+    case State::Temporary: return writeAll(m_file.get(), piece) ? FileResult{} : fail("cannot write the file");
+    case State::Direct: return writeAll(m_file.get(), piece) ? FileResult{} : fail("cannot write to it");
+    case State::Idle:
+    case State::Failed: break;
+  }
+  return FileResult::failure(m_failed + "it was not opened for writing");
+}
+
+FileResult FileReplacement::commit(FileStamp* written) {
+  switch (m_state) {
+    case State::Kept: m_state = State::Idle; return {};
+    case State::Direct: return m_file.close() == 0 ? (m_state = State::Idle, FileResult{}) : fail("cannot write to it");
+    case State::Temporary: break;
+    case State::Idle:
+    case State::Failed: return FileResult::failure(m_failed + "it was not opened for writing");
+  }
+  if (::fsync(m_file.get()) != 0) return fail("cannot write the file to disk");
   struct stat done {};
-  if (::fstat(file.get(), &done) != 0) return fail("cannot write the file");
-  if (file.close() != 0) return fail("cannot write the file");
-  const bool placed = rules.keepExisting ? placeWhereMissing(temporary, target)
-                                         : ::rename(temporary.c_str(), target.c_str()) == 0;
+  if (::fstat(m_file.get(), &done) != 0) return fail("cannot write the file");
+  if (m_file.close() != 0) return fail("cannot write the file");
+  const bool placed = m_rules.keepExisting ? placeWhereMissing(m_temporary, m_target)
+                                           : ::rename(m_temporary.c_str(), m_target.c_str()) == 0;
   if (!placed) return fail("cannot replace the file");
+  m_state = State::Idle;
+  // The rename is a change of the file, which moves its change time on.
+  struct stat inPlace {};
+  if (::stat(m_target.c_str(), &inPlace) == 0 && inPlace.st_dev == done.st_dev && inPlace.st_ino == done.st_ino) {
+    done = inPlace;
+  }
   if (written != nullptr) *written = stampOf(done);
 
   // Make the rename itself lasting; the file is saved either way.
-  Descriptor folder(::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  Descriptor folder(::open(folderOf(m_target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (folder.get() >= 0) static_cast<void>(::fsync(folder.get()));
   return {};
+}
+
+FileResult replaceFile(const std::string& path, std::string_view text, const ReplaceRules& rules,
+                       FileStamp* written) {
+  FileReplacement file;
+  if (FileResult begun = file.begin(path, rules); !begun) return begun;
+  if (FileResult wrote = file.write(text); !wrote) return wrote;
+  return file.commit(written);
 }
 
 bool writeAll(int fd, std::string_view text) {

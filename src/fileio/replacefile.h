@@ -7,6 +7,9 @@
 // is created with O_EXCL, so two programs saving at once never share one, and
 // then given the old file's permissions; a new file gets those of any new
 // file (the umask is never touched: other threads may be creating files).
+// Its name is the target's with ".tmp-" and six letters after it, the
+// target's name shortened where that would pass the longest name the folder
+// takes.
 //
 // A symbolic link stays a link: the file it leads to is replaced, or made
 // when the link dangles. A file the user may not write is not replaced,
@@ -20,6 +23,7 @@
 #include <string>
 #include <string_view>
 
+#include "fileio/descriptor.h"
 #include "model/filestamp.h"
 #include "model/fileresult.h"
 
@@ -39,6 +43,38 @@ struct ReplaceRules {
 // write(), again after a signal and after a short write, until the whole of
 // `text` is written; false with errno when a write fails.
 bool writeAll(int fd, std::string_view text);
+
+// Whether `path` names a plain file, or nothing yet: what a replacement puts
+// in place by renaming (links followed).
+bool isPlainFileOrMissing(const std::string& path);
+
+// A replacement written in pieces, for text made as it is written: begin(),
+// write() as often as there is text, commit(). Until commit() succeeds the
+// target is untouched; a replacement given up (destroyed uncommitted, or
+// after a failure) removes its temporary file. A pipe or device, where the
+// rules allow one, is written straight through as the pieces come.
+class FileReplacement {
+ public:
+  FileReplacement() = default;
+  ~FileReplacement();
+  FileReplacement(const FileReplacement&) = delete;
+  FileReplacement& operator=(const FileReplacement&) = delete;
+
+  FileResult begin(const std::string& path, const ReplaceRules& rules);
+  FileResult write(std::string_view piece);
+  // Puts the file in place; `written`, when given, receives its stamp.
+  FileResult commit(FileStamp* written = nullptr);
+
+ private:
+  FileResult fail(std::string_view step);
+
+  enum class State { Idle, Temporary, Direct, Kept, Failed } m_state = State::Idle;
+  ReplaceRules m_rules;
+  std::string m_failed;     // "NAME: not saved: "
+  std::string m_target;     // the file the links lead to
+  std::string m_temporary;
+  Descriptor m_file;
+};
 
 // Replace the file `path` with `text`. `written`, when given, receives the
 // stamp of the new file.

@@ -25,6 +25,7 @@
 #include <QTest>
 #include <QUrl>
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -641,6 +642,19 @@ TEST_F(ProgramTest, AnotherProgramsSaveIsNotReplacedUnasked) {
   ProjectTables saved;
   ASSERT_TRUE(loadProjectFile("new.dat", saved));
   EXPECT_EQ(saved.zone(1, 1, ZoneQuantity::WallArea), 100.0f);
+
+  // Written in place at the same size, its time of change put back: the
+  // file's change time still tells.
+  std::string edited = readBytes("new.dat");
+  edited.replace(edited.find(" 100.000000"), 11, " 200.000000");
+  struct stat before {};
+  ASSERT_EQ(::stat("new.dat", &before), 0);
+  writeFile(m_dir / "new.dat", edited);
+  const timespec times[2] = {before.st_atim, before.st_mtim};
+  ASSERT_EQ(::utimensat(AT_FDCWD, "new.dat", times, 0), 0);
+  answerInTurn({press(QMessageBox::No)});
+  command(kCmdSave);
+  EXPECT_EQ(readBytes("new.dat"), edited);
 }
 
 TEST_F(ProgramTest, PrintWritesTheReportAndPrintsItToAPdfFile) {

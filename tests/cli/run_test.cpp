@@ -228,6 +228,16 @@ TEST_F(InScratchFolder, OutputFileHoldsWhatStandardOutputWould) {
   }
 }
 
+// A name as long as a folder takes leaves little room for the temporary
+// file beside it: that name is cut short, the output is not refused.
+TEST_F(InScratchFolder, OutputFileOfTheLongestNameIsWritten) {
+  const std::string file = (m_dir / (std::string(243, 'r') + "\u00E9x.txt")).string();  // 250 bytes
+  const Outcome written = runWith({"--json", "-o", file, cliData("house.prj").string()});
+  ASSERT_EQ(written.status, 0) << written.err;
+  EXPECT_EQ(readBytes(file), runWith({"--json", cliData("house.prj").string()}).out);
+  EXPECT_EQ(names().size(), 1u);
+}
+
 TEST_F(InScratchFolder, NamesAndDetailsReachEveryOutput) {
   ProjectTables project = loadSample("sparse.prj");
   project.zoneName(3) = "Den, \"east\" \u00E0 \\";
