@@ -1,6 +1,8 @@
 #include "gui/housereportpdf.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
+#include <QFile>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPageLayout>
@@ -8,13 +10,13 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgRenderer>
 #include <QTextDocument>
 #include <QUrl>
 
 #include <cmath>
 
+#include "fileio/replacefile.h"
 #include "house/housechart.h"
 #include "house/housesummary.h"
 #include "model/programnames.h"
@@ -109,27 +111,23 @@ int paintHouseReport(const HouseReport& report, QPagedPaintDevice& device) {
 }  // namespace
 
 FileResult exportHouseReportPdf(const HouseReport& report, const QString& path) {
-  const auto failure = [&](const QString& reason) {
-    return FileResult::failure(
-        QStringLiteral("The report could not be written to %1: %2").arg(path, reason).toStdString());
-  };
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return failure(file.errorString());
+  // The whole document is made in memory first: QPdfWriter does not say
+  // when a write fell short, the file layer does.
+  QBuffer pdf;
+  pdf.open(QIODevice::WriteOnly);
   int pages = 0;
   {
-    QPdfWriter writer(&file);
+    QPdfWriter writer(&pdf);
     writer.setResolution(1200);
     writer.setTitle(QStringLiteral("Heating and cooling loads: ") + toQString(report.projectFile));
     writer.setCreator(toQString(kProgramTitle));
     pages = paintHouseReport(report, writer);
   }
-  if (pages == 0) {
-    file.cancelWriting();
-    return failure(file.error() != QFileDevice::NoError ? file.errorString()
-                                                          : QStringLiteral("the pages could not be drawn"));
-  }
-  if (!file.commit()) return failure(file.errorString());
-  return {};
+  const std::string file = QFile::encodeName(path).toStdString();
+  if (pages == 0) return FileResult::failure(file + ": not written: the pages could not be drawn");
+  const QByteArray& bytes = pdf.data();
+  return replaceFile(file, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                     ReplaceRules{.failure = "not written"});
 }
 
 }  // namespace kovrin

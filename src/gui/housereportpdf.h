@@ -7,10 +7,12 @@
 // so the chart is rendered from its SVG text with Qt SVG into an image at
 // print resolution, and the document shows that image in its place.
 //
-// The file is written through a temporary file in the same folder that
-// replaces the target only when the whole report is written: a failed
-// export leaves an earlier file of that name as it was. A failure comes back
-// as a value that names the file and the reason.
+// The document is made in memory and then written as project files are
+// (fileio/replacefile.h): through a temporary file in the same folder that
+// replaces the target only when the whole report is written and synced, so
+// a failed export (a full disk, a file-size limit) leaves an earlier file of
+// that name as it was; a pipe or a device is refused, never waited on. A
+// failure comes back as a value that names the file and the reason.
 #pragma once
 
 #include <QString>
@@ -23,6 +25,5 @@ class QPagedPaintDevice;
 namespace kovrin {
 
 FileResult exportHouseReportPdf(const HouseReport& report, const QString& path);
-
 
 }  // namespace kovrin

@@ -6,10 +6,13 @@
 #include <QProcess>
 #include <QRegularExpression>
 
+#include <fstream>
+#include <set>
 #include <vector>
 
 #include "house/housesummary.h"
 #include "toolkit/qt/textconversion.h"
+#include "childprocess.h"
 #include "sampleprojects.h"
 #include "scratchfolder.h"
 
@@ -93,6 +96,27 @@ TEST_F(HouseReportPdf, AFileThatCannotBeWrittenIsNamed) {
     const FileResult result = exportHouseReportPdf({}, path);
     EXPECT_FALSE(result.ok);
     EXPECT_NE(result.message.find(path.toStdString()), std::string::npos) << result.message;
+  }
+}
+
+// A write cut short (a file-size limit, a full disk) keeps the earlier
+// report whole and leaves nothing beside it; a pipe is refused, never
+// waited on (the alarm would end the child).
+TEST_F(HouseReportPdf, AFailedExportKeepsTheEarlierReport) {
+  const HouseReport report{testing::loadSample("house.prj"), "house.prj", "March 1, 2025"};
+  std::ofstream(m_dir / "house.pdf") << "%PDF the earlier report";
+  ASSERT_EQ(::mkfifo((m_dir / "pipe.pdf").c_str(), 0600), 0);
+  for (const auto& [file, said] :
+       {std::pair{"house.pdf", ": not written: cannot write the file (File too large)"},
+        std::pair{"pipe.pdf", ": not written: it is not a plain file (it is a pipe or a device)"}}) {
+    SCOPED_TRACE(file);
+    EXPECT_TRUE(test::underFileSizeLimit(4096, [&] {
+      ::alarm(60);
+      const FileResult result = exportHouseReportPdf(report, toQString((m_dir / file).string()));
+      return result.message.ends_with(file + std::string(said));
+    }));
+    EXPECT_TRUE(testing::readBytes(m_dir / "house.pdf") == "%PDF the earlier report");
+    EXPECT_EQ(names(), (std::set<std::string>{"house.pdf", "pipe.pdf"}));
   }
 }
 
