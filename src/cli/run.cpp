@@ -12,6 +12,7 @@
 
 #include "calc/pageloads.h"
 #include "fileio/replacefile.h"
+#include "fileio/spool.h"
 #include "house/housedesign.h"
 #include "house/housereport.h"
 #include "house/housesummary.h"
@@ -300,7 +301,8 @@ Options:
                    each with heating, then with cooling
   -o, --output FILE  write to FILE instead of standard output: a file is
                    replaced only once all is written, a pipe or device is
-                   written straight through; FILE may not be a PROJECT
+                   written once every project is read; FILE may not be a
+                   PROJECT
   -h, --help       show this help
   --               the arguments after this are project files
 
@@ -396,6 +398,13 @@ Load reports are the bytes Print writes; each after the first is preceded
 by a form feed, so a printer starts it on a new page. Messages show control
 characters of file names as \xNN.
 
+Nothing reaches the output before every project is read, and memory stays
+the same however many projects are given: each project's output is written
+as soon as it is made, into a temporary file beside the -o FILE, or, for
+standard output, a pipe or a device, into memory up to 1 MiB and beyond it
+into a file without a name in TMPDIR (/tmp when unset), written out at the
+end.
+
 An airflow share is 0 when its page total is 0, as Calculate shows it.
 Floor areas are in whole sq ft, loads per sq ft of floor in Btu/h with one
 decimal, the house's floor area per ton of cooling in whole sq ft; each is
@@ -442,45 +451,70 @@ int run(std::span<const std::string> args, std::ostream& out, std::ostream& err)
     return kExitSuccess;
   }
 
-  // Everything is made in memory first: a project that cannot be read stops
-  // the run before anything reaches the output.
-  std::string text;
-  if (!options.reports() && options.format == Format::Csv) text = summaryCsvHeader(options.breakdown);
+  // Each project's output is made and written before the next is read, so
+  // the memory a run takes does not grow with the number of projects. Until
+  // every project is read it reaches no reader: a plain file of -o is
+  // written into a temporary file beside it, which takes its place at the
+  // end; standard output, a pipe or a device is held back in a spool. A
+  // project that cannot be read leaves the output as it was.
+  const ReplaceRules rules{.failure = "not written", .writeThroughPipesAndDevices = true};
+  const bool replacing = options.output && isPlainFileOrMissing(*options.output);
+  FileReplacement file;
+  Spool held;
+  if (replacing) {
+    if (const FileResult begun = file.begin(*options.output, rules); !begun) {
+      complain(begun.message);
+      return kExitFileError;
+    }
+  }
+  const auto emit = [&](std::string_view piece) { return replacing ? file.write(piece) : held.write(piece); };
+
+  FileResult written;
+  if (!options.reports() && options.format == Format::Csv) written = emit(summaryCsvHeader(options.breakdown));
   bool failed = false;
+  bool any = false;
   ProjectTables tables;
   for (const std::string& project : options.projects) {
+    if (!written) break;
     const FileResult read = loadProjectInput(project, tables);
     if (!read) {
+      // The others are still read, so that every project that cannot be
+      // read is named at once.
       complain(read.message);
       failed = true;
       continue;
     }
-    if (!failed && !text.empty()) {
-      if (options.reports()) {
-        text += kReportSeparator;
-      } else if (options.format == Format::Text) {
-        text += '\n';
-      }
-    }
-    if (!failed) text += projectOutput(options, tables, project);
+    if (failed) continue;
+    std::string text;
+    if (any && options.reports()) text += kReportSeparator;
+    if (any && !options.reports() && options.format == Format::Text) text += '\n';
+    text += projectOutput(options, tables, project);
+    written = emit(text);
+    any = true;
   }
   if (failed) return kExitFileError;
-
-  if (options.output) {
-    // A plain file is replaced whole or not at all; a pipe or a device (a
-    // printer, /dev/stdout) is written straight through.
-    const FileResult written = replaceFile(*options.output, text,
-                                           ReplaceRules{.failure = "not written", .writeThroughPipesAndDevices = true});
-    if (!written) {
-      complain(written.message);
-      return kExitFileError;
-    }
-    return kExitSuccess;
+  if (written && replacing) written = file.commit();
+  if (written && options.output && !replacing) {
+    // A pipe or a device (a printer, /dev/stdout) is written straight through.
+    FileReplacement device;
+    written = device.begin(*options.output, rules);
+    FileResult wrote;
+    if (written) written = held.replay([&](std::string_view piece) { return bool(wrote = device.write(piece)); });
+    if (written) written = wrote;
+    if (written) written = device.commit();
   }
-  out << text;
+  if (!written) {
+    complain(written.message);
+    return kExitFileError;
+  }
+  if (options.output) return kExitSuccess;
+  written = held.replay([&](std::string_view piece) {
+    out.write(piece.data(), static_cast<std::streamsize>(piece.size()));
+    return bool(out);
+  });
   out.flush();
-  if (!out) {
-    complain("the output could not be written");
+  if (!written || !out) {
+    complain(written ? std::string("the output could not be written") : written.message);
     return kExitFileError;
   }
   return kExitSuccess;

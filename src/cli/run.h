@@ -4,7 +4,9 @@
 // in-process. It reads every project named, through the same reader as the
 // window, and writes nothing to `out` unless every project was read and the
 // output could be made: a bad project leaves `out` empty and names the file,
-// the line and what was expected on `err`.
+// the line and what was expected on `err`. Each project's output is made
+// and put aside (fileio/spool.h, or the temporary file of -o) before the next
+// project is read, so memory does not grow with the number of projects.
 //
 // Exit status: 0 success, 1 a project that cannot be read or an output file
 // that cannot be written, 2 bad usage.

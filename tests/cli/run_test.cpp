@@ -314,6 +314,24 @@ TEST_F(InScratchFolder, FromTheShellUnderLimits) {
   }
 }
 
+// Each project's output is written before the next project is read: the
+// memory a run takes does not grow with the number of projects, on standard
+// output or into -o's file.
+TEST_F(InScratchFolder, MemoryStaysFlatInTheNumberOfProjects) {
+  fs::copy_file(cliData("house.prj"), m_dir / "house.prj");
+  for (const std::string output : {" > all.json", " -o all.json"}) {
+    std::vector<long> peak;
+    for (const int projects : {100, 1100}) {
+      std::string script = std::string(KOVRIN_REPORT) + " --json";
+      for (int i = 0; i < projects; ++i) script += " house.prj";
+      peak.push_back(test::runShell(script + output, m_dir).peakKilobytes);
+    }
+    const std::string json = readBytes(m_dir / "all.json");
+    EXPECT_EQ(std::count(json.begin(), json.end(), '\n'), 1100) << output;
+    EXPECT_LT(peak[1] - peak[0], 4 * 1024) << output << ": " << peak[0] << " and " << peak[1] << " KiB";
+  }
+}
+
 // JSON is UTF-8 and messages show no control character raw, whatever bytes
 // a file's name holds.
 TEST_F(InScratchFolder, NamesOfAnyBytesAreWrittenSafely) {
