@@ -1,11 +1,13 @@
 // kovrin-report's entry point with random arguments and projects. The first
 // byte gives the number of arguments, each following byte picks one from a
 // vocabulary of options, values and file names (one holding quotes, a
-// comma, a line feed and bytes that are not UTF-8); the rest is the project
-// text, written to both project files. run() never crashes, ends 0, 1 or 2,
-// and whenever it ends 0 its CSV has one field count throughout and its JSON
-// is valid UTF-8 JSON, one object a line, on standard output or in -o's file
-// (the load reports and the HTML house report are only made, not judged).
+// comma, a line feed and bytes that are not UTF-8, one that begins like a
+// spreadsheet formula); the rest is the project text, written to every
+// project file. run() never crashes, ends 0, 1 or 2, and whenever it ends 0
+// its CSV has one field count throughout and no text cell a spreadsheet
+// would run as a formula, and its JSON is valid UTF-8 JSON, one object a
+// line, on standard output or in -o's file (the load reports and the HTML
+// house report are only made, not judged).
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -35,6 +37,7 @@ struct Scratch {
   std::string folder;
   std::string plain;  // a project file with an ordinary name
   std::string odd;    // the same with an awkward name
+  std::string formula;  // and with a name a spreadsheet would run, as given
   std::string output;
 };
 
@@ -49,7 +52,8 @@ const Scratch& scratch() {
     }
     static const std::string* const folder = new std::string(pattern);
     std::atexit([] { std::filesystem::remove_all(*folder); });
-    return new Scratch{pattern, pattern + "/house.prj", pattern + "/\"a,b\\\n\xff\xfe\x1b.prj", pattern + "/out.txt"};
+    return new Scratch{pattern, pattern + "/house.prj", pattern + "/\"a,b\\\n\xff\xfe\x1b.prj", "=1+1.prj",
+                       pattern + "/out.txt"};
   }();
   return *s;
 }
@@ -175,11 +179,24 @@ class Json {
   int m_depth = 0;
 };
 
+// Whether a field that starts at `at` would be run by a spreadsheet: one
+// that begins with = + - @, a tab or a carriage return, within quotes or
+// not, and is no number.
+bool formulaAt(std::string_view text, std::size_t at) {
+  if (at < text.size() && text[at] == '"') ++at;
+  if (at >= text.size() || std::string_view("=+-@\t\r").find(text[at]) == std::string_view::npos) return false;
+  std::size_t end = at + 1;
+  while (end < text.size() && (std::isdigit(static_cast<unsigned char>(text[end])) || text[end] == '.')) ++end;
+  return !(text[at] == '-' && end > at + 1 && (end == text.size() || text[end] == ',' || text[end] == '\n'));
+}
+
 // The fields of one CSV record starting at `at`, quotes doubled inside
-// quoted fields; -1 when the record is malformed.
+// quoted fields; -1 when the record is malformed or a field would run as a
+// formula.
 int csvRecord(std::string_view text, std::size_t& at) {
   int fields = 1;
   while (at < text.size()) {
+    if (formulaAt(text, at)) return -1;
     if (text[at] == '"') {
       for (++at;; ++at) {
         if (at >= text.size()) return -1;
@@ -220,9 +237,10 @@ void checkJson(const std::string& text) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const Scratch& s = scratch();
-  const std::array<std::string, 24> vocabulary = {
+  const std::array<std::string, 25> vocabulary = {
       "--csv", "--json", "--breakdown", "--page", "1", "5", "0", "--heating", "--cooling", "--all-pages", "-o",
-      s.output, "--", "--help", s.plain, s.odd, "-", s.folder, "/dev/null", "x", "", "--page=2", "--html", "--date"};
+      s.output, "--", "--help", s.plain, s.odd, "-", s.folder, "/dev/null", "x", "", "--page=2", "--html", "--date",
+      s.formula};
   std::vector<std::string> args;
   std::size_t at = 0;
   const std::size_t count = size > 0 ? data[at++] % 12 : 0;
@@ -230,6 +248,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view project(reinterpret_cast<const char*>(data) + at, size - at);
   writeFile(s.plain, project);
   writeFile(s.odd, project);
+  writeFile(s.formula, project);
   ::unlink(s.output.c_str());
 
   std::ostringstream out;
@@ -241,6 +260,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string output;
   bool csv = false;
   bool json = false;
+  bool html = false;
   bool summary = true;
   for (std::size_t i = 0; i < args.size() && args[i] != "--"; ++i) {
     const std::string& arg = args[i];
@@ -252,11 +272,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     csv = csv || arg == "--csv";
     json = json || arg == "--json";
+    html = html || arg == "--html";
     summary = summary && arg != "--help" && arg != "-h" && arg != "--all-pages";
   }
   if (!summary || output == "/dev/null") return 0;
   const std::string written = output.empty() ? out.str() : readFile(output);
   if (csv) checkCsv(written);
   if (json) checkJson(written);
+  // The text summary, for a terminal, holds no control character but its
+  // line ends, whatever a file name or a zone's name holds.
+  if (!csv && !json && !html) {
+    for (const char c : written) {
+      if ((static_cast<unsigned char>(c) < 0x20 && c != '\n') || c == 0x7F) {
+        fail("a raw control character in the text", written);
+      }
+    }
+  }
   return 0;
 }

@@ -17,7 +17,7 @@
 #include "house/housereport.h"
 #include "house/housesummary.h"
 #include "house/summarywriters.h"
-#include "model/hexescape.h"
+#include "model/nametext.h"
 #include "model/model.h"
 #include "projectfile/projectfile.h"
 #include "report/loadreport.h"
@@ -206,21 +206,6 @@ std::optional<UsageError> parse(std::span<const std::string> args, Options& opti
   return checkOutputIsNoProject(options);
 }
 
-// A message as a terminal shows it: the control characters a file name may
-// hold (an escape sequence could rewrite the screen) are written as \xNN.
-std::string printable(std::string_view text) {
-  std::string out;
-  for (const char ch : text) {
-    const auto byte = static_cast<unsigned char>(ch);
-    if (byte < 0x20 || byte == 0x7f) {
-      appendHexEscape(out, byte, "\\x", HexDigits::Lower);
-    } else {
-      out += ch;
-    }
-  }
-  return out;
-}
-
 // The report of a page as Print writes it right after Calculate on that page
 // with that choice: the loads and shares on the screen are those just
 // computed (the shares all 0 when the page total is 0).
@@ -340,6 +325,10 @@ house totals, the cooling tons, the house floor area, its loads per sq ft
 and its sq ft per ton (all of the rooms), and the design. Every row has
 every column, empty where it has no figure. One header line for all
 projects.
+A text cell (project, name) that begins with =, +, -, @, a tab or a
+carriage return is written in quotes after an apostrophe, '=A1 as "'=A1",
+so that a spreadsheet takes it as text, never as a formula; numbers, the
+negative ones included, are written as they are.
 
 A zone is listed when it has any U-value or area, or a name. The text
 summary gives the zones' names after their figures when the project names
@@ -395,8 +384,9 @@ system airflow is the system airflow times its load over the house total of
 the zones' loads.
 
 Load reports are the bytes Print writes; each after the first is preceded
-by a form feed, so a printer starts it on a new page. Messages show control
-characters of file names as \xNN.
+by a form feed, so a printer starts it on a new page. The text summary and
+messages show the control characters of file names and names (and the
+marks that turn the direction of text) as \xNN, one escape a byte.
 
 Nothing reaches the output before every project is read, and memory stays
 the same however many projects are given: each project's output is written
@@ -439,7 +429,7 @@ Examples:
 }
 
 int run(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
-  const auto complain = [&](std::string_view message) { err << kProgram << ": " << printable(message) << '\n'; };
+  const auto complain = [&](std::string_view message) { err << kProgram << ": " << terminalText(message) << '\n'; };
   Options options;
   if (const auto usage = parse(args, options)) {
     complain(usage->message);

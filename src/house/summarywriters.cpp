@@ -5,6 +5,7 @@
 
 #include "house/designtext.h"
 #include "model/hexescape.h"
+#include "model/nametext.h"
 #include "model/utf8.h"
 
 namespace kovrin {
@@ -24,10 +25,14 @@ void appendRight(std::string& out, std::int64_t value, std::size_t width) {
 constexpr std::size_t kNumberWidth = 11;
 constexpr std::size_t kIndexWidth = 5;
 
-// A field of a CSV row: quoted when it holds a comma, a quote or a line end.
+// A text cell of a CSV row: quoted when it holds a comma, a quote or a line
+// end. A spreadsheet takes a cell that begins with one of "=+-@", a tab or a
+// carriage return as a formula (=HYPERLINK(...) runs when clicked), so such
+// a cell is quoted with an apostrophe before it, which makes it text.
 std::string csvField(std::string_view text) {
-  if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
-  std::string out = "\"";
+  const bool formula = !text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos;
+  if (!formula && text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
+  std::string out = formula ? "\"'" : "\"";
   for (char ch : text) {
     if (ch == '"') out += '"';
     out += ch;
@@ -291,7 +296,7 @@ std::string summaryText(const HouseSummary& summary, const HouseDesign& design, 
   std::string out;
   out.reserve(8192);
   out += "Project: ";
-  out += project;
+  out += terminalText(project);
   out += "\n\n Zone Page    Heating    Cooling   Heat air   Cool air";
   out += summary.named ? "  Name\n" : "\n";
   for (const ZoneSummary& zone : summary.zones) {
@@ -302,7 +307,7 @@ std::string summaryText(const HouseSummary& summary, const HouseDesign& design, 
     appendRight(out, zone.cooling, kNumberWidth);
     appendRight(out, zone.heatingAirShare, kNumberWidth);
     appendRight(out, zone.coolingAirShare, kNumberWidth);
-    if (!zone.name.empty()) out += "  " + zone.name;
+    if (!zone.name.empty()) out += "  " + terminalText(zone.name);
     out += '\n';
   }
   if (breakdown) {

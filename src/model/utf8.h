@@ -39,4 +39,13 @@ constexpr std::size_t utf8Length(std::string_view text) {
   return length;
 }
 
+// The code point of the well-formed character of `length` bytes at the
+// start of `text` (utf8Length's answer, 1 to 4).
+constexpr char32_t utf8Value(std::string_view text, std::size_t length) {
+  constexpr unsigned char kLeadBits[] = {0, 0x7F, 0x1F, 0x0F, 0x07};
+  char32_t value = static_cast<unsigned char>(text[0]) & kLeadBits[length];
+  for (std::size_t i = 1; i < length; ++i) value = value << 6 | (static_cast<unsigned char>(text[i]) & 0x3F);
+  return value;
+}
+
 }  // namespace kovrin

@@ -1,9 +1,11 @@
 #include "projectfile/projectnotes.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 
 #include "model/hexescape.h"
+#include "model/nametext.h"
 #include "model/utf8.h"
 
 namespace kovrin {
@@ -167,6 +169,16 @@ std::optional<std::string> readHouseNote(std::string_view key, std::string_view 
   return std::nullopt;
 }
 
+// Whether the UTF-8 text `text` holds a character that `refused` takes.
+bool holdsAny(std::string_view text, bool (*refused)(char32_t)) {
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t length = std::max<std::size_t>(utf8Length(text.substr(i)), 1);
+    if (refused(utf8Value(text.substr(i), length))) return true;
+    i += length;
+  }
+  return false;
+}
+
 }  // namespace
 
 std::string quotedInMessage(std::string_view text) {
@@ -274,8 +286,9 @@ void NotesReader::item(std::string_view text, std::int64_t number) {
       return fail(number,
                   "expected a zone number from 1 to " + std::to_string(kZones) + ", found " + quotedInMessage(key));
     }
-    if (holdsControls(*value, "")) {
-      return fail(number, "expected a name without control characters for zone " + std::to_string(zone));
+    if (holdsAny(*value, refusedInName)) {
+      return fail(number, "expected a name without control characters or direction overrides for zone " +
+                              std::to_string(zone));
     }
     if (*characters > kZoneNameCharacters) {
       return fail(number, "expected a name of at most " + std::to_string(kZoneNameCharacters) +
@@ -288,7 +301,7 @@ void NotesReader::item(std::string_view text, std::int64_t number) {
   }
   for (const JobDetailField& detail : kJobDetailFields) {
     if (key != detail.fileKey) continue;
-    if (holdsControls(*value, "\n\t")) {
+    if (holdsAny(*value, refusedInDetail)) {
       return fail(number, "expected \"" + key + "\" without control characters other than line breaks and tabs");
     }
     std::string& field = m_out.Job.*detail.member;

@@ -171,23 +171,40 @@ TEST(HouseSummary, FigureTexts) {
   }
 }
 
+// A spreadsheet takes a text cell that begins like a formula as text, and a
+// terminal shows a name's control characters as \xNN.
 TEST(HouseSummary, FormatsNameTheProjectSafely) {
-  const HouseSummary summary = summarizeHouse(loadSample("sparse.prj"));
+  HouseSummary summary = summarizeHouse(loadSample("sparse.prj"));
   const HouseDesign design = designHouse(loadSample("sparse.prj"));
   struct Case {
     const char* project;
     const char* csvStart;
     const char* jsonStart;
+    const char* textStart;
   };
   const Case cases[] = {
-      {"plain.prj", "plain.prj,zone,3,1,", "{\"project\":\"plain.prj\","},
-      {"a,b\"c.prj", "\"a,b\"\"c.prj\",zone,3,1,", "{\"project\":\"a,b\\\"c.prj\","},
-      {"back\\slash\ttab.prj", "back\\slash\ttab.prj,zone,", "{\"project\":\"back\\\\slash\\u0009tab.prj\","},
+      {"plain.prj", "plain.prj,zone,3,1,", "{\"project\":\"plain.prj\",", "Project: plain.prj\n"},
+      {"a,b\"c.prj", "\"a,b\"\"c.prj\",zone,3,1,", "{\"project\":\"a,b\\\"c.prj\",", "Project: a,b\"c.prj\n"},
+      {"back\\slash\ttab.prj", "back\\slash\ttab.prj,zone,", "{\"project\":\"back\\\\slash\\u0009tab.prj\",",
+       "Project: back\\slash\\x09tab.prj\n"},
+      {"=HYPERLINK(\"http://x\").prj", "\"'=HYPERLINK(\"\"http://x\"\").prj\",zone,3,1,", "{\"project\":\"=HYPER",
+       ""},
+      {"+1.prj", "\"'+1.prj\",zone,", "", ""},
+      {"-2.prj", "\"'-2.prj\",zone,", "", ""},
+      {"@SUM(A1).prj", "\"'@SUM(A1).prj\",zone,", "", ""},
+      {"\tx.prj", "\"'\tx.prj\",zone,", "", "Project: \\x09x.prj\n"},
+      {"\rx.prj", "\"'\rx.prj\",zone,", "", "Project: \\x0dx.prj\n"},
+      {"\x1B]0;T\a\x1B[2J\xC2\x9B\xE2\x80\xAE.prj", "", "",
+       "Project: \\x1b]0;T\\x07\\x1b[2J\\xc2\\x9b\\xe2\\x80\\xae.prj\n"},
   };
+  summary.zones[2].name = "=1+1";
   for (const Case& c : cases) {
     SCOPED_TRACE(c.project);
-    EXPECT_EQ(summaryCsv(summary, design, c.project, false).rfind(c.csvStart, 0), 0u);
+    const std::string csv = summaryCsv(summary, design, c.project, false);
+    EXPECT_EQ(csv.rfind(c.csvStart, 0), 0u) << csv;
+    EXPECT_NE(csv.find(",\"'=1+1\","), std::string::npos) << csv;
     EXPECT_EQ(summaryJson(summary, design, c.project, false).rfind(c.jsonStart, 0), 0u);
+    EXPECT_EQ(summaryText(summary, design, c.project, false).rfind(c.textStart, 0), 0u);
   }
 }
 

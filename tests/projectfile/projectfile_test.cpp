@@ -437,7 +437,9 @@ TEST(ProjectNotes, ABrokenSectionIsRefusedWithItsLineAndExpectation) {
       {"client Smith", "line 752: expected \"name = value\""},
       {"note = a\\q", "line 752: expected the value of \"note\" with a backslash only in"},
       {"client = \xC3(", "line 752: expected text in UTF-8"},
-      {"zone 3 = a\\x07", "line 752: expected a name without control characters for zone 3"},
+      {"zone 3 = a\\x07", "line 752: expected a name without control characters or direction overrides for zone 3"},
+      {"zone 3 = a\u009Bb", "line 752: expected a name without control characters or direction overrides for zone 3"},
+      {"zone 3 = \u202Egnp.exe", "line 752: expected a name without control characters or direction overrides"},
       {"zone 3 = 12345678901234567890123456789012345678901", "line 752: expected a name of at most 40"},
       {"zone 3 = Den\r\nzone 3 = Study", "line 753: expected one name for zone 3"},
   };

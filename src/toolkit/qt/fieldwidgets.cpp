@@ -7,6 +7,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "model/nametext.h"
 #include "report/numbertext.h"
 #include "toolkit/fieldtext.h"
 #include "toolkit/qt/textconversion.h"
@@ -316,7 +317,7 @@ class TextValidator : public QValidator {
     const QList<uint> characters = input.toUcs4();
     if (characters.size() > m_max) return Invalid;
     for (const uint c : characters) {
-      if (c < 0x20 || (c >= 0x7F && c < 0xA0)) return Invalid;
+      if (refusedInName(c)) return Invalid;
     }
     return Acceptable;
   }

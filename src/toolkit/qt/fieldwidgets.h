@@ -105,8 +105,9 @@ class NumberField : public QLineEdit {
 };
 
 // A line of text the user types, such as a zone's name: at most a given
-// number of characters (Unicode code points), none of them a control
-// character.
+// number of characters (Unicode code points), none of them one that a name
+// may not hold (model/nametext.h). Typed or pasted text that holds one is
+// not taken.
 class TextField : public QLineEdit {
  public:
   // `description` says what the field holds, for its tooltip.
