@@ -222,7 +222,14 @@ bool ProjectParser::feed(std::string_view piece) {
 void ProjectParser::line(std::string_view text) {
   ++m_lines;
   if (m_values == kProjectFileLines) {
-    m_notesWanted = m_notes.line(text, m_lines);
+    // After the values, a carriage return alone ends a line too, as an
+    // editor that writes such lines shows them; no item holds one.
+    if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
+    for (auto end = text.find('\r'); m_notes.line(text.substr(0, end), m_lines) && end != std::string_view::npos;
+         end = text.find('\r')) {
+      text.remove_prefix(end + 1);
+      ++m_lines;
+    }
     if (const FileResult notes = m_notes.finish(); !notes) m_error = notes;
     return;
   }
@@ -322,6 +329,27 @@ FileResult loadProjectInput(const std::string& path, ProjectTables& tables) {
   return readProject(file.get(), path, tables);
 }
 
+FileResult checkReadableSize(std::string_view text, std::string_view fileName) {
+  const std::string refused = std::string(fileName) + ": not saved: ";
+  for (std::size_t start = 0; start < text.size();) {
+    const std::size_t feed = text.find('\n', start);
+    const std::size_t end = feed == std::string_view::npos ? text.size() : feed;
+    if (end - start > kMaxLineBytes) {
+      // Only an item of the notes can be that long; its key starts its line.
+      const std::string_view line = text.substr(start, end - start);
+      return FileResult::failure(refused + "the line of \"" + std::string(line.substr(0, line.find(" = "))) +
+                                 "\" in the project notes would be " + std::to_string(end - start) +
+                                 " bytes long; a project file line holds at most " + std::to_string(kMaxLineBytes));
+    }
+    start = end + 1;
+  }
+  if (text.size() > kMaxProjectBytes) {
+    return FileResult::failure(refused + "the file would be " + std::to_string(text.size()) +
+                               " bytes long; a project file holds at most " + std::to_string(kMaxProjectBytes));
+  }
+  return {};
+}
+
 FileResult saveProjectFile(const std::string& path, const ProjectTables& tables, FileStamp* stamp) {
   if (path.empty()) return FileResult::failure("The project has no file name to save to.");
   // A value that is not a number, or infinite, would make a file that no load
@@ -333,7 +361,9 @@ FileResult saveProjectFile(const std::string& path, const ProjectTables& tables,
       }
     }
   }
-  return replaceFile(path, projectText(tables), ReplaceRules{}, stamp);
+  const std::string text = projectText(tables);
+  if (FileResult readable = checkReadableSize(text, path); !readable) return readable;
+  return replaceFile(path, text, ReplaceRules{}, stamp);
 }
 
 FileResult loaddata(ProjectModel& model) {

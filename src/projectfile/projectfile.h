@@ -15,16 +15,16 @@
 // and whatever exponent it has. A real too large for single precision is an
 // error (it could only become infinity); one too small becomes zero. A line
 // that starts with a comma or a slash, a repeat count such as 3*0, a quoted
-// number, "NaN" or "Infinity" is not a number. Reading stops once the 750
-// values are read; what follows is ignored. No line of a project file is
-// longer than 64 KiB and no project file holds 4 MiB before its last value,
+// number, "NaN" or "Infinity" is not a number. After the 750 values come
+// blank lines and the notes, or nothing (projectnotes.h). No line of a
+// project file is longer than 64 KiB and no project file longer than 4 MiB,
 // so past either bound reading stops and the file is refused: memory and
 // time stay bounded whatever a file holds. The window reads only plain
 // files, never waiting on a device or a pipe.
 //
-// Writing refuses a real that is not finite, since no load would take the
-// file back, and replaces the file whole or not at all (fileio/replacefile.h:
-// permissions, links, read-only files).
+// Writing refuses what no load would take back: a real that is not finite,
+// a line or a file past those bounds. It replaces the file whole or not at
+// all (fileio/replacefile.h: permissions, links, read-only files).
 #pragma once
 
 #include <cstddef>
@@ -39,12 +39,18 @@
 
 namespace kovrin {
 
-inline constexpr int kProjectFileLines = 750;
 inline constexpr std::size_t kMaxLineBytes = 64 * 1024;
 inline constexpr std::size_t kMaxProjectBytes = 4 * 1024 * 1024;
 
 // The project file text of these tables, byte for byte as savedata writes it.
 std::string projectText(const ProjectTables& tables);
+
+// Whether the reader takes a project text back whole: no line longer than
+// kMaxLineBytes, no more than kMaxProjectBytes in all. What the writer makes
+// of a file can be longer than the file ("k=v" becomes "k = v", every line
+// ends in CR LF), so a save checks its text before it replaces anything; a
+// failure says "FILE: not saved: " and why.
+FileResult checkReadableSize(std::string_view text, std::string_view fileName);
 
 // The value of one number's text, as a project file line holds it.
 enum class NumberRead { Ok, NotANumber, OutOfRange };
@@ -66,7 +72,8 @@ class ProjectParser {
   FileResult finish();
 
  private:
-  bool wanted() const { return !m_error && (m_values < kProjectFileLines || m_notesWanted); }
+  // After the values every line is read: the notes, or what is refused.
+  bool wanted() const { return !m_error; }
   void line(std::string_view text);
   void take(std::string_view token);
 
@@ -77,7 +84,6 @@ class ProjectParser {
   std::int64_t m_lines = 0;  // a file may hold any number of blank lines
   int m_values = 0;
   NotesReader m_notes;  // the lines after the last value
-  bool m_notesWanted = true;
   std::optional<FileResult> m_error;
 };
 

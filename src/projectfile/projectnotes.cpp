@@ -234,21 +234,20 @@ NotesReader::NotesReader(std::string_view fileName, ProjectTables& out) : m_file
 }
 
 bool NotesReader::line(std::string_view text, std::int64_t number) {
-  if (m_error || m_state == State::Ignoring) return false;
+  if (m_error) return false;
   if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
   const std::string_view content = trimmed(text);
-  if (content.empty()) {
-    // Blank lines are no part of anything. Notes follow the last value at
-    // once; a long run of blank lines before anything means there are none,
-    // and reading stops as it always did.
-    if (m_state == State::Before && ++m_blankLines > kBlankLinesBeforeNotes) m_state = State::Ignoring;
-    return m_state != State::Ignoring;
-  }
-  if (m_state == State::Before) {
-    // A later version may raise the version number; its items read alike.
-    const bool marker = content.starts_with("[Kovrin project notes") && content.ends_with("]");
-    m_state = marker ? State::Inside : State::Ignoring;
-    return marker;
+  if (content.empty()) return true;  // blank lines are no part of anything
+  if (!m_inside) {
+    // Anything else here would be dropped by the next save, which writes
+    // the values and the notes alone. A later version may raise the version
+    // number; its items read alike.
+    m_inside = content.starts_with("[Kovrin project notes") && content.ends_with("]");
+    if (!m_inside) {
+      fail(number, "expected nothing but blank lines and the project notes after the " +
+                       std::to_string(kProjectFileLines) + " values, found " + quotedInMessage(content));
+    }
+    return m_inside;
   }
   item(text, number);
   return !m_error;

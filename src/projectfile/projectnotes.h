@@ -3,11 +3,12 @@
 // for) and whatever a later version adds, kept in a project file after its
 // 750 values.
 //
-// A reader of the 750 values stops after the last one and ignores the rest,
-// so a file with notes still loads, without them, wherever project files are
-// read. The notes are written only when there is something in them: a
-// project without names, details or house values is the plain 750-line
-// file.
+// A reader of the 750 values alone stops after the last one, so a file with
+// notes still loads, without them, wherever project files are read. The
+// notes are written only when there is something in them: a project without
+// names, details or house values is the plain 750-line file. Kovrin itself
+// reads every line after the values: blank lines and the notes are taken,
+// anything else is refused, since a save would lose it.
 //
 // The section is text a person can read and a later version can extend:
 //
@@ -49,14 +50,18 @@ bool hasNotes(const ProjectTables& tables);
 // are no notes.
 std::string notesText(const ProjectTables& tables);
 
-// Reads the lines after the 750th value. The first line that holds anything
-// decides: the marker starts the notes, anything else means the file has no
-// notes and the rest is ignored, as it always was.
+// The number of values before the notes: one a line in a file written by
+// Kovrin.
+inline constexpr int kProjectFileLines = 750;
+
+// Reads the lines after the 750th value: blank lines, then the marker, then
+// the items. Any other line is refused with its number, since the next save
+// would drop it without a word.
 class NotesReader {
  public:
   NotesReader(std::string_view fileName, ProjectTables& out);
   // One line without its line feed, and its number in the file. Returns
-  // false once no more lines are wanted.
+  // false once the text was refused.
   bool line(std::string_view text, std::int64_t number);
   // The outcome once the file has ended: a broken section names the file,
   // the line and what was expected.
@@ -66,12 +71,9 @@ class NotesReader {
   void item(std::string_view text, std::int64_t number);
   void fail(std::int64_t number, const std::string& expectation);
 
-  static constexpr int kBlankLinesBeforeNotes = 100;
-
   std::string m_fileName;
   ProjectTables& m_out;
-  int m_blankLines = 0;
-  enum class State { Before, Inside, Ignoring } m_state = State::Before;
+  bool m_inside = false;        // the marker was read
   bool m_sizeForRead = false;  // "size for" may stand once
   std::optional<FileResult> m_error;
 };

@@ -214,7 +214,7 @@ TEST(NumberText, RealsAreReadByValue) {
   }
 }
 
-TEST_F(ProjectFileTest, BlankLinesBareLineFeedsAndTrailingLinesAreIgnored) {
+TEST_F(ProjectFileTest, BlankLinesAndBareLineFeedsAreIgnored) {
   std::string text;
   for (const auto& line : linesOf(projectText(variedProject()))) text += "\n   \r\n\t\n" + line.substr(0, line.size() - 2) + "\n";
   text.pop_back();  // no line end after the last value
@@ -222,10 +222,6 @@ TEST_F(ProjectFileTest, BlankLinesBareLineFeedsAndTrailingLinesAreIgnored) {
   FileResult r = parseProject(text, "x.prj", t);
   ASSERT_TRUE(r) << r.message;
   EXPECT_TRUE(t == variedProject());
-
-  r = parseProject(defaultText() + " not a number\r\n 5\r\n", "x.prj", t);
-  ASSERT_TRUE(r) << r.message;
-  EXPECT_TRUE(t == defaultProject());
 }
 
 TEST_F(ProjectFileTest, BadFileLeavesTheModelAsItWasAndSaysWhereAndWhat) {
@@ -450,9 +446,80 @@ TEST(ProjectNotes, ABrokenSectionIsRefusedWithItsLineAndExpectation) {
     ASSERT_FALSE(read);
     EXPECT_NE(read.message.find("x.prj, " + std::string(c.expected)), std::string::npos) << read.message;
   }
-  // Anything else after the values is no section: ignored, as it always was.
-  ProjectTables out;
-  EXPECT_TRUE(parseProject(values + "written by hand\r\nzone 99 = nowhere\r\n", "x.prj", out));
+}
+
+// Nothing after the values is dropped without a word, to be erased by the
+// next save: the notes are read where what is meant is clear, and any other
+// line is refused by its number.
+TEST(ProjectNotes, WhatFollowsTheValuesIsReadOrRefusedNeverIgnored) {
+  const std::string values = projectText(defaultProject());
+  const std::string marker(kNotesMarker);
+  std::string blankLines;
+  for (int i = 0; i < 150; ++i) blankLines += " \r\n";
+  const std::pair<std::string, std::string> cases[] = {
+      {marker + "\rzone 1 = Den\rclient = Smith\r", ""},  // lines that end in CR alone
+      {blankLines + marker + "\r\nzone 1 = Den\r\nclient = Smith\r\n", ""},
+      {marker + " 2026\r\nzone 1 = Den\r\n",
+       "line 751: expected nothing but blank lines and the project notes after the 750 values, found "
+       "\"[Kovrin project notes, version 1] 2026\""},
+      {" 78\r\n" + marker + "\r\nzone 1 = Den\r\n", "line 751: expected nothing but blank lines"},
+      {"\r\nwritten by hand\r\n", "line 752: expected nothing but blank lines"},
+  };
+  for (const auto& [after, refused] : cases) {
+    SCOPED_TRACE(after.substr(0, 40));
+    ProjectTables out;
+    const FileResult read = parseProject(values + after, "x.prj", out);
+    EXPECT_EQ(read.ok, refused.empty()) << read.message;
+    if (read) {
+      EXPECT_EQ(out.zoneName(1) + " " + out.Job.Client, "Den Smith");
+    } else {
+      EXPECT_NE(read.message.find("x.prj, " + refused), std::string::npos) << read.message;
+    }
+  }
+}
+
+// Nothing Kovrin writes is more than its reader takes: a save that would
+// make a line or the file longer is refused with a word, the file kept.
+TEST_F(ProjectFileTest, ASaveNeverWritesWhatNoLoadTakes) {
+  const fs::path path = m_dir / "noted.prj";
+  const std::string head = defaultText() + std::string(kNotesMarker) + "\r\n";
+  // Notes in lines "kN = VVV\r\n" of `line` bytes, the first longer by
+  // what makes the file `file` bytes.
+  const auto noted = [&](std::size_t line, std::size_t file) {
+    ProjectTables t = defaultProject();
+    for (std::size_t left = file - head.size(), next = line + left % line; left > 0; left -= next, next = line) {
+      t.OtherNotes.push_back({"k" + std::to_string(left % 10), std::string(next - 7, 'v')});
+    }
+    return t;
+  };
+  const std::size_t line = kMaxLineBytes + 1;  // the longest, with its line feed
+  const std::pair<ProjectTables, std::string> cases[] = {
+      {noted(line, head.size() + line), ""},
+      {noted(line + 1, head.size() + line + 1),
+       "\" in the project notes would be 65537 bytes long; a project file line holds at most 65536"},
+      {noted(32768, kMaxProjectBytes), ""},
+      {noted(32768, kMaxProjectBytes + 1),
+       ": not saved: the file would be 4194305 bytes long; a project file holds at most 4194304"},
+  };
+  for (const auto& [tables, refused] : cases) {
+    writeBytes(path, "earlier");
+    const FileResult saved = saveProjectFile(path.string(), tables);
+    ProjectTables back;
+    EXPECT_EQ(saved.ok, refused.empty());
+    EXPECT_NE(saved.message.find(refused), std::string::npos) << saved.message;
+    EXPECT_TRUE(refused.empty() ? loadProjectFile(path.string(), back) && back == tables
+                                : readBytes(path) == "earlier");
+  }
+
+  // A file that loads, which its own save would make longer: "k=" becomes
+  // "k = ". The page change of a user who only opened it says so.
+  const std::string longest = head + "k=" + std::string(kMaxLineBytes - 3, 'v') + "\r\n";
+  writeBytes(path, longest);
+  ProjectModel model;
+  model.ProjectFileName.set(path.string());
+  ASSERT_TRUE(loaddata(model));
+  EXPECT_NE(savedata(model).message.find("would be 65538 bytes long"), std::string::npos);
+  EXPECT_TRUE(readBytes(path) == longest);
 }
 
 }  // namespace
