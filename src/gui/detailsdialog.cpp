@@ -3,14 +3,17 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <array>
 #include <variant>
 
+#include "model/nametext.h"
 #include "toolkit/qt/textconversion.h"
 
 namespace kovrin {
@@ -25,6 +28,24 @@ using Editor = std::variant<QLineEdit*, QPlainTextEdit*>;
 QString textOf(const Editor& editor) {
   if (const auto* line = std::get_if<QLineEdit*>(&editor)) return (*line)->text();
   return std::get<QPlainTextEdit*>(editor)->toPlainText();
+}
+
+void setTextOf(const Editor& editor, const QString& text) {
+  if (const auto* line = std::get_if<QLineEdit*>(&editor)) return (*line)->setText(text);
+  std::get<QPlainTextEdit*>(editor)->setPlainText(text);
+}
+
+// The editor's text as the project file keeps it (model/nametext.h); true
+// when characters had to be left out. Pasted text may hold any character,
+// and a line break may come as a carriage return: that becomes a line feed
+// without a word.
+bool keepOnlyWhatAFileKeeps(const Editor& editor) {
+  const std::string entered = textOf(editor).toStdString();
+  const std::string kept = keptDetail(entered);
+  if (kept == entered) return false;
+  setTextOf(editor, toQString(kept));
+  return std::any_of(entered.begin(), entered.end(),
+                     [](char c) { return c != '\r' && refusedInDetail(static_cast<unsigned char>(c)); });
 }
 
 }  // namespace
@@ -54,7 +75,24 @@ bool editJobDetails(JobDetails& details, QWidget* parent) {
     form->addRow(toQString(field.label) + QLatin1Char(':'), widget);
   }
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+  // Says what OK left out, before the user chooses OK again.
+  auto* leftOut = new QLabel(&dialog);
+  leftOut->setObjectName(QStringLiteral("leftOut"));
+  leftOut->setTextFormat(Qt::PlainText);
+  leftOut->setWordWrap(true);
+  leftOut->hide();
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, [&] {
+    QStringList changed;
+    for (std::size_t i = 0; i < kJobDetailFields.size(); ++i) {
+      if (keepOnlyWhatAFileKeeps(editors[i])) changed << toQString(plainLabel(kJobDetailFields[i].label));
+    }
+    if (!changed.isEmpty()) {
+      leftOut->setText(QStringLiteral("Control characters (such as a form feed), which a project file cannot keep, "
+                                      "were left out of: %1. Check the text, then choose OK.")
+                           .arg(changed.join(QStringLiteral(", "))));
+      leftOut->show();
+      return;
+    }
     for (std::size_t i = 0; i < kJobDetailFields.size(); ++i) {
       if (textOf(editors[i]).toUcs4().size() > kMaxCharacters) {
         QMessageBox::warning(&dialog, dialog.windowTitle(),
@@ -69,6 +107,7 @@ bool editJobDetails(JobDetails& details, QWidget* parent) {
   QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
   auto* layout = new QVBoxLayout(&dialog);
   layout->addLayout(form);
+  layout->addWidget(leftOut);
   layout->addWidget(buttons);
   dialog.resize(520, dialog.sizeHint().height());
   if (dialog.exec() != QDialog::Accepted) return false;

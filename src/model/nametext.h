@@ -25,6 +25,23 @@ constexpr bool refusedInName(char32_t c) {
 // feed (the address and the note run over lines), and DEL.
 constexpr bool refusedInDetail(char32_t c) { return (c < 0x20 && c != '\t' && c != '\n') || c == 0x7F; }
 
+// A detail as the user entered it, made into one the project file keeps: a
+// carriage return, alone or before a line feed, is a line break; any other
+// character refusedInDetail is left out. These are all ASCII, so the bytes
+// of other UTF-8 characters pass untouched.
+inline std::string keptDetail(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r') {
+      if (i + 1 == text.size() || text[i + 1] != '\n') out += '\n';
+    } else if (!refusedInDetail(static_cast<unsigned char>(text[i]))) {
+      out += text[i];
+    }
+  }
+  return out;
+}
+
 // `text` as a terminal may show it: each byte of a character refusedInName
 // as "\xNN", and so each byte from 0x80 to 0x9F that is part of no UTF-8
 // character, which an eight-bit terminal takes as a control. Other bytes

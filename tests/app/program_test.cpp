@@ -33,6 +33,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -49,6 +50,7 @@
 #include "gui/houseview.h"
 #include "gui/qtwindows.h"
 #include "toolkit/qt/qttoolkit.h"
+#include "toolkit/qt/textconversion.h"
 
 namespace kovrin {
 namespace {
@@ -1221,6 +1223,52 @@ TEST_F(ProgramTest, DroppedAndRecentProjectsOpenAsOpenDoes) {
 
   command(kCmdClearRecent);
   EXPECT_EQ(recentMenu(), "(Clear List)");
+}
+
+// Whatever is typed or pasted into a zone's name or the Project Details is
+// what the project file gives back: the fields hold only what the file's
+// reader takes, and the dialog says what it left out.
+TEST_F(ProgramTest, AnyTextEnteredComesBackFromTheFile) {
+  start();
+  answerInTurn({chooseFile(m_dir / "texts.prj")});
+  command(kCmdSaveAs);
+  std::mt19937 random(19);
+  const std::u32string pool = U"aZ 9<>&\\=\"\t\n\r\f\x01\x7F\x85\x9B\u00E9\u202E\u2066\u2028\u5BA2\U0001F3E0";
+  const auto randomText = [&] {
+    std::u32string text(random() % 45, U' ');
+    for (char32_t& c : text) c = pool[random() % pool.size()];
+    return QString::fromUcs4(text.data(), static_cast<qsizetype>(text.size()));
+  };
+  // Each field's text replaced as a paste replaces it.
+  const auto paste = [&](QObject* field, const char* insert) {
+    QMetaObject::invokeMethod(field, "selectAll");
+    QMetaObject::invokeMethod(field, insert, Q_ARG(QString, randomText()));
+  };
+  for (int round = 0; round < 12; ++round) {
+    for (int id = 1196; id <= 1205; ++id) paste(edit(id), "insert");
+    JobDetails shown;
+    answerInTurn({[&](QWidget* dialog) {
+      const auto editor = [&](const JobDetailField& field) {
+        return dialog->findChild<QWidget*>(toQString(plainLabel(field.label)));
+      };
+      for (const JobDetailField& field : kJobDetailFields) {
+        paste(editor(field), field.multiline ? "insertPlainText" : "insert");
+      }
+      QAbstractButton* ok = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+      ok->click();
+      if (dialog->isVisible()) ok->click();  // after the word on what was left out
+      for (const JobDetailField& field : kJobDetailFields) {
+        shown.*field.member = editor(field)->property(field.multiline ? "plainText" : "text").toString().toStdString();
+      }
+    }});
+    command(kCmdProjectDetails);
+    command(kCmdSave);
+    ProjectTables back;
+    const FileResult loaded = loadProjectFile("texts.prj", back);
+    ASSERT_TRUE(loaded) << loaded.message;
+    EXPECT_EQ(back.Job, shown);
+    for (int column = 1; column <= kZoneColumns; ++column) EXPECT_EQ(back.zoneName(column), text(1195 + column));
+  }
 }
 
 TEST_F(ProgramTest, SubMenuTitlesAndUnknownIdentifiersDoNothing) {
