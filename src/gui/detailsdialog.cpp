@@ -5,7 +5,6 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
@@ -14,6 +13,7 @@
 #include <variant>
 
 #include "model/nametext.h"
+#include "toolkit/qt/plaintext.h"
 #include "toolkit/qt/textconversion.h"
 
 namespace kovrin {
@@ -95,10 +95,10 @@ bool editJobDetails(JobDetails& details, QWidget* parent) {
     }
     for (std::size_t i = 0; i < kJobDetailFields.size(); ++i) {
       if (textOf(editors[i]).toUcs4().size() > kMaxCharacters) {
-        QMessageBox::warning(&dialog, dialog.windowTitle(),
-                             QStringLiteral("%1 holds more than %2 characters.")
-                                 .arg(toQString(plainLabel(kJobDetailFields[i].label)))
-                                 .arg(kMaxCharacters));
+        showPlainMessage(&dialog, QMessageBox::Warning, dialog.windowTitle(),
+                         QStringLiteral("%1 holds more than %2 characters.")
+                             .arg(toQString(plainLabel(kJobDetailFields[i].label)))
+                             .arg(kMaxCharacters));
         return;
       }
     }

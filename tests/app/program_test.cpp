@@ -1271,6 +1271,49 @@ TEST_F(ProgramTest, AnyTextEnteredComesBackFromTheFile) {
   }
 }
 
+// A name, a file's line or a path is shown as the characters it holds
+// wherever the window shows it, never laid out as rich text: "<h1>" is no
+// heading, and the image of "<img src=...>" is never read.
+TEST_F(ProgramTest, NamesLinesAndPathsAreShownAsText) {
+  const QString name = QStringLiteral("<h1>Big</h1>");
+  const QString file = QStringLiteral("<h1>Big.prj");
+  const QString line = QStringLiteral("<img/src=/dev/zero>");
+  std::string broken = projectText(defaultProject());
+  broken.replace(broken.find("0.00000000E+00"), 14, line.toStdString());
+  writeFile(m_dir / file.toStdString(), broken);
+  start();
+  // Rich text holds the payload escaped; plain text holds it as it is.
+  const auto expectText = [](const QString& text, Qt::TextFormat format, const QString& payload) {
+    const bool rich = format == Qt::RichText || (format == Qt::AutoText && Qt::mightBeRichText(text));
+    EXPECT_TRUE(rich ? text.contains(payload.toHtmlEscaped()) && !text.contains(payload) : text.contains(payload))
+        << text.toStdString();
+  };
+  int boxes = 0;
+  const auto box = [&](const QString& payload, const char* button) {
+    return [&, payload, answer = pressButton(QString::fromLatin1(button))](QWidget* w) {
+      const auto* message = qobject_cast<QMessageBox*>(w);
+      expectText(message->text(), message->textFormat(), payload);
+      ++boxes;
+      answer(w);
+    };
+  };
+  const fs::path path = m_dir / file.toStdString();
+  answerInTurn({chooseFile(path), box(line, "OK")});  // the load error quotes the line
+  command(kCmdOpen);
+  answerInTurn({chooseFile(path), box(file, "&Yes")});  // replace it?
+  command(kCmdSaveAs);
+  edit(1196)->insert(name);
+  handleMessages();
+  answerInTurn({box(file, "Cancel")});  // save changes?
+  command(kCmdNew);
+  EXPECT_EQ(boxes, 3);
+  const auto* status = m_toolkit.mainWindow()->findChild<QLabel*>(QStringLiteral("statusPart2"));
+  expectText(status->text(), status->textFormat(), file);
+  expectText(edit(1196)->toolTip(), Qt::AutoText, name);
+  command(kCmdHouseView);
+  expectText(name, m_windows.houseView()->houseLine()->textFormat(), name);
+}
+
 TEST_F(ProgramTest, SubMenuTitlesAndUnknownIdentifiersDoNothing) {
   start();
   const std::string before = readBytes("new.dat");

@@ -10,6 +10,7 @@
 #include "model/nametext.h"
 #include "report/numbertext.h"
 #include "toolkit/fieldtext.h"
+#include "toolkit/qt/plaintext.h"
 #include "toolkit/qt/textconversion.h"
 #include "toolkit/toolkit.h"
 
@@ -357,7 +358,7 @@ void TextField::focusOutEvent(QFocusEvent* event) {
 void TextField::updateToolTip() {
   // The field is narrow: the tooltip gives the whole name.
   const QString what = QStringLiteral("%1, up to %2 characters").arg(m_description).arg(m_maxCharacters);
-  setToolTip(text().isEmpty() ? what : QStringLiteral("%1\n%2").arg(text(), what));
+  setToolTip(plainToolTip(text().isEmpty() ? what : QStringLiteral("%1\n%2").arg(text(), what)));
 }
 
 ListField::ListField(QWidget* parent) : QComboBox(parent) {

@@ -36,6 +36,7 @@
 #include "toolkit/qt/formwidget.h"
 #include "toolkit/qt/helpwindow.h"
 #include "toolkit/qt/mainwindow.h"
+#include "toolkit/qt/plaintext.h"
 #include "toolkit/qt/textconversion.h"
 #include "toolkit/qt/textprinter.h"
 
@@ -668,9 +669,9 @@ bool QtToolkit::wselectfile2(std::string_view filter, int options, std::string& 
     }
     // The file need not exist, its folder must: a project saved there later
     // would fail.
-    QMessageBox::warning(&dialog, toQString(title),
-                         QStringLiteral("The folder %1 does not exist.")
-                             .arg(QDir::toNativeSeparators(QFileInfo(candidate).absolutePath())));
+    showPlainMessage(&dialog, QMessageBox::Warning, toQString(title),
+                     QStringLiteral("The folder %1 does not exist.")
+                         .arg(QDir::toNativeSeparators(QFileInfo(candidate).absolutePath())));
   }
   QDir::setCurrent(workingFolder);
   if (chosen.isEmpty()) return false;
@@ -696,7 +697,7 @@ void QtToolkit::whelpfile1(std::string_view file) {
             ? QStringLiteral("The help file %1 in the folder %2 could not be read:\n%3")
                   .arg(fileName, folder, toQString(read.message))
             : QStringLiteral("The help file %1 was not found in the folder %2.").arg(fileName, folder);
-    QMessageBox::critical(d->dialogParent(), QStringLiteral("Help"), text);
+    showPlainMessage(d->dialogParent(), QMessageBox::Critical, QStringLiteral("Help"), text);
     return;
   }
   if (!d->help) d->help = new HelpWindow;
@@ -735,15 +736,15 @@ void QtToolkit::igrhardcopytextfile(std::string_view file) {
   std::string source;
   const FileResult read = readPlainFile(std::string(file), kMostTextFileBytes, source);
   if (!read) {
-    QMessageBox::critical(d->dialogParent(), QStringLiteral("Print"),
-                          QStringLiteral("The file %1 in the folder %2 could not be read for printing:\n%3")
-                              .arg(fileName, QDir::toNativeSeparators(info.absolutePath()), toQString(read.message)));
+    showPlainMessage(d->dialogParent(), QMessageBox::Critical, QStringLiteral("Print"),
+                     QStringLiteral("The file %1 in the folder %2 could not be read for printing:\n%3")
+                         .arg(fileName, QDir::toNativeSeparators(info.absolutePath()), toQString(read.message)));
     return;
   }
   QString failure;
   const QByteArray bytes(source.data(), static_cast<qsizetype>(source.size()));
   if (!printTextLines(printer(), textLines(bytes), failure)) {
-    QMessageBox::critical(d->dialogParent(), QStringLiteral("Print"), failure);
+    showPlainMessage(d->dialogParent(), QMessageBox::Critical, QStringLiteral("Print"), failure);
   }
 }
 
@@ -752,7 +753,7 @@ void QtToolkit::wmessagebox(std::string_view title, std::string_view text) {
     d->error("wmessagebox: winitialise was not called");
     return;
   }
-  QMessageBox::critical(d->dialogParent(), toQString(title), toQString(text));
+  showPlainMessage(d->dialogParent(), QMessageBox::Critical, toQString(title), toQString(text));
 }
 
 bool QtToolkit::wquestion(std::string_view title, std::string_view text) {
@@ -760,8 +761,8 @@ bool QtToolkit::wquestion(std::string_view title, std::string_view text) {
     d->error("wquestion: winitialise was not called");
     return false;
   }
-  return QMessageBox::question(d->dialogParent(), toQString(title), toQString(text),
-                               QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+  return showPlainMessage(d->dialogParent(), QMessageBox::Question, toQString(title), toQString(text),
+                          QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 SaveChangesAnswer QtToolkit::wsavechanges(std::string_view title, std::string_view text) {
@@ -771,6 +772,7 @@ SaveChangesAnswer QtToolkit::wsavechanges(std::string_view title, std::string_vi
   }
   QMessageBox box(QMessageBox::Warning, toQString(title), toQString(text), QMessageBox::NoButton,
                   d->dialogParent());
+  box.setTextFormat(Qt::PlainText);
   QPushButton* save = box.addButton(QStringLiteral("&Save"), QMessageBox::AcceptRole);
   QPushButton* discard = box.addButton(QStringLiteral("&Discard"), QMessageBox::DestructiveRole);
   QPushButton* cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
