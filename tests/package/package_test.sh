@@ -50,6 +50,7 @@ for path in /usr/share/kovrin/new.dat /usr/share/kovrin/HELP.HLP \
   check "file $path" grep -qx -- "-rw-r--r-- root/root .$path" "$out/contents"
 done
 check "library dependencies" grep -q libqt6widgets6 <(dpkg-deb -f "$deb" Depends)
+check "the printout's font" grep -q fonts-dejavu-core <(dpkg-deb -f "$deb" Depends)
 if command -v lintian >/dev/null; then
   check "lintian" lintian --fail-on error,warning "$deb"
 else

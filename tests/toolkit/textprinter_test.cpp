@@ -33,7 +33,7 @@ TEST(TextPrinter, ALoadReportPrintsOnOneUprightPageAtAReadableSize) {
     const TextPrintLayout layout = layoutTextForPrinter(printer, report);
     EXPECT_EQ(layout.orientation, QPageLayout::Portrait);
     EXPECT_EQ(layout.pages, 1);
-    EXPECT_GE(layout.font.pointSizeF(), 9.0);
+    EXPECT_GE(layout.font.pointSizeF(), 8.0);
     EXPECT_LE(layout.widestLine, layout.pageWidth);
     // Only the file name's line wraps, and nothing is lost but blanks.
     EXPECT_EQ(layout.lines.size(), report.size() + 1);
@@ -66,6 +66,30 @@ TEST(TextPrinter, TheLongestLineFitsThePageWidth) {
       EXPECT_EQ(layout.font.pointSizeF(), 10.0);
     }
     EXPECT_EQ(layout.pages, 1);
+  }
+}
+
+// A text that a smaller size puts on fewer pages is set at the largest such
+// size, whatever the line spacing of the face Qt resolves; a text that no
+// size down to 8 points shortens keeps the largest size.
+TEST(TextPrinter, TheLinesFitThePageHeight) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setPageSize(QPageSize(QPageSize::Letter));
+  const int atLargest = layoutTextForPrinter(printer, {QStringLiteral("x")}).linesPerPage;
+  const struct {
+    int lines;
+    int pages;
+    bool smaller;
+  } cases[] = {{atLargest + 3, 1, true}, {atLargest * 2, 2, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.lines);
+    const TextPrintLayout layout = layoutTextForPrinter(printer, QStringList(c.lines, QStringLiteral("x")));
+    EXPECT_EQ(layout.orientation, QPageLayout::Portrait);
+    EXPECT_EQ(layout.pages, c.pages);
+    EXPECT_EQ(layout.font.pointSizeF() < 10.0, c.smaller);
+    EXPECT_GE(layout.font.pointSizeF(), 8.0);
+    EXPECT_LE(layout.lines.size(), c.pages * layout.linesPerPage);
   }
 }
 

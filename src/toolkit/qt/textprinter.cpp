@@ -19,8 +19,17 @@ constexpr double kSmallestMarginInches = 0.5;
 constexpr int kTabWidth = 8;
 constexpr QChar kFormFeed = QChar(0x0c);
 
+// DejaVu Sans Mono, which the package depends on, where it is installed;
+// else the system's fixed-width font. Whatever face Qt resolves, the layout
+// measures that face: faces differ in width and in line spacing (Noto Sans
+// Mono's lines are a sixth taller than DejaVu's).
 QFont fixedFont(double pointSize) {
-  QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  static const QString family = [] {
+    const QString preferred = QStringLiteral("DejaVu Sans Mono");
+    return QFontDatabase::hasFamily(preferred) ? preferred
+                                               : QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
+  }();
+  QFont font(family);
   font.setStyleHint(QFont::TypeWriter);
   font.setFixedPitch(true);
   font.setPointSizeF(pointSize);
@@ -79,34 +88,13 @@ QStringList wrapped(QString line, int columns) {
   return pieces;
 }
 
-TextPrintLayout layoutIn(QPrinter& printer, const QStringList& lines, QPageLayout::Orientation orientation) {
+// The lines at `size`: long ones wrapped to the columns that fit, and the
+// pages they take.
+TextPrintLayout layoutAt(QPrinter& printer, const QStringList& lines, const QRectF& area, double size) {
   TextPrintLayout layout;
-  layout.orientation = orientation;
-  const QRectF area = printableArea(printer, orientation);
   layout.origin = area.topLeft();
   layout.pageWidth = area.width();
-
-  // The lines that fit at the smallest size set the size; text width grows
-  // with the size almost in proportion, and a few steps down absorb what
-  // hinting adds.
-  const QFont largest = fixedFont(kLargestPointSize);
-  const QFontMetricsF largestMetrics(largest, &printer);
-  QStringList fitting;
-  for (const QString& line : lines) {
-    if (largestMetrics.horizontalAdvance(inked(line)) * kSmallestPointSize / kLargestPointSize <= area.width()) {
-      fitting += line;
-    }
-  }
-  double size = kLargestPointSize;
-  layout.font = largest;
-  double widest = widestLine(layout.font, printer, fitting);
-  for (int step = 0; step < 40 && widest > area.width() && size > kSmallestPointSize; ++step) {
-    size = std::max(kSmallestPointSize, size * std::min(0.99, area.width() / widest));
-    layout.font = fixedFont(size);
-    widest = widestLine(layout.font, printer, fitting);
-  }
-
-  // Every line at that size, the long ones wrapped to the columns that fit.
+  layout.font = fixedFont(size);
   const QFontMetricsF metrics(layout.font, &printer);
   const int columns =
       std::max(1, static_cast<int>(std::floor(area.width() / metrics.horizontalAdvance(QLatin1Char('M')))));
@@ -114,7 +102,6 @@ TextPrintLayout layoutIn(QPrinter& printer, const QStringList& lines, QPageLayou
     layout.lines += metrics.horizontalAdvance(inked(line)) <= area.width() ? QStringList{line} : wrapped(line, columns);
   }
   layout.widestLine = widestLine(layout.font, printer, layout.lines);
-
   layout.linesPerPage = std::max(1, static_cast<int>(std::floor(area.height() / metrics.lineSpacing())));
   int pages = 1;
   int used = 0;
@@ -126,6 +113,38 @@ TextPrintLayout layoutIn(QPrinter& printer, const QStringList& lines, QPageLayou
     ++used;
   }
   layout.pages = pages;
+  return layout;
+}
+
+TextPrintLayout layoutIn(QPrinter& printer, const QStringList& lines, QPageLayout::Orientation orientation) {
+  const QRectF area = printableArea(printer, orientation);
+
+  // The lines that fit at the smallest size set the size; text width grows
+  // with the size almost in proportion, and a few steps down absorb what
+  // hinting adds.
+  const QFontMetricsF largestMetrics(fixedFont(kLargestPointSize), &printer);
+  QStringList fitting;
+  for (const QString& line : lines) {
+    if (largestMetrics.horizontalAdvance(inked(line)) * kSmallestPointSize / kLargestPointSize <= area.width()) {
+      fitting += line;
+    }
+  }
+  double size = kLargestPointSize;
+  double widest = widestLine(fixedFont(size), printer, fitting);
+  for (int step = 0; step < 40 && widest > area.width() && size > kSmallestPointSize; ++step) {
+    size = std::max(kSmallestPointSize, size * std::min(0.99, area.width() / widest));
+    widest = widestLine(fixedFont(size), printer, fitting);
+  }
+
+  // Then the height: where a smaller size, down to the smallest, puts the
+  // text on fewer pages (a report on one page), the largest such size.
+  TextPrintLayout layout = layoutAt(printer, lines, area, size);
+  const int fewest = layoutAt(printer, lines, area, kSmallestPointSize).pages;
+  for (int step = 0; step < 40 && layout.pages > fewest && size > kSmallestPointSize; ++step) {
+    size = std::max(kSmallestPointSize, size * 0.98);
+    layout = layoutAt(printer, lines, area, size);
+  }
+  layout.orientation = orientation;
   return layout;
 }
 

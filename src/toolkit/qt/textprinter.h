@@ -1,13 +1,16 @@
 // Printing a text file: the load report is a fixed-column text of 59 lines,
 // most of them up to about 100 columns wide, and one of 240 (the project's
 // file name, blank-padded to 225 characters, then the zone range). It is set
-// in a fixed-width font at a readable size, from 10 points down to no less
-// than 8, the largest at which the lines fit the page width. A line too
-// long to fit even at 8 points across the wider side of the paper does not
-// shrink the others: it wraps at a blank (the blanks at the break are left
-// out) or, without one, at the page width. The orientation is the one that
-// needs fewer pages, then the one with the larger font, then the printer's
-// own; so the report prints on one upright page with its columns whole.
+// in a fixed-width font (DejaVu Sans Mono where installed) at a readable
+// size, from 10 points down to no less than 8: the largest at which the
+// lines fit the page width and, where a smaller size puts the text on fewer
+// pages, the largest such size. Every size is measured with the face Qt
+// resolves, whatever fonts are installed. A line too long to fit even at 8
+// points across the wider side of the paper does not shrink the others: it
+// wraps at a blank (the blanks at the break are left out) or, without one,
+// at the page width. The orientation is the one that needs fewer pages, then
+// the one with the larger font, then the printer's own; so the report
+// prints on one upright page with its columns whole.
 // The text keeps at least half an inch from the edges of the paper.
 // The file itself is never changed. A line starting with a form feed starts
 // a new page; pages follow as the lines run out.
