@@ -20,13 +20,16 @@ namespace {
 
 constexpr std::string_view kReplacement = "\uFFFD";
 
-// Print first: rows kept whole, headers repeated, numbers right-aligned.
-// Qt's rich text reads the same rules, with lengths in pixels, and skips
-// what it does not know (break-*, display).
+// Print first: rows kept whole, headers repeated, numbers right-aligned,
+// and a long word (a name, a detail without a blank) broken at the margin
+// rather than run past it. Qt's rich text reads the same rules, with lengths
+// in pixels, and skips what it does not know (break-*, display,
+// overflow-wrap: it breaks such words by itself).
 constexpr std::string_view kStyle = R"(body { font-family: "DejaVu Sans", Arial, Helvetica, sans-serif; font-size: 8.5pt; color: #222222; }
 h1 { font-size: 17pt; margin-top: 0px; margin-bottom: 8px; }
 h2 { font-size: 12.5pt; margin-top: 18px; margin-bottom: 5px; page-break-after: avoid; break-after: avoid; }
 h3 { font-size: 10pt; margin-top: 12px; margin-bottom: 4px; page-break-after: avoid; break-after: avoid; }
+h1, h2, h3, th, td { overflow-wrap: anywhere; }
 p { margin-top: 4px; margin-bottom: 4px; }
 table { border-collapse: collapse; margin-top: 2px; margin-bottom: 8px; }
 th { background-color: #e8ecf0; font-weight: bold; vertical-align: bottom; }

@@ -68,4 +68,23 @@ awk -F, '
 # The chart is drawn: its axis names its unit and its round ticks.
 grep -q 'Btu/h' "$work/report.txt"
 grep -Eq '(^| )[0-9]{1,3}(,000)+( |$)' "$work/report.txt" || { echo "report_in_browser: no chart axis" >&2; exit 1; }
-echo "report_in_browser: $(grep -c . "$work/report.txt") lines of text, $(awk '/^Pages:/ {print $2}' "$work/info.txt") pages, every zone found"
+pages=$(awk '/^Pages:/ {print $2}' "$work/info.txt")
+
+# A long word wraps within the right margin, as the window's PDF wraps it: a
+# designer of 4,000 letters without a blank and a zone's name of 40.
+{
+  cat "$project"
+  grep -q '^\[Kovrin project notes' "$project" || printf '[Kovrin project notes, version 1]\r\n'
+  printf 'designer = %s\r\nzone 1 = %s\r\n' "$(printf 'W%.0s' {1..4000})" "$(printf 'M%.0s' {1..40})"
+} > "$work/long.prj"
+"$report" --html --date "March 1, 2025" -o "$work/long.html" "$work/long.prj"
+HOME="$work" chromium --headless --no-sandbox --disable-gpu --no-first-run --user-data-dir="$work/profile" \
+  --no-pdf-header-footer --print-to-pdf="$work/long.pdf" "file://$work/long.html" > "$work/chromium.log" 2>&1
+# Letter is 612 points wide, the right margin 0.6 inch: no word ends past it.
+pdftotext -bbox "$work/long.pdf" - | grep -o 'xMax="[0-9.]*"' | tr -dc '0-9.\n' |
+  awk '$1 > 612 - 0.6 * 72 + 1 { print "report_in_browser: a word runs past the margin, to " $1; exit 1 }' >&2
+letters=$(pdftotext "$work/long.pdf" - | grep -oE 'W{2,}' | tr -d '\n' | wc -c)
+[ "$letters" -eq 4000 ] || { echo "report_in_browser: $letters of the designer's 4000 letters printed" >&2; exit 1; }
+
+echo "report_in_browser: $(grep -c . "$work/report.txt") lines of text, $pages pages, every zone found," \
+  "long words wrapped"
