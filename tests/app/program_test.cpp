@@ -1273,10 +1273,11 @@ TEST_F(ProgramTest, AnyTextEnteredComesBackFromTheFile) {
 
 // A name, a file's line or a path is shown as the characters it holds
 // wherever the window shows it, never laid out as rich text: "<h1>" is no
-// heading, and the image of "<img src=...>" is never read.
+// heading, the image of "<img src=...>" is never read, and an "&" in a menu
+// entry is no access key.
 TEST_F(ProgramTest, NamesLinesAndPathsAreShownAsText) {
   const QString name = QStringLiteral("<h1>Big</h1>");
-  const QString file = QStringLiteral("<h1>Big.prj");
+  const QString file = QStringLiteral("<h1>Big & Co.prj");
   const QString line = QStringLiteral("<img/src=/dev/zero>");
   std::string broken = projectText(defaultProject());
   broken.replace(broken.find("0.00000000E+00"), 14, line.toStdString());
@@ -1298,12 +1299,21 @@ TEST_F(ProgramTest, NamesLinesAndPathsAreShownAsText) {
     };
   };
   const fs::path path = m_dir / file.toStdString();
-  answerInTurn({chooseFile(path), box(line, "OK")});  // the load error quotes the line
-  command(kCmdOpen);
+  answerInTurn({box(line, "OK")});  // the load error quotes the line
+  drop(path);
   answerInTurn({chooseFile(path), box(file, "&Yes")});  // replace it?
   command(kCmdSaveAs);
+  const QAction* recent =
+      m_toolkit.mainWindow()->menuBar()->actions().at(3)->menu()->actions().at(2)->menu()->actions().at(0);
+  EXPECT_EQ(recent->text().replace(QStringLiteral("&&"), QStringLiteral("&")),
+            QStringLiteral("&1 ") + QString::fromStdString(path.string()));
   edit(1196)->insert(name);
   handleMessages();
+  answerInTurn({[](QWidget* w) { QMetaObject::invokeMethod(w, "accept"); }});
+  command(kCmdExportReport);
+  ASSERT_EQ(std::system("pdftotext '<h1>Big & Co.pdf' big.txt"), 0);
+  const QString document = QString::fromStdString(readBytes("big.txt"));
+  EXPECT_TRUE(document.contains(name) && document.contains(file)) << document.toStdString();
   answerInTurn({box(file, "Cancel")});  // save changes?
   command(kCmdNew);
   EXPECT_EQ(boxes, 3);
