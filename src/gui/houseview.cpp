@@ -69,6 +69,7 @@ HouseView::HouseView(QWidget* parent)
   m_warnings->setContentsMargins(6, 4, 6, 4);
   m_warnings->setStyleSheet(QStringLiteral("QLabel { color: #9a2d00; background-color: #fff3e0; font-weight: bold; }"));
   m_warnings->hide();
+  m_warnings->setTextFormat(Qt::PlainText);
   m_houseLine->setTextFormat(Qt::PlainText);
   m_houseLine->setTextInteractionFlags(Qt::TextSelectableByMouse);
   m_houseLine->setContentsMargins(4, 2, 4, 2);
