@@ -81,6 +81,8 @@ QLabel* line(QWidget* parent) {
 QLabel* dialogLink(const QString& text, QWidget* parent) {
   auto* label = new QLabel(QStringLiteral("<a href=\"dialog\">%1</a>").arg(text.toHtmlEscaped()), parent);
   label->setTextFormat(Qt::RichText);
+  // Tab reaches the link and Enter follows it, as a click does.
+  label->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
   label->setToolTip(QStringLiteral("Opens Zones > House Air and People..."));
   return label;
 }

@@ -34,6 +34,7 @@ class DesignPanel final : public QWidget {
   // spread across them) and the sizes.
   QTableWidget* loadTable() const { return m_load; }
   QLabel* notEnteredLine() const { return m_notEntered; }
+  QLabel* changeLine() const { return m_change; }
   QTableWidget* orientationTable() const { return m_turns; }
   QLabel* sizesText() const { return m_sizes; }
 

@@ -1080,7 +1080,15 @@ TEST_F(ProgramTest, TheAirAndPeopleDialogEditsTheHouseAndTheViewFollows) {
     QTest::keyClicks(field(dialog, "ceilingHeight"), "9");
     click(dialog, QDialogButtonBox::Cancel);
   }});
-  command(kCmdAirAndPeople);
+  // The keyboard reaches the dialog from the view as the mouse does: the
+  // line takes the focus, Tab moves onto its link, Enter follows it.
+  QWidget* view = panel.changeLine()->window();
+  view->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(view));
+  panel.changeLine()->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(panel.changeLine(), Qt::Key_Tab);
+  QTest::keyClick(panel.changeLine(), Qt::Key_Return);
+  EXPECT_EQ(handleMessages(), 1);
   EXPECT_EQ(m_model.House, expected);
   EXPECT_FALSE(m_model.unsavedChanges());
   EXPECT_NE(readBytes("house.prj").find("\r\noccupants = 3\r\n"), std::string::npos);
