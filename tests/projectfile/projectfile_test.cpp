@@ -438,6 +438,14 @@ TEST(ProjectNotes, ABrokenSectionIsRefusedWithItsLineAndExpectation) {
       {"zone 3 = \u202Egnp.exe", "line 752: expected a name without control characters or direction overrides"},
       {"zone 3 = 12345678901234567890123456789012345678901", "line 752: expected a name of at most 40"},
       {"zone 3 = Den\r\nzone 3 = Study", "line 753: expected one name for zone 3"},
+      // The house's values: a number in its range, each once.
+      {"floor area = 0", "line 752: expected a number from 1 to 100000 for \"floor area\", found \"0\""},
+      {"ceiling height = eight", "line 752: expected a number from 6 to 30 for \"ceiling height\", found \"eight\""},
+      {"ventilation cfm = 1e3", "line 752: expected a number from 0 to 2000 for \"ventilation cfm\", found \"1e3\""},
+      {"occupants = 2.5", "line 752: expected a whole number from 0 to 50 for \"occupants\", found \"2.5\""},
+      {"size for = north", "line 752: expected \"drawn\" or \"worst\" for \"size for\", found \"north\""},
+      {"occupants = 3\r\noccupants = 3", "line 753: expected one \"occupants\", found a second"},
+      {"size for = drawn\r\nsize for = worst", "line 753: expected one \"size for\", found a second"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.section);
