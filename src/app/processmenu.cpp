@@ -621,6 +621,14 @@ void processmenu(std::int32_t command, std::int32_t& quitRequested, ProjectModel
     case kCmdAirAndPeople:
       editAirAndPeople(model, toolkit, gui);
       break;
+    case kCmdEquipment:
+      GetData(model, toolkit);
+      if (const std::optional<Equipment> edited = gui.editEquipment(model.tables())) {
+        model.Equipment = *edited;
+        track(model, toolkit, ProjectEvent::ChangedByCommand, "House Equipment");
+        if (gui.houseViewIsOpen()) showHouse(model, gui);
+      }
+      break;
     case kCmdSpreadsheetOn:
       setSpreadsheetMode(model, toolkit, 1);
       break;

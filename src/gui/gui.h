@@ -51,6 +51,11 @@ class Gui {
   // house's values when OK closed it and any changed, none otherwise.
   virtual std::optional<HouseValues> editAirAndPeople(const ProjectTables& project) = 0;
 
+  // The modal House Equipment dialog over `project`, which checks the
+  // equipment against its design load: the equipment when OK closed it and
+  // anything changed, none otherwise.
+  virtual std::optional<Equipment> editEquipment(const ProjectTables& project) = 0;
+
   // Write the house report as a PDF file at `path`, replacing it whole or
   // not at all; a failure names the file and the reason.
   virtual FileResult exportReport(const HouseReport& report, std::string_view path) = 0;

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "gui/airandpeopledialog.h"
+#include "gui/equipmentdialog.h"
 #include "gui/detailsdialog.h"
 #include "gui/housereportpdf.h"
 #include "gui/houseview.h"
@@ -98,6 +99,10 @@ bool QtWindows::editJobDetails(JobDetails& details) { return kovrin::editJobDeta
 
 std::optional<HouseValues> QtWindows::editAirAndPeople(const ProjectTables& project) {
   return kovrin::editAirAndPeople(project, m_toolkit.mainWindow());
+}
+
+std::optional<Equipment> QtWindows::editEquipment(const ProjectTables& project) {
+  return kovrin::editEquipment(project, m_toolkit.mainWindow());
 }
 
 FileResult QtWindows::exportReport(const HouseReport& report, std::string_view path) {

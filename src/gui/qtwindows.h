@@ -32,6 +32,7 @@ class QtWindows final : public Gui {
                  std::string_view project) override;
   bool editJobDetails(JobDetails& details) override;
   std::optional<HouseValues> editAirAndPeople(const ProjectTables& project) override;
+  std::optional<Equipment> editEquipment(const ProjectTables& project) override;
   FileResult exportReport(const HouseReport& report, std::string_view path) override;
 
   // The house view; null until it was first opened.

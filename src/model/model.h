@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "model/edithistory.h"
+#include "model/equipment.h"
 #include "model/filestamp.h"
 #include "model/housevalues.h"
 #include "model/jobdetails.h"
@@ -169,6 +170,8 @@ struct ProjectTables {
   JobDetails Job;
   // The house's air and people, its system airflow and sizing choice.
   HouseValues House;
+  // The equipment chosen for the house.
+  kovrin::Equipment Equipment;
   std::vector<NoteItem> OtherNotes;
 
   std::int32_t& integer(int page, int row) { return PageIntegers.at(page - 1).at(row - 1); }

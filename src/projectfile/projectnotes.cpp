@@ -7,6 +7,7 @@
 #include "model/hexescape.h"
 #include "model/nametext.h"
 #include "model/utf8.h"
+#include "projectfile/equipmentnotes.h"
 
 namespace kovrin {
 namespace {
@@ -199,7 +200,7 @@ bool hasNotes(const ProjectTables& tables) {
   for (const JobDetailField& detail : kJobDetailFields) {
     if (!(tables.Job.*detail.member).empty()) return true;
   }
-  if (hasHouseNotes(tables.House)) return true;
+  if (hasHouseNotes(tables.House) || tables.Equipment.anyEntered()) return true;
   return !tables.OtherNotes.empty();
 }
 
@@ -222,6 +223,7 @@ std::string notesText(const ProjectTables& tables) {
     if (!value.empty()) item(detail.fileKey, value);
   }
   writeHouseNotes(tables.House, item);
+  writeEquipmentNotes(tables.Equipment, item);
   for (const NoteItem& other : tables.OtherNotes) item(other.key, other.value);
   return out;
 }
@@ -230,6 +232,7 @@ NotesReader::NotesReader(std::string_view fileName, ProjectTables& out) : m_file
   m_out.ZoneNames = {};
   m_out.Job = {};
   m_out.House = {};
+  m_out.Equipment = {};
   m_out.OtherNotes.clear();
 }
 
@@ -309,6 +312,10 @@ void NotesReader::item(std::string_view text, std::int64_t number) {
     return;
   }
   if (const std::optional<std::string> refused = readHouseNote(key, *value, m_out.House, m_sizeForRead)) {
+    if (!refused->empty()) fail(number, *refused);
+    return;
+  }
+  if (const std::optional<std::string> refused = readEquipmentNote(key, *value, *characters, m_out.Equipment)) {
     if (!refused->empty()) fail(number, *refused);
     return;
   }

@@ -44,6 +44,8 @@ enum Command : int {
   // The page after and before the one on screen.
   kCmdNextPage = 40038,
   kCmdPreviousPage = 40039,
+  // The equipment chosen for the house.
+  kCmdEquipment = 40045,
 };
 // The entries of File > Open Recent.
 inline constexpr int kRecentProjectEntries = kCmdRecentProjectLast - kCmdRecentProject1 + 1;

@@ -358,8 +358,8 @@ constexpr std::array<int, 1> kCheckedButtons = {kCoolingButton};
 
 // The five pages and the keys from page to page, then all fifty zones at
 // once in the house view, the one set of design conditions for all and the
-// house's air and people.
-constexpr std::array<MenuEntry, kPages + 5> kZonesEntries = {{
+// house's air and people and equipment.
+constexpr std::array<MenuEntry, kPages + 6> kZonesEntries = {{
     {kPageZoneRanges[0], kCmdPage1},
     {kPageZoneRanges[1], kCmdPage2},
     {kPageZoneRanges[2], kCmdPage3},
@@ -370,6 +370,7 @@ constexpr std::array<MenuEntry, kPages + 5> kZonesEntries = {{
     {"&House Loads", kCmdHouseView, "Ctrl+H"},
     {"Copy &Criteria to All Pages", kCmdCopyCriteria},
     {"House &Air and People...", kCmdAirAndPeople},
+    {"House &Equipment...", kCmdEquipment},
 }};
 
 // On and Off are the two choices of one mode: the one in force carries the

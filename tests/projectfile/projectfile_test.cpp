@@ -404,6 +404,13 @@ ProjectTables notedProject() {
   t.Job = {"Smith family", "12 Elm Street\nLakeside, MN 55000", "A. Designer", "December 7, 2026",
            "First line\n\tIndented = 2\\3\n"};
   t.OtherNotes = {{"colour", "blue \\ green"}, {"zone plan", ""}};
+  t.Equipment.System = SystemType::DualFuel;
+  t.Equipment.MakeAndModel = "Acme = HP-36 \\ AH-36 — été";
+  t.Equipment.Compressor = CompressorType::TwoStage;
+  t.Equipment.FrontDoor = Facing::SouthWest;
+  t.Equipment.SizedForHeating = true;
+  for (const EquipmentValueRange& range : kEquipmentValueRanges) t.Equipment[range.value] = range.maximum;
+  t.Equipment[EquipmentValue::SensibleHeatRatio] = 0.1 + 0.65;
   return t;
 }
 
@@ -446,6 +453,14 @@ TEST(ProjectNotes, ABrokenSectionIsRefusedWithItsLineAndExpectation) {
       {"size for = north", "line 752: expected \"drawn\" or \"worst\" for \"size for\", found \"north\""},
       {"occupants = 3\r\noccupants = 3", "line 753: expected one \"occupants\", found a second"},
       {"size for = drawn\r\nsize for = worst", "line 753: expected one \"size for\", found a second"},
+      // The equipment: its words, its numbers, each once.
+      {"system = boiler",
+       "line 752: expected \"furnace and air conditioner\", \"heat pump\" or \"dual fuel\" for \"system\""},
+      {"heat pump 47 = 500", "line 752: expected a number from 1000 to 1000000 for \"heat pump 47\", found \"500\""},
+      {"bedrooms = 2.5", "line 752: expected a whole number from 0 to 50 for \"bedrooms\""},
+      {"sized for heating = no", "line 752: expected \"yes\" for \"sized for heating\", found \"no\""},
+      {"make and model = a\\x07", "line 752: expected \"make and model\" without control characters"},
+      {"compressor = two-stage\r\ncompressor = two-stage", "line 753: expected one \"compressor\", found a second"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.section);
