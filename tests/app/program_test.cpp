@@ -1094,6 +1094,39 @@ TEST_F(ProgramTest, TheAirAndPeopleDialogEditsTheHouseAndTheViewFollows) {
   EXPECT_NE(readBytes("house.prj").find("\r\noccupants = 3\r\n"), std::string::npos);
 }
 
+// Zones > House Equipment by the keyboard: the system chosen from its list,
+// the heat pump's figures checked as they are typed, OK one step of the
+// history, and Save keeping what was entered and nothing else.
+TEST_F(ProgramTest, TheEquipmentDialogChecksAsItIsTypedAndOkIsOneStep) {
+  start();
+  answerInTurn({chooseFile(m_dir / "house.prj")});
+  command(kCmdSaveAs);
+  answerInTurn({[&](QWidget* dialog) {
+    auto* system = dialog->findChild<QComboBox*>("system");
+    system->setFocus();
+    QTest::keyClick(system, Qt::Key_Down);
+    QTest::keyClick(system, Qt::Key_Down);
+    EXPECT_EQ(system->currentText(), "Heat pump");
+    for (const auto& [name, text] : {std::pair{"capacityAt47", "36000"}, {"capacityAt17", "33000"},
+                                     {"capacityAt5", "24000"}}) {
+      QTest::keyClicks(dialog->findChild<QLineEdit*>(name), text);
+    }
+    const QString preview = dialog->findChild<QLabel*>("preview")->text();
+    EXPECT_TRUE(preview.contains("Heat pump at 28 \u00b0F: 34,100 Btu/h")) << preview.toStdString();
+    EXPECT_TRUE(preview.contains("Cold climate: not a cold-climate unit: it keeps 67 %")) << preview.toStdString();
+    QTest::keyClick(dialog, Qt::Key_Return);
+  }});
+  command(kCmdEquipment);
+  EXPECT_EQ(editMenu(), "Undo House Equipment | (Redo)");
+  command(kCmdSave);
+  const std::string saved = readBytes("house.prj");
+  EXPECT_NE(saved.find("\r\nsystem = heat pump\r\nheat pump 47 = 36000\r\nheat pump 17 = 33000\r\n"
+                       "heat pump 5 = 24000\r\n"),
+            std::string::npos);
+  command(kCmdUndo);
+  EXPECT_EQ(m_model.Equipment, Equipment{});
+}
+
 TEST_F(ProgramTest, ZoneNamesAndTheJobTravelWithTheProjectIntoTheReport) {
   start();
   answerInTurn({chooseFile(m_dir / "smith.prj")});
