@@ -40,17 +40,21 @@ std::string btuText(std::int64_t value) { return figureText(value, 0, Grouping::
 // narrowest, so that no unit passes on a guess.
 std::int64_t coolingHighPercent(const std::optional<CompressorType>& compressor) {
   switch (compressor.value_or(CompressorType::SingleStage)) {
-    case CompressorType::TwoStage: return 120;
-    case CompressorType::VariableSpeed: return 130;
-    case CompressorType::SingleStage: break;
+    case CompressorType::TwoStage:
+      return 120;
+    case CompressorType::VariableSpeed:
+      return 130;
+    case CompressorType::SingleStage:
+      break;
   }
   return kCoolingBandHigh;
 }
 
 EquipmentCheck percentCheck(std::string_view name, std::int64_t capacity, std::int64_t load, std::int64_t low,
                             std::int64_t high, std::string_view loadWords) {
-  EquipmentCheck check{name, "%", 0, static_cast<std::int64_t>(roundedQuotient(WideInteger{capacity} * kPerCent, load)),
-                       low, high, false, {}};
+  EquipmentCheck check{
+      name, "%",  0,     static_cast<std::int64_t>(roundedQuotient(WideInteger{capacity} * kPerCent, load)),
+      low,  high, false, {}};
   const WideInteger scaled = WideInteger{capacity} * kPerCent;
   const std::string percentText = figureText(check.value, 0, Grouping::Thousands) + " % of " + std::string(loadWords);
   if (scaled < WideInteger{load} * low) {
@@ -75,8 +79,8 @@ void addCoolingChecks(const Equipment& equipment, const DesignLoad& load, Equipm
     high = std::max(high, static_cast<std::int64_t>(roundedQuotient(
                               WideInteger{load.coolingTotal + kHeatingSizedAllowance} * kPerCent, load.coolingTotal)));
   }
-  EquipmentCheck check = percentCheck("cooling capacity", total, load.coolingTotal, kCoolingBandLow, high,
-                                      "the design cooling load");
+  EquipmentCheck check = percentCheck(checkName(CheckName::CoolingCapacity), total, load.coolingTotal, kCoolingBandLow,
+                                      high, "the design cooling load");
   const std::int64_t allowed = load.coolingTotal + kHeatingSizedAllowance;
   if (allowance && high > coolingHighPercent(equipment.Compressor) &&
       WideInteger{total} * kPerCent >= WideInteger{load.coolingTotal} * kCoolingBandLow) {
@@ -90,7 +94,8 @@ void addCoolingChecks(const Equipment& equipment, const DesignLoad& load, Equipm
 
   if (figures.coolingLatent) {
     const std::int64_t latentLoad = load.coolingLatent;
-    EquipmentCheck latent{"latent capacity", "Btu/h", 0, *figures.coolingLatent, latentLoad, std::nullopt, false, {}};
+    EquipmentCheck latent{
+        checkName(CheckName::LatentCapacity), "Btu/h", 0, *figures.coolingLatent, latentLoad, std::nullopt, false, {}};
     latent.fits = *figures.coolingLatent >= latentLoad;
     latent.text = latent.fits ? std::string(kFits)
                               : "short on moisture removal: " + btuText(*figures.coolingLatent) + " latent against a " +
@@ -101,12 +106,18 @@ void addCoolingChecks(const Equipment& equipment, const DesignLoad& load, Equipm
   if (const std::optional<double>& cfm = equipment[EquipmentValue::CoolingCfm]) {
     // CFM per ton of the unit's rated capacity: CFM x 12000 / total.
     const auto airflow = static_cast<WideInteger>(*cfm);
-    EquipmentCheck perTon{"cooling airflow", "CFM per ton", 0,
+    EquipmentCheck perTon{checkName(CheckName::CoolingAirflow),
+                          "CFM per ton",
+                          0,
                           static_cast<std::int64_t>(roundedQuotient(airflow * kBtuPerTon, total)),
-                          kLowestCfmPerTon, kHighestCfmPerTon, false, {}};
+                          kLowestCfmPerTon,
+                          kHighestCfmPerTon,
+                          false,
+                          {}};
     const std::string shown = figureText(perTon.value, 0, Grouping::Thousands) + " CFM per ton";
     if (airflow * kBtuPerTon < WideInteger{total} * kLowestCfmPerTon) {
-      perTon.text = "airflow too low: " + shown + ", below " + std::to_string(kLowestCfmPerTon) + "; the coil may freeze";
+      perTon.text =
+          "airflow too low: " + shown + ", below " + std::to_string(kLowestCfmPerTon) + "; the coil may freeze";
     } else if (airflow * kBtuPerTon > WideInteger{total} * kHighestCfmPerTon) {
       perTon.text = "airflow too high: " + shown + ", above " + std::to_string(kHighestCfmPerTon) +
                     "; the coil removes too little moisture";
@@ -122,8 +133,8 @@ void addFurnaceChecks(const Equipment& equipment, const DesignLoad& load, Equipm
   if (!figures.furnaceOutput) return;
   const std::int64_t output = *figures.furnaceOutput;
   if (load.heating > 0) {
-    figures.checks.push_back(percentCheck("furnace output", output, load.heating, kHeatingBandLow, kHeatingBandHigh,
-                                          "the design heating load"));
+    figures.checks.push_back(percentCheck(checkName(CheckName::FurnaceOutput), output, load.heating, kHeatingBandLow,
+                                          kHeatingBandHigh, "the design heating load"));
   }
   const std::optional<double>& cfm = equipment[EquipmentValue::HeatingCfm];
   const std::optional<double>& low = equipment[EquipmentValue::RiseLow];
@@ -134,7 +145,8 @@ void addFurnaceChecks(const Equipment& equipment, const DesignLoad& load, Equipm
   const std::int64_t rise = wholeBtu(static_cast<double>(output) * 10 / (kAirFactor * *cfm));
   const Figure lowTenths = tenths(*low);
   const Figure highTenths = tenths(*high);
-  EquipmentCheck check{"temperature rise", "\u00b0F", kTemperatureDecimals, rise, lowTenths, highTenths, false, {}};
+  EquipmentCheck check{
+      checkName(CheckName::TemperatureRise), "\u00b0F", kTemperatureDecimals, rise, lowTenths, highTenths, false, {}};
   const std::string range = figureText(*lowTenths, 1) + " to " + figureText(*highTenths, 1) + " \u00b0F";
   const std::string shown = "a rise of " + figureText(rise, 1) + " \u00b0F";
   if (rise < *lowTenths) {
@@ -172,8 +184,8 @@ HeatPumpFigures heatPumpFigures(const Equipment& equipment, const DesignLoad& lo
   pump.capacityAtDesign = atDesign;
   const std::optional<double>& lockout = equipment[EquipmentValue::LockoutTemperature];
   pump.lockedOutAtDesign = lockout && *lockout >= designTemperature;
-  const std::int64_t backup =
-      pump.lockedOutAtDesign ? std::max<std::int64_t>(0, load.heating) : std::max<std::int64_t>(0, load.heating - atDesign);
+  const std::int64_t backup = pump.lockedOutAtDesign ? std::max<std::int64_t>(0, load.heating)
+                                                     : std::max<std::int64_t>(0, load.heating - atDesign);
   pump.backupAtDesign = backup;
   // Tenths of kW: backup / 3412.14 x 10 = backup x 1000 / 341214, exact.
   pump.backupKwTenths = static_cast<std::int64_t>(roundedQuotient(WideInteger{backup} * 1000, 341214));
@@ -190,7 +202,8 @@ void addHeatPumpChecks(const Equipment& equipment, EquipmentFigures& figures) {
   if (pump.coldClimate) {
     const auto percent = static_cast<std::int64_t>(
         roundedQuotient(WideInteger{*pump.capacityAt5} * kPerCent, std::max<std::int64_t>(1, *pump.capacityAt47)));
-    EquipmentCheck check{"cold climate", "%", 0, percent, kColdClimatePercent, std::nullopt, *pump.coldClimate, {}};
+    EquipmentCheck check{
+        checkName(CheckName::ColdClimate), "%", 0, percent, kColdClimatePercent, std::nullopt, *pump.coldClimate, {}};
     check.text = check.fits ? std::string(kFits)
                             : "not a cold-climate unit: it keeps " + std::to_string(percent) +
                                   " % of its 47 \u00b0F capacity at 5 \u00b0F, below " +
@@ -200,7 +213,7 @@ void addHeatPumpChecks(const Equipment& equipment, EquipmentFigures& figures) {
   if (pump.backupCovered && pump.backupAtDesign) {
     const bool furnace = equipment.System == SystemType::DualFuel && figures.furnaceOutput;
     EquipmentCheck check;
-    check.name = "backup heat";
+    check.name = checkName(CheckName::BackupHeat);
     check.fits = *pump.backupCovered;
     if (furnace) {
       check.unit = "Btu/h";
@@ -253,8 +266,7 @@ std::optional<double> balancePoint(const CapacityLine& capacity, const LoadLine&
     // that both ends are read on the same line.
     const double middle = (high + low) / 2;
     const auto piece = [&](double t) {
-      return ratedLine(capacity, t, middle) -
-             load.heating * (load.thermostat - t) / (load.thermostat - load.design);
+      return ratedLine(capacity, t, middle) - load.heating * (load.thermostat - t) / (load.thermostat - load.design);
     };
     const double atHigh = piece(high);
     const double atLow = piece(low);

@@ -22,6 +22,7 @@
 // 0.1 kW. Each check is judged on exact values, as the sizes that fit are.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -71,7 +72,7 @@ struct HeatPumpFigures {
   Figure capacityAt47;  // whole Btu/h, as entered
   Figure capacityAt17;
   Figure capacityAt5;
-  Figure capacityAtDesign;           // C(Td); none without C47 and C17
+  Figure capacityAtDesign;             // C(Td); none without C47 and C17
   std::int32_t designTemperature = 0;  // Td, °F
   std::int32_t thermostat = 0;         // Ti, °F
   std::int64_t heatingLoad = 0;        // H
@@ -90,6 +91,22 @@ struct HeatPumpFigures {
   std::optional<CapacityLine> line;
 };
 
+// The checks in the order they are made, by the names the outputs give them.
+inline constexpr std::array<std::string_view, 7> kCheckNames = {
+    "furnace output",  "temperature rise", "cooling capacity", "latent capacity",
+    "cooling airflow", "cold climate",     "backup heat",
+};
+enum class CheckName {
+  FurnaceOutput,
+  TemperatureRise,
+  CoolingCapacity,
+  LatentCapacity,
+  CoolingAirflow,
+  ColdClimate,
+  BackupHeat
+};
+constexpr std::string_view checkName(CheckName name) { return kCheckNames[static_cast<std::size_t>(name)]; }
+
 // One check of the equipment against the house: its value and the band it
 // must fall in, in `unit` with `decimals` decimals (none for an open edge).
 struct EquipmentCheck {
@@ -107,11 +124,11 @@ struct EquipmentCheck {
 struct EquipmentFigures {
   Equipment equipment;
   std::optional<HeatPumpFigures> heatPump;  // only with a heat pump chosen
-  Figure furnaceOutput;     // input x AFUE, whole Btu/h
-  Figure coolingTotal;      // the equipment's, whole Btu/h
-  Figure coolingSensible;   // entered, or total x SHR
-  Figure coolingLatent;     // total - sensible
-  std::vector<EquipmentCheck> checks;  // only those whose values are entered
+  Figure furnaceOutput;                     // input x AFUE, whole Btu/h
+  Figure coolingTotal;                      // the equipment's, whole Btu/h
+  Figure coolingSensible;                   // entered, or total x SHR
+  Figure coolingLatent;                     // total - sensible
+  std::vector<EquipmentCheck> checks;       // only those whose values are entered
 };
 
 inline constexpr std::string_view kFits = "fits";
