@@ -9,13 +9,13 @@
 #include <QString>
 
 #include "fullhouse.h"
-#include "house/housechart.h"
-#include "house/housedesign.h"
-#include "house/housereport.h"
-#include "house/housesummary.h"
 #include "gui/designpanel.h"
 #include "gui/housereportpdf.h"
 #include "gui/houseview.h"
+#include "house/housedesign.h"
+#include "house/housesummary.h"
+#include "writers/housechart.h"
+#include "writers/housereport.h"
 
 namespace kovrin {
 namespace {

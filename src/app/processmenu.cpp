@@ -11,9 +11,7 @@
 #include "app/recentprojects.h"
 #include "calc/calcdata.h"
 #include "gui/gui.h"
-#include "house/housechart.h"
 #include "house/housedesign.h"
-#include "house/housereport.h"
 #include "house/housesummary.h"
 #include "model/defaults.h"
 #include "model/pagecriteria.h"
@@ -25,6 +23,8 @@
 #include "screen/commands.h"
 #include "screen/transfer.h"
 #include "toolkit/toolkit.h"
+#include "writers/housechart.h"
+#include "writers/housereport.h"
 
 namespace kovrin {
 namespace {

@@ -14,13 +14,13 @@
 #include "fileio/replacefile.h"
 #include "fileio/spool.h"
 #include "house/housedesign.h"
-#include "house/housereport.h"
 #include "house/housesummary.h"
-#include "house/summarywriters.h"
-#include "model/nametext.h"
 #include "model/model.h"
+#include "model/nametext.h"
 #include "projectfile/projectfile.h"
 #include "report/loadreport.h"
+#include "writers/housereport.h"
+#include "writers/summarywriters.h"
 
 namespace kovrin {
 

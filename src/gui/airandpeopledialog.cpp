@@ -16,10 +16,10 @@
 #include <cmath>
 #include <string_view>
 
-#include "house/designtext.h"
 #include "house/housedesign.h"
 #include "toolkit/qt/fieldwidgets.h"
 #include "toolkit/qt/textconversion.h"
+#include "writers/designtext.h"
 
 namespace kovrin {
 namespace {

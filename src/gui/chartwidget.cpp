@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QPainter>
 
-#include "house/housechart.h"
+#include "writers/housechart.h"
 
 namespace kovrin {
 

@@ -1,4 +1,4 @@
-// The house view's bar chart, drawn from its SVG text (house/housechart.h)
+// The house view's bar chart, drawn from its SVG text (writers/housechart.h)
 // at the widget's size, in proportion.
 //
 // Drawing it takes some milliseconds, so it is drawn once into a picture

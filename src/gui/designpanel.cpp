@@ -9,8 +9,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "house/designtext.h"
 #include "toolkit/qt/textconversion.h"
+#include "writers/designtext.h"
 
 namespace kovrin {
 namespace {

@@ -5,7 +5,7 @@
 // fit, each figure with the line it rests on.
 //
 // It shows a HouseDesign (house/housedesign.h) in the words of
-// house/designtext.h, which the house report and kovrin-report use too. An
+// writers/designtext.h, which the house report and kovrin-report use too. An
 // update sets only the texts that changed, so it can follow every
 // keystroke.
 #pragma once

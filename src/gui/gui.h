@@ -14,11 +14,11 @@
 #include <string_view>
 
 #include "house/housedesign.h"
-#include "house/housereport.h"
 #include "house/housesummary.h"
 #include "model/fileresult.h"
 #include "model/model.h"
 #include "toolkit/toolkit.h"
+#include "writers/housereport.h"
 
 namespace kovrin {
 

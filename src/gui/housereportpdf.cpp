@@ -17,10 +17,10 @@
 #include <cmath>
 
 #include "fileio/replacefile.h"
-#include "house/housechart.h"
 #include "house/housesummary.h"
 #include "model/programnames.h"
 #include "toolkit/qt/textconversion.h"
+#include "writers/housechart.h"
 
 namespace kovrin {
 namespace {

@@ -1,6 +1,6 @@
 // The house report as a PDF file, for the window's Export Report command.
 //
-// The report is the one HTML document of house/housereport.h, laid out by
+// The report is the one HTML document of writers/housereport.h, laid out by
 // Qt's rich text (QTextDocument) on US Letter pages with the report's
 // margins, and the page number ("Page 2 of 7") with the project file and
 // the date in the bottom margin of every page. Qt's rich text draws no SVG,
@@ -17,8 +17,8 @@
 
 #include <QString>
 
-#include "house/housereport.h"
 #include "model/fileresult.h"
+#include "writers/housereport.h"
 
 class QPagedPaintDevice;
 

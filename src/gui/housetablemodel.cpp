@@ -3,8 +3,8 @@
 #include <array>
 #include <utility>
 
-#include "house/designtext.h"
 #include "toolkit/qt/textconversion.h"
+#include "writers/designtext.h"
 
 namespace kovrin {
 namespace {

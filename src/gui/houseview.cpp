@@ -17,8 +17,8 @@
 #include "gui/chartwidget.h"
 #include "gui/designpanel.h"
 #include "gui/housetablemodel.h"
-#include "house/housechart.h"
 #include "toolkit/qt/textconversion.h"
+#include "writers/housechart.h"
 
 namespace kovrin {
 

@@ -8,7 +8,7 @@
 // that fit (gui/designpanel.h), and the bar chart of the zone loads.
 //
 // It shows a HouseSummary, a HouseDesign and the chart's SVG text
-// (house/housesummary.h, house/housedesign.h, house/housechart.h), the
+// (house/housesummary.h, house/housedesign.h, writers/housechart.h), the
 // figures kovrin-report prints, in the same text. An update is cheap enough
 // to follow every keystroke: the table reads the summary through a model
 // that formats only the cells on screen (gui/housetablemodel.h), the design

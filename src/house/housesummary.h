@@ -1,6 +1,6 @@
 // The whole house at once: the heating and the cooling load of all 50 zones,
 // the totals of each page and of the house (written out as text, CSV and
-// JSON by house/summarywriters.h).
+// JSON by writers/summarywriters.h).
 //
 // Each page is calculated twice, with Heating and with Cooling chosen, by
 // the same page calculation that the window's Calculate runs, so every load

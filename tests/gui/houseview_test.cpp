@@ -15,9 +15,9 @@
 #include "cli/run.h"
 #include "gui/designpanel.h"
 #include "gui/housetablemodel.h"
-#include "house/housechart.h"
 #include "house/housedesign.h"
 #include "sampleprojects.h"
+#include "writers/housechart.h"
 
 namespace kovrin {
 namespace {

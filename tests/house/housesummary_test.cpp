@@ -1,6 +1,6 @@
 #include "house/housesummary.h"
 #include "house/housedesign.h"
-#include "house/summarywriters.h"
+#include "writers/summarywriters.h"
 
 #include <gtest/gtest.h>
 

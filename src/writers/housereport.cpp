@@ -1,12 +1,10 @@
-#include "house/housereport.h"
+#include "writers/housereport.h"
 
 #include <array>
 #include <ctime>
 #include <utility>
 #include <vector>
 
-#include "house/designtext.h"
-#include "house/housechart.h"
 #include "house/housedesign.h"
 #include "house/housesummary.h"
 #include "model/hexescape.h"
@@ -14,6 +12,8 @@
 #include "model/selections.h"
 #include "model/utf8.h"
 #include "report/numbertext.h"
+#include "writers/designtext.h"
+#include "writers/housechart.h"
 
 namespace kovrin {
 namespace {

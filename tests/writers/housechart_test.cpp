@@ -1,4 +1,4 @@
-#include "house/housechart.h"
+#include "writers/housechart.h"
 
 #include <gtest/gtest.h>
 

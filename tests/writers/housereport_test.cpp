@@ -1,4 +1,4 @@
-#include "house/housereport.h"
+#include "writers/housereport.h"
 
 #include <gtest/gtest.h>
 

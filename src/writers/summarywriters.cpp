@@ -1,12 +1,12 @@
-#include "house/summarywriters.h"
+#include "writers/summarywriters.h"
 
 #include <algorithm>
 #include <span>
 
-#include "house/designtext.h"
 #include "model/hexescape.h"
 #include "model/nametext.h"
 #include "model/utf8.h"
+#include "writers/designtext.h"
 
 namespace kovrin {
 namespace {

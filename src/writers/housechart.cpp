@@ -1,4 +1,4 @@
-#include "house/housechart.h"
+#include "writers/housechart.h"
 
 #include <algorithm>
 #include <array>

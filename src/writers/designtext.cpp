@@ -1,4 +1,4 @@
-#include "house/designtext.h"
+#include "writers/designtext.h"
 
 #include "model/selections.h"
 
