@@ -880,6 +880,39 @@ TEST_F(QtToolkitTest, EveryAccessLetterOfTheMainMenuWorks) {
   EXPECT_EQ(drain(), (std::vector<Message>{{kMenuSelect, kCmdFileMenu}, {kMenuSelect, kCmdNew}}));
 }
 
+// A click that brings the focus into a field selects its whole text, as Tab
+// does, so that typing replaces "0.000" instead of landing inside it; a
+// click into the field that has the focus places the cursor.
+TEST_F(QtToolkitTest, AClickIntoAFieldSelectsItsTextAsTabDoes) {
+  toolkit.windowclose();
+  open(mainMenu(), inputScreen());
+  constexpr int kDoorU = 1002;
+  constexpr int kZoneName = 1196;
+  const struct {
+    const char* name;
+    int field;
+    int clicks;  // the second at the text's right end
+    const char* typed;
+    const char* expected;
+  } cases[] = {
+      {"a U-value from another field", kDoorU, 1, "1", "1"},
+      {"a zone's name from another field", kZoneName, 1, "Den", "Den"},
+      {"a second click places the cursor", kDoorU, 2, "1", "0.0001"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    reactivate();
+    toolkit.wdialogputreal(kDoorU, 0.0f, "(F5.3)");
+    toolkit.wdialogputtext(kZoneName, "Kitchen");
+    focus(1033);
+    QLineEdit* field = edit(c.field);
+    QTest::mouseClick(field, Qt::LeftButton, {}, field->rect().center());
+    if (c.clicks == 2) QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(field->width() - 3, field->height() / 2));
+    QTest::keyClicks(field, c.typed);
+    EXPECT_EQ(field->text().toStdString(), c.expected);
+  }
+}
+
 // The commands' keys work from any field, and a field keeps its own editing
 // keys (Ctrl+A selects its text).
 TEST_F(QtToolkitTest, CommandKeysWorkFromEveryKindOfField) {

@@ -1,5 +1,6 @@
 #include "toolkit/qt/fieldwidgets.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QPalette>
 #include <QValidator>
@@ -110,6 +111,39 @@ class TypingUndoKeys : public QObject {
   bool m_typing = false;  // since the focus came in
 };
 
+// A click that brings the focus into a line of text selects the whole text,
+// as Tab does: typing then replaces "0.000" instead of landing inside it. A
+// drag on that first click selects what it covers; a click into the field
+// that already has the focus places the cursor, as in any line of text. The
+// text is selected when the button is released, after the line edit has
+// placed its cursor for the press.
+class ClickSelectsAll : public QObject {
+ public:
+  explicit ClickSelectsAll(QLineEdit* field) : QObject(field), m_field(field) {}
+
+  bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+    switch (event->type()) {
+      case QEvent::FocusIn:
+        m_clickedIn = static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason;
+        break;
+      case QEvent::FocusOut:
+        m_clickedIn = false;
+        break;
+      case QEvent::MouseButtonRelease:
+        if (m_clickedIn && !m_field->hasSelectedText()) m_field->selectAll();
+        m_clickedIn = false;
+        break;
+      default:
+        break;
+    }
+    return false;
+  }
+
+ private:
+  QLineEdit* m_field;
+  bool m_clickedIn = false;  // the focus came in with the press not yet released
+};
+
 std::string shortestFloatText(float value) {
   char buffer[32];
   const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
@@ -119,6 +153,8 @@ std::string shortestFloatText(float value) {
 }
 
 }  // namespace
+
+void selectAllOnClickIn(QLineEdit* field) { field->installEventFilter(new ClickSelectsAll(field)); }
 
 bool isTypingUndoKey(const QKeySequence& key) {
   const QList<QKeySequence> own = {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)};
@@ -153,6 +189,7 @@ NumberField::NumberField(NumberKind kind, std::string_view initialText, QWidget*
   setAlignment(Qt::AlignCenter);
   setValidator(new NumberValidator(kind, this));
   installEventFilter(new TypingUndoKeys(this));
+  selectAllOnClickIn(this);
   const QString text = toQString(initialText);
   setText(text);
   // Text the form starts with that is no number reads as empty.
@@ -336,6 +373,7 @@ TextField::TextField(int maxCharacters, const QString& description, QWidget* par
   setMaxLength(2 * maxCharacters);
   setValidator(new TextValidator(maxCharacters, this));
   installEventFilter(new TypingUndoKeys(this));
+  selectAllOnClickIn(this);
   connect(this, &QLineEdit::textEdited, this, [this] {
     updateToolTip();
     if (onUserChange) onUserChange();

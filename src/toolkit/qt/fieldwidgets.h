@@ -45,6 +45,12 @@ std::optional<std::string> realDisplayText(float value, std::string_view format)
 // text, and leaves it to the window's Undo and Redo otherwise.
 bool isTypingUndoKey(const QKeySequence& key);
 
+// Makes a click that brings the focus into `field` select its whole text,
+// as Tab does; a click into the field once it has the focus places the
+// cursor. The fields below all do so, and the program's own dialogs use it
+// for theirs.
+void selectAllOnClickIn(QLineEdit* field);
+
 class NumberField : public QLineEdit {
  public:
   NumberField(NumberKind kind, std::string_view initialText, QWidget* parent);
