@@ -53,6 +53,12 @@ int main(int argc, char** argv) {
     toolkit.wmessagebox(kovrin::kProgramTitle, problem);
     return 1;
   }
+  // A project the launcher could not find is said, as one that cannot be
+  // read is, and the program goes on with the template.
+  if (const char* problem = std::getenv(kovrin::kProjectErrorVariable); problem != nullptr && *problem != '\0') {
+    toolkit.winitialise();
+    toolkit.wmessagebox(kovrin::kProgramTitle, problem);
+  }
   kovrin::QtWindows windows(toolkit);
   return kovrin::runProgram(model, toolkit, windows, std::string(first));
 }

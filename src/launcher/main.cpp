@@ -9,7 +9,8 @@
 // relative to this launcher's own path, so an installed tree works wherever
 // it is unpacked. A problem met before the window could start is printed on
 // standard error and also handed to the window program, which shows it in a
-// message box and ends: a user who started Kovrin from a menu sees no
+// message box and ends (or, for a project that cannot be found, goes on
+// with the template): a user who started Kovrin from a menu sees no
 // terminal. The window program is the one part of the package that is sure
 // to be able to show a message on the desktop.
 #include <signal.h>
@@ -39,7 +40,9 @@ working folder of its own. There Kovrin finds the new-project template
 
 Given a PROJECT file (a .prj), Kovrin opens it as File > Open does. A
 relative PROJECT is taken from the folder the command is started in, not
-from the working folder. A file manager opens .prj files with Kovrin.
+from the working folder. A PROJECT that cannot be found or read is named in
+a message, and Kovrin goes on with the template. A file manager opens .prj
+files with Kovrin.
 
 The working folder is the folder that KOVRIN_WORKDIR names; else the current
 folder, when it holds "new.dat"; else Kovrin in the documents folder, which
@@ -127,11 +130,20 @@ int main(int argc, char** argv) {
   const fs::path windowProgram = (bin / KOVRIN_WINDOW_PROGRAM_FROM_BIN).lexically_normal();
   const fs::path dataFolder = (bin / KOVRIN_DATA_FROM_BIN).lexically_normal();
 
+  // A project that cannot be found is no reason not to start: the window
+  // program says so and goes on with the template, as for a project it
+  // cannot read.
   std::string absolute;
+  const kovrin::FileResult found = project.empty() ? kovrin::FileResult{} : absoluteProject(project, absolute);
+  if (found) {
+    ::unsetenv(kovrin::kProjectErrorVariable);
+  } else {
+    std::cerr << "kovrin: " << found.message << '\n';
+    ::setenv(kovrin::kProjectErrorVariable, found.message.c_str(), 1);
+  }
   kovrin::FileResult ready =
       error ? kovrin::FileResult::failure("Kovrin cannot find where it is installed: " + error.message() + ".")
             : kovrin::FileResult{};
-  if (ready && !project.empty()) ready = absoluteProject(project, absolute);
   if (ready) ready = kovrin::enterWorkFolder(dataFolder);
   if (ready) {
     ::unsetenv(kovrin::kStartupErrorVariable);

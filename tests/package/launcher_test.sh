@@ -4,7 +4,9 @@
 # there, the project it hands over, and a changed template that a second
 # start leaves alone. The launcher runs from a copy of the installed tree in
 # which a stand-in takes the window program's place and prints the folder it
-# was started in, its arguments and the start-up problem handed to it.
+# was started in, its arguments, the start-up problem handed to it (which
+# ends the window program) and the project problem (which it shows before
+# going on with the template).
 #
 #   launcher_test.sh ROOT     (the unpacked package)
 set -euo pipefail
@@ -19,7 +21,7 @@ cp -r "$installed" "$scratch/usr/share/"
 kovrin="$scratch/usr/bin/kovrin"
 cat >"$scratch/usr/libexec/kovrin/kovrin" <<'STANDIN'
 #!/bin/sh
-printf '%s|%s|%s\n' "$(pwd -P)" "$*" "${KOVRIN_STARTUP_ERROR:-}"
+printf '%s|%s|%s|%s\n' "$(pwd -P)" "$*" "${KOVRIN_STARTUP_ERROR:-}" "${KOVRIN_PROJECT_ERROR:-}"
 STANDIN
 chmod +x "$scratch/usr/libexec/kovrin/kovrin"
 
@@ -73,7 +75,7 @@ cases=(
 for row in "${cases[@]}"; do
   IFS='|' read -r what start arguments environment folder handed problem <<<"$row"
   # shellcheck disable=SC2086 # the environment is NAME=VALUE words
-  expect "$what" "$folder|$handed|$problem" "$(launch "$start" "$arguments" $environment)"
+  expect "$what" "$folder|$handed|$problem|" "$(launch "$start" "$arguments" $environment)"
   if [ -z "$problem" ]; then
     for file in new.dat HELP.HLP; do
       if [ "$folder" = "$project" ] && [ "$file" = new.dat ]; then continue; fi
@@ -87,10 +89,17 @@ echo "a changed template" >"$home/Kovrin/new.dat"
 launch / "" HOME="$home" >/dev/null
 expect "a second start keeps the changed template" "a changed template" "$(cat "$home/Kovrin/new.dat")"
 
+# A relative project named in a folder deleted since: the project cannot be
+# found, which the window says before it goes on with the template.
+mkdir "$scratch/deleted"
+expect "a relative project from a deleted folder" \
+  "$home/Kovrin|||Kovrin cannot open the project jobs/smith.prj: the folder it is named from cannot be found *" \
+  "$(cd "$scratch/deleted" && rmdir "$scratch/deleted" && env -i PATH=/usr/bin:/bin HOME="$home" "$kovrin" jobs/smith.prj 2>/dev/null)"
+
 # Files may not grow past 12 KiB: new.dat fits, HELP.HLP does not. The
 # failed copy is shown and leaves no file, so the next start copies it.
 limited="$scratch/limited/Kovrin"
-expect "a copy past the file-size limit" "/||$limited/HELP.HLP: not copied: cannot write the file (File too large)." \
+expect "a copy past the file-size limit" "/||$limited/HELP.HLP: not copied: cannot write the file (File too large).|" \
   "$(ulimit -f 12 && launch / "" HOME="$scratch/limited")"
 expect "a failed copy leaves no file" "new.dat" "$(ls -A "$limited")"
 
