@@ -1,5 +1,6 @@
 // Any bytes as a project file. Loading never crashes and ends one of two
-// ways: all 750 values are in the model, or it fails with a message that
+// ways: all 750 values are in the model (with a warning that names the first
+// line it ignored after them, if any), or it fails with a message that
 // names a line or the size bound, and the model's tables are bit for bit
 // what they were. The file reader, the text parser and the reader fed in
 // pieces of random sizes agree on every input. A file that loaded saves to a
@@ -178,13 +179,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   ProjectTables parsed = before;
   const FileResult parsedResult = kovrin::parseProject(text, scratchPath(), parsed);
-  if (loaded.ok != parsedResult.ok || loaded.message != parsedResult.message) {
-    fail("the file reader and the text parser disagree", loaded.message + " | " + parsedResult.message);
+  if (loaded.ok != parsedResult.ok || loaded.message != parsedResult.message ||
+      loaded.warning != parsedResult.warning) {
+    fail("the file reader and the text parser disagree", loaded.message + loaded.warning + " | " +
+                                                             parsedResult.message + parsedResult.warning);
   }
   ProjectTables pieces = before;
   const FileResult piecesResult = parseInPieces(text, pieces);
-  if (piecesResult.ok != loaded.ok || piecesResult.message != loaded.message) {
-    fail("the reader fed in pieces and the file reader disagree", piecesResult.message + " | " + loaded.message);
+  if (piecesResult.ok != loaded.ok || piecesResult.message != loaded.message ||
+      piecesResult.warning != loaded.warning) {
+    fail("the reader fed in pieces and the file reader disagree",
+         piecesResult.message + piecesResult.warning + " | " + loaded.message + loaded.warning);
+  }
+  // Lines ignored after the values are named by the first of them.
+  if (!loaded.warning.empty() && (!loaded || loaded.warning.find(", line ") == std::string::npos)) {
+    fail("a warning names no line after the values", loaded.warning);
   }
 
   if (!loaded) {

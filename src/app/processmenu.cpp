@@ -45,6 +45,11 @@ void reportFailure(Toolkit& toolkit, const FileResult& result) {
   toolkit.wmessagebox(kTitle, result.message);
 }
 
+// What a read that succeeded left out, told once, as it was read.
+void reportWarning(Toolkit& toolkit, const FileResult& result) {
+  if (!result.warning.empty()) toolkit.wmessagebox(kTitle, result.warning);
+}
+
 // The Edit menu names the steps that Undo and Redo would take, and greys
 // them when there is none.
 void showHistory(const ProjectModel& model, Toolkit& toolkit) {
@@ -194,6 +199,7 @@ bool loadProject(ProjectModel& model, Toolkit& toolkit, const std::string& path)
     reportFailure(toolkit, loaded);
     return false;
   }
+  reportWarning(toolkit, loaded);
   if (hasNameOfItsOwn(model)) rememberProject(toolkit, model.ProjectFileName.path());
   return true;
 }
@@ -659,6 +665,7 @@ void startup(ProjectModel& model, Toolkit& toolkit) {
                                     "\n\nKovrin starts with its built-in defaults.");
     model.setTables(defaultProject());
   }
+  reportWarning(toolkit, loaded);
   // The results stay empty: nothing has been calculated yet, so nothing is
   // stale. The total airflow is the template's own.
   PutData(model, toolkit);

@@ -403,6 +403,10 @@ area that rounds to 0 sq ft counts as no floor: its loads per sq ft have no
 value, and neither has the floor area per ton without floor or without
 cooling (an empty CSV field, null in JSON).
 
+Lines after a project's 750 values that are not its notes are ignored, and
+the first is named in a warning on standard error; an end-of-file mark
+(byte 0x1A) ends a project file.
+
 Exit status: 0 done, 1 a project file that cannot be read (its name, the
 line and what was expected are printed; nothing goes to the output) or an
 output file that cannot be written, 2 bad usage (an output that is one of
@@ -474,6 +478,7 @@ int run(std::span<const std::string> args, std::ostream& out, std::ostream& err)
       failed = true;
       continue;
     }
+    if (!read.warning.empty()) complain("warning: " + read.warning);
     if (failed) continue;
     std::string text;
     if (any && options.reports()) text += kReportSeparator;

@@ -62,6 +62,9 @@ std::string slotName(const ValueSlot& slot) {
 }
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+// DOS-era programs end a text file with this byte; nothing after it is text.
+constexpr char kEndOfFileMark = '\x1A';
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
@@ -186,6 +189,9 @@ NumberRead readReal(std::string_view token, float& value) {
 // Reading lines: one reader for every source, fed in pieces.
 
 bool ProjectParser::feed(std::string_view piece) {
+  if (!wanted()) return false;
+  const auto mark = piece.find(kEndOfFileMark);
+  piece = piece.substr(0, mark);
   while (wanted() && !piece.empty()) {
     const auto lineFeed = piece.find('\n');
     const std::string_view part = piece.substr(0, lineFeed);
@@ -215,6 +221,11 @@ bool ProjectParser::feed(std::string_view piece) {
               : limit + " were read, yet only " + std::to_string(m_values) + " of the " +
                     std::to_string(kProjectFileLines) + " values found; a project file is far shorter (is it one?)");
     }
+  }
+  if (mark != std::string_view::npos && wanted()) {
+    // The line that holds the mark ends with it, and so does the file.
+    line(std::exchange(m_pending, {}));
+    m_ended = true;
   }
   return wanted();
 }
@@ -270,17 +281,18 @@ void ProjectParser::take(std::string_view token) {
 FileResult ProjectParser::finish() {
   if (wanted() && !m_pending.empty()) line(std::exchange(m_pending, {}));
   if (m_error) return *m_error;
+  const std::string ended = m_fileName + ": the file ended at line " + std::to_string(m_lines) +
+                            (m_ended ? ", at its end-of-file mark (0x1A)," : "");
   if (m_values == 0) {
-    return FileResult::failure(m_fileName + ": the file ended at line " + std::to_string(m_lines) +
-                               " without a single value; a project file holds " +
+    return FileResult::failure(ended + " without a single value; a project file holds " +
                                std::to_string(kProjectFileLines) + " (is it empty, or not a project file?)");
   }
   if (m_values < kProjectFileLines) {
-    return FileResult::failure(m_fileName + ": the file ended at line " + std::to_string(m_lines) + " after " +
-                               std::to_string(m_values) + " values, " + std::to_string(kProjectFileLines) +
-                               " expected (" + slotName(slotAt(m_values)) + " is missing)");
+    return FileResult::failure(ended + " after " + std::to_string(m_values) + " values, " +
+                               std::to_string(kProjectFileLines) + " expected (" + slotName(slotAt(m_values)) +
+                               " is missing)");
   }
-  return {};
+  return m_notes.finish();
 }
 
 FileResult parseProject(std::string_view text, std::string_view fileName, ProjectTables& out) {

@@ -16,7 +16,10 @@
 // error (it could only become infinity); one too small becomes zero. A line
 // that starts with a comma or a slash, a repeat count such as 3*0, a quoted
 // number, "NaN" or "Infinity" is not a number. After the 750 values come
-// blank lines and the notes, or nothing (projectnotes.h). No line of a
+// the notes, if any (projectnotes.h); any other line there is ignored, as
+// the file format has always had it, and the load's warning names the
+// first. An end-of-file mark (byte 0x1A, the last byte of many files written
+// under DOS) ends the file wherever it stands. No line of a
 // project file is longer than 64 KiB and no project file longer than 4 MiB,
 // so past either bound reading stops and the file is refused: memory and
 // time stay bounded whatever a file holds. The window reads only plain
@@ -64,16 +67,18 @@ class ProjectParser {
  public:
   ProjectParser(std::string_view fileName, ProjectTables& out)
       : m_fileName(fileName), m_out(out), m_notes(fileName, out) {}
-  // Takes the next piece. Returns false once no more is wanted: all values
-  // and the notes after them are read, or the text was refused.
+  // Takes the next piece. Returns false once no more is wanted: the text
+  // was refused, or its end-of-file mark was read.
   bool feed(std::string_view piece);
   // The outcome once the text has ended. On failure `out` is unspecified and
-  // the message names the file, the line and what was expected.
+  // the message names the file, the line and what was expected; a success
+  // warns of lines after the values that were ignored.
   FileResult finish();
 
  private:
-  // After the values every line is read: the notes, or what is refused.
-  bool wanted() const { return !m_error; }
+  // After the values every line is read, for the notes and for what the
+  // warning names.
+  bool wanted() const { return !m_error && !m_ended; }
   void line(std::string_view text);
   void take(std::string_view token);
 
@@ -84,6 +89,7 @@ class ProjectParser {
   std::int64_t m_lines = 0;  // a file may hold any number of blank lines
   int m_values = 0;
   NotesReader m_notes;  // the lines after the last value
+  bool m_ended = false;  // at the end-of-file mark
   std::optional<FileResult> m_error;
 };
 

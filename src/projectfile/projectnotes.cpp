@@ -242,15 +242,16 @@ bool NotesReader::line(std::string_view text, std::int64_t number) {
   const std::string_view content = trimmed(text);
   if (content.empty()) return true;  // blank lines are no part of anything
   if (!m_inside) {
-    // Anything else here would be dropped by the next save, which writes
-    // the values and the notes alone. A later version may raise the version
-    // number; its items read alike.
+    // A later version may raise the version number; its items read alike.
     m_inside = content.starts_with("[Kovrin project notes") && content.ends_with("]");
-    if (!m_inside) {
-      fail(number, "expected nothing but blank lines and the project notes after the " +
-                       std::to_string(kProjectFileLines) + " values, found " + quotedInMessage(content));
+    // Anything else here will be dropped by the next save, which writes the
+    // values and the notes alone: the user is told of the first such line.
+    if (!m_inside && m_ignored.empty()) {
+      m_ignored = m_fileName + ", line " + std::to_string(number) + ": " + quotedInMessage(text) +
+                  " and any other lines after the " + std::to_string(kProjectFileLines) +
+                  " values that are not project notes are ignored, and will not be kept when the project is saved";
     }
-    return m_inside;
+    return true;
   }
   item(text, number);
   return !m_error;
@@ -326,6 +327,11 @@ void NotesReader::fail(std::int64_t number, const std::string& expectation) {
   m_error = FileResult::failure(m_fileName + ", line " + std::to_string(number) + ": " + expectation);
 }
 
-FileResult NotesReader::finish() const { return m_error ? *m_error : FileResult{}; }
+FileResult NotesReader::finish() const {
+  if (m_error) return *m_error;
+  FileResult read;
+  read.warning = m_ignored;
+  return read;
+}
 
 }  // namespace kovrin

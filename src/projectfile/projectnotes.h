@@ -8,8 +8,9 @@
 // notes still loads, without them, wherever project files are read. The
 // notes are written only when there is something in them: a project without
 // names, details or house values is the plain 750-line file. Kovrin itself
-// reads every line after the values: blank lines and the notes are taken,
-// anything else is refused, since a save would lose it.
+// reads every line after the values: blank lines and the notes are taken;
+// any other line is ignored, as the file format has always had it, and the
+// first is named in a warning, since a save will not keep it.
 //
 // The section is text a person can read and a later version can extend:
 //
@@ -56,8 +57,8 @@ std::string notesText(const ProjectTables& tables);
 inline constexpr int kProjectFileLines = 750;
 
 // Reads the lines after the 750th value: blank lines, then the marker, then
-// the items. Any other line is refused with its number, since the next save
-// would drop it without a word.
+// the items. Any other line before the marker is ignored, and the first is
+// named in the warning of finish(), since the next save will not keep it.
 class NotesReader {
  public:
   NotesReader(std::string_view fileName, ProjectTables& out);
@@ -65,7 +66,7 @@ class NotesReader {
   // false once the text was refused.
   bool line(std::string_view text, std::int64_t number);
   // The outcome once the file has ended: a broken section names the file,
-  // the line and what was expected.
+  // the line and what was expected; ignored lines come as a warning.
   FileResult finish() const;
 
  private:
@@ -76,6 +77,7 @@ class NotesReader {
   ProjectTables& m_out;
   bool m_inside = false;        // the marker was read
   bool m_sizeForRead = false;  // "size for" may stand once
+  std::string m_ignored;       // the warning for lines ignored before the marker
   std::optional<FileResult> m_error;
 };
 

@@ -448,6 +448,41 @@ TEST_F(ProgramTest, AnOpenWhoseLoadFailsKeepsModelAndScreen) {
   EXPECT_EQ(m_model.tables(), before);
 }
 
+// A file that an older program left with more after its values opens as
+// the same file without it; the user is told of lines that a save drops.
+TEST_F(ProgramTest, WhatFollowsTheValuesOpensAsTheValuesAloneWithAWord) {
+  ProjectTables project = defaultProject();
+  project.zone(1, 2, ZoneQuantity::FloorArea) = 120.0f;
+  project.zoneName(2) = "Den";
+  const std::string text = projectText(project);
+  const std::size_t notes = text.find('[');
+  start();
+  const struct {
+    const char* name;
+    std::string bytes;
+    std::string told;  // empty when nothing is said
+  } cases[] = {
+      {"an end-of-file mark", text + "\x1A\x1A", ""},
+      {"a line before the notes", text.substr(0, notes) + " 999\r\n" + text.substr(notes),
+       (m_dir / "old.prj").string() + ", line 751: \" 999\" and any other lines after the 750 values that are "
+       "not project notes are ignored, and will not be kept when the project is saved"},
+  };
+  writeFile("saved.prj", text);
+  drop(m_dir / "saved.prj");  // the loads that Calculate stores hold from now on
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    drop(m_dir / "saved.prj");
+    const ProjectTables saved = m_model.tables();
+    writeFile("old.prj", c.bytes);
+    std::string message;
+    if (!c.told.empty()) answerInTurn({press(QMessageBox::Ok, &message)});
+    drop(m_dir / "old.prj");
+    EXPECT_EQ(message, c.told);
+    EXPECT_EQ(m_model.tables(), saved);
+    EXPECT_EQ(m_model.zoneName(2), "Den");
+  }
+}
+
 TEST_F(ProgramTest, OpenLoadsTheChosenProjectAndCancelChangesNothing) {
   ProjectTables project = defaultProject();
   project.zone(1, 2, ZoneQuantity::FloorArea) = 120.0f;

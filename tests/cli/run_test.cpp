@@ -377,6 +377,43 @@ TEST_F(InScratchFolder, BadProjectNamesFileLineAndExpectation) {
   }
 }
 
+// What older programs leave after the values (an end-of-file mark, a stray
+// line) changes nothing in any output; a stray line is named on standard
+// error, and the run still succeeds.
+TEST_F(InScratchFolder, WhatFollowsTheValuesChangesNoOutput) {
+  const std::string house = readBytes(cliData("house.prj"));
+  const std::string project = (m_dir / "p.prj").string();
+  const auto outputs = [&](const std::string& text) {
+    write("p.prj", text);
+    std::vector<Outcome> outcomes;
+    for (std::vector<std::string> args : {std::vector<std::string>{"--all-pages"}, {"--json"}, {"--html", "--date", "d"}}) {
+      args.push_back(project);
+      outcomes.push_back(runWith(args));
+    }
+    return outcomes;
+  };
+  const std::vector<Outcome> clean = outputs(house);
+  const struct {
+    const char* name;
+    std::string after;
+    std::string warning;
+  } cases[] = {
+      {"an end-of-file mark", "\x1A", ""},
+      {"a line of text", " 999\r\nsaved by hand\r\n",
+       "kovrin-report: warning: " + project + ", line 751: \" 999\" and any other lines after the 750 values"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::vector<Outcome> outcomes = outputs(house + c.after);
+    for (std::size_t i = 0; i < outcomes.size(); ++i) {
+      EXPECT_EQ(outcomes[i].status, 0) << outcomes[i].err;
+      EXPECT_TRUE(outcomes[i].out == clean[i].out) << "output " << i << " differs";
+      EXPECT_EQ(outcomes[i].err.substr(0, c.warning.size()), c.warning);
+      EXPECT_EQ(outcomes[i].err.empty(), c.warning.empty()) << outcomes[i].err;
+    }
+  }
+}
+
 TEST(Run, BadUsageExitsTwoWithNothingOnStandardOutput) {
   const std::string p = cliData("house.prj").string();
   const std::vector<std::vector<std::string>> cases{

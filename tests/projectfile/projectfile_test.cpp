@@ -471,34 +471,49 @@ TEST(ProjectNotes, ABrokenSectionIsRefusedWithItsLineAndExpectation) {
   }
 }
 
-// Nothing after the values is dropped without a word, to be erased by the
-// next save: the notes are read where what is meant is clear, and any other
-// line is refused by its number.
-TEST(ProjectNotes, WhatFollowsTheValuesIsReadOrRefusedNeverIgnored) {
+// Nothing after the values is dropped without a word: the notes are read
+// where what is meant is clear, any other line is ignored and the first one
+// named in a warning, and an end-of-file mark (0x1A) ends the file quietly.
+TEST(ProjectNotes, WhatFollowsTheValuesIsReadOrIgnoredWithAWord) {
   const std::string values = projectText(defaultProject());
   const std::string marker(kNotesMarker);
+  const std::string notes = marker + "\r\nzone 1 = Den\r\nclient = Smith\r\n";
   std::string blankLines;
   for (int i = 0; i < 150; ++i) blankLines += " \r\n";
-  const std::pair<std::string, std::string> cases[] = {
-      {marker + "\rzone 1 = Den\rclient = Smith\r", ""},  // lines that end in CR alone
-      {blankLines + marker + "\r\nzone 1 = Den\r\nclient = Smith\r\n", ""},
-      {marker + " 2026\r\nzone 1 = Den\r\n",
-       "line 751: expected nothing but blank lines and the project notes after the 750 values, found "
-       "\"[Kovrin project notes, version 1] 2026\""},
-      {" 78\r\n" + marker + "\r\nzone 1 = Den\r\n", "line 751: expected nothing but blank lines"},
-      {"\r\nwritten by hand\r\n", "line 752: expected nothing but blank lines"},
+  const std::string ignored = "\" and any other lines after the 750 values that are not project notes are "
+                              "ignored, and will not be kept when the project is saved";
+  const struct {
+    const char* name;
+    std::string after;
+    std::string warning;  // empty for none
+    bool notesRead;
+  } cases[] = {
+      {"lines that end in CR alone", marker + "\rzone 1 = Den\rclient = Smith\r", "", true},
+      {"blank lines before the notes", blankLines + notes, "", true},
+      {"an end-of-file mark", "\x1A", "", false},
+      {"an end-of-file mark after the notes", notes + "\x1A" + "zone 2 = Hall\r\n\x1A", "", true},
+      {"notes after an end-of-file mark", "\x1A" + notes, "", false},
+      {"a 751st value", " 999\r\n", "x.prj, line 751: \" 999" + ignored, false},
+      {"a line of text", "\r\nwritten by hand\r\n\r\nand more", "x.prj, line 752: \"written by hand" + ignored, false},
+      {"a marker with more after it", marker + " 2026\r\nzone 1 = Den\r\n",
+       "x.prj, line 751: \"[Kovrin project notes, version 1] 2026" + ignored, false},
+      {"notes after a 751st value", " 78\r\n" + notes, "x.prj, line 751: \" 78" + ignored, true},
   };
-  for (const auto& [after, refused] : cases) {
-    SCOPED_TRACE(after.substr(0, 40));
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
     ProjectTables out;
-    const FileResult read = parseProject(values + after, "x.prj", out);
-    EXPECT_EQ(read.ok, refused.empty()) << read.message;
-    if (read) {
-      EXPECT_EQ(out.zoneName(1) + " " + out.Job.Client, "Den Smith");
-    } else {
-      EXPECT_NE(read.message.find("x.prj, " + refused), std::string::npos) << read.message;
-    }
+    const FileResult read = parseProject(values + c.after, "x.prj", out);
+    ASSERT_TRUE(read) << read.message;
+    EXPECT_EQ(read.warning, c.warning);
+    EXPECT_EQ(out.zoneName(1) + " " + out.Job.Client, c.notesRead ? "Den Smith" : " ");
+    EXPECT_EQ(out.zoneName(2), "");
   }
+  // The mark ends the file wherever it stands, so values after it are missing.
+  const std::size_t line4 = values.find('\n', values.find('\n', values.find('\n') + 1) + 1) + 1;
+  ProjectTables out;
+  const FileResult cut = parseProject(values.substr(0, line4) + "\x1A" + values.substr(line4), "x.prj", out);
+  EXPECT_TRUE(cut.message.starts_with("x.prj: the file ended at line 4, at its end-of-file mark (0x1A), after 3 values"))
+      << cut.message;
 }
 
 // Nothing Kovrin writes is more than its reader takes: a save that would
