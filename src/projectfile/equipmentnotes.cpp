@@ -103,4 +103,10 @@ std::optional<std::string> readEquipmentNote(std::string_view key, const std::st
   return std::nullopt;
 }
 
+std::vector<std::string_view> equipmentNoteKeys() {
+  std::vector<std::string_view> keys{kSystemKey, kMakeAndModelKey, kCompressorKey, kSizedForHeatingKey, kFrontDoorKey};
+  for (const EquipmentValueRange& range : kEquipmentValueRanges) keys.push_back(range.noteKey);
+  return keys;
+}
+
 }  // namespace kovrin

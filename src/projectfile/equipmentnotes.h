@@ -17,6 +17,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/equipment.h"
 
@@ -34,5 +35,8 @@ void writeEquipmentNotes(const Equipment& equipment, const NoteWriter& item);
 // `characters` is the value's length in characters.
 std::optional<std::string> readEquipmentNote(std::string_view key, const std::string& value, std::size_t characters,
                                              Equipment& equipment);
+
+// The keys of the equipment's items, so that a mistyped one is known as such.
+std::vector<std::string_view> equipmentNoteKeys();
 
 }  // namespace kovrin

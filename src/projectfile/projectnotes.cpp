@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <vector>
 
 #include "model/hexescape.h"
 #include "model/nametext.h"
@@ -170,6 +171,36 @@ std::optional<std::string> readHouseNote(std::string_view key, std::string_view 
   return std::nullopt;
 }
 
+// A key as it may be mistyped: in lower case, without blanks or underscores.
+std::string looseKey(std::string_view key) {
+  std::string loose;
+  for (const char c : key) {
+    if (c == ' ' || c == '\t' || c == '_') continue;
+    loose += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  }
+  return loose;
+}
+
+// The known key that an unknown `key` differs from only in case, blanks or
+// underscores. Such a key is a slip of the hand, not a key of a later
+// version: kept silently, its value would never be used.
+std::optional<std::string> keyMeant(std::string_view key) {
+  const std::string loose = looseKey(key);
+  const std::string zone = looseKey(kZoneKey);
+  if (loose.size() > zone.size() && loose.starts_with(zone) &&
+      loose.find_first_not_of("0123456789", zone.size()) == std::string::npos) {
+    return std::string(kZoneKey) + loose.substr(zone.size());
+  }
+  std::vector<std::string_view> known{kSizeForKey};
+  for (const JobDetailField& detail : kJobDetailFields) known.push_back(detail.fileKey);
+  for (const HouseKey& entry : kHouseKeys) known.push_back(entry.key);
+  for (const std::string_view item : equipmentNoteKeys()) known.push_back(item);
+  for (const std::string_view candidate : known) {
+    if (loose == looseKey(candidate)) return std::string(candidate);
+  }
+  return std::nullopt;
+}
+
 // Whether the UTF-8 text `text` holds a character that `refused` takes.
 bool holdsAny(std::string_view text, bool (*refused)(char32_t)) {
   for (std::size_t i = 0; i < text.size();) {
@@ -319,6 +350,9 @@ void NotesReader::item(std::string_view text, std::int64_t number) {
   if (const std::optional<std::string> refused = readEquipmentNote(key, *value, *characters, m_out.Equipment)) {
     if (!refused->empty()) fail(number, *refused);
     return;
+  }
+  if (const std::optional<std::string> meant = keyMeant(key)) {
+    return fail(number, "expected the key \"" + *meant + "\", found " + quotedInMessage(key));
   }
   m_out.OtherNotes.push_back({key, *value});
 }

@@ -24,7 +24,9 @@
 // written with "\\" for a backslash, "\n" and "\r" for line breaks and
 // "\xHH" for any other control character, so that it stays on its line and
 // its bytes come back exactly; it is UTF-8. Keys this version does not know
-// are kept as read and written back unchanged, after the known ones. A
+// are kept as read and written back unchanged, after the known ones; a key
+// that differs from a known one only in case, blanks or underscores is a
+// mistyped key, and refused with the key meant. A
 // house value is a plain decimal number within its range (a whole one for
 // occupants and the system airflow); anything else is refused.
 #pragma once

@@ -461,6 +461,13 @@ TEST(ProjectNotes, ABrokenSectionIsRefusedWithItsLineAndExpectation) {
       {"sized for heating = no", "line 752: expected \"yes\" for \"sized for heating\", found \"no\""},
       {"make and model = a\\x07", "line 752: expected \"make and model\" without control characters"},
       {"compressor = two-stage\r\ncompressor = two-stage", "line 753: expected one \"compressor\", found a second"},
+      // A known key mistyped is no key of a later version.
+      {"Floor Area = 5", "line 752: expected the key \"floor area\", found \"Floor Area\""},
+      {"floor  area = 5", "line 752: expected the key \"floor area\", found \"floor  area\""},
+      {"Site_Address = 1 Elm", "line 752: expected the key \"site address\", found \"Site_Address\""},
+      {"zone 3 = Den\r\nZone 4 = Hall", "line 753: expected the key \"zone 4\", found \"Zone 4\""},
+      {"sizefor = worst", "line 752: expected the key \"size for\", found \"sizefor\""},
+      {"Make_And_Model = x", "line 752: expected the key \"make and model\", found \"Make_And_Model\""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.section);
