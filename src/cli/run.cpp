@@ -6,6 +6,9 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <filesystem>
+#include <functional>
+#include <map>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -43,9 +46,18 @@ struct Options {
   std::optional<std::string> output;  // -o FILE
   std::optional<std::string> date;    // --date TEXT, for --html
   bool help = false;
+  // --html of several projects, or with -o naming a folder: one report a
+  // project, into that folder.
+  bool reportFolder = false;
 
   bool reports() const { return page != 0 || allPages; }
 };
+
+// The file in the folder of -o that holds the --html report of `project`:
+// its file name with ".html" in place of its last extension.
+std::string reportFileIn(const std::string& folder, const std::string& project) {
+  return (std::filesystem::path(folder) / std::filesystem::path(project).stem()).string() + ".html";
+}
 
 struct UsageError {
   std::string message;
@@ -142,8 +154,8 @@ std::optional<UsageError> readArguments(std::span<const std::string> args, Optio
 std::optional<UsageError> checkCombination(const Options& options, const Switches& switches) {
   if (options.projects.empty()) return UsageError{"no project file given"};
   if (switches.csv + switches.json + switches.html > 1) return UsageError{"--csv, --json and --html exclude each other"};
-  if (switches.html && options.projects.size() != 1) {
-    return UsageError{"--html writes the report of one project; give one"};
+  if (switches.html && options.projects.size() > 1 && !options.output) {
+    return UsageError{"--html writes one report per project into the folder named by -o; give -o FOLDER"};
   }
   if (switches.html && options.breakdown) return UsageError{"--html always holds the breakdown; leave out --breakdown"};
   if (options.date && !switches.html) return UsageError{"--date sets the date of the --html report"};
@@ -174,20 +186,37 @@ std::optional<UsageError> checkCombination(const Options& options, const Switche
   return std::nullopt;
 }
 
-// Writing the output over a project would destroy it, however it is named
+// Writing an output over a project would destroy it, however it is named
 // (another path, a link): the same file is the same device and inode.
-std::optional<UsageError> checkOutputIsNoProject(const Options& options) {
+std::optional<UsageError> checkOutputIsNoProject(const std::string& outputPath, const Options& options) {
   struct stat output {};
-  if (!options.output || ::stat(options.output->c_str(), &output) != 0 || !S_ISREG(output.st_mode)) {
-    return std::nullopt;
-  }
+  if (::stat(outputPath.c_str(), &output) != 0 || !S_ISREG(output.st_mode)) return std::nullopt;
   for (const std::string& project : options.projects) {
     struct stat input {};
     const int found = project == "-" ? ::fstat(STDIN_FILENO, &input) : ::stat(project.c_str(), &input);
     if (found == 0 && input.st_dev == output.st_dev && input.st_ino == output.st_ino) {
-      return UsageError{"the output " + *options.output + " is the project file " + project +
-                        "; choose another output"};
+      return UsageError{"the output " + outputPath + " is the project file " + project + "; choose another output"};
     }
+  }
+  return std::nullopt;
+}
+
+// The reports of a folder each need a name of their own, from a project
+// file's name.
+std::optional<UsageError> checkReportFiles(const Options& options) {
+  std::error_code error;
+  if (std::filesystem::exists(*options.output, error) && !std::filesystem::is_directory(*options.output, error)) {
+    return UsageError{"--html of several projects writes into a folder; " + *options.output + " is not one"};
+  }
+  std::map<std::string, std::string> projectOfReport;
+  for (const std::string& project : options.projects) {
+    if (project == "-") return UsageError{"standard input has no file name for its report in " + *options.output};
+    const std::string report = reportFileIn(*options.output, project);
+    const auto [taken, fresh] = projectOfReport.emplace(report, project);
+    if (!fresh) {
+      return UsageError{"the reports of " + taken->second + " and " + project + " would both be " + report};
+    }
+    if (auto overProject = checkOutputIsNoProject(report, options)) return overProject;
   }
   return std::nullopt;
 }
@@ -203,7 +232,11 @@ std::optional<UsageError> parse(std::span<const std::string> args, Options& opti
                    : switches.html ? Format::Html
                                    : Format::Text;
   options.loadChoice = switches.heating ? kHeating : kCooling;
-  return checkOutputIsNoProject(options);
+  std::error_code error;
+  options.reportFolder = switches.html && options.output &&
+                         (options.projects.size() > 1 || std::filesystem::is_directory(*options.output, error));
+  if (options.reportFolder) return checkReportFiles(options);
+  return options.output ? checkOutputIsNoProject(*options.output, options) : std::nullopt;
 }
 
 // The report of a page as Print writes it right after Calculate on that page
@@ -272,10 +305,13 @@ A PROJECT of - is standard input; pipes such as <(command) are read as well.
 Options:
   --csv            the summary as comma-separated values
   --json           the summary as JSON, one object per project on one line
-  --html           the house report of one project as an HTML document for
-                   print (US Letter): house totals, a bar chart of the zone
-                   loads, every zone with input, the design criteria and,
-                   page by page, the zones' inputs and their loads by part
+  --html           the house report as an HTML document for print (US
+                   Letter): house totals, a bar chart of the zone loads,
+                   every zone with input, the design criteria and, page by
+                   page, the zones' inputs and their loads by part; of
+                   several projects (or with -o naming a folder), one
+                   report each into the folder of -o, made if missing,
+                   named after the project: house.prj gives house.html
   --date TEXT      the date the --html report prints (default: today)
   --breakdown      add each zone's load by component: doors, floor, roof,
                    walls and glass; the five parts add up to the zone load
@@ -287,7 +323,9 @@ Options:
   -o, --output FILE  write to FILE instead of standard output: a file is
                    replaced only once all is written, a pipe or device is
                    written once every project is read; FILE may not be a
-                   PROJECT
+                   PROJECT. With --html, a folder (see --html): each report
+                   is replaced whole as its project is read, and a project
+                   that cannot be read gets none
   -h, --help       show this help
   --               the arguments after this are project files
 
@@ -408,9 +446,10 @@ the first is named in a warning on standard error; an end-of-file mark
 (byte 0x1A) ends a project file.
 
 Exit status: 0 done, 1 a project file that cannot be read (its name, the
-line and what was expected are printed; nothing goes to the output) or an
-output file that cannot be written, 2 bad usage (an output that is one of
-the projects included).
+line and what was expected are printed; nothing goes to the output, but for
+the reports of the others in the folder of --html) or an output file that
+cannot be written, 2 bad usage (an output that is one of the projects
+included, two projects whose reports would have one name).
 
 Examples:
   kovrin-report house.prj    the summary as text
@@ -422,6 +461,8 @@ Examples:
                              the summary as one line of JSON
   kovrin-report --html -o smith_house.html smith_house.prj
                              the house report, to print or hand over
+  kovrin-report --html -o reports projects/*.prj
+                             a house report for each project, in reports/
   kovrin-report --page 2 --cooling -o out.dat house.prj
                              the cooling load report of page 2, into out.dat
   kovrin-report --all-pages house.prj | lpr
@@ -431,6 +472,35 @@ Examples:
                              the summary of a project read from a pipe
 )";
 }
+
+namespace {
+
+// --html into a folder: each project's report is a file of its own, written
+// whole as soon as the project is read; a project that cannot be read gets
+// no report, and the others still do.
+int writeReportFolder(const Options& options, const std::function<void(std::string_view)>& complain) {
+  std::error_code error;
+  std::filesystem::create_directory(*options.output, error);
+  if (error) {
+    complain(*options.output + ": the folder cannot be made: " + error.message());
+    return kExitFileError;
+  }
+  int status = kExitSuccess;
+  ProjectTables tables;
+  for (const std::string& project : options.projects) {
+    FileResult done = loadProjectInput(project, tables);
+    if (done && !done.warning.empty()) complain("warning: " + done.warning);
+    if (done) done = replaceFile(reportFileIn(*options.output, project), projectOutput(options, tables, project),
+                                 ReplaceRules{.failure = "not written"});
+    if (!done) {
+      complain(done.message);
+      status = kExitFileError;
+    }
+  }
+  return status;
+}
+
+}  // namespace
 
 int run(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
   const auto complain = [&](std::string_view message) { err << kProgram << ": " << terminalText(message) << '\n'; };
@@ -444,6 +514,7 @@ int run(std::span<const std::string> args, std::ostream& out, std::ostream& err)
     out << helpText();
     return kExitSuccess;
   }
+  if (options.reportFolder) return writeReportFolder(options, complain);
 
   // Each project's output is made and written before the next is read, so
   // the memory a run takes does not grow with the number of projects. Until

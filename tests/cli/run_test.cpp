@@ -414,6 +414,38 @@ TEST_F(InScratchFolder, WhatFollowsTheValuesChangesNoOutput) {
   }
 }
 
+// Several projects with --html give one report each, in the folder of -o,
+// named after each project; a report is what --html writes for its project
+// alone. A project that cannot be read gets no report and is named.
+TEST_F(InScratchFolder, HtmlOfSeveralProjectsWritesAReportEachIntoAFolder) {
+  const std::string house = cliData("house.prj").string();
+  const std::string sparse = cliData("sparse.prj").string();
+  const std::string broken = write("broken.prj", "1\r\n");
+  const std::string reports = (m_dir / "reports").string();
+  const Outcome both = runWith({"--html", "--date", "d", "-o", reports, house, sparse, broken});
+  EXPECT_EQ(both.status, 1);
+  EXPECT_EQ(both.out, "");
+  EXPECT_NE(both.err.find(broken + ": the file ended"), std::string::npos) << both.err;
+  EXPECT_EQ(names(), (std::set<std::string>{"broken.prj", "reports"}));
+  for (const std::string& project : {house, sparse}) {
+    const std::string report = (fs::path(reports) / fs::path(project).stem()).string() + ".html";
+    EXPECT_TRUE(readBytes(report) == runWith({"--html", "--date", "d", project}).out) << report;
+  }
+  EXPECT_FALSE(fs::exists(fs::path(reports) / "broken.html"));
+
+  // What would make two reports of one name, or a report of no name, or
+  // write over a project, is refused before anything is written.
+  fs::copy_file(house, m_dir / "house.html");
+  for (const auto& args : {std::vector<std::string>{"--html", "-o", reports, house, (m_dir / "house.prj").string()},
+                           std::vector<std::string>{"--html", "-o", reports, house, "-"},
+                           std::vector<std::string>{"--html", "-o", m_dir.string(), (m_dir / "house.html").string()},
+                           std::vector<std::string>{"--html", "-o", broken, house, sparse}}) {
+    SCOPED_TRACE(args.back());
+    EXPECT_EQ(runWith(args).status, 2);
+  }
+  EXPECT_EQ(readBytes(m_dir / "house.html"), readBytes(house));
+}
+
 TEST(Run, BadUsageExitsTwoWithNothingOnStandardOutput) {
   const std::string p = cliData("house.prj").string();
   const std::vector<std::vector<std::string>> cases{
