@@ -2,18 +2,13 @@
 
 #include <cctype>
 
+#include "model/changeablevalues.h"
 #include "model/rownames.h"
 #include "model/selections.h"
 #include "screen/fieldtables.h"
 
 namespace kovrin {
 namespace {
-
-// The rows of PageIntegers that the page calculation writes.
-bool isResultRow(int row) {
-  return (row >= irow::ZoneLoad(1) && row <= irow::PageLoadTotal) ||
-         (row >= irow::ZoneAirShare(1) && row <= irow::ZoneAirShare(kZoneColumns));
-}
 
 // "the daily range" as a menu names it: "Daily range".
 std::string asTitle(std::string_view words) {
@@ -26,16 +21,6 @@ std::string asTitle(std::string_view words) {
 std::string ofZone(int page, int column) { return " of zone " + std::to_string(zoneNumber(page, column)); }
 
 }  // namespace
-
-ProjectTables changeableContents(const ProjectTables& tables) {
-  ProjectTables contents = tables;
-  for (int page = 1; page <= kPages; ++page) {
-    for (int row = 1; row <= kPageIntegerRows; ++row) {
-      if (isResultRow(row)) contents.integer(page, row) = 0;
-    }
-  }
-  return contents;
-}
 
 std::optional<ChangedField> changedField(const ProjectTables& before, const ProjectTables& after, int page) {
   for (int item = 1; item <= kListSelectionItems; ++item) {

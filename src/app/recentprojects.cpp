@@ -13,27 +13,14 @@ namespace kovrin {
 namespace {
 
 constexpr std::string_view kSettingsKey = "recentProjects";
-
-std::vector<std::string> readList(Toolkit& toolkit) {
-  std::vector<std::string> projects = toolkit.wsettingsread(kSettingsKey);
-  // A list edited by hand may hold more than the menu shows.
-  if (projects.size() > static_cast<std::size_t>(kRecentProjectEntries)) projects.resize(kRecentProjectEntries);
-  return projects;
-}
-
-// Written, and shown, only when it changed.
-void keepList(Toolkit& toolkit, const std::vector<std::string>& before, const std::vector<std::string>& after) {
-  if (after == before) return;
-  toolkit.wsettingswrite(kSettingsKey, after);
-  showRecentProjects(toolkit);
-}
+constexpr auto kEntries = static_cast<std::size_t>(kRecentProjectEntries);
 
 }  // namespace
 
 std::vector<std::string> withNewest(std::vector<std::string> projects, const std::string& path) {
   std::erase(projects, path);
   projects.insert(projects.begin(), path);
-  if (projects.size() > static_cast<std::size_t>(kRecentProjectEntries)) projects.resize(kRecentProjectEntries);
+  if (projects.size() > kEntries) projects.resize(kEntries);
   return projects;
 }
 
@@ -48,39 +35,52 @@ std::string recentEntryText(int n, const std::string& path, const std::string& h
   return text;
 }
 
-void showRecentProjects(Toolkit& toolkit) {
-  const std::vector<std::string> projects = readList(toolkit);
+std::vector<std::string> RecentProjects::read() {
+  std::vector<std::string> projects = m_toolkit.wsettingsread(kSettingsKey, kEntries);
+  // A list edited by hand may hold more than the menu shows, or gaps.
+  std::erase(projects, std::string());
+  if (projects.size() > kEntries) projects.resize(kEntries);
+  return projects;
+}
+
+void RecentProjects::keep(const std::vector<std::string>& before, const std::vector<std::string>& after) {
+  if (after == before) return;
+  m_toolkit.wsettingswrite(kSettingsKey, after);
+  show();
+}
+
+void RecentProjects::show() {
+  m_shown = read();
   const char* home = std::getenv("HOME");
   for (int n = 1; n <= kRecentProjectEntries; ++n) {
     const auto i = static_cast<std::size_t>(n - 1);
-    toolkit.windowmenutext(kCmdRecentProject1 + n - 1,
-                           i < projects.size() ? recentEntryText(n, projects[i], home == nullptr ? "" : home) : "");
+    m_toolkit.windowmenutext(kCmdRecentProject1 + n - 1,
+                             i < m_shown.size() ? recentEntryText(n, m_shown[i], home == nullptr ? "" : home) : "");
   }
-  toolkit.windowmenuenable(kCmdRecentMenu, !projects.empty());
-  toolkit.windowmenuenable(kCmdClearRecent, !projects.empty());
+  m_toolkit.windowmenuenable(kCmdRecentMenu, !m_shown.empty());
+  m_toolkit.windowmenuenable(kCmdClearRecent, !m_shown.empty());
 }
 
-void rememberProject(Toolkit& toolkit, const std::string& path) {
+void RecentProjects::remember(const std::string& path) {
   // Named from the working folder, it is kept with its folder.
   std::error_code error;
   const std::filesystem::path absolute = std::filesystem::absolute(path, error);
-  const std::vector<std::string> projects = readList(toolkit);
-  keepList(toolkit, projects, withNewest(projects, error ? path : absolute.lexically_normal().string()));
+  const std::vector<std::string> projects = read();
+  keep(projects, withNewest(projects, error ? path : absolute.string()));
 }
 
-void forgetProject(Toolkit& toolkit, const std::string& path) {
-  const std::vector<std::string> projects = readList(toolkit);
+void RecentProjects::forget(const std::string& path) {
+  const std::vector<std::string> projects = read();
   std::vector<std::string> kept = projects;
   std::erase(kept, path);
-  keepList(toolkit, projects, kept);
+  keep(projects, kept);
 }
 
-void clearRecentProjects(Toolkit& toolkit) { keepList(toolkit, readList(toolkit), {}); }
+void RecentProjects::clear() { keep(read(), {}); }
 
-std::optional<std::string> recentProject(Toolkit& toolkit, int n) {
-  const std::vector<std::string> projects = readList(toolkit);
-  if (n < 1 || static_cast<std::size_t>(n) > projects.size()) return std::nullopt;
-  return projects[static_cast<std::size_t>(n - 1)];
+std::optional<std::string> RecentProjects::shown(int n) const {
+  if (n < 1 || static_cast<std::size_t>(n) > m_shown.size()) return std::nullopt;
+  return m_shown[static_cast<std::size_t>(n - 1)];
 }
 
 }  // namespace kovrin

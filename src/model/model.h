@@ -21,7 +21,6 @@
 #include <string_view>
 #include <vector>
 
-#include "model/edithistory.h"
 #include "model/equipment.h"
 #include "model/filestamp.h"
 #include "model/housevalues.h"
@@ -241,15 +240,6 @@ class ProjectModel : public ProjectTables {
   std::int32_t CurrentPage = 0;      // 1..5 once started
   std::int32_t SpreadsheetMode = 0;  // 1 On, 0 Off
   std::int32_t LoadChoice = 0;       // 1 Heating, other Cooling
-  // The user's finished changes to the page on screen, each with what the
-  // project then held, for Undo and Redo. Started anew when a project is
-  // read and at every page change; its clean state is the one read or last
-  // written. Not part of the file.
-  EditHistory<ProjectTables> History;
-  // The user has changed what the project file holds since the project was
-  // last read or written, and not undone it: Exit, the close box, New and
-  // Open ask before they let these changes go.
-  bool unsavedChanges() const { return !History.isClean(); }
   // The user was told that a page's design conditions are its own; told
   // once a run.
   bool PageCriteriaNoted = false;

@@ -95,6 +95,10 @@ class Toolkit {
   // A message shown over the status bar parts for a while, after which they
   // show again.
   virtual void windowstatusmessage(std::string_view text) = 0;
+  // Name the document the main window shows: its title becomes "<document>
+  // – <the title of windowopen2>", with the mark of unsaved changes after
+  // the document's name while `modified`.
+  virtual void windowtitle(std::string_view document, bool modified) = 0;
   // Show an integer in a field. The field keeps the value; a value outside
   // the field's declared range is shown marked, and kept unchanged.
   virtual void wdialogputinteger(int field, std::int32_t value) = 0;
@@ -162,7 +166,8 @@ class Toolkit {
   // to the next in the user's configuration folder, shared by every Kovrin
   // the user runs. A key never written reads an empty list; a setting that
   // cannot be written is lost without a word, as it is only a convenience.
-  virtual std::vector<std::string> wsettingsread(std::string_view key) = 0;
+  // At most `most` entries of a list are read, however long it says it is.
+  virtual std::vector<std::string> wsettingsread(std::string_view key, std::size_t most) = 0;
   virtual void wsettingswrite(std::string_view key, std::span<const std::string> values) = 0;
 
   // A modal message box with an error text (a file that could not be read or

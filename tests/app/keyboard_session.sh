@@ -52,7 +52,7 @@ for _ in $(seq 100); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep
 (cd "$work" && QT_QPA_PLATFORM=xcb exec "$kovrin") &
 kovrin_pid=$!
 
-window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Kovrin 4\.0$' | head -n 1)
+window=$(timeout 60 xdotool search --sync --onlyvisible --name ' Kovrin 4\.0$' | head -n 1)
 [ -n "$window" ] || { echo "keyboard_session: the window did not appear" >&2; exit 1; }
 
 focus() { xdotool windowfocus --sync "$1"; sleep 0.3; }
@@ -160,7 +160,7 @@ enter() { key ctrl+a; xdotool type --delay 50 "$1"; key Tab; }
 start_kovrin() {
   (cd "$work" && QT_QPA_PLATFORM=xcb exec "$kovrin" "$@") &
   kovrin_pid=$!
-  window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Kovrin 4\.0$' | head -n 1)
+  window=$(timeout 60 xdotool search --sync --onlyvisible --name ' Kovrin 4\.0$' | head -n 1)
   [ -n "$window" ] || { echo "keyboard_session: the window did not appear" >&2; exit 1; }
   focus "$window"
 }
@@ -214,7 +214,7 @@ echo "File > Open Recent > 1: the project opened again"
 cp "$work/house.prj" "$work/before.prj"
 (cd "$work" && QT_QPA_PLATFORM=xcb exec prlimit --fsize=4096 "$kovrin") &
 kovrin_pid=$!
-window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Kovrin 4\.0$' | head -n 1)
+window=$(timeout 60 xdotool search --sync --onlyvisible --name ' Kovrin 4\.0$' | head -n 1)
 [ -n "$window" ] || { echo "keyboard_session: the window did not appear under the limit" >&2; exit 1; }
 focus "$window"
 key ctrl+o
@@ -222,7 +222,7 @@ choose_file "Open Existing Project" house.prj
 focus "$window"
 key alt+z
 key Return
-windows() { xdotool search --onlyvisible --name '^Kovrin 4\.0$' 2>/dev/null | wc -l; }
+windows() { xdotool search --onlyvisible --name '(^| )Kovrin 4\.0$' 2>/dev/null | wc -l; }
 for _ in $(seq 50); do
   kill -0 "$kovrin_pid" 2>/dev/null || { echo "keyboard_session: the page change ended the program" >&2; exit 1; }
   [ "$(windows)" -ge 2 ] && break

@@ -39,6 +39,7 @@
 #include <vector>
 
 #include "app/processmenu.h"
+#include "app/projectdocument.h"
 #include "model/defaults.h"
 #include "projectfile/projectfile.h"
 #include "screen/commands.h"
@@ -142,7 +143,7 @@ class ProgramTest : public test::WorkingFolder {
     if (HasFatalFailure()) return;
     fs::copy_file(fs::path(KOVRIN_DATA_DIR) / "new.dat", m_dir / "new.dat");
     // Each test starts without recent projects.
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromStdString(m_dir.string()));
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(m_dir.string()));
   }
 
   void TearDown() override {
@@ -151,7 +152,7 @@ class ProgramTest : public test::WorkingFolder {
   }
 
   void start() {
-    startup(m_model, m_toolkit);
+    startup(m_document);
     activate();
     handleMessages();
   }
@@ -161,7 +162,7 @@ class ProgramTest : public test::WorkingFolder {
     m_toolkit.mainWindow()->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(m_toolkit.mainWindow()));
   }
-  void command(int id) { processmenu(id, m_quit, m_model, m_toolkit, m_windows); }
+  void command(int id) { processmenu(id, m_quit, m_document, m_windows); }
   // Hand every queued message to the main loop's handling.
   int handleMessages() {
     int handled = 0;
@@ -169,7 +170,7 @@ class ProgramTest : public test::WorkingFolder {
       std::int32_t type = 0;
       MessageRecord record;
       m_toolkit.wmessage(type, record);
-      handleMessage(type, record, m_quit, m_model, m_toolkit, m_windows);
+      if (handleMessage(type, record, m_document, m_windows)) m_quit = 1;
       ++handled;
     }
     return handled;
@@ -232,6 +233,7 @@ class ProgramTest : public test::WorkingFolder {
   ProjectModel m_model;
   QtToolkit m_toolkit;
   QtWindows m_windows{m_toolkit};
+  ProjectDocument m_document{m_model, m_toolkit};
   std::int32_t m_quit = 0;
 };
 
@@ -244,7 +246,6 @@ TEST_F(ProgramTest, StartUpShowsPageOneOfTheTemplate) {
   EXPECT_EQ(m_model.ProjectFileName.path(), "new.dat");
   EXPECT_EQ(m_model.tables(), defaultProject());
   ASSERT_NE(m_toolkit.mainWindow(), nullptr);
-  EXPECT_EQ(m_toolkit.mainWindow()->windowTitle().toStdString(), "Kovrin 4.0");
   EXPECT_EQ(m_toolkit.statusText(1), "Made in Lakeside, Minnesota");
   EXPECT_EQ(m_toolkit.statusText(2), "Kovrin Load Software");
   EXPECT_EQ(m_toolkit.statusText(3), "In business since 1986");
@@ -400,7 +401,7 @@ TEST_F(ProgramTest, AnUnnamedProjectWritesNothingUntilItIsNamed) {
   command(kCmdPage1);
   EXPECT_EQ(text(1042), "100.") << "the pages are kept in memory";
   EXPECT_EQ(readBytes("new.dat"), templateBefore);
-  EXPECT_TRUE(m_model.unsavedChanges());
+  EXPECT_TRUE(m_document.unsavedChanges());
 
   // Exit asks about the changes; Save there asks for a name, and Cancel in
   // that dialog writes nothing and goes back to the work.
@@ -529,7 +530,7 @@ TEST_F(ProgramTest, NewAsksForTheNameFirstAndCancelOrNoLeavesTheProjectAsItWas) 
     EXPECT_EQ(fs::path(m_model.ProjectFileName.path()), m_dir / "new.dat");
     EXPECT_EQ(m_toolkit.statusText(1), " Page 2");
     EXPECT_EQ(text(1042), "5");
-    EXPECT_TRUE(m_model.unsavedChanges());
+    EXPECT_TRUE(m_document.unsavedChanges());
   }
   EXPECT_EQ(question, (m_dir / "taken.prj").string() + " already exists. Replace it with the new project?");
 
@@ -862,7 +863,7 @@ TEST_F(ProgramTest, UnsavedChangesAreNotLostWithoutAQuestion) {
     // The project read afresh, whatever the case before left on screen.
     ASSERT_TRUE(saveProjectFile(house.string(), defaultProject()));
     std::vector<Answer> opening{chooseFile(house)};
-    if (m_model.unsavedChanges()) opening.insert(opening.begin(), pressButton("&Discard"));
+    if (m_document.unsavedChanges()) opening.insert(opening.begin(), pressButton("&Discard"));
     answerInTurn(opening);
     command(kCmdOpen);
     m_quit = 0;
@@ -901,7 +902,7 @@ TEST_F(ProgramTest, UnsavedChangesAreNotLostWithoutAQuestion) {
     EXPECT_TRUE(m_toolkit.mainWindow()->isVisible()) << "the program ends the loop, not the toolkit";
     if (!c.goesOn) {
       EXPECT_EQ(text(1042), "77");
-      EXPECT_TRUE(m_model.unsavedChanges());
+      EXPECT_TRUE(m_document.unsavedChanges());
     }
   }
 
@@ -915,7 +916,7 @@ TEST_F(ProgramTest, UnsavedChangesAreNotLostWithoutAQuestion) {
   command(kCmdExit);
   EXPECT_NE(message.find("house.prj"), std::string::npos) << message;
   EXPECT_EQ(m_quit, 0);
-  EXPECT_TRUE(m_model.unsavedChanges());
+  EXPECT_TRUE(m_document.unsavedChanges());
 }
 
 // The Spreadsheet menu marks the mode in force: the program sets the mark
@@ -1024,6 +1025,34 @@ TEST_F(ProgramTest, TheHouseViewFollowsTheScreenAndLeadsToAZone) {
   EXPECT_NE(m_toolkit.statusMessage().find("house.pdf"), std::string::npos);
 }
 
+// The titles name the project at once: the main window's with the mark of
+// unsaved changes, the house view's with the client as soon as it is given.
+TEST_F(ProgramTest, TheTitlesNameTheProjectAtOnce) {
+  // As the window shows it: "[*]" stands for the unsaved mark.
+  const auto title = [](const QWidget* window) {
+    return window->windowTitle().replace("[*]", window->isWindowModified() ? "*" : "").toStdString();
+  };
+  start();
+  const QWidget* main = m_toolkit.mainWindow();
+  EXPECT_EQ(title(main), "Untitled \u2013 " + std::string(kProgramTitle));
+  answerInTurn({chooseFile(m_dir / "smith.prj")});
+  command(kCmdSaveAs);
+  EXPECT_EQ(title(main), "smith.prj \u2013 " + std::string(kProgramTitle));
+  activate();
+  type(1042, "10");
+  edit(1041)->setFocus();
+  handleMessages();
+  EXPECT_EQ(title(main), "smith.prj* \u2013 " + std::string(kProgramTitle));
+  command(kCmdHouseView);
+  answerInTurn({[](QWidget* w) {
+    w->findChild<QLineEdit*>("Client")->setText("Smith");
+    qobject_cast<QDialog*>(w)->accept();
+  }});
+  command(kCmdProjectDetails);
+  EXPECT_EQ(title(m_windows.houseView()),
+            std::string(kProgramTitle) + ": House Loads \u2013 smith.prj, Smith");
+}
+
 // Each page keeps its own design conditions: the first change says so once,
 // the house view warns while a page differs from page 1 and of partition
 // walls that add nothing, and Copy Criteria is an edit like any other.
@@ -1054,13 +1083,13 @@ TEST_F(ProgramTest, EachPagesConditionsAndPartitionWallsAreMadeVisible) {
             "Enter the difference, or use zones 1\u20136 for outside walls.");
 
   command(kCmdPage1);
-  ASSERT_FALSE(m_model.unsavedChanges());
+  ASSERT_FALSE(m_document.unsavedChanges());
   std::string question;
   answerInTurn({press(QMessageBox::Yes, &question)});
   command(kCmdCopyCriteria);
   EXPECT_EQ(question, "Use these design conditions on all five pages?");
   for (int page = 2; page <= kPages; ++page) EXPECT_EQ(m_model.integer(page, irow::WinterDesignTemp), 40);
-  EXPECT_TRUE(m_model.unsavedChanges());
+  EXPECT_TRUE(m_document.unsavedChanges());
   EXPECT_FALSE(view->warnings()->text().contains("Page 2"));
 }
 
@@ -1100,7 +1129,7 @@ TEST_F(ProgramTest, TheAirAndPeopleDialogEditsTheHouseAndTheViewFollows) {
   HouseValues expected;
   expected[HouseValue::Occupants] = 3.0;
   EXPECT_EQ(m_model.House, expected);
-  EXPECT_TRUE(m_model.unsavedChanges());
+  EXPECT_TRUE(m_document.unsavedChanges());
   EXPECT_EQ(panel.loadTable()->item(3, 1)->text(), "690");  // people, sensible
   // One step of the history, which the view follows.
   EXPECT_EQ(editMenu(), "Undo House Air and People | (Redo)");
@@ -1125,7 +1154,7 @@ TEST_F(ProgramTest, TheAirAndPeopleDialogEditsTheHouseAndTheViewFollows) {
   QTest::keyClick(panel.changeLine(), Qt::Key_Return);
   EXPECT_EQ(handleMessages(), 1);
   EXPECT_EQ(m_model.House, expected);
-  EXPECT_FALSE(m_model.unsavedChanges());
+  EXPECT_FALSE(m_document.unsavedChanges());
   EXPECT_NE(readBytes("house.prj").find("\r\noccupants = 3\r\n"), std::string::npos);
 }
 
@@ -1170,7 +1199,7 @@ TEST_F(ProgramTest, ZoneNamesAndTheJobTravelWithTheProjectIntoTheReport) {
   type(1196, "Kitchen");
   type(1197, QStringLiteral("Salle \u00E0 manger"));
   handleMessages();
-  EXPECT_TRUE(m_model.unsavedChanges());
+  EXPECT_TRUE(m_document.unsavedChanges());
   answerInTurn({[](QWidget* w) {
     auto* client = w->findChild<QLineEdit*>("Client");
     ASSERT_NE(client, nullptr);
@@ -1222,10 +1251,10 @@ TEST_F(ProgramTest, UndoAndRedoWalkTheFinishedChangesOfThePage) {
   EXPECT_EQ(text(1065), "0.");
   EXPECT_EQ(m_toolkit.mainWindow()->focusWidget(), m_toolkit.control(1065)) << "the place of the change";
   EXPECT_TRUE(edit(1165)->property("outOfDate").toBool()) << "spreadsheet mode off";
-  EXPECT_FALSE(m_model.unsavedChanges()) << "back where the file is";
+  EXPECT_FALSE(m_document.unsavedChanges()) << "back where the file is";
   command(kCmdRedo);
   EXPECT_EQ(text(1065), "250.");
-  EXPECT_TRUE(m_model.unsavedChanges());
+  EXPECT_TRUE(m_document.unsavedChanges());
   // Typing that ends where it began is no step: Redo stays.
   type(1065, "250");
   edit(1042)->setFocus();
@@ -1254,6 +1283,34 @@ TEST_F(ProgramTest, UndoAndRedoWalkTheFinishedChangesOfThePage) {
   EXPECT_EQ(text(1155), "0") << "recalculated: a U-value without an area";
   command(kCmdPage2);
   EXPECT_EQ(editMenu(), "(Undo) | (Redo)");
+}
+
+// Undo takes back the user's change and nothing else: the loads, total and
+// shares stored for the other pages stay, and undoing back to what was saved
+// saves the very same file.
+TEST_F(ProgramTest, UndoKeepsEveryStoredResultAndSavesTheSameFile) {
+  ProjectTables project = defaultProject();
+  for (int c = 1; c <= kZoneColumns; ++c) {
+    project.integer(2, irow::ZoneLoad(c)) = 1000 + c;
+    project.integer(2, irow::ZoneAirShare(c)) = 10;
+  }
+  project.integer(2, irow::PageLoadTotal) = 10055;
+  ASSERT_TRUE(saveProjectFile((m_dir / "house.prj").string(), project));
+  start();
+  answerInTurn({chooseFile(m_dir / "house.prj")});
+  command(kCmdOpen);
+  command(kCmdSave);
+  const std::string saved = readBytes(m_dir / "house.prj");
+  type(integerRowField(irow::SummerDesignTemp), "99");
+  edit(1042)->setFocus();
+  handleMessages();
+  command(kCmdUndo);
+  EXPECT_FALSE(m_document.unsavedChanges());
+  command(kCmdSave);
+  EXPECT_TRUE(readBytes(m_dir / "house.prj") == saved) << "the file as saved, byte for byte";
+  ProjectTables read;
+  ASSERT_TRUE(loadProjectFile("house.prj", read));
+  EXPECT_EQ(read.PageIntegers[1], project.PageIntegers[1]) << "page 2 as it was stored";
 }
 
 // A project file dropped on the window opens as Open opens it, after the
@@ -1299,6 +1356,67 @@ TEST_F(ProgramTest, DroppedAndRecentProjectsOpenAsOpenDoes) {
 
   command(kCmdClearRecent);
   EXPECT_EQ(recentMenu(), "(Clear List)");
+}
+
+// Each entry of File > Open Recent opens the path it shows: the path as it
+// was opened, never shortened (through a link, "lnk/../p.prj" is another file
+// than "p.prj"), even after another Kovrin changed the list.
+TEST_F(ProgramTest, EachRecentEntryOpensThePathItShows) {
+  const auto project = [this](const fs::path& path, int wallArea) {
+    ProjectTables tables = defaultProject();
+    tables.zone(1, 1, ZoneQuantity::WallArea) = static_cast<float>(wallArea);
+    ASSERT_TRUE(saveProjectFile((m_dir / path).string(), tables));
+  };
+  fs::create_directories(m_dir / "jobs" / "2024");
+  fs::create_directory_symlink(m_dir / "jobs" / "2024", m_dir / "lnk");
+  project("p.prj", 1);
+  project("jobs/p.prj", 2);
+  project("q.prj", 3);
+  start();
+  drop(m_dir / "lnk/../p.prj");
+  ASSERT_EQ(text(1042), "2.");
+  drop(m_dir / "q.prj");
+  command(kCmdFileMenu);
+  EXPECT_EQ(recentMenu(), "1 " + (m_dir / "q.prj").string() + " | 2 " + (m_dir / "lnk/../p.prj").string() +
+                              " | Clear List");
+  // Another Kovrin puts its own project first while the menu is open.
+  QSettings other(QString::fromStdString((m_dir / "kovrin/kovrin.conf").string()), QSettings::IniFormat);
+  other.beginWriteArray("recentProjects", 1);
+  other.setArrayIndex(0);
+  other.setValue("value", QByteArray::fromStdString((m_dir / "p.prj").string()));
+  other.endArray();
+  other.sync();
+  command(kCmdRecentProject1 + 1);
+  EXPECT_EQ(text(1042), "2.");
+}
+
+// The settings are a convenience: a damaged or strange settings file costs
+// no more than the eight entries the menu shows, and one that is no
+// regular file is neither read nor replaced.
+TEST_F(ProgramTest, ADamagedSettingsFileNeverHoldsTheProgramUp) {
+  const fs::path settings = m_dir / "kovrin/kovrin.conf";
+  const std::string first = (m_dir / "a.prj").string();
+  struct Row {
+    const char* name;
+    std::function<void()> make;
+    std::string menu;
+  } const rows[] = {
+      {"a list that says it is endless",
+       [&] { writeFile(settings, "[recentProjects]\n1\\value=" + first + "\nsize=2147483647\n"); },
+       "1 " + first + " | Clear List"},
+      {"a pipe", [&] { ASSERT_EQ(::mkfifo(settings.c_str(), 0600), 0); }, "(Clear List)"},
+      {"a folder", [&] { fs::create_directory(settings); }, "(Clear List)"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    fs::remove_all(m_dir / "kovrin");
+    fs::create_directory(m_dir / "kovrin");
+    row.make();
+    const fs::file_type type = fs::symlink_status(settings).type();
+    start();
+    EXPECT_EQ(recentMenu(), row.menu);
+    EXPECT_EQ(fs::symlink_status(settings).type(), type);
+  }
 }
 
 // Whatever is typed or pasted into a zone's name or the Project Details is

@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -9,7 +8,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   // No test reads or writes the user's own settings.
   const QTemporaryDir settings;
-  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+  qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
   testing::InitGoogleTest(&argc, argv);
   kovrin::test::failUnansweredModals();
   return RUN_ALL_TESTS();

@@ -28,6 +28,7 @@ class RecordingToolkit : public Toolkit {
   void wdialogputtext(int, std::string_view) override {}
   void wdialoggettext(int, std::string&) override {}
   void windowstatusmessage(std::string_view) override {}
+  void windowtitle(std::string_view, bool) override {}
   void wdialogfocus(int) override {}
   void wdialogputmenu1(int, std::span<const std::string_view>, int, std::int32_t) override {}
   void wdialoggetinteger(int, std::int32_t&) override {}
@@ -46,7 +47,7 @@ class RecordingToolkit : public Toolkit {
   void whelpfile1(std::string_view) override {}
   bool whardcopyoptionstext(std::string_view) override { return false; }
   void igrhardcopytextfile(std::string_view) override {}
-  std::vector<std::string> wsettingsread(std::string_view) override { return {}; }
+  std::vector<std::string> wsettingsread(std::string_view, std::size_t) override { return {}; }
   void wsettingswrite(std::string_view, std::span<const std::string>) override {}
   void wmessagebox(std::string_view, std::string_view) override {}
   bool wquestion(std::string_view, std::string_view) override { return false; }

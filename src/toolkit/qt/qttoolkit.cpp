@@ -22,9 +22,11 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QUrl>
 
+#include <algorithm>
 #include <cmath>
 #include <deque>
 #include <functional>
@@ -164,6 +166,8 @@ struct QtToolkit::State {
   std::deque<Message> messages;
   std::string lastMessageText;
   std::unique_ptr<QSettings> settings;
+  // The title windowopen2 gave the main window, after the document's name.
+  QString programTitle;
   std::map<std::int32_t, bool> enabled{{kMenuSelect, true}, {kCloseRequest, true}, {kFieldChanged, false}};
   int lastFocusField = 0;
   QMetaObject::Connection focusWatch;
@@ -290,11 +294,17 @@ struct QtToolkit::State {
     return nullptr;
   }
 
-  QSettings& userSettings() {
-    // In the user's configuration folder ($XDG_CONFIG_HOME/kovrin/kovrin.conf).
-    if (!settings) settings = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                                          QStringLiteral("kovrin"), QStringLiteral("kovrin"));
-    return *settings;
+  // The settings file in the user's configuration folder
+  // ($XDG_CONFIG_HOME/kovrin/kovrin.conf); none while something other than a
+  // regular file stands there: reading a pipe or a device would never end,
+  // and the user's own file there is not to be replaced.
+  QSettings* userSettings() {
+    const QString path = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                         QStringLiteral("/kovrin/kovrin.conf");
+    const QFileInfo file(path);
+    if (file.exists() && !file.isFile()) return nullptr;
+    if (!settings || settings->fileName() != path) settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
+    return settings.get();
   }
 
   void focusMoved(QWidget* now) {
@@ -373,6 +383,7 @@ void QtToolkit::windowopen2(int options, const MenuResource& menu, const DialogR
   if ((options & kMinimiseBox) != 0) flags |= Qt::WindowMinimizeButtonHint;
   window->setWindowFlags(flags);
   window->setWindowTitle(toQString(title));
+  d->programTitle = toQString(title);
   d->buildMenu(window->menuBar(), menu);
 
   auto* form = new FormWidget(dialog, dialogFont(), window);
@@ -457,6 +468,19 @@ void QtToolkit::windowmenutext(int command, std::string_view text) {
 
 void QtToolkit::windowmenuenable(int command, bool enabled) {
   if (QAction* action = d->menuEntry("windowmenuenable", command)) action->setEnabled(enabled);
+}
+
+void QtToolkit::windowtitle(std::string_view document, bool modified) {
+  if (!d->window) {
+    d->error("windowtitle: no window is open");
+    return;
+  }
+  // "[*]" is where the window shows its mark; one that a name holds is
+  // doubled, which shows it as it is.
+  const auto shownAsIs = [](QString text) { return text.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")); };
+  d->window->setWindowTitle(shownAsIs(toQString(document)) + QStringLiteral("[*] \u2013 ") +
+                            shownAsIs(d->programTitle));
+  d->window->setWindowModified(modified);
 }
 
 void QtToolkit::wdialogputinteger(int field, std::int32_t value) {
@@ -608,14 +632,17 @@ void QtToolkit::wmessage(std::int32_t& type, MessageRecord& record) {
 
 std::string QtToolkit::wmessagetext() { return d->lastMessageText; }
 
-std::vector<std::string> QtToolkit::wsettingsread(std::string_view key) {
-  QSettings& settings = d->userSettings();
+std::vector<std::string> QtToolkit::wsettingsread(std::string_view key, std::size_t most) {
+  QSettings* found = d->userSettings();
+  if (found == nullptr) return {};
+  QSettings& settings = *found;
   // Another Kovrin may have written the settings since they were read.
   settings.sync();
   std::vector<std::string> values;
-  const int count = settings.beginReadArray(toQString(key));
-  for (int i = 0; i < count; ++i) {
-    settings.setArrayIndex(i);
+  // A damaged file may say its list is as long as it likes.
+  const std::size_t count = std::min(static_cast<std::size_t>(std::max(0, settings.beginReadArray(toQString(key)))), most);
+  for (std::size_t i = 0; i < count; ++i) {
+    settings.setArrayIndex(static_cast<int>(i));
     // Kept as bytes: a file name need not be UTF-8.
     values.push_back(settings.value(QStringLiteral("value")).toByteArray().toStdString());
   }
@@ -624,7 +651,9 @@ std::vector<std::string> QtToolkit::wsettingsread(std::string_view key) {
 }
 
 void QtToolkit::wsettingswrite(std::string_view key, std::span<const std::string> values) {
-  QSettings& settings = d->userSettings();
+  QSettings* found = d->userSettings();
+  if (found == nullptr) return;
+  QSettings& settings = *found;
   settings.remove(toQString(key));
   settings.beginWriteArray(toQString(key), static_cast<int>(values.size()));
   for (std::size_t i = 0; i < values.size(); ++i) {

@@ -19,7 +19,7 @@
 // message box.
 //
 // Settings are kept with QSettings in the user's configuration folder
-// (kovrin/kovrin.conf there); tests point QSettings at a scratch folder.
+// (kovrin/kovrin.conf there); tests point XDG_CONFIG_HOME at a scratch folder.
 #pragma once
 
 #include <cstddef>
@@ -51,6 +51,7 @@ class QtToolkit final : public Toolkit {
   void windowmenucheck(int command, bool checked) override;
   void windowmenutext(int command, std::string_view text) override;
   void windowmenuenable(int command, bool enabled) override;
+  void windowtitle(std::string_view document, bool modified) override;
 
   void wdialogputinteger(int field, std::int32_t value) override;
   void wdialogputreal(int field, float value, std::string_view format) override;
@@ -78,7 +79,7 @@ class QtToolkit final : public Toolkit {
   bool whardcopyoptionstext(std::string_view fileName) override;
   void igrhardcopytextfile(std::string_view file) override;
 
-  std::vector<std::string> wsettingsread(std::string_view key) override;
+  std::vector<std::string> wsettingsread(std::string_view key, std::size_t most) override;
   void wsettingswrite(std::string_view key, std::span<const std::string> values) override;
 
   void wmessagebox(std::string_view title, std::string_view text) override;
