@@ -14,6 +14,7 @@
 #include "gui/detailsdialog.h"
 #include "gui/housereportpdf.h"
 #include "gui/houseview.h"
+#include "gui/windowplacement.h"
 #include "model/programnames.h"
 #include "toolkit/qt/qttoolkit.h"
 #include "toolkit/qt/textconversion.h"
@@ -22,34 +23,18 @@ namespace kovrin {
 
 namespace {
 
-// The house view beside the main window: to its right where the screen has
-// room, else to its left; where neither side has room but the screen holds
-// both, the main window moves left to make room on its right; else the view
-// stands at the screen's right edge, over the main window. Its frame is
-// taken to be the main window's.
+// The house view beside the main window (gui/windowplacement.h). Until the
+// view is shown its frame is unknown: it is taken to be the main window's.
 void placeBeside(QWidget& view, QWidget& main) {
-  QRect frame = main.frameGeometry();
+  const QRect frame = main.frameGeometry();
   const QRect inner = main.geometry();
   const QMargins decoration(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
                             frame.bottom() - inner.bottom());
-  const QRect room = main.screen()->availableGeometry();
-  const QSize size = view.sizeHint().boundedTo(room.size().shrunkBy(decoration));
-  const QSize outer = size.grownBy(decoration);
-  const bool fitsRight = frame.right() + 1 + outer.width() <= room.right() + 1;
-  const bool fitsLeft = frame.left() - outer.width() >= room.left();
-  if (!fitsRight && !fitsLeft && frame.width() + outer.width() <= room.width()) {
-    frame.moveLeft(room.right() + 1 - outer.width() - frame.width());
-    main.move(frame.topLeft());
-  }
-  int x = room.right() + 1 - outer.width();
-  if (frame.right() + 1 + outer.width() <= room.right() + 1) {
-    x = frame.right() + 1;
-  } else if (fitsLeft) {
-    x = frame.left() - outer.width();
-  }
-  const int y = std::clamp(frame.top(), room.top(), std::max(room.top(), room.bottom() + 1 - outer.height()));
-  view.resize(size);
-  view.move(std::max(x, room.left()), y);
+  const Placement placed = kovrin::placeBeside(view.sizeHint(), view.minimumSizeHint(), frame, decoration,
+                                               main.screen()->availableGeometry());
+  if (placed.mainTopLeft != frame.topLeft()) main.move(placed.mainTopLeft);
+  view.resize(placed.view.size());
+  view.move(placed.view.topLeft());
 }
 
 }  // namespace
