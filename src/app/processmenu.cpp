@@ -207,8 +207,9 @@ struct MenuCommand {
 constexpr std::array kMenuCommands = {
     MenuCommand{kCmdNew, newProject},
     MenuCommand{kCmdOpen, openProject},
-    MenuCommand{kCmdSave, [](ProjectDocument& d, Gui&) { static_cast<void>(saveProject(d)); }},
-    MenuCommand{kCmdSaveAs, [](ProjectDocument& d, Gui&) { static_cast<void>(saveProjectAs(d)); }},
+    // A project named by its save: the house view's title names it at once.
+    MenuCommand{kCmdSave, [](ProjectDocument& d, Gui& g) { if (saveProject(d)) showHouse(d, g); }},
+    MenuCommand{kCmdSaveAs, [](ProjectDocument& d, Gui& g) { if (saveProjectAs(d)) showHouse(d, g); }},
     MenuCommand{kCmdPrint, printReport},
     MenuCommand{kCmdExportReport, exportReport},
     MenuCommand{kCmdProjectDetails, editJobDetails},

@@ -1033,17 +1033,18 @@ TEST_F(ProgramTest, TheTitlesNameTheProjectAtOnce) {
     return window->windowTitle().replace("[*]", window->isWindowModified() ? "*" : "").toStdString();
   };
   start();
+  command(kCmdHouseView);
   const QWidget* main = m_toolkit.mainWindow();
   EXPECT_EQ(title(main), "Untitled \u2013 " + std::string(kProgramTitle));
   answerInTurn({chooseFile(m_dir / "smith.prj")});
   command(kCmdSaveAs);
   EXPECT_EQ(title(main), "smith.prj \u2013 " + std::string(kProgramTitle));
+  EXPECT_EQ(title(m_windows.houseView()), std::string(kProgramTitle) + ": House Loads \u2013 smith.prj");
   activate();
   type(1042, "10");
   edit(1041)->setFocus();
   handleMessages();
   EXPECT_EQ(title(main), "smith.prj* \u2013 " + std::string(kProgramTitle));
-  command(kCmdHouseView);
   answerInTurn({[](QWidget* w) {
     w->findChild<QLineEdit*>("Client")->setText("Smith");
     qobject_cast<QDialog*>(w)->accept();
