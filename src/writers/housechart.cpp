@@ -6,40 +6,17 @@
 #include <string_view>
 #include <vector>
 
+#include "writers/chartparts.h"
+
 namespace kovrin {
 namespace {
 
-// Positions are kept in tenths of a unit and written with one decimal, so
-// that bars of close loads still differ and no floating point formatting
-// takes part.
-constexpr std::int64_t kTenths = 10;
 constexpr std::int64_t kLeft = 84 * kTenths;   // room for the tick labels
 constexpr std::int64_t kRight = (kChartWidth - 16) * kTenths;
 constexpr std::int64_t kTop = 44 * kTenths;    // room for the unit and the legend
 constexpr std::int64_t kBottom = (kChartHeight - 52) * kTenths;  // room for zones and pages
 constexpr std::int64_t kWidestBar = 28 * kTenths;
 constexpr int kTicksWanted = 5;
-
-constexpr std::string_view kHeatingColour = "#c0392b";
-constexpr std::string_view kCoolingColour = "#2e6fb7";
-constexpr std::string_view kFont = "DejaVu Sans, Arial, Helvetica, sans-serif";
-
-std::string at(std::int64_t tenths) {
-  std::string text = figureText(tenths, 1);
-  // Whole positions are written without ".0": shorter, same value.
-  if (text.size() > 2 && text.compare(text.size() - 2, 2, ".0") == 0) text.resize(text.size() - 2);
-  return text;
-}
-
-// The smallest multiple of `step` at or above `value`, and at or below.
-std::int64_t ceilTo(std::int64_t value, std::int64_t step) {
-  const std::int64_t q = value / step;
-  return (value % step > 0 ? q + 1 : q) * step;
-}
-std::int64_t floorTo(std::int64_t value, std::int64_t step) {
-  const std::int64_t q = value / step;
-  return (value % step < 0 ? q - 1 : q) * step;
-}
 
 struct Plot {
   ChartAxis axis;
@@ -52,34 +29,6 @@ struct Plot {
     return kTop + (2 * offset + span) / (2 * span);
   }
 };
-
-// A text at (x, y); size and anchor come from the group it stands in.
-void appendText(std::string& out, std::int64_t x, std::int64_t y, std::string_view text) {
-  out += "<text x=\"" + at(x) + "\" y=\"" + at(y) + "\">";
-  out += text;
-  out += "</text>\n";
-}
-
-void appendGroup(std::string& out, std::string_view attributes, const std::string& content) {
-  if (content.empty()) return;
-  out += "<g ";
-  out += attributes;
-  out += ">\n";
-  out += content;
-  out += "</g>\n";
-}
-
-void appendRect(std::string& out, std::int64_t x, std::int64_t y, std::int64_t width, std::int64_t height,
-                std::string_view fill) {
-  out += "<rect x=\"" + at(x) + "\" y=\"" + at(y) + "\" width=\"" + at(width) + "\" height=\"" + at(height) +
-         "\" fill=\"" + std::string(fill) + "\"/>\n";
-}
-
-// A path of the outlines or lines gathered in `d`; nothing when empty.
-void appendPath(std::string& out, const std::string& d, std::string_view paint) {
-  if (d.empty()) return;
-  out += "<path d=\"" + d + "\" " + std::string(paint) + "/>\n";
-}
 
 }  // namespace
 
@@ -97,7 +46,7 @@ ChartAxis chartAxis(std::int64_t smallest, std::int64_t largest) {
     step = factor * power;
     if (step >= wanted) break;
   }
-  return {floorTo(smallest, step), ceilTo(largest, step), step};
+  return {floorToStep(smallest, step), ceilToStep(largest, step), step};
 }
 
 namespace {
@@ -118,8 +67,8 @@ struct ChartPieces {
 void layOutAxis(const Plot& plot, ChartPieces& pieces) {
   for (std::int64_t tick = plot.axis.minimum; tick <= plot.axis.maximum; tick += plot.axis.step) {
     const std::int64_t y = plot.y(tick);
-    if (tick != 0) pieces.grid += "M" + at(kLeft) + ' ' + at(y) + "H" + at(kRight);
-    appendText(pieces.tickLabels, kLeft - 8 * kTenths, y + 4 * kTenths, figureText(tick, 0, Grouping::Thousands));
+    if (tick != 0) pieces.grid += "M" + svgNumber(kLeft) + ' ' + svgNumber(y) + "H" + svgNumber(kRight);
+    appendSvgText(pieces.tickLabels, kLeft - 8 * kTenths, y + 4 * kTenths, figureText(tick, 0, Grouping::Thousands));
   }
 }
 
@@ -137,19 +86,19 @@ void layOutZones(const std::vector<const ZoneSummary*>& zones, const Plot& plot,
       const std::int64_t y = plot.y(kind == 0 ? zone.heating : zone.cooling);
       if (y == pieces.zero) continue;
       // A bar from the zero line up (or down, for a negative load).
-      pieces.bars[kind] += "M" + at(kind == 0 ? middle - bar : middle) + ' ' + at(pieces.zero) + "h" + at(bar) +
-                           "V" + at(y) + "h-" + at(bar) + "z";
+      pieces.bars[kind] += "M" + svgNumber(kind == 0 ? middle - bar : middle) + ' ' + svgNumber(pieces.zero) + "h" + svgNumber(bar) +
+                           "V" + svgNumber(y) + "h-" + svgNumber(bar) + "z";
     }
-    appendText(pieces.zoneLabels, middle, kBottom + 16 * kTenths, std::to_string(zone.zone));
+    appendSvgText(pieces.zoneLabels, middle, kBottom + 16 * kTenths, std::to_string(zone.zone));
     const bool lastOfPage = i + 1 == count || zones[static_cast<std::size_t>(i + 1)]->page != zone.page;
     if (!lastOfPage) continue;
     const std::int64_t from = kLeft + pageStart * slot;
     const std::int64_t to = kLeft + (i + 1) * slot;
     // A page of few zones among many has no room for its label.
     if (to - from >= 48 * kTenths) {
-      appendText(pieces.pageLabels, (from + to) / 2, kBottom + 34 * kTenths, "Page " + std::to_string(zone.page));
+      appendSvgText(pieces.pageLabels, (from + to) / 2, kBottom + 34 * kTenths, "Page " + std::to_string(zone.page));
     }
-    if (i + 1 != count) pieces.pageRules += "M" + at(to) + ' ' + at(kTop) + "V" + at(kBottom + 40 * kTenths);
+    if (i + 1 != count) pieces.pageRules += "M" + svgNumber(to) + ' ' + svgNumber(kTop) + "V" + svgNumber(kBottom + 40 * kTenths);
     pageStart = static_cast<int>(i + 1);
   }
 }
@@ -158,41 +107,36 @@ void layOutZones(const std::vector<const ZoneSummary*>& zones, const Plot& plot,
 std::string chartDocument(const ChartPieces& pieces) {
   std::string out;
   out.reserve(2048 + pieces.bars[0].size() + pieces.bars[1].size() + pieces.zoneLabels.size());
-  out += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.2\" baseProfile=\"tiny\" width=\"" +
-         std::to_string(kChartWidth) + "\" height=\"" + std::to_string(kChartHeight) + "\" viewBox=\"0 0 " +
-         std::to_string(kChartWidth) + ' ' + std::to_string(kChartHeight) + "\" font-family=\"" +
-         std::string(kFont) + "\" fill=\"#222222\">\n";
-  out += "<title>Heating and cooling load of each zone, Btu/h</title>\n";
-  appendRect(out, 0, 0, kChartWidth * kTenths, kChartHeight * kTenths, "#ffffff");
-  appendPath(out, pieces.grid, "fill=\"none\" stroke=\"#dddddd\" stroke-width=\"1\"");
-  appendPath(out, pieces.pageRules, "fill=\"none\" stroke=\"#bbbbbb\" stroke-width=\"1\"");
-  appendPath(out, pieces.bars[0], "fill=\"" + std::string(kHeatingColour) + '"');
-  appendPath(out, pieces.bars[1], "fill=\"" + std::string(kCoolingColour) + '"');
+  out += svgOpen(kChartWidth, kChartHeight, "Heating and cooling load of each zone, Btu/h");
+  appendSvgPath(out, pieces.grid, "fill=\"none\" stroke=\"#dddddd\" stroke-width=\"1\"");
+  appendSvgPath(out, pieces.pageRules, "fill=\"none\" stroke=\"#bbbbbb\" stroke-width=\"1\"");
+  appendSvgPath(out, pieces.bars[0], "fill=\"" + std::string(kHeatingColour) + '"');
+  appendSvgPath(out, pieces.bars[1], "fill=\"" + std::string(kCoolingColour) + '"');
   // The zero line over the bars' feet, darker: the bars stand on it.
-  appendPath(out, "M" + at(kLeft) + ' ' + at(pieces.zero) + "H" + at(kRight),
+  appendSvgPath(out, "M" + svgNumber(kLeft) + ' ' + svgNumber(pieces.zero) + "H" + svgNumber(kRight),
              "fill=\"none\" stroke=\"#555555\" stroke-width=\"1\"");
 
-  appendGroup(out, "font-size=\"11\" text-anchor=\"end\"", pieces.tickLabels);
-  appendGroup(out, "font-size=\"10\" text-anchor=\"middle\"", pieces.zoneLabels);
-  appendGroup(out, "font-size=\"11\" text-anchor=\"middle\"", pieces.pageLabels);
+  appendSvgGroup(out, "font-size=\"11\" text-anchor=\"end\"", pieces.tickLabels);
+  appendSvgGroup(out, "font-size=\"10\" text-anchor=\"middle\"", pieces.zoneLabels);
+  appendSvgGroup(out, "font-size=\"11\" text-anchor=\"middle\"", pieces.pageLabels);
   std::string titles;
-  appendText(titles, kLeft - 8 * kTenths, kTop - 16 * kTenths, "Btu/h");
-  if (!pieces.empty) appendText(titles, kLeft - 8 * kTenths, kBottom + 16 * kTenths, "Zone");
-  appendGroup(out, "font-size=\"11\" font-weight=\"bold\" text-anchor=\"end\"", titles);
+  appendSvgText(titles, kLeft - 8 * kTenths, kTop - 16 * kTenths, "Btu/h");
+  if (!pieces.empty) appendSvgText(titles, kLeft - 8 * kTenths, kBottom + 16 * kTenths, "Zone");
+  appendSvgGroup(out, "font-size=\"11\" font-weight=\"bold\" text-anchor=\"end\"", titles);
   if (pieces.empty) {
     std::string none;
-    appendText(none, (kLeft + kRight) / 2, (kTop + kBottom) / 2, "No zone has any input.");
-    appendGroup(out, "font-size=\"14\" text-anchor=\"middle\"", none);
+    appendSvgText(none, (kLeft + kRight) / 2, (kTop + kBottom) / 2, "No zone has any input.");
+    appendSvgGroup(out, "font-size=\"14\" text-anchor=\"middle\"", none);
   }
 
   // Legend, top right.
   const std::int64_t legendY = 12 * kTenths;
-  appendRect(out, kRight - 196 * kTenths, legendY, 14 * kTenths, 14 * kTenths, kHeatingColour);
-  appendRect(out, kRight - 96 * kTenths, legendY, 14 * kTenths, 14 * kTenths, kCoolingColour);
+  appendSvgRect(out, kRight - 196 * kTenths, legendY, 14 * kTenths, 14 * kTenths, kHeatingColour);
+  appendSvgRect(out, kRight - 96 * kTenths, legendY, 14 * kTenths, 14 * kTenths, kCoolingColour);
   std::string legend;
-  appendText(legend, kRight - 176 * kTenths, legendY + 12 * kTenths, "Heating");
-  appendText(legend, kRight - 76 * kTenths, legendY + 12 * kTenths, "Cooling");
-  appendGroup(out, "font-size=\"12\" text-anchor=\"start\"", legend);
+  appendSvgText(legend, kRight - 176 * kTenths, legendY + 12 * kTenths, "Heating");
+  appendSvgText(legend, kRight - 76 * kTenths, legendY + 12 * kTenths, "Cooling");
+  appendSvgGroup(out, "font-size=\"12\" text-anchor=\"start\"", legend);
   out += "</svg>\n";
   return out;
 }
