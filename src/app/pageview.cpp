@@ -4,6 +4,7 @@
 
 #include "app/projectdocument.h"
 #include "calc/calcdata.h"
+#include "equipment/equipmentfigures.h"
 #include "gui/gui.h"
 #include "house/housedesign.h"
 #include "house/housesummary.h"
@@ -11,6 +12,7 @@
 #include "model/zoneranges.h"
 #include "screen/transfer.h"
 #include "toolkit/toolkit.h"
+#include "writers/balancechart.h"
 #include "writers/housechart.h"
 
 namespace kovrin {
@@ -33,7 +35,10 @@ void showHouse(const ProjectDocument& document, Gui& gui) {
   // The summary calculates every page afresh from its inputs.
   const ProjectTables& tables = document.model().tables();
   const HouseSummary summary = summarizeHouse(tables);
-  gui.showHouse(summary, designHouse(tables), houseChartSvg(summary), document.shownName());
+  const HouseDesign design = designHouse(tables);
+  gui.showHouse(summary, design, houseChartSvg(summary), document.shownName());
+  const EquipmentFigures equipment = equipmentFigures(tables, design.load);
+  gui.showBalanceChart(equipment.heatPump ? balanceChartSvg(*equipment.heatPump) : std::string());
 }
 
 void calculate(ProjectDocument& document, Gui& gui) {

@@ -16,6 +16,7 @@
 #include "calc/pageloads.h"
 #include "fileio/replacefile.h"
 #include "fileio/spool.h"
+#include "equipment/equipmentfigures.h"
 #include "house/housedesign.h"
 #include "house/housesummary.h"
 #include "model/model.h"
@@ -275,16 +276,17 @@ std::string projectOutput(const Options& options, const ProjectTables& tables, c
   }
   const HouseSummary summary = summarizeHouse(tables);
   const HouseDesign design = designHouse(tables);
+  const EquipmentFigures equipment = equipmentFigures(tables, design.load);
   switch (options.format) {
     case Format::Csv:
-      return summaryCsv(summary, design, project, options.breakdown);
+      return summaryCsv(summary, design, equipment, project, options.breakdown);
     case Format::Json:
-      return summaryJson(summary, design, project, options.breakdown);
+      return summaryJson(summary, design, equipment, project, options.breakdown);
     case Format::Html:
     case Format::Text:
       break;
   }
-  return summaryText(summary, design, project, options.breakdown);
+  return summaryText(summary, design, equipment, project, options.breakdown);
 }
 
 }  // namespace
@@ -306,7 +308,9 @@ Options:
   --csv            the summary as comma-separated values
   --json           the summary as JSON, one object per project on one line
   --html           the house report as an HTML document for print (US
-                   Letter): house totals, a bar chart of the zone loads,
+                   Letter): the building department's summary page, house
+                   totals, the equipment's checks and a heat pump's
+                   balance-point chart, a bar chart of the zone loads,
                    every zone with input, the design criteria and, page by
                    page, the zones' inputs and their loads by part; of
                    several projects (or with -o naming a folder), one
@@ -339,7 +343,11 @@ and latent cooling) with the cooling total in tons and the sensible heat
 ratio, the values as entered, each zone's part of the system airflow, the
 eight turns of the house with the worst and the one sized for marked and
 their spread, and the sizes that fit, each with what it rests on; a
-project without them reads as it always did.
+project without them reads as it always did. A project with equipment
+entered (Zones > House Equipment...) then has the equipment as entered,
+the heat pump's capacity at the design temperature, its balance point and
+the backup needed, and each check with its value, its band and "fits" or
+what is wrong.
 
 CSV columns: project, kind ("zone", "page" or "house"), zone, page, heating,
 cooling, heating_air, cooling_air, cooling_tons; with --breakdown then
@@ -357,7 +365,18 @@ load and its parts), worst_rotation, cooling_spread, size_for ("drawn" or
 total with the house turned k x 45 degrees clockwise), sizing_cooling_load,
 cooling_min, cooling_max, cooling_min_tons, cooling_max_tons, nominal_tons
 (the sizes that fit, apart by blanks), below_tons, below_percent,
-above_tons, above_percent, heating_min, heating_max. A page row holds the
+above_tons, above_percent, heating_min, heating_max; then the equipment:
+system, make_and_model, compressor, sized_for_heating ("yes" or empty),
+front_door_faces, furnace_input, furnace_afue, furnace_rise_low,
+furnace_rise_high, cooling_total, cooling_sensible, cooling_shr,
+heat_pump_47, heat_pump_17, heat_pump_5, heat_pump_lockout, backup_kw,
+heating_cfm, cooling_cfm, bedrooms (as entered), hp_capacity_47,
+hp_capacity_17, hp_capacity_5, hp_capacity_design, hp_design_temperature,
+hp_heating_load, hp_balance_point, hp_backup, hp_backup_kw,
+hp_backup_covered, hp_cold_climate (the "heatPump" members below), and for
+each check (furnace_output, temperature_rise, cooling_capacity,
+latent_capacity, cooling_airflow, cold_climate, backup_heat) its _value,
+_low, _high, _fits and _text. A page row holds the
 page totals and the page's airflow in both air columns; the house row the
 house totals, the cooling tons, the house floor area, its loads per sq ft
 and its sq ft per ton (all of the rooms), and the design. Every row has
@@ -399,7 +418,24 @@ part of the system airflow in CFM), "pages" (a list of "page", "heating",
 "coolingMin", "coolingMax", "coolingMinTons", "coolingMaxTons",
 "nominalTons" (a list of the sizes that fit), "below" and "above" (each
 "tons" and "percent", or null; both null when a size fits), "heatingLoad",
-"heatingMin", "heatingMax"). Loads in Btu/h are whole numbers. A value not
+"heatingMin", "heatingMax"), "equipment" (as entered, null when not:
+"system" ("furnace and air conditioner", "heat pump" or "dual fuel"),
+"makeAndModel", "compressor" ("single-stage", "two-stage",
+"variable-speed"), "sizedForHeating" (true or false), "frontDoorFaces"
+("north", "northeast", ...), "furnaceInput", "afue" (per cent),
+"temperatureRiseLow", "temperatureRiseHigh", "coolingTotal",
+"coolingSensible", "sensibleHeatRatio", "capacityAt47", "capacityAt17",
+"capacityAt5", "lockoutTemperature", "backupKw", "heatingCfm",
+"coolingCfm", "bedrooms"), "heatPump" (null without a heat pump:
+"capacityAt47", "capacityAt17", "capacityAt5", "capacityAtDesign" (at the
+winter design temperature), "designTemperature", "heatingLoad" (the design
+heating load), "balancePoint" (deg F to 0.1, null when the lines do not
+meet above the design temperature - 40), "backupAtDesign",
+"backupKw" (to 0.1), "backupCovered" (by the backup kW entered, or for dual
+fuel the furnace's output; null when none is entered), "coldClimate" (the
+5 deg F capacity at least 70 % of the 47 deg F one)) and "checks" (a list
+of "name", "value", "low", "high" (null for an open edge), "fits" and
+"text": "fits" or what is wrong). Loads in Btu/h are whole numbers. A value not
 entered, an airflow without a system airflow and a figure without a value
 are null. JSON is UTF-8: a byte of a file name that is not part of a UTF-8
 character is written as \ufffd, the replacement character.
@@ -420,6 +456,24 @@ nearest below and above with their per cent of the load; a furnace's output
 within 100 % to 140 % of the design heating load. A zone's part of the
 system airflow is the system airflow times its load over the house total of
 the zones' loads.
+
+The equipment: a heat pump's capacity at T runs on straight lines through
+its rated points, C17 + (C47 - C17)(T - 17)/30 at and above 17 deg F,
+C5 + (C17 - C5)(T - 5)/12 below (continued below 5 deg F; without C5 the
+17-47 line goes on), never below 0. The house's load line is H (Ti - T) /
+(Ti - Td) below the winter thermostat Ti of page 1, 0 above, with H the
+design heating load and Td page 1's winter design temperature; internal
+gains are left out. The balance point is where the lines meet. The backup
+needed is H - C(Td), at least 0, all of H when the lockout temperature is
+at or above Td; in kW, Btu/h / 3412.14. Checks: cooling capacity 90-115 %
+of the design cooling total single-stage (or not entered), 90-120 %
+two-stage, 90-130 % variable-speed, a heat pump sized for heating up to
+the total + 15,000 Btu/h; latent capacity (total - sensible, or total x
+(1 - SHR)) at least the design latent load; furnace output (input x AFUE)
+100-140 % of the design heating load; temperature rise, output / (1.08 x
+heating CFM), within the maker's range; cooling airflow 300-400 CFM per
+ton of the rated total; cold climate; backup heat. Btu/h are whole,
+temperatures and kW to 0.1.
 
 Load reports are the bytes Print writes; each after the first is preceded
 by a form feed, so a printer starts it on a new page. The text summary and

@@ -41,6 +41,9 @@ class Gui {
   virtual bool houseViewIsOpen() const = 0;
   virtual void showHouse(const HouseSummary& summary, const HouseDesign& design, std::string_view chartSvg,
                          std::string_view project) = 0;
+  // A heat pump's balance-point chart (SVG text) beside the bar chart; empty
+  // for none.
+  virtual void showBalanceChart(std::string_view svg) = 0;
 
   // The modal Project Details dialog: true when OK closed it and a detail
   // changed, which `details` then holds.

@@ -16,10 +16,13 @@
 
 #include <cmath>
 
+#include "equipment/equipmentfigures.h"
 #include "fileio/replacefile.h"
+#include "house/designload.h"
 #include "house/housesummary.h"
 #include "model/programnames.h"
 #include "toolkit/qt/textconversion.h"
+#include "writers/balancechart.h"
 #include "writers/housechart.h"
 
 namespace kovrin {
@@ -38,10 +41,12 @@ constexpr double kChartDotsPerInch = 300;
 constexpr double kHtmlPixelsPerInch = 96;
 
 const QString kChartSource = QStringLiteral("kovrin-chart.png");
+const QString kBalanceChartSource = QStringLiteral("kovrin-balance-chart.png");
 
-QImage chartImage(const std::string& svg, double widthInches) {
+QImage chartImage(const std::string& svg, double widthInches, int chartWidth = kChartWidth,
+                  int chartHeight = kChartHeight) {
   const int width = static_cast<int>(std::lround(widthInches * kChartDotsPerInch));
-  const int height = width * kChartHeight / kChartWidth;
+  const int height = width * chartHeight / chartWidth;
   QImage image(width, height, QImage::Format_RGB32);
   image.fill(Qt::white);
   QSvgRenderer renderer(QByteArray(svg.data(), static_cast<qsizetype>(svg.size())));
@@ -74,6 +79,17 @@ int paintHouseReport(const HouseReport& report, QPagedPaintDevice& device) {
   document.setPageSize(body.size());
   document.addResource(QTextDocument::ImageResource, QUrl(kChartSource),
                        chartImage(houseChartSvg(summarizeHouse(report.tables)), bodyInches));
+  // A heat pump's balance-point chart, three quarters of the width.
+  const EquipmentFigures equipment = equipmentFigures(report.tables, designLoad(report.tables));
+  if (equipment.heatPump && equipment.heatPump->line) {
+    const double balanceInches = bodyInches * 3 / 4;
+    placement.balanceImageSource = kBalanceChartSource.toStdString();
+    placement.balanceWidth = static_cast<int>(std::lround(balanceInches * kHtmlPixelsPerInch));
+    placement.balanceHeight = placement.balanceWidth * kBalanceChartHeight / kBalanceChartWidth;
+    document.addResource(QTextDocument::ImageResource, QUrl(kBalanceChartSource),
+                         chartImage(balanceChartSvg(*equipment.heatPump), balanceInches, kBalanceChartWidth,
+                                    kBalanceChartHeight));
+  }
   document.setHtml(toQString(houseReportHtml(report, placement)));
   const int pages = document.pageCount();
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QFontMetrics>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QScrollArea>
@@ -29,7 +30,8 @@ HouseView::HouseView(QWidget* parent)
       m_table(new QTableView(this)),
       m_houseLine(new QLabel(this)),
       m_design(new DesignPanel(this)),
-      m_chart(new ChartWidget(this)) {
+      m_chart(new ChartWidget(this)),
+      m_balanceChart(new ChartWidget(this)) {
   m_table->setModel(m_model);
   m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
   m_table->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -89,7 +91,14 @@ HouseView::HouseView(QWidget* parent)
   design->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   design->setWidget(m_design);
   splitter->addWidget(design);
-  splitter->addWidget(m_chart);
+  auto* charts = new QWidget(splitter);
+  auto* chartsLayout = new QHBoxLayout(charts);
+  chartsLayout->setContentsMargins(0, 0, 0, 0);
+  chartsLayout->addWidget(m_chart, 4);
+  chartsLayout->addWidget(m_balanceChart, 3);
+  m_balanceChart->setObjectName(QStringLiteral("balanceChart"));
+  m_balanceChart->hide();
+  splitter->addWidget(charts);
   splitter->setStretchFactor(0, 3);
   splitter->setStretchFactor(1, 0);
   splitter->setStretchFactor(2, 2);
@@ -139,6 +148,11 @@ void HouseView::setSummary(const HouseSummary& summary, const HouseDesign& desig
                                                       Grouping::Thousands))));
   m_design->setDesign(design);
   m_chart->setSvg(chartSvg);
+}
+
+void HouseView::setBalanceChart(std::string_view svg) {
+  m_balanceChart->setSvg(svg);
+  m_balanceChart->setVisible(!svg.empty());
 }
 
 // The system airflow's columns, shown once it is entered, widen the open

@@ -43,6 +43,9 @@ class HouseView : public QWidget {
   ~HouseView() override;
 
   void setSummary(const HouseSummary& summary, const HouseDesign& design, std::string_view chartSvg);
+  // A heat pump's balance-point chart beside the bar chart; hidden while
+  // `svg` is empty.
+  void setBalanceChart(std::string_view svg);
   // Wide enough for every column with its header whole.
   QSize sizeHint() const override;
 
@@ -73,6 +76,7 @@ class HouseView : public QWidget {
   DesignPanel* m_design = nullptr;
   QSplitter* m_splitter = nullptr;
   ChartWidget* m_chart = nullptr;
+  ChartWidget* m_balanceChart = nullptr;
   bool m_shown = false;
 };
 

@@ -80,6 +80,10 @@ void QtWindows::showHouse(const HouseSummary& summary, const HouseDesign& design
   m_house->setSummary(summary, design, chartSvg);
 }
 
+void QtWindows::showBalanceChart(std::string_view svg) {
+  if (m_house) m_house->setBalanceChart(svg);
+}
+
 bool QtWindows::editJobDetails(JobDetails& details) { return kovrin::editJobDetails(details, m_toolkit.mainWindow()); }
 
 std::optional<HouseValues> QtWindows::editAirAndPeople(const ProjectTables& project) {

@@ -12,8 +12,10 @@
 #include "model/selections.h"
 #include "model/utf8.h"
 #include "report/numbertext.h"
+#include "writers/balancechart.h"
 #include "writers/designtext.h"
 #include "writers/housechart.h"
+#include "writers/permitsummary.h"
 
 namespace kovrin {
 namespace {
@@ -42,7 +44,9 @@ table.facts td { border: 0px none #ffffff; padding-left: 0px; padding-right: 16p
 table.zones td, table.zones th { font-size: 8pt; padding-top: 0px; padding-bottom: 0px; }
 div.chart { margin-top: 8px; margin-bottom: 8px; }
 div.chart svg { width: 100%; height: auto; }
-div.page { page-break-before: always; break-before: page; }
+div.page, h1.page { page-break-before: always; break-before: page; }
+span.none { color: #666666; font-style: italic; }
+table.form th { text-align: left; }
 p.note { font-size: 8pt; color: #555555; }
 p.warning { color: #9a2d00; font-weight: bold; }
 )";
@@ -271,6 +275,49 @@ void chart(std::string& out, const HouseSummary& summary, const ChartPlacement& 
   out += "</div>\n";
 }
 
+// The equipment chosen against the house: each check in a contractor's
+// words and, for a heat pump, its figures at design and the balance-point
+// chart. Nothing when no equipment is entered.
+void equipmentSection(std::string& out, const EquipmentFigures& equipment, const ChartPlacement& placement) {
+  if (!equipment.equipment.anyEntered()) return;
+  out += "<h2>Equipment against the design load</h2>\n";
+  if (const std::optional<HeatPumpFigures>& pump = equipment.heatPump) {
+    Table figures("facts");
+    const auto btu = [](const Figure& value) { return figureText(value, 0, "not entered", Grouping::Thousands); };
+    figures.row(td("Heat pump at the design temperature " + std::to_string(pump->designTemperature) + "\u00A0\u00B0F") +
+                num(btu(pump->capacityAtDesign) + "\u00A0Btu/h"));
+    figures.row(td("Balance point") +
+                num(pump->balancePointTenths ? figureText(*pump->balancePointTenths, kTemperatureDecimals) + "\u00A0\u00B0F"
+                                             : std::string("none")));
+    figures.row(td("Backup needed at design") + num(btu(pump->backupAtDesign) + "\u00A0Btu/h, " +
+                                                     figureText(pump->backupKwTenths, kKwDecimals, "") + "\u00A0kW"));
+    out += figures.end();
+    if (pump->line) {
+      out += "<div class=\"chart\">";
+      if (placement.balanceImageSource.empty()) {
+        out += balanceChartSvg(*pump);
+      } else {
+        out += "<img src=\"" + htmlEscaped(placement.balanceImageSource) + "\" width=\"" +
+               std::to_string(placement.balanceWidth) + "\" height=\"" + std::to_string(placement.balanceHeight) +
+               "\" alt=\"Heat pump capacity and house heating load by outdoor temperature\">";
+      }
+      out += "</div>\n";
+    }
+  }
+  if (equipment.checks.empty()) return;
+  Table checks("");
+  checks.head("<tr>" + th("Check") + thn("Value") + thn("Lowest") + thn("Highest") + th("") + "</tr>\n");
+  for (const EquipmentCheck& check : equipment.checks) {
+    const std::string unit = check.unit.empty() ? "" : "\u00A0" + std::string(check.unit);
+    const auto edge = [&](const Figure& value) {
+      return value ? figureText(*value, check.decimals, Grouping::Thousands) + unit : std::string();
+    };
+    checks.row(td(htmlEscaped(check.name)) + num(figureText(check.value, check.decimals, Grouping::Thousands) + unit) +
+               num(edge(check.low)) + num(edge(check.high)) + td(htmlEscaped(check.text)));
+  }
+  out += checks.end();
+}
+
 // The zone's number, and its name in a column of its own when the project
 // names any zone.
 std::string zoneCells(const HouseSummary& summary, const ZoneSummary& zone) {
@@ -424,6 +471,7 @@ std::string htmlEscaped(std::string_view text) {
 std::string houseReportHtml(const HouseReport& report, const ChartPlacement& placement) {
   const HouseSummary summary = summarizeHouse(report.tables);
   const HouseDesign design = designHouse(report.tables);
+  const EquipmentFigures equipment = equipmentFigures(report.tables, design.load);
   const std::string project = htmlEscaped(report.projectFile);
   const std::string date = htmlEscaped(report.date);
 
@@ -441,7 +489,10 @@ std::string houseReportHtml(const HouseReport& report, const ChartPlacement& pla
                 inches(kReportMargins.top) + ' ' + inches(kReportMargins.right) + ' ' +
                     inches(kReportMargins.bottom) + ' ' + inches(kReportMargins.left));
   out += paper;
-  out += "</style>\n</head>\n<body>\n<h1>Heating and Cooling Loads</h1>\n";
+  out += "</style>\n</head>\n<body>\n";
+  // The building department's page first, as its form asks.
+  out += permitSummaryHtml(report.tables, design.load, equipment);
+  out += "<h1 class=\"page\">Heating and Cooling Loads</h1>\n";
   Table facts("facts");
   // The job first, as far as the project gives it; line breaks of the
   // address and the note stay line breaks.
@@ -471,6 +522,7 @@ std::string houseReportHtml(const HouseReport& report, const ChartPlacement& pla
   houseTotals(out, design.load);
   designLoadSection(out, design);
   orientationSection(out, design);
+  equipmentSection(out, equipment, placement);
   chart(out, summary, placement);
   generalCriteria(out, report.tables);
   zoneTable(out, summary, design);

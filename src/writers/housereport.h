@@ -43,6 +43,11 @@ struct ChartPlacement {
   std::string imageSource;  // empty: inline SVG
   int width = 0;
   int height = 0;
+  // The same for a heat pump's balance-point chart (kBalanceChartWidth x
+  // kBalanceChartHeight).
+  std::string balanceImageSource;
+  int balanceWidth = 0;
+  int balanceHeight = 0;
 };
 
 std::string houseReportHtml(const HouseReport& report, const ChartPlacement& chart = {});

@@ -7,6 +7,7 @@
 #include "model/nametext.h"
 #include "model/utf8.h"
 #include "writers/designtext.h"
+#include "writers/equipmentwriters.h"
 
 namespace kovrin {
 namespace {
@@ -24,46 +25,6 @@ void appendRight(std::string& out, std::int64_t value, std::size_t width) {
 
 constexpr std::size_t kNumberWidth = 11;
 constexpr std::size_t kIndexWidth = 5;
-
-// A text cell of a CSV row: quoted when it holds a comma, a quote or a line
-// end. A spreadsheet takes a cell that begins with one of "=+-@", a tab or a
-// carriage return as a formula (=HYPERLINK(...) runs when clicked), so such
-// a cell is quoted with an apostrophe before it, which makes it text.
-std::string csvField(std::string_view text) {
-  const bool formula = !text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos;
-  if (!formula && text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
-  std::string out = formula ? "\"'" : "\"";
-  for (char ch : text) {
-    if (ch == '"') out += '"';
-    out += ch;
-  }
-  out += '"';
-  return out;
-}
-
-// A JSON string, which is UTF-8: a byte of a file name that starts no UTF-8
-// character is written as U+FFFD, the replacement character.
-std::string jsonString(std::string_view text) {
-  std::string out = "\"";
-  for (std::size_t i = 0; i < text.size();) {
-    const char ch = text[i];
-    const auto byte = static_cast<unsigned char>(ch);
-    const std::size_t length = utf8Length(text.substr(i));
-    if (ch == '"' || ch == '\\') {
-      out += '\\';
-      out += ch;
-    } else if (byte < 0x20) {
-      appendHexEscape(out, byte, "\\u00", HexDigits::Lower);
-    } else if (length == 0) {
-      out += "\\ufffd";
-    } else {
-      out += text.substr(i, length);
-    }
-    i += std::max<std::size_t>(length, 1);
-  }
-  out += '"';
-  return out;
-}
 
 std::string jsonParts(const std::array<std::int32_t, kLoadComponents>& parts) {
   std::string out = "{";
@@ -291,8 +252,48 @@ std::string designJsonMembers(const HouseDesign& design) {
 
 }  // namespace
 
-std::string summaryText(const HouseSummary& summary, const HouseDesign& design, std::string_view project,
-                        bool breakdown) {
+// A text cell of a CSV row: quoted when it holds a comma, a quote or a line
+// end. A spreadsheet takes a cell that begins with one of "=+-@", a tab or a
+// carriage return as a formula (=HYPERLINK(...) runs when clicked), so such
+// a cell is quoted with an apostrophe before it, which makes it text.
+std::string csvField(std::string_view text) {
+  const bool formula = !text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos;
+  if (!formula && text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
+  std::string out = formula ? "\"'" : "\"";
+  for (char ch : text) {
+    if (ch == '"') out += '"';
+    out += ch;
+  }
+  out += '"';
+  return out;
+}
+
+// A JSON string, which is UTF-8: a byte of a file name that starts no UTF-8
+// character is written as U+FFFD, the replacement character.
+std::string jsonString(std::string_view text) {
+  std::string out = "\"";
+  for (std::size_t i = 0; i < text.size();) {
+    const char ch = text[i];
+    const auto byte = static_cast<unsigned char>(ch);
+    const std::size_t length = utf8Length(text.substr(i));
+    if (ch == '"' || ch == '\\') {
+      out += '\\';
+      out += ch;
+    } else if (byte < 0x20) {
+      appendHexEscape(out, byte, "\\u00", HexDigits::Lower);
+    } else if (length == 0) {
+      out += "\\ufffd";
+    } else {
+      out += text.substr(i, length);
+    }
+    i += std::max<std::size_t>(length, 1);
+  }
+  out += '"';
+  return out;
+}
+
+std::string summaryText(const HouseSummary& summary, const HouseDesign& design, const EquipmentFigures& equipment,
+                        std::string_view project, bool breakdown) {
   std::string out;
   out.reserve(8192);
   out += "Project: ";
@@ -345,6 +346,7 @@ std::string summaryText(const HouseSummary& summary, const HouseDesign& design, 
     appendOrientationText(out, design);
     appendSizesText(out, design);
   }
+  out += equipmentText(equipment);
   return out;
 }
 
@@ -368,16 +370,17 @@ std::string summaryCsvHeader(bool breakdown) {
       out += column;
     }
   }
+  out += equipmentCsvHeader();
   out += '\n';
   return out;
 }
 
-std::string summaryCsv(const HouseSummary& summary, const HouseDesign& design, std::string_view project,
-                       bool breakdown) {
+std::string summaryCsv(const HouseSummary& summary, const HouseDesign& design, const EquipmentFigures& equipment,
+                       std::string_view project, bool breakdown) {
   const std::string name = csvField(project);
   const std::string noParts = breakdown ? std::string(2 * kLoadComponents, ',') : std::string();
   const std::string noZoneDesign(kZoneDesignColumns.size(), ',');
-  const std::string noHouseDesign(kHouseDesignColumns.size(), ',');
+  const std::string noHouseDesign = std::string(kHouseDesignColumns.size(), ',') + equipmentCsvEmptyCells();
   std::string out;
   out.reserve(8192);
   for (const ZoneSummary& zone : summary.zones) {
@@ -405,12 +408,12 @@ std::string summaryCsv(const HouseSummary& summary, const HouseDesign& design, s
          tonsText(summary.cooling) + noParts + ',' +
          floorAreaFields(summary.floorArea, summary.heatingPerFloorArea, summary.coolingPerFloorArea) + ',' +
          figureText(summary.floorAreaPerTon, kFloorAreaPerTonDecimals, "") + ',' + noZoneDesign +
-         houseDesignFields(design) + '\n';
+         houseDesignFields(design) + equipmentCsvCells(equipment) + '\n';
   return out;
 }
 
-std::string summaryJson(const HouseSummary& summary, const HouseDesign& design, std::string_view project,
-                        bool breakdown) {
+std::string summaryJson(const HouseSummary& summary, const HouseDesign& design, const EquipmentFigures& equipment,
+                        std::string_view project, bool breakdown) {
   std::string out;
   out.reserve(8192);
   out += "{\"project\":" + jsonString(project) + ",\"details\":{";
@@ -450,7 +453,7 @@ std::string summaryJson(const HouseSummary& summary, const HouseDesign& design, 
          ",\"cooling\":" + std::to_string(summary.cooling) + ",\"coolingTons\":" + tonsText(summary.cooling) +
          floorAreaMembers(summary.floorArea, summary.heatingPerFloorArea, summary.coolingPerFloorArea) +
          ",\"floorAreaPerTon\":" + figureText(summary.floorAreaPerTon, kFloorAreaPerTonDecimals, "null") + '}' +
-         designJsonMembers(design) + "}\n";
+         designJsonMembers(design) + equipmentJsonMembers(equipment) + "}\n";
   return out;
 }
 

@@ -200,17 +200,17 @@ TEST(HouseSummary, FormatsNameTheProjectSafely) {
   summary.zones[2].name = "=1+1";
   for (const Case& c : cases) {
     SCOPED_TRACE(c.project);
-    const std::string csv = summaryCsv(summary, design, c.project, false);
+    const std::string csv = summaryCsv(summary, design, {}, c.project, false);
     EXPECT_EQ(csv.rfind(c.csvStart, 0), 0u) << csv;
     EXPECT_NE(csv.find(",\"'=1+1\","), std::string::npos) << csv;
-    EXPECT_EQ(summaryJson(summary, design, c.project, false).rfind(c.jsonStart, 0), 0u);
-    EXPECT_EQ(summaryText(summary, design, c.project, false).rfind(c.textStart, 0), 0u);
+    EXPECT_EQ(summaryJson(summary, design, {}, c.project, false).rfind(c.jsonStart, 0), 0u);
+    EXPECT_EQ(summaryText(summary, design, {}, c.project, false).rfind(c.textStart, 0), 0u);
   }
 }
 
 TEST(HouseSummary, JsonHoldsNumbersAsNumbers) {
   const ProjectTables sparse = loadSample("sparse.prj");
-  const std::string json = summaryJson(summarizeHouse(sparse), designHouse(sparse), "sparse.prj", true);
+  const std::string json = summaryJson(summarizeHouse(sparse), designHouse(sparse), {}, "sparse.prj", true);
   // The members of the design follow; the design project's golden holds them.
   EXPECT_EQ(json.substr(0, json.find(",\"designLoad\":")) + "}\n",
             "{\"project\":\"sparse.prj\",\"details\":{\"client\":\"\",\"siteAddress\":\"\",\"designer\":\"\","
@@ -237,7 +237,7 @@ TEST(HouseSummary, TextColumnsNeverRunTogether) {
     tables.integer(p, irow::SummerThermostat) = 2147483647;
     tables.integer(p, irow::WinterThermostat) = 2147483647;
   }
-  const std::string text = summaryText(summarizeHouse(tables), designHouse(tables), "house.prj", true);
+  const std::string text = summaryText(summarizeHouse(tables), designHouse(tables), {}, "house.prj", true);
   EXPECT_FALSE(std::regex_search(text, std::regex("[0-9]-"))) << text;
 }
 

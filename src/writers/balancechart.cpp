@@ -1,0 +1,175 @@
+#include "writers/balancechart.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "writers/chartparts.h"
+#include "writers/housechart.h"
+
+namespace kovrin {
+namespace {
+
+constexpr std::int64_t kLeft = 84 * kTenths;
+constexpr std::int64_t kRight = (kBalanceChartWidth - 24) * kTenths;
+constexpr std::int64_t kTop = 44 * kTenths;
+constexpr std::int64_t kBottom = (kBalanceChartHeight - 44) * kTenths;
+constexpr std::int64_t kDegreeStep = 10;
+constexpr std::string_view kCapacityColour = "#1f7a4d";
+constexpr std::string_view kBackupColour = "#f4c7c3";
+constexpr std::string_view kDesignColour = "#555555";
+constexpr std::array<double, 3> kRatedTemperatures = {47, 17, 5};
+
+std::int64_t floorTo(std::int64_t value, std::int64_t step) {
+  return (value % step < 0 ? value / step - 1 : value / step) * step;
+}
+std::int64_t ceilTo(std::int64_t value, std::int64_t step) {
+  return (value % step > 0 ? value / step + 1 : value / step) * step;
+}
+
+// The plot: outdoor temperature along the bottom, Btu/h up the side, both
+// to the nearest tenth of a unit.
+struct Plot {
+  std::int64_t coldest = 0;  // °F at the left edge
+  std::int64_t warmest = 0;  // °F at the right edge
+  ChartAxis axis;
+  std::int64_t x(double temperature) const {
+    return kLeft + std::llround((temperature - static_cast<double>(coldest)) * static_cast<double>(kRight - kLeft) /
+                                static_cast<double>(warmest - coldest));
+  }
+  std::int64_t y(double btu) const {
+    return kTop + std::llround((static_cast<double>(axis.maximum) - btu) * static_cast<double>(kBottom - kTop) /
+                               static_cast<double>(axis.maximum - axis.minimum));
+  }
+  std::string point(double temperature, double btu) const {
+    return svgNumber(x(temperature)) + ' ' + svgNumber(y(btu));
+  }
+};
+
+// The capacity line's corners between two temperatures, the ends included,
+// and the points where it reaches 0 (it stays at 0 below).
+std::vector<double> capacityCorners(const CapacityLine& line, double from, double to) {
+  std::vector<double> corners{from};
+  for (auto t = kRatedTemperatures.rbegin(); t != kRatedTemperatures.rend(); ++t) {
+    if (*t == 5 && !line.at5) continue;
+    if (*t > from && *t < to) corners.push_back(*t);
+  }
+  corners.push_back(to);
+  return corners;
+}
+
+std::string temperatureLabel(const Figure& tenths) { return figureText(tenths, 1, "") + " \u00b0F"; }
+
+}  // namespace
+
+std::string balanceChartSvg(const HeatPumpFigures& pump) {
+  if (!pump.line) return {};
+  const CapacityLine& line = *pump.line;
+  const LoadLine load{static_cast<double>(pump.heatingLoad), static_cast<double>(pump.thermostat),
+                      static_cast<double>(pump.designTemperature)};
+  Plot plot;
+  plot.coldest = floorTo(std::min<std::int64_t>(pump.designTemperature, 5) - 5, kDegreeStep);
+  plot.warmest = ceilTo(std::max<std::int64_t>(pump.thermostat, 47) + 3, kDegreeStep);
+  const double cold = static_cast<double>(plot.coldest);
+  const double warm = static_cast<double>(plot.warmest);
+  const double highest = std::max({load.at(cold), line.at(cold), line.at(warm), line.at(47)});
+  plot.axis = chartAxis(0, std::llround(highest));
+
+  std::string grid;
+  std::string tickLabels;
+  for (std::int64_t tick = plot.axis.minimum; tick <= plot.axis.maximum; tick += plot.axis.step) {
+    const std::int64_t y = plot.y(static_cast<double>(tick));
+    if (tick != 0) grid += "M" + svgNumber(kLeft) + ' ' + svgNumber(y) + "H" + svgNumber(kRight);
+    appendSvgText(tickLabels, kLeft - 8 * kTenths, y + 4 * kTenths, figureText(tick, 0, Grouping::Thousands));
+  }
+  std::string degreeLabels;
+  for (std::int64_t t = plot.coldest; t <= plot.warmest; t += kDegreeStep) {
+    const std::int64_t x = plot.x(static_cast<double>(t));
+    grid += "M" + svgNumber(x) + ' ' + svgNumber(kTop) + "V" + svgNumber(kBottom);
+    appendSvgText(degreeLabels, x, kBottom + 16 * kTenths, std::to_string(t));
+  }
+
+  // The backup needed: between the load and the capacity from the design
+  // temperature up to the balance point (or the lockout temperature).
+  std::string backup;
+  const double backupTo =
+      pump.lockedOutAtDesign
+          ? std::min(warm, std::max<double>(pump.designTemperature, load.thermostat))
+          : pump.balancePoint.value_or(pump.backupAtDesign.value_or(0) > 0 ? load.thermostat : load.design);
+  if (pump.backupAtDesign.value_or(0) > 0 && backupTo > load.design) {
+    backup = "M" + plot.point(load.design, load.at(load.design)) + "L" + plot.point(backupTo, load.at(backupTo));
+    const std::vector<double> corners = capacityCorners(line, load.design, backupTo);
+    for (auto t = corners.rbegin(); t != corners.rend(); ++t) {
+      backup += "L" + plot.point(*t, pump.lockedOutAtDesign ? 0 : line.at(*t));
+    }
+    backup += "z";
+  }
+
+  std::string loadPath =
+      "M" + plot.point(cold, load.at(cold)) + "L" + plot.point(load.thermostat, 0) + "H" + svgNumber(plot.x(warm));
+  std::string capacityPath;
+  for (double t : capacityCorners(line, cold, warm)) {
+    capacityPath += (capacityPath.empty() ? "M" : "L") + plot.point(t, line.at(t));
+  }
+  std::string marks;
+  for (double t : kRatedTemperatures) {
+    if (t == 5 && !line.at5) continue;
+    const double rated = t == 47 ? line.at47 : t == 17 ? line.at17 : *line.at5;
+    marks += "M" + svgNumber(plot.x(t) - 4 * kTenths) + ' ' + svgNumber(plot.y(rated) - 4 * kTenths) + "h" +
+             svgNumber(8 * kTenths) + "v" + svgNumber(8 * kTenths) + "h-" + svgNumber(8 * kTenths) + "z";
+  }
+
+  std::string out = svgOpen(kBalanceChartWidth, kBalanceChartHeight,
+                            "Heat pump capacity and house heating load by outdoor temperature, Btu/h");
+  appendSvgPath(out, grid, "fill=\"none\" stroke=\"#dddddd\" stroke-width=\"1\"");
+  appendSvgPath(out, backup, "fill=\"" + std::string(kBackupColour) + "\" stroke=\"none\"");
+  appendSvgPath(out, "M" + svgNumber(kLeft) + ' ' + svgNumber(kBottom) + "H" + svgNumber(kRight),
+                "fill=\"none\" stroke=\"#555555\" stroke-width=\"1\"");
+  const std::int64_t designX = plot.x(load.design);
+  appendSvgPath(
+      out, "M" + svgNumber(designX) + ' ' + svgNumber(kTop) + "V" + svgNumber(kBottom),
+      "fill=\"none\" stroke=\"" + std::string(kDesignColour) + "\" stroke-width=\"1.5\" stroke-dasharray=\"6 4\"");
+  appendSvgPath(out, loadPath, "fill=\"none\" stroke=\"" + std::string(kHeatingColour) + "\" stroke-width=\"2.5\"");
+  appendSvgPath(out, capacityPath,
+                "fill=\"none\" stroke=\"" + std::string(kCapacityColour) + "\" stroke-width=\"2.5\"");
+  appendSvgPath(out, marks, "fill=\"" + std::string(kCapacityColour) + "\"");
+
+  std::string notes;
+  appendSvgText(notes, designX + 4 * kTenths, kTop + 12 * kTenths,
+                "Design " + std::to_string(pump.designTemperature) + " \u00b0F");
+  if (pump.balancePoint) {
+    const std::int64_t x = plot.x(*pump.balancePoint);
+    const std::int64_t y = plot.y(line.at(*pump.balancePoint));
+    appendSvgPath(out, "M" + svgNumber(x) + ' ' + svgNumber(y) + "V" + svgNumber(kBottom),
+                  "fill=\"none\" stroke=\"#222222\" stroke-width=\"1\" stroke-dasharray=\"2 3\"");
+    appendSvgRect(out, x - 5 * kTenths, y - 5 * kTenths, 10 * kTenths, 10 * kTenths, "#222222");
+    appendSvgText(notes, x + 8 * kTenths, y - 8 * kTenths,
+                  "Balance point " + temperatureLabel(pump.balancePointTenths));
+  }
+  if (!backup.empty()) {
+    appendSvgText(notes, designX + 4 * kTenths, kTop + 28 * kTenths,
+                  "Backup " + figureText(pump.backupAtDesign, 0, "", Grouping::Thousands) + " Btu/h");
+  }
+  appendSvgGroup(out, "font-size=\"11\" text-anchor=\"end\"", tickLabels);
+  appendSvgGroup(out, "font-size=\"11\" text-anchor=\"middle\"", degreeLabels);
+  appendSvgGroup(out, "font-size=\"12\" text-anchor=\"start\"", notes);
+  std::string titles;
+  appendSvgText(titles, kLeft - 8 * kTenths, kTop - 16 * kTenths, "Btu/h");
+  appendSvgText(titles, kRight, kBottom + 34 * kTenths, "Outdoor temperature, \u00b0F");
+  appendSvgGroup(out, "font-size=\"11\" font-weight=\"bold\" text-anchor=\"end\"", titles);
+
+  // Legend, top right.
+  const std::int64_t legendY = 12 * kTenths;
+  appendSvgRect(out, kRight - 372 * kTenths, legendY + 5 * kTenths, 18 * kTenths, 4 * kTenths, kHeatingColour);
+  appendSvgRect(out, kRight - 232 * kTenths, legendY + 5 * kTenths, 18 * kTenths, 4 * kTenths, kCapacityColour);
+  appendSvgRect(out, kRight - 100 * kTenths, legendY, 14 * kTenths, 14 * kTenths, kBackupColour);
+  std::string legend;
+  appendSvgText(legend, kRight - 348 * kTenths, legendY + 12 * kTenths, "House heating load");
+  appendSvgText(legend, kRight - 208 * kTenths, legendY + 12 * kTenths, "Heat pump capacity");
+  appendSvgText(legend, kRight - 80 * kTenths, legendY + 12 * kTenths, "Backup needed");
+  appendSvgGroup(out, "font-size=\"12\" text-anchor=\"start\"", legend);
+  out += "</svg>\n";
+  return out;
+}
+
+}  // namespace kovrin

@@ -1,0 +1,111 @@
+#include "writers/permitsummary.h"
+
+#include <cmath>
+#include <string_view>
+
+#include "house/housesummary.h"
+#include "model/selections.h"
+#include "writers/housereport.h"
+
+namespace kovrin {
+namespace {
+
+constexpr std::string_view kNotEntered = "not entered";
+
+std::string notEntered() { return "<span class=\"none\">" + std::string(kNotEntered) + "</span>"; }
+
+std::string btu(std::int64_t value) { return figureText(value, 0, Grouping::Thousands) + "\u00A0Btu/h"; }
+std::string btu(const Figure& value) { return value ? btu(*value) : notEntered(); }
+std::string degrees(std::int32_t value) { return std::to_string(value) + "\u00A0\u00B0F"; }
+
+std::string entered(const std::optional<double>& value, std::string_view unit) {
+  if (!value) return notEntered();
+  return htmlEscaped(enteredText(*value)) + (unit.empty() ? "" : "\u00A0" + std::string(unit));
+}
+
+template <class Choice, std::size_t N>
+std::string choice(const std::array<ChoiceWording<Choice>, N>& table, const std::optional<Choice>& value) {
+  return value ? htmlEscaped(wordingOf(table, *value).text) : notEntered();
+}
+
+// The form's rows: a heading, then label and value pairs.
+class Form {
+ public:
+  void section(std::string_view title) {
+    m_html += "<tr><th colspan=\"2\" align=\"left\">" + std::string(title) + "</th></tr>\n";
+  }
+  void row(std::string_view label, const std::string& value) {
+    m_html += "<tr><td>" + std::string(label) + "</td><td>" + value + "</td></tr>\n";
+  }
+  std::string end() { return m_html + "</table>\n"; }
+
+ private:
+  std::string m_html = "<table class=\"form\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\">\n";
+};
+
+}  // namespace
+
+std::string permitSummaryHtml(const ProjectTables& tables, const DesignLoad& load, const EquipmentFigures& figures) {
+  const Equipment& equipment = figures.equipment;
+  const HouseValues& house = tables.House;
+  Form form;
+  form.section("Design conditions");
+  form.row("Winter outdoor design", degrees(tables.integer(1, irow::WinterDesignTemp)));
+  form.row("Winter indoor", degrees(tables.integer(1, irow::WinterThermostat)));
+  form.row("Summer outdoor design", degrees(tables.integer(1, irow::SummerDesignTemp)));
+  form.row("Summer indoor", degrees(tables.integer(1, irow::SummerThermostat)));
+  form.row("Moisture difference", entered(house[HouseValue::MoistureDifference], "grains/lb"));
+
+  form.section("Loads");
+  form.row("Heating", btu(load.heating));
+  form.row("Cooling, sensible", btu(load.coolingSensible));
+  form.row("Cooling, latent", btu(load.coolingLatent));
+  form.row("Cooling, total", btu(load.coolingTotal));
+
+  form.section("House");
+  form.row("Front door faces", choice(kFacingWordings, equipment.FrontDoor));
+  form.row("Bedrooms", entered(equipment[EquipmentValue::Bedrooms], ""));
+  // The zones' floor areas stand in for a conditioned floor area not entered,
+  // as in the design load, and say so.
+  form.row("Conditioned floor area", house[HouseValue::FloorArea] ? entered(house[HouseValue::FloorArea], "ft\u00B2")
+                                     : load.floorAreaFigure
+                                         ? figureText(*load.floorAreaFigure, 0, Grouping::Thousands) +
+                                               "\u00A0ft\u00B2 (the zones' floor areas added up)"
+                                         : notEntered());
+  form.row("Occupants", entered(house[HouseValue::Occupants], ""));
+
+  form.section("Windows");
+  form.row("Overhangs", notEntered());
+  form.row("Interior shading",
+           htmlEscaped(selectionText(sel::InteriorShading, tables.selection(sel::InteriorShading))));
+  form.row("Exterior shading",
+           htmlEscaped(selectionText(sel::ExteriorShading, tables.selection(sel::ExteriorShading))));
+
+  form.section("Equipment");
+  form.row("Type", choice(kSystemTypeWordings, equipment.System));
+  form.row("Make and model", equipment.MakeAndModel.empty() ? notEntered() : htmlEscaped(equipment.MakeAndModel));
+  form.row("Heating output (furnace)", btu(figures.furnaceOutput));
+  const HeatPumpFigures* pump = figures.heatPump ? &*figures.heatPump : nullptr;
+  form.row("Heat pump capacity at design", pump ? btu(pump->capacityAtDesign) : notEntered());
+  form.row("Backup heat", pump && pump->backupAtDesign
+                              ? btu(pump->backupAtDesign) + " needed, " +
+                                    entered(equipment[EquipmentValue::BackupKw], "kW") + " entered"
+                              : entered(equipment[EquipmentValue::BackupKw], "kW"));
+  form.row("Cooling capacity, sensible", btu(figures.coolingSensible));
+  form.row("Cooling capacity, latent", btu(figures.coolingLatent));
+  form.row("Cooling capacity, total", btu(figures.coolingTotal));
+  form.row("Heating airflow", entered(equipment[EquipmentValue::HeatingCfm], "CFM"));
+  form.row("Cooling airflow", entered(equipment[EquipmentValue::CoolingCfm], "CFM"));
+
+  form.section("Job");
+  for (const JobDetailField& detail : kJobDetailFields) {
+    const std::string& value = tables.Job.*detail.member;
+    std::string html = htmlEscaped(value);
+    for (std::size_t at = html.find('\n'); at != std::string::npos; at = html.find('\n', at))
+      html.replace(at, 1, "<br>");
+    form.row(plainLabel(detail.label), value.empty() ? notEntered() : html);
+  }
+  return "<h1>Summary for the Building Department</h1>\n" + form.end();
+}
+
+}  // namespace kovrin
