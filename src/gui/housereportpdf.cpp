@@ -11,7 +11,10 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgRenderer>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextFrame>
 #include <QUrl>
 
 #include <cmath>
@@ -57,6 +60,47 @@ QImage chartImage(const std::string& svg, double widthInches, int chartWidth = k
   return image;
 }
 
+// Whether `block` holds a picture (the chart).
+bool holdsImage(const QTextBlock& block) {
+  for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+    if (it.fragment().charFormat().isImageFormat()) return true;
+  }
+  return false;
+}
+
+// Qt's rich text breaks a page wherever the page ends: a heading may end one
+// page and its table begin the next, a short table run across two. A
+// heading and the table or figure it heads (with any lines between) that
+// would cross a page's foot start the next page instead, when they fit on
+// one; a longer table still runs on, its header repeated. Headings are
+// taken in order, each against the layout that the breaks before it made.
+void keepHeadingsWithWhatTheyHead(QTextDocument& document, double pageHeight) {
+  QAbstractTextDocumentLayout* layout = document.documentLayout();
+  for (QTextFrame::iterator it = document.rootFrame()->begin(); !it.atEnd(); ++it) {
+    const QTextBlock heading = it.currentBlock();
+    if (!heading.isValid() || heading.blockFormat().headingLevel() == 0) continue;
+    double bottom = layout->blockBoundingRect(heading).bottom();
+    QTextFrame::iterator next = it;
+    for (++next; !next.atEnd(); ++next) {
+      if (QTextFrame* table = next.currentFrame()) {
+        bottom = layout->frameBoundingRect(table).bottom();
+        break;
+      }
+      const QTextBlock block = next.currentBlock();
+      if (block.blockFormat().headingLevel() != 0) break;
+      bottom = layout->blockBoundingRect(block).bottom();
+      if (holdsImage(block)) break;
+    }
+    const double top = layout->blockBoundingRect(heading).top();
+    const bool crosses = std::floor(top / pageHeight) != std::floor(bottom / pageHeight);
+    if (crosses && bottom - top <= pageHeight) {
+      QTextBlockFormat breakBefore;
+      breakBefore.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+      QTextCursor(heading).mergeBlockFormat(breakBefore);
+    }
+  }
+}
+
 // Lays the report out on `device`, set to US Letter without margins, and
 // paints every page; the number of pages, or 0 when painting could not
 // start or finish.
@@ -91,6 +135,7 @@ int paintHouseReport(const HouseReport& report, QPagedPaintDevice& device) {
                                     kBalanceChartHeight));
   }
   document.setHtml(toQString(houseReportHtml(report, placement)));
+  keepHeadingsWithWhatTheyHead(document, body.height());
   const int pages = document.pageCount();
 
   QPainter painter;

@@ -22,27 +22,33 @@ namespace {
 
 constexpr std::string_view kReplacement = "\uFFFD";
 
-// Print first: rows kept whole, headers repeated, numbers right-aligned,
-// and a long word (a name, a detail without a blank) broken at the margin
-// rather than run past it. Qt's rich text reads the same rules, with lengths
-// in pixels, and skips what it does not know (break-*, display,
-// overflow-wrap: it breaks such words by itself).
-constexpr std::string_view kStyle = R"(body { font-family: "DejaVu Sans", Arial, Helvetica, sans-serif; font-size: 8.5pt; color: #222222; }
+// Print first: rows kept whole, headers repeated, numbers right-aligned;
+// a heading kept on the page of the table or figure it heads, and a table
+// or figure on one page where it fits. Words never break, except a word
+// longer than the line, which breaks at the margin rather than run past
+// it: in a paragraph by itself, in a table cell where the writer marks it
+// (cellText), so that a short word keeps its width in the table's layout.
+// Qt's rich text reads the same rules, with lengths in pixels, and skips
+// what it does not know (break-*, display, overflow-wrap, wbr: it breaks
+// a word that does not fit by itself, and the window's PDF keeps headings
+// with what they head).
+constexpr std::string_view kStyle = R"(body { font-family: "DejaVu Sans", Arial, Helvetica, sans-serif; font-size: 8.5pt; color: #222222; overflow-wrap: break-word; }
 h1 { font-size: 17pt; margin-top: 0px; margin-bottom: 8px; }
 h2 { font-size: 12.5pt; margin-top: 18px; margin-bottom: 5px; page-break-after: avoid; break-after: avoid; }
 h3 { font-size: 10pt; margin-top: 12px; margin-bottom: 4px; page-break-after: avoid; break-after: avoid; }
-h1, h2, h3, th, td { overflow-wrap: anywhere; }
+span.long { overflow-wrap: anywhere; }
 p { margin-top: 4px; margin-bottom: 4px; }
-table { border-collapse: collapse; margin-top: 2px; margin-bottom: 8px; }
+table { border-collapse: collapse; margin-top: 2px; margin-bottom: 8px; page-break-inside: avoid; break-inside: avoid; }
 th { background-color: #e8ecf0; font-weight: bold; vertical-align: bottom; }
 th, td { padding-top: 1px; padding-bottom: 1px; padding-left: 5px; padding-right: 5px; border: 1px solid #b8c0c8; }
 tr { page-break-inside: avoid; break-inside: avoid; }
 thead { display: table-header-group; }
-td.n, th.n { text-align: right; white-space: nowrap; }
+td.n, th.n, td.value { white-space: nowrap; }
+td.n, th.n { text-align: right; }
 tr.total td { font-weight: bold; background-color: #f4f6f8; }
 table.facts td { border: 0px none #ffffff; padding-left: 0px; padding-right: 16px; }
 table.zones td, table.zones th { font-size: 8pt; padding-top: 0px; padding-bottom: 0px; }
-div.chart { margin-top: 8px; margin-bottom: 8px; }
+div.chart { margin-top: 8px; margin-bottom: 8px; page-break-inside: avoid; break-inside: avoid; }
 div.chart svg { width: 100%; height: auto; }
 div.page, h1.page { page-break-before: always; break-before: page; }
 span.none { color: #666666; font-style: italic; }
@@ -127,6 +133,37 @@ std::string temperatureText(std::int32_t degrees) { return std::to_string(degree
 std::string selectionName(const ProjectTables& tables, int item) {
   const std::string_view text = selectionText(item, tables.selection(item));
   return text.empty() ? std::string(kNoValueText) : htmlEscaped(text);
+}
+
+// The longest word, in characters, that a table cell keeps whole whatever
+// its column's width: longer ones may break anywhere, at the margin.
+constexpr std::size_t kLongestWholeWord = 20;
+
+bool isLetterOrDigit(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'); }
+
+// A name or a detail in a table cell: escaped, with a line break
+// opportunity after a slash between two words ("Kitchen/Breakfast" breaks
+// there as at a blank), and each piece longer than kLongestWholeWord marked
+// as one that may break anywhere.
+std::string cellText(std::string_view text) {
+  std::string out;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = start;
+    bool slash = false;
+    while (end < text.size() && !slash) {
+      const char c = text[end++];
+      if (c == ' ' || c == '\t' || c == '\n') break;
+      slash = c == '/' && end >= 2 && end < text.size() && isLetterOrDigit(text[end - 2]) && isLetterOrDigit(text[end]);
+    }
+    const std::string_view piece = text.substr(start, end - start);
+    std::size_t characters = 0;
+    for (const char c : piece) characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+    out += characters > kLongestWholeWord ? "<span class=\"long\">" + htmlEscaped(piece) + "</span>" : htmlEscaped(piece);
+    if (slash) out += "<wbr>";
+    start = end;
+  }
+  return out;
 }
 
 // A table being written: its head, then its rows; cells hold HTML that is
@@ -224,7 +261,7 @@ void designLoadSection(std::string& out, const HouseDesign& design) {
   std::vector<std::string> cells;
   for (HouseValue value : kHouseValueOrder) {
     cells.push_back(td(htmlEscaped(houseValueRange(value).name)) +
-                    td(htmlEscaped(enteredValueText(design.house, value))));
+                    "<td class=\"value\">" + htmlEscaped(enteredValueText(design.house, value)) + "</td>");
   }
   cells.push_back(td("Size for") + td(htmlEscaped(sizeForWording(design.house.SizeFor).text)));
   const std::size_t left = static_cast<std::size_t>(HouseValue::VentilationLatentRecovery) + 1;
@@ -321,7 +358,7 @@ void equipmentSection(std::string& out, const EquipmentFigures& equipment, const
 // The zone's number, and its name in a column of its own when the project
 // names any zone.
 std::string zoneCells(const HouseSummary& summary, const ZoneSummary& zone) {
-  return num(std::to_string(zone.zone)) + (summary.named ? td(htmlEscaped(zone.name)) : std::string());
+  return num(std::to_string(zone.zone)) + (summary.named ? td(cellText(zone.name)) : std::string());
 }
 std::string zoneHeading(const HouseSummary& summary) {
   return th("Zone", 1, 2) + (summary.named ? th("Name", 1, 2) : std::string());
@@ -497,7 +534,7 @@ std::string houseReportHtml(const HouseReport& report, const ChartPlacement& pla
   // The job first, as far as the project gives it; line breaks of the
   // address and the note stay line breaks.
   const auto lines = [](std::string_view text) {
-    std::string html = htmlEscaped(text);
+    std::string html = cellText(text);
     for (std::size_t at = html.find('\n'); at != std::string::npos; at = html.find('\n', at + 4)) html.replace(at, 1, "<br>");
     return html;
   };
@@ -510,7 +547,7 @@ std::string houseReportHtml(const HouseReport& report, const ChartPlacement& pla
   for (const JobDetailField& field : kJobDetailFields) {
     if (field.member != &JobDetails::Note) detail(field);
   }
-  facts.row(td("Project file") + td("<b>" + project + "</b>"));
+  facts.row(td("Project file") + td("<b>" + cellText(report.projectFile) + "</b>"));
   facts.row(td("Date") + td(date));
   facts.row(td("Prepared with") + td(htmlEscaped(kProgramTitle)));
   for (const JobDetailField& field : kJobDetailFields) {

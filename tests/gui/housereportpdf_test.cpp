@@ -90,6 +90,49 @@ TEST_F(HouseReportPdf, HoldsTheDesignLoadTheTurnsAndTheSizes) {
   }
 }
 
+// A house as a contractor names its rooms: words and numbers with their
+// units are never broken, and each heading is drawn once, on the page of
+// the table or figure it heads, however long the note above them.
+TEST_F(HouseReportPdf, BreaksNoShortWordAndKeepsHeadingsWithWhatTheyHead) {
+  const struct {
+    const char* heading;
+    const char* first;  // the first line of what it heads
+  } headings[] = {
+      {"Design load", "Rooms +189,284"},
+      {"Air and people, system airflow", "Conditioned floor area +2400"},
+      {"Orientation and equipment", "as drawn +N "},
+      {"Sizes that fit", "Cooling: 75,510"},
+      {"Zones", "1 +Kitchen/"},
+  };
+  for (const int noteLines : {0, 6, 12}) {
+    SCOPED_TRACE(noteLines);
+    HouseReport report{testing::loadTestProject("house/rooms.prj"), "rooms.prj", "March 1, 2025"};
+    for (int line = 1; line <= noteLines; ++line) report.tables.Job.Note += "A line of the note.\n";
+    const QString path = toQString((m_dir / "rooms.pdf").string());
+    ASSERT_TRUE(exportHouseReportPdf(report, path).ok);
+    // Ligatures ("ﬂ") as letters, as a reader of the page sees them.
+    const QStringList pages = pdfText(path).normalized(QString::NormalizationForm_KC).split(QLatin1Char('\f'));
+    const QString text = pages.join(QLatin1Char('\n'));
+    // A name may break after its slash, as at a blank, never inside a word.
+    for (const char* shown : {"Zone +Name +Page +ft2", "Kitchen/", "Breakfast", "Mudroom/", "Powder", "2400 ft2",
+                              "not entered"}) {
+      EXPECT_TRUE(QRegularExpression(shown).match(text).hasMatch()) << shown << " is broken:\n" << text.toStdString();
+    }
+    for (const auto& h : headings) {
+      const QRegularExpression line(QStringLiteral("^ *%1 *$").arg(QRegularExpression::escape(h.heading)),
+                                    QRegularExpression::MultilineOption);
+      qsizetype drawn = 0;
+      for (const QString& page : pages) {
+        if (!line.match(page).hasMatch()) continue;
+        ++drawn;
+        EXPECT_TRUE(QRegularExpression(h.first).match(page).hasMatch()) << h.heading << " is apart:\n"
+                                                                         << page.toStdString();
+      }
+      EXPECT_EQ(drawn, 1) << h.heading;
+    }
+  }
+}
+
 TEST_F(HouseReportPdf, AFileThatCannotBeWrittenIsNamed) {
   for (const auto& file : {m_dir / "no such folder" / "report.pdf", m_dir}) {
     const QString path = toQString(file.string());

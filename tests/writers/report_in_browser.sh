@@ -3,12 +3,16 @@
 # kovrin-report --html writes to PDF, as a user printing it from a browser
 # would. Chromium must finish without error, the PDF must be US Letter, and
 # its text must hold every zone's heating and cooling load (in the row of the
-# zone in the table of zones), the house totals and the chart's axis.
+# zone in the table of zones), the house totals and the chart's axis. In the
+# report of ROOMS, a house as a contractor names its rooms, no short word
+# and no number with its unit may break, and each heading must be drawn
+# once, on the page of the table or figure it heads.
 #
-#   report_in_browser.sh KOVRIN_REPORT PROJECT
+#   report_in_browser.sh KOVRIN_REPORT PROJECT ROOMS
 set -euo pipefail
 report=$1
 project=$2
+rooms=$3
 
 for tool in chromium pdftotext pdfinfo; do
   command -v "$tool" >/dev/null || { echo "report_in_browser: $tool is not installed" >&2; exit 1; }
@@ -32,6 +36,12 @@ fi
 pdfinfo "$work/report.pdf" > "$work/info.txt"
 grep -q '^Page size: *612 x 792 pts' "$work/info.txt" || { echo "not US Letter:" >&2; cat "$work/info.txt" >&2; exit 1; }
 pdftotext -layout "$work/report.pdf" "$work/report.txt"
+
+# print NAME: NAME.html printed by Chromium to NAME.pdf.
+print() {
+  HOME="$work" chromium --headless --no-sandbox --disable-gpu --no-first-run --user-data-dir="$work/profile" \
+    --no-pdf-header-footer --print-to-pdf="$work/$1.pdf" "file://$work/$1.html" > "$work/chromium.log" 2>&1
+}
 
 # Every zone of the CSV summary, and the house totals, must be in the PDF.
 awk -F, '
@@ -78,8 +88,7 @@ pages=$(awk '/^Pages:/ {print $2}' "$work/info.txt")
   printf 'designer = %s\r\nzone 1 = %s\r\n' "$(printf 'W%.0s' {1..4000})" "$(printf 'M%.0s' {1..40})"
 } > "$work/long.prj"
 "$report" --html --date "March 1, 2025" -o "$work/long.html" "$work/long.prj"
-HOME="$work" chromium --headless --no-sandbox --disable-gpu --no-first-run --user-data-dir="$work/profile" \
-  --no-pdf-header-footer --print-to-pdf="$work/long.pdf" "file://$work/long.html" > "$work/chromium.log" 2>&1
+print long
 # Letter is 612 points wide, the right margin 0.6 inch: no word ends past it.
 pdftotext -bbox "$work/long.pdf" - | grep -o 'xMax="[0-9.]*"' | tr -dc '0-9.\n' |
   awk '$1 > 612 - 0.6 * 72 + 1 { print "report_in_browser: a word runs past the margin, to " $1; exit 1 }' >&2
@@ -88,5 +97,36 @@ pdftotext -bbox "$work/long.pdf" - | grep -o 'xMax="[0-9.]*"' | tr -dc '0-9.\n' 
 letters=$(pdftotext "$work/long.pdf" - | grep -oE 'W{2,}' | tr -d '\n' | wc -c)
 [ "$letters" -eq 8000 ] || { echo "report_in_browser: $letters of the designer's 2 x 4000 letters printed" >&2; exit 1; }
 
+# A name may break after its slash, as at a blank, never inside a word.
+"$report" --html --date "March 1, 2025" -o "$work/rooms.html" "$rooms"
+print rooms
+pdftotext -layout "$work/rooms.pdf" "$work/rooms.txt"
+for shown in 'Zone +Name +Page' 'Kitchen/' 'Breakfast' 'Mudroom/' 'Powder' '2400 ft²' 'not entered'; do
+  grep -Eq "$shown" "$work/rooms.txt" || { echo "report_in_browser: \"$shown\" is broken" >&2; exit 1; }
+done
+# Each heading | the first line of what it heads, on the page it is drawn on.
+awk -F'|' '
+  FNR == NR { heading[++headings] = $1; first[headings] = $2; next }
+  { page[++pages] = $0 }
+  END {
+    for (h = 1; h <= headings; h++) {
+      drawn = 0
+      for (p = 1; p <= pages; p++) {
+        if (page[p] !~ "(^|\n) *" heading[h] " *(\n|$)") continue
+        drawn++
+        if (page[p] !~ first[h]) { print "report_in_browser: \"" heading[h] "\" is apart from what it heads"; bad = 1 }
+      }
+      if (drawn != 1) { print "report_in_browser: \"" heading[h] "\" is drawn " drawn " times"; bad = 1 }
+    }
+    exit bad
+  }' - RS='\f' "$work/rooms.txt" >&2 <<'HEADINGS'
+Design load|Rooms +189,284
+Air and people, system airflow|Conditioned floor area +2400
+Orientation and equipment|as drawn +N 
+Sizes that fit|Cooling: 75,510
+Zone loads|Btu/h
+Zones|Kitchen/
+HEADINGS
+
 echo "report_in_browser: $(grep -c . "$work/report.txt") lines of text, $pages pages, every zone found," \
-  "long words wrapped"
+  "long words wrapped, short words whole, headings with what they head"
