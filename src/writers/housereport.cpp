@@ -27,7 +27,7 @@ constexpr std::string_view kReplacement = "\uFFFD";
 // or figure on one page where it fits. Words never break, except a word
 // longer than the line, which breaks at the margin rather than run past
 // it: in a paragraph by itself, in a table cell where the writer marks it
-// (cellText), so that a short word keeps its width in the table's layout.
+// (htmlCellText), so that a short word keeps its width in the table's layout.
 // Qt's rich text reads the same rules, with lengths in pixels, and skips
 // what it does not know (break-*, display, overflow-wrap, wbr: it breaks
 // a word that does not fit by itself, and the window's PDF keeps headings
@@ -133,37 +133,6 @@ std::string temperatureText(std::int32_t degrees) { return std::to_string(degree
 std::string selectionName(const ProjectTables& tables, int item) {
   const std::string_view text = selectionText(item, tables.selection(item));
   return text.empty() ? std::string(kNoValueText) : htmlEscaped(text);
-}
-
-// The longest word, in characters, that a table cell keeps whole whatever
-// its column's width: longer ones may break anywhere, at the margin.
-constexpr std::size_t kLongestWholeWord = 20;
-
-bool isLetterOrDigit(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'); }
-
-// A name or a detail in a table cell: escaped, with a line break
-// opportunity after a slash between two words ("Kitchen/Breakfast" breaks
-// there as at a blank), and each piece longer than kLongestWholeWord marked
-// as one that may break anywhere.
-std::string cellText(std::string_view text) {
-  std::string out;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = start;
-    bool slash = false;
-    while (end < text.size() && !slash) {
-      const char c = text[end++];
-      if (c == ' ' || c == '\t' || c == '\n') break;
-      slash = c == '/' && end >= 2 && end < text.size() && isLetterOrDigit(text[end - 2]) && isLetterOrDigit(text[end]);
-    }
-    const std::string_view piece = text.substr(start, end - start);
-    std::size_t characters = 0;
-    for (const char c : piece) characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
-    out += characters > kLongestWholeWord ? "<span class=\"long\">" + htmlEscaped(piece) + "</span>" : htmlEscaped(piece);
-    if (slash) out += "<wbr>";
-    start = end;
-  }
-  return out;
 }
 
 // A table being written: its head, then its rows; cells hold HTML that is
@@ -358,7 +327,7 @@ void equipmentSection(std::string& out, const EquipmentFigures& equipment, const
 // The zone's number, and its name in a column of its own when the project
 // names any zone.
 std::string zoneCells(const HouseSummary& summary, const ZoneSummary& zone) {
-  return num(std::to_string(zone.zone)) + (summary.named ? td(cellText(zone.name)) : std::string());
+  return num(std::to_string(zone.zone)) + (summary.named ? td(htmlCellText(zone.name)) : std::string());
 }
 std::string zoneHeading(const HouseSummary& summary) {
   return th("Zone", 1, 2) + (summary.named ? th("Name", 1, 2) : std::string());
@@ -505,6 +474,37 @@ std::string htmlEscaped(std::string_view text) {
   return out;
 }
 
+namespace {
+
+// The longest word, in characters, that a table cell keeps whole whatever
+// its column's width: longer ones may break anywhere, at the margin.
+constexpr std::size_t kLongestWholeWord = 20;
+
+bool isLetterOrDigit(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'); }
+
+}  // namespace
+
+std::string htmlCellText(std::string_view text) {
+  std::string out;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = start;
+    bool slash = false;
+    while (end < text.size() && !slash) {
+      const char c = text[end++];
+      if (c == ' ' || c == '\t' || c == '\n') break;
+      slash = c == '/' && end >= 2 && end < text.size() && isLetterOrDigit(text[end - 2]) && isLetterOrDigit(text[end]);
+    }
+    const std::string_view piece = text.substr(start, end - start);
+    std::size_t characters = 0;
+    for (const char c : piece) characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+    out += characters > kLongestWholeWord ? "<span class=\"long\">" + htmlEscaped(piece) + "</span>" : htmlEscaped(piece);
+    if (slash) out += "<wbr>";
+    start = end;
+  }
+  return out;
+}
+
 std::string houseReportHtml(const HouseReport& report, const ChartPlacement& placement) {
   const HouseSummary summary = summarizeHouse(report.tables);
   const HouseDesign design = designHouse(report.tables);
@@ -534,7 +534,7 @@ std::string houseReportHtml(const HouseReport& report, const ChartPlacement& pla
   // The job first, as far as the project gives it; line breaks of the
   // address and the note stay line breaks.
   const auto lines = [](std::string_view text) {
-    std::string html = cellText(text);
+    std::string html = htmlCellText(text);
     for (std::size_t at = html.find('\n'); at != std::string::npos; at = html.find('\n', at + 4)) html.replace(at, 1, "<br>");
     return html;
   };
@@ -547,7 +547,7 @@ std::string houseReportHtml(const HouseReport& report, const ChartPlacement& pla
   for (const JobDetailField& field : kJobDetailFields) {
     if (field.member != &JobDetails::Note) detail(field);
   }
-  facts.row(td("Project file") + td("<b>" + cellText(report.projectFile) + "</b>"));
+  facts.row(td("Project file") + td("<b>" + htmlCellText(report.projectFile) + "</b>"));
   facts.row(td("Date") + td(date));
   facts.row(td("Prepared with") + td(htmlEscaped(kProgramTitle)));
   for (const JobDetailField& field : kJobDetailFields) {

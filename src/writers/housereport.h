@@ -81,4 +81,10 @@ std::string reportPathFor(std::string_view projectPath, std::string_view extensi
 // leaves the document valid.
 std::string htmlEscaped(std::string_view text);
 
+// A name or a detail in a table cell, escaped as htmlEscaped does: a line
+// may break after a slash between two words ("Kitchen/Breakfast" breaks
+// there as at a blank), and a word of more than 20 characters is marked
+// as one that may break anywhere, at the margin; shorter words never break.
+std::string htmlCellText(std::string_view text);
+
 }  // namespace kovrin

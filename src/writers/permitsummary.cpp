@@ -83,7 +83,7 @@ std::string permitSummaryHtml(const ProjectTables& tables, const DesignLoad& loa
 
   form.section("Equipment");
   form.row("Type", choice(kSystemTypeWordings, equipment.System));
-  form.row("Make and model", equipment.MakeAndModel.empty() ? notEntered() : htmlEscaped(equipment.MakeAndModel));
+  form.row("Make and model", equipment.MakeAndModel.empty() ? notEntered() : htmlCellText(equipment.MakeAndModel));
   form.row("Heating output (furnace)", btu(figures.furnaceOutput));
   const HeatPumpFigures* pump = figures.heatPump ? &*figures.heatPump : nullptr;
   form.row("Heat pump capacity at design", pump ? btu(pump->capacityAtDesign) : notEntered());
@@ -100,7 +100,7 @@ std::string permitSummaryHtml(const ProjectTables& tables, const DesignLoad& loa
   form.section("Job");
   for (const JobDetailField& detail : kJobDetailFields) {
     const std::string& value = tables.Job.*detail.member;
-    std::string html = htmlEscaped(value);
+    std::string html = htmlCellText(value);
     for (std::size_t at = html.find('\n'); at != std::string::npos; at = html.find('\n', at))
       html.replace(at, 1, "<br>");
     form.row(plainLabel(detail.label), value.empty() ? notEntered() : html);
