@@ -54,6 +54,13 @@ constexpr const DuctLocationWording& ductLocationWording(DuctLocation location) 
   return kDuctLocationWordings[static_cast<std::size_t>(location)];
 }
 
+static_assert([] {
+  for (std::size_t i = 0; i < kDuctLocationWordings.size(); ++i) {
+    if (static_cast<std::size_t>(kDuctLocationWordings[i].location) != i) return false;
+  }
+  return true;
+}(), "kDuctLocationWordings lists the locations in the order of DuctLocation");
+
 // Leakage to outside by description, in CFM25 per ft² of the side's duct
 // surface. Sealed (0.12 / 0.24) and average, "not sealed" (0.35 / 0.70) are
 // the figures of the Vatilo example (ACCA Manual J 8th ed., Table 7A, as

@@ -21,6 +21,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/ductsystem.h"
 #include "model/equipment.h"
 #include "model/filestamp.h"
 #include "model/housevalues.h"
@@ -171,6 +172,8 @@ struct ProjectTables {
   HouseValues House;
   // The equipment chosen for the house.
   kovrin::Equipment Equipment;
+  // The house's duct system; nothing entered for a house without one.
+  DuctSystem Ducts;
   std::vector<NoteItem> OtherNotes;
 
   std::int32_t& integer(int page, int row) { return PageIntegers.at(page - 1).at(row - 1); }

@@ -9,6 +9,7 @@
 #include "model/nametext.h"
 #include "model/utf8.h"
 #include "projectfile/equipmentnotes.h"
+#include "projectfile/ductnotes.h"
 
 namespace kovrin {
 namespace {
@@ -195,6 +196,7 @@ std::optional<std::string> keyMeant(std::string_view key) {
   for (const JobDetailField& detail : kJobDetailFields) known.push_back(detail.fileKey);
   for (const HouseKey& entry : kHouseKeys) known.push_back(entry.key);
   for (const std::string_view item : equipmentNoteKeys()) known.push_back(item);
+  for (const std::string_view item : ductNoteKeys()) known.push_back(item);
   for (const std::string_view candidate : known) {
     if (loose == looseKey(candidate)) return std::string(candidate);
   }
@@ -232,6 +234,7 @@ bool hasNotes(const ProjectTables& tables) {
     if (!(tables.Job.*detail.member).empty()) return true;
   }
   if (hasHouseNotes(tables.House) || tables.Equipment.anyEntered()) return true;
+  if (tables.Ducts.entered()) return true;
   return !tables.OtherNotes.empty();
 }
 
@@ -255,6 +258,7 @@ std::string notesText(const ProjectTables& tables) {
   }
   writeHouseNotes(tables.House, item);
   writeEquipmentNotes(tables.Equipment, item);
+  writeDuctNotes(tables.Ducts, item);
   for (const NoteItem& other : tables.OtherNotes) item(other.key, other.value);
   return out;
 }
@@ -264,6 +268,7 @@ NotesReader::NotesReader(std::string_view fileName, ProjectTables& out) : m_file
   m_out.Job = {};
   m_out.House = {};
   m_out.Equipment = {};
+  m_out.Ducts = {};
   m_out.OtherNotes.clear();
 }
 
@@ -348,6 +353,10 @@ void NotesReader::item(std::string_view text, std::int64_t number) {
     return;
   }
   if (const std::optional<std::string> refused = readEquipmentNote(key, *value, *characters, m_out.Equipment)) {
+    if (!refused->empty()) fail(number, *refused);
+    return;
+  }
+  if (const std::optional<std::string> refused = readDuctNote(key, *value, m_out.Ducts)) {
     if (!refused->empty()) fail(number, *refused);
     return;
   }

@@ -21,15 +21,24 @@ TEST(HouseNotes, ValuesComeBackBitForBitAndOnlyWhenEntered) {
   ProjectTables entered = defaultProject();
   for (int i = 0; i < kHouseValues; ++i) entered.House.Entered[static_cast<std::size_t>(i)] = values[i];
   entered.House.SizeFor = SizingOrientation::Worst;
+  entered.Ducts.SupplyLocation = DuctLocation::VentedAttic;
+  entered.Ducts.ReturnLocation = DuctLocation::UnconditionedBasement;
+  for (int i = 0; i < kDuctNumbers; ++i) entered.Ducts.Numbers[static_cast<std::size_t>(i)] = 1.0 + 0.1 * i;
+  entered.Ducts[DuctNumber::Returns] = 2;
+  entered.Ducts.Sealing = DuctSealing::NotablySealed;
+  entered.Ducts.Heating = DuctHeating::HeatPump;
 
   const std::string text = projectText(entered);
   for (const char* line : {"\nfloor area = 2150.5000000000005\r\n", "\nleakage ach winter = 0.30000000000000004\r\n",
-                           "\nmoisture difference = -0\r\n", "\nsize for = worst\r\n"}) {
+                           "\nmoisture difference = -0\r\n", "\nsize for = worst\r\n",
+                           "\nduct return location = unconditioned basement\r\n", "\nduct supply area = 1.2\r\n",
+                           "\nduct sealing = notably sealed\r\nduct heating = heat pump\r\n"}) {
     EXPECT_NE(text.find(line), std::string::npos) << line;
   }
   ProjectTables back;
   ASSERT_TRUE(parseProject(text, "house.prj", back));
   EXPECT_EQ(back.House.SizeFor, SizingOrientation::Worst);
+  EXPECT_EQ(back.Ducts, entered.Ducts);
   for (int i = 0; i < kHouseValues; ++i) {
     const std::optional<double>& value = back.House.Entered[static_cast<std::size_t>(i)];
     EXPECT_EQ(std::bit_cast<std::uint64_t>(value.value_or(NAN)), std::bit_cast<std::uint64_t>(values[i])) << i;

@@ -468,6 +468,10 @@ TEST(ProjectNotes, ABrokenSectionIsRefusedWithItsLineAndExpectation) {
       {"zone 3 = Den\r\nZone 4 = Hall", "line 753: expected the key \"zone 4\", found \"Zone 4\""},
       {"sizefor = worst", "line 752: expected the key \"size for\", found \"sizefor\""},
       {"Make_And_Model = x", "line 752: expected the key \"make and model\", found \"Make_And_Model\""},
+      // The duct system's: one of its words, or a number in its range, each once.
+      {"duct supply location = roof", "line 752: expected one of \"conditioned\", \"vented attic\""},
+      {"duct returns = 1.5", "line 752: expected a whole number from 1 to 20 for \"duct returns\", found \"1.5\""},
+      {"duct sealing = sealed\r\nduct sealing = leaky", "line 753: expected one \"duct sealing\", found a second"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.section);
