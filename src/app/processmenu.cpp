@@ -97,6 +97,15 @@ void editEquipment(ProjectDocument& document, Gui& gui) {
   showHouse(document, gui);
 }
 
+// Ducts: the house's duct system, edited as House Air and People is.
+void editDucts(ProjectDocument& document, Gui& gui) {
+  const std::optional<DuctSystem> edited = gui.editDucts(document.model().tables());
+  if (!edited) return;
+  document.model().Ducts = *edited;
+  document.recordCommand("Ducts");
+  showHouse(document, gui);
+}
+
 // A zone chosen in the house view: its page, shown as the Zones command
 // shows it, with the focus in its column.
 void goToZone(ProjectDocument& document, Gui& gui, std::int32_t zone) {
@@ -215,6 +224,7 @@ constexpr std::array kMenuCommands = {
     MenuCommand{kCmdProjectDetails, editJobDetails},
     MenuCommand{kCmdAirAndPeople, editAirAndPeople},
     MenuCommand{kCmdEquipment, editEquipment},
+    MenuCommand{kCmdDucts, editDucts},
     // Another Kovrin may have changed the list since it was shown.
     MenuCommand{kCmdFileMenu, [](ProjectDocument& d, Gui&) { d.recentProjects().show(); }},
     MenuCommand{kCmdClearRecent, [](ProjectDocument& d, Gui&) { d.recentProjects().clear(); }},

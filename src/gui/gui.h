@@ -59,6 +59,10 @@ class Gui {
   // anything changed, none otherwise.
   virtual std::optional<Equipment> editEquipment(const ProjectTables& project) = 0;
 
+  // The modal Ducts dialog over `project`: the duct system when OK closed
+  // it and anything changed, none otherwise.
+  virtual std::optional<DuctSystem> editDucts(const ProjectTables& project) = 0;
+
   // Write the house report as a PDF file at `path`, replacing it whole or
   // not at all; a failure names the file and the reason.
   virtual FileResult exportReport(const HouseReport& report, std::string_view path) = 0;

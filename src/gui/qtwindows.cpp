@@ -12,6 +12,7 @@
 #include "gui/airandpeopledialog.h"
 #include "gui/equipmentdialog.h"
 #include "gui/detailsdialog.h"
+#include "gui/ductsdialog.h"
 #include "gui/housereportpdf.h"
 #include "gui/houseview.h"
 #include "gui/windowplacement.h"
@@ -92,6 +93,10 @@ std::optional<HouseValues> QtWindows::editAirAndPeople(const ProjectTables& proj
 
 std::optional<Equipment> QtWindows::editEquipment(const ProjectTables& project) {
   return kovrin::editEquipment(project, m_toolkit.mainWindow());
+}
+
+std::optional<DuctSystem> QtWindows::editDucts(const ProjectTables& project) {
+  return kovrin::editDucts(project, m_toolkit.mainWindow());
 }
 
 FileResult QtWindows::exportReport(const HouseReport& report, std::string_view path) {

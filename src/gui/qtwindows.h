@@ -34,6 +34,7 @@ class QtWindows final : public Gui {
   std::optional<HouseValues> editAirAndPeople(const ProjectTables& project) override;
   std::optional<Equipment> editEquipment(const ProjectTables& project) override;
   void showBalanceChart(std::string_view svg) override;
+  std::optional<DuctSystem> editDucts(const ProjectTables& project) override;
   FileResult exportReport(const HouseReport& report, std::string_view path) override;
 
   // The house view; null until it was first opened.

@@ -46,6 +46,8 @@ enum Command : int {
   kCmdPreviousPage = 40039,
   // The equipment chosen for the house.
   kCmdEquipment = 40045,
+  // The house's duct system.
+  kCmdDucts = 40046,
 };
 // The entries of File > Open Recent.
 inline constexpr int kRecentProjectEntries = kCmdRecentProjectLast - kCmdRecentProject1 + 1;

@@ -358,8 +358,8 @@ constexpr std::array<int, 1> kCheckedButtons = {kCoolingButton};
 
 // The five pages and the keys from page to page, then all fifty zones at
 // once in the house view, the one set of design conditions for all and the
-// house's air and people and equipment.
-constexpr std::array<MenuEntry, kPages + 6> kZonesEntries = {{
+// house's air and people, equipment and ducts.
+constexpr std::array<MenuEntry, kPages + 7> kZonesEntries = {{
     {kPageZoneRanges[0], kCmdPage1},
     {kPageZoneRanges[1], kCmdPage2},
     {kPageZoneRanges[2], kCmdPage3},
@@ -371,6 +371,7 @@ constexpr std::array<MenuEntry, kPages + 6> kZonesEntries = {{
     {"Copy &Criteria to All Pages", kCmdCopyCriteria},
     {"House &Air and People...", kCmdAirAndPeople},
     {"House &Equipment...", kCmdEquipment},
+    {"&Ducts...", kCmdDucts},
 }};
 
 // On and Off are the two choices of one mode: the one in force carries the

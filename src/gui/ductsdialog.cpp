@@ -1,0 +1,288 @@
+#include "gui/ductsdialog.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <array>
+#include <cmath>
+#include <string_view>
+
+#include "ducts/ductload.h"
+#include "house/designload.h"
+#include "toolkit/qt/fieldwidgets.h"
+#include "toolkit/qt/textconversion.h"
+
+namespace kovrin {
+namespace {
+
+// How a user gets each number, in one line, in the order of DuctNumber.
+constexpr std::array<std::string_view, kDuctNumbers> kHowToGet = {{
+    "The insulation's printed R; 0 for bare metal. Proposed: R-4.",
+    "As the supply's.",
+    "Outside the conditioned space; proposed: 27 % of the floor area.",
+    "Proposed: 5 % of the floor area for each return.",
+    "Return grilles with a duct of their own.",
+    "Measured by a duct test at 25 Pa; empty: from the sealing.",
+    "As the supply's.",
+}};
+
+constexpr std::string_view kNotEntered = "Not entered";
+
+QString oneDecimal(double value) { return QString::number(std::round(value * 10.0) / 10.0, 'f', 1); }
+
+// One number's field and what its text gives.
+struct NumberField {
+  DuctNumber number{};
+  QLineEdit* edit = nullptr;
+  std::optional<double> taken;
+  QString refusal;
+};
+
+class DuctsDialog {
+ public:
+  DuctsDialog(const ProjectTables& project, QWidget* parent)
+      : m_project(project),
+        m_floorArea(designLoad(project).floorArea),
+        m_dialog(parent),
+        m_preview(new QLabel(&m_dialog)),
+        m_message(new QLabel(&m_dialog)) {
+    m_dialog.setWindowTitle(QStringLiteral("Ducts"));
+    auto* intro = new QLabel(QStringLiteral("Where the ducts run and how tight and well insulated they are: the "
+                                            "design load adds what they lose and gain. An empty field is not "
+                                            "entered and takes its greyed proposal."),
+                             &m_dialog);
+    intro->setWordWrap(true);
+
+    auto* grid = new QGridLayout;
+    grid->setColumnStretch(2, 1);
+    const DuctSystem& ducts = project.Ducts;
+    m_supply = choice(grid, QStringLiteral("&Supply ducts run in:"), "supplyLocation", kDuctLocationWordings,
+                      ducts.SupplyLocation, ductLocationWording(kProposedDuctLocation).text);
+    m_return = choice(grid, QStringLiteral("&Return ducts run in:"), "returnLocation", kDuctLocationWordings,
+                      ducts.ReturnLocation, ductLocationWording(kProposedDuctLocation).text);
+    for (int i = 0; i < kDuctNumbers; ++i) {
+      if (static_cast<DuctNumber>(i) == DuctNumber::SupplyLeakage) {
+        m_sealing = choice(grid, QStringLiteral("S&ealing:"), "sealing", kDuctSealingRows, ducts.Sealing,
+                           ductSealingRow(kProposedSealing).text);
+      }
+      addNumber(grid, static_cast<DuctNumber>(i));
+    }
+    m_heating = choice(grid, QStringLiteral("&Heated by:"), "heating", kDuctHeatingRows, ducts.Heating,
+                       ductHeatingRow(kProposedHeating).text);
+
+    m_message->setObjectName(QStringLiteral("refusal"));
+    m_message->setStyleSheet(QStringLiteral("color: #b00020;"));
+    m_message->setTextFormat(Qt::PlainText);
+    auto* preview = new QGroupBox(QStringLiteral("The ducts as the design load takes them"), &m_dialog);
+    auto* previewLayout = new QVBoxLayout(preview);
+    m_preview->setObjectName(QStringLiteral("preview"));
+    m_preview->setTextFormat(Qt::PlainText);
+    m_preview->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    previewLayout->addWidget(m_preview);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &m_dialog);
+    QPushButton* none = buttons->addButton(QStringLiteral("&No Ducts"), QDialogButtonBox::ActionRole);
+    none->setObjectName(QStringLiteral("clear"));
+    none->setToolTip(QStringLiteral("Clears every input: the house has no duct system, and the design load "
+                                    "takes the pages' duct multipliers"));
+    none->setAutoDefault(false);
+    QObject::connect(none, &QPushButton::clicked, &m_dialog, [this] { clear(); });
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &m_dialog, [this] { accept(); });
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &m_dialog, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(&m_dialog);
+    layout->addWidget(intro);
+    layout->addLayout(grid);
+    layout->addWidget(m_message);
+    layout->addWidget(preview);
+    layout->addWidget(buttons);
+    update();
+  }
+
+  std::optional<DuctSystem> exec() {
+    if (m_dialog.exec() != QDialog::Accepted) return std::nullopt;
+    const DuctSystem edited = ducts();
+    if (edited == m_project.Ducts) return std::nullopt;
+    return edited;
+  }
+
+ private:
+  // A drop-down of `rows`' texts after "Not entered (proposal)".
+  template <class Rows, class Value>
+  QComboBox* choice(QGridLayout* grid, const QString& label, const char* name, const Rows& rows,
+                    const std::optional<Value>& entered, std::string_view proposal) {
+    auto* box = new QComboBox(&m_dialog);
+    box->setObjectName(QString::fromLatin1(name));
+    box->addItem(QStringLiteral("%1 (%2)").arg(toQString(kNotEntered), toQString(proposal)));
+    for (const auto& row : rows) box->addItem(toQString(row.text));
+    if (entered) box->setCurrentIndex(static_cast<int>(*entered) + 1);
+    auto* caption = new QLabel(label, &m_dialog);
+    caption->setBuddy(box);
+    const int row = grid->rowCount();
+    grid->addWidget(caption, row, 0);
+    grid->addWidget(box, row, 1, 1, 2, Qt::AlignLeft);
+    QObject::connect(box, &QComboBox::currentIndexChanged, &m_dialog, [this] { update(); });
+    return box;
+  }
+
+  template <class Value>
+  static std::optional<Value> chosen(const QComboBox* box) {
+    if (box->currentIndex() <= 0) return std::nullopt;
+    return static_cast<Value>(box->currentIndex() - 1);
+  }
+
+  void addNumber(QGridLayout* grid, DuctNumber number) {
+    const DuctNumberRange& range = ductNumberRange(number);
+    NumberField& field = m_fields[static_cast<std::size_t>(number)];
+    field.number = number;
+    field.edit = new QLineEdit(&m_dialog);
+    field.edit->setObjectName(toQString(range.jsonKey));
+    field.edit->setAlignment(Qt::AlignRight);
+    field.edit->setMaximumWidth(field.edit->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) + 12);
+    if (const std::optional<double>& entered = m_project.Ducts[number]) {
+      field.edit->setText(toQString(enteredText(*entered)));
+    }
+    const QString unit = range.unit.empty() ? QString() : QStringLiteral(", %1").arg(toQString(range.unit));
+    auto* label = new QLabel(QStringLiteral("%1%2:").arg(toQString(range.name), unit), &m_dialog);
+    label->setBuddy(field.edit);
+    auto* hint = new QLabel(toQString(kHowToGet[static_cast<std::size_t>(number)]), &m_dialog);
+    hint->setStyleSheet(QStringLiteral("color: #5a5a5a;"));
+    const int row = grid->rowCount();
+    grid->addWidget(label, row, 0);
+    grid->addWidget(field.edit, row, 1);
+    grid->addWidget(hint, row, 2);
+    QObject::connect(field.edit, &QLineEdit::textEdited, &m_dialog, [this, &field] {
+      take(field);
+      update();
+    });
+    take(field);
+  }
+
+  // Reads the text as the notes read a number: plain decimal within range.
+  static void take(NumberField& field) {
+    const DuctNumberRange& range = ductNumberRange(field.number);
+    const QString text = field.edit->text().trimmed();
+    const std::optional<double> number = enteredNumber(text.toStdString());
+    field.taken.reset();
+    field.refusal.clear();
+    const QString name = toQString(range.name);
+    const QString allowed =
+        QStringLiteral("%1 to %2").arg(toQString(enteredText(range.minimum)), toQString(enteredText(range.maximum)));
+    if (text.isEmpty()) {
+      // Not entered.
+    } else if (!number || std::isnan(*number)) {
+      field.refusal = QStringLiteral("%1: \"%2\" is not a number").arg(name, text);
+    } else if (!(*number >= range.minimum && *number <= range.maximum)) {
+      field.refusal = QStringLiteral("%1: %2 is outside %3").arg(name, text, allowed);
+    } else if (!inDuctRange(field.number, *number)) {
+      field.refusal = QStringLiteral("%1: %2 is not a whole number").arg(name, text);
+    } else {
+      field.taken = number;
+    }
+    QPalette colours = field.edit->palette();
+    colours.setColor(QPalette::Base, field.refusal.isEmpty() ? QPalette().color(QPalette::Base) : kMarkedBase);
+    field.edit->setPalette(colours);
+    field.edit->setProperty("refused", !field.refusal.isEmpty());
+  }
+
+  // The duct system as the fields give it; a refused text leaves the number
+  // as the project holds it.
+  DuctSystem ducts() const {
+    DuctSystem d = m_project.Ducts;
+    for (const NumberField& field : m_fields) {
+      if (field.refusal.isEmpty()) d[field.number] = field.taken;
+    }
+    d.SupplyLocation = chosen<DuctLocation>(m_supply);
+    d.ReturnLocation = chosen<DuctLocation>(m_return);
+    d.Sealing = chosen<DuctSealing>(m_sealing);
+    d.Heating = chosen<DuctHeating>(m_heating);
+    return d;
+  }
+
+  void update() {
+    const DuctSystem d = ducts();
+    const DuctInputs in = ductInputs(d, m_floorArea);
+    const auto proposal = [&](DuctNumber number) -> std::optional<double> {
+      switch (number) {
+        case DuctNumber::SupplyR: return in.supplyR;
+        case DuctNumber::ReturnR: return in.returnR;
+        case DuctNumber::SupplyArea: return std::round(in.supplyArea * 10.0) / 10.0;
+        case DuctNumber::ReturnArea: return std::round(in.returnArea * 10.0) / 10.0;
+        case DuctNumber::Returns: return in.returns;
+        case DuctNumber::SupplyLeakage: return std::round(in.supplyLeakage * 10.0) / 10.0;
+        case DuctNumber::ReturnLeakage: return std::round(in.returnLeakage * 10.0) / 10.0;
+      }
+      return std::nullopt;
+    };
+    for (NumberField& field : m_fields) {
+      const std::optional<double> value = proposal(field.number);
+      field.edit->setPlaceholderText(value ? toQString(enteredText(*value)) : QString());
+    }
+    QStringList refusals;
+    for (const NumberField& field : m_fields) {
+      if (!field.refusal.isEmpty()) refusals << field.refusal;
+    }
+    m_message->setText(refusals.join(QLatin1Char('\n')));
+
+    if (!d.entered()) {
+      m_preview->setText(QStringLiteral("No duct system: the design load takes the pages' duct multipliers."));
+      return;
+    }
+    const auto sideLine = [&](const char* name, DuctLocation location, double area, double r, double leakage,
+                              bool supply) {
+      return QStringLiteral("%1: %2, %3 ft\u00B2, R-%4 (R-%5 with the air films), %6 CFM25 to outside")
+          .arg(QString::fromLatin1(name), toQString(ductLocationWording(location).text), oneDecimal(area),
+               toQString(enteredText(r)), oneDecimal(ductWallR(r, supply)), oneDecimal(leakage));
+    };
+    QStringList lines;
+    lines << sideLine("Supply", in.supplyLocation, in.supplyArea, in.supplyR, in.supplyLeakage, true)
+          << sideLine("Return", in.returnLocation, in.returnArea, in.returnR, in.returnLeakage, false)
+          << QStringLiteral("Heated by %1").arg(toQString(ductHeatingRow(in.heating).text));
+    m_preview->setText(lines.join(QLatin1Char('\n')));
+  }
+
+  void clear() {
+    for (NumberField& field : m_fields) {
+      field.edit->clear();
+      take(field);
+    }
+    for (QComboBox* box : {m_supply, m_return, m_sealing, m_heating}) box->setCurrentIndex(0);
+    update();
+  }
+
+  void accept() {
+    for (const NumberField& field : m_fields) {
+      if (field.refusal.isEmpty()) continue;
+      field.edit->setFocus();
+      field.edit->selectAll();
+      return;
+    }
+    m_dialog.accept();
+  }
+
+  const ProjectTables& m_project;
+  double m_floorArea;
+  QDialog m_dialog;
+  std::array<NumberField, kDuctNumbers> m_fields{};
+  QComboBox* m_supply = nullptr;
+  QComboBox* m_return = nullptr;
+  QComboBox* m_sealing = nullptr;
+  QComboBox* m_heating = nullptr;
+  QLabel* m_preview;
+  QLabel* m_message;
+};
+
+}  // namespace
+
+std::optional<DuctSystem> editDucts(const ProjectTables& project, QWidget* parent) {
+  return DuctsDialog(project, parent).exec();
+}
+
+}  // namespace kovrin
