@@ -30,7 +30,7 @@ constexpr std::array<std::string_view, kHouseValues> kHowToGet = {{
     "The rooms' average height, from the plans.",
     "A blower-door ACH50 / 20, or 0.35 tight, 0.5 average, 1 loose.",
     "Usually half the winter figure: less wind, a smaller difference.",
-    "The fan's rated CFM, or the code's 0.03 a ft\u00B2 + 7.5 a (bedroom + 1).",
+    "The fan's rated CFM, or ASHRAE 62.2-2016: 0.03 \u00D7 ft\u00B2 + 7.5 \u00D7 (bedrooms + 1).",
     "From the HRV's or ERV's data sheet; 0 for a plain fan.",
     "From the ERV's data sheet; 0 for an HRV or a plain fan.",
     "Usually the bedrooms plus one.",
