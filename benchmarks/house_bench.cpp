@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QString>
 
+#include "ducts/ductload.h"
 #include "fullhouse.h"
 #include "gui/designpanel.h"
 #include "gui/housereportpdf.h"
@@ -75,6 +76,28 @@ void HouseDesign_alone(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(designHouse(tables));
 }
 BENCHMARK(HouseDesign_alone)->UseRealTime();
+
+// The same with the ducts of a vented attic: their load found for each of
+// the eight turns, since the airflow follows each turn's cooling.
+void HouseDesign_withDucts(benchmark::State& state) {
+  const ProjectTables tables = Houses().tables[0];
+  DuctSystem ducts;
+  ducts.SupplyLocation = ducts.ReturnLocation = DuctLocation::VentedAttic;
+  DuctDesignConditions conditions;
+  conditions.heatingOutdoor = 10;
+  conditions.coolingOutdoor = 95;
+  conditions.grains = 40;
+  for (auto _ : state) {
+    const HouseDesign design = designHouse(tables);
+    const DuctInputs inputs = ductInputs(ducts, design.load.floorArea);
+    for (const Orientation& turn : design.orientations.turns) {
+      const RoomLoads rooms{static_cast<double>(design.load.heating), static_cast<double>(turn.coolingSensible),
+                            static_cast<double>(turn.coolingTotal - turn.coolingSensible)};
+      benchmark::DoNotOptimize(ductLoads(inputs, conditions, rooms));
+    }
+  }
+}
+BENCHMARK(HouseDesign_withDucts)->UseRealTime();
 
 // The view's design part brought up to date alone, alternating between the
 // designs of the two houses.
