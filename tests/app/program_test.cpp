@@ -1159,6 +1159,40 @@ TEST_F(ProgramTest, TheAirAndPeopleDialogEditsTheHouseAndTheViewFollows) {
   EXPECT_NE(readBytes("house.prj").find("\r\noccupants = 3\r\n"), std::string::npos);
 }
 
+// Zones > Ducts: proposals from the floor area greyed, a refused number
+// named and not taken, a location chosen; OK one step that Save keeps.
+TEST_F(ProgramTest, TheDuctsDialogEditsTheDuctSystemAsOneStep) {
+  start();
+  answerInTurn({chooseFile(m_dir / "ducts.prj")});
+  command(kCmdSaveAs);
+  type(zoneField(1, ZoneQuantity::FloorArea), "1200");
+  handleMessages();
+  answerInTurn({[&](QWidget* dialog) {
+    const auto field = [&](const char* name) { return dialog->findChild<QLineEdit*>(name); };
+    EXPECT_EQ(field("supplyArea")->placeholderText(), "324");
+    EXPECT_EQ(field("returnArea")->placeholderText(), "60");
+    QTest::keyClicks(field("returns"), "1.5");
+    EXPECT_EQ(dialog->findChild<QLabel*>("refusal")->text(), "Number of returns: 1.5 is not a whole number");
+    field("returns")->clear();
+    QTest::keyClicks(field("returns"), "2");
+    EXPECT_EQ(field("returnArea")->placeholderText(), "120");
+    dialog->findChild<QComboBox*>("sealing")->setCurrentIndex(1);  // sealed
+    EXPECT_TRUE(dialog->findChild<QLabel*>("preview")->text().contains("38.9 CFM25 to outside"));
+    dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+  }});
+  command(kCmdDucts);
+  DuctSystem expected;
+  expected[DuctNumber::Returns] = 2.0;
+  expected.Sealing = DuctSealing::Sealed;
+  EXPECT_EQ(m_model.Ducts, expected);
+  EXPECT_EQ(editMenu(), "Undo Ducts | (Redo)");
+  command(kCmdUndo);
+  EXPECT_FALSE(m_model.Ducts.entered());
+  command(kCmdRedo);
+  command(kCmdSave);
+  EXPECT_NE(readBytes("ducts.prj").find("\r\nduct returns = 2\r\nduct sealing = sealed\r\n"), std::string::npos);
+}
+
 // Zones > House Equipment by the keyboard: the system chosen from its list,
 // the heat pump's figures checked as they are typed, OK one step of the
 // history, and Save keeping what was entered and nothing else.
