@@ -183,6 +183,7 @@ HeatPumpFigures heatPumpFigures(const Equipment& equipment, const DesignLoad& lo
   const std::int64_t atDesign = wholeBtu(pump.line->at(designTemperature));
   pump.capacityAtDesign = atDesign;
   const std::optional<double>& lockout = equipment[EquipmentValue::LockoutTemperature];
+  pump.lockoutTemperature = lockout;
   pump.lockedOutAtDesign = lockout && *lockout >= designTemperature;
   const std::int64_t backup = pump.lockedOutAtDesign ? std::max<std::int64_t>(0, load.heating)
                                                      : std::max<std::int64_t>(0, load.heating - atDesign);

@@ -88,6 +88,7 @@ struct HeatPumpFigures {
   // Whether the compressor is locked out at or above the design
   // temperature, so that the backup carries the whole load.
   bool lockedOutAtDesign = false;
+  std::optional<double> lockoutTemperature;  // as entered, °F
   std::optional<CapacityLine> line;
 };
 

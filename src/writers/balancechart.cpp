@@ -92,17 +92,22 @@ std::string balanceChartSvg(const HeatPumpFigures& pump) {
   // The backup needed: between the load and the capacity from the design
   // temperature up to the balance point (or the lockout temperature).
   std::string backup;
-  const double backupTo =
-      pump.lockedOutAtDesign
-          ? std::min(warm, std::max<double>(pump.designTemperature, load.thermostat))
-          : pump.balancePoint.value_or(pump.backupAtDesign.value_or(0) > 0 ? load.thermostat : load.design);
-  if (pump.backupAtDesign.value_or(0) > 0 && backupTo > load.design) {
-    backup = "M" + plot.point(load.design, load.at(load.design)) + "L" + plot.point(backupTo, load.at(backupTo));
-    const std::vector<double> corners = capacityCorners(line, load.design, backupTo);
-    for (auto t = corners.rbegin(); t != corners.rend(); ++t) {
-      backup += "L" + plot.point(*t, pump.lockedOutAtDesign ? 0 : line.at(*t));
+  if (pump.backupAtDesign.value_or(0) > 0) {
+    // Where the compressor is locked out the backup carries the whole load;
+    // above, what the capacity leaves of it, up to the balance point.
+    const double lockout = std::min(pump.lockoutTemperature.value_or(load.design), load.thermostat);
+    if (lockout > load.design) {
+      backup += "M" + plot.point(load.design, 0) + "L" + plot.point(load.design, load.at(load.design)) + "L" +
+                plot.point(lockout, load.at(lockout)) + "L" + plot.point(lockout, 0) + "z";
     }
-    backup += "z";
+    const double from = std::max(load.design, lockout);
+    const double to = pump.balancePoint.value_or(load.thermostat);
+    if (to > from) {
+      backup += "M" + plot.point(from, load.at(from)) + "L" + plot.point(to, load.at(to));
+      const std::vector<double> corners = capacityCorners(line, from, to);
+      for (auto t = corners.rbegin(); t != corners.rend(); ++t) backup += "L" + plot.point(*t, line.at(*t));
+      backup += "z";
+    }
   }
 
   std::string loadPath =
@@ -143,7 +148,7 @@ std::string balanceChartSvg(const HeatPumpFigures& pump) {
     appendSvgPath(out, "M" + svgNumber(x) + ' ' + svgNumber(y) + "V" + svgNumber(kBottom),
                   "fill=\"none\" stroke=\"#222222\" stroke-width=\"1\" stroke-dasharray=\"2 3\"");
     appendSvgRect(out, x - 5 * kTenths, y - 5 * kTenths, 10 * kTenths, 10 * kTenths, "#222222");
-    appendSvgText(notes, x + 8 * kTenths, y - 8 * kTenths,
+    appendSvgText(notes, x + 12 * kTenths, y + 4 * kTenths,
                   "Balance point " + temperatureLabel(pump.balancePointTenths));
   }
   if (!backup.empty()) {
@@ -160,13 +165,13 @@ std::string balanceChartSvg(const HeatPumpFigures& pump) {
 
   // Legend, top right.
   const std::int64_t legendY = 12 * kTenths;
-  appendSvgRect(out, kRight - 372 * kTenths, legendY + 5 * kTenths, 18 * kTenths, 4 * kTenths, kHeatingColour);
-  appendSvgRect(out, kRight - 232 * kTenths, legendY + 5 * kTenths, 18 * kTenths, 4 * kTenths, kCapacityColour);
-  appendSvgRect(out, kRight - 100 * kTenths, legendY, 14 * kTenths, 14 * kTenths, kBackupColour);
+  appendSvgRect(out, kRight - 440 * kTenths, legendY + 5 * kTenths, 18 * kTenths, 4 * kTenths, kHeatingColour);
+  appendSvgRect(out, kRight - 290 * kTenths, legendY + 5 * kTenths, 18 * kTenths, 4 * kTenths, kCapacityColour);
+  appendSvgRect(out, kRight - 124 * kTenths, legendY, 14 * kTenths, 14 * kTenths, kBackupColour);
   std::string legend;
-  appendSvgText(legend, kRight - 348 * kTenths, legendY + 12 * kTenths, "House heating load");
-  appendSvgText(legend, kRight - 208 * kTenths, legendY + 12 * kTenths, "Heat pump capacity");
-  appendSvgText(legend, kRight - 80 * kTenths, legendY + 12 * kTenths, "Backup needed");
+  appendSvgText(legend, kRight - 416 * kTenths, legendY + 12 * kTenths, "House heating load");
+  appendSvgText(legend, kRight - 266 * kTenths, legendY + 12 * kTenths, "Heat pump capacity");
+  appendSvgText(legend, kRight - 104 * kTenths, legendY + 12 * kTenths, "Backup needed");
   appendSvgGroup(out, "font-size=\"12\" text-anchor=\"start\"", legend);
   out += "</svg>\n";
   return out;

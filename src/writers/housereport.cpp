@@ -311,7 +311,7 @@ void equipmentSection(std::string& out, const EquipmentFigures& equipment, const
     }
   }
   if (equipment.checks.empty()) return;
-  Table checks("");
+  Table checks("", true);
   checks.head("<tr>" + th("Check") + thn("Value") + thn("Lowest") + thn("Highest") + th("") + "</tr>\n");
   for (const EquipmentCheck& check : equipment.checks) {
     const std::string unit = check.unit.empty() ? "" : "\u00A0" + std::string(check.unit);
