@@ -42,4 +42,17 @@ inline void enterHouseValues(ProjectTables& model) {
   model.House.SizeFor = SizingOrientation::Worst;
 }
 
+// Dual fuel equipment with every value entered: every check is made and
+// the balance-point chart drawn.
+inline void enterEquipment(ProjectTables& model) {
+  Equipment& equipment = model.Equipment;
+  equipment.System = SystemType::DualFuel;
+  equipment.MakeAndModel = "Example HP-60 with furnace";
+  equipment.Compressor = CompressorType::VariableSpeed;
+  equipment.FrontDoor = Facing::South;
+  const double values[kEquipmentValues] = {
+      120000, 96, 35, 65, 60000, 45000, 0.75, 60000, 52000, 44000, -20, 15, 2000, 2000, 4};
+  for (int i = 0; i < kEquipmentValues; ++i) equipment.Entered[static_cast<std::size_t>(i)] = values[i];
+}
+
 }  // namespace kovrin

@@ -1,8 +1,9 @@
 // The whole house in the window: the house view brought up to date for 50
 // zones and both loads (the summary, the chart's SVG text and the widget),
-// with and without painting it; the design load with the house turned and
-// the sizes; and the PDF export of a full house's report. They run in
-// kovrin_bench's working folder, on the real widgets.
+// with and without painting it, a heat pump's balance-point chart beside;
+// the design load with the house turned and the sizes; and the PDF export
+// of a full house's report with every section. They run in kovrin_bench's
+// working folder, on the real widgets.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -15,6 +16,8 @@
 #include "gui/houseview.h"
 #include "house/housedesign.h"
 #include "house/housesummary.h"
+#include "equipment/equipmentfigures.h"
+#include "writers/balancechart.h"
 #include "writers/housechart.h"
 #include "writers/housereport.h"
 
@@ -28,6 +31,7 @@ struct Houses {
   Houses() {
     fillHouse(tables[0]);
     enterHouseValues(tables[0]);
+    enterEquipment(tables[0]);
     tables[1] = tables[0];
     tables[1].zone(3, 4, ZoneQuantity::WallArea) += 10.0f;
   }
@@ -35,7 +39,10 @@ struct Houses {
 
 void update(HouseView& view, const ProjectTables& tables) {
   const HouseSummary summary = summarizeHouse(tables);
-  view.setSummary(summary, designHouse(tables), houseChartSvg(summary));
+  const HouseDesign design = designHouse(tables);
+  view.setSummary(summary, design, houseChartSvg(summary));
+  const EquipmentFigures equipment = equipmentFigures(tables, design.load);
+  view.setBalanceChart(equipment.heatPump ? balanceChartSvg(*equipment.heatPump) : std::string());
 }
 
 // The view on screen at a size that shows table, design and chart,
