@@ -17,6 +17,7 @@
 #include <string_view>
 
 #include "house/housedesign.h"
+#include "projectfile/projectnotes.h"
 #include "toolkit/qt/fieldwidgets.h"
 #include "toolkit/qt/textconversion.h"
 #include "writers/designtext.h"
@@ -38,6 +39,11 @@ constexpr std::array<std::string_view, kHouseValues> kHowToGet = {{
     "Outdoor \u2212 indoor at the cooling design conditions, from local data.",
     "The blower's airflow at cooling speed; proposed: 400 CFM a ton.",
 }};
+
+// The longest text a value's field takes: any number it may hold, with
+// room to spare, and never so much that the field or a message about it
+// outgrows the dialog.
+constexpr int kFieldCharacters = 20;
 
 QString rangeText(const HouseValueRange& range) {
   return QStringLiteral("%1 to %2").arg(toQString(enteredText(range.minimum)), toQString(enteredText(range.maximum)));
@@ -73,6 +79,8 @@ class AirAndPeopleDialog {
       field.edit = new QLineEdit(&m_dialog);
       field.edit->setObjectName(toQString(range.jsonKey));
       field.edit->setAlignment(Qt::AlignRight);
+      field.edit->setMaxLength(kFieldCharacters);
+      selectAllOnClickIn(field.edit);
       field.edit->setMaximumWidth(field.edit->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) + 12);
       field.edit->setToolTip(QStringLiteral("%1, %2\nAllowed %3%4\nEmpty: not entered, counts as 0")
                                  .arg(toQString(range.name), toQString(range.unit), rangeText(range),
@@ -158,7 +166,7 @@ class AirAndPeopleDialog {
     if (text.isEmpty()) {
       // Not entered.
     } else if (!number || std::isnan(*number)) {
-      field.refusal = QStringLiteral("%1: \"%2\" is not a number").arg(name, text);
+      field.refusal = QStringLiteral("%1: %2 is not a number").arg(name, toQString(quotedInMessage(text.toStdString())));
     } else if (!(*number >= range.minimum && *number <= range.maximum)) {
       field.refusal = QStringLiteral("%1: %2 is outside %3").arg(name, text, rangeText(range));
     } else if (!inHouseRange(field.value, *number)) {

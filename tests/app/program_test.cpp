@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -1191,6 +1192,27 @@ TEST_F(ProgramTest, TheDuctsDialogEditsTheDuctSystemAsOneStep) {
   command(kCmdRedo);
   command(kCmdSave);
   EXPECT_NE(readBytes("ducts.prj").find("\r\nduct returns = 2\r\nduct sealing = sealed\r\n"), std::string::npos);
+}
+
+// Digits pasted or typed without end into House Air and People: the field
+// takes a number's length, the message calls a number too large out of
+// range, and the dialog keeps its size.
+TEST_F(ProgramTest, TheAirAndPeopleDialogKeepsItsSizeWhateverIsTyped) {
+  start();
+  answerInTurn({[&](QWidget* dialog) {
+    const int width = dialog->width();
+    auto* occupants = dialog->findChild<QLineEdit*>("occupants");
+    occupants->setFocus();
+    QApplication::clipboard()->setText(QString(1500, QLatin1Char('9')));
+    QTest::keySequence(occupants, QKeySequence::Paste);
+    QTest::keyClicks(occupants, "99");
+    EXPECT_EQ(occupants->text(), QString(20, QLatin1Char('9')));
+    EXPECT_EQ(dialog->findChild<QLabel*>("refusal")->text(), "Occupants: " + occupants->text() + " is outside 0 to 50");
+    QApplication::processEvents();
+    EXPECT_LE(dialog->width(), width);
+    dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
+  }});
+  command(kCmdAirAndPeople);
 }
 
 // Zones > House Equipment by the keyboard: the system chosen from its list,
