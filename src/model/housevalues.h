@@ -137,9 +137,11 @@ struct HouseValues {
 };
 
 // The shortest plain decimal text (no exponent) that reads back to exactly
-// `number`: "0.35", "1200", "-12.5". The notes and every output that shows a
-// value as entered write it so. A finite value is expected.
+// `number`: "0.35", "1200", "-12.5", and "0" for a zero of either sign. The
+// notes and every output that shows a value as entered write it so. A
+// finite value is expected.
 inline std::string enteredText(double number) {
+  if (number == 0) number = 0;  // no "-0"
   // The longest fixed text of a double is a subnormal's: about 330 digits.
   std::array<char, 400> text{};
   const auto result = std::to_chars(text.data(), text.data() + text.size(), number, std::chars_format::fixed);
@@ -148,12 +150,12 @@ inline std::string enteredText(double number) {
 
 // The number of a value as entered, read as the notes read it and as the
 // dialog takes it: plain decimal text ("0.35", "-12", ".5"), no sign but
-// "-", no exponent, nothing around it. Its range is not checked.
+// "-", no exponent, nothing around it; "-0" is 0. Its range is not checked.
 inline std::optional<double> enteredNumber(std::string_view text) {
   double number = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number, std::chars_format::fixed);
   if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  return number;
+  return number + 0.0;  // a zero without its sign
 }
 
 }  // namespace kovrin

@@ -14,7 +14,8 @@ namespace {
 
 TEST(HouseNotes, ValuesComeBackBitForBitAndOnlyWhenEntered) {
   // Doubles whose shortest decimal is long (17 digits; 327 characters for
-  // the smallest subnormal), signed zero, or on an edge of the range.
+  // the smallest subnormal), or on an edge of the range; a zero is 0,
+  // whatever its sign.
   const double values[kHouseValues] = {std::nextafter(2150.5, 3000.0), 8.1, 0.1 + 0.2,
                                        std::numeric_limits<double>::denorm_min(), 2000, 0, 95, 50, 1500.5, -0.0,
                                        20000};
@@ -30,7 +31,7 @@ TEST(HouseNotes, ValuesComeBackBitForBitAndOnlyWhenEntered) {
 
   const std::string text = projectText(entered);
   for (const char* line : {"\nfloor area = 2150.5000000000005\r\n", "\nleakage ach winter = 0.30000000000000004\r\n",
-                           "\nmoisture difference = -0\r\n", "\nsize for = worst\r\n",
+                           "\nmoisture difference = 0\r\n", "\nsize for = worst\r\n",
                            "\nduct return location = unconditioned basement\r\n", "\nduct supply area = 1.2\r\n",
                            "\nduct sealing = notably sealed\r\nduct heating = heat pump\r\n"}) {
     EXPECT_NE(text.find(line), std::string::npos) << line;
@@ -41,7 +42,14 @@ TEST(HouseNotes, ValuesComeBackBitForBitAndOnlyWhenEntered) {
   EXPECT_EQ(back.Ducts, entered.Ducts);
   for (int i = 0; i < kHouseValues; ++i) {
     const std::optional<double>& value = back.House.Entered[static_cast<std::size_t>(i)];
-    EXPECT_EQ(std::bit_cast<std::uint64_t>(value.value_or(NAN)), std::bit_cast<std::uint64_t>(values[i])) << i;
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(value.value_or(NAN)), std::bit_cast<std::uint64_t>(values[i] + 0.0)) << i;
+  }
+  // A "-0" typed into a file is the 0 every output writes.
+  const std::string minusZero = projectText(defaultProject()) + std::string(kNotesMarker) +
+                                "\r\noccupants = -0\r\nsystem cfm = -0.0\r\nmoisture difference = -0\r\n";
+  ASSERT_TRUE(parseProject(minusZero, "house.prj", back));
+  for (HouseValue value : {HouseValue::Occupants, HouseValue::SystemAirflow, HouseValue::MoistureDifference}) {
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(back.House[value].value_or(NAN)), 0u);
   }
 
   // Without them a project writes what it wrote before: here a named zone
