@@ -20,12 +20,16 @@ constexpr std::array<ColumnHeading, HouseTableModel::kColumns> kHeadings{{
     {"Floor\nft\u00B2", "Floor area in ft\u00B2"},
     {"Heating\nBtu/h", "Heat loss in Btu/h, as Calculate shows it with Heating"},
     {"Heating\nBtu/h\u00B7ft\u00B2", "Heat loss per ft\u00B2 of floor, Btu/h"},
-    {"Heating\nairflow", "The zone's share of its page's airflow with Heating (CFM, or % when the page's airflow is 100)"},
+    {"Heating\npage share\nCFM or %",
+     "The zone's share of its page's airflow with Heating, in the unit of the page's \"CFM or %\": CFM, or % when "
+     "the page's airflow is 100. The page's row gives that airflow."},
     {"Cooling\nBtu/h", "Heat gain in Btu/h, as Calculate shows it with Cooling"},
     {"Cooling\nBtu/h\u00B7ft\u00B2", "Heat gain per ft\u00B2 of floor, Btu/h"},
-    {"Cooling\nairflow", "The zone's share of its page's airflow with Cooling (CFM, or % when the page's airflow is 100)"},
-    {"Heating\nsystem CFM", "The zone's part of the system airflow by its heating load (House Air and People)"},
-    {"Cooling\nsystem CFM", "The zone's part of the system airflow by its cooling load (House Air and People)"},
+    {"Cooling\npage share\nCFM or %",
+     "The zone's share of its page's airflow with Cooling, in the unit of the page's \"CFM or %\": CFM, or % when "
+     "the page's airflow is 100. The page's row gives that airflow."},
+    {"Heating\nsystem part\nCFM", "The zone's part of the system airflow by its heating load, in CFM (House Air and People)"},
+    {"Cooling\nsystem part\nCFM", "The zone's part of the system airflow by its cooling load, in CFM (House Air and People)"},
 }};
 
 }  // namespace

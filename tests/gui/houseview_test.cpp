@@ -108,6 +108,24 @@ TEST(HouseView, HeadersAreWhole) {
   }
 }
 
+// A zone's share of its page's airflow (in the page's unit) and its part of
+// the system airflow (CFM) stand side by side: each header says which.
+TEST(HouseView, AirflowHeadersSayTheirBasisAndUnit) {
+  const HouseTableModel model;
+  const struct {
+    int column;
+    const char* heading;
+  } cases[] = {
+      {HouseTableModel::HeatingAir, "Heating\npage share\nCFM or %"},
+      {HouseTableModel::CoolingAir, "Cooling\npage share\nCFM or %"},
+      {HouseTableModel::HeatingSystemAir, "Heating\nsystem part\nCFM"},
+      {HouseTableModel::CoolingSystemAir, "Cooling\nsystem part\nCFM"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(model.headerData(c.column, Qt::Horizontal, Qt::DisplayRole).toString().toStdString(), c.heading);
+  }
+}
+
 // The design part of the view as a reader sees it: a line a row of each
 // table that is shown, then the lines shown.
 std::string designText(const HouseView& view) {
