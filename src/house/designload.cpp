@@ -59,12 +59,12 @@ AirParts pageAir(const ProjectTables& tables, int page, double floorArea, double
 }
 
 void add(AirParts& sum, const AirParts& parts) {
-  sum.leakageHeating += parts.leakageHeating;
-  sum.leakageCooling += parts.leakageCooling;
-  sum.leakageLatent += parts.leakageLatent;
-  sum.ventilationHeating += parts.ventilationHeating;
-  sum.ventilationCooling += parts.ventilationCooling;
-  sum.ventilationLatent += parts.ventilationLatent;
+  sum.leakageHeating = withinWholeBtuLimit(sum.leakageHeating + parts.leakageHeating);
+  sum.leakageCooling = withinWholeBtuLimit(sum.leakageCooling + parts.leakageCooling);
+  sum.leakageLatent = withinWholeBtuLimit(sum.leakageLatent + parts.leakageLatent);
+  sum.ventilationHeating = withinWholeBtuLimit(sum.ventilationHeating + parts.ventilationHeating);
+  sum.ventilationCooling = withinWholeBtuLimit(sum.ventilationCooling + parts.ventilationCooling);
+  sum.ventilationLatent = withinWholeBtuLimit(sum.ventilationLatent + parts.ventilationLatent);
 }
 
 double squareFeet(WideInteger units) { return std::ldexp(static_cast<double>(units), -kFloorAreaUnitBits); }
@@ -184,11 +184,12 @@ DesignLoad designLoad(const ProjectTables& tables, std::int64_t zonesHeating, st
   load.appliances = wholeBtu(house.orZero(HouseValue::Appliances));
 
   const AirParts& air = load.air;
-  load.heating = zonesHeating + air.leakageHeating + air.ventilationHeating;
-  load.coolingSensible =
-      zonesCooling + air.leakageCooling + air.ventilationCooling + load.peopleSensible + load.appliances;
-  load.coolingLatent = std::max<std::int64_t>(0, air.leakageLatent + air.ventilationLatent + load.peopleLatent);
-  load.coolingTotal = load.coolingSensible + load.coolingLatent;
+  load.heating = withinWholeBtuLimit(zonesHeating + air.leakageHeating + air.ventilationHeating);
+  load.coolingSensible = withinWholeBtuLimit(zonesCooling + air.leakageCooling + air.ventilationCooling +
+                                             load.peopleSensible + load.appliances);
+  load.coolingLatent = withinWholeBtuLimit(
+      std::max<std::int64_t>(0, air.leakageLatent + air.ventilationLatent + load.peopleLatent));
+  load.coolingTotal = withinWholeBtuLimit(load.coolingSensible + load.coolingLatent);
   load.coolingTons = static_cast<std::int64_t>(roundedQuotient(load.coolingTotal, kBtuPerTon / 100));
   if (load.coolingTotal != 0) {
     const WideInteger hundredths = roundedQuotient(WideInteger{load.coolingSensible} * 100, load.coolingTotal);

@@ -23,8 +23,8 @@ HouseOrientations turnHouse(const ProjectTables& tables, const DesignLoad& load)
     turn.rotation = k;
     turn.degrees = k * kDegreesPerTurn;
     for (int p = 1; p <= kPages; ++p) turn.coolingZones += calculatePage(turned, p, kCooling).total;
-    turn.coolingSensible = load.coolingSensibleWith(turn.coolingZones);
-    turn.coolingTotal = turn.coolingSensible + load.coolingLatent;
+    turn.coolingSensible = withinWholeBtuLimit(load.coolingSensibleWith(turn.coolingZones));
+    turn.coolingTotal = withinWholeBtuLimit(turn.coolingSensible + load.coolingLatent);
   }
 
   const auto byTotal = [](const Orientation& a, const Orientation& b) { return a.coolingTotal < b.coolingTotal; };
@@ -33,7 +33,7 @@ HouseOrientations turnHouse(const ProjectTables& tables, const DesignLoad& load)
   const auto highest = std::max_element(result.turns.begin(), result.turns.end(), byTotal);
   const auto lowest = std::min_element(result.turns.begin(), result.turns.end(), byTotal);
   result.worst = highest->rotation;
-  result.spread = highest->coolingTotal - lowest->coolingTotal;
+  result.spread = withinWholeBtuLimit(highest->coolingTotal - lowest->coolingTotal);
   return result;
 }
 

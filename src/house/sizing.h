@@ -40,10 +40,13 @@ struct SizeBand {
 };
 
 // A size outside the band, with its capacity in per cent of the load,
-// rounded half away from zero ("2.5 tons is 86 %").
+// rounded half away from zero ("2.5 tons is 86 %"). A size is never 0 % of
+// a load it falls short of: below 1 % (only an absurd load makes one) it
+// holds 1 and is marked, and the texts say "under 1 %".
 struct SizeProposal {
   NominalSize size;
   std::int64_t percent = 0;
+  bool underOnePercent = false;
 };
 
 struct EquipmentSizes {

@@ -38,4 +38,12 @@ inline std::int64_t wholeBtu(double value) {
   return static_cast<std::int64_t>(std::round(value));
 }
 
+// A sum of such figures held at the same limit, so that every total an
+// output writes is a whole number a double (and so any JSON reader) holds
+// exactly. Each term is within 2^53, so a sum of a few dozen cannot overflow.
+inline std::int64_t withinWholeBtuLimit(std::int64_t sum) {
+  constexpr auto kLimit = static_cast<std::int64_t>(kWholeBtuLimit);
+  return sum > kLimit ? kLimit : sum < -kLimit ? -kLimit : sum;
+}
+
 }  // namespace kovrin

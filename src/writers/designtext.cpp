@@ -8,7 +8,9 @@ namespace {
 std::string btu(std::int64_t value, Grouping grouping) { return figureText(value, 0, grouping) + " Btu/h"; }
 std::string tons(const Figure& hundredths) { return figureText(hundredths, kTonsDecimals, "") + " tons"; }
 std::string nominal(const NominalSize& size) { return enteredText(size.tons) + " tons"; }
-std::string proposal(const SizeProposal& size) { return nominal(size.size) + " is " + std::to_string(size.percent) + " %"; }
+std::string proposal(const SizeProposal& size) {
+  return nominal(size.size) + " is " + (size.underOnePercent ? "under 1" : std::to_string(size.percent)) + " %";
+}
 
 }  // namespace
 
