@@ -333,9 +333,12 @@ Options:
   -h, --help       show this help
   --               the arguments after this are project files
 
-Text summary: a row per zone with input (zone, page, heating load, cooling
+Text summary: the job's details that are given and the house report's
+warnings, a row per zone with input (zone, page, heating load, cooling
 load, airflow share of its page with heating and with cooling), a row per
-page (heating and cooling totals, the page's airflow) and the house totals.
+page (heating and cooling totals, the page's airflow) and the house's
+heating, cooling and tons: its design load, so labelled when air and
+people are entered, else the rooms' load.
 A project with house values entered (any of the air and people, the system
 airflow, or sizing for the worst orientation) then has its design load by
 part (rooms, leakage, ventilation, people, appliances; heating, sensible
@@ -376,13 +379,19 @@ hp_heating_load, hp_balance_point, hp_backup, hp_backup_kw,
 hp_backup_covered, hp_cold_climate (the "heatPump" members below), and for
 each check (furnace_output, temperature_rise, cooling_capacity,
 latent_capacity, cooling_airflow, cold_climate, backup_heat) its _value,
-_low, _high, _fits and _text. A page row holds the
-page totals and the page's airflow in both air columns; the house row the
-house totals, the cooling tons, the house floor area, its loads per sq ft
-and its sq ft per ton (all of the rooms), and the design. Every row has
-every column, empty where it has no figure. One header line for all
-projects.
-A text cell (project, name) that begins with =, +, -, @, a tab or a
+_low, _high, _fits and _text; then on the house row rooms_heating,
+rooms_cooling, rooms_cooling_tons, rooms_floor_area, rooms_heating_per_ft2, rooms_cooling_per_ft2,
+rooms_ft2_per_ton (the same figures of the rooms alone: the zones' totals
+on the zones' floor area), client, site_address, designer, design_date,
+note (the job) and warnings (what the house report warns of, one sentence
+after another). A page row holds the page totals and the page's airflow in
+both air columns; the house row the house's figures as the house view and
+the house report give them: its design load (heating, the cooling total
+and its tons), the conditioned floor area, the loads per sq ft of it and
+its sq ft per ton (with no air and people entered, the design load is the
+rooms' load on the zones' floor area). Every row has every column, empty
+where it has no figure. One header line for all projects.
+A text cell (project, name, the job) that begins with =, +, -, @, a tab or a
 carriage return is written in quotes after an apostrophe, '=A1 as "'=A1",
 so that a spreadsheet takes it as text, never as a formula; numbers, the
 negative ones included, are written as they are.
@@ -393,7 +402,8 @@ any zone.
 
 JSON fields: "project" (file name as given), "details" (the job: "client",
 "siteAddress", "designer", "designDate", "note", each "" when not given;
-the address and the note may hold line breaks), "zones" (a list of "zone",
+the address and the note may hold line breaks), "warnings" (the sentences
+the house report warns with, a list), "zones" (a list of "zone",
 "page", "column", "heating", "cooling", "heatingAirShare",
 "coolingAirShare", "floorArea", "heatingPerFloorArea",
 "coolingPerFloorArea", "name" ("" for none), with --breakdown
@@ -402,7 +412,8 @@ the address and the note may hold line breaks), "zones" (a list of "zone",
 part of the system airflow in CFM), "pages" (a list of "page", "heating",
 "cooling", "airTotal"), "house" ("heating", "cooling", "coolingTons",
 "floorArea", "heatingPerFloorArea", "coolingPerFloorArea",
-"floorAreaPerTon", all of the rooms), "designLoad" ("heating",
+"floorAreaPerTon": the house's figures as in the CSV's house row, and
+"rooms" with the same of the rooms alone), "designLoad" ("heating",
 "coolingSensible", "coolingLatent", "coolingTotal", "coolingTons",
 "sensibleHeatRatio" and "parts": "leakageHeating", "leakageCooling",
 "leakageLatent", "ventilationHeating", "ventilationCooling",
@@ -417,7 +428,8 @@ part of the system airflow in CFM), "pages" (a list of "page", "heating",
 "systemAirflow" (CFM as entered) and "sizing" ("coolingLoad",
 "coolingMin", "coolingMax", "coolingMinTons", "coolingMaxTons",
 "nominalTons" (a list of the sizes that fit), "below" and "above" (each
-"tons" and "percent", or null; both null when a size fits), "heatingLoad",
+"tons" and "percent" (at least 1: a size under 1 % of the load holds 1),
+or null; both null when a size fits), "heatingLoad",
 "heatingMin", "heatingMax"), "equipment" (as entered, null when not:
 "system" ("furnace and air conditioner", "heat pump" or "dual fuel"),
 "makeAndModel", "compressor" ("single-stage", "two-stage",
@@ -498,6 +510,12 @@ cooling (an empty CSV field, null in JSON).
 Lines after a project's 750 values that are not its notes are ignored, and
 the first is named in a warning on standard error; an end-of-file mark
 (byte 0x1A) ends a project file.
+
+The design load and its parts, the turns and their spread are whole Btu/h
+held within 2^53 = 9007199254740992 either way, where a JSON reader holds
+every whole number exactly; only absurd values of a hand-edited file (a
+duct multiplier of 1E+30) reach that limit, and a figure at it means at
+least that much.
 
 Exit status: 0 done, 1 a project file that cannot be read (its name, the
 line and what was expected are printed; nothing goes to the output, but for

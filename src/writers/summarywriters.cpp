@@ -86,6 +86,25 @@ void appendDesignLoadText(std::string& out, const DesignLoad& load) {
          figureText(load.sensibleHeatRatio, kRatioDecimals, "-") + '\n';
 }
 
+// The job's details that are given, a line each (the lines of a detail
+// under its first), and the warnings of the house report.
+void appendJobAndWarningsText(std::string& out, const HouseSummary& summary) {
+  for (const JobDetailField& field : kJobDetailFields) {
+    const std::string& value = summary.job.*field.member;
+    if (value.empty()) continue;
+    const std::string label = plainLabel(field.label) + ": ";
+    std::string_view rest = value;
+    for (bool first = true; first || !rest.empty(); first = false) {
+      const std::string_view line = rest.substr(0, rest.find('\n'));
+      rest.remove_prefix(std::min(rest.size(), line.size() + 1));
+      out += first ? label : std::string(label.size(), ' ');
+      out += terminalText(line);
+      out += '\n';
+    }
+  }
+  for (const std::string& warning : summary.warnings) out += "Warning: " + terminalText(warning) + '\n';
+}
+
 void appendHouseValuesText(std::string& out, const HouseValues& house) {
   out += "\n House values\n";
   for (HouseValue value : kHouseValueOrder) {
@@ -145,6 +164,34 @@ constexpr std::array<std::string_view, 38> kHouseDesignColumns{
     "cooling_max",         "cooling_min_tons",        "cooling_max_tons",      "nominal_tons",
     "below_tons",          "below_percent",           "above_tons",            "above_percent",
     "heating_min",         "heating_max"};
+
+// The house row's own figures of the rooms (the zones' totals, beside the
+// design load in the columns that every row has), then the job and the
+// warnings.
+constexpr std::array<std::string_view, 7> kHouseRoomsColumns{
+    "rooms_heating",         "rooms_cooling",         "rooms_cooling_tons", "rooms_floor_area",
+    "rooms_heating_per_ft2", "rooms_cooling_per_ft2", "rooms_ft2_per_ton"};
+constexpr std::string_view kWarningsColumn = "warnings";
+
+std::size_t houseOnlyColumns() { return kHouseRoomsColumns.size() + kJobDetailFields.size() + 1; }
+
+// The job's detail columns are named after their keys in the project notes.
+std::string csvColumnName(std::string_view key) {
+  std::string name(key);
+  std::replace(name.begin(), name.end(), ' ', '_');
+  return name;
+}
+
+std::string houseOnlyFields(const HouseSummary& summary) {
+  std::string out = ',' + std::to_string(summary.heating) + ',' + std::to_string(summary.cooling) + ',' +
+                    tonsText(summary.cooling) + ',' +
+                    floorAreaFields(summary.floorArea, summary.heatingPerFloorArea, summary.coolingPerFloorArea) +
+                    ',' + figureText(summary.floorAreaPerTon, kFloorAreaPerTonDecimals, "");
+  for (const JobDetailField& field : kJobDetailFields) out += ',' + csvField(summary.job.*field.member);
+  std::string warnings;
+  for (const std::string& warning : summary.warnings) warnings += (warnings.empty() ? "" : " ") + warning;
+  return out + ',' + csvField(warnings);
+}
 
 // The fitting nominal sizes in tons, apart by `separator`.
 std::string nominalTons(const EquipmentSizes& sizes, std::string_view separator) {
@@ -298,7 +345,9 @@ std::string summaryText(const HouseSummary& summary, const HouseDesign& design, 
   out.reserve(8192);
   out += "Project: ";
   out += terminalText(project);
-  out += "\n\n Zone Page    Heating    Cooling   Heat air   Cool air";
+  out += '\n';
+  appendJobAndWarningsText(out, summary);
+  out += "\n Zone Page    Heating    Cooling   Heat air   Cool air";
   out += summary.named ? "  Name\n" : "\n";
   for (const ZoneSummary& zone : summary.zones) {
     if (!zone.listed()) continue;
@@ -333,11 +382,15 @@ std::string summaryText(const HouseSummary& summary, const HouseDesign& design, 
     appendRight(out, page.airTotal, kNumberWidth);
     out += '\n';
   }
+  // The house's figures are its design load; with air and people entered
+  // the line says so, and the rooms' own stand in the design load's parts.
+  const DesignLoad& load = design.load;
   out += "\n House        Heating    Cooling       Tons\n";
-  out.append(kIndexWidth, ' ');
-  appendRight(out, summary.heating, kNumberWidth + kIndexWidth);
-  appendRight(out, summary.cooling, kNumberWidth);
-  appendRight(out, tonsText(summary.cooling), kNumberWidth);
+  const std::string_view label = load.airAndPeopleEntered ? " design load" : "";
+  out += label;
+  appendRight(out, load.heating, kIndexWidth + kIndexWidth + kNumberWidth - label.size());
+  appendRight(out, load.coolingTotal, kNumberWidth);
+  appendRight(out, figureText(load.coolingTons, kTonsDecimals), kNumberWidth);
   out += '\n';
   if (design.house.anyEntered()) {
     appendDesignLoadText(out, design.load);
@@ -371,7 +424,9 @@ std::string summaryCsvHeader(bool breakdown) {
     }
   }
   out += equipmentCsvHeader();
-  out += '\n';
+  for (std::string_view column : kHouseRoomsColumns) out += ',' + std::string(column);
+  for (const JobDetailField& field : kJobDetailFields) out += ',' + csvColumnName(field.fileKey);
+  out += ',' + std::string(kWarningsColumn) + '\n';
   return out;
 }
 
@@ -380,7 +435,8 @@ std::string summaryCsv(const HouseSummary& summary, const HouseDesign& design, c
   const std::string name = csvField(project);
   const std::string noParts = breakdown ? std::string(2 * kLoadComponents, ',') : std::string();
   const std::string noZoneDesign(kZoneDesignColumns.size(), ',');
-  const std::string noHouseDesign = std::string(kHouseDesignColumns.size(), ',') + equipmentCsvEmptyCells();
+  const std::string noHouseDesign = std::string(kHouseDesignColumns.size(), ',') + equipmentCsvEmptyCells() +
+                                    std::string(houseOnlyColumns(), ',');
   std::string out;
   out.reserve(8192);
   for (const ZoneSummary& zone : summary.zones) {
@@ -404,11 +460,13 @@ std::string summaryCsv(const HouseSummary& summary, const HouseDesign& design, c
            std::to_string(page.cooling) + ',' + air + ',' + air + ',' + noParts + ",,,,," + noZoneDesign + noHouseDesign +
            '\n';
   }
-  out += name + ",house,,," + std::to_string(summary.heating) + ',' + std::to_string(summary.cooling) + ",,," +
-         tonsText(summary.cooling) + noParts + ',' +
-         floorAreaFields(summary.floorArea, summary.heatingPerFloorArea, summary.coolingPerFloorArea) + ',' +
-         figureText(summary.floorAreaPerTon, kFloorAreaPerTonDecimals, "") + ',' + noZoneDesign +
-         houseDesignFields(design) + equipmentCsvCells(equipment) + '\n';
+  // The house's figures are its design load, as the house view gives them.
+  const DesignLoad& load = design.load;
+  out += name + ",house,,," + std::to_string(load.heating) + ',' + std::to_string(load.coolingTotal) + ",,," +
+         figureText(load.coolingTons, kTonsDecimals) + noParts + ',' +
+         floorAreaFields(load.floorAreaFigure, load.heatingPerFloorArea, load.coolingPerFloorArea) + ',' +
+         figureText(load.floorAreaPerTon, kFloorAreaPerTonDecimals, "") + ',' + noZoneDesign +
+         houseDesignFields(design) + equipmentCsvCells(equipment) + houseOnlyFields(summary) + '\n';
   return out;
 }
 
@@ -421,7 +479,12 @@ std::string summaryJson(const HouseSummary& summary, const HouseDesign& design, 
     if (field.member != kJobDetailFields.front().member) out += ',';
     out += '"' + std::string(field.jsonKey) + "\":" + jsonString(summary.job.*field.member);
   }
-  out += "},\"zones\":[";
+  out += "},\"warnings\":[";
+  for (const std::string& warning : summary.warnings) {
+    if (&warning != &summary.warnings.front()) out += ',';
+    out += jsonString(warning);
+  }
+  out += "],\"zones\":[";
   bool first = true;
   for (const ZoneSummary& zone : summary.zones) {
     if (!zone.listed()) continue;
@@ -449,10 +512,18 @@ std::string summaryJson(const HouseSummary& summary, const HouseDesign& design, 
            ",\"cooling\":" + std::to_string(page.cooling) + ",\"airTotal\":" + std::to_string(page.airTotal) +
            '}';
   }
-  out += "],\"house\":{\"heating\":" + std::to_string(summary.heating) +
+  // The house's figures are its design load, as the house view gives them;
+  // "rooms" holds the zones' own.
+  const DesignLoad& load = design.load;
+  out += "],\"house\":{\"heating\":" + std::to_string(load.heating) +
+         ",\"cooling\":" + std::to_string(load.coolingTotal) +
+         ",\"coolingTons\":" + figureText(load.coolingTons, kTonsDecimals) +
+         floorAreaMembers(load.floorAreaFigure, load.heatingPerFloorArea, load.coolingPerFloorArea) +
+         ",\"floorAreaPerTon\":" + figureText(load.floorAreaPerTon, kFloorAreaPerTonDecimals, "null") +
+         ",\"rooms\":{\"heating\":" + std::to_string(summary.heating) +
          ",\"cooling\":" + std::to_string(summary.cooling) + ",\"coolingTons\":" + tonsText(summary.cooling) +
          floorAreaMembers(summary.floorArea, summary.heatingPerFloorArea, summary.coolingPerFloorArea) +
-         ",\"floorAreaPerTon\":" + figureText(summary.floorAreaPerTon, kFloorAreaPerTonDecimals, "null") + '}' +
+         ",\"floorAreaPerTon\":" + figureText(summary.floorAreaPerTon, kFloorAreaPerTonDecimals, "null") + "}}" +
          designJsonMembers(design) + equipmentJsonMembers(equipment) + "}\n";
   return out;
 }

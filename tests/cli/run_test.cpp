@@ -451,6 +451,85 @@ TEST_F(InScratchFolder, HtmlOfSeveralProjectsWritesAReportEachIntoAFolder) {
   EXPECT_EQ(readBytes(m_dir / "house.html"), readBytes(house));
 }
 
+// The house's headline figures are its design load, in every output as in
+// the house view ("1.03 tons", "2,337 ft² per ton" for design.prj); the
+// rooms' own say so in their names.
+TEST(Run, EveryOutputGivesTheHouseViewsHeadlineFigures) {
+  const std::string project = cliData("../house/design.prj").string();
+  const struct {
+    const char* format;
+    std::vector<std::string> shown;
+  } cases[] = {
+      {"--csv",
+       {",house,,,22199,12326,,,1.03,2400,9.2,5.1,2337,,", ",3500,3000,0.25,"}},
+      {"--json",
+       {"\"house\":{\"heating\":22199,\"cooling\":12326,\"coolingTons\":1.03,\"floorArea\":2400,",
+        "\"floorAreaPerTon\":2337,\"rooms\":{\"heating\":3500,\"cooling\":3000,\"coolingTons\":0.25,"}},
+      {"--breakdown", {"\n House        Heating    Cooling       Tons\n design load    22199      12326       1.03\n"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.format);
+    const Outcome outcome = runWith({c.format, project});
+    ASSERT_EQ(outcome.status, 0) << outcome.err;
+    for (const std::string& shown : c.shown) EXPECT_NE(outcome.out.find(shown), std::string::npos) << outcome.out;
+  }
+  const std::string header = runWith({"--csv", project}).out;
+  EXPECT_NE(header.find(",rooms_heating,rooms_cooling,rooms_cooling_tons,rooms_floor_area,rooms_heating_per_ft2,"
+                        "rooms_cooling_per_ft2,rooms_ft2_per_ton,"),
+            std::string::npos);
+}
+
+// What the house report says beside the loads (the job, the warnings) is in
+// the text, the CSV and the JSON too.
+TEST_F(InScratchFolder, EveryOutputCarriesTheJobAndTheWarnings) {
+  ProjectTables project = loadSample("house.prj");
+  project.Job.Client = "Smith family";
+  project.Job.SiteAddress = "12 Elm Street\nLakeside";
+  project.integer(2, irow::SummerDesignTemp) += 2;
+  const std::string path = (m_dir / "job.prj").string();
+  ASSERT_TRUE(saveProjectFile(path, project));
+  const std::string warning = "Page 2 uses other design conditions: ";
+  const struct {
+    const char* format;
+    std::vector<std::string> shown;
+  } cases[] = {
+      {"--breakdown", {"\nClient: Smith family\nSite address: 12 Elm Street\n              Lakeside\n", "\nWarning: " + warning}},
+      {"--csv", {",client,site_address,designer,design_date,note,warnings\n", ",Smith family,\"12 Elm Street\nLakeside\",,,," + warning}},
+      {"--json", {"\"client\":\"Smith family\",", "\"warnings\":[\"" + warning}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.format);
+    const Outcome outcome = runWith({c.format, path});
+    ASSERT_EQ(outcome.status, 0) << outcome.err;
+    for (const std::string& shown : c.shown) EXPECT_NE(outcome.out.find(shown), std::string::npos) << outcome.out;
+  }
+}
+
+// An absurd hand-edited project (duct multipliers of 1e30) gives figures the
+// outputs state exactly: whole numbers within 2^53, where JSON readers hold
+// every one, and no size called 0 % of a load it falls short of.
+TEST_F(InScratchFolder, AbsurdValuesStayWithinWhatTheOutputsStateExactly) {
+  ProjectTables project = loadSample("house.prj");
+  for (int page = 1; page <= kPages; ++page) {
+    project.real(page, rrow::SummerDuctMultiplier) = 1e30f;
+    project.real(page, rrow::WinterDuctMultiplier) = 1e30f;
+  }
+  project.House[HouseValue::LeakageAchSummer] = 5;
+  project.House[HouseValue::LeakageAchWinter] = 5;
+  project.House[HouseValue::Occupants] = 50;
+  const std::string path = (m_dir / "absurd.prj").string();
+  ASSERT_TRUE(saveProjectFile(path, project));
+  const std::string json = runWith({"--json", path}).out;
+  const std::regex number("[-0-9]{16,}");
+  for (auto it = std::sregex_iterator(json.begin(), json.end(), number); it != std::sregex_iterator(); ++it) {
+    EXPECT_LE(std::stoll(it->str()), std::int64_t{1} << 53) << it->str();
+    EXPECT_GE(std::stoll(it->str()), -(std::int64_t{1} << 53)) << it->str();
+  }
+  const std::string text = runWith({path}).out;
+  EXPECT_EQ(text.find(" 0 %"), std::string::npos) << text;
+  EXPECT_NE(text.find("5 tons is under 1 % of the load"), std::string::npos) << text;
+}
+
 TEST(Run, BadUsageExitsTwoWithNothingOnStandardOutput) {
   const std::string p = cliData("house.prj").string();
   const std::vector<std::vector<std::string>> cases{
@@ -515,7 +594,7 @@ TEST(Run, HelpDocumentsEveryJsonField) {
   for (auto it = std::sregex_iterator(json.out.begin(), json.out.end(), key); it != std::sregex_iterator(); ++it) {
     names.insert((*it)[1]);
   }
-  EXPECT_EQ(names.size(), 96u);
+  EXPECT_EQ(names.size(), 98u);
   for (const std::string& name : names) {
     EXPECT_NE(help.out.find("\"" + name + "\""), std::string::npos) << name;
   }

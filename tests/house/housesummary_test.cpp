@@ -214,7 +214,7 @@ TEST(HouseSummary, JsonHoldsNumbersAsNumbers) {
   // The members of the design follow; the design project's golden holds them.
   EXPECT_EQ(json.substr(0, json.find(",\"designLoad\":")) + "}\n",
             "{\"project\":\"sparse.prj\",\"details\":{\"client\":\"\",\"siteAddress\":\"\",\"designer\":\"\","
-            "\"designDate\":\"\",\"note\":\"\"},\"zones\":[{\"zone\":3,\"page\":1,\"column\":3,\"heating\":2186,"
+            "\"designDate\":\"\",\"note\":\"\"},\"warnings\":[],\"zones\":[{\"zone\":3,\"page\":1,\"column\":3,\"heating\":2186,"
             "\"cooling\":2067,\"heatingAirShare\":100,\"coolingAirShare\":100,"
             "\"floorArea\":150,\"heatingPerFloorArea\":14.6,\"coolingPerFloorArea\":13.8,\"name\":\"\","
             "\"heatingParts\":{\"doors\":388,\"floor\":555,\"roof\":278,\"walls\":355,\"glass\":610},"
@@ -226,7 +226,9 @@ TEST(HouseSummary, JsonHoldsNumbersAsNumbers) {
             "{\"page\":4,\"heating\":0,\"cooling\":0,\"airTotal\":100},"
             "{\"page\":5,\"heating\":0,\"cooling\":0,\"airTotal\":100}],"
             "\"house\":{\"heating\":2186,\"cooling\":2067,\"coolingTons\":0.17,\"floorArea\":150,"
-            "\"heatingPerFloorArea\":14.6,\"coolingPerFloorArea\":13.8,\"floorAreaPerTon\":871}}\n");
+            "\"heatingPerFloorArea\":14.6,\"coolingPerFloorArea\":13.8,\"floorAreaPerTon\":871,"
+            "\"rooms\":{\"heating\":2186,\"cooling\":2067,\"coolingTons\":0.17,\"floorArea\":150,"
+            "\"heatingPerFloorArea\":14.6,\"coolingPerFloorArea\":13.8,\"floorAreaPerTon\":871}}}\n");
 }
 
 // Loads that fill their columns still stand apart: no digit runs into the
