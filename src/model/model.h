@@ -26,6 +26,7 @@
 #include "model/filestamp.h"
 #include "model/housevalues.h"
 #include "model/jobdetails.h"
+#include "model/zonedetails.h"
 
 namespace kovrin {
 
@@ -147,6 +148,7 @@ inline constexpr std::int32_t kHeating = 1;
 inline constexpr std::int32_t kCooling = 2;
 
 inline constexpr int kZones = kPages * kZoneColumns;
+static_assert(std::tuple_size_v<decltype(DesignDetails::zones)> == kZones);
 // A zone's name holds up to 40 characters (Unicode code points, in UTF-8).
 inline constexpr std::size_t kZoneNameCharacters = 40;
 
@@ -174,6 +176,8 @@ struct ProjectTables {
   kovrin::Equipment Equipment;
   // The house's duct system; nothing entered for a house without one.
   DuctSystem Ducts;
+  // What the detailed design load takes beyond the page values.
+  DesignDetails Details;
   std::vector<NoteItem> OtherNotes;
 
   std::int32_t& integer(int page, int row) { return PageIntegers.at(page - 1).at(row - 1); }

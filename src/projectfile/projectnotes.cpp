@@ -10,6 +10,7 @@
 #include "model/utf8.h"
 #include "projectfile/equipmentnotes.h"
 #include "projectfile/ductnotes.h"
+#include "projectfile/detailnotes.h"
 
 namespace kovrin {
 namespace {
@@ -197,6 +198,7 @@ std::optional<std::string> keyMeant(std::string_view key) {
   for (const HouseKey& entry : kHouseKeys) known.push_back(entry.key);
   for (const std::string_view item : equipmentNoteKeys()) known.push_back(item);
   for (const std::string_view item : ductNoteKeys()) known.push_back(item);
+  for (const HouseDetailRange& range : kHouseDetailRanges) known.push_back(range.noteKey);
   for (const std::string_view candidate : known) {
     if (loose == looseKey(candidate)) return std::string(candidate);
   }
@@ -235,6 +237,7 @@ bool hasNotes(const ProjectTables& tables) {
   }
   if (hasHouseNotes(tables.House) || tables.Equipment.anyEntered()) return true;
   if (tables.Ducts.entered()) return true;
+  if (hasDetailNotes(tables.Details)) return true;
   return !tables.OtherNotes.empty();
 }
 
@@ -259,6 +262,7 @@ std::string notesText(const ProjectTables& tables) {
   writeHouseNotes(tables.House, item);
   writeEquipmentNotes(tables.Equipment, item);
   writeDuctNotes(tables.Ducts, item);
+  writeDetailNotes(tables.Details, item);
   for (const NoteItem& other : tables.OtherNotes) item(other.key, other.value);
   return out;
 }
@@ -269,6 +273,7 @@ NotesReader::NotesReader(std::string_view fileName, ProjectTables& out) : m_file
   m_out.House = {};
   m_out.Equipment = {};
   m_out.Ducts = {};
+  m_out.Details = {};
   m_out.OtherNotes.clear();
 }
 
@@ -357,6 +362,10 @@ void NotesReader::item(std::string_view text, std::int64_t number) {
     return;
   }
   if (const std::optional<std::string> refused = readDuctNote(key, *value, m_out.Ducts)) {
+    if (!refused->empty()) fail(number, *refused);
+    return;
+  }
+  if (const std::optional<std::string> refused = readDetailNote(key, *value, m_out.Details)) {
     if (!refused->empty()) fail(number, *refused);
     return;
   }

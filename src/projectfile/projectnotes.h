@@ -1,8 +1,8 @@
 // The project notes: the names of the zones, the details of the job, the
 // house's values (air and people, system airflow, the orientation to size
-// for), the equipment chosen (projectfile/equipmentnotes.h) and whatever a
-// later version adds, kept in a project file after its
-// 750 values.
+// for), the equipment chosen (projectfile/equipmentnotes.h), the details of
+// the detailed design load (detailnotes.h) and whatever a later version
+// adds, kept in a project file after its 750 values.
 //
 // A reader of the 750 values alone stops after the last one, so a file with
 // notes still loads, without them, wherever project files are read. The

@@ -403,7 +403,7 @@ ProjectTables notedProject() {
   t.zoneName(50) = std::string(40, 'x');
   t.Job = {"Smith family", "12 Elm Street\nLakeside, MN 55000", "A. Designer", "December 7, 2026",
            "First line\n\tIndented = 2\\3\n"};
-  t.OtherNotes = {{"colour", "blue \\ green"}, {"zone plan", ""}};
+  t.OtherNotes = {{"colour", "blue \\ green"}, {"zone plan", ""}, {"zone 3 stair", "oak"}};
   t.Equipment.System = SystemType::DualFuel;
   t.Equipment.MakeAndModel = "Acme = HP-36 \\ AH-36 — été";
   t.Equipment.Compressor = CompressorType::TwoStage;
@@ -411,6 +411,20 @@ ProjectTables notedProject() {
   t.Equipment.SizedForHeating = true;
   for (const EquipmentValueRange& range : kEquipmentValueRanges) t.Equipment[range.value] = range.maximum;
   t.Equipment[EquipmentValue::SensibleHeatRatio] = 0.1 + 0.65;
+  // The detailed load's details: numbers whose shortest text is long,
+  // optional temperatures, and a list entered as none.
+  t.Details.house[HouseDetail::Latitude] = 41.5;
+  t.Details.house[HouseDetail::Ach50] = 0.1 + 0.2;
+  ZoneDetails& zone = t.Details.zone(12);
+  zone.windows = {{7, 40, 0.56, 0.66, InteriorShade::Blinds, 0.5, InsectScreen::Outside, 1, 1, 1, 5},
+                  {1, 1.0 / 3.0, 0, 0, InteriorShade::None, 1, InsectScreen::None, 1, 0, 0, 0}};
+  WallDetails garage;
+  garage.exposure = WallExposure::Unconditioned;
+  garage.area = 144;
+  garage.summerTemperature = 105.5;
+  zone.walls = {{garage}};
+  zone.floors.emplace();
+  zone.people = 2;
   return t;
 }
 
@@ -472,6 +486,16 @@ TEST(ProjectNotes, ABrokenSectionIsRefusedWithItsLineAndExpectation) {
       {"duct supply location = roof", "line 752: expected one of \"conditioned\", \"vented attic\""},
       {"duct returns = 1.5", "line 752: expected a whole number from 1 to 20 for \"duct returns\", found \"1.5\""},
       {"duct sealing = sealed\r\nduct sealing = leaky", "line 753: expected one \"duct sealing\", found a second"},
+      // The details: known fields with values in their range, each once.
+      {"latitude = 91", "line 752: expected a number from 0 to 70 for \"latitude\", found \"91\""},
+      {"zone 3 window = facing Q", "line 752: expected N, NE, E, SE, S, SW, W or NW for \"facing\" in \"zone 3 window\""},
+      {"zone 3 wall = area 10; colour red", "line 752: expected light, medium or dark for \"colour\" in \"zone 3 wall\""},
+      {"zone 3 door = area -1", "line 752: expected a number from 0 to 100000 for \"area\" in \"zone 3 door\""},
+      {"zone 3 wall = area 10; area 12", "line 752: expected one \"area\" in \"zone 3 wall\", found a second"},
+      {"zone 3 floor = kind slab; slope 3", "line 752: expected no field \"slope\" in \"zone 3 floor\""},
+      {"zone 3 window = none\r\nzone 3 window = facing N",
+       "line 753: expected no \"zone 3 window\" after \"zone 3 window\" = none"},
+      {"zone 3 people = 1.5", "line 752: expected a whole number from 0 to 50 for \"zone 3 people\""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.section);
