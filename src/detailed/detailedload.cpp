@@ -1,0 +1,833 @@
+#include "detailed/detailedload.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "model/housevalues.h"
+
+// The figures below are those of ACCA Manual J, 8th edition, as NREL's
+// OpenStudio-HPXML states them in HPXMLtoOpenStudio/resources/hvac_sizing.rb
+// (its sizing code, "hvac_sizing.rb" below) and its defaults in
+// HPXMLtoOpenStudio/resources/defaults.rb ("defaults.rb"); each is named at
+// its table.
+
+namespace kovrin {
+namespace {
+
+constexpr int kHours = 12;  // 8 a.m. to 7 p.m., the hours of the glass load curve
+using Hourly = std::array<double, kHours>;
+
+// Directions in the order of the solar tables: S, SW, W, NW, N, NE, E, SE.
+// A glass direction d (1 N .. 8 NW) is row (d + 3) mod 8.
+constexpr int kNorthRow = 4;
+constexpr int solarRow(std::int32_t direction) { return (direction + 3) % 8; }
+
+// hvac_sizing.rb, MJ8 Table 3D-3: average cooling load factors of glass
+// without and with interior shading, by direction row.
+constexpr std::array<double, 8> kClfPlain = {0.24, 0.35, 0.38, 0.4, 0.48, 0.4, 0.38, 0.35};
+constexpr std::array<double, 8> kClfShaded = {0.18, 0.29, 0.32, 0.32, 0.29, 0.32, 0.32, 0.29};
+constexpr double kClfPlainHorizontal = 0.68;
+
+// hvac_sizing.rb, MJ8 Tables A11-5 and A11-6: hourly cooling load factors,
+// 8 a.m. to 7 p.m., without and with interior shading.
+constexpr std::array<Hourly, 8> kClfHourlyPlain = {{
+    {0.14, 0.22, 0.34, 0.48, 0.59, 0.65, 0.65, 0.59, 0.50, 0.43, 0.36, 0.28},  // S
+    {0.10, 0.12, 0.14, 0.16, 0.24, 0.36, 0.49, 0.60, 0.66, 0.66, 0.58, 0.43},  // SW
+    {0.08, 0.10, 0.11, 0.12, 0.14, 0.20, 0.32, 0.45, 0.57, 0.64, 0.61, 0.44},  // W
+    {0.10, 0.12, 0.14, 0.16, 0.17, 0.19, 0.23, 0.33, 0.47, 0.59, 0.60, 0.43},  // NW
+    {0.48, 0.56, 0.63, 0.71, 0.76, 0.80, 0.82, 0.82, 0.79, 0.75, 0.69, 0.61},  // N
+    {0.51, 0.51, 0.45, 0.39, 0.36, 0.33, 0.31, 0.28, 0.26, 0.23, 0.19, 0.15},  // NE
+    {0.51, 0.57, 0.57, 0.50, 0.42, 0.37, 0.32, 0.29, 0.25, 0.22, 0.19, 0.15},  // E
+    {0.43, 0.55, 0.62, 0.63, 0.57, 0.48, 0.42, 0.37, 0.33, 0.28, 0.24, 0.19},  // SE
+}};
+constexpr std::array<Hourly, 8> kClfHourlyShaded = {{
+    {0.23, 0.38, 0.58, 0.75, 0.83, 0.80, 0.68, 0.50, 0.35, 0.27, 0.19, 0.11},  // S
+    {0.14, 0.16, 0.19, 0.22, 0.38, 0.59, 0.75, 0.83, 0.81, 0.69, 0.45, 0.16},  // SW
+    {0.11, 0.13, 0.15, 0.16, 0.17, 0.31, 0.53, 0.72, 0.82, 0.81, 0.61, 0.16},  // W
+    {0.14, 0.17, 0.19, 0.20, 0.21, 0.22, 0.30, 0.52, 0.73, 0.82, 0.69, 0.16},  // NW
+    {0.65, 0.73, 0.80, 0.86, 0.89, 0.89, 0.86, 0.82, 0.75, 0.78, 0.91, 0.24},  // N
+    {0.74, 0.58, 0.37, 0.29, 0.27, 0.26, 0.24, 0.22, 0.20, 0.16, 0.12, 0.06},  // NE
+    {0.80, 0.76, 0.62, 0.41, 0.27, 0.24, 0.22, 0.20, 0.17, 0.14, 0.11, 0.06},  // E
+    {0.74, 0.81, 0.79, 0.68, 0.49, 0.33, 0.28, 0.25, 0.22, 0.18, 0.13, 0.08},  // SE
+}};
+constexpr Hourly kClfHourlyHorizontal = {0.24, 0.36, 0.48, 0.58, 0.66, 0.72, 0.74, 0.73, 0.67, 0.59, 0.47, 0.37};
+
+// hvac_sizing.rb, MJ8 Table A11-3: the hourly adjustment of the temperature
+// difference, 8 a.m. to 7 p.m., by daily range L, M, H.
+constexpr std::array<Hourly, 3> kHourlyTemperature = {{
+    {-6.3, -5.0, -3.7, -2.5, -1.5, -0.7, -0.2, 0.0, -0.2, -0.7, -1.5, -2.5},
+    {-12.6, -10.0, -7.4, -5.0, -2.9, -1.3, -0.3, 0.0, -0.3, -1.3, -2.9, -5.0},
+    {-18.9, -15.0, -11.1, -7.5, -4.4, -2.0, -0.5, 0.0, -0.5, -2.0, -4.4, -7.5},
+}};
+
+// hvac_sizing.rb, MJ8 Table 3D-2: peak solar factors by latitude.
+constexpr std::array<double, 6> kSolarLatitudes = {28, 34, 40, 46, 52, 60};
+constexpr std::array<std::array<double, 6>, 8> kPeakSolar = {{
+    {91, 121, 149, 173, 193, 211},    // S
+    {172, 185, 196, 205, 212, 217},   // SW
+    {220, 219, 216, 213, 208, 199},   // W
+    {149, 140, 135, 130, 124, 114},   // NW
+    {38, 37, 35, 34, 32, 28},         // N
+    {149, 140, 135, 130, 124, 114},   // NE
+    {220, 219, 216, 213, 208, 199},   // E
+    {172, 185, 196, 205, 212, 217},   // SE
+}};
+constexpr std::array<double, 6> kPeakSolarHorizontal = {272, 261, 247, 230, 208, 176};
+
+// hvac_sizing.rb, MJ8 Table 3E-1: average shade line multipliers by latitude.
+constexpr std::array<double, 6> kShadeLineLatitudes = {25, 30, 35, 40, 45, 50};
+constexpr std::array<std::array<double, 6>, 8> kShadeLine = {{
+    {10.1, 5.40, 3.53, 2.60, 2.05, 1.70},  // S
+    {1.89, 1.63, 1.41, 1.25, 1.13, 1.01},  // SW
+    {0.83, 0.83, 0.82, 0.81, 0.80, 0.79},  // W
+    {0, 0, 0, 0, 0, 0},                    // NW
+    {0, 0, 0, 0, 0, 0},                    // N
+    {0, 0, 0, 0, 0, 0},                    // NE
+    {0.83, 0.83, 0.82, 0.81, 0.80, 0.79},  // E
+    {1.89, 1.63, 1.41, 1.25, 1.13, 1.01},  // SE
+}};
+
+// hvac_sizing.rb, MJ8 Table A11-7: hourly shade line multipliers at 9 a.m.,
+// noon, 3 p.m. and 6 p.m., by the latitudes of the peak solar factors.
+using ShadeLineHours = std::array<double, 4>;
+constexpr std::array<std::array<ShadeLineHours, 6>, 8> kShadeLineHourly = {{
+    {{{5.3, 3.7, 5.3, 0.0}, {3.2, 2.5, 3.2, 0.0}, {2.2, 1.9, 2.2, 0.2}, {1.8, 1.5, 1.8, 0.0}, {1.4, 1.2, 1.4, 0.0},
+      {1.1, 0.9, 1.1, 0.0}}},  // S
+    {{{0.0, 5.0, 1.2, 0.2}, {0.0, 3.4, 1.1, 0.2}, {0.0, 2.6, 0.9, 0.1}, {0.0, 2.1, 0.8, 0.2}, {0.0, 1.7, 0.8, 0.3},
+      {0.0, 1.3, 0.7, 0.3}}},  // SW
+    {{{0.0, 0.0, 1.0, 0.1}, {0.0, 0.0, 1.0, 0.1}, {0.0, 0.0, 1.0, 0.1}, {0.0, 0.0, 0.9, 0.2}, {0.0, 0.0, 0.9, 0.2},
+      {0.0, 0.0, 0.8, 0.2}}},  // W
+    {{{0.0, 0.0, 1.9, 0.1}, {0.0, 0.0, 2.1, 0.1}, {0.0, 0.0, 2.4, 0.0}, {0.0, 0.0, 2.6, 0.2}, {0.0, 0.0, 3.1, 0.2},
+      {0.0, 0.0, 3.9, 0.2}}},  // NW
+    {{{0.0, 0.0, 0.0, 0.5}, {0.0, 0.0, 0.0, 0.7}, {0.0, 0.0, 0.0, 0.8}, {0.0, 0.0, 0.0, 1.0}, {0.0, 0.0, 0.0, 1.3},
+      {0.0, 0.0, 0.0, 1.8}}},  // N
+    {{{1.9, 0.0, 0.0, 0.0}, {2.1, 0.0, 0.0, 0.0}, {2.4, 0.0, 0.0, 0.0}, {2.6, 0.0, 0.0, 0.0}, {3.1, 0.0, 0.0, 0.0},
+      {3.9, 0.0, 0.0, 0.0}}},  // NE
+    {{{1.0, 0.0, 0.0, 0.0}, {1.0, 0.0, 0.0, 0.0}, {1.0, 0.0, 0.0, 0.0}, {0.9, 0.0, 0.0, 0.0}, {0.9, 0.0, 0.0, 0.0},
+      {0.8, 0.0, 0.0, 0.0}}},  // E
+    {{{1.2, 5.0, 0.0, 0.0}, {1.1, 3.4, 0.0, 0.0}, {0.9, 2.6, 0.0, 0.0}, {0.8, 2.1, 0.0, 0.0}, {0.8, 1.7, 0.0, 0.0},
+      {0.7, 1.3, 0.0, 0.0}}},  // SE
+}};
+
+// The solar heat gain coefficient the cooling load factors are made for
+// (hvac_sizing.rb: the glass's SHGC is divided by it).
+constexpr double kReferenceShgc = 0.87;
+
+// defaults.rb, from the ASHRAE Handbook of Fundamentals 2021, ch. 15,
+// table 14: a shade's summer factor is c1 - c2 x SHGC on the part it covers.
+struct ShadeCoefficients {
+  double c1;
+  double c2;
+};
+constexpr std::array<ShadeCoefficients, 4> kInteriorShades = {{
+    {1.0, 0.0},    // none
+    {0.95, 0.26},  // medium blinds, half open
+    {0.94, 0.37},  // medium curtains
+    {0.90, 0.38},  // medium shades
+}};
+constexpr std::array<ShadeCoefficients, 3> kInsectScreens = {{
+    {1.0, 0.0},   // none
+    {0.99, 0.1},  // inside
+    {0.64, 0.0},  // outside
+}};
+
+// The page's "Shade coefficient = 0.25" exterior shading.
+constexpr double kPageShadeScreen = 0.25;
+
+// defaults.rb: SHGC of clear glass in a wood or vinyl frame by the page's
+// glass type: single 0.64, double 0.56, insulating low-E double 0.52,
+// triple low-E 0.31; single with low-E takes the nearest entry, 0.52.
+constexpr std::array<double, 5> kPageGlassShgc = {0.64, 0.52, 0.56, 0.52, 0.31};
+
+// hvac_sizing.rb: the adjustment of cooling temperature differences by
+// daily range L, M, H, and the doors' differences above the design one.
+constexpr std::array<double, 3> kDailyRangeAdjustment = {4, 0, -5};
+constexpr std::array<double, 3> kDoorDifferenceAbove = {15, 11, 6};
+
+// hvac_sizing.rb, MJ8 Figure A12-8: cooling temperature differences of dark
+// sunlit walls at 95 °F by construction group B .. G, and the multipliers of
+// lighter colours (MJ8 Table 4B notes, Appendix 12).
+constexpr std::array<double, 11> kWallDifference = {18.8, 19.65, 20.5, 21.25, 22.0, 24.5,
+                                                    27.0, 29.45, 31.9, 34.95, 38.0};
+constexpr std::array<double, 3> kColourMultiplier = {0.65, 0.83, 1.0};
+
+// hvac_sizing.rb, MJ8 Figure A12-16: cooling temperature differences of a
+// roof-joist-ceiling by its R-value (up to R-6, 13, 15, 21, 30, above), and
+// 0.83 for a light or medium asphalt roof.
+constexpr std::array<double, 5> kRoofRLimits = {6, 13, 15, 21, 30};
+constexpr std::array<double, 6> kRoofDifference = {50, 45, 38, 31, 30, 27};
+constexpr double kLightRoofMultiplier = 0.83;
+
+// hvac_sizing.rb, MJ8 Figure A12-14: a vented attic's summer temperature
+// under an asphalt roof at 95 °F, dark or lighter, without and with a
+// radiant barrier.
+constexpr double kAtticDark = 130;
+constexpr double kAtticLight = 120;
+constexpr double kAtticDarkBarrier = 120;
+constexpr double kAtticLightBarrier = 110;
+constexpr double kReferenceOutdoor = 95;
+
+// hvac_sizing.rb: floors over open air take the design difference less 5.
+constexpr double kOpenFloorBelow = 5;
+
+// Below grade, hvac_sizing.rb after MJ8 A12-4 and A12-7: the earth's
+// resistance, 15 % off for its storage, and MJ8's default heavy moist soil
+// (R-1.25 per ft: conductivity 0.8 Btu/h·ft·°F). Films of a wall
+// (defaults from materials.rb): inside 0.68, outside 0.197.
+constexpr double kSoilConductivity = 1.0 / 1.25;
+constexpr double kSoilStorage = 0.85;
+constexpr double kInsideFilm = 0.68;
+constexpr double kOutsideFilm = 0.197;
+constexpr double kBasementOtherR = 1.47;  // ASHRAE HoF 2013, p. 18.31, as hvac_sizing.rb takes it
+
+// hvac_sizing.rb, MJ8 Table 4A slab F-values after Appendix 12: a 4 in slab
+// (concrete 12.5 Btu·in/h·ft²·°F, materials.rb) on gravel of an inch
+// up to 12 in, its films 0.05 + 0.92 + 0.17, over earth paths of radius
+// 8 to 13 ft, averaged. Edge insulation covers the edge and 2 ft in.
+constexpr double kSlabConcreteR = 4.0 / 12.5;
+constexpr double kSlabGravelR = 0.65 * (12.0 - 4.0);
+constexpr double kSlabFilmsR = 0.05 + 0.92 + 0.17;
+constexpr int kSlabEdgeDepth = 2;
+
+// A crawlspace's or unconditioned basement's walls when the floor is given
+// alone: uninsulated masonry with its films.
+constexpr double kCrawlspaceWallU = 0.36;
+
+// hvac_sizing.rb, MJ8 Table 10A: altitude correction factors every 1000 ft.
+constexpr std::array<double, 13> kAltitudeFactor = {1.0,  0.97, 0.93, 0.89, 0.87, 0.84, 0.80,
+                                                    0.77, 0.75, 0.72, 0.69, 0.66, 0.63};
+
+// hvac_sizing.rb, MJ8 Tables 5D/5E: stack and wind coefficients, and the
+// wind at cooling and heating design (mph); the air's factors 1.1 sensible
+// and 0.68 latent.
+constexpr double kStackPerStorey = 0.015;
+constexpr double kWindBase = 0.0065;
+constexpr double kWindPerClass = 0.00266;
+constexpr double kCoolingWind = 7.5;
+constexpr double kHeatingWind = 15.0;
+constexpr double kSensibleAir = 1.1;
+constexpr double kLatentAir = 0.68;
+
+// Airflow.get_infiltration_SLA_from_ACH50 (airflow.rb): leakage area in in²
+// from ACH50, flow exponent 0.65.
+constexpr double kLeakageFlowExponent = 0.65;
+constexpr double kLeakageAreaFactor = 0.283316478;
+
+constexpr double kPersonSensible = 230;
+constexpr double kPersonLatent = 200;
+
+// The excursion limit: 1.3 x the daily average of the glass load
+// (hvac_sizing.rb).
+constexpr double kExcursionLimit = 1.3;
+
+double interpolate(double x, const std::array<double, 6>& xs, const std::array<double, 6>& ys) {
+  if (x <= xs.front()) return ys.front();
+  if (x >= xs.back()) return ys.back();
+  std::size_t i = 0;
+  while (x >= xs[i + 1]) ++i;
+  return ys[i] + (ys[i + 1] - ys[i]) * (x - xs[i]) / (xs[i + 1] - xs[i]);
+}
+
+std::int64_t whole(double value) {
+  if (!std::isfinite(value)) return 0;
+  constexpr double kLimit = 9007199254740992.0;  // 2^53
+  return static_cast<std::int64_t>(std::round(std::clamp(value, -kLimit, kLimit)));
+}
+
+std::int32_t turned(std::int32_t direction, int rotation) {
+  if (direction < 1 || direction > 8) return direction;
+  return (direction - 1 + ((rotation % 8) + 8) % 8) % 8 + 1;
+}
+
+// What a page's design conditions give a zone.
+struct Climate {
+  double htd = 0;  // indoor - outdoor at winter design, at least 0
+  double ctd = 0;  // outdoor - indoor at summer design, at least 0
+  double outdoorSummer = 0;
+  double outdoorWinter = 0;
+  double indoorSummer = 0;
+  double indoorWinter = 0;
+  int range = 1;  // daily range L 0, M 1, H 2
+  double rangeAdjustment = 0;
+  double winterDuct = 0;
+  double summerDuct = 0;
+};
+
+Climate climateOf(const ProjectTables& tables, int page) {
+  Climate c;
+  c.indoorSummer = tables.integer(page, irow::SummerThermostat);
+  c.indoorWinter = tables.integer(page, irow::WinterThermostat);
+  c.outdoorSummer = tables.integer(page, irow::SummerDesignTemp);
+  c.outdoorWinter = tables.integer(page, irow::WinterDesignTemp);
+  c.htd = std::max(0.0, c.indoorWinter - c.outdoorWinter);
+  c.ctd = std::max(0.0, c.outdoorSummer - c.indoorSummer);
+  const std::int32_t range = tables.selection(sel::DailyRange);
+  c.range = range >= 1 && range <= 3 ? range - 1 : 1;
+  c.rangeAdjustment = kDailyRangeAdjustment[static_cast<std::size_t>(c.range)];
+  c.winterDuct = tables.real(page, rrow::WinterDuctMultiplier);
+  c.summerDuct = tables.real(page, rrow::SummerDuctMultiplier);
+  if (!std::isfinite(c.winterDuct)) c.winterDuct = 0;
+  if (!std::isfinite(c.summerDuct)) c.summerDuct = 0;
+  return c;
+}
+
+// The latitude-dependent solar figures of the house.
+struct Sun {
+  std::array<double, 8> peak{};
+  double peakHorizontal = 0;
+  std::array<double, 8> shadeLine{};
+  std::array<ShadeLineHours, 8> shadeLineHourly{};
+};
+
+Sun sunAt(double latitude) {
+  Sun sun;
+  for (std::size_t row = 0; row < 8; ++row) {
+    sun.peak[row] = interpolate(latitude, kSolarLatitudes, kPeakSolar[row]);
+    sun.shadeLine[row] = interpolate(latitude, kShadeLineLatitudes, kShadeLine[row]);
+    for (std::size_t h = 0; h < 4; ++h) {
+      std::array<double, 6> column{};
+      for (std::size_t l = 0; l < 6; ++l) column[l] = kShadeLineHourly[row][l][h];
+      sun.shadeLineHourly[row][h] = interpolate(latitude, kSolarLatitudes, column);
+    }
+  }
+  sun.peakHorizontal = interpolate(latitude, kSolarLatitudes, kPeakSolarHorizontal);
+  return sun;
+}
+
+// A window with its shading resolved to factors.
+struct Glass {
+  std::int32_t direction = 1;
+  double area = 0;
+  double u = 0;
+  double shgc = 0;
+  double interior = 1;   // interior shading factor
+  double exterior = 1;   // screens and shade screens, on the sun alone
+  bool shaded = false;   // an interior shade: the shaded load factors apply
+  double overhangDepth = 0;
+  double overhangAbove = 0;
+  double height = 0;
+};
+
+double coverage(const ShadeCoefficients& c, double shgc, double share) {
+  const double factor = c.c1 - c.c2 * shgc;
+  return share * factor + (1 - share);
+}
+
+Glass glassOf(const WindowDetails& w, int rotation) {
+  Glass g;
+  g.direction = turned(w.direction, rotation);
+  g.area = w.area;
+  g.u = w.u;
+  g.shgc = w.shgc;
+  const auto shade = static_cast<std::size_t>(w.shade);
+  const auto screen = static_cast<std::size_t>(w.screen);
+  if (shade < kInteriorShades.size() && w.shade != InteriorShade::None) {
+    g.interior = coverage(kInteriorShades[shade], w.shgc, w.shadeShare);
+    g.shaded = true;
+  }
+  if (screen < kInsectScreens.size()) g.exterior = coverage(kInsectScreens[screen], w.shgc, w.screenShare);
+  g.overhangDepth = w.overhangDepth;
+  g.overhangAbove = w.overhangAbove;
+  g.height = w.height;
+  return g;
+}
+
+// The page's glass of a zone column as one window.
+Glass pageGlass(const ProjectTables& tables, int page, int column, int rotation) {
+  Glass g;
+  g.direction = turned(tables.selection(sel::GlassDirection(column)), rotation);
+  g.area = tables.zone(page, column, ZoneQuantity::GlassArea);
+  g.u = tables.zone(page, column, ZoneQuantity::GlassU);
+  const std::int32_t type = tables.selection(sel::GlassType);
+  g.shgc = inList(type, kPageGlassShgc.size()) ? kPageGlassShgc[static_cast<std::size_t>(type - 1)] : 0.0;
+  switch (tables.selection(sel::InteriorShading)) {
+    case 2:
+      g.interior = coverage(kInteriorShades[static_cast<std::size_t>(InteriorShade::Blinds)], g.shgc, 1);
+      g.shaded = true;
+      break;
+    case 3:
+      g.interior = coverage(kInteriorShades[static_cast<std::size_t>(InteriorShade::Shades)], g.shgc, 0.5);
+      g.shaded = true;
+      break;
+    default: break;
+  }
+  if (tables.selection(sel::ExteriorShading) != 1) g.exterior = kPageShadeScreen;
+  return g;
+}
+
+// The cooling heat transfer multiplier of glass facing solar row `row`:
+// hour h (0..11) of the curve, or the average (h < 0).
+double glassMultiplier(const Glass& g, const Sun& sun, const Climate& climate, std::size_t row, int h) {
+  double clf = 0;
+  double difference = climate.ctd;
+  if (h < 0) {
+    clf = g.shaded ? kClfShaded[row] : kClfPlain[row];
+  } else {
+    const auto hour = static_cast<std::size_t>(h);
+    clf = g.shaded ? kClfHourlyShaded[row][hour] : kClfHourlyPlain[row][hour];
+    difference += kHourlyTemperature[static_cast<std::size_t>(climate.range)][hour];
+  }
+  return sun.peak[row] * clf * g.shgc * g.interior * g.exterior / kReferenceShgc + g.u * difference;
+}
+
+// The sensible cooling of a window, Btu/h: hour h, or the average (h < 0).
+// An overhang shades the part of the window above its shade line, which
+// then gains as a north window does.
+double glassCooling(const Glass& g, const Sun& sun, const Climate& climate, int h) {
+  if (g.direction < 1 || g.direction > 8 || !(g.area > 0)) return 0;
+  const auto row = static_cast<std::size_t>(solarRow(g.direction));
+  const double sunlit = glassMultiplier(g, sun, climate, row, h);
+  double multiplier = sunlit;
+  if (g.overhangDepth > 0) {
+    const double shaded = glassMultiplier(g, sun, climate, kNorthRow, h);
+    double line = sun.shadeLine[row];
+    if (h >= 0) line = sun.shadeLineHourly[row][static_cast<std::size_t>(h / 3)];
+    const double shadow = line * g.overhangDepth;  // ft below the overhang
+    const double bottom = g.overhangAbove + g.height;
+    if (shadow >= bottom) {
+      multiplier = shaded;
+    } else if (shadow > g.overhangAbove && g.height > 0) {
+      const double part = (shadow - g.overhangAbove) / g.height;
+      multiplier = part * shaded + (1 - part) * sunlit;
+    }
+  }
+  return multiplier * g.area;
+}
+
+// A skylight, taken as level glass.
+double skylightCooling(const SkylightDetails& s, const Sun& sun, const Climate& climate, int h) {
+  double clf = kClfPlainHorizontal;
+  double difference = climate.ctd;
+  if (h >= 0) {
+    clf = kClfHourlyHorizontal[static_cast<std::size_t>(h)];
+    difference += kHourlyTemperature[static_cast<std::size_t>(climate.range)][static_cast<std::size_t>(h)];
+  }
+  // hvac_sizing.rb: a skylight's conduction takes 15 °F above the difference.
+  return (sun.peakHorizontal * clf * s.shgc / kReferenceShgc + s.u * (difference + 15.0)) * s.area;
+}
+
+// The construction group of the page's wall construction and U, by the
+// correlations of hvac_sizing.rb (get_ashrae_wall_group) for wood studs with
+// brick veneer and for concrete block, mapped by MJ8 Figure A12-12.
+std::int32_t pageWallGroup(const ProjectTables& tables, double u) {
+  // Index into kWallGroupWords: B 0, B-C 1, C 2, C-D 3, D 4, D-E 5, E 6.
+  if (tables.selection(sel::WallConstruction) == 1) {
+    constexpr std::array<double, 6> kLimits = {0.070, 0.083, 0.095, 0.100, 0.130, 0.175};
+    constexpr std::array<std::int32_t, 7> kGroups = {0, 1, 2, 3, 4, 5, 6};
+    for (std::size_t i = 0; i < kLimits.size(); ++i) {
+      if (u <= kLimits[i]) return kGroups[i];
+    }
+    return kGroups.back();
+  }
+  constexpr std::array<double, 5> kLimits = {0.0575, 0.067, 0.080, 0.108, 0.148};
+  constexpr std::array<std::int32_t, 6> kGroups = {1, 2, 3, 4, 5, 6};
+  for (std::size_t i = 0; i < kLimits.size(); ++i) {
+    if (u <= kLimits[i]) return kGroups[i];
+  }
+  return kGroups.back();
+}
+
+// The U-value of a below-grade wall with the earth, hvac_sizing.rb after
+// MJ8 A12-4: foot by foot down the wall.
+double belowGradeWallU(const WallDetails& w) {
+  if (!(w.u > 0) || !(w.height > 0)) return 0;
+  const double construction = 1.0 / w.u - kInsideFilm - kOutsideFilm;
+  const double aboveGrade = w.height - std::min(w.depth, w.height);
+  const int feet = static_cast<int>(std::ceil(std::min(w.height, 100.0)));
+  double sum = 0;
+  for (int foot = 1; foot <= feet; ++foot) {
+    double r = std::max(construction, 0.0) + kInsideFilm;
+    double soil = 0;
+    if (foot <= aboveGrade) {
+      r += kOutsideFilm;
+    } else {
+      soil = (std::numbers::pi * (foot - aboveGrade) / 2.0) / kSoilConductivity;
+    }
+    sum += 1.0 / (r + soil);
+  }
+  return sum / feet * kSoilStorage;
+}
+
+// A slab's F-value, Btu/h·ft·°F of exposed perimeter.
+double slabFValue(double edgeR) {
+  double sum = 0;
+  constexpr int kFirstRadius = 8;
+  constexpr int kLastRadius = 13;
+  for (int pathRadius = kFirstRadius; pathRadius <= kLastRadius; ++pathRadius) {
+    double f = 0;
+    for (int radius = 0; radius <= pathRadius; ++radius) {
+      const double soilPath = std::max(std::numbers::pi * radius - 1.0, 0.0);
+      double r = kSlabFilmsR + soilPath / kSoilConductivity;
+      if (radius > 0) r += kSlabConcreteR + kSlabGravelR;
+      if (radius <= kSlabEdgeDepth) r += edgeR;
+      f += 1.0 / r;
+    }
+    sum += f;
+  }
+  return sum / (kLastRadius - kFirstRadius + 1);
+}
+
+// A basement floor's U-value (hvac_sizing.rb, MJ8 A12-7, ASHRAE HoF 2013
+// p. 18.31 eq. 40) at `depth` below grade, the basement `width` wide.
+double basementFloorU(double depth, double width, bool insulated) {
+  if (!(width > 0)) return 0;
+  const double k = kSoilConductivity;
+  const double other = k * kBasementOtherR / std::numbers::pi;
+  const double u = (2.0 * k / (std::numbers::pi * width)) *
+                   (std::log(width / 2.0 + depth / 2.0 + other) - std::log(depth / 2.0 + other));
+  return u * kSoilStorage * (insulated ? 0.7 : 1.0);
+}
+
+// The double-precision loads of one zone before rounding.
+struct ZoneSums {
+  std::array<double, kComponents> heating{};
+  std::array<double, kComponents> sensible{};
+  std::array<double, kComponents> latent{};
+  Hourly glass{};        // the glass load curve
+  double exposed = 0;    // wall area exposed to outdoor air, for the leakage
+  double floorArea = 0;  // for the ventilation and the house's gains
+};
+
+void add(std::array<double, kComponents>& sums, Component c, double value) {
+  sums[static_cast<std::size_t>(c)] += value;
+}
+
+// The envelope of one zone column.
+void envelope(const ProjectTables& tables, const ZoneDetails& details, int page, int column, int rotation,
+              const Climate& climate, const Sun& sun, ZoneSums& z) {
+  const bool partition = column >= kFirstPartitionColumn;
+  const double partitionDifference = partition ? tables.integer(page, irow::PartitionDT(column)) : 0.0;
+  auto zoneValue = [&](ZoneQuantity q) {
+    const double value = tables.zone(page, column, q);
+    return std::isfinite(value) ? value : 0.0;
+  };
+
+  // Windows.
+  auto addGlass = [&](const Glass& g) {
+    if (!(g.area > 0)) return;
+    add(z.heating, Component::Windows, g.u * g.area * climate.htd);
+    add(z.sensible, Component::Windows, glassCooling(g, sun, climate, -1));
+    for (int h = 0; h < kHours; ++h) z.glass[static_cast<std::size_t>(h)] += glassCooling(g, sun, climate, h);
+    z.exposed += g.area;
+  };
+  if (details.windows) {
+    for (const WindowDetails& w : *details.windows) addGlass(glassOf(w, rotation));
+  } else {
+    addGlass(pageGlass(tables, page, column, rotation));
+  }
+
+  // Skylights: only as entered.
+  if (details.skylights) {
+    for (const SkylightDetails& s : *details.skylights) {
+      add(z.heating, Component::Skylights, s.u * s.area * climate.htd);
+      add(z.sensible, Component::Skylights, skylightCooling(s, sun, climate, -1));
+      for (int h = 0; h < kHours; ++h) z.glass[static_cast<std::size_t>(h)] += skylightCooling(s, sun, climate, h);
+    }
+  }
+
+  // Doors.
+  const double doorCooling = climate.ctd + kDoorDifferenceAbove[static_cast<std::size_t>(climate.range)];
+  if (details.doors) {
+    for (const DoorDetails& d : *details.doors) {
+      add(z.heating, Component::Doors, d.u * d.area * climate.htd);
+      add(z.sensible, Component::Doors, d.u * d.area * doorCooling);
+      z.exposed += d.area;
+    }
+  } else {
+    const double ua = zoneValue(ZoneQuantity::DoorU) * zoneValue(ZoneQuantity::DoorArea);
+    add(z.heating, Component::Doors, ua * (partition ? partitionDifference : climate.htd));
+    add(z.sensible, Component::Doors, ua * (partition ? partitionDifference : doorCooling));
+    if (!partition) z.exposed += zoneValue(ZoneQuantity::DoorArea);
+  }
+
+  // Walls.
+  auto wallCooling = [&](const WallDetails& w) {
+    const auto group = static_cast<std::size_t>(std::clamp<std::int32_t>(w.group, 0, 10));
+    double cltd = kWallDifference[group] * kColourMultiplier[static_cast<std::size_t>(w.colour)];
+    if (climate.ctd >= 10) {
+      cltd += (climate.outdoorSummer - kReferenceOutdoor) + climate.rangeAdjustment;
+    } else {
+      // hvac_sizing.rb after MJ8 A12-18: small design differences.
+      cltd = std::max(cltd + climate.ctd - 20.0 - climate.rangeAdjustment, 0.0);
+    }
+    return cltd;
+  };
+  auto addWall = [&](const WallDetails& w) {
+    switch (w.exposure) {
+      case WallExposure::Outdoors:
+        add(z.heating, Component::Walls, w.u * w.area * climate.htd);
+        add(z.sensible, Component::Walls, w.u * w.area * wallCooling(w));
+        z.exposed += w.area;
+        break;
+      case WallExposure::Unconditioned: {
+        const double winter = w.winterTemperature.value_or(climate.outdoorWinter);
+        const double summer = w.summerTemperature.value_or(climate.outdoorSummer);
+        add(z.heating, Component::Walls, w.u * w.area * (climate.indoorWinter - winter));
+        add(z.sensible, Component::Walls, w.u * w.area * (summer - climate.indoorSummer));
+        break;
+      }
+      case WallExposure::BelowGrade:
+        add(z.heating, Component::Walls, belowGradeWallU(w) * w.area * climate.htd);
+        if (w.height > 0) z.exposed += w.area * (w.height - std::min(w.depth, w.height)) / w.height;
+        break;
+    }
+  };
+  if (details.walls) {
+    for (const WallDetails& w : *details.walls) addWall(w);
+  } else if (partition) {
+    const double ua = zoneValue(ZoneQuantity::WallU) * zoneValue(ZoneQuantity::WallArea);
+    add(z.heating, Component::Walls, ua * partitionDifference);
+    add(z.sensible, Component::Walls, ua * partitionDifference);
+  } else {
+    WallDetails w;
+    w.area = zoneValue(ZoneQuantity::WallArea);
+    w.u = zoneValue(ZoneQuantity::WallU);
+    w.group = pageWallGroup(tables, w.u);
+    w.colour = SurfaceColour::Dark;
+    addWall(w);
+  }
+
+  // Ceilings and roofs.
+  auto addCeiling = [&](const CeilingDetails& c) {
+    add(z.heating, c.kind == CeilingKind::Attic ? Component::Ceilings : Component::Roofs, c.u * c.area * climate.htd);
+    const bool dark = c.colour == SurfaceColour::Dark;
+    const double adjust = (climate.outdoorSummer - kReferenceOutdoor) + climate.rangeAdjustment;
+    if (c.kind == CeilingKind::Attic) {
+      const double attic = (c.radiantBarrier ? (dark ? kAtticDarkBarrier : kAtticLightBarrier)
+                                             : (dark ? kAtticDark : kAtticLight)) + adjust;
+      add(z.sensible, Component::Ceilings, c.u * c.area * (attic - climate.indoorSummer));
+    } else {
+      const double r = c.u > 0 ? 1.0 / c.u : 0.0;
+      std::size_t i = 0;
+      while (i < kRoofRLimits.size() && r > kRoofRLimits[i]) ++i;
+      const double cltd = kRoofDifference[i] * (dark ? 1.0 : kLightRoofMultiplier) + adjust;
+      add(z.sensible, Component::Roofs, c.u * c.area * cltd);
+    }
+  };
+  if (details.ceilings) {
+    for (const CeilingDetails& c : *details.ceilings) addCeiling(c);
+  } else {
+    CeilingDetails c;
+    c.area = zoneValue(ZoneQuantity::RoofArea);
+    c.u = zoneValue(ZoneQuantity::RoofU);
+    const std::int32_t roof = tables.selection(sel::RoofConstruction);
+    c.kind = roof >= 3 ? CeilingKind::Roof : CeilingKind::Attic;
+    c.colour = roof == 2 || roof == 4 ? SurfaceColour::Light : SurfaceColour::Dark;
+    addCeiling(c);
+  }
+
+  // Floors and slabs.
+  auto addFloor = [&](const FloorDetails& f) {
+    z.floorArea += f.area;
+    switch (f.kind) {
+      case FloorKind::Slab:
+        add(z.heating, Component::Slabs, slabFValue(f.edgeR) * f.perimeter * climate.htd);
+        break;
+      case FloorKind::BasementFloor:
+        add(z.heating, Component::Slabs, basementFloorU(f.depth, f.width, f.edgeR > 0) * f.area * climate.htd);
+        break;
+      case FloorKind::Outdoors:
+        add(z.heating, Component::Floors, f.u * f.area * climate.htd);
+        add(z.sensible, Component::Floors,
+            f.u * f.area * std::max(climate.ctd - kOpenFloorBelow + climate.rangeAdjustment, 0.0));
+        break;
+      case FloorKind::Garage: {
+        const double winter = f.winterTemperature.value_or(climate.outdoorWinter);
+        const double summer = f.summerTemperature.value_or(climate.outdoorSummer);
+        add(z.heating, Component::Floors, f.u * f.area * (climate.indoorWinter - winter));
+        add(z.sensible, Component::Floors, f.u * f.area * (summer - climate.indoorSummer));
+        break;
+      }
+      case FloorKind::Crawlspace:
+      case FloorKind::Basement: {
+        // hvac_sizing.rb after MJ8 Figures A12-6 and A12-17: the space
+        // settles between indoors and out by the floor's and walls' U.
+        const double uw = kCrawlspaceWallU;
+        const double share = f.kind == FloorKind::Crawlspace ? 1.0 / (1.0 + 4.0 * f.u / (uw + 0.11))
+                                                              : uw / (4.0 * f.u + uw);
+        add(z.heating, Component::Floors, f.u * f.area * climate.htd * share);
+        add(z.sensible, Component::Floors, f.u * f.area * climate.ctd * share);
+        break;
+      }
+    }
+  };
+  if (details.floors) {
+    for (const FloorDetails& f : *details.floors) addFloor(f);
+  } else {
+    FloorDetails f;
+    f.area = zoneValue(ZoneQuantity::FloorArea);
+    f.u = zoneValue(ZoneQuantity::FloorU);
+    switch (tables.selection(sel::FloorConstruction)) {
+      case 1:
+        f.kind = FloorKind::Slab;
+        f.perimeter = f.area > 0 ? 4.0 * std::sqrt(f.area) : 0.0;
+        break;
+      case 2:
+      case 3: f.kind = FloorKind::Basement; break;
+      case 4: f.kind = FloorKind::Garage; break;
+      default: f.kind = FloorKind::Crawlspace; break;
+    }
+    addFloor(f);
+  }
+  const double pageFloor = zoneValue(ZoneQuantity::FloorArea);
+  if (pageFloor > 0) z.floorArea = pageFloor;
+}
+
+bool zoneUsed(const ProjectTables& tables, const ZoneDetails& details, int page, int column) {
+  if (details.anyEntered()) return true;
+  for (int q = 0; q < kZoneQuantities; ++q) {
+    if (tables.zone(page, column, static_cast<ZoneQuantity>(q)) != 0) return true;
+  }
+  return false;
+}
+
+// The excursion of a glass load curve above 1.3 x its daily average.
+double excursion(const Hourly& curve) {
+  double sum = 0;
+  double peak = 0;
+  for (const double load : curve) {
+    sum += load;
+    peak = std::max(peak, load);
+  }
+  return std::max(0.0, peak - kExcursionLimit * sum / kHours);
+}
+
+}  // namespace
+
+DetailedDesign detailedDesign(const ProjectTables& tables, int rotation) {
+  DetailedDesign design;
+  const HouseDetails& house = tables.Details.house;
+  const HouseValues& values = tables.House;
+  const Sun sun = sunAt(house.orDefault(HouseDetail::Latitude));
+
+  const double elevation = std::clamp(house.orDefault(HouseDetail::Elevation), 0.0, 11999.0);
+  const auto thousands = static_cast<std::size_t>(elevation / 1000.0);
+  const double altitude = kAltitudeFactor[thousands] + (kAltitudeFactor[thousands + 1] - kAltitudeFactor[thousands]) *
+                                                           (elevation / 1000.0 - static_cast<double>(thousands));
+
+  std::array<ZoneSums, kZones> sums{};
+  std::array<Climate, kPages> climates{};
+  Hourly houseGlass{};
+  double exposed = 0;
+  double floorArea = 0;
+  bool anyGains = false;
+  for (int p = 1; p <= kPages; ++p) {
+    climates[static_cast<std::size_t>(p - 1)] = climateOf(tables, p);
+    for (int c = 1; c <= kZoneColumns; ++c) {
+      const int zone = zoneNumber(p, c);
+      const ZoneDetails& details = tables.Details.zone(zone);
+      const auto i = static_cast<std::size_t>(zone - 1);
+      if (!zoneUsed(tables, details, p, c)) continue;
+      design.zoneUsed[i] = true;
+      ZoneSums& z = sums[i];
+      envelope(tables, details, p, c, rotation, climates[static_cast<std::size_t>(p - 1)], sun, z);
+      for (std::size_t h = 0; h < kHours; ++h) houseGlass[h] += z.glass[h];
+      exposed += z.exposed;
+      floorArea += z.floorArea;
+      anyGains = anyGains || details.people || details.appliances || details.appliancesLatent;
+    }
+  }
+
+  // The design infiltration of the whole house, given to the zones by their
+  // exposed wall area; its CFM depends on each page's differences.
+  const double conditionedArea = values[HouseValue::FloorArea].value_or(floorArea);
+  const double volume = conditionedArea * values[HouseValue::CeilingHeight].value_or(8.0);
+  const std::optional<double>& ach50 = house[HouseDetail::Ach50];
+  double leakageArea = 0;  // in²
+  if (ach50) {
+    leakageArea = *ach50 * kLeakageAreaFactor * std::pow(4.0, kLeakageFlowExponent) * volume /
+                  (std::pow(50.0, kLeakageFlowExponent) * 60.0);
+  }
+  const double storeys = house.orDefault(HouseDetail::StoreysAboveGrade);
+  const double shielding = house.orDefault(HouseDetail::ShieldingClass);
+  const double stack = kStackPerStorey * storeys;
+  const double wind = (kWindBase - kWindPerClass * (shielding - 3)) * std::pow(storeys, 0.4);
+  const double grains = values.orZero(HouseValue::MoistureDifference);
+  const double ventilation = values.orZero(HouseValue::VentilationCfm);
+  const double sensibleLeft = 1.0 - values.orZero(HouseValue::VentilationSensibleRecovery) / 100.0;
+  const double latentLeft = 1.0 - values.orZero(HouseValue::VentilationLatentRecovery) / 100.0;
+
+  for (int p = 1; p <= kPages; ++p) {
+    const Climate& climate = climates[static_cast<std::size_t>(p - 1)];
+    for (int c = 1; c <= kZoneColumns; ++c) {
+      const int zone = zoneNumber(p, c);
+      const auto i = static_cast<std::size_t>(zone - 1);
+      if (!design.zoneUsed[i]) continue;
+      ZoneSums& z = sums[i];
+      const ZoneDetails& details = tables.Details.zone(zone);
+
+      // Leakage.
+      const double share = exposed > 0 ? z.exposed / exposed : 0.0;
+      double heatingCfm = 0;
+      double coolingCfm = 0;
+      if (ach50) {
+        heatingCfm = leakageArea * share * std::sqrt(stack * climate.htd + wind * kHeatingWind * kHeatingWind);
+        coolingCfm = leakageArea * share * std::sqrt(stack * climate.ctd + wind * kCoolingWind * kCoolingWind);
+      } else {
+        heatingCfm = values.orZero(HouseValue::LeakageAchWinter) * volume / 60.0 * share;
+        coolingCfm = values.orZero(HouseValue::LeakageAchSummer) * volume / 60.0 * share;
+      }
+      design.infiltrationHeatingCfm += heatingCfm;
+      design.infiltrationCoolingCfm += coolingCfm;
+      add(z.heating, Component::Infiltration, kSensibleAir * altitude * heatingCfm * climate.htd);
+      add(z.sensible, Component::Infiltration, kSensibleAir * altitude * coolingCfm * climate.ctd);
+      add(z.latent, Component::Infiltration, kLatentAir * altitude * coolingCfm * grains);
+
+      // Ventilation and the house's gains, by floor area.
+      const double floorShare = floorArea > 0 ? z.floorArea / floorArea : 0.0;
+      const double q = ventilation * floorShare;
+      add(z.heating, Component::Ventilation, kSensibleAir * altitude * q * sensibleLeft * climate.htd);
+      add(z.sensible, Component::Ventilation, kSensibleAir * altitude * q * sensibleLeft * climate.ctd);
+      add(z.latent, Component::Ventilation, kLatentAir * altitude * q * latentLeft * grains);
+      if (anyGains) {
+        const double people = details.people.value_or(0);
+        add(z.sensible, Component::InternalGains, kPersonSensible * people + details.appliances.value_or(0));
+        add(z.latent, Component::InternalGains, kPersonLatent * people + details.appliancesLatent.value_or(0));
+      } else {
+        const double people = values.orZero(HouseValue::Occupants);
+        add(z.sensible, Component::InternalGains,
+            (kPersonSensible * people + values.orZero(HouseValue::Appliances)) * floorShare);
+        add(z.latent, Component::InternalGains, kPersonLatent * people * floorShare);
+      }
+
+      // The page's duct multipliers on all the rest.
+      double heating = 0;
+      double sensible = 0;
+      for (std::size_t k = 0; k < kComponents; ++k) {
+        heating += z.heating[k];
+        sensible += z.sensible[k];
+      }
+      add(z.heating, Component::Ducts, climate.winterDuct * heating);
+      add(z.sensible, Component::Ducts, climate.summerDuct * sensible);
+      add(z.sensible, Component::AedExcursion, excursion(z.glass));
+
+      DetailedLoads& loads = design.zones[i];
+      for (std::size_t k = 0; k < kComponents; ++k) {
+        loads.heating.parts[k] = whole(z.heating[k]);
+        loads.coolingSensible.parts[k] = whole(z.sensible[k]);
+        loads.coolingLatent.parts[k] = whole(z.latent[k]);
+      }
+    }
+  }
+
+  // The house: the zones' sums, its own glass excursion and the blower.
+  bool anyZone = false;
+  for (std::size_t i = 0; i < kZones; ++i) {
+    if (!design.zoneUsed[i]) continue;
+    anyZone = true;
+    for (std::size_t k = 0; k < kComponents; ++k) {
+      if (k == static_cast<std::size_t>(Component::AedExcursion)) continue;
+      design.house.heating.parts[k] += design.zones[i].heating.parts[k];
+      design.house.coolingSensible.parts[k] += design.zones[i].coolingSensible.parts[k];
+      design.house.coolingLatent.parts[k] += design.zones[i].coolingLatent.parts[k];
+    }
+  }
+  if (anyZone) {
+    design.house.coolingSensible[Component::AedExcursion] = whole(excursion(houseGlass));
+    design.house.coolingSensible[Component::BlowerHeat] = whole(house.orDefault(HouseDetail::BlowerHeat));
+  }
+  return design;
+}
+
+}  // namespace kovrin

@@ -1,0 +1,135 @@
+// The detailed design load: each zone's and the whole house's heating,
+// sensible cooling and latent cooling, component by component, by the
+// procedures of ACCA Manual J, 8th edition. It is the figure equipment is
+// bought from; the page calculation stays the quick estimate while typing.
+//
+// A zone's inputs are its page values and its details (model/zonedetails.h):
+// a category not entered is built from the page, so any project gets a
+// detailed load:
+//  - windows: one window of the zone's glass area and U, facing its column's
+//    glass direction, with the SHGC of the page's glass type and the page's
+//    interior and exterior shading;
+//  - doors: one door of the zone's door area and U;
+//  - walls: outdoor walls of the zone's wall area and U, of the construction
+//    group of the page's wall construction, medium colour (columns 7..10
+//    with a partition difference: walls to an unconditioned space at that
+//    difference);
+//  - ceilings: the zone's roof area and U, under a vented attic or as a roof
+//    as the page's roof construction says, of its colour;
+//  - floors: the zone's floor area and U, over what the page's floor
+//    construction says (a concrete slab: by a perimeter of 4 x the square
+//    root of its area);
+//  - people and appliances: the house's occupants and appliances, given to
+//    the zones by floor area, when no zone has its own.
+//
+// Each zone's components are computed in double precision and rounded once
+// to whole Btu/h, half away from zero. The house's components are the sums
+// of the zones', except those of the house alone: blower heat, and the
+// excursion of the glass load concentrated in one direction, found on the
+// whole house's hourly glass load. A zone's AED excursion is its own, for
+// its airflow; it does not add up to the house's.
+//
+// Ducts: until a duct system is entered, the page's duct multipliers raise
+// each zone's heating and sensible cooling, as the page calculation does;
+// that raise is the `ducts` component.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include "model/model.h"
+
+namespace kovrin {
+
+enum class Component : int {
+  Windows,
+  Skylights,
+  Doors,
+  Walls,
+  Roofs,
+  Ceilings,
+  Floors,
+  Slabs,
+  Infiltration,
+  Ventilation,
+  InternalGains,
+  BlowerHeat,
+  Ducts,
+  AedExcursion,
+};
+inline constexpr int kComponents = 14;
+
+// Each component's member in kovrin-report's JSON and its name in a table.
+struct ComponentWording {
+  Component component;
+  std::string_view jsonKey;
+  std::string_view name;
+};
+inline constexpr std::array<ComponentWording, kComponents> kComponentWordings = {{
+    {Component::Windows, "windows", "Windows"},
+    {Component::Skylights, "skylights", "Skylights"},
+    {Component::Doors, "doors", "Doors"},
+    {Component::Walls, "walls", "Walls"},
+    {Component::Roofs, "roofs", "Roofs"},
+    {Component::Ceilings, "ceilings", "Ceilings"},
+    {Component::Floors, "floors", "Floors"},
+    {Component::Slabs, "slabs", "Slabs"},
+    {Component::Infiltration, "infiltration", "Infiltration"},
+    {Component::Ventilation, "ventilation", "Ventilation"},
+    {Component::InternalGains, "internalGains", "Internal gains"},
+    {Component::BlowerHeat, "blowerHeat", "Blower heat"},
+    {Component::Ducts, "ducts", "Ducts"},
+    {Component::AedExcursion, "aedExcursion", "AED excursion"},
+}};
+
+// Whole Btu/h by component.
+struct ComponentLoads {
+  std::array<std::int64_t, kComponents> parts{};
+
+  std::int64_t& operator[](Component c) { return parts[static_cast<std::size_t>(c)]; }
+  std::int64_t operator[](Component c) const { return parts[static_cast<std::size_t>(c)]; }
+  std::int64_t total() const {
+    std::int64_t sum = 0;
+    for (const std::int64_t part : parts) sum += part;
+    return sum;
+  }
+  friend bool operator==(const ComponentLoads&, const ComponentLoads&) = default;
+};
+
+// One zone's or the house's loads, whole Btu/h.
+struct DetailedLoads {
+  ComponentLoads heating;
+  ComponentLoads coolingSensible;
+  ComponentLoads coolingLatent;
+
+  std::int64_t heatingTotal() const { return heating.total(); }
+  std::int64_t coolingSensibleTotal() const { return coolingSensible.total(); }
+  // Never below 0: a dry climate's negative latent part takes nothing away.
+  std::int64_t coolingLatentTotal() const { return coolingLatent.total() < 0 ? 0 : coolingLatent.total(); }
+  std::int64_t coolingTotal() const { return coolingSensibleTotal() + coolingLatentTotal(); }
+  friend bool operator==(const DetailedLoads&, const DetailedLoads&) = default;
+};
+
+// Where the `ducts` component comes from.
+enum class DuctSource {
+  PageMultipliers,  // the pages' duct multipliers, as the page calculation takes them
+  DuctSystem,       // an entered duct system (not computed yet: 0)
+};
+
+struct DetailedDesign {
+  std::array<DetailedLoads, kZones> zones{};  // [zone - 1]
+  DetailedLoads house;
+  DuctSource ducts = DuctSource::PageMultipliers;
+  // The house's design infiltration, CFM, heating and cooling.
+  double infiltrationHeatingCfm = 0;
+  double infiltrationCoolingCfm = 0;
+  // Whether a zone has anything to compute (page values or details).
+  std::array<bool, kZones> zoneUsed{};
+};
+
+// The detailed design load of `tables` with the house turned clockwise by
+// `rotation` steps of 45 degrees (0: as drawn; see house/orientation.h).
+DetailedDesign detailedDesign(const ProjectTables& tables, int rotation = 0);
+
+}  // namespace kovrin
