@@ -25,21 +25,6 @@
 namespace kovrin {
 namespace {
 
-// How a user gets each value, in one line, in the order of HouseValue.
-constexpr std::array<std::string_view, kHouseValues> kHowToGet = {{
-    "All conditioned storeys; proposed: the zones' floor areas added up.",
-    "The rooms' average height, from the plans.",
-    "A blower-door ACH50 / 20, or 0.35 tight, 0.5 average, 1 loose.",
-    "Usually half the winter figure: less wind, a smaller difference.",
-    "The fan's rated CFM, or ASHRAE 62.2-2016: 0.03 \u00D7 ft\u00B2 + 7.5 \u00D7 (bedrooms + 1).",
-    "From the HRV's or ERV's data sheet; 0 for a plain fan.",
-    "From the ERV's data sheet; 0 for an HRV or a plain fan.",
-    "Usually the bedrooms plus one.",
-    "About 1,200 for a usual house; more with a large kitchen.",
-    "Outdoor \u2212 indoor at the cooling design conditions, from local data.",
-    "The blower's airflow at cooling speed; proposed: 400 CFM a ton.",
-}};
-
 // The longest text a value's field takes: any number it may hold, with
 // room to spare, and never so much that the field or a message about it
 // outgrows the dialog.
@@ -70,79 +55,19 @@ class AirAndPeopleDialog {
 
     auto* grid = new QGridLayout;
     grid->setColumnStretch(2, 1);
-    const QString hintStyle = QStringLiteral("color: #5a5a5a;");
-    for (HouseValue value : kHouseValueOrder) {
-      const HouseValueRange& range = houseValueRange(value);
-      const int row = grid->rowCount();
-      ValueField& field = m_fields[static_cast<std::size_t>(value)];
-      field.value = value;
-      field.edit = new QLineEdit(&m_dialog);
-      field.edit->setObjectName(toQString(range.jsonKey));
-      field.edit->setAlignment(Qt::AlignRight);
-      field.edit->setMaxLength(kFieldCharacters);
-      selectAllOnClickIn(field.edit);
-      field.edit->setMaximumWidth(field.edit->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) + 12);
-      field.edit->setToolTip(QStringLiteral("%1, %2\nAllowed %3%4\nEmpty: not entered, counts as 0")
-                                 .arg(toQString(range.name), toQString(range.unit), rangeText(range),
-                                      range.whole ? QStringLiteral(", a whole number") : QString()));
-      if (const std::optional<double>& entered = project.House[value]) field.edit->setText(toQString(enteredText(*entered)));
-      auto* label = new QLabel(QStringLiteral("%1, %2:").arg(toQString(range.name), toQString(range.unit)), &m_dialog);
-      label->setBuddy(field.edit);
-      auto* hint = new QLabel(toQString(kHowToGet[static_cast<std::size_t>(value)]), &m_dialog);
-      hint->setStyleSheet(hintStyle);
-      grid->addWidget(label, row, 0);
-      grid->addWidget(field.edit, row, 1);
-      grid->addWidget(hint, row, 2);
-      QObject::connect(field.edit, &QLineEdit::textEdited, &m_dialog, [this, &field] {
-        take(field);
-        update();
-      });
-      take(field);
-    }
-
-    auto* sizeFor = new QHBoxLayout;
-    m_drawn = new QRadioButton(toQString(sizeForWording(SizingOrientation::Drawn).text), &m_dialog);
-    m_worst = new QRadioButton(toQString(sizeForWording(SizingOrientation::Worst).text), &m_dialog);
-    m_drawn->setObjectName(QStringLiteral("drawn"));
-    m_worst->setObjectName(QStringLiteral("worst"));
-    m_worst->setToolTip(QStringLiteral("For a plan that may be built facing any way: the turn of the house with "
-                                       "the highest design cooling"));
-    (project.House.SizeFor == SizingOrientation::Worst ? m_worst : m_drawn)->setChecked(true);
-    auto* sizeForGroup = new QButtonGroup(&m_dialog);
-    sizeForGroup->addButton(m_drawn);
-    sizeForGroup->addButton(m_worst);
-    sizeFor->addWidget(m_drawn);
-    sizeFor->addWidget(m_worst);
-    sizeFor->addStretch(1);
-    grid->addWidget(new QLabel(QStringLiteral("Size the equipment for:"), &m_dialog), grid->rowCount(), 0);
-    grid->addLayout(sizeFor, grid->rowCount() - 1, 1, 1, 2);
-    QObject::connect(sizeForGroup, &QButtonGroup::buttonToggled, &m_dialog, [this] { update(); });
+    for (const HouseValueRange& range : kHouseValueRanges) addValueRow(*grid, range);
+    addSizeForRow(*grid);
 
     m_message->setObjectName(QStringLiteral("refusal"));
     m_message->setStyleSheet(QStringLiteral("color: #b00020;"));
     m_message->setTextFormat(Qt::PlainText);
-    auto* preview = new QGroupBox(QStringLiteral("Design load as it would become"), &m_dialog);
-    auto* previewLayout = new QVBoxLayout(preview);
-    m_preview->setObjectName(QStringLiteral("preview"));
-    m_preview->setTextFormat(Qt::PlainText);
-    m_preview->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    previewLayout->addWidget(m_preview);
-
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &m_dialog);
-    QPushButton* fill = buttons->addButton(QStringLiteral("&Fill In the Proposals"), QDialogButtonBox::ActionRole);
-    fill->setObjectName(QStringLiteral("fill"));
-    fill->setToolTip(QStringLiteral("Enters the greyed proposal in every empty field that has one"));
-    fill->setAutoDefault(false);
-    QObject::connect(fill, &QPushButton::clicked, &m_dialog, [this] { fillInProposals(); });
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &m_dialog, [this] { accept(); });
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &m_dialog, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(&m_dialog);
     layout->addWidget(intro);
     layout->addLayout(grid);
     layout->addWidget(m_message);
-    layout->addWidget(preview);
-    layout->addWidget(buttons);
+    layout->addWidget(previewBox());
+    layout->addWidget(buttonBox());
     update();
   }
 
@@ -154,6 +79,80 @@ class AirAndPeopleDialog {
   }
 
  private:
+  // One value's row: its name and unit, its field and how a user gets it.
+  void addValueRow(QGridLayout& grid, const HouseValueRange& range) {
+    const int row = grid.rowCount();
+    ValueField& field = m_fields[static_cast<std::size_t>(range.value)];
+    field.value = range.value;
+    field.edit = new QLineEdit(&m_dialog);
+    field.edit->setObjectName(toQString(range.jsonKey));
+    field.edit->setAlignment(Qt::AlignRight);
+    field.edit->setMaxLength(kFieldCharacters);
+    selectAllOnClickIn(field.edit);
+    field.edit->setMaximumWidth(field.edit->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) + 12);
+    field.edit->setToolTip(QStringLiteral("%1, %2\nAllowed %3%4\nEmpty: not entered, counts as 0")
+                               .arg(toQString(range.name), toQString(range.unit), rangeText(range),
+                                    range.whole ? QStringLiteral(", a whole number") : QString()));
+    if (const std::optional<double>& entered = m_project.House[range.value]) {
+      field.edit->setText(toQString(enteredText(*entered)));
+    }
+    auto* label = new QLabel(QStringLiteral("%1, %2:").arg(toQString(range.name), toQString(range.unit)), &m_dialog);
+    label->setBuddy(field.edit);
+    auto* hint = new QLabel(toQString(range.hint), &m_dialog);
+    hint->setStyleSheet(QStringLiteral("color: #5a5a5a;"));
+    grid.addWidget(label, row, 0);
+    grid.addWidget(field.edit, row, 1);
+    grid.addWidget(hint, row, 2);
+    QObject::connect(field.edit, &QLineEdit::textEdited, &m_dialog, [this, &field] {
+      take(field);
+      update();
+    });
+    take(field);
+  }
+
+  // The orientation the equipment is sized for, as two choices in a row.
+  void addSizeForRow(QGridLayout& grid) {
+    auto* sizeFor = new QHBoxLayout;
+    m_drawn = new QRadioButton(toQString(sizeForWording(SizingOrientation::Drawn).text), &m_dialog);
+    m_worst = new QRadioButton(toQString(sizeForWording(SizingOrientation::Worst).text), &m_dialog);
+    m_drawn->setObjectName(QStringLiteral("drawn"));
+    m_worst->setObjectName(QStringLiteral("worst"));
+    m_worst->setToolTip(QStringLiteral("For a plan that may be built facing any way: the turn of the house with "
+                                       "the highest design cooling"));
+    (m_project.House.SizeFor == SizingOrientation::Worst ? m_worst : m_drawn)->setChecked(true);
+    auto* sizeForGroup = new QButtonGroup(&m_dialog);
+    sizeForGroup->addButton(m_drawn);
+    sizeForGroup->addButton(m_worst);
+    sizeFor->addWidget(m_drawn);
+    sizeFor->addWidget(m_worst);
+    sizeFor->addStretch(1);
+    grid.addWidget(new QLabel(QStringLiteral("Size the equipment for:"), &m_dialog), grid.rowCount(), 0);
+    grid.addLayout(sizeFor, grid.rowCount() - 1, 1, 1, 2);
+    QObject::connect(sizeForGroup, &QButtonGroup::buttonToggled, &m_dialog, [this] { update(); });
+  }
+
+  QGroupBox* previewBox() {
+    auto* preview = new QGroupBox(QStringLiteral("Design load as it would become"), &m_dialog);
+    auto* previewLayout = new QVBoxLayout(preview);
+    m_preview->setObjectName(QStringLiteral("preview"));
+    m_preview->setTextFormat(Qt::PlainText);
+    m_preview->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    previewLayout->addWidget(m_preview);
+    return preview;
+  }
+
+  QDialogButtonBox* buttonBox() {
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &m_dialog);
+    QPushButton* fill = buttons->addButton(QStringLiteral("&Fill In the Proposals"), QDialogButtonBox::ActionRole);
+    fill->setObjectName(QStringLiteral("fill"));
+    fill->setToolTip(QStringLiteral("Enters the greyed proposal in every empty field that has one"));
+    fill->setAutoDefault(false);
+    QObject::connect(fill, &QPushButton::clicked, &m_dialog, [this] { fillInProposals(); });
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &m_dialog, [this] { accept(); });
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &m_dialog, &QDialog::reject);
+    return buttons;
+  }
+
   // Reads the field's text as the notes read a value: a plain decimal
   // number within the value's range, whole where it must be.
   static void take(ValueField& field) {

@@ -43,15 +43,22 @@ inline constexpr int kHouseValues = 11;
 // The first ten are the air and the people of the design load.
 inline constexpr int kAirAndPeopleValues = 10;
 
-// What a value is, in the words and units of the program, and the range a
-// user may enter. The proposal is what a dialog offers while nothing is
-// entered (none where it has no fixed one: the floor area proposes the
-// zones' sum and the system airflow 400 CFM a ton, both from the design).
+// Everything the program says of a value: its key in the project file's
+// notes and its member in kovrin-report's JSON, its name and unit, a line
+// on how a user finds it, and the range a user may enter. The proposal is
+// what a dialog offers while nothing is entered (none where it has no fixed
+// one: the floor area proposes the zones' sum and the system airflow CFM a
+// ton, both from the design).
+//
+// The table's order is the one the notes write them in and the dialog, the
+// report and kovrin-report list them in.
 struct HouseValueRange {
   HouseValue value;
+  std::string_view fileKey;  // its key in the project file's notes
   std::string_view jsonKey;  // its member in kovrin-report's JSON
   std::string_view name;
   std::string_view unit;
+  std::string_view hint;  // how a user gets it, in one line
   double minimum;
   double maximum;
   bool whole;
@@ -59,20 +66,32 @@ struct HouseValueRange {
 };
 
 inline constexpr std::array<HouseValueRange, kHouseValues> kHouseValueRanges = {{
-    {HouseValue::FloorArea, "floorArea", "Conditioned floor area", "ft\u00b2", 1, 100000, false, std::nullopt},
-    {HouseValue::CeilingHeight, "ceilingHeight", "Average ceiling height", "ft", 6, 30, false, 8.0},
-    {HouseValue::LeakageAchWinter, "leakageAchWinter", "Air changes by leakage, winter", "1/h", 0, 5, false, 0.5},
-    {HouseValue::LeakageAchSummer, "leakageAchSummer", "Air changes by leakage, summer", "1/h", 0, 5, false, 0.25},
-    {HouseValue::VentilationCfm, "ventilationCfm", "Mechanical ventilation", "CFM", 0, 2000, false, std::nullopt},
-    {HouseValue::VentilationSensibleRecovery, "ventilationSensibleRecovery", "Ventilation heat recovery, sensible",
-     "%", 0, 95, false, std::nullopt},
-    {HouseValue::VentilationLatentRecovery, "ventilationLatentRecovery", "Ventilation heat recovery, latent", "%", 0,
-     95, false, std::nullopt},
-    {HouseValue::Occupants, "occupants", "Occupants", "people", 0, 50, true, 4.0},
-    {HouseValue::Appliances, "appliances", "Appliances and lights, sensible", "Btu/h", 0, 20000, false, 1200.0},
-    {HouseValue::MoistureDifference, "moistureDifference",
-     "Moisture difference at cooling design (outdoor \u2212 indoor)", "grains/lb", -100, 200, false, std::nullopt},
-    {HouseValue::SystemAirflow, "systemAirflow", "System airflow", "CFM", 0, 20000, true, std::nullopt},
+    {HouseValue::FloorArea, "floor area", "floorArea", "Conditioned floor area", "ft\u00b2",
+     "All conditioned storeys; proposed: the zones' floor areas added up.", 1, 100000, false, std::nullopt},
+    {HouseValue::CeilingHeight, "ceiling height", "ceilingHeight", "Average ceiling height", "ft",
+     "The rooms' average height, from the plans.", 6, 30, false, 8.0},
+    {HouseValue::LeakageAchWinter, "leakage ach winter", "leakageAchWinter", "Air changes by leakage, winter", "1/h",
+     "A blower-door ACH50 / 20, or 0.35 tight, 0.5 average, 1 loose.", 0, 5, false, 0.5},
+    {HouseValue::LeakageAchSummer, "leakage ach summer", "leakageAchSummer", "Air changes by leakage, summer", "1/h",
+     "Usually half the winter figure: less wind, a smaller difference.", 0, 5, false, 0.25},
+    {HouseValue::VentilationCfm, "ventilation cfm", "ventilationCfm", "Mechanical ventilation", "CFM",
+     "The fan's rated CFM, or ASHRAE 62.2-2016: 0.03 \u00D7 ft\u00B2 + 7.5 \u00D7 (bedrooms + 1).", 0,
+     2000, false, std::nullopt},
+    {HouseValue::VentilationSensibleRecovery, "ventilation sensible recovery", "ventilationSensibleRecovery",
+     "Ventilation heat recovery, sensible", "%", "From the HRV's or ERV's data sheet; 0 for a plain fan.", 0, 95,
+     false, std::nullopt},
+    {HouseValue::VentilationLatentRecovery, "ventilation latent recovery", "ventilationLatentRecovery",
+     "Ventilation heat recovery, latent", "%", "From the ERV's data sheet; 0 for an HRV or a plain fan.", 0, 95,
+     false, std::nullopt},
+    {HouseValue::Occupants, "occupants", "occupants", "Occupants", "people", "Usually the bedrooms plus one.", 0, 50,
+     true, 4.0},
+    {HouseValue::Appliances, "appliances", "appliances", "Appliances and lights, sensible", "Btu/h",
+     "About 1,200 for a usual house; more with a large kitchen.", 0, 20000, false, 1200.0},
+    {HouseValue::MoistureDifference, "moisture difference", "moistureDifference",
+     "Moisture difference at cooling design (outdoor \u2212 indoor)", "grains/lb",
+     "Outdoor \u2212 indoor at the cooling design conditions, from local data.", -100, 200, false, std::nullopt},
+    {HouseValue::SystemAirflow, "system cfm", "systemAirflow", "System airflow", "CFM",
+     "The blower's airflow at cooling speed; proposed: 400 CFM a ton.", 0, 20000, true, std::nullopt},
 }};
 
 constexpr const HouseValueRange& houseValueRange(HouseValue value) {

@@ -100,41 +100,17 @@ bool holdsControls(std::string_view text, std::string_view allowed) {
   return false;
 }
 
-// The house's values by their keys in the file, in the order written, each
-// only when entered, and "size for" only when it is "worst": a project
-// without them writes what it always wrote. A number is written as the
-// shortest plain decimal that reads back to the same double (enteredText),
-// so it comes back bit for bit.
-struct HouseKey {
-  std::string_view key;
-  HouseValue value;
-};
-constexpr std::array<HouseKey, kHouseValues> kHouseKeys = {{
-    {"floor area", HouseValue::FloorArea},
-    {"ceiling height", HouseValue::CeilingHeight},
-    {"leakage ach winter", HouseValue::LeakageAchWinter},
-    {"leakage ach summer", HouseValue::LeakageAchSummer},
-    {"ventilation cfm", HouseValue::VentilationCfm},
-    {"ventilation sensible recovery", HouseValue::VentilationSensibleRecovery},
-    {"ventilation latent recovery", HouseValue::VentilationLatentRecovery},
-    {"occupants", HouseValue::Occupants},
-    {"appliances", HouseValue::Appliances},
-    {"moisture difference", HouseValue::MoistureDifference},
-    {"system cfm", HouseValue::SystemAirflow},
-}};
+// The house's values by their keys in the file (kHouseValueRanges), in the
+// table's order, each only when entered, and "size for" only when it is
+// "worst": a project without them writes what it always wrote. A number is
+// written as the shortest plain decimal that reads back to the same double
+// (enteredText), so it comes back bit for bit.
 constexpr std::string_view kSizeForKey = "size for";
-
-bool hasHouseNotes(const HouseValues& house) {
-  for (const std::optional<double>& value : house.Entered) {
-    if (value) return true;
-  }
-  return house.SizeFor != SizingOrientation::Drawn;
-}
 
 template <class Item>
 void writeHouseNotes(const HouseValues& house, const Item& item) {
-  for (const HouseKey& entry : kHouseKeys) {
-    if (const std::optional<double>& value = house[entry.value]) item(entry.key, enteredText(*value));
+  for (const HouseValueRange& entry : kHouseValueRanges) {
+    if (const std::optional<double>& value = house[entry.value]) item(entry.fileKey, enteredText(*value));
   }
   if (house.SizeFor != SizingOrientation::Drawn) item(kSizeForKey, sizeForWording(house.SizeFor).word);
 }
@@ -156,13 +132,12 @@ std::optional<std::string> readHouseNote(std::string_view key, std::string_view 
     }
     return "expected \"drawn\" or \"worst\" for " + quotedKey + ", found " + quotedInMessage(text);
   }
-  for (const HouseKey& entry : kHouseKeys) {
-    if (key != entry.key) continue;
-    std::optional<double>& value = house[entry.value];
+  for (const HouseValueRange& range : kHouseValueRanges) {
+    if (key != range.fileKey) continue;
+    std::optional<double>& value = house[range.value];
     if (value) return "expected one " + quotedKey + ", found a second";
-    const HouseValueRange& range = houseValueRange(entry.value);
     const std::optional<double> number = enteredNumber(text);
-    if (!number || !inHouseRange(entry.value, *number)) {
+    if (!number || !inHouseRange(range.value, *number)) {
       return std::string("expected ") + (range.whole ? "a whole number" : "a number") + " from " +
              enteredText(range.minimum) + " to " + enteredText(range.maximum) + " for " + quotedKey + ", found " +
              quotedInMessage(text);
@@ -195,7 +170,7 @@ std::optional<std::string> keyMeant(std::string_view key) {
   }
   std::vector<std::string_view> known{kSizeForKey};
   for (const JobDetailField& detail : kJobDetailFields) known.push_back(detail.fileKey);
-  for (const HouseKey& entry : kHouseKeys) known.push_back(entry.key);
+  for (const HouseValueRange& entry : kHouseValueRanges) known.push_back(entry.fileKey);
   for (const std::string_view item : equipmentNoteKeys()) known.push_back(item);
   for (const std::string_view item : ductNoteKeys()) known.push_back(item);
   for (const HouseDetailRange& range : kHouseDetailRanges) known.push_back(range.noteKey);
@@ -235,7 +210,7 @@ bool hasNotes(const ProjectTables& tables) {
   for (const JobDetailField& detail : kJobDetailFields) {
     if (!(tables.Job.*detail.member).empty()) return true;
   }
-  if (hasHouseNotes(tables.House) || tables.Equipment.anyEntered()) return true;
+  if (tables.House.anyEntered() || tables.Equipment.anyEntered()) return true;
   if (tables.Ducts.entered()) return true;
   if (hasDetailNotes(tables.Details)) return true;
   return !tables.OtherNotes.empty();

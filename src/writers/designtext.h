@@ -34,15 +34,6 @@ inline constexpr std::size_t kDesignRows = 6;
 // load itself.
 std::array<DesignRow, kDesignRows> designRows(const DesignLoad& load);
 
-// The air and people, the system airflow and the sizing choice in the order
-// the dialog and the report list them.
-inline constexpr std::array<HouseValue, kHouseValues> kHouseValueOrder = {
-    HouseValue::FloorArea,        HouseValue::CeilingHeight,      HouseValue::LeakageAchWinter,
-    HouseValue::LeakageAchSummer, HouseValue::VentilationCfm,     HouseValue::VentilationSensibleRecovery,
-    HouseValue::VentilationLatentRecovery, HouseValue::Occupants, HouseValue::Appliances,
-    HouseValue::MoistureDifference, HouseValue::SystemAirflow,
-};
-
 // The system airflow in whole CFM, as its range holds it; none when it is
 // not entered.
 Figure systemAirflowFigure(const HouseValues& house);

@@ -228,9 +228,9 @@ void designLoadSection(std::string& out, const HouseDesign& design) {
   // moisture, the system airflow and the sizing choice.
   out += "<h3>Air and people, system airflow</h3>\n";
   std::vector<std::string> cells;
-  for (HouseValue value : kHouseValueOrder) {
-    cells.push_back(td(htmlEscaped(houseValueRange(value).name)) +
-                    "<td class=\"value\">" + htmlEscaped(enteredValueText(design.house, value)) + "</td>");
+  for (const HouseValueRange& range : kHouseValueRanges) {
+    cells.push_back(td(htmlEscaped(range.name)) + "<td class=\"value\">" +
+                    htmlEscaped(enteredValueText(design.house, range.value)) + "</td>");
   }
   cells.push_back(td("Size for") + td(htmlEscaped(sizeForWording(design.house.SizeFor).text)));
   const std::size_t left = static_cast<std::size_t>(HouseValue::VentilationLatentRecovery) + 1;

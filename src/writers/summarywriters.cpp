@@ -107,8 +107,8 @@ void appendJobAndWarningsText(std::string& out, const HouseSummary& summary) {
 
 void appendHouseValuesText(std::string& out, const HouseValues& house) {
   out += "\n House values\n";
-  for (HouseValue value : kHouseValueOrder) {
-    out += "  " + std::string(houseValueRange(value).name) + ": " + enteredValueText(house, value) + '\n';
+  for (const HouseValueRange& range : kHouseValueRanges) {
+    out += "  " + std::string(range.name) + ": " + enteredValueText(house, range.value) + '\n';
   }
   out += "  Size for: " + std::string(sizeForWording(house.SizeFor).text) + '\n';
 }
