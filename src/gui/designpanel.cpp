@@ -119,6 +119,17 @@ DesignPanel::DesignPanel(QWidget* parent)
                           QStringLiteral("Rooms\nBtu/h"), QStringLiteral("Design\nBtu/h"), QString()},
                          this)),
       m_sizes(line(this)) {
+  setUpLoadTable();
+  setUpTurnsTable();
+  m_sizes->setWordWrap(true);
+  m_sizes->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+  layOut();
+  setDesign(HouseDesign{});
+}
+
+// The rows of designRows with their tips, then the cooling total and the
+// sensible heat ratio across the columns; the design load's row in bold.
+void DesignPanel::setUpLoadTable() {
   const auto rows = designRows(DesignLoad{});
   const auto heading = [this](int row, std::string_view label, std::string_view tip) {
     auto* item = new QTableWidgetItem(toQString(label));
@@ -135,13 +146,19 @@ DesignPanel::DesignPanel(QWidget* parent)
   bold.setBold(true);
   m_load->verticalHeaderItem(kCoolingTotalRow - 1)->setFont(bold);
   setBold(m_load, kCoolingTotalRow - 1, true);
+  fitToContents(m_load);
+  // The lines across the columns, set after the columns were sized.
+  for (const int row : {kCoolingTotalRow, kRatioRow}) m_load->setSpan(row, 0, 1, m_load->columnCount());
+}
 
+// The eight turns with their names, which never change, and the spread
+// across the columns below them.
+void DesignPanel::setUpTurnsTable() {
   m_turns->verticalHeader()->hide();
   m_turns->horizontalHeaderItem(0)->setToolTip(QStringLiteral("The whole house turned clockwise, as seen from above"));
   m_turns->horizontalHeaderItem(1)->setToolTip(QStringLiteral("Where the side drawn facing north faces then"));
   m_turns->horizontalHeaderItem(2)->setToolTip(QStringLiteral("The house total of the zones' cooling loads, Btu/h"));
   m_turns->horizontalHeaderItem(3)->setToolTip(QStringLiteral("The design cooling total, sensible and latent, Btu/h"));
-  fitToContents(m_load);
   fitToContents(m_turns, {QStringLiteral("as drawn"), QStringLiteral("NW"), QStringLiteral("999,999"),
                           QStringLiteral("999,999"), QStringLiteral("worst, sized for")});
   for (int k = 0; k < kTurns; ++k) {
@@ -150,17 +167,14 @@ DesignPanel::DesignPanel(QWidget* parent)
     m_turns->item(k, 1)->setTextAlignment(Qt::AlignCenter);
     m_turns->item(k, 4)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   }
-  // The lines across a table's columns, set after its columns were sized.
-  for (const int row : {kCoolingTotalRow, kRatioRow}) m_load->setSpan(row, 0, 1, m_load->columnCount());
   m_turns->setSpan(kSpreadRow, 0, 1, m_turns->columnCount());
   m_turns->item(kSpreadRow, 0)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   m_turns->item(kSpreadRow, 0)->setToolTip(QStringLiteral("The highest design cooling total of the turns less the lowest"));
+}
 
-  m_sizes->setWordWrap(true);
-  m_sizes->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-
-  // The design load and the turns side by side, the sizes below them: a
-  // line each for a figure and what it rests on.
+// The design load and the turns side by side, the sizes below them: a line
+// each for a figure and what it rests on.
+void DesignPanel::layOut() {
   const auto group = [this](const QString& title, std::initializer_list<QWidget*> widgets) {
     auto* box = new QGroupBox(title, this);
     auto* layout = new QVBoxLayout(box);
@@ -179,8 +193,6 @@ DesignPanel::DesignPanel(QWidget* parent)
   m_notEntered->setFixedWidth(m_load->width());
   connect(m_notEntered, &QLabel::linkActivated, this, &DesignPanel::airAndPeopleWanted);
   connect(m_change, &QLabel::linkActivated, this, &DesignPanel::airAndPeopleWanted);
-
-  setDesign(HouseDesign{});
 }
 
 void DesignPanel::setDesign(const HouseDesign& design) {

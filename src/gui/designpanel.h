@@ -43,6 +43,10 @@ class DesignPanel final : public QWidget {
   void airAndPeopleWanted();
 
  private:
+  void setUpLoadTable();
+  void setUpTurnsTable();
+  void layOut();
+
   QTableWidget* m_load = nullptr;
   QLabel* m_notEntered = nullptr;
   QLabel* m_change = nullptr;

@@ -32,6 +32,18 @@ HouseView::HouseView(QWidget* parent)
       m_design(new DesignPanel(this)),
       m_chart(new ChartWidget(this)),
       m_balanceChart(new ChartWidget(this)) {
+  setUpTable();
+  setUpLines();
+  connect(m_design, &DesignPanel::airAndPeopleWanted, this, &HouseView::airAndPeopleWanted);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(splitParts());
+  setSummary(HouseSummary{}, HouseDesign{}, houseChartSvg(HouseSummary{}));
+}
+
+HouseView::~HouseView() = default;
+
+void HouseView::setUpTable() {
   m_table->setModel(m_model);
   m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
   m_table->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -64,18 +76,24 @@ HouseView::HouseView(QWidget* parent)
   }
   m_table->verticalHeader()->setDefaultSectionSize(metrics.height() + 6);
   connect(m_table, &QAbstractItemView::activated, this, &HouseView::activated);
+}
 
+// The warnings above the table and the house's line below it.
+void HouseView::setUpLines() {
   m_warnings->setTextFormat(Qt::PlainText);
   m_warnings->setWordWrap(true);
   m_warnings->setTextInteractionFlags(Qt::TextSelectableByMouse);
   m_warnings->setContentsMargins(6, 4, 6, 4);
   m_warnings->setStyleSheet(QStringLiteral("QLabel { color: #9a2d00; background-color: #fff3e0; font-weight: bold; }"));
   m_warnings->hide();
-  m_warnings->setTextFormat(Qt::PlainText);
   m_houseLine->setTextFormat(Qt::PlainText);
   m_houseLine->setTextInteractionFlags(Qt::TextSelectableByMouse);
   m_houseLine->setContentsMargins(4, 2, 4, 2);
+}
 
+// The table with its lines, the design part and the charts, one above the
+// other, in a splitter the user can move.
+QSplitter* HouseView::splitParts() {
   auto* splitter = m_splitter = new QSplitter(Qt::Vertical, this);
   auto* upper = new QWidget(splitter);
   auto* upperLayout = new QVBoxLayout(upper);
@@ -102,15 +120,8 @@ HouseView::HouseView(QWidget* parent)
   splitter->setStretchFactor(0, 3);
   splitter->setStretchFactor(1, 0);
   splitter->setStretchFactor(2, 2);
-  connect(m_design, &DesignPanel::airAndPeopleWanted, this, &HouseView::airAndPeopleWanted);
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(splitter);
-
-  setSummary(HouseSummary{}, HouseDesign{}, houseChartSvg(HouseSummary{}));
+  return splitter;
 }
-
-HouseView::~HouseView() = default;
 
 QSize HouseView::sizeHint() const {
   int width = 2 * m_table->frameWidth() + m_table->verticalScrollBar()->sizeHint().width();

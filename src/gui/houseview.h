@@ -66,6 +66,9 @@ class HouseView : public QWidget {
   void showEvent(QShowEvent* event) override;
 
  private:
+  void setUpTable();
+  void setUpLines();
+  QSplitter* splitParts();
   void activated(const QModelIndex& index);
   void widenForTable();
 
