@@ -26,6 +26,7 @@
 #include <string>
 
 #include "app/processmenu.h"
+#include "app/projectdocument.h"
 #include "gui/houseview.h"
 #include "gui/qtwindows.h"
 #include "fullhouse.h"
@@ -50,6 +51,7 @@ struct Session {
   QtToolkit toolkit;
   QtWindows windows{toolkit};
   ProjectModel model;
+  ProjectDocument document{model, toolkit};
   fs::path folder;
 };
 Session* g_session = nullptr;
@@ -103,7 +105,7 @@ void Keystroke_TypedThroughEventLoop(benchmark::State& state) {
       std::int32_t type = 0;
       MessageRecord record;
       s.toolkit.wmessage(type, record);
-      handleMessage(type, record, quit, s.model, s.toolkit, s.windows);
+      if (handleMessage(type, record, s.document, s.windows)) quit = 1;
       ++handled;
     }
     QApplication::processEvents();
@@ -122,7 +124,7 @@ void Keystroke_WithHouseView(benchmark::State& state) {
   const HouseValues before = s.model.House;
   enterHouseValues(s.model);
   std::int32_t quit = 0;
-  processmenu(kCmdHouseView, quit, s.model, s.toolkit, s.windows);
+  processmenu(kCmdHouseView, quit, s.document, s.windows);
   s.model.SpreadsheetMode = 1;
   // Each key changes the door area of zone column 1, so that the loads, the
   // view and its chart change with it, as they do while the user types.
@@ -132,7 +134,7 @@ void Keystroke_WithHouseView(benchmark::State& state) {
   for (auto _ : state) {
     s.toolkit.wdialogputreal(field, larger ? 45.0f : 40.0f, kAreaFormat);
     larger = !larger;
-    handleMessage(kFieldChanged, keystroke, quit, s.model, s.toolkit, s.windows);
+    if (handleMessage(kFieldChanged, keystroke, s.document, s.windows)) quit = 1;
   }
   s.model.SpreadsheetMode = 0;
   s.model.House = before;
@@ -190,9 +192,9 @@ void PageChange_menuCommand(benchmark::State& state) {
   Session& s = *g_session;
   std::int32_t quit = 0;
   for (auto _ : state) {
-    processmenu(s.model.CurrentPage == 1 ? kCmdPage2 : kCmdPage1, quit, s.model, s.toolkit, s.windows);
+    processmenu(s.model.CurrentPage == 1 ? kCmdPage2 : kCmdPage1, quit, s.document, s.windows);
   }
-  processmenu(kCmdPage1, quit, s.model, s.toolkit, s.windows);
+  processmenu(kCmdPage1, quit, s.document, s.windows);
 }
 BENCHMARK(PageChange_menuCommand)->UseRealTime();
 
@@ -321,7 +323,7 @@ bool setUp(Session& s) {
   }
   fs::current_path(s.folder);
 
-  startup(s.model, s.toolkit);
+  startup(s.document);
   fillHouse(s.model);
   s.model.ProjectFileName.set(kProjectName);
   s.model.CurrentPage = 1;
