@@ -40,6 +40,7 @@ struct ValueField {
   QLineEdit* edit = nullptr;
   std::optional<double> taken;  // the value the text enters; none for empty or refused text
   QString refusal;              // why the text is refused, in a word; empty when taken
+  QString proposal;             // the figure Fill In enters; empty where there is none
 };
 
 class AirAndPeopleDialog {
@@ -209,7 +210,8 @@ class AirAndPeopleDialog {
       if (field.value == HouseValue::SystemAirflow && now.proposedSystemAirflow) {
         proposal = static_cast<double>(*now.proposedSystemAirflow);
       }
-      field.edit->setPlaceholderText(proposal ? toQString(enteredText(*proposal)) : QString());
+      field.proposal = proposal ? toQString(enteredText(*proposal)) : QString();
+      field.edit->setPlaceholderText(placeholder(field));
     }
     QStringList refusals;
     for (const ValueField& field : m_fields) {
@@ -230,7 +232,31 @@ class AirAndPeopleDialog {
                  .arg(toQString(turnText(worst.rotation)), btu(worst.coolingTotal),
                       toQString(spreadText(now.orientations, Grouping::Thousands)));
     for (const SizingLine& line : sizingLines(now, Grouping::Thousands)) lines << toQString(line.figure);
+    const QString proposed = proposedButNotEntered();
+    if (!proposed.isEmpty()) lines << QStringLiteral("Not entered: 0 counted for ") + proposed;
     m_preview->setText(lines.join(QLatin1Char('\n')));
+  }
+
+  // A greyed proposal must not read as a value in force: the field says it is
+  // a proposal. The floor area is the one that counts while empty (the
+  // zones' sum stands in for it); the others count as 0 until entered.
+  static QString placeholder(const ValueField& field) {
+    if (field.proposal.isEmpty()) return {};
+    if (field.value == HouseValue::FloorArea) return QStringLiteral("%1, the zones' sum").arg(field.proposal);
+    return QStringLiteral("%1 proposed").arg(field.proposal);
+  }
+
+  // The empty fields whose greyed proposal the design load does not count.
+  QString proposedButNotEntered() const {
+    QStringList names;
+    for (const ValueField& field : m_fields) {
+      if (field.value == HouseValue::FloorArea || field.proposal.isEmpty() || field.taken ||
+          !field.edit->text().trimmed().isEmpty()) {
+        continue;
+      }
+      names << QStringLiteral("%1 (%2 proposed)").arg(toQString(houseValueRange(field.value).name), field.proposal);
+    }
+    return names.join(QStringLiteral(", "));
   }
 
   void fillInProposals() {
@@ -239,7 +265,7 @@ class AirAndPeopleDialog {
     for (const bool airflow : {false, true}) {
       for (ValueField& field : m_fields) {
         if ((field.value == HouseValue::SystemAirflow) != airflow || !field.edit->text().trimmed().isEmpty()) continue;
-        field.edit->setText(field.edit->placeholderText());
+        field.edit->setText(field.proposal);
         take(field);
       }
       update();

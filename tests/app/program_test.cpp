@@ -1115,8 +1115,12 @@ TEST_F(ProgramTest, TheAirAndPeopleDialogEditsTheHouseAndTheViewFollows) {
     dialog->findChild<QDialogButtonBox*>()->button(button)->click();
   };
   answerInTurn({[&](QWidget* dialog) {
-    EXPECT_EQ(field(dialog, "floorArea")->placeholderText(), "1500");
-    EXPECT_EQ(field(dialog, "ceilingHeight")->placeholderText(), "8");
+    // A proposal reads as one in the field and in the preview, never as a value in force.
+    EXPECT_EQ(field(dialog, "floorArea")->placeholderText(), "1500, the zones' sum");
+    EXPECT_EQ(field(dialog, "ceilingHeight")->placeholderText(), "8 proposed");
+    EXPECT_TRUE(dialog->findChild<QLabel*>("preview")->text().contains(
+        "Not entered: 0 counted for Average ceiling height (8 proposed), "))
+        << dialog->findChild<QLabel*>("preview")->text().toStdString();
     QTest::keyClicks(field(dialog, "occupants"), "4.5");
     EXPECT_EQ(dialog->findChild<QLabel*>("refusal")->text(), "Occupants: 4.5 is not a whole number");
     click(dialog, QDialogButtonBox::Ok);
