@@ -233,7 +233,7 @@ class AirAndPeopleDialog {
                       toQString(spreadText(now.orientations, Grouping::Thousands)));
     for (const SizingLine& line : sizingLines(now, Grouping::Thousands)) lines << toQString(line.figure);
     const QString proposed = proposedButNotEntered();
-    if (!proposed.isEmpty()) lines << QStringLiteral("Not entered: 0 counted for ") + proposed;
+    if (!proposed.isEmpty()) lines << QStringLiteral("Not entered: 0 counted for:") + proposed;
     m_preview->setText(lines.join(QLatin1Char('\n')));
   }
 
@@ -246,7 +246,8 @@ class AirAndPeopleDialog {
     return QStringLiteral("%1 proposed").arg(field.proposal);
   }
 
-  // The empty fields whose greyed proposal the design load does not count.
+  // The empty fields whose greyed proposal the design load does not count,
+  // a line each, so that the preview keeps the dialog's width.
   QString proposedButNotEntered() const {
     QStringList names;
     for (const ValueField& field : m_fields) {
@@ -254,9 +255,9 @@ class AirAndPeopleDialog {
           !field.edit->text().trimmed().isEmpty()) {
         continue;
       }
-      names << QStringLiteral("%1 (%2 proposed)").arg(toQString(houseValueRange(field.value).name), field.proposal);
+      names << QStringLiteral("\n  %1 (%2 proposed)").arg(toQString(houseValueRange(field.value).name), field.proposal);
     }
-    return names.join(QStringLiteral(", "));
+    return names.join(QString());
   }
 
   void fillInProposals() {

@@ -1119,7 +1119,7 @@ TEST_F(ProgramTest, TheAirAndPeopleDialogEditsTheHouseAndTheViewFollows) {
     EXPECT_EQ(field(dialog, "floorArea")->placeholderText(), "1500, the zones' sum");
     EXPECT_EQ(field(dialog, "ceilingHeight")->placeholderText(), "8 proposed");
     EXPECT_TRUE(dialog->findChild<QLabel*>("preview")->text().contains(
-        "Not entered: 0 counted for Average ceiling height (8 proposed), "))
+        "Not entered: 0 counted for:\n  Average ceiling height (8 proposed)\n  Air changes"))
         << dialog->findChild<QLabel*>("preview")->text().toStdString();
     QTest::keyClicks(field(dialog, "occupants"), "4.5");
     EXPECT_EQ(dialog->findChild<QLabel*>("refusal")->text(), "Occupants: 4.5 is not a whole number");
