@@ -712,6 +712,9 @@ DetailedDesign detailedDesign(const ProjectTables& tables, int rotation) {
   double exposed = 0;
   double floorArea = 0;
   bool anyGains = false;
+  double people = 0;
+  double appliances = 0;
+  double appliancesLatent = 0;
   for (int p = 1; p <= kPages; ++p) {
     climates[static_cast<std::size_t>(p - 1)] = climateOf(tables, p);
     for (int c = 1; c <= kZoneColumns; ++c) {
@@ -746,6 +749,8 @@ DetailedDesign detailedDesign(const ProjectTables& tables, int rotation) {
   const double grains = values.orZero(HouseValue::MoistureDifference);
   const double ventilation = values.orZero(HouseValue::VentilationCfm);
   const double sensibleLeft = 1.0 - values.orZero(HouseValue::VentilationSensibleRecovery) / 100.0;
+  const bool ductSystem = tables.Ducts.entered();
+  design.ducts = ductSystem ? DuctSource::DuctSystem : DuctSource::PageMultipliers;
   const double latentLeft = 1.0 - values.orZero(HouseValue::VentilationLatentRecovery) / 100.0;
 
   for (int p = 1; p <= kPages; ++p) {
@@ -781,25 +786,31 @@ DetailedDesign detailedDesign(const ProjectTables& tables, int rotation) {
       add(z.sensible, Component::Ventilation, kSensibleAir * altitude * q * sensibleLeft * climate.ctd);
       add(z.latent, Component::Ventilation, kLatentAir * altitude * q * latentLeft * grains);
       if (anyGains) {
-        const double people = details.people.value_or(0);
-        add(z.sensible, Component::InternalGains, kPersonSensible * people + details.appliances.value_or(0));
-        add(z.latent, Component::InternalGains, kPersonLatent * people + details.appliancesLatent.value_or(0));
+        const double zonePeople = details.people.value_or(0);
+        people += zonePeople;
+        appliances += details.appliances.value_or(0);
+        appliancesLatent += details.appliancesLatent.value_or(0);
+        add(z.sensible, Component::InternalGains, kPersonSensible * zonePeople + details.appliances.value_or(0));
+        add(z.latent, Component::InternalGains, kPersonLatent * zonePeople + details.appliancesLatent.value_or(0));
       } else {
-        const double people = values.orZero(HouseValue::Occupants);
+        const double occupants = values.orZero(HouseValue::Occupants);
         add(z.sensible, Component::InternalGains,
-            (kPersonSensible * people + values.orZero(HouseValue::Appliances)) * floorShare);
-        add(z.latent, Component::InternalGains, kPersonLatent * people * floorShare);
+            (kPersonSensible * occupants + values.orZero(HouseValue::Appliances)) * floorShare);
+        add(z.latent, Component::InternalGains, kPersonLatent * occupants * floorShare);
       }
 
-      // The page's duct multipliers on all the rest.
-      double heating = 0;
-      double sensible = 0;
-      for (std::size_t k = 0; k < kComponents; ++k) {
-        heating += z.heating[k];
-        sensible += z.sensible[k];
+      // The page's duct multipliers on all the rest, unless a duct system
+      // is entered: its load is its own.
+      if (!ductSystem) {
+        double heating = 0;
+        double sensible = 0;
+        for (std::size_t k = 0; k < kComponents; ++k) {
+          heating += z.heating[k];
+          sensible += z.sensible[k];
+        }
+        add(z.heating, Component::Ducts, climate.winterDuct * heating);
+        add(z.sensible, Component::Ducts, climate.summerDuct * sensible);
       }
-      add(z.heating, Component::Ducts, climate.winterDuct * heating);
-      add(z.sensible, Component::Ducts, climate.summerDuct * sensible);
       add(z.sensible, Component::AedExcursion, excursion(z.glass));
 
       DetailedLoads& loads = design.zones[i];
@@ -823,6 +834,14 @@ DetailedDesign detailedDesign(const ProjectTables& tables, int rotation) {
       design.house.coolingLatent.parts[k] += design.zones[i].coolingLatent.parts[k];
     }
   }
+  if (!anyGains && anyZone) {
+    people = values.orZero(HouseValue::Occupants);
+    appliances = values.orZero(HouseValue::Appliances);
+  }
+  design.peopleSensible = whole(kPersonSensible * people);
+  design.peopleLatent = whole(kPersonLatent * people);
+  design.appliancesSensible = whole(appliances);
+  design.appliancesLatent = whole(appliancesLatent);
   if (anyZone) {
     design.house.coolingSensible[Component::AedExcursion] = whole(excursion(houseGlass));
     design.house.coolingSensible[Component::BlowerHeat] = whole(house.orDefault(HouseDetail::BlowerHeat));

@@ -114,7 +114,7 @@ struct DetailedLoads {
 // Where the `ducts` component comes from.
 enum class DuctSource {
   PageMultipliers,  // the pages' duct multipliers, as the page calculation takes them
-  DuctSystem,       // an entered duct system (not computed yet: 0)
+  DuctSystem,       // an entered duct system (its load not taken in yet: 0)
 };
 
 struct DetailedDesign {
@@ -124,6 +124,12 @@ struct DetailedDesign {
   // The house's design infiltration, CFM, heating and cooling.
   double infiltrationHeatingCfm = 0;
   double infiltrationCoolingCfm = 0;
+  // The house's people and appliances within its internal gains, whole
+  // Btu/h (230 and 200 a person).
+  std::int64_t peopleSensible = 0;
+  std::int64_t peopleLatent = 0;
+  std::int64_t appliancesSensible = 0;
+  std::int64_t appliancesLatent = 0;
   // Whether a zone has anything to compute (page values or details).
   std::array<bool, kZones> zoneUsed{};
 };

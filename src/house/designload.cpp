@@ -117,6 +117,18 @@ void addFloorAreaFigures(DesignLoad& load, const std::optional<ExactArea>& area)
   }
 }
 
+// The cooling total, its tons and ratio, and the figures by F.
+void finishLoad(DesignLoad& load, const std::optional<ExactArea>& area) {
+  load.coolingTotal = withinWholeBtuLimit(load.coolingSensible + load.coolingLatent);
+  load.coolingTons = static_cast<std::int64_t>(roundedQuotient(load.coolingTotal, kBtuPerTon / 100));
+  load.sensibleHeatRatio = std::nullopt;
+  if (load.coolingTotal != 0) {
+    const WideInteger hundredths = roundedQuotient(WideInteger{load.coolingSensible} * 100, load.coolingTotal);
+    load.sensibleHeatRatio = static_cast<std::int64_t>(hundredths);
+  }
+  addFloorAreaFigures(load, area);
+}
+
 }  // namespace
 
 std::optional<WideInteger> pageFloorAreaUnits(const ProjectTables& tables, int page) {
@@ -189,13 +201,41 @@ DesignLoad designLoad(const ProjectTables& tables, std::int64_t zonesHeating, st
                                              load.peopleSensible + load.appliances);
   load.coolingLatent = withinWholeBtuLimit(
       std::max<std::int64_t>(0, air.leakageLatent + air.ventilationLatent + load.peopleLatent));
-  load.coolingTotal = withinWholeBtuLimit(load.coolingSensible + load.coolingLatent);
-  load.coolingTons = static_cast<std::int64_t>(roundedQuotient(load.coolingTotal, kBtuPerTon / 100));
-  if (load.coolingTotal != 0) {
-    const WideInteger hundredths = roundedQuotient(WideInteger{load.coolingSensible} * 100, load.coolingTotal);
-    load.sensibleHeatRatio = static_cast<std::int64_t>(hundredths);
+  finishLoad(load, conditionedArea(house, known ? std::optional(houseUnits) : std::nullopt));
+  return load;
+}
+
+DesignLoad designLoad(const ProjectTables& tables, std::int64_t zonesHeating, std::int64_t zonesCooling,
+                      const DetailedDesign& detailed) {
+  DesignLoad load = designLoad(tables, zonesHeating, zonesCooling);
+  const DetailedLoads& house = detailed.house;
+  load.components = house;
+  load.ducts = detailed.ducts;
+  load.airAndPeopleEntered = load.airAndPeopleEntered || tables.Details.anyEntered();
+  AirParts& air = load.air;
+  air.leakageHeating = house.heating[Component::Infiltration];
+  air.leakageCooling = house.coolingSensible[Component::Infiltration];
+  air.leakageLatent = house.coolingLatent[Component::Infiltration];
+  air.ventilationHeating = house.heating[Component::Ventilation];
+  air.ventilationCooling = house.coolingSensible[Component::Ventilation];
+  air.ventilationLatent = house.coolingLatent[Component::Ventilation];
+  load.peopleSensible = detailed.peopleSensible;
+  load.peopleLatent = detailed.peopleLatent;
+  load.appliances = detailed.appliancesSensible;
+  load.heating = withinWholeBtuLimit(house.heatingTotal());
+  load.coolingSensible = withinWholeBtuLimit(house.coolingSensibleTotal());
+  load.coolingLatent = withinWholeBtuLimit(house.coolingLatentTotal());
+  bool known = true;
+  WideInteger houseUnits = 0;
+  for (int p = 1; p <= kPages; ++p) {
+    const std::optional<WideInteger> units = pageFloorAreaUnits(tables, p);
+    known = known && units;
+    houseUnits += units.value_or(0);
   }
-  addFloorAreaFigures(load, conditionedArea(house, known ? std::optional(houseUnits) : std::nullopt));
+  load.floorAreaFigure = std::nullopt;
+  load.heatingPerFloorArea = load.coolingPerFloorArea = std::nullopt;
+  load.zonesHeatingPerFloorArea = load.zonesCoolingPerFloorArea = load.floorAreaPerTon = std::nullopt;
+  finishLoad(load, conditionedArea(tables.House, known ? std::optional(houseUnits) : std::nullopt));
   return load;
 }
 

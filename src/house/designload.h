@@ -21,6 +21,10 @@
 //   people        230 x occupants sensible, 200 x occupants latent (house)
 //   appliances    as entered, sensible (house)
 //
+// That is the estimate on the rooms' page loads. The design load of the
+// house view, the house report and kovrin-report is the detailed method's
+// (detailed/detailedload.h), with the same members (the last designLoad).
+//
 // The arithmetic runs in double precision on the stored values; each entry
 // for each page is rounded half away from zero to whole Btu/h, and every
 // total is the sum of those whole numbers. A value not entered counts as 0.
@@ -32,6 +36,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "detailed/detailedload.h"
 #include "house/housesummary.h"
 #include "house/wholenumbers.h"
 #include "model/model.h"
@@ -83,6 +88,10 @@ struct DesignLoad {
   std::int64_t coolingTons = 0;
   // Sensible / total in hundredths; none when the total is 0.
   Figure sensibleHeatRatio;
+  // The design load by component (the detailed method's house), and where
+  // its ducts come from; all 0 for the rooms' estimate alone.
+  DetailedLoads components;
+  DuctSource ducts = DuctSource::PageMultipliers;
 
   // The house's figures by F, for wherever the house view and report give
   // the house's loads per ft² and ft² per ton: F in whole ft², the design
@@ -113,6 +122,13 @@ inline constexpr int kTonsDecimals = 2;
 DesignLoad designLoad(const ProjectTables& tables);
 // The same with the house totals of the zones already at hand.
 DesignLoad designLoad(const ProjectTables& tables, std::int64_t zonesHeating, std::int64_t zonesCooling);
+
+// The design load equipment is bought from: the detailed method's heating,
+// cooling, air, people and appliances (`detailed`, the house as drawn), the
+// rooms and the floor area as above. It counts as entered as soon as a
+// detail is.
+DesignLoad designLoad(const ProjectTables& tables, std::int64_t zonesHeating, std::int64_t zonesCooling,
+                      const DetailedDesign& detailed);
 
 // The floor area of the zones of page `page` (1..5) in units of 2^-24 ft²:
 // exact for every stored area, a floor below half a square foot counting as

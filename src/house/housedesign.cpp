@@ -18,24 +18,28 @@ HouseDesign designHouse(const ProjectTables& tables) {
 
   HouseDesign design;
   design.house = tables.House;
-  design.load = designLoad(tables, zonesHeating, zonesCooling);
-  design.orientations = turnHouse(tables, design.load);
+  design.detailed = detailedDesign(tables);
+  design.load = designLoad(tables, zonesHeating, zonesCooling, design.detailed);
+  design.orientations = turnHouse(tables, design.detailed);
   if (tables.House.SizeFor == SizingOrientation::Worst) design.sizingRotation = design.orientations.worst;
   const std::int64_t coolingLoad =
       design.orientations.turns[static_cast<std::size_t>(design.sizingRotation)].coolingTotal;
   design.sizes = sizeEquipment(coolingLoad, design.load.heating);
   design.proposedSystemAirflow = proposedSystemAirflow(coolingLoad);
 
+  // The system's air follows each room's detailed load, its share of the
+  // outdoor air and people included.
   const std::optional<double>& system = tables.House[HouseValue::SystemAirflow];
-  for (int p = 1; p <= kPages; ++p) {
-    const PageLoads& pageHeating = heating[static_cast<std::size_t>(p - 1)];
-    const PageLoads& pageCooling = cooling[static_cast<std::size_t>(p - 1)];
-    for (int c = 1; c <= kZoneColumns; ++c) {
-      const auto zone = static_cast<std::size_t>(zoneNumber(p, c) - 1);
-      const auto column = static_cast<std::size_t>(c - 1);
-      design.heatingAirflow[zone] = zoneAirflow(system, pageHeating.zoneLoad[column], zonesHeating);
-      design.coolingAirflow[zone] = zoneAirflow(system, pageCooling.zoneLoad[column], zonesCooling);
-    }
+  std::int64_t roomsHeating = 0;
+  std::int64_t roomsCooling = 0;
+  for (const DetailedLoads& zone : design.detailed.zones) {
+    roomsHeating += zone.heatingTotal();
+    roomsCooling += zone.coolingSensibleTotal();
+  }
+  for (std::size_t zone = 0; zone < kZones; ++zone) {
+    const DetailedLoads& loads = design.detailed.zones[zone];
+    design.heatingAirflow[zone] = zoneAirflow(system, loads.heatingTotal(), roomsHeating);
+    design.coolingAirflow[zone] = zoneAirflow(system, loads.coolingSensibleTotal(), roomsCooling);
   }
   return design;
 }

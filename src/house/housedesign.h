@@ -4,11 +4,13 @@
 // sizing, and the system airflow divided over the zones.
 //
 // 50 page calculations (heating and cooling as drawn, cooling in seven more
-// turns) on the stack; nothing is allocated.
+// turns) and eight detailed design loads on the stack; nothing is allocated
+// beyond what the details hold.
 #pragma once
 
 #include <array>
 
+#include "detailed/detailedload.h"
 #include "house/designload.h"
 #include "house/orientation.h"
 #include "house/sizing.h"
@@ -19,7 +21,9 @@ namespace kovrin {
 struct HouseDesign {
   // The house's values it was made from.
   HouseValues house;
-  DesignLoad load;  // the house as drawn
+  DesignLoad load;  // the house as drawn, by the detailed method
+  // Each zone's and the house's detailed design load, the house as drawn.
+  DetailedDesign detailed;
   HouseOrientations orientations;
   // The rotation sized for: 0 (as drawn), or the worst when the project's
   // SizeFor says so.
@@ -29,8 +33,9 @@ struct HouseDesign {
   EquipmentSizes sizes;
   // 400 CFM a ton of that cooling total, for a dialog to propose.
   Figure proposedSystemAirflow;
-  // Each zone's airflow of the entered system airflow, by the zones' loads
-  // as drawn, whole CFM; [zone - 1], none as zoneAirflow says.
+  // Each zone's airflow of the entered system airflow, by the zones'
+  // detailed heating and sensible cooling as drawn, whole CFM; [zone - 1],
+  // none as zoneAirflow says.
   std::array<Figure, kZones> heatingAirflow{};
   std::array<Figure, kZones> coolingAirflow{};
 };

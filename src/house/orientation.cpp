@@ -6,6 +6,21 @@
 
 namespace kovrin {
 
+namespace {
+
+// The worst turn (the smallest rotation on a tie) and the spread.
+void rank(HouseOrientations& result) {
+  const auto byTotal = [](const Orientation& a, const Orientation& b) { return a.coolingTotal < b.coolingTotal; };
+  // max_element gives the first of equal largest, the smallest rotation
+  // (minmax_element would give the last).
+  const auto highest = std::max_element(result.turns.begin(), result.turns.end(), byTotal);
+  const auto lowest = std::min_element(result.turns.begin(), result.turns.end(), byTotal);
+  result.worst = highest->rotation;
+  result.spread = withinWholeBtuLimit(highest->coolingTotal - lowest->coolingTotal);
+}
+
+}  // namespace
+
 HouseOrientations turnHouse(const ProjectTables& tables, const DesignLoad& load) {
   // The page calculation reads only the three tables: a copy of them, with
   // no names or notes, is all a turn needs.
@@ -27,13 +42,18 @@ HouseOrientations turnHouse(const ProjectTables& tables, const DesignLoad& load)
     turn.coolingTotal = withinWholeBtuLimit(turn.coolingSensible + load.coolingLatent);
   }
 
-  const auto byTotal = [](const Orientation& a, const Orientation& b) { return a.coolingTotal < b.coolingTotal; };
-  // max_element gives the first of equal largest, the smallest rotation
-  // (minmax_element would give the last).
-  const auto highest = std::max_element(result.turns.begin(), result.turns.end(), byTotal);
-  const auto lowest = std::min_element(result.turns.begin(), result.turns.end(), byTotal);
-  result.worst = highest->rotation;
-  result.spread = withinWholeBtuLimit(highest->coolingTotal - lowest->coolingTotal);
+  rank(result);
+  return result;
+}
+
+HouseOrientations turnHouse(const ProjectTables& tables, const DetailedDesign& asDrawn) {
+  HouseOrientations result = turnHouse(tables, DesignLoad{});
+  for (Orientation& turn : result.turns) {
+    const DetailedDesign turned = turn.rotation == 0 ? asDrawn : detailedDesign(tables, turn.rotation);
+    turn.coolingSensible = withinWholeBtuLimit(turned.house.coolingSensibleTotal());
+    turn.coolingTotal = withinWholeBtuLimit(turned.house.coolingTotal());
+  }
+  rank(result);
   return result;
 }
 

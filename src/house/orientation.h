@@ -13,6 +13,7 @@
 #include <array>
 #include <cstdint>
 
+#include "detailed/detailedload.h"
 #include "house/designload.h"
 #include "model/model.h"
 
@@ -46,5 +47,10 @@ struct HouseOrientations {
 // (its design load as drawn). 40 page calculations on one copy of the
 // tables' numbers; nothing else is allocated.
 HouseOrientations turnHouse(const ProjectTables& tables, const DesignLoad& load);
+
+// The eight turns by the detailed design load: each turn's design cooling
+// is the detailed method's with every window turned (`asDrawn` is turn 0);
+// the rooms' figure stays the page calculation's.
+HouseOrientations turnHouse(const ProjectTables& tables, const DetailedDesign& asDrawn);
 
 }  // namespace kovrin
