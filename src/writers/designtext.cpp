@@ -14,20 +14,49 @@ std::string proposal(const SizeProposal& size) {
 
 }  // namespace
 
+namespace {
+
+// What each component holds, and in which of heating, sensible and latent
+// cooling it has a load.
+struct ComponentRow {
+  std::string_view tip;
+  bool heating;
+  bool sensible;
+  bool latent;
+};
+constexpr std::array<ComponentRow, kComponents> kComponentRows = {{
+    {"Windows: conduction, and the sun by SHGC, direction, shading and overhang", true, true, false},
+    {"Skylights: conduction and the sun on level glass", true, true, false},
+    {"Doors: conduction", true, true, false},
+    {"Walls above and below grade, and to unconditioned spaces", true, true, false},
+    {"Cathedral and flat roofs", true, true, false},
+    {"Ceilings under attics", true, true, false},
+    {"Floors over crawlspaces, basements, garages and open air", true, true, false},
+    {"Slabs by their exposed perimeter, basement floors by their depth", true, false, false},
+    {"Outdoor air that leaks in, from the blower-door ACH50 or the air changes entered", true, true, true},
+    {"Outdoor air the ventilation brings in, less what its heat recovery keeps", true, true, true},
+    {"People (230 Btu/h sensible, 200 latent each) and appliances", false, true, true},
+    {"The air handler's fan", false, true, false},
+    {"Duct losses and gains: the pages' duct multipliers until a duct system is entered", true, true, true},
+    {"Glass load concentrated in one direction: its peak above 1.3 x its daily average", false, true, false},
+}};
+
+}  // namespace
+
 std::array<DesignRow, kDesignRows> designRows(const DesignLoad& load) {
-  const AirParts& air = load.air;
-  return {{
-      {"Rooms", "The house totals of the zones' loads", load.zonesHeating, load.zonesCooling, std::nullopt},
-      {"Leakage", "Outdoor air that leaks in: the air changes per hour of each page's part of the house",
-       air.leakageHeating, air.leakageCooling, air.leakageLatent},
-      {"Ventilation", "Outdoor air the ventilation brings in, less what its heat recovery keeps",
-       air.ventilationHeating, air.ventilationCooling, air.ventilationLatent},
-      {"People", "230 Btu/h sensible and 200 latent an occupant", std::nullopt, load.peopleSensible,
-       load.peopleLatent},
-      {"Appliances", "Appliances and lights, sensible, as entered", std::nullopt, load.appliances, std::nullopt},
-      {"Design load", "The sums; the latent load is never below 0", load.heating, load.coolingSensible,
-       load.coolingLatent},
-  }};
+  std::array<DesignRow, kDesignRows> rows{};
+  const DetailedLoads& parts = load.components;
+  for (std::size_t i = 0; i < kComponents; ++i) {
+    const ComponentWording& wording = kComponentWordings[i];
+    const ComponentRow& row = kComponentRows[i];
+    const auto figure = [](bool has, std::int64_t value) { return has ? Figure(value) : std::nullopt; };
+    rows[i] = {wording.name, row.tip, figure(row.heating, parts.heating[wording.component]),
+               figure(row.sensible, parts.coolingSensible[wording.component]),
+               figure(row.latent, parts.coolingLatent[wording.component])};
+  }
+  rows.back() = {"Design load", "The sums, by the detailed method; the latent load is never below 0", load.heating,
+                 load.coolingSensible, load.coolingLatent};
+  return rows;
 }
 
 Figure systemAirflowFigure(const HouseValues& house) {

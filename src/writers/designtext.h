@@ -21,7 +21,7 @@ inline constexpr std::string_view kAirAndPeopleNotEntered =
     "Air and people not entered: the design load holds the rooms only";
 
 // One row of the design load: its heating and its sensible and latent
-// cooling in Btu/h, none where the part has no such load.
+// cooling in Btu/h, none where the component has no such load.
 struct DesignRow {
   std::string_view label;
   std::string_view tip;  // what the row holds, in one line
@@ -29,9 +29,9 @@ struct DesignRow {
   Figure sensible;
   Figure latent;
 };
-inline constexpr std::size_t kDesignRows = 6;
-// The rooms, leakage, ventilation, people, appliances and, last, the design
-// load itself.
+inline constexpr std::size_t kDesignRows = kComponents + 1;
+// The detailed method's components (windows ... AED excursion) and, last,
+// the design load itself.
 std::array<DesignRow, kDesignRows> designRows(const DesignLoad& load);
 
 // The system airflow in whole CFM, as its range holds it; none when it is

@@ -39,6 +39,29 @@ std::string jsonParts(const std::array<std::int32_t, kLoadComponents>& parts) {
   return out;
 }
 
+// The detailed loads by component: {"heating":{"windows":..},
+// "coolingSensible":{..},"coolingLatent":{..}}, whole Btu/h.
+std::string jsonComponents(const DetailedLoads& loads) {
+  std::string out = "{";
+  const std::pair<std::string_view, const ComponentLoads*> seasons[] = {
+      {"heating", &loads.heating}, {"coolingSensible", &loads.coolingSensible}, {"coolingLatent", &loads.coolingLatent}};
+  for (const auto& [season, parts] : seasons) {
+    if (season != seasons[0].first) out += ',';
+    out += '"' + std::string(season) + "\":{";
+    for (const ComponentWording& wording : kComponentWordings) {
+      if (wording.component != Component::Windows) out += ',';
+      out += '"' + std::string(wording.jsonKey) + "\":" + std::to_string((*parts)[wording.component]);
+    }
+    out += '}';
+  }
+  return out + '}';
+}
+
+// Where the ducts component comes from, as the outputs say it.
+std::string_view ductSourceText(DuctSource source) {
+  return source == DuctSource::DuctSystem ? "duct system" : "page duct multipliers";
+}
+
 // The floor area and the two loads per ft², as CSV fields (no value is an
 // empty field) or as JSON members (null).
 std::string floorAreaFields(const Figure& area, const Figure& heating, const Figure& cooling) {
@@ -56,7 +79,7 @@ std::string floorAreaMembers(const Figure& area, const Figure& heating, const Fi
 // it is entered), the house's values, the zones' part of the system
 // airflow, the turns and the sizes that fit.
 void appendDesignLoadText(std::string& out, const DesignLoad& load) {
-  constexpr std::size_t kLabelWidth = 12;
+  constexpr std::size_t kLabelWidth = 15;
   const auto label = [&](std::string_view text) {
     out += ' ';
     out += text;
@@ -69,7 +92,8 @@ void appendDesignLoadText(std::string& out, const DesignLoad& load) {
     out += '\n';
     return;
   }
-  label("Design load");
+  out += " Design load, detailed (ducts from the " + std::string(ductSourceText(load.ducts)) + ")\n";
+  label("");
   for (std::string_view heading : {"Heating", "Sensible", "Latent"}) appendRight(out, heading, kNumberWidth);
   out += '\n';
   for (const DesignRow& row : designRows(load)) {
@@ -103,6 +127,19 @@ void appendJobAndWarningsText(std::string& out, const HouseSummary& summary) {
     }
   }
   for (const std::string& warning : summary.warnings) out += "Warning: " + terminalText(warning) + '\n';
+}
+
+void appendZonesDesignText(std::string& out, const HouseSummary& summary, const HouseDesign& design) {
+  out += "\n Detailed design load by zone (the page figures above)\n Zone    Heating   Sensible     Latent\n";
+  for (const ZoneSummary& zone : summary.zones) {
+    if (!zone.listed()) continue;
+    const DetailedLoads& loads = design.detailed.zones[static_cast<std::size_t>(zone.zone - 1)];
+    appendRight(out, zone.zone, kIndexWidth);
+    appendRight(out, loads.heatingTotal(), kNumberWidth);
+    appendRight(out, loads.coolingSensibleTotal(), kNumberWidth);
+    appendRight(out, loads.coolingLatentTotal(), kNumberWidth);
+    out += '\n';
+  }
 }
 
 void appendHouseValuesText(std::string& out, const HouseValues& house) {
@@ -153,7 +190,7 @@ void appendSizesText(std::string& out, const HouseDesign& design) {
 // The CSV columns of the design: the zones' part of the system airflow on
 // zone rows, the design load, the turns and the sizes on the house row.
 constexpr std::array<std::string_view, 2> kZoneDesignColumns{"heating_airflow", "cooling_airflow"};
-constexpr std::array<std::string_view, 38> kHouseDesignColumns{
+constexpr std::array<std::string_view, 40> kHouseDesignColumns{
     "design_heating",      "design_cooling_sensible", "design_cooling_latent", "design_cooling_total",
     "design_cooling_tons", "sensible_heat_ratio",     "leakage_heating",       "leakage_cooling",
     "leakage_latent",      "ventilation_heating",     "ventilation_cooling",   "ventilation_latent",
@@ -163,7 +200,22 @@ constexpr std::array<std::string_view, 38> kHouseDesignColumns{
     "turn6_cooling_total", "turn7_cooling_total",     "sizing_cooling_load",   "cooling_min",
     "cooling_max",         "cooling_min_tons",        "cooling_max_tons",      "nominal_tons",
     "below_tons",          "below_percent",           "above_tons",            "above_percent",
-    "heating_min",         "heating_max"};
+    "heating_min",         "heating_max",             "design_method",         "ducts_from"};
+
+// The detailed loads by component, on zone rows and the house row:
+// design_heating_windows ... design_latent_aed_excursion.
+constexpr std::array<std::string_view, 3> kSeasonColumns{"design_heating_", "design_sensible_", "design_latent_"};
+constexpr std::array<std::string_view, kComponents> kComponentColumns{
+    "windows",      "skylights",   "doors",          "walls",       "roofs", "ceilings", "floors",
+    "slabs",        "infiltration", "ventilation",   "internal_gains", "blower_heat", "ducts", "aed_excursion"};
+
+std::string csvComponents(const DetailedLoads& loads) {
+  std::string out;
+  for (const ComponentLoads* parts : {&loads.heating, &loads.coolingSensible, &loads.coolingLatent}) {
+    for (const std::int64_t part : parts->parts) out += ',' + std::to_string(part);
+  }
+  return out;
+}
 
 // The house row's own figures of the rooms (the zones' totals, beside the
 // design load in the columns that every row has), then the job and the
@@ -236,6 +288,8 @@ std::string houseDesignFields(const HouseDesign& design) {
   }
   field(sizes.heatingBand ? std::to_string(sizes.heatingBand->minimum) : "");
   field(sizes.heatingBand ? std::to_string(sizes.heatingBand->maximum) : "");
+  field("detailed");
+  field(std::string(ductSourceText(load.ducts)));
   return out;
 }
 
@@ -259,7 +313,9 @@ std::string designJsonMembers(const HouseDesign& design) {
                     whole("ventilationCooling", air.ventilationCooling) + ',' +
                     whole("ventilationLatent", air.ventilationLatent) + ',' +
                     whole("peopleSensible", load.peopleSensible) + ',' + whole("peopleLatent", load.peopleLatent) +
-                    ',' + whole("appliances", load.appliances) + "}}";
+                    ',' + whole("appliances", load.appliances) + "},\"method\":\"detailed\",\"ducts\":\"" +
+                    std::string(ductSourceText(load.ducts)) + "\",\"components\":" + jsonComponents(load.components) +
+                    '}';
   out += ",\"airAndPeople\":{";
   for (int i = 0; i < kAirAndPeopleValues; ++i) {
     const std::optional<double>& value = design.house.Entered[static_cast<std::size_t>(i)];
@@ -392,8 +448,9 @@ std::string summaryText(const HouseSummary& summary, const HouseDesign& design, 
   appendRight(out, load.coolingTotal, kNumberWidth);
   appendRight(out, figureText(load.coolingTons, kTonsDecimals), kNumberWidth);
   out += '\n';
-  if (design.house.anyEntered()) {
+  if (design.house.anyEntered() || design.load.airAndPeopleEntered) {
     appendDesignLoadText(out, design.load);
+    appendZonesDesignText(out, summary, design);
     appendHouseValuesText(out, design.house);
     appendAirflowText(out, summary, design);
     appendOrientationText(out, design);
@@ -424,6 +481,9 @@ std::string summaryCsvHeader(bool breakdown) {
     }
   }
   out += equipmentCsvHeader();
+  for (std::string_view season : kSeasonColumns) {
+    for (std::string_view component : kComponentColumns) out += ',' + std::string(season) + std::string(component);
+  }
   for (std::string_view column : kHouseRoomsColumns) out += ',' + std::string(column);
   for (const JobDetailField& field : kJobDetailFields) out += ',' + csvColumnName(field.fileKey);
   out += ',' + std::string(kWarningsColumn) + '\n';
@@ -435,8 +495,11 @@ std::string summaryCsv(const HouseSummary& summary, const HouseDesign& design, c
   const std::string name = csvField(project);
   const std::string noParts = breakdown ? std::string(2 * kLoadComponents, ',') : std::string();
   const std::string noZoneDesign(kZoneDesignColumns.size(), ',');
-  const std::string noHouseDesign = std::string(kHouseDesignColumns.size(), ',') + equipmentCsvEmptyCells() +
-                                    std::string(houseOnlyColumns(), ',');
+  const std::string noHouseDesign = std::string(kHouseDesignColumns.size(), ',') + equipmentCsvEmptyCells();
+  const std::string noComponents(3 * kComponents, ',');
+  // A zone row's detailed totals stand in the house's first design columns.
+  const std::string restOfHouseDesign(kHouseDesignColumns.size() - 3, ',');
+  const std::string noHouseOnly(houseOnlyColumns(), ',');
   std::string out;
   out.reserve(8192);
   for (const ZoneSummary& zone : summary.zones) {
@@ -452,13 +515,17 @@ std::string summaryCsv(const HouseSummary& summary, const HouseDesign& design, c
     const auto i = static_cast<std::size_t>(zone.zone - 1);
     out += ',' + floorAreaFields(zone.floorArea, zone.heatingPerFloorArea, zone.coolingPerFloorArea) + ",," +
            csvField(zone.name) + ',' + figureText(design.heatingAirflow[i], 0, "") + ',' +
-           figureText(design.coolingAirflow[i], 0, "") + noHouseDesign + '\n';
+           figureText(design.coolingAirflow[i], 0, "");
+    const DetailedLoads& detailed = design.detailed.zones[i];
+    out += ',' + std::to_string(detailed.heatingTotal()) + ',' + std::to_string(detailed.coolingSensibleTotal()) + ',' +
+           std::to_string(detailed.coolingLatentTotal()) + restOfHouseDesign + equipmentCsvEmptyCells() +
+           csvComponents(detailed) + noHouseOnly + '\n';
   }
   for (const PageSummary& page : summary.pages) {
     const std::string air = std::to_string(page.airTotal);
     out += name + ",page,," + std::to_string(page.page) + ',' + std::to_string(page.heating) + ',' +
            std::to_string(page.cooling) + ',' + air + ',' + air + ',' + noParts + ",,,,," + noZoneDesign + noHouseDesign +
-           '\n';
+           noComponents + noHouseOnly + '\n';
   }
   // The house's figures are its design load, as the house view gives them.
   const DesignLoad& load = design.load;
@@ -466,7 +533,8 @@ std::string summaryCsv(const HouseSummary& summary, const HouseDesign& design, c
          figureText(load.coolingTons, kTonsDecimals) + noParts + ',' +
          floorAreaFields(load.floorAreaFigure, load.heatingPerFloorArea, load.coolingPerFloorArea) + ',' +
          figureText(load.floorAreaPerTon, kFloorAreaPerTonDecimals, "") + ',' + noZoneDesign +
-         houseDesignFields(design) + equipmentCsvCells(equipment) + houseOnlyFields(summary) + '\n';
+         houseDesignFields(design) + equipmentCsvCells(equipment) + csvComponents(load.components) +
+         houseOnlyFields(summary) + '\n';
   return out;
 }
 
@@ -502,8 +570,13 @@ std::string summaryJson(const HouseSummary& summary, const HouseDesign& design, 
              ",\"coolingParts\":" + jsonParts(zone.coolingParts);
     }
     const auto i = static_cast<std::size_t>(zone.zone - 1);
+    const DetailedLoads& detailed = design.detailed.zones[i];
     out += ",\"heatingAirflow\":" + figureText(design.heatingAirflow[i], 0, "null") +
-           ",\"coolingAirflow\":" + figureText(design.coolingAirflow[i], 0, "null") + '}';
+           ",\"coolingAirflow\":" + figureText(design.coolingAirflow[i], 0, "null") +
+           ",\"design\":{\"heating\":" + std::to_string(detailed.heatingTotal()) +
+           ",\"coolingSensible\":" + std::to_string(detailed.coolingSensibleTotal()) +
+           ",\"coolingLatent\":" + std::to_string(detailed.coolingLatentTotal()) +
+           ",\"components\":" + jsonComponents(detailed) + "}}";
   }
   out += "],\"pages\":[";
   for (const PageSummary& page : summary.pages) {
