@@ -55,4 +55,48 @@ inline void enterEquipment(ProjectTables& model) {
   for (int i = 0; i < kEquipmentValues; ++i) equipment.Entered[static_cast<std::size_t>(i)] = values[i];
 }
 
+// Every zone's details entered for the detailed design load: four windows
+// of their own (each direction twice over a zone's four, two with an
+// overhang, all with blinds and screens), two walls, a ceiling, a floor and
+// people; the house's latitude and blower-door leakage.
+inline void enterZoneDetails(ProjectTables& model) {
+  model.Details.house[HouseDetail::Latitude] = 38.5;
+  model.Details.house[HouseDetail::Ach50] = 4.5;
+  model.Details.house[HouseDetail::StoreysAboveGrade] = 2;
+  for (int zone = 1; zone <= kZones; ++zone) {
+    ZoneDetails& details = model.Details.zone(zone);
+    details.windows.emplace();
+    for (int w = 0; w < 4; ++w) {
+      WindowDetails window;
+      window.direction = (zone + 2 * w) % 8 + 1;
+      window.area = 8.5 + w + zone / 10.0;
+      window.u = 0.32;
+      window.shgc = 0.4;
+      window.shade = InteriorShade::Blinds;
+      window.screen = InsectScreen::Outside;
+      if (w % 2 == 0) {
+        window.overhangDepth = 2;
+        window.overhangAbove = 1;
+        window.height = 5;
+      }
+      details.windows->push_back(window);
+    }
+    WallDetails wall;
+    wall.area = 120 + zone;
+    wall.u = 0.061;
+    wall.group = 4;
+    details.walls = {{wall, wall}};
+    CeilingDetails ceiling;
+    ceiling.area = 143.3 + zone;
+    ceiling.u = 0.031;
+    details.ceilings = {{ceiling}};
+    FloorDetails floor;
+    floor.kind = FloorKind::Crawlspace;
+    floor.area = 143.3 + zone;
+    floor.u = 0.05;
+    details.floors = {{floor}};
+    details.people = zone % 3;
+  }
+}
+
 }  // namespace kovrin

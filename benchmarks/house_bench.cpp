@@ -10,6 +10,7 @@
 #include <QString>
 
 #include "ducts/ductload.h"
+#include "detailed/detailedload.h"
 #include "fullhouse.h"
 #include "gui/designpanel.h"
 #include "gui/housereportpdf.h"
@@ -32,6 +33,7 @@ struct Houses {
     fillHouse(tables[0]);
     enterHouseValues(tables[0]);
     enterEquipment(tables[0]);
+    enterZoneDetails(tables[0]);
     tables[1] = tables[0];
     tables[1].zone(3, 4, ZoneQuantity::WallArea) += 10.0f;
   }
@@ -75,9 +77,10 @@ void HouseSummary_alone(benchmark::State& state) {
 }
 BENCHMARK(HouseSummary_alone)->UseRealTime();
 
-// The design load with the eight turns of the house (8 x 5 cooling pages),
-// the sizes that fit and the zones' airflow, every house value entered: what
-// the house view adds to its update.
+// The design load with the eight turns of the house (8 detailed design
+// loads of 50 zones with four windows each, and 8 x 5 cooling pages for the
+// rooms' figures), the sizes that fit and the zones' airflow, every house
+// value and detail entered: what the house view adds to its update.
 void HouseDesign_alone(benchmark::State& state) {
   const ProjectTables tables = Houses().tables[0];
   for (auto _ : state) benchmark::DoNotOptimize(designHouse(tables));
@@ -105,6 +108,13 @@ void HouseDesign_withDucts(benchmark::State& state) {
   }
 }
 BENCHMARK(HouseDesign_withDucts)->UseRealTime();
+
+// One detailed design load of that house, as drawn.
+void DetailedDesign_alone(benchmark::State& state) {
+  const ProjectTables tables = Houses().tables[0];
+  for (auto _ : state) benchmark::DoNotOptimize(detailedDesign(tables));
+}
+BENCHMARK(DetailedDesign_alone)->UseRealTime();
 
 // The view's design part brought up to date alone, alternating between the
 // designs of the two houses.
