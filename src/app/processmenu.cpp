@@ -80,9 +80,10 @@ void editJobDetails(ProjectDocument& document, Gui& gui) {
 // project as it stands on screen. OK with a change is an edit, which the
 // house view follows.
 void editAirAndPeople(ProjectDocument& document, Gui& gui) {
-  const std::optional<HouseValues> edited = gui.editAirAndPeople(document.model().tables());
+  const std::optional<HouseEntries> edited = gui.editAirAndPeople(document.model().tables());
   if (!edited) return;  // Cancel, or nothing changed
-  document.model().House = *edited;
+  document.model().House = edited->values;
+  document.model().Details.house = edited->details;
   document.recordCommand("House Air and People");
   showHouse(document, gui);
 }
@@ -106,15 +107,27 @@ void editDucts(ProjectDocument& document, Gui& gui) {
   showHouse(document, gui);
 }
 
+// Zone Details of zone 1..50, over the project as it stands on screen. OK
+// with a change is an edit, which the house view follows.
+void editZoneDetails(ProjectDocument& document, Gui& gui, int zone) {
+  const std::optional<ZoneDetails> edited = gui.editZoneDetails(document.model().tables(), zone);
+  if (!edited) return;  // Cancel, or nothing changed
+  document.model().Details.zone(zone) = *edited;
+  document.recordCommand("Details of Zone " + std::to_string(zone));
+  showHouse(document, gui);
+}
+
 // A zone chosen in the house view: its page, shown as the Zones command
-// shows it, with the focus in its column.
+// shows it, with the focus in its column, and its Zone Details over it.
 void goToZone(ProjectDocument& document, Gui& gui, std::int32_t zone) {
   if (zone < 1 || zone > kZones) return;
   const int page = (zone - 1) / kZoneColumns + 1;
+  const int column = (zone - 1) % kZoneColumns + 1;
   changePage(document, gui, page);
-  if (document.model().CurrentPage == page) {
-    document.toolkit().wdialogfocus(zoneField((zone - 1) % kZoneColumns + 1, ZoneQuantity::DoorU));
-  }
+  if (document.model().CurrentPage != page) return;
+  document.toolkit().wdialogfocus(zoneField(column, ZoneQuantity::DoorU));
+  document.model().FocusColumn = column;
+  editZoneDetails(document, gui, zone);
 }
 
 // Copy Criteria to All Pages: the design conditions of the page on screen
@@ -225,6 +238,11 @@ constexpr std::array kMenuCommands = {
     MenuCommand{kCmdAirAndPeople, editAirAndPeople},
     MenuCommand{kCmdEquipment, editEquipment},
     MenuCommand{kCmdDucts, editDucts},
+    // The zone whose column last had the focus.
+    MenuCommand{kCmdZoneDetails,
+                [](ProjectDocument& d, Gui& g) {
+                  editZoneDetails(d, g, zoneNumber(d.model().CurrentPage, d.model().FocusColumn));
+                }},
     // Another Kovrin may have changed the list since it was shown.
     MenuCommand{kCmdFileMenu, [](ProjectDocument& d, Gui&) { d.recentProjects().show(); }},
     MenuCommand{kCmdClearRecent, [](ProjectDocument& d, Gui&) { d.recentProjects().clear(); }},
@@ -300,6 +318,9 @@ bool handleMessage(std::int32_t type, const MessageRecord& record, ProjectDocume
       editAirAndPeople(document, gui);
       break;
     case kFieldChanged:
+      if (const std::optional<int> column = zoneColumnOfField(record.value1)) {
+        document.model().FocusColumn = *column;
+      }
       if (record.value2 == kContentChanged) {
         notePageCriteria(document, record.value1);
         followChange(document, gui);

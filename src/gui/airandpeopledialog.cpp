@@ -30,6 +30,16 @@ namespace {
 // outgrows the dialog.
 constexpr int kFieldCharacters = 20;
 
+// How a user gets each house detail, in the order of HouseDetail.
+constexpr std::array<std::string_view, kHouseDetails> kDetailHowToGet = {{
+    "From a map; it sets the sun's height on the glass.",
+    "From a map; thinner air carries less heat.",
+    "Storeys above the ground, for the stack effect of the leakage.",
+    "1 open site, 2 a few trees, 3 a suburb, 4 a suburb with trees and fences, 5 a city or a forest.",
+    "A blower-door test's air changes at 50 Pa; empty: the air changes above.",
+    "The air handler's fan heat added to the cooling; proposed: a 500 W fan.",
+}};
+
 QString rangeText(const HouseValueRange& range) {
   return QStringLiteral("%1 to %2").arg(toQString(enteredText(range.minimum)), toQString(enteredText(range.maximum)));
 }
@@ -41,6 +51,14 @@ struct ValueField {
   std::optional<double> taken;  // the value the text enters; none for empty or refused text
   QString refusal;              // why the text is refused, in a word; empty when taken
   QString proposal;             // the figure Fill In enters; empty where there is none
+};
+
+// One house detail's field and what its text gives.
+struct DetailField {
+  HouseDetail detail{};
+  QLineEdit* edit = nullptr;
+  std::optional<double> taken;
+  QString refusal;
 };
 
 class AirAndPeopleDialog {
@@ -59,6 +77,8 @@ class AirAndPeopleDialog {
     for (const HouseValueRange& range : kHouseValueRanges) addValueRow(*grid, range);
     addSizeForRow(*grid);
 
+    QGroupBox* details = makeDetails();
+
     m_message->setObjectName(QStringLiteral("refusal"));
     m_message->setStyleSheet(QStringLiteral("color: #b00020;"));
     m_message->setTextFormat(Qt::PlainText);
@@ -66,16 +86,17 @@ class AirAndPeopleDialog {
     auto* layout = new QVBoxLayout(&m_dialog);
     layout->addWidget(intro);
     layout->addLayout(grid);
+    layout->addWidget(details);
     layout->addWidget(m_message);
     layout->addWidget(previewBox());
     layout->addWidget(buttonBox());
     update();
   }
 
-  std::optional<HouseValues> exec() {
+  std::optional<HouseEntries> exec() {
     if (m_dialog.exec() != QDialog::Accepted) return std::nullopt;
-    const HouseValues edited = values();
-    if (edited == m_project.House) return std::nullopt;
+    const HouseEntries edited{values(), houseDetails()};
+    if (edited.values == m_project.House && edited.details == m_project.Details.house) return std::nullopt;
     return edited;
   }
 
@@ -154,6 +175,83 @@ class AirAndPeopleDialog {
     return buttons;
   }
 
+  // The house's details of the detailed design load. An empty field takes
+  // the greyed proposal, which the detailed load counts; the tooltip says so.
+  QGroupBox* makeDetails() {
+    auto* box = new QGroupBox(QStringLiteral("The site, for the detailed design load"), &m_dialog);
+    auto* grid = new QGridLayout(box);
+    grid->setColumnStretch(2, 1);
+    const QString hintStyle = QStringLiteral("color: #5a5a5a;");
+    for (const HouseDetailRange& range : kHouseDetailRanges) {
+      DetailField& field = m_details[static_cast<std::size_t>(range.detail)];
+      field.detail = range.detail;
+      field.edit = new QLineEdit(box);
+      field.edit->setObjectName(toQString(range.jsonKey));
+      field.edit->setAlignment(Qt::AlignRight);
+      field.edit->setMaxLength(kFieldCharacters);
+      selectAllOnClickIn(field.edit);
+      field.edit->setMaximumWidth(field.edit->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) + 12);
+      const QString unit = range.unit.empty() ? QString() : QStringLiteral(", ") + toQString(range.unit);
+      field.edit->setToolTip(QStringLiteral("%1%2\nAllowed %3 to %4%5\nEmpty: %6")
+                                 .arg(toQString(range.name), unit, toQString(enteredText(range.minimum)),
+                                      toQString(enteredText(range.maximum)),
+                                      range.whole ? QStringLiteral(", a whole number") : QString(),
+                                      range.proposal ? QStringLiteral("the greyed proposal is counted")
+                                                     : QStringLiteral("not counted")));
+      if (range.proposal) field.edit->setPlaceholderText(toQString(enteredText(*range.proposal)));
+      if (const std::optional<double>& entered = m_project.Details.house[range.detail]) {
+        field.edit->setText(toQString(enteredText(*entered)));
+      }
+      auto* label = new QLabel(QStringLiteral("%1%2:").arg(toQString(range.name), unit), box);
+      label->setBuddy(field.edit);
+      auto* hint = new QLabel(toQString(kDetailHowToGet[static_cast<std::size_t>(range.detail)]), box);
+      hint->setStyleSheet(hintStyle);
+      const int row = grid->rowCount();
+      grid->addWidget(label, row, 0);
+      grid->addWidget(field.edit, row, 1);
+      grid->addWidget(hint, row, 2);
+      QObject::connect(field.edit, &QLineEdit::textEdited, &m_dialog, [this, &field] {
+        take(field);
+        update();
+      });
+      take(field);
+    }
+    return box;
+  }
+
+  static void take(DetailField& field) {
+    const HouseDetailRange& range = houseDetailRange(field.detail);
+    const QString text = field.edit->text().trimmed();
+    const std::optional<double> number = enteredNumber(text.toStdString());
+    field.taken.reset();
+    field.refusal.clear();
+    const QString name = toQString(range.name);
+    if (text.isEmpty()) {
+      // Not entered: the proposal holds.
+    } else if (!number || std::isnan(*number)) {
+      field.refusal = QStringLiteral("%1: %2 is not a number").arg(name, toQString(quotedInMessage(text.toStdString())));
+    } else if (!inDetailRange(field.detail, *number)) {
+      field.refusal = QStringLiteral("%1: %2 is outside %3 to %4%5")
+                          .arg(name, text, toQString(enteredText(range.minimum)), toQString(enteredText(range.maximum)),
+                               range.whole ? QStringLiteral(", or not a whole number") : QString());
+    } else {
+      field.taken = number;
+    }
+    QPalette colours = field.edit->palette();
+    colours.setColor(QPalette::Base, field.refusal.isEmpty() ? QPalette().color(QPalette::Base) : kMarkedBase);
+    field.edit->setPalette(colours);
+  }
+
+  // The details as the fields give them; a refused text leaves the detail
+  // as the project holds it.
+  HouseDetails houseDetails() const {
+    HouseDetails house = m_project.Details.house;
+    for (const DetailField& field : m_details) {
+      if (field.refusal.isEmpty()) house[field.detail] = field.taken;
+    }
+    return house;
+  }
+
   // Reads the field's text as the notes read a value: a plain decimal
   // number within the value's range, whole where it must be.
   static void take(ValueField& field) {
@@ -194,6 +292,7 @@ class AirAndPeopleDialog {
   HouseDesign design() const {
     ProjectTables tables = m_project;
     tables.House = values();
+    tables.Details.house = houseDetails();
     return designHouse(tables);
   }
 
@@ -215,6 +314,9 @@ class AirAndPeopleDialog {
     }
     QStringList refusals;
     for (const ValueField& field : m_fields) {
+      if (!field.refusal.isEmpty()) refusals << field.refusal;
+    }
+    for (const DetailField& field : m_details) {
       if (!field.refusal.isEmpty()) refusals << field.refusal;
     }
     m_message->setText(refusals.join(QLatin1Char('\n')));
@@ -280,12 +382,19 @@ class AirAndPeopleDialog {
       field.edit->selectAll();
       return;
     }
+    for (const DetailField& field : m_details) {
+      if (field.refusal.isEmpty()) continue;
+      field.edit->setFocus();
+      field.edit->selectAll();
+      return;
+    }
     m_dialog.accept();
   }
 
   const ProjectTables& m_project;
   QDialog m_dialog;
   std::array<ValueField, kHouseValues> m_fields{};
+  std::array<DetailField, kHouseDetails> m_details{};
   QRadioButton* m_drawn = nullptr;
   QRadioButton* m_worst = nullptr;
   QLabel* m_preview;
@@ -294,7 +403,7 @@ class AirAndPeopleDialog {
 
 }  // namespace
 
-std::optional<HouseValues> editAirAndPeople(const ProjectTables& project, QWidget* parent) {
+std::optional<HouseEntries> editAirAndPeople(const ProjectTables& project, QWidget* parent) {
   return AirAndPeopleDialog(project, parent).exec();
 }
 

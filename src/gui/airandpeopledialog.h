@@ -2,7 +2,9 @@
 // adds to the rooms (conditioned floor area, ceiling height, air changes by
 // leakage, ventilation and its heat recovery, occupants, appliances, the
 // moisture difference), the system airflow and the orientation the
-// equipment is sized for.
+// equipment is sized for; and the site of the detailed design load
+// (latitude, elevation, storeys, shielding, blower-door leakage, blower
+// heat), whose empty fields take the greyed proposal.
 //
 // Each value says in one line how a user gets it; an empty field is "not
 // entered" and counts as 0, and shows greyed what is proposed (the zones'
@@ -16,15 +18,16 @@
 
 #include <optional>
 
+#include "gui/gui.h"
 #include "model/model.h"
 
 class QWidget;
 
 namespace kovrin {
 
-// Modal. Edits the house values of `project`, whose zones and criteria the
-// design load shown comes from. On OK returns the values when any changed;
-// Cancel, or OK without a change, returns none.
-std::optional<HouseValues> editAirAndPeople(const ProjectTables& project, QWidget* parent);
+// Modal. Edits the house values and details of `project`, whose zones and
+// criteria the design load shown comes from. On OK returns them when any
+// changed; Cancel, or OK without a change, returns none.
+std::optional<HouseEntries> editAirAndPeople(const ProjectTables& project, QWidget* parent);
 
 }  // namespace kovrin

@@ -29,6 +29,13 @@ inline constexpr std::int32_t kZoneChosen = kFirstOwnMessage;
 // change them) was clicked: the House Air and People dialog is wanted.
 inline constexpr std::int32_t kAirAndPeopleWanted = kFirstOwnMessage + 10;
 
+// What the House Air and People dialog edits: the house's values and its
+// details for the detailed design load.
+struct HouseEntries {
+  HouseValues values;
+  HouseDetails details;
+};
+
 class Gui {
  public:
   virtual ~Gui() = default;
@@ -51,8 +58,14 @@ class Gui {
 
   // The modal House Air and People dialog over `project` (the page on screen
   // as it stands), which shows its design load as it would become: the
-  // house's values when OK closed it and any changed, none otherwise.
-  virtual std::optional<HouseValues> editAirAndPeople(const ProjectTables& project) = 0;
+  // house's values and details when OK closed it and any changed, none
+  // otherwise.
+  virtual std::optional<HouseEntries> editAirAndPeople(const ProjectTables& project) = 0;
+
+  // The modal Zone Details dialog of zone 1..50 over `project`, which shows
+  // the zone's detailed loads as they would become: the zone's details when
+  // OK closed it and any changed, none otherwise.
+  virtual std::optional<ZoneDetails> editZoneDetails(const ProjectTables& project, int zone) = 0;
 
   // The modal House Equipment dialog over `project`, which checks the
   // equipment against its design load: the equipment when OK closed it and

@@ -16,6 +16,7 @@
 #include "gui/housereportpdf.h"
 #include "gui/houseview.h"
 #include "gui/windowplacement.h"
+#include "gui/zonedetailsdialog.h"
 #include "model/programnames.h"
 #include "toolkit/qt/qttoolkit.h"
 #include "toolkit/qt/textconversion.h"
@@ -87,8 +88,12 @@ void QtWindows::showBalanceChart(std::string_view svg) {
 
 bool QtWindows::editJobDetails(JobDetails& details) { return kovrin::editJobDetails(details, m_toolkit.mainWindow()); }
 
-std::optional<HouseValues> QtWindows::editAirAndPeople(const ProjectTables& project) {
+std::optional<HouseEntries> QtWindows::editAirAndPeople(const ProjectTables& project) {
   return kovrin::editAirAndPeople(project, m_toolkit.mainWindow());
+}
+
+std::optional<ZoneDetails> QtWindows::editZoneDetails(const ProjectTables& project, int zone) {
+  return kovrin::editZoneDetails(project, zone, m_toolkit.mainWindow());
 }
 
 std::optional<Equipment> QtWindows::editEquipment(const ProjectTables& project) {

@@ -31,7 +31,8 @@ class QtWindows final : public Gui {
   void showHouse(const HouseSummary& summary, const HouseDesign& design, std::string_view chartSvg,
                  std::string_view project) override;
   bool editJobDetails(JobDetails& details) override;
-  std::optional<HouseValues> editAirAndPeople(const ProjectTables& project) override;
+  std::optional<HouseEntries> editAirAndPeople(const ProjectTables& project) override;
+  std::optional<ZoneDetails> editZoneDetails(const ProjectTables& project, int zone) override;
   std::optional<Equipment> editEquipment(const ProjectTables& project) override;
   void showBalanceChart(std::string_view svg) override;
   std::optional<DuctSystem> editDucts(const ProjectTables& project) override;

@@ -250,6 +250,9 @@ class ProjectModel : public ProjectTables {
   // The user was told that a page's design conditions are its own; told
   // once a run.
   bool PageCriteriaNoted = false;
+  // The zone column (1..10) of the page on screen whose field last had the
+  // focus: the zone Zone Details opens.
+  std::int32_t FocusColumn = 1;
 };
 
 // Zone number of zone column c on page p.

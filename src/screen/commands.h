@@ -48,6 +48,8 @@ enum Command : int {
   kCmdEquipment = 40045,
   // The house's duct system.
   kCmdDucts = 40046,
+  // The details of the zone that has the focus, beyond its five page values.
+  kCmdZoneDetails = 40047,
 };
 // The entries of File > Open Recent.
 inline constexpr int kRecentProjectEntries = kCmdRecentProjectLast - kCmdRecentProject1 + 1;

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -142,6 +143,20 @@ constexpr const SelectionList& listField(int item) { return kListFields[item - 1
 // The name of the zone in column c = 1..10 of the page on screen.
 inline constexpr int kFirstZoneNameField = 1196;
 constexpr int zoneNameField(int column) { return kFirstZoneNameField + column - 1; }
+
+// The zone column 1..10 of the page on screen that a field belongs to: one
+// of its five pairs of values, its glass direction or its name; none for
+// the page's other fields.
+constexpr std::optional<int> zoneColumnOfField(int field) {
+  for (int c = 1; c <= kZoneColumns; ++c) {
+    const ZoneColumnFields& fields = kZoneColumnFields[static_cast<std::size_t>(c - 1)];
+    if (field == fields.glassDirection || field == zoneNameField(c)) return c;
+    for (const int quantity : fields.quantity) {
+      if (field == quantity) return c;
+    }
+  }
+  return std::nullopt;
+}
 
 // What a numeric field of the screen holds, in the user's words, and its
 // unit (model/rownames.h): for the field's tooltip and for what the user is

@@ -358,8 +358,8 @@ constexpr std::array<int, 1> kCheckedButtons = {kCoolingButton};
 
 // The five pages and the keys from page to page, then all fifty zones at
 // once in the house view, the one set of design conditions for all and the
-// house's air and people, equipment and ducts.
-constexpr std::array<MenuEntry, kPages + 7> kZonesEntries = {{
+// house's air and people, equipment and ducts, and the details of one zone.
+constexpr std::array<MenuEntry, kPages + 8> kZonesEntries = {{
     {kPageZoneRanges[0], kCmdPage1},
     {kPageZoneRanges[1], kCmdPage2},
     {kPageZoneRanges[2], kCmdPage3},
@@ -369,6 +369,7 @@ constexpr std::array<MenuEntry, kPages + 7> kZonesEntries = {{
     {"&Previous Page", kCmdPreviousPage, "Ctrl+PgUp"},
     {"&House Loads", kCmdHouseView, "Ctrl+H"},
     {"Copy &Criteria to All Pages", kCmdCopyCriteria},
+    {"&Zone Details...", kCmdZoneDetails, "Ctrl+D"},
     {"House &Air and People...", kCmdAirAndPeople},
     {"House &Equipment...", kCmdEquipment},
     {"&Ducts...", kCmdDucts},

@@ -1007,6 +1007,11 @@ TEST_F(ProgramTest, TheHouseViewFollowsTheScreenAndLeadsToAZone) {
   const QPoint row = table->visualRect(table->model()->index(0, 0)).center();
   QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, row);  // a double-click starts with a click
   QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, row);
+  // The zone's details open over its page.
+  answerInTurn({[](QWidget* dialog) {
+    EXPECT_EQ(dialog->windowTitle(), "Zone Details: zone 1");
+    qobject_cast<QDialog*>(dialog)->reject();
+  }});
   handleMessages();
   EXPECT_EQ(m_model.CurrentPage, 1);
   EXPECT_EQ(m_toolkit.mainWindow()->focusWidget(), m_toolkit.control(1002));
@@ -1053,6 +1058,64 @@ TEST_F(ProgramTest, TheTitlesNameTheProjectAtOnce) {
   command(kCmdProjectDetails);
   EXPECT_EQ(title(m_windows.houseView()),
             std::string(kProgramTitle) + ": House Loads \u2013 smith.prj, Smith");
+}
+
+// Zone Details by the keyboard: the zone whose column has the focus, a
+// window added and completed, a figure refused until mended, the loads as
+// they would become, OK one step of the history, and Save keeping it.
+TEST_F(ProgramTest, ZoneDetailsEditsTheZoneWithTheFocusInOneStep) {
+  start();
+  answerInTurn({chooseFile(m_dir / "house.prj")});
+  command(kCmdSaveAs);
+  type(zoneField(3, ZoneQuantity::GlassArea), "40");
+  type(zoneField(3, ZoneQuantity::GlassU), "0.5");
+  handleMessages();
+  QWidget* shown = nullptr;  // the dialog
+  const auto focus = [&shown] { return shown->focusWidget(); };
+  const auto key = [&focus](Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(focus(), k, modifiers);
+  };
+  const auto windowsCooling = [](QWidget* dialog) {
+    const QTableWidget* preview = dialog->findChild<QTableWidget*>("preview");
+    for (int r = 0; r < preview->rowCount(); ++r) {
+      if (preview->verticalHeaderItem(r)->text() == "Windows") return preview->item(r, 1)->text();
+    }
+    return QString();
+  };
+  answerInTurn({[&](QWidget* dialog) {
+    shown = dialog;
+    EXPECT_EQ(dialog->windowTitle(), "Zone Details: zone 3");
+    auto* windows = dialog->findChild<QTabWidget*>()->widget(0);
+    EXPECT_TRUE(windows->findChild<QLabel*>("state")->text().startsWith("Not entered. Proposed from the page: 40 ft"));
+    const QString proposed = windowsCooling(dialog);
+    // Insert adds the page's window; its SHGC is the window's own, still to come.
+    auto* items = windows->findChild<QTableWidget*>("items");
+    items->setFocus();
+    key(Qt::Key_Insert);
+    ASSERT_EQ(items->rowCount(), 1);
+    EXPECT_EQ(items->item(0, 1)->text(), "40");
+    EXPECT_EQ(dialog->findChild<QLabel*>("refusal")->text(), "Window 1, SHGC: a number is needed");
+    key(Qt::Key_Return);
+    ASSERT_TRUE(dialog->isVisible());
+    EXPECT_EQ(items->currentColumn(), 3);
+    for (const char c : std::string("0.3")) QTest::keyClick(focus(), c);
+    key(Qt::Key_Return);
+    EXPECT_EQ(dialog->findChild<QLabel*>("refusal")->text(), "");
+    EXPECT_NE(windowsCooling(dialog), proposed);
+    key(Qt::Key_Return);
+  }});
+  command(kCmdZoneDetails);
+  const std::optional<std::vector<WindowDetails>>& windows = m_model.Details.zone(3).windows;
+  ASSERT_TRUE(windows.has_value());
+  ASSERT_EQ(windows->size(), 1u);
+  EXPECT_EQ(windows->front().shgc, 0.3);
+  EXPECT_EQ(windows->front().area, 40.0);
+  EXPECT_EQ(editMenu(), "Undo Details of Zone 3 | (Redo)");
+  command(kCmdUndo);
+  EXPECT_EQ(m_model.Details, DesignDetails{});
+  command(kCmdRedo);
+  command(kCmdSave);
+  EXPECT_NE(readBytes("house.prj").find("zone 3 window = facing "), std::string::npos);
 }
 
 // Each page keeps its own design conditions: the first change says so once,
