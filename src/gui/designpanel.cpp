@@ -118,13 +118,30 @@ DesignPanel::DesignPanel(QWidget* parent)
                          {QStringLiteral("Turned"), QStringLiteral("North side\nfaces"),
                           QStringLiteral("Rooms\nBtu/h"), QStringLiteral("Design\nBtu/h"), QString()},
                          this)),
+      m_components(fixedTable(kComponents + 1,
+                               {QStringLiteral("Heating\nBtu/h"), QStringLiteral("Cooling\nsensible"),
+                                QStringLiteral("Cooling\nlatent")},
+                               this)),
       m_sizes(line(this)) {
   setUpLoadTable();
   setUpTurnsTable();
+  setUpComponentsTable();
   m_sizes->setWordWrap(true);
   m_sizes->setAlignment(Qt::AlignTop | Qt::AlignLeft);
   layOut();
   setDesign(HouseDesign{});
+}
+
+// The detailed design load's components down, the seasons across, the
+// total in bold.
+void DesignPanel::setUpComponentsTable() {
+  for (const ComponentWording& wording : kComponentWordings) {
+    m_components->setVerticalHeaderItem(static_cast<int>(wording.component),
+                                        new QTableWidgetItem(toQString(wording.name)));
+  }
+  m_components->setVerticalHeaderItem(kComponents, new QTableWidgetItem(QStringLiteral("Total")));
+  setBold(m_components, kComponents, true);
+  fitToContents(m_components);
 }
 
 // The rows of designRows with their tips, then the cooling total and the
@@ -187,8 +204,9 @@ void DesignPanel::layOut() {
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(group(QStringLiteral("Design load"), {m_notEntered, m_load, m_change}), 0, 0);
   layout->addWidget(group(QStringLiteral("Orientation"), {m_turns}), 0, 1);
-  layout->setColumnStretch(2, 1);
-  layout->addWidget(group(QStringLiteral("Sizes that fit"), {m_sizes}), 1, 0, 1, 3);
+  layout->addWidget(group(QStringLiteral("Detailed design load by component"), {m_components}), 0, 2);
+  layout->setColumnStretch(3, 1);
+  layout->addWidget(group(QStringLiteral("Sizes that fit"), {m_sizes}), 1, 0, 1, 4);
   m_notEntered->setWordWrap(true);
   m_notEntered->setFixedWidth(m_load->width());
   connect(m_notEntered, &QLabel::linkActivated, this, &DesignPanel::airAndPeopleWanted);
@@ -200,6 +218,18 @@ void DesignPanel::setDesign(const HouseDesign& design) {
   // a signal a cell would cost more than the whole update.
   const QSignalBlocker loadCells(m_load->model());
   const QSignalBlocker turnCells(m_turns->model());
+  const QSignalBlocker componentCells(m_components->model());
+  const DetailedLoads& detailed = design.detailed.house;
+  for (const ComponentWording& wording : kComponentWordings) {
+    const int row = static_cast<int>(wording.component);
+    m_components->item(row, 0)->setText(loadCell(detailed.heating[wording.component]));
+    m_components->item(row, 1)->setText(loadCell(detailed.coolingSensible[wording.component]));
+    m_components->item(row, 2)->setText(loadCell(detailed.coolingLatent[wording.component]));
+  }
+  m_components->item(kComponents, 0)->setText(loadCell(detailed.heatingTotal()));
+  m_components->item(kComponents, 1)->setText(loadCell(detailed.coolingSensibleTotal()));
+  m_components->item(kComponents, 2)->setText(loadCell(detailed.coolingLatentTotal()));
+  m_components->viewport()->update();
   const DesignLoad& load = design.load;
   const bool entered = load.airAndPeopleEntered;
   m_notEntered->setVisible(!entered);

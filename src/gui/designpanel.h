@@ -2,7 +2,8 @@
 // a small table (or, while none of the air and people is entered, the one
 // line that says so and opens the dialog on a click), the house turned in
 // its eight orientations with the worst marked, and the equipment sizes that
-// fit, each figure with the line it rests on.
+// fit, each figure with the line it rests on; beside them the detailed
+// design load component by component in both seasons.
 //
 // It shows a HouseDesign (house/housedesign.h) in the words of
 // writers/designtext.h, which the house report and kovrin-report use too. An
@@ -36,6 +37,9 @@ class DesignPanel final : public QWidget {
   QLabel* notEnteredLine() const { return m_notEntered; }
   QLabel* changeLine() const { return m_change; }
   QTableWidget* orientationTable() const { return m_turns; }
+  // The detailed design load by component (rows as kComponentWordings,
+  // then the total; columns heating, sensible, latent).
+  QTableWidget* componentTable() const { return m_components; }
   QLabel* sizesText() const { return m_sizes; }
 
  signals:
@@ -45,12 +49,14 @@ class DesignPanel final : public QWidget {
  private:
   void setUpLoadTable();
   void setUpTurnsTable();
+  void setUpComponentsTable();
   void layOut();
 
   QTableWidget* m_load = nullptr;
   QLabel* m_notEntered = nullptr;
   QLabel* m_change = nullptr;
   QTableWidget* m_turns = nullptr;
+  QTableWidget* m_components = nullptr;
   QLabel* m_sizes = nullptr;
 };
 

@@ -18,19 +18,27 @@ constexpr std::array<ColumnHeading, HouseTableModel::kColumns> kHeadings{{
     {"Name", "The zone's name, as typed above its column"},
     {"Page", "The page of ten zones that holds the zone"},
     {"Floor\nft\u00B2", "Floor area in ft\u00B2"},
-    {"Heating\nBtu/h", "Heat loss in Btu/h, as Calculate shows it with Heating"},
+    {"Page heating\nBtu/h", "The page calculation's heat loss in Btu/h, as Calculate shows it with Heating"},
     {"Heating\nBtu/h\u00B7ft\u00B2", "Heat loss per ft\u00B2 of floor, Btu/h"},
     {"Heating\npage share\nCFM or %",
      "The zone's share of its page's airflow with Heating, in the unit of the page's \"CFM or %\": CFM, or % when "
      "the page's airflow is 100. The page's row gives that airflow."},
-    {"Cooling\nBtu/h", "Heat gain in Btu/h, as Calculate shows it with Cooling"},
+    {"Page cooling\nBtu/h", "The page calculation's heat gain in Btu/h, as Calculate shows it with Cooling"},
     {"Cooling\nBtu/h\u00B7ft\u00B2", "Heat gain per ft\u00B2 of floor, Btu/h"},
     {"Cooling\npage share\nCFM or %",
      "The zone's share of its page's airflow with Cooling, in the unit of the page's \"CFM or %\": CFM, or % when "
      "the page's airflow is 100. The page's row gives that airflow."},
     {"Heating\nsystem part\nCFM", "The zone's part of the system airflow by its heating load, in CFM (House Air and People)"},
     {"Cooling\nsystem part\nCFM", "The zone's part of the system airflow by its cooling load, in CFM (House Air and People)"},
+    {"Design heating\nBtu/h", "The detailed design load's heat loss in Btu/h: the figure to buy from"},
+    {"Design sensible\nBtu/h", "The detailed design load's sensible heat gain in Btu/h: the figure to buy from"},
+    {"Design latent\nBtu/h", "The detailed design load's latent heat gain in Btu/h (moisture)"},
 }};
+
+// A zone's, a page's or the house's detailed loads in the columns' order.
+std::array<std::int64_t, 3> designFigures(const DetailedLoads& loads) {
+  return {loads.heatingTotal(), loads.coolingSensibleTotal(), loads.coolingLatentTotal()};
+}
 
 }  // namespace
 
@@ -121,6 +129,11 @@ QString HouseTableModel::cell(const Row& row, int column) const {
       case CoolingAir: return QString::number(zone.coolingAirShare);
       case HeatingSystemAir: return shownAirflow(m_design.heatingAirflow[static_cast<std::size_t>(row.index)]);
       case CoolingSystemAir: return shownAirflow(m_design.coolingAirflow[static_cast<std::size_t>(row.index)]);
+      case DesignHeating:
+      case DesignSensible:
+      case DesignLatent:
+        return shownLoad(designFigures(m_design.detailed.zones[static_cast<std::size_t>(row.index)])
+                             [static_cast<std::size_t>(column - DesignHeating)]);
       default: return {};
     }
   }
@@ -132,6 +145,16 @@ QString HouseTableModel::cell(const Row& row, int column) const {
       case HeatingAir:
       case CoolingAir: return shownLoad(page.airTotal);
       case Cooling: return shownLoad(page.cooling);
+      case DesignHeating:
+      case DesignSensible:
+      case DesignLatent: {
+        std::int64_t sum = 0;
+        for (int c = 1; c <= kZoneColumns; ++c) {
+          const auto zone = static_cast<std::size_t>(zoneNumber(page.page, c) - 1);
+          sum += designFigures(m_design.detailed.zones[zone])[static_cast<std::size_t>(column - DesignHeating)];
+        }
+        return shownLoad(sum);
+      }
       default: return {};
     }
   }
@@ -149,6 +172,11 @@ QString HouseTableModel::cell(const Row& row, int column) const {
       const Figure system = systemAirflowFigure(m_design.house);
       return system ? shownAirflow(system) : QString();
     }
+    // The house's own parts (blower heat, the glass's excursion) included.
+    case DesignHeating:
+    case DesignSensible:
+    case DesignLatent:
+      return shownLoad(designFigures(m_design.detailed.house)[static_cast<std::size_t>(column - DesignHeating)]);
     default: return {};
   }
 }

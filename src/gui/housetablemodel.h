@@ -1,7 +1,7 @@
 // The table of the house view: each zone with input (or a name), a total
 // row after each page that has one, the house last, from a HouseSummary,
-// with each zone's part of the system airflow and the house's floor area F
-// from its HouseDesign.
+// with each zone's detailed design load, its part of the system airflow
+// and the house's floor area F from its HouseDesign.
 //
 // It formats only the cells a view asks for, so an update costs little
 // however often it comes; an update with the same rows changes the cells in
@@ -40,9 +40,14 @@ class HouseTableModel final : public QAbstractTableModel {
     CoolingPerArea,
     CoolingAir,
     HeatingSystemAir,
-    CoolingSystemAir
+    CoolingSystemAir,
+    // The detailed design load's; the view shows them beside the floor area,
+    // before the page calculation's.
+    DesignHeating,
+    DesignSensible,
+    DesignLatent
   };
-  static constexpr int kColumns = 12;
+  static constexpr int kColumns = 15;
 
   using QAbstractTableModel::QAbstractTableModel;
 

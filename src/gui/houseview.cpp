@@ -75,6 +75,11 @@ void HouseView::setUpTable() {
     m_table->setColumnWidth(column, width);
   }
   m_table->verticalHeader()->setDefaultSectionSize(metrics.height() + 6);
+  // The detailed design load beside the floor area, before the page
+  // calculation's figures.
+  for (int k = 0; k < 3; ++k) {
+    header->moveSection(header->visualIndex(HouseTableModel::DesignHeating + k), HouseTableModel::FloorArea + 1 + k);
+  }
   connect(m_table, &QAbstractItemView::activated, this, &HouseView::activated);
 }
 

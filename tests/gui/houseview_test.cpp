@@ -78,7 +78,8 @@ TEST(HouseView, ShowsTheNumbersOfKovrinReportsSummary) {
       const std::string key = zone != 0 ? "zone " + std::to_string(zone) : model.index(r, 0).data().toString().toStdString();
       SCOPED_TRACE(key);
       ASSERT_EQ(rows.count(key), 1u);
-      for (int c = zone != 0 ? 0 : 2; c < model.columnCount(); ++c) {
+      // The CSV's columns; the detailed design load's follow them.
+      for (int c = zone != 0 ? 0 : 2; c < static_cast<int>(std::size(kCsvColumn)); ++c) {
         const std::string shown = plain(model.index(r, c).data().toString());
         // Total rows leave empty the figures that have no total.
         if (zone == 0 && shown.empty()) continue;
