@@ -380,6 +380,57 @@ void zoneTable(std::string& out, const HouseSummary& summary, const HouseDesign&
   out += table.end() + "</div>\n";
 }
 
+// The detailed design load in the layout of the procedure's summary form:
+// the whole house component by component in both seasons, then room by
+// room, each room's total with its components under it, and the page
+// calculation's figures of the room beside its total.
+void detailedSection(std::string& out, const HouseSummary& summary, const HouseDesign& design) {
+  const DetailedDesign& detailed = design.detailed;
+  out += "<div class=\"page\">\n<h2>Detailed design load</h2>\n";
+  const std::string head = "<tr>" + th("", 1, 2) + thn("Heating<br>Btu/h", 2) + th("Cooling, Btu/h", 2) +
+                           "</tr>\n<tr>" + thn("Sensible") + thn("Latent") + "</tr>\n";
+  const auto components = [](Table& table, const DetailedLoads& loads, std::string_view indent) {
+    for (const ComponentWording& wording : kComponentWordings) {
+      const Component c = wording.component;
+      if (loads.heating[c] == 0 && loads.coolingSensible[c] == 0 && loads.coolingLatent[c] == 0) continue;
+      table.row(td(std::string(indent) + htmlEscaped(wording.name)) + num(loadText(loads.heating[c])) +
+                num(loadText(loads.coolingSensible[c])) + num(loadText(loads.coolingLatent[c])));
+    }
+  };
+  const auto totals = [](const DetailedLoads& loads) {
+    return num(loadText(loads.heatingTotal())) + num(loadText(loads.coolingSensibleTotal())) +
+           num(loadText(loads.coolingLatentTotal()));
+  };
+  out += "<h3>The whole house</h3>\n";
+  Table house("");
+  house.head(head);
+  components(house, detailed.house, "");
+  house.row(td("Whole house") + totals(detailed.house), true);
+  out += house.end();
+
+  out += "<h3>Room by room</h3>\n";
+  Table rooms("zones", true);
+  rooms.head(head);
+  bool any = false;
+  for (const ZoneSummary& zone : summary.zones) {
+    const auto i = static_cast<std::size_t>(zone.zone - 1);
+    if (!detailed.zoneUsed[i] && !zone.listed()) continue;
+    any = true;
+    const DetailedLoads& loads = detailed.zones[i];
+    std::string name = "Zone " + std::to_string(zone.zone);
+    if (!zone.name.empty()) name += ", " + htmlEscaped(zone.name);
+    rooms.row(td("<b>" + name + "</b> (page calculation: heating " + loadText(zone.heating) + ", cooling " +
+                 loadText(zone.cooling) + ")") +
+                  totals(loads),
+              true);
+    components(rooms, loads, "\u2003");
+  }
+  if (!any) rooms.row(td("No zone has any input.", 4));
+  out += rooms.end();
+  out += "<p class=\"note\">The detailed design load is the figure to buy equipment from. The page calculation's "
+         "figures beside each room are the quick estimate that Calculate shows while typing.</p>\n</div>\n";
+}
+
 void generalCriteria(std::string& out, const ProjectTables& tables) {
   out += "<h2>Design criteria</h2>\n";
   Table table("facts");
@@ -563,6 +614,7 @@ std::string houseReportHtml(const HouseReport& report, const ChartPlacement& pla
   chart(out, summary, placement);
   generalCriteria(out, report.tables);
   zoneTable(out, summary, design);
+  detailedSection(out, summary, design);
 
   for (const PageSummary& page : summary.pages) {
     const int first = zoneNumber(page.page, 1);
