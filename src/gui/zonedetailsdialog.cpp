@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <functional>
 #include <memory>
@@ -493,7 +494,16 @@ struct ZoneList {
   std::unique_ptr<ListEditor> editor;
 };
 
-QString area(float value) { return toQString(enteredText(static_cast<double>(value))); }
+// A page value as the user typed it: the shortest decimal that reads back
+// to the stored single-precision value (0.55, not 0.550000011920929).
+double typedFigure(float value) {
+  std::array<char, 32> text{};
+  const auto written = std::to_chars(text.data(), text.data() + text.size(), value);
+  double typed = 0;
+  std::from_chars(text.data(), written.ptr, typed);
+  return typed;
+}
+QString area(double value) { return toQString(enteredText(value)); }
 
 class ZoneDetailsDialog {
  public:
@@ -510,7 +520,7 @@ class ZoneDetailsDialog {
                              &m_dialog);
     intro->setWordWrap(true);
 
-    const auto value = [&](ZoneQuantity q) { return project.zone(page, column, q); };
+    const auto value = [&](ZoneQuantity q) { return typedFigure(project.zone(page, column, q)); };
     const auto selected = [&](int item, std::span<const std::string_view> words) {
       const std::int32_t s = project.selection(item);
       return s >= 1 && s <= static_cast<std::int32_t>(words.size()) ? toQString(words[static_cast<std::size_t>(s - 1)])
