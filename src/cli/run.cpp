@@ -408,8 +408,10 @@ the house report warns with, a list), "zones" (a list of "zone",
 "coolingAirShare", "floorArea", "heatingPerFloorArea",
 "coolingPerFloorArea", "name" ("" for none), with --breakdown
 "heatingParts" and "coolingParts", each with "doors", "floor", "roof",
-"walls", "glass", and "heatingAirflow" and "coolingAirflow", the zone's
-part of the system airflow in CFM), "pages" (a list of "page", "heating",
+"walls", "glass", "heatingAirflow" and "coolingAirflow", the zone's
+part of the system airflow in CFM, and "design", the zone's detailed
+design load: "heating", "coolingSensible", "coolingLatent" and its
+"components"), "pages" (a list of "page", "heating",
 "cooling", "airTotal"), "house" ("heating", "cooling", "coolingTons",
 "floorArea", "heatingPerFloorArea", "coolingPerFloorArea",
 "floorAreaPerTon": the house's figures as in the CSV's house row, and
@@ -417,7 +419,13 @@ part of the system airflow in CFM), "pages" (a list of "page", "heating",
 "coolingSensible", "coolingLatent", "coolingTotal", "coolingTons",
 "sensibleHeatRatio" and "parts": "leakageHeating", "leakageCooling",
 "leakageLatent", "ventilationHeating", "ventilationCooling",
-"ventilationLatent", "peopleSensible", "peopleLatent", "appliances"),
+"ventilationLatent", "peopleSensible", "peopleLatent", "appliances",
+"method" ("detailed"), "ducts" (where the ducts' load comes from: "page
+duct multipliers" or "duct system") and "components": "heating",
+"coolingSensible" and "coolingLatent", each with "windows", "skylights",
+"doors", "walls", "roofs", "ceilings", "floors", "slabs",
+"infiltration", "ventilation", "internalGains", "blowerHeat", "ducts"
+and "aedExcursion", whole Btu/h, 0 where there is none),
 "airAndPeople" ("floorArea", "ceilingHeight", "leakageAchWinter",
 "leakageAchSummer", "ventilationCfm", "ventilationSensibleRecovery",
 "ventilationLatentRecovery", "occupants", "appliances",
@@ -452,22 +460,29 @@ entered, an airflow without a system airflow and a figure without a value
 are null. JSON is UTF-8: a byte of a file name that is not part of a UTF-8
 character is written as \ufffd, the replacement character.
 
-The design load: for each page, by its part of the house's floor area and
-with its own design conditions, the outdoor air that leaks in (the air
-changes per hour of that part of the volume) and that the ventilation
-brings in less its heat recovery, plus 230 Btu/h sensible and 200 latent
-an occupant and the appliances; latent heat from the moisture difference,
-never below 0 in all. Each part of each page is rounded to whole Btu/h.
-The house turned: every glass direction moved by k x 45 degrees clockwise,
-the cooling of every page calculated again; the worst is the highest design
+The design load is the detailed one, the figure to buy from (the zones'
+"heating" and "cooling" and the "rooms" figures are the page calculation's
+quick estimate): room by room and component by component by the
+procedures of ACCA Manual J, 8th edition, from each zone's details and,
+where none are entered, defaults taken from its page. The outdoor air
+that leaks in (from a blower-door ACH50, or the air changes entered) goes
+to the rooms by their exposed wall area (by floor area when no wall is
+exposed), the ventilation less its heat recovery and the people (230
+Btu/h sensible and 200 latent each) and appliances by floor area; latent
+heat from the moisture difference, never below 0 in all. Each component
+of each room is rounded to whole Btu/h; the house's are the rooms' sums,
+with the blower heat and the house's AED excursion its own.
+The house turned: every window's direction moved by k x 45 degrees
+clockwise, the rooms' page cooling and the detailed design load computed
+again; the worst is the highest design
 cooling total (the smallest k on a tie). Sizes that fit: nominal cooling
 sizes (1.5, 2, 2.5, 3, 3.5, 4, 5 tons) within 90 % to 115 % of the design
 cooling total of the orientation sized for, for single-speed equipment (read
 real capacities at the design conditions from the maker's tables); else the
 nearest below and above with their per cent of the load; a furnace's output
 within 100 % to 140 % of the design heating load. A zone's part of the
-system airflow is the system airflow times its load over the house total of
-the zones' loads.
+system airflow is the system airflow times its detailed load over the house
+total of the zones' detailed loads.
 
 The equipment: a heat pump's capacity at T runs on straight lines through
 its rated points, C17 + (C47 - C17)(T - 17)/30 at and above 17 deg F,

@@ -231,7 +231,7 @@ double interpolate(double x, const std::array<double, 6>& xs, const std::array<d
 
 std::int64_t whole(double value) {
   if (!std::isfinite(value)) return 0;
-  constexpr double kLimit = 9007199254740992.0;  // 2^53
+  constexpr auto kLimit = static_cast<double>(kWholeLoadLimit);
   return static_cast<std::int64_t>(std::round(std::clamp(value, -kLimit, kLimit)));
 }
 
@@ -668,7 +668,13 @@ void envelope(const ProjectTables& tables, const ZoneDetails& details, int page,
       case 4: f.kind = FloorKind::Garage; break;
       default: f.kind = FloorKind::Crawlspace; break;
     }
-    addFloor(f);
+    // A floor whose page U is 0 loses nothing there (over a heated room,
+    // say): the default takes its area alone, as the page does.
+    if (f.u > 0) {
+      addFloor(f);
+    } else {
+      z.floorArea += f.area;
+    }
   }
   const double pageFloor = zoneValue(ZoneQuantity::FloorArea);
   if (pageFloor > 0) z.floorArea = pageFloor;
@@ -733,7 +739,7 @@ DetailedDesign detailedDesign(const ProjectTables& tables, int rotation) {
   }
 
   // The design infiltration of the whole house, given to the zones by their
-  // exposed wall area; its CFM depends on each page's differences.
+  // exposed wall area (by floor area when no wall is exposed); its CFM depends on each page's differences.
   const double conditionedArea = values[HouseValue::FloorArea].value_or(floorArea);
   const double volume = conditionedArea * values[HouseValue::CeilingHeight].value_or(8.0);
   const std::optional<double>& ach50 = house[HouseDetail::Ach50];
@@ -762,8 +768,12 @@ DetailedDesign detailedDesign(const ProjectTables& tables, int rotation) {
       ZoneSums& z = sums[i];
       const ZoneDetails& details = tables.Details.zone(zone);
 
-      // Leakage.
-      const double share = exposed > 0 ? z.exposed / exposed : 0.0;
+      // Leakage. A house whose rooms have no exposed wall (partitions
+      // alone) still leaks: its air goes by floor area, or evenly.
+      const double share = exposed > 0     ? z.exposed / exposed
+                           : floorArea > 0 ? z.floorArea / floorArea
+                                           : 1.0 / static_cast<double>(std::count(design.zoneUsed.begin(),
+                                                                                  design.zoneUsed.end(), true));
       double heatingCfm = 0;
       double coolingCfm = 0;
       if (ach50) {
@@ -829,9 +839,10 @@ DetailedDesign detailedDesign(const ProjectTables& tables, int rotation) {
     anyZone = true;
     for (std::size_t k = 0; k < kComponents; ++k) {
       if (k == static_cast<std::size_t>(Component::AedExcursion)) continue;
-      design.house.heating.parts[k] += design.zones[i].heating.parts[k];
-      design.house.coolingSensible.parts[k] += design.zones[i].coolingSensible.parts[k];
-      design.house.coolingLatent.parts[k] += design.zones[i].coolingLatent.parts[k];
+      for (auto part : {&DetailedLoads::heating, &DetailedLoads::coolingSensible, &DetailedLoads::coolingLatent}) {
+        std::int64_t& sum = (design.house.*part).parts[k];
+        sum = heldWithinLimit(sum + (design.zones[i].*part).parts[k]);
+      }
     }
   }
   if (!anyGains && anyZone) {

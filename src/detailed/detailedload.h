@@ -83,6 +83,14 @@ inline constexpr std::array<ComponentWording, kComponents> kComponentWordings = 
     {Component::AedExcursion, "aedExcursion", "AED excursion"},
 }};
 
+// Every figure is held within 2^53 Btu/h, the whole numbers a double (and
+// so any JSON reader) holds exactly; a sum of a few dozen such figures
+// cannot overflow before it is held there.
+inline constexpr std::int64_t kWholeLoadLimit = std::int64_t{1} << 53;
+inline std::int64_t heldWithinLimit(std::int64_t sum) {
+  return sum > kWholeLoadLimit ? kWholeLoadLimit : sum < -kWholeLoadLimit ? -kWholeLoadLimit : sum;
+}
+
 // Whole Btu/h by component.
 struct ComponentLoads {
   std::array<std::int64_t, kComponents> parts{};
@@ -92,7 +100,7 @@ struct ComponentLoads {
   std::int64_t total() const {
     std::int64_t sum = 0;
     for (const std::int64_t part : parts) sum += part;
-    return sum;
+    return heldWithinLimit(sum);
   }
   friend bool operator==(const ComponentLoads&, const ComponentLoads&) = default;
 };
@@ -107,7 +115,7 @@ struct DetailedLoads {
   std::int64_t coolingSensibleTotal() const { return coolingSensible.total(); }
   // Never below 0: a dry climate's negative latent part takes nothing away.
   std::int64_t coolingLatentTotal() const { return coolingLatent.total() < 0 ? 0 : coolingLatent.total(); }
-  std::int64_t coolingTotal() const { return coolingSensibleTotal() + coolingLatentTotal(); }
+  std::int64_t coolingTotal() const { return heldWithinLimit(coolingSensibleTotal() + coolingLatentTotal()); }
   friend bool operator==(const DetailedLoads&, const DetailedLoads&) = default;
 };
 

@@ -15,7 +15,7 @@
 #include <string_view>
 
 #include "equipment/equipmentfigures.h"
-#include "house/designload.h"
+#include "house/housedesign.h"
 #include "projectfile/equipmentnotes.h"
 #include "toolkit/qt/fieldwidgets.h"
 #include "toolkit/qt/textconversion.h"
@@ -78,7 +78,7 @@ class EquipmentDialog {
  public:
   EquipmentDialog(const ProjectTables& project, QWidget* parent)
       : m_project(project),
-        m_load(designLoad(project)),
+        m_load(designHouse(project).load),
         m_dialog(parent),
         m_preview(new QLabel(&m_dialog)),
         m_message(new QLabel(&m_dialog)) {

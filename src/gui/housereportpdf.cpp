@@ -21,7 +21,7 @@
 
 #include "equipment/equipmentfigures.h"
 #include "fileio/replacefile.h"
-#include "house/designload.h"
+#include "house/housedesign.h"
 #include "house/housesummary.h"
 #include "model/programnames.h"
 #include "toolkit/qt/textconversion.h"
@@ -124,7 +124,7 @@ int paintHouseReport(const HouseReport& report, QPagedPaintDevice& device) {
   document.addResource(QTextDocument::ImageResource, QUrl(kChartSource),
                        chartImage(houseChartSvg(summarizeHouse(report.tables)), bodyInches));
   // A heat pump's balance-point chart, three quarters of the width.
-  const EquipmentFigures equipment = equipmentFigures(report.tables, designLoad(report.tables));
+  const EquipmentFigures equipment = equipmentFigures(report.tables, designHouse(report.tables).load);
   if (equipment.heatPump && equipment.heatPump->line) {
     const double balanceInches = bodyInches * 3 / 4;
     placement.balanceImageSource = kBalanceChartSource.toStdString();

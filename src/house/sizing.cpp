@@ -10,10 +10,11 @@ namespace {
 
 constexpr WideInteger kPerCent = 100;
 
-// The band of `low` % to `high` % of a load above 0.
+// The band of `low` % to `high` % of a load above 0, held within the
+// whole numbers the outputs state exactly.
 SizeBand band(WideInteger load, std::int64_t low, std::int64_t high) {
-  return {static_cast<std::int64_t>(roundedQuotient(load * low, kPerCent)),
-          static_cast<std::int64_t>(roundedQuotient(load * high, kPerCent))};
+  return {withinWholeBtuLimit(static_cast<std::int64_t>(roundedQuotient(load * low, kPerCent))),
+          withinWholeBtuLimit(static_cast<std::int64_t>(roundedQuotient(load * high, kPerCent)))};
 }
 
 }  // namespace

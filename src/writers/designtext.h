@@ -18,7 +18,7 @@ namespace kovrin {
 // What the view and the report say while none of the air and people is
 // entered.
 inline constexpr std::string_view kAirAndPeopleNotEntered =
-    "Air and people not entered: the design load holds the rooms only";
+    "Air and people not entered: the design load counts no outdoor air, people or appliances";
 
 // One row of the design load: its heating and its sensible and latent
 // cooling in Btu/h, none where the component has no such load.

@@ -438,11 +438,11 @@ std::string summaryText(const HouseSummary& summary, const HouseDesign& design, 
     appendRight(out, page.airTotal, kNumberWidth);
     out += '\n';
   }
-  // The house's figures are its design load; with air and people entered
-  // the line says so, and the rooms' own stand in the design load's parts.
+  // The house's figures are its design load, and the line says so; the
+  // rooms' own stand in the design load's parts.
   const DesignLoad& load = design.load;
   out += "\n House        Heating    Cooling       Tons\n";
-  const std::string_view label = load.airAndPeopleEntered ? " design load" : "";
+  const std::string_view label = " design load";
   out += label;
   appendRight(out, load.heating, kIndexWidth + kIndexWidth + kNumberWidth - label.size());
   appendRight(out, load.coolingTotal, kNumberWidth);

@@ -1190,7 +1190,14 @@ TEST_F(ProgramTest, TheAirAndPeopleDialogEditsTheHouseAndTheViewFollows) {
     ASSERT_TRUE(dialog->isVisible());
     field(dialog, "occupants")->clear();
     QTest::keyClicks(field(dialog, "occupants"), "3");
-    EXPECT_TRUE(dialog->findChild<QLabel*>("preview")->text().contains("Cooling 690 sensible + 600 latent"));
+    // The preview is the design load as it would become.
+    ProjectTables edited = m_model;
+    edited.House[HouseValue::Occupants] = 3.0;
+    const DesignLoad load = designHouse(edited).load;
+    const std::string cooling = "Cooling " + figureText(load.coolingSensible, 0, Grouping::Thousands) +
+                                " sensible + " + figureText(load.coolingLatent, 0, Grouping::Thousands) + " latent";
+    EXPECT_TRUE(dialog->findChild<QLabel*>("preview")->text().contains(QString::fromStdString(cooling)))
+        << cooling;
     click(dialog, QDialogButtonBox::Ok);
   }});
   QTest::mouseClick(panel.notEnteredLine(), Qt::LeftButton, {}, QPoint(6, 8));
@@ -1199,7 +1206,8 @@ TEST_F(ProgramTest, TheAirAndPeopleDialogEditsTheHouseAndTheViewFollows) {
   expected[HouseValue::Occupants] = 3.0;
   EXPECT_EQ(m_model.House, expected);
   EXPECT_TRUE(m_document.unsavedChanges());
-  EXPECT_EQ(panel.loadTable()->item(3, 1)->text(), "690");  // people, sensible
+  // 3 people's internal gains, 230 Btu/h sensible each.
+  EXPECT_EQ(panel.loadTable()->item(static_cast<int>(Component::InternalGains), 1)->text(), "690");
   // One step of the history, which the view follows.
   EXPECT_EQ(editMenu(), "Undo House Air and People | (Redo)");
   command(kCmdUndo);

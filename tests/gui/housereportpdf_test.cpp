@@ -10,6 +10,7 @@
 #include <set>
 #include <vector>
 
+#include "house/housedesign.h"
 #include "house/housesummary.h"
 #include "toolkit/qt/textconversion.h"
 #include "childprocess.h"
@@ -42,6 +43,7 @@ TEST_F(HouseReportPdf, HoldsEveryZoneAndTheHouseTotalsOnLetterPages) {
   EXPECT_TRUE(pdf.readAll().contains("/MediaBox [0 0 612.000000 792.000000]"));  // US Letter
   const QString text = pdfText(path);
   const HouseSummary summary = summarizeHouse(report.tables);
+  const DesignLoad load = designHouse(report.tables).load;
   for (const ZoneSummary& zone : summary.zones) {
     // The zone's row of the table of zones: zone, page, floor area, heating
     // and, further on, cooling.
@@ -52,31 +54,33 @@ TEST_F(HouseReportPdf, HoldsEveryZoneAndTheHouseTotalsOnLetterPages) {
                                  QRegularExpression::MultilineOption);
     EXPECT_TRUE(row.match(text).hasMatch()) << "zone " << zone.zone;
   }
-  for (const QString& total : {grouped(summary.heating) + " Btu/h", grouped(summary.cooling) + " Btu/h",
-                               QString::fromStdString(tonsText(summary.cooling)) + " tons",
+  // The house totals are the design load.
+  for (const QString& total : {grouped(load.heating) + " Btu/h", grouped(load.coolingTotal) + " Btu/h",
+                               QString::fromStdString(figureText(load.coolingTons, kTonsDecimals)) + " tons",
                                QStringLiteral("smith_house.prj, March 1, 2025"), QStringLiteral("Page 15 of 15")}) {
     EXPECT_TRUE(text.contains(total)) << total.toStdString();
   }
 }
 
-// The design load of design.prj by the figures computed by hand in
-// designload_test.cpp, on its conditioned floor of 2,400 ft² (22,199 / 2,400
-// = 9.2 Btu/h per ft², 2,400 x 12,000 / 12,326 = 2,337 ft² per ton); the
-// worst turn and the spread of west.prj from orientation_test.cpp.
+// The design load of design.prj and the turns of west.prj by the figures
+// of kovrin-report's design summary golden
+// (tests/data/cli/design_summary.expected), design.prj on its conditioned
+// floor of 2,400 ft² (23,543 / 2,400 = 9.8 Btu/h per ft², 2,400 x 12,000 /
+// 14,697 = 1,960 ft² per ton).
 TEST_F(HouseReportPdf, HoldsTheDesignLoadTheTurnsAndTheSizes) {
   const struct {
     const char* project;
     std::vector<const char*> shown;
   } cases[] = {
       {"house/design.prj",
-       {"Design heating load 22,199 Btu/h", "Design cooling load 12,326 Btu/h", "1.03 tons",
-        "Heating per ft² of floor 9.2 Btu/h", "Floor area per ton of cooling 2,337 ft²",
-        "Design load 22,199 8,637 3,689", "Sensible heat ratio 0.70", "Ventilation heat recovery, latent 50 %",
-        "as drawn N 3,000 12,326 worst, sized for", "Cooling: 11,093 to 14,175 Btu/h (0.92 to 1.18 tons)",
-        "No nominal size fits: 1.5 tons is 146 % of the load", "17 Bedrooms 2 800 2,250 2.8 100 643 1,875 2.3 100 625"}},
+       {"Design heating load 23,543 Btu/h", "Design cooling load 14,697 Btu/h", "1.22 tons",
+        "Heating per ft² of floor 9.8 Btu/h", "Floor area per ton of cooling 1,960 ft²",
+        "Design load 23,543 11,008 3,689", "Sensible heat ratio 0.75", "Ventilation heat recovery, latent 50 %",
+        "as drawn N 3,000 14,697 worst, sized for", "Cooling: 13,227 to 16,902 Btu/h (1.10 to 1.41 tons)",
+        "No nominal size fits: 1.5 tons is 122 % of the load", "17 Bedrooms 2 800 2,250 2.8 100 538 1,875 2.3 100 535"}},
       {"house/west.prj",
-       {"180° S 12,950 13,810 worst, sized for", "Spread: 7,880 Btu/h",
-        "13,810 Btu/h for the house turned 180°, its worst orientation"}},
+       {"as drawn N 12,610 19,152 worst, sized for", "Spread: 11,824 Btu/h",
+        "19,152 Btu/h for the house as drawn, its worst orientation"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.project);
@@ -98,10 +102,10 @@ TEST_F(HouseReportPdf, BreaksNoShortWordAndKeepsHeadingsWithWhatTheyHead) {
     const char* heading;
     const char* first;  // the first line of what it heads
   } headings[] = {
-      {"Design load", "Rooms +189,284"},
+      {"Design load", "Windows +37,015"},
       {"Air and people, system airflow", "Conditioned floor area +2400"},
       {"Orientation and equipment", "as drawn +N "},
-      {"Sizes that fit", "Cooling: 75,510"},
+      {"Sizes that fit", "Cooling: 100,639"},
       {"Zones", "1 +Kitchen/"},
   };
   for (const int noteLines : {0, 6, 12}) {

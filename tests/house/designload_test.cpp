@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <functional>
 #include <utility>
 
@@ -42,10 +43,11 @@ using testing::loadTestProject;
 //   sensible 3000 + 991 + 1248 + 350 + 397 + 1150 + 1501      = 8637
 //   latent   971 + 647 + 643 + 428 + 1000                     = 3689
 //   total 12326 Btu/h, 1.03 tons, sensible heat ratio 8637 / 12326 = 0.70.
+// These are the page method's figures: the rooms as the pages compute them
+// with the outdoor air by the pages' multipliers.
 TEST(DesignLoad, EveryInputEnteredGivesTheFiguresComputedByHand) {
   const ProjectTables tables = loadTestProject("house/design.prj");
-  const HouseDesign design = designHouse(tables);
-  const DesignLoad& load = design.load;
+  const DesignLoad load = designLoad(tables);
 
   EXPECT_EQ(load.floorArea, 2400.0);
   EXPECT_EQ(load.pages[0].share, 0.6);
@@ -61,14 +63,31 @@ TEST(DesignLoad, EveryInputEnteredGivesTheFiguresComputedByHand) {
   EXPECT_EQ(figureText(load.coolingTons, kTonsDecimals), "1.03");
   EXPECT_EQ(figureText(load.sensibleHeatRatio, kRatioDecimals, "-"), "0.70");
 
-  // The system's 1000 CFM by the zones' loads: 1000 x 1250 / 3500 = 357.1,
-  // 1000 x 2250 / 3500 = 642.9; cooling 1125 and 1875 of 3000. Without
-  // glass all turns are alike, and the first is the worst.
+}
+
+// The design load to buy from is the detailed one; the system's 1000 CFM
+// goes to the rooms by their detailed loads, and the proposed airflow
+// follows the cooling the equipment is sized for. Without glass all turns
+// are alike, and the first is the worst.
+TEST(DesignLoad, TheSystemAirflowFollowsTheRoomsDetailedLoads) {
+  const ProjectTables tables = loadTestProject("house/design.prj");
+  const HouseDesign design = designHouse(tables);
+  const DetailedLoads& seven = design.detailed.zones[6];
+  const DetailedLoads& seventeen = design.detailed.zones[16];
+  const auto share = [](std::int64_t part, std::int64_t other) {
+    return static_cast<Figure>(std::llround(1000.0 * static_cast<double>(part) / static_cast<double>(part + other)));
+  };
   EXPECT_EQ((std::array{design.heatingAirflow[6], design.heatingAirflow[16], design.coolingAirflow[6],
                         design.coolingAirflow[16], design.coolingAirflow[0]}),
-            (std::array<Figure, 5>{357, 643, 375, 625, 0}));
+            (std::array<Figure, 5>{share(seven.heatingTotal(), seventeen.heatingTotal()),
+                                   share(seventeen.heatingTotal(), seven.heatingTotal()),
+                                   share(seven.coolingSensibleTotal(), seventeen.coolingSensibleTotal()),
+                                   share(seventeen.coolingSensibleTotal(), seven.coolingSensibleTotal()), 0}));
+  EXPECT_EQ(design.load.heating, design.detailed.house.heatingTotal());
+  EXPECT_EQ(design.load.coolingTotal, design.detailed.house.coolingTotal());
   EXPECT_EQ(design.orientations.worst, 0);
-  EXPECT_EQ(design.proposedSystemAirflow, 411) << "12326 x 400 / 12000 = 410.9";
+  EXPECT_EQ(design.proposedSystemAirflow,
+            std::llround(static_cast<double>(design.load.coolingTotal) * kCfmPerTon / kBtuPerTon));
 }
 
 TEST(DesignLoad, WhatIsNotEnteredCountsAsNothing) {

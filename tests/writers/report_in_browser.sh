@@ -120,10 +120,10 @@ awk -F'|' '
     }
     exit bad
   }' - RS='\f' "$work/rooms.txt" >&2 <<'HEADINGS'
-Design load|Rooms +189,284
+Design load|Windows +37,015
 Air and people, system airflow|Conditioned floor area +2400
 Orientation and equipment|as drawn +N 
-Sizes that fit|Cooling: 75,510
+Sizes that fit|Cooling: 100,639
 Zone loads|Btu/h
 Zones|Kitchen/
 HEADINGS
