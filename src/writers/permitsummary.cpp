@@ -1,5 +1,6 @@
 #include "writers/permitsummary.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string_view>
 
@@ -43,6 +44,33 @@ class Form {
   std::string m_html = "<table class=\"form\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\">\n";
 };
 
+// The windows of the zone details with an overhang, of all their windows,
+// and the range of the overhangs' depths; not entered while no zone has
+// windows of its own.
+std::string overhangsText(const DesignDetails& details) {
+  int windows = 0;
+  int shaded = 0;
+  double shallowest = 0;
+  double deepest = 0;
+  for (const ZoneDetails& zone : details.zones) {
+    if (!zone.windows) continue;
+    for (const WindowDetails& window : *zone.windows) {
+      ++windows;
+      if (!(window.overhangDepth > 0)) continue;
+      shallowest = shaded == 0 ? window.overhangDepth : std::min(shallowest, window.overhangDepth);
+      deepest = std::max(deepest, window.overhangDepth);
+      ++shaded;
+    }
+  }
+  if (windows == 0) return notEntered();
+  const std::string of = " of " + std::to_string(windows) + (windows == 1 ? " window" : " windows");
+  if (shaded == 0) return "none" + of;
+  const std::string depths = shallowest == deepest
+                                 ? htmlEscaped(enteredText(deepest))
+                                 : htmlEscaped(enteredText(shallowest)) + " to " + htmlEscaped(enteredText(deepest));
+  return std::to_string(shaded) + of + ", " + depths + "\u00A0ft deep";
+}
+
 }  // namespace
 
 std::string permitSummaryHtml(const ProjectTables& tables, const DesignLoad& load, const EquipmentFigures& figures) {
@@ -75,7 +103,7 @@ std::string permitSummaryHtml(const ProjectTables& tables, const DesignLoad& loa
   form.row("Occupants", entered(house[HouseValue::Occupants], ""));
 
   form.section("Windows");
-  form.row("Overhangs", notEntered());
+  form.row("Overhangs", overhangsText(tables.Details));
   form.row("Interior shading",
            htmlEscaped(selectionText(sel::InteriorShading, tables.selection(sel::InteriorShading))));
   form.row("Exterior shading",

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <vector>
 
 namespace kovrin {
 namespace {
@@ -58,6 +59,32 @@ TEST(HouseReport, SuggestedFileAndDate) {
   EXPECT_EQ(reportDateText(2025, 3, 1), "March 1, 2025");
   EXPECT_EQ(reportDateText(2024, 12, 31), "December 31, 2024");
   EXPECT_EQ(reportDateText(2024, 13, 1), "");
+}
+
+// The building department's summary names the windows' overhangs from the
+// zones' own windows, and says when none are entered.
+TEST(HouseReport, PermitSummaryCountsTheOverhangs) {
+  const auto window = [](double depth) {
+    WindowDetails w;
+    w.area = 20;
+    w.overhangDepth = depth;
+    return w;
+  };
+  const struct {
+    std::vector<std::vector<WindowDetails>> zones;
+    const char* shown;
+  } cases[] = {
+      {{}, "<td>Overhangs</td><td><span class=\"none\">not entered</span>"},
+      {{{window(0)}, {window(0)}}, "<td>Overhangs</td><td>none of 2 windows</td>"},
+      {{{window(2), window(0)}, {window(1.5)}}, "<td>Overhangs</td><td>2 of 3 windows, 1.5 to 2\u00A0ft deep</td>"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.shown);
+    ProjectTables tables;
+    for (std::size_t z = 0; z < c.zones.size(); ++z) tables.Details.zones[z].windows = c.zones[z];
+    const std::string html = houseReportHtml({tables, "p.prj", "March 1, 2025"});
+    EXPECT_NE(html.find(c.shown), std::string::npos);
+  }
 }
 
 }  // namespace
