@@ -415,12 +415,15 @@ class ListEditor {
     return {value, {}};
   }
 
+  // Marks a refused cell; the marking is no edit, and a list being filled
+  // stays so.
   void mark(QTableWidgetItem& item) {
     const bool refused = !read(item.row(), item.column()).second.isEmpty();
+    const bool filling = m_filling;
     m_filling = true;
     item.setBackground(refused ? QBrush(kMarkedBase) : QBrush());
     item.setData(Qt::UserRole + 1, refused);
-    m_filling = false;
+    m_filling = filling;
   }
 
   void appendRow(const Cells& row) {
@@ -739,6 +742,8 @@ class ZoneDetailsDialog {
   }
 
   void update() {
+    // Nothing to show while the dialog is still being built.
+    if (m_preview == nullptr) return;
     QStringList refusals;
     ProjectTables tables = m_project;
     tables.Details.zone(m_zone) = details(refusals);

@@ -1116,6 +1116,14 @@ TEST_F(ProgramTest, ZoneDetailsEditsTheZoneWithTheFocusInOneStep) {
   command(kCmdRedo);
   command(kCmdSave);
   EXPECT_NE(readBytes("house.prj").find("zone 3 window = facing "), std::string::npos);
+
+  // Opened again, it shows the window entered; Escape leaves all as it was.
+  answerInTurn({[&](QWidget* dialog) {
+    EXPECT_EQ(dialog->findChild<QTabWidget*>()->widget(0)->findChild<QTableWidget*>("items")->rowCount(), 1);
+    QTest::keyClick(dialog, Qt::Key_Escape);
+  }});
+  command(kCmdZoneDetails);
+  EXPECT_FALSE(m_document.unsavedChanges());
 }
 
 // Each page keeps its own design conditions: the first change says so once,
