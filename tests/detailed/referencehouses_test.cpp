@@ -30,11 +30,14 @@ struct Published {
   // say, why; such a row is held to `allowed` instead.
   const char* gap = nullptr;
   std::int64_t allowed = 0;
+  // The published sensible total of a house worked on the abridged
+  // worksheet, which takes adequate exposure diversity for granted, has no
+  // AED excursion ("AE worksheet, so assumes AED", OpenStudio-HPXML's
+  // test_hvac_sizing.rb @ 1d1347b3 on Vatilo's windows): the detailed total
+  // is compared without its own.
+  bool withoutExcursion = false;
 };
 
-constexpr const char* kWindowsGap =
-    "the published glass load takes blinds that stop more sun than the ASHRAE 2021 factors of "
-    "medium blinds half open";
 constexpr const char* kDepthGap = "the published basement floor takes the table's 8 ft below grade, not 5 ft";
 constexpr const char* kPeopleGap = "published as 1,200 though four people give 800";
 
@@ -42,18 +45,18 @@ const Published kPublished[] = {
     {"long", 0, Season::Heating, Component::Windows, 8315},
     {"long", 0, Season::Heating, Component::Doors, 1006},
     {"long", 0, Season::Heating, Component::Walls, 16608},
-    {"long", 0, Season::Heating, Component::Slabs, 2440, kDepthGap, 600},
+    {"long", 0, Season::Heating, Component::Slabs, 2440, kDepthGap, 550},
     {"long", 0, Season::Heating, Component::Ceilings, 5435},
     {"long", 0, Season::Heating, Component::Infiltration, 6944},
     {"long", 0, Season::Heating, std::nullopt, 40748},
-    {"long", 0, Season::Sensible, Component::Windows, 5962, kWindowsGap, 1150},
+    {"long", 0, Season::Sensible, Component::Windows, 5962},
     {"long", 0, Season::Sensible, Component::Doors, 349},
     {"long", 0, Season::Sensible, Component::Walls, 1730},
     {"long", 0, Season::Sensible, Component::Ceilings, 3624},
     {"long", 0, Season::Sensible, Component::Infiltration, 565},
     {"long", 0, Season::Sensible, Component::InternalGains, 3320},
     {"long", 0, Season::Sensible, Component::BlowerHeat, 1707},
-    {"long", 0, Season::Sensible, std::nullopt, 17257, kWindowsGap, 1000},
+    {"long", 0, Season::Sensible, std::nullopt, 17257},
     {"long", 0, Season::Latent, Component::Infiltration, 998},
     {"long", 0, Season::Latent, Component::InternalGains, 1200, kPeopleGap, 400},
     {"long", 0, Season::Latent, std::nullopt, 2198, kPeopleGap, 400},
@@ -83,25 +86,29 @@ const Published kPublished[] = {
     {"vatilo", 0, Season::Heating, Component::Ceilings, 1498},
     {"vatilo", 0, Season::Heating, Component::Infiltration, 3089},
     {"vatilo", 0, Season::Heating, std::nullopt, 19684},
-    {"vatilo", 0, Season::Sensible, Component::Windows, 5295, kWindowsGap, 1100},
+    {"vatilo", 0, Season::Sensible, Component::Windows, 5295},
     {"vatilo", 0, Season::Sensible, Component::Doors, 456},
     {"vatilo", 0, Season::Sensible, Component::Walls, 1715},
     {"vatilo", 0, Season::Sensible, Component::Ceilings, 2112},
     {"vatilo", 0, Season::Sensible, Component::Infiltration, 769},
     {"vatilo", 0, Season::Sensible, Component::InternalGains, 1890},
     {"vatilo", 0, Season::Sensible, Component::BlowerHeat, 1707},
-    {"vatilo", 0, Season::Sensible, std::nullopt, 13944, kWindowsGap, 2200},
+    {"vatilo", 0, Season::Sensible, std::nullopt, 13944, nullptr, 0, true},
     {"vatilo", 0, Season::Latent, Component::Infiltration, 1276},
     {"vatilo", 0, Season::Latent, Component::InternalGains, 600},
-    {"vatilo", 0, Season::Latent, std::nullopt, 1876, "the leakage's CFM at 6.5 ACH50 is 40, published 37", 130},
+    {"vatilo", 0, Season::Latent, std::nullopt, 1876,
+     "the published leakage is that of 'average' construction, 72 CFM heating and 37 cooling; 6.5 ACH50 through "
+     "the stack and wind coefficients gives 69 and 40",
+     130},
 };
 
-std::int64_t figureOf(const DetailedLoads& loads, Season season, std::optional<Component> component) {
-  const ComponentLoads& parts = season == Season::Heating    ? loads.heating
-                                : season == Season::Sensible ? loads.coolingSensible
-                                                             : loads.coolingLatent;
-  if (component) return parts[*component];
-  return season == Season::Latent ? loads.coolingLatentTotal() : parts.total();
+std::int64_t figureOf(const DetailedLoads& loads, const Published& row) {
+  const ComponentLoads& parts = row.season == Season::Heating    ? loads.heating
+                                : row.season == Season::Sensible ? loads.coolingSensible
+                                                                 : loads.coolingLatent;
+  if (row.component) return parts[*row.component];
+  if (row.season == Season::Latent) return loads.coolingLatentTotal();
+  return parts.total() - (row.withoutExcursion ? parts[Component::AedExcursion] : 0);
 }
 
 TEST(ReferenceHouses, TheDetailedLoadHoldsToThePublishedOne) {
@@ -113,7 +120,7 @@ TEST(ReferenceHouses, TheDetailedLoadHoldsToThePublishedOne) {
     for (const Published& row : kPublished) {
       if (std::string(row.house) != house) continue;
       const DetailedLoads& loads = row.zone == 0 ? design.house : design.zones[static_cast<std::size_t>(row.zone - 1)];
-      const std::int64_t figure = figureOf(loads, row.season, row.component);
+      const std::int64_t figure = figureOf(loads, row);
       const double share = row.component ? 0.10 : 0.05;
       const double least = row.component ? (row.zone == 0 ? 300 : 100) : 0;
       const double allowed = row.gap ? static_cast<double>(row.allowed)
@@ -121,7 +128,8 @@ TEST(ReferenceHouses, TheDetailedLoadHoldsToThePublishedOne) {
       SCOPED_TRACE(std::string(house) + " zone " + std::to_string(row.zone) + " season " +
                    std::to_string(static_cast<int>(row.season)) + " " +
                    (row.component ? std::string(kComponentWordings[static_cast<std::size_t>(*row.component)].jsonKey)
-                                  : "total") +
+                                  : row.withoutExcursion ? "total without the AED excursion"
+                                                         : "total") +
                    (row.gap ? std::string(" (") + row.gap + ")" : ""));
       EXPECT_LE(std::abs(static_cast<double>(figure - row.figure)), allowed)
           << "published " << row.figure << ", detailed " << figure;

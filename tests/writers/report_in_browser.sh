@@ -123,7 +123,7 @@ awk -F'|' '
 Design load|Windows +37,015
 Air and people, system airflow|Conditioned floor area +2400
 Orientation and equipment|as drawn +N 
-Sizes that fit|Cooling: 100,639
+Sizes that fit|Cooling: 93,274
 Zone loads|Btu/h
 Zones|Kitchen/
 HEADINGS
