@@ -53,9 +53,10 @@ std::vector<std::string> houseWarnings(const ProjectTables& tables, const HouseS
     if (!line.empty()) lines.push_back(line + '.');
   }
   // Walls of a partition column with a difference of 0 add nothing, heating
-  // or cooling.
+  // or cooling; a zone whose walls are entered in its details has its
+  // walls in the design load all the same.
   for (const ZoneSummary& zone : summary.zones) {
-    if (zone.column < kFirstPartitionColumn) continue;
+    if (zone.column < kFirstPartitionColumn || tables.Details.zone(zone.zone).walls) continue;
     if (tables.zone(zone.page, zone.column, ZoneQuantity::WallArea) > 0.0f &&
         tables.integer(zone.page, irow::PartitionDT(zone.column)) == 0) {
       lines.push_back("Zone " + std::to_string(zone.zone) +
