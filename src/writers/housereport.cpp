@@ -48,6 +48,7 @@ td.n, th.n { text-align: right; }
 tr.total td { font-weight: bold; background-color: #f4f6f8; }
 table.facts td { border: 0px none #ffffff; padding-left: 0px; padding-right: 16px; }
 table.zones td, table.zones th { font-size: 8pt; padding-top: 0px; padding-bottom: 0px; }
+table.rooms { page-break-inside: auto; break-inside: auto; }
 div.chart { margin-top: 8px; margin-bottom: 8px; page-break-inside: avoid; break-inside: avoid; }
 div.chart svg { width: 100%; height: auto; }
 div.page, h1.page { page-break-before: always; break-before: page; }
@@ -408,8 +409,9 @@ void detailedSection(std::string& out, const HouseSummary& summary, const HouseD
   house.row(td("Whole house") + totals(detailed.house), true);
   out += house.end();
 
+  // The rooms' table runs on over the pages, its head on each.
   out += "<h3>Room by room</h3>\n";
-  Table rooms("zones", true);
+  Table rooms("zones rooms", true);
   rooms.head(head);
   bool any = false;
   for (const ZoneSummary& zone : summary.zones) {
