@@ -17,7 +17,7 @@
 #include "gui/houseview.h"
 #include "house/housedesign.h"
 #include "house/housesummary.h"
-#include "equipment/equipmentfigures.h"
+#include "equipment/housefigures.h"
 #include "writers/balancechart.h"
 #include "writers/housechart.h"
 #include "writers/housereport.h"
@@ -40,10 +40,9 @@ struct Houses {
 };
 
 void update(HouseView& view, const ProjectTables& tables) {
-  const HouseSummary summary = summarizeHouse(tables);
-  const HouseDesign design = designHouse(tables);
-  view.setSummary(summary, design, houseChartSvg(summary));
-  const EquipmentFigures equipment = equipmentFigures(tables, design.load);
+  const HouseFigures figures = houseFigures(tables);
+  view.setSummary(figures.summary, figures.design, houseChartSvg(figures.summary));
+  const EquipmentFigures& equipment = figures.equipment;
   view.setBalanceChart(equipment.heatPump ? balanceChartSvg(*equipment.heatPump) : std::string());
 }
 
@@ -138,14 +137,14 @@ BENCHMARK(HouseChart_svgAlone)->UseRealTime();
 
 void HouseReport_htmlAlone(benchmark::State& state) {
   const HouseReport report{Houses().tables[0], "house.prj", "March 1, 2025"};
-  for (auto _ : state) benchmark::DoNotOptimize(houseReportHtml(report));
+  for (auto _ : state) benchmark::DoNotOptimize(houseReportHtml(report, houseFigures(report.tables)));
 }
 BENCHMARK(HouseReport_htmlAlone)->UseRealTime();
 
 void HouseReport_pdfExport(benchmark::State& state) {
   const HouseReport report{Houses().tables[0], "house.prj", "March 1, 2025"};
   for (auto _ : state) {
-    const FileResult written = exportHouseReportPdf(report, QStringLiteral("house.pdf"));
+    const FileResult written = exportHouseReportPdf(report, houseFigures(report.tables), QStringLiteral("house.pdf"));
     if (!written) state.SkipWithError(written.message.c_str());
   }
 }

@@ -4,10 +4,8 @@
 
 #include "app/projectdocument.h"
 #include "calc/calcdata.h"
-#include "equipment/equipmentfigures.h"
+#include "equipment/housefigures.h"
 #include "gui/gui.h"
-#include "house/housedesign.h"
-#include "house/housesummary.h"
 #include "screen/fieldtables.h"
 #include "model/zoneranges.h"
 #include "screen/transfer.h"
@@ -34,10 +32,9 @@ void showHouse(const ProjectDocument& document, Gui& gui) {
   if (!gui.houseViewIsOpen()) return;
   // The summary calculates every page afresh from its inputs.
   const ProjectTables& tables = document.model().tables();
-  const HouseSummary summary = summarizeHouse(tables);
-  const HouseDesign design = designHouse(tables);
-  gui.showHouse(summary, design, houseChartSvg(summary), document.shownName());
-  const EquipmentFigures equipment = equipmentFigures(tables, design.load);
+  const HouseFigures figures = houseFigures(tables);
+  gui.showHouse(figures.summary, figures.design, houseChartSvg(figures.summary), document.shownName());
+  const EquipmentFigures& equipment = figures.equipment;
   gui.showBalanceChart(equipment.heatPump ? balanceChartSvg(*equipment.heatPump) : std::string());
 }
 

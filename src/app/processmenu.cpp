@@ -179,7 +179,7 @@ void exportReport(ProjectDocument& document, Gui& gui) {
     return;
   if (!mayReplaceFile(toolkit, name)) return;
   const HouseReport report{document.model().tables(), document.shownName(), reportDateToday()};
-  const FileResult written = gui.exportReport(report, name);
+  const FileResult written = gui.exportReport(report, houseFigures(report.tables), name);
   if (!written) {
     toolkit.wmessagebox(kTitle, written.message);
     return;

@@ -16,13 +16,14 @@
 #include "calc/pageloads.h"
 #include "fileio/replacefile.h"
 #include "fileio/spool.h"
-#include "equipment/equipmentfigures.h"
+#include "equipment/housefigures.h"
 #include "house/housedesign.h"
 #include "house/housesummary.h"
 #include "model/model.h"
 #include "model/nametext.h"
 #include "projectfile/projectfile.h"
 #include "report/loadreport.h"
+#include "writers/designtext.h"
 #include "writers/housereport.h"
 #include "writers/summarywriters.h"
 
@@ -272,11 +273,12 @@ std::string projectOutput(const Options& options, const ProjectTables& tables, c
     return out;
   }
   if (options.format == Format::Html) {
-    return houseReportHtml({tables, project, options.date ? *options.date : reportDateToday()});
+    return houseReportHtml({tables, project, options.date ? *options.date : reportDateToday()}, houseFigures(tables));
   }
-  const HouseSummary summary = summarizeHouse(tables);
-  const HouseDesign design = designHouse(tables);
-  const EquipmentFigures equipment = equipmentFigures(tables, design.load);
+  const HouseFigures figures = houseFigures(tables);
+  const HouseSummary& summary = figures.summary;
+  const HouseDesign& design = figures.design;
+  const EquipmentFigures& equipment = figures.equipment;
   switch (options.format) {
     case Format::Csv:
       return summaryCsv(summary, design, equipment, project, options.breakdown);
@@ -289,6 +291,18 @@ std::string projectOutput(const Options& options, const ProjectTables& tables, c
   return summaryText(summary, design, equipment, project, options.breakdown);
 }
 
+// The nominal cooling sizes as the help lists them: "1.5, 2, ... 5".
+std::string nominalSizesText() {
+  std::string text;
+  for (const NominalSize& size : kNominalSizes) text += (text.empty() ? "" : ", ") + enteredText(size.tons);
+  return text;
+}
+
+// A band of per cents as the help's list of checks gives it: "90-115 %".
+std::string percentRangeText(std::int64_t low, std::int64_t high) {
+  return std::to_string(low) + "-" + std::to_string(high) + " %";
+}
+
 }  // namespace
 
 std::string helpText() {
@@ -296,7 +310,7 @@ std::string helpText() {
 
 Prints the heating and cooling loads of a whole house from Kovrin project
 files: every zone that has any input, the totals of each page and of the
-house, with the cooling total also in tons (12000 Btu/h a ton). Loads are
+house, with the cooling total also in tons ()" + std::to_string(kBtuPerTon) + R"( Btu/h a ton). Loads are
 those that Calculate shows for each page with Heating or with Cooling.
 Beside them stand the house's design load (the rooms with the outdoor air,
 people and appliances entered in the window's Zones > House Air and
@@ -467,8 +481,8 @@ procedures of ACCA Manual J, 8th edition, from each zone's details and,
 where none are entered, defaults taken from its page. The outdoor air
 that leaks in (from a blower-door ACH50, or the air changes entered) goes
 to the rooms by their exposed wall area (by floor area when no wall is
-exposed), the ventilation less its heat recovery and the people (230
-Btu/h sensible and 200 latent each) and appliances by floor area; latent
+exposed), the ventilation less its heat recovery and the people ()" + std::to_string(kPersonSensible) + R"(
+Btu/h sensible and )" + std::to_string(kPersonLatent) + R"( latent each) and appliances by floor area; latent
 heat from the moisture difference, never below 0 in all. Each component
 of each room is rounded to whole Btu/h; the house's are the rooms' sums,
 with the blower heat and the house's AED excursion its own.
@@ -476,11 +490,12 @@ The house turned: every window's direction moved by k x 45 degrees
 clockwise, the rooms' page cooling and the detailed design load computed
 again; the worst is the highest design
 cooling total (the smallest k on a tie). Sizes that fit: nominal cooling
-sizes (1.5, 2, 2.5, 3, 3.5, 4, 5 tons) within 90 % to 115 % of the design
+sizes ()" + nominalSizesText() + R"( tons) within )" + percentBandText(kCoolingBandLow, kCoolingBandHigh) +
+         R"( of the design
 cooling total of the orientation sized for, for single-speed equipment (read
 real capacities at the design conditions from the maker's tables); else the
 nearest below and above with their per cent of the load; a furnace's output
-within 100 % to 140 % of the design heating load. A zone's part of the
+within )" + percentBandText(kHeatingBandLow, kHeatingBandHigh) + R"( of the design heating load. A zone's part of the
 system airflow is the system airflow times its detailed load over the house
 total of the zones' detailed loads.
 
@@ -492,12 +507,12 @@ C5 + (C17 - C5)(T - 5)/12 below (continued below 5 deg F; without C5 the
 design heating load and Td page 1's winter design temperature; internal
 gains are left out. The balance point is where the lines meet. The backup
 needed is H - C(Td), at least 0, all of H when the lockout temperature is
-at or above Td; in kW, Btu/h / 3412.14. Checks: cooling capacity 90-115 %
+at or above Td; in kW, Btu/h / 3412.14. Checks: cooling capacity )" + percentRangeText(kCoolingBandLow, kCoolingBandHigh) + R"(
 of the design cooling total single-stage (or not entered), 90-120 %
 two-stage, 90-130 % variable-speed, a heat pump sized for heating up to
 the total + 15,000 Btu/h; latent capacity (total - sensible, or total x
 (1 - SHR)) at least the design latent load; furnace output (input x AFUE)
-100-140 % of the design heating load; temperature rise, output / (1.08 x
+)" + percentRangeText(kHeatingBandLow, kHeatingBandHigh) + R"( of the design heating load; temperature rise, output / (1.08 x
 heating CFM), within the maker's range; cooling airflow 300-400 CFM per
 ton of the rated total; cold climate; backup heat. Btu/h are whole,
 temperatures and kW to 0.1.

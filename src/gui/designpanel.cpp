@@ -154,7 +154,8 @@ void DesignPanel::setUpLoadTable() {
     m_load->setVerticalHeaderItem(row, item);
   };
   for (std::size_t i = 0; i < rows.size(); ++i) heading(static_cast<int>(i), rows[i].label, rows[i].tip);
-  heading(kCoolingTotalRow, "Cooling total", "The design cooling, sensible and latent, and its tons (12,000 Btu/h a ton)");
+  heading(kCoolingTotalRow, "Cooling total",
+          "The design cooling, sensible and latent, and its tons (" + btuPerTonText() + ")");
   heading(kRatioRow, "Sensible ratio", "The sensible heat ratio: the sensible part of the design cooling");
   m_load->horizontalHeaderItem(0)->setToolTip(QStringLiteral("Heat loss, Btu/h"));
   m_load->horizontalHeaderItem(1)->setToolTip(QStringLiteral("Heat gain of temperature, Btu/h"));

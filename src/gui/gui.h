@@ -76,9 +76,10 @@ class Gui {
   // it and anything changed, none otherwise.
   virtual std::optional<DuctSystem> editDucts(const ProjectTables& project) = 0;
 
-  // Write the house report as a PDF file at `path`, replacing it whole or
-  // not at all; a failure names the file and the reason.
-  virtual FileResult exportReport(const HouseReport& report, std::string_view path) = 0;
+  // Write the house report, with its figures, as a PDF file at `path`,
+  // replacing it whole or not at all; a failure names the file and the
+  // reason.
+  virtual FileResult exportReport(const HouseReport& report, const HouseFigures& figures, std::string_view path) = 0;
 };
 
 }  // namespace kovrin

@@ -19,10 +19,8 @@
 
 #include <cmath>
 
-#include "equipment/equipmentfigures.h"
+#include "equipment/housefigures.h"
 #include "fileio/replacefile.h"
-#include "house/housedesign.h"
-#include "house/housesummary.h"
 #include "model/programnames.h"
 #include "toolkit/qt/textconversion.h"
 #include "writers/balancechart.h"
@@ -104,7 +102,7 @@ void keepHeadingsWithWhatTheyHead(QTextDocument& document, double pageHeight) {
 // Lays the report out on `device`, set to US Letter without margins, and
 // paints every page; the number of pages, or 0 when painting could not
 // start or finish.
-int paintHouseReport(const HouseReport& report, QPagedPaintDevice& device) {
+int paintHouseReport(const HouseReport& report, const HouseFigures& figures, QPagedPaintDevice& device) {
   device.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
                                    QPageLayout::Inch));
   const double dpi = device.logicalDpiY();
@@ -122,9 +120,9 @@ int paintHouseReport(const HouseReport& report, QPagedPaintDevice& device) {
   document.setDocumentMargin(0);
   document.setPageSize(body.size());
   document.addResource(QTextDocument::ImageResource, QUrl(kChartSource),
-                       chartImage(houseChartSvg(summarizeHouse(report.tables)), bodyInches));
+                       chartImage(houseChartSvg(figures.summary), bodyInches));
   // A heat pump's balance-point chart, three quarters of the width.
-  const EquipmentFigures equipment = equipmentFigures(report.tables, designHouse(report.tables).load);
+  const EquipmentFigures& equipment = figures.equipment;
   if (equipment.heatPump && equipment.heatPump->line) {
     const double balanceInches = bodyInches * 3 / 4;
     placement.balanceImageSource = kBalanceChartSource.toStdString();
@@ -134,7 +132,7 @@ int paintHouseReport(const HouseReport& report, QPagedPaintDevice& device) {
                          chartImage(balanceChartSvg(*equipment.heatPump), balanceInches, kBalanceChartWidth,
                                     kBalanceChartHeight));
   }
-  document.setHtml(toQString(houseReportHtml(report, placement)));
+  document.setHtml(toQString(houseReportHtml(report, figures, placement)));
   keepHeadingsWithWhatTheyHead(document, body.height());
   const int pages = document.pageCount();
 
@@ -171,7 +169,7 @@ int paintHouseReport(const HouseReport& report, QPagedPaintDevice& device) {
 
 }  // namespace
 
-FileResult exportHouseReportPdf(const HouseReport& report, const QString& path) {
+FileResult exportHouseReportPdf(const HouseReport& report, const HouseFigures& figures, const QString& path) {
   // The whole document is made in memory first: QPdfWriter does not say
   // when a write fell short, the file layer does.
   QBuffer pdf;
@@ -182,7 +180,7 @@ FileResult exportHouseReportPdf(const HouseReport& report, const QString& path) 
     writer.setResolution(1200);
     writer.setTitle(QStringLiteral("Heating and cooling loads: ") + toQString(report.projectFile));
     writer.setCreator(toQString(kProgramTitle));
-    pages = paintHouseReport(report, writer);
+    pages = paintHouseReport(report, figures, writer);
   }
   const std::string file = QFile::encodeName(path).toStdString();
   if (pages == 0) return FileResult::failure(file + ": not written: the pages could not be drawn");

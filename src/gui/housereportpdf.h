@@ -24,6 +24,7 @@ class QPagedPaintDevice;
 
 namespace kovrin {
 
-FileResult exportHouseReportPdf(const HouseReport& report, const QString& path);
+// The report of `report.tables`, whose figures are `figures`, written to `path`.
+FileResult exportHouseReportPdf(const HouseReport& report, const HouseFigures& figures, const QString& path);
 
 }  // namespace kovrin

@@ -104,8 +104,9 @@ std::optional<DuctSystem> QtWindows::editDucts(const ProjectTables& project) {
   return kovrin::editDucts(project, m_toolkit.mainWindow());
 }
 
-FileResult QtWindows::exportReport(const HouseReport& report, std::string_view path) {
-  return exportHouseReportPdf(report, QFile::decodeName(QByteArray(path.data(), static_cast<qsizetype>(path.size()))));
+FileResult QtWindows::exportReport(const HouseReport& report, const HouseFigures& figures, std::string_view path) {
+  return exportHouseReportPdf(report, figures,
+                              QFile::decodeName(QByteArray(path.data(), static_cast<qsizetype>(path.size()))));
 }
 
 HouseView* QtWindows::houseView() const { return m_house.data(); }

@@ -36,7 +36,7 @@ class QtWindows final : public Gui {
   std::optional<Equipment> editEquipment(const ProjectTables& project) override;
   void showBalanceChart(std::string_view svg) override;
   std::optional<DuctSystem> editDucts(const ProjectTables& project) override;
-  FileResult exportReport(const HouseReport& report, std::string_view path) override;
+  FileResult exportReport(const HouseReport& report, const HouseFigures& figures, std::string_view path) override;
 
   // The house view; null until it was first opened.
   HouseView* houseView() const;

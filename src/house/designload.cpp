@@ -2,25 +2,17 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 #include "calc/pageloads.h"
 
 namespace kovrin {
 namespace {
 
-// The stored floor areas from 2^56 ft² on have no sum, as in the house
-// summary: below it fifty of them stay far inside 128 bits.
-constexpr float kAreaLimit = 0x1p56f;
-
-// Sensible and latent heat of air, Btu/h per CFM and degree or grain, and of
-// a person. Doubles: these formulas are the house's own and run in double
-// precision throughout, unlike the page calculation with its single-precision
-// tables.
+// Sensible and latent heat of air, Btu/h per CFM and degree or grain.
+// Doubles: these formulas are the house's own and run in double precision
+// throughout, unlike the page calculation with its single-precision tables.
 constexpr double kSensibleAirFactor = 1.08;
 constexpr double kLatentAirFactor = 0.68;
-constexpr std::int64_t kPersonSensible = 230;
-constexpr std::int64_t kPersonLatent = 200;
 constexpr double kMinutesPerHour = 60;
 constexpr double kPerCent = 100;
 
@@ -69,12 +61,6 @@ void add(AirParts& sum, const AirParts& parts) {
 
 double squareFeet(WideInteger units) { return std::ldexp(static_cast<double>(units), -kFloorAreaUnitBits); }
 
-// A floor area held exactly: `units` of 2^-bits ft².
-struct ExactArea {
-  WideInteger units = 0;
-  int bits = 0;
-};
-
 // An entered F (1..100000 ft²) is a double of at least 1, with no bit below
 // 2^-52: in units of 2^-52 it is a whole number below 2^69, and a load of
 // up to 2^60 Btu/h times 10 times 2^52 stays inside 128 bits.
@@ -90,31 +76,29 @@ std::optional<ExactArea> conditionedArea(const HouseValues& house, std::optional
   return ExactArea{static_cast<WideInteger>(std::ldexp(*entered, kEnteredAreaBits)), kEnteredAreaBits};
 }
 
-Figure wholeFigure(WideInteger value) {
-  if (value < std::numeric_limits<std::int64_t>::min() || value > std::numeric_limits<std::int64_t>::max()) {
-    return std::nullopt;
-  }
-  return static_cast<std::int64_t>(value);
-}
-
 // The figures by F, as the house summary computes its own by the zones'
 // floor: none per ft² for an area that rounds to 0 ft², none per ton
 // without cooling.
 void addFloorAreaFigures(DesignLoad& load, const std::optional<ExactArea>& area) {
   if (!area) return;
-  const WideInteger unit = WideInteger{1} << area->bits;
-  load.floorAreaFigure = wholeFigure(roundedQuotient(area->units, unit));
-  if (load.floorAreaFigure == 0) return;
-  const auto perArea = [&](std::int64_t btuPerHour) {
-    return wholeFigure(roundedQuotient(WideInteger{btuPerHour} * 10 * unit, area->units));
-  };
-  load.heatingPerFloorArea = perArea(load.heating);
-  load.coolingPerFloorArea = perArea(load.coolingTotal);
-  load.zonesHeatingPerFloorArea = perArea(load.zonesHeating);
-  load.zonesCoolingPerFloorArea = perArea(load.zonesCooling);
-  if (load.coolingTotal != 0) {
-    load.floorAreaPerTon = wholeFigure(roundedQuotient(area->units * kBtuPerTon, unit * load.coolingTotal));
+  load.floorAreaFigure = area->squareFeet();
+  load.heatingPerFloorArea = area->perSquareFoot(load.heating);
+  load.coolingPerFloorArea = area->perSquareFoot(load.coolingTotal);
+  load.zonesHeatingPerFloorArea = area->perSquareFoot(load.zonesHeating);
+  load.zonesCoolingPerFloorArea = area->perSquareFoot(load.zonesCooling);
+  load.floorAreaPerTon = area->perTon(load.coolingTotal);
+}
+
+// The zones' floor area of the house in units of 2^-24 ft², none when a
+// page's has none.
+std::optional<WideInteger> zonesFloorAreaUnits(const ProjectTables& tables) {
+  WideInteger units = 0;
+  for (int p = 1; p <= kPages; ++p) {
+    const std::optional<WideInteger> page = pageFloorAreaUnits(tables, p);
+    if (!page) return std::nullopt;
+    units += *page;
   }
+  return units;
 }
 
 // The cooling total, its tons and ratio, and the figures by F.
@@ -134,12 +118,9 @@ void finishLoad(DesignLoad& load, const std::optional<ExactArea>& area) {
 std::optional<WideInteger> pageFloorAreaUnits(const ProjectTables& tables, int page) {
   WideInteger sum = 0;
   for (int c = 1; c <= kZoneColumns; ++c) {
-    const float area = tables.zone(page, c, ZoneQuantity::FloorArea);
-    const float magnitude = std::fabs(area);
-    if (!(magnitude < kAreaLimit)) return std::nullopt;
-    // From half a square foot on, a float has no bit below 2^-24: the
-    // scaled value is a whole number that the double holds exactly.
-    if (magnitude >= 0.5f) sum += static_cast<WideInteger>(std::ldexp(static_cast<double>(area), kFloorAreaUnitBits));
+    const std::optional<WideInteger> units = floorAreaUnits(tables.zone(page, c, ZoneQuantity::FloorArea));
+    if (!units) return std::nullopt;
+    sum += *units;
   }
   return sum;
 }
@@ -225,17 +206,10 @@ DesignLoad designLoad(const ProjectTables& tables, std::int64_t zonesHeating, st
   load.heating = withinWholeBtuLimit(house.heatingTotal());
   load.coolingSensible = withinWholeBtuLimit(house.coolingSensibleTotal());
   load.coolingLatent = withinWholeBtuLimit(house.coolingLatentTotal());
-  bool known = true;
-  WideInteger houseUnits = 0;
-  for (int p = 1; p <= kPages; ++p) {
-    const std::optional<WideInteger> units = pageFloorAreaUnits(tables, p);
-    known = known && units;
-    houseUnits += units.value_or(0);
-  }
   load.floorAreaFigure = std::nullopt;
   load.heatingPerFloorArea = load.coolingPerFloorArea = std::nullopt;
   load.zonesHeatingPerFloorArea = load.zonesCoolingPerFloorArea = load.floorAreaPerTon = std::nullopt;
-  finishLoad(load, conditionedArea(tables.House, known ? std::optional(houseUnits) : std::nullopt));
+  finishLoad(load, conditionedArea(tables.House, zonesFloorAreaUnits(tables)));
   return load;
 }
 

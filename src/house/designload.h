@@ -18,7 +18,8 @@
 //   ventilation   heating  1.08 x Q x (1 - sensible/100) x dTw,  Q = CFM x s
 //                 cooling  1.08 x Q x (1 - sensible/100) x dTs
 //                 latent   0.68 x Q x (1 - latent/100) x grains
-//   people        230 x occupants sensible, 200 x occupants latent (house)
+//   people        kPersonSensible x occupants, kPersonLatent x occupants
+//                 latent (house)
 //   appliances    as entered, sensible (house)
 //
 // That is the estimate on the rooms' page loads. The design load of the
@@ -37,6 +38,7 @@
 #include <optional>
 
 #include "detailed/detailedload.h"
+#include "house/floorarea.h"
 #include "house/housesummary.h"
 #include "house/wholenumbers.h"
 #include "model/model.h"
@@ -114,6 +116,10 @@ struct DesignLoad {
   }
 };
 
+// The heat of a person, sensible and latent, Btu/h.
+inline constexpr std::int64_t kPersonSensible = 230;
+inline constexpr std::int64_t kPersonLatent = 200;
+
 inline constexpr int kRatioDecimals = 2;
 inline constexpr int kTonsDecimals = 2;
 
@@ -130,11 +136,9 @@ DesignLoad designLoad(const ProjectTables& tables, std::int64_t zonesHeating, st
 DesignLoad designLoad(const ProjectTables& tables, std::int64_t zonesHeating, std::int64_t zonesCooling,
                       const DetailedDesign& detailed);
 
-// The floor area of the zones of page `page` (1..5) in units of 2^-24 ft²:
-// exact for every stored area, a floor below half a square foot counting as
-// none, as the house summary counts it. None when an area is not finite or
-// reaches 2^56 ft² (only a hand-edited file holds one).
+// The floor area of the zones of page `page` (1..5) in units of 2^-24 ft²,
+// each zone's as floorAreaUnits (house/floorarea.h) holds it; none when a
+// zone's has none.
 std::optional<WideInteger> pageFloorAreaUnits(const ProjectTables& tables, int page);
-inline constexpr int kFloorAreaUnitBits = 24;
 
 }  // namespace kovrin

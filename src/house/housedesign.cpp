@@ -1,26 +1,15 @@
 #include "house/housedesign.h"
 
-#include "calc/pageloads.h"
-
 namespace kovrin {
 
-HouseDesign designHouse(const ProjectTables& tables) {
-  std::array<PageLoads, kPages> heating;
-  std::array<PageLoads, kPages> cooling;
-  std::int64_t zonesHeating = 0;
-  std::int64_t zonesCooling = 0;
-  for (int p = 1; p <= kPages; ++p) {
-    heating[static_cast<std::size_t>(p - 1)] = calculatePage(tables, p, kHeating);
-    cooling[static_cast<std::size_t>(p - 1)] = calculatePage(tables, p, kCooling);
-    zonesHeating += heating[static_cast<std::size_t>(p - 1)].total;
-    zonesCooling += cooling[static_cast<std::size_t>(p - 1)].total;
-  }
+HouseDesign designHouse(const ProjectTables& tables) { return designHouse(tables, summarizeHouse(tables)); }
 
+HouseDesign designHouse(const ProjectTables& tables, const HouseSummary& summary) {
   HouseDesign design;
   design.house = tables.House;
   design.detailed = detailedDesign(tables);
-  design.load = designLoad(tables, zonesHeating, zonesCooling, design.detailed);
-  design.orientations = turnHouse(tables, design.detailed);
+  design.load = designLoad(tables, summary.heating, summary.cooling, design.detailed);
+  design.orientations = turnHouse(tables, design.load, design.detailed);
   if (tables.House.SizeFor == SizingOrientation::Worst) design.sizingRotation = design.orientations.worst;
   const std::int64_t coolingLoad =
       design.orientations.turns[static_cast<std::size_t>(design.sizingRotation)].coolingTotal;

@@ -3,15 +3,16 @@
 // of the house, the equipment sizes that fit the orientation chosen for
 // sizing, and the system airflow divided over the zones.
 //
-// 50 page calculations (heating and cooling as drawn, cooling in seven more
-// turns) and eight detailed design loads on the stack; nothing is allocated
-// beyond what the details hold.
+// The rooms' loads as drawn come from the house summary; the seven other
+// turns take 35 page calculations and eight detailed design loads on the
+// stack; nothing is allocated beyond what the details hold.
 #pragma once
 
 #include <array>
 
 #include "detailed/detailedload.h"
 #include "house/designload.h"
+#include "house/housesummary.h"
 #include "house/orientation.h"
 #include "house/sizing.h"
 #include "model/model.h"
@@ -40,6 +41,10 @@ struct HouseDesign {
   std::array<Figure, kZones> coolingAirflow{};
 };
 
+// The design of `tables`, whose summary is `summary` (summarizeHouse).
+HouseDesign designHouse(const ProjectTables& tables, const HouseSummary& summary);
+// The same with the summary made here, for a caller that needs the design
+// alone.
 HouseDesign designHouse(const ProjectTables& tables);
 
 }  // namespace kovrin

@@ -1,80 +1,33 @@
 #include "house/housesummary.h"
 
-#include <algorithm>
-#include <cmath>
-#include <cstdlib>
-#include <limits>
-
+#include "house/floorarea.h"
 #include "house/housewarnings.h"
+#include "house/wholenumbers.h"
 
 namespace kovrin {
 
 namespace {
 
-// The figures are computed in 128-bit integers: floor areas in whole units
-// of 2^-24 ft², which holds every stored area of half a square foot or more
-// exactly (a float has 24 significant bits), and loads scaled up before they
-// are divided, so one rounding at the end is the only one.
-__extension__ using Wide = __int128;
-constexpr int kAreaFractionBits = 24;
-constexpr Wide kAreaUnit = Wide{1} << kAreaFractionBits;  // units in one ft²
-// Areas from 2^56 ft² on have no figure: no house comes near, and below it
-// fifty of them and every product stay far inside 128 bits.
-constexpr float kAreaLimit = 0x1p56f;
-
-// num / den rounded half away from zero; den is not 0.
-Wide roundedQuotient(Wide num, Wide den) {
-  if (den < 0) {
-    num = -num;
-    den = -den;
-  }
-  Wide quotient = num / den;
-  const Wide rest = num % den;
-  // 2 x |rest| >= den, written so that it cannot overflow.
-  if ((rest < 0 ? -rest : rest) >= den - (rest < 0 ? -rest : rest)) quotient += num < 0 ? -1 : 1;
-  return quotient;
-}
-
-Figure narrowed(Wide value) {
-  if (value < std::numeric_limits<std::int64_t>::min() || value > std::numeric_limits<std::int64_t>::max()) {
-    return std::nullopt;
-  }
-  return static_cast<std::int64_t>(value);
-}
-
-// The stored area in units of 2^-24 ft²: 0 for an area that shows as 0 ft²
-// (it counts as no floor), no value for one that is not finite or too large.
-std::optional<Wide> areaUnits(float area) {
-  const float magnitude = std::fabs(area);
-  if (!(magnitude < kAreaLimit)) return std::nullopt;
-  if (magnitude < 0.5f) return Wide{0};
-  // At least 0.5, the area has no bit below 2^-24: the scaled value is a
-  // whole number that the double holds exactly.
-  return static_cast<Wide>(std::ldexp(static_cast<double>(area), kAreaFractionBits));
-}
-
-// Tenths of Btu/h per ft²; no value without floor.
-Figure perFloorArea(std::int64_t btuPerHour, std::optional<Wide> units) {
-  if (!units || roundedQuotient(*units, kAreaUnit) == 0) return std::nullopt;
-  return narrowed(roundedQuotient(Wide{btuPerHour} * 10 * kAreaUnit, *units));
-}
-
+// The figures are computed in 128-bit integers on the exact stored floor
+// areas (house/floorarea.h), and loads scaled up before they are divided, so
+// one rounding at the end is the only one.
 void addFloorAreaFigures(const ProjectTables& tables, HouseSummary& house) {
-  std::optional<Wide> total = Wide{0};
+  std::optional<WideInteger> total = WideInteger{0};
   for (ZoneSummary& zone : house.zones) {
-    const std::optional<Wide> units = areaUnits(tables.zone(zone.page, zone.column, ZoneQuantity::FloorArea));
-    if (units) zone.floorArea = narrowed(roundedQuotient(*units, kAreaUnit));
-    zone.heatingPerFloorArea = perFloorArea(zone.heating, units);
-    zone.coolingPerFloorArea = perFloorArea(zone.cooling, units);
-    total = total && units ? std::optional<Wide>(*total + *units) : std::nullopt;
+    const std::optional<WideInteger> units = floorAreaUnits(tables.zone(zone.page, zone.column, ZoneQuantity::FloorArea));
+    total = total && units ? std::optional<WideInteger>(*total + *units) : std::nullopt;
+    if (!units) continue;
+    const ExactArea area{*units};
+    zone.floorArea = area.squareFeet();
+    zone.heatingPerFloorArea = area.perSquareFoot(zone.heating);
+    zone.coolingPerFloorArea = area.perSquareFoot(zone.cooling);
   }
   if (!total) return;
-  house.floorArea = narrowed(roundedQuotient(*total, kAreaUnit));
-  house.heatingPerFloorArea = perFloorArea(house.heating, total);
-  house.coolingPerFloorArea = perFloorArea(house.cooling, total);
-  if (house.cooling != 0 && house.floorArea && *house.floorArea != 0) {
-    house.floorAreaPerTon = narrowed(roundedQuotient(*total * kBtuPerTon, kAreaUnit * house.cooling));
-  }
+  const ExactArea area{*total};
+  house.floorArea = area.squareFeet();
+  house.heatingPerFloorArea = area.perSquareFoot(house.heating);
+  house.coolingPerFloorArea = area.perSquareFoot(house.cooling);
+  house.floorAreaPerTon = area.perTon(house.cooling);
 }
 
 constexpr std::array<ZoneQuantity, kZoneQuantities> kQuantities{

@@ -26,13 +26,13 @@
 #include <vector>
 
 #include "calc/pageloads.h"
+#include "house/floorarea.h"
 #include "model/model.h"
 
 namespace kovrin {
 
-// A figure of the summary in a fixed number of decimals (whole ft², tenths
-// of Btu/h per ft²), or no value.
-using Figure = std::optional<std::int64_t>;
+// A Figure (house/floorarea.h) of the summary: whole ft², tenths of Btu/h
+// per ft², or no value.
 
 // One zone with both of its loads.
 struct ZoneSummary {

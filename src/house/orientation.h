@@ -44,13 +44,14 @@ struct HouseOrientations {
 };
 
 // The eight turns of `tables`, with the orientation-free parts of `load`
-// (its design load as drawn). 40 page calculations on one copy of the
-// tables' numbers; nothing else is allocated.
+// (its design load as drawn, whose rooms' cooling is turn 0's). 35 page
+// calculations on one copy of the tables' numbers; nothing else is
+// allocated.
 HouseOrientations turnHouse(const ProjectTables& tables, const DesignLoad& load);
 
 // The eight turns by the detailed design load: each turn's design cooling
 // is the detailed method's with every window turned (`asDrawn` is turn 0);
-// the rooms' figure stays the page calculation's.
-HouseOrientations turnHouse(const ProjectTables& tables, const DetailedDesign& asDrawn);
+// the rooms' figure stays the page calculation's, turn 0's that of `load`.
+HouseOrientations turnHouse(const ProjectTables& tables, const DesignLoad& load, const DetailedDesign& asDrawn);
 
 }  // namespace kovrin

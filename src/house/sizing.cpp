@@ -36,7 +36,7 @@ EquipmentSizes sizeEquipment(std::int64_t coolingLoad, std::int64_t heatingLoad)
 
   for (std::size_t i = 0; i < kNominalSizes.size(); ++i) {
     const NominalSize& size = kNominalSizes[i];
-    const WideInteger capacity = WideInteger{size.capacity} * kPerCent;
+    const WideInteger capacity = WideInteger{size.capacity()} * kPerCent;
     const auto percent = static_cast<std::int64_t>(roundedQuotient(capacity, load));
     const SizeProposal proposal{size, std::max<std::int64_t>(percent, 1), capacity < load};
     if (capacity < load * kCoolingBandLow) {

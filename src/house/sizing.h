@@ -18,14 +18,18 @@
 
 namespace kovrin {
 
-// A nominal cooling size: its tons and its capacity at 12000 Btu/h a ton.
+// A nominal cooling size: its tons, and its capacity at kBtuPerTon a ton.
 struct NominalSize {
   double tons = 0;
-  std::int64_t capacity = 0;
+  constexpr std::int64_t capacity() const { return static_cast<std::int64_t>(tons * kBtuPerTon); }
 };
-inline constexpr std::array<NominalSize, 7> kNominalSizes = {{
-    {1.5, 18000}, {2, 24000}, {2.5, 30000}, {3, 36000}, {3.5, 42000}, {4, 48000}, {5, 60000},
-}};
+inline constexpr std::array<NominalSize, 7> kNominalSizes = {{{1.5}, {2}, {2.5}, {3}, {3.5}, {4}, {5}}};
+static_assert([] {
+  for (const NominalSize& size : kNominalSizes) {
+    if (static_cast<double>(size.capacity()) != size.tons * kBtuPerTon) return false;
+  }
+  return true;
+}(), "every nominal size is a whole number of Btu/h");
 
 // The per cents of the load that the bands span.
 inline constexpr std::int64_t kCoolingBandLow = 90;
@@ -87,9 +91,9 @@ EquipmentSizes sizeEquipment(std::int64_t coolingLoad, std::int64_t heatingLoad)
 Figure zoneAirflow(const std::optional<double>& systemAirflow, std::int64_t zoneLoad, std::int64_t houseTotal);
 
 // What a dialog proposes for the system airflow while none is entered:
-// 400 CFM a ton of the cooling load, whole CFM rounded half away from zero
-// and no more than the value's range allows; none for a load of 0 or less.
-inline constexpr std::int64_t kCfmPerTon = 400;
+// kCfmPerTon (model/housevalues.h) a ton of the cooling load, whole CFM
+// rounded half away from zero and no more than the value's range allows;
+// none for a load of 0 or less.
 Figure proposedSystemAirflow(std::int64_t coolingLoad);
 
 }  // namespace kovrin

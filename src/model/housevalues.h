@@ -20,9 +20,12 @@
 #include <array>
 #include <charconv>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "model/constanttext.h"
 
 namespace kovrin {
 
@@ -42,6 +45,18 @@ enum class HouseValue : int {
 inline constexpr int kHouseValues = 11;
 // The first ten are the air and the people of the design load.
 inline constexpr int kAirAndPeopleValues = 10;
+
+// What the system airflow proposes while none is entered: this many CFM a
+// ton of the cooling load the equipment is sized for.
+inline constexpr std::int64_t kCfmPerTon = 400;
+
+namespace hintparts {
+inline constexpr std::string_view kSystemAirflowBefore = "The blower's airflow at cooling speed; proposed: ";
+inline constexpr std::string_view kCfmPerTon = DecimalText<kovrin::kCfmPerTon>::value;
+inline constexpr std::string_view kSystemAirflowAfter = " CFM a ton.";
+}  // namespace hintparts
+inline constexpr std::string_view kSystemAirflowHint =
+    JoinedText<hintparts::kSystemAirflowBefore, hintparts::kCfmPerTon, hintparts::kSystemAirflowAfter>::value;
 
 // Everything the program says of a value: its key in the project file's
 // notes and its member in kovrin-report's JSON, its name and unit, a line
@@ -91,7 +106,7 @@ inline constexpr std::array<HouseValueRange, kHouseValues> kHouseValueRanges = {
      "Moisture difference at cooling design (outdoor \u2212 indoor)", "grains/lb",
      "Outdoor \u2212 indoor at the cooling design conditions, from local data.", -100, 200, false, std::nullopt},
     {HouseValue::SystemAirflow, "system cfm", "systemAirflow", "System airflow", "CFM",
-     "The blower's airflow at cooling speed; proposed: 400 CFM a ton.", 0, 20000, true, std::nullopt},
+     kSystemAirflowHint, 0, 20000, true, std::nullopt},
 }};
 
 constexpr const HouseValueRange& houseValueRange(HouseValue value) {

@@ -1,5 +1,6 @@
 #include "writers/designtext.h"
 
+#include "model/constanttext.h"
 #include "model/selections.h"
 
 namespace kovrin {
@@ -14,7 +15,23 @@ std::string proposal(const SizeProposal& size) {
 
 }  // namespace
 
+std::string btuPerTonText() { return figureText(kBtuPerTon, 0, Grouping::Thousands) + " Btu/h a ton"; }
+
+std::string percentBandText(std::int64_t low, std::int64_t high) {
+  return std::to_string(low) + " % to " + std::to_string(high) + " %";
+}
+
 namespace {
+
+namespace peopleparts {
+constexpr std::string_view kBefore = "People (";
+constexpr std::string_view kSensible = DecimalText<kPersonSensible>::value;
+constexpr std::string_view kBetween = " Btu/h sensible, ";
+constexpr std::string_view kLatent = DecimalText<kPersonLatent>::value;
+constexpr std::string_view kAfter = " latent each) and appliances";
+}  // namespace peopleparts
+constexpr std::string_view kPeopleTip = JoinedText<peopleparts::kBefore, peopleparts::kSensible, peopleparts::kBetween,
+                                                   peopleparts::kLatent, peopleparts::kAfter>::value;
 
 // What each component holds, and in which of heating, sensible and latent
 // cooling it has a load.
@@ -35,7 +52,7 @@ constexpr std::array<ComponentRow, kComponents> kComponentRows = {{
     {"Slabs by their exposed perimeter, basement floors by their depth", true, false, false},
     {"Outdoor air that leaks in, from the blower-door ACH50 or the air changes entered", true, true, true},
     {"Outdoor air the ventilation brings in, less what its heat recovery keeps", true, true, true},
-    {"People (230 Btu/h sensible, 200 latent each) and appliances", false, true, true},
+    {kPeopleTip, false, true, true},
     {"The air handler's fan", false, true, false},
     {"Duct losses and gains: the pages' duct multipliers until a duct system is entered", true, true, true},
     {"Glass load concentrated in one direction: its peak above 1.3 x its daily average", false, true, false},
@@ -100,11 +117,12 @@ std::vector<SizingLine> sizingLines(const HouseDesign& design, Grouping grouping
     lines.push_back({"Cooling: " + figureText(sizes.coolingBand->minimum, 0, grouping) + " to " +
                          btu(sizes.coolingBand->maximum, grouping) + " (" +
                          figureText(sizes.coolingMinTons, kTonsDecimals, "") + " to " + tons(sizes.coolingMaxTons) + ")",
-                     "For single-speed equipment: 90 % to 115 % of Kovrin's design cooling total, " +
+                     "For single-speed equipment: " + percentBandText(kCoolingBandLow, kCoolingBandHigh) +
+                         " of Kovrin's design cooling total, " +
                          btu(sizes.coolingLoad, grouping) + " for " + sizedForText(design) + "."});
     const std::string capacities =
-        "Nominal capacities at 12,000 Btu/h a ton: read a unit's capacity at the design conditions from the "
-        "maker's tables.";
+        "Nominal capacities at " + btuPerTonText() +
+        ": read a unit's capacity at the design conditions from the maker's tables.";
     std::string fits;
     for (std::size_t i = 0; i < kNominalSizes.size(); ++i) {
       if (!sizes.fits[i]) continue;
@@ -120,7 +138,8 @@ std::vector<SizingLine> sizingLines(const HouseDesign& design, Grouping grouping
       lines.push_back({nearest, capacities});
       if (sizes.moreThanOneUnit) {
         lines.push_back({"The house needs more than one unit, or a larger, commercial one",
-                         "Even the largest nominal size, 5 tons, falls below the band."});
+                         "Even the largest nominal size, " + nominal(kNominalSizes.back()) +
+                             ", falls below the band."});
       }
     }
   } else {
@@ -130,7 +149,8 @@ std::vector<SizingLine> sizingLines(const HouseDesign& design, Grouping grouping
   if (sizes.heatingBand) {
     lines.push_back({"Heating (furnace output): " + figureText(sizes.heatingBand->minimum, 0, grouping) + " to " +
                          btu(sizes.heatingBand->maximum, grouping),
-                     "100 % to 140 % of Kovrin's design heating load, " + btu(sizes.heatingLoad, grouping) + "."});
+                     percentBandText(kHeatingBandLow, kHeatingBandHigh) + " of Kovrin's design heating load, " +
+                         btu(sizes.heatingLoad, grouping) + "."});
   } else {
     lines.push_back({"Heating: no load to size for",
                      "Kovrin's design heating load is " + btu(sizes.heatingLoad, grouping) + "."});

@@ -20,6 +20,11 @@ namespace kovrin {
 inline constexpr std::string_view kAirAndPeopleNotEntered =
     "Air and people not entered: the design load counts no outdoor air, people or appliances";
 
+// The sentences that quote the constants they rest on, built from them:
+// "12,000 Btu/h a ton", "90 % to 115 %".
+std::string btuPerTonText();
+std::string percentBandText(std::int64_t low, std::int64_t high);
+
 // One row of the design load: its heating and its sensible and latent
 // cooling in Btu/h, none where the component has no such load.
 struct DesignRow {

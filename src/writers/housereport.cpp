@@ -180,10 +180,11 @@ void houseTotals(std::string& out, const DesignLoad& load) {
   out += "<h2>House totals</h2>\n";
   const bool design = load.airAndPeopleEntered;
   Table table("facts");
+  const std::string tonsLabel = "Cooling in tons (" + btuPerTonText() + ")";
   const std::pair<std::string_view, std::string> facts[] = {
       {design ? "Design heating load" : "Heating load", loadText(load.heating) + " Btu/h"},
       {design ? "Design cooling load" : "Cooling load", loadText(load.coolingTotal) + " Btu/h"},
-      {"Cooling in tons (12,000 Btu/h a ton)", figureText(load.coolingTons, kTonsDecimals) + " tons"},
+      {tonsLabel, figureText(load.coolingTons, kTonsDecimals) + " tons"},
       {design ? "Conditioned floor area" : "Floor area", areaText(load.floorAreaFigure) + " ft\u00B2"},
       {"Heating per ft\u00B2 of floor", perAreaText(load.heatingPerFloorArea) + " Btu/h"},
       {"Cooling per ft\u00B2 of floor", perAreaText(load.coolingPerFloorArea) + " Btu/h"},
@@ -558,10 +559,10 @@ std::string htmlCellText(std::string_view text) {
   return out;
 }
 
-std::string houseReportHtml(const HouseReport& report, const ChartPlacement& placement) {
-  const HouseSummary summary = summarizeHouse(report.tables);
-  const HouseDesign design = designHouse(report.tables);
-  const EquipmentFigures equipment = equipmentFigures(report.tables, design.load);
+std::string houseReportHtml(const HouseReport& report, const HouseFigures& figures, const ChartPlacement& placement) {
+  const HouseSummary& summary = figures.summary;
+  const HouseDesign& design = figures.design;
+  const EquipmentFigures& equipment = figures.equipment;
   const std::string project = htmlEscaped(report.projectFile);
   const std::string date = htmlEscaped(report.date);
 

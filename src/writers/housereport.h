@@ -15,13 +15,15 @@
 // window renders the same document to PDF; Qt's rich text draws no SVG, so
 // the caller can have the chart as an <img> of a resource instead.
 //
-// Like the house view, the report takes every figure from summarizeHouse,
-// so it cannot differ from kovrin-report's summary.
+// Like the house view, the report is given every figure (houseFigures,
+// equipment/housefigures.h) and computes none, so it cannot differ from
+// kovrin-report's summary.
 #pragma once
 
 #include <string>
 #include <string_view>
 
+#include "equipment/housefigures.h"
 #include "model/model.h"
 
 namespace kovrin {
@@ -50,7 +52,8 @@ struct ChartPlacement {
   int balanceHeight = 0;
 };
 
-std::string houseReportHtml(const HouseReport& report, const ChartPlacement& chart = {});
+// The report of `report.tables`, whose figures are `figures`.
+std::string houseReportHtml(const HouseReport& report, const HouseFigures& figures, const ChartPlacement& chart = {});
 
 // The report's paper is US Letter with these margins, in tenths of an inch;
 // the page numbers stand in the bottom margin. A browser takes them from the

@@ -35,7 +35,7 @@ using HouseReportPdf = test::ScratchFolder;
 TEST_F(HouseReportPdf, HoldsEveryZoneAndTheHouseTotalsOnLetterPages) {
   const HouseReport report{testing::loadSample("house.prj"), "smith_house.prj", "March 1, 2025"};
   const QString path = toQString((m_dir / "smith_house.pdf").string());
-  const FileResult result = exportHouseReportPdf(report, path);
+  const FileResult result = exportHouseReportPdf(report, houseFigures(report.tables), path);
   ASSERT_TRUE(result.ok) << result.message;
 
   QFile pdf(path);
@@ -85,7 +85,8 @@ TEST_F(HouseReportPdf, HoldsTheDesignLoadTheTurnsAndTheSizes) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.project);
     const QString path = toQString((m_dir / "report.pdf").string());
-    ASSERT_TRUE(exportHouseReportPdf({testing::loadTestProject(c.project), "design.prj", "March 1, 2025"}, path).ok);
+    const HouseReport report{testing::loadTestProject(c.project), "design.prj", "March 1, 2025"};
+    ASSERT_TRUE(exportHouseReportPdf(report, houseFigures(report.tables), path).ok);
     // One blank between words and ligatures ("ﬂ") as letters, as a reader
     // of the page sees them.
     const auto plain = [](const QString& text) { return text.simplified().normalized(QString::NormalizationForm_KC); };
@@ -113,7 +114,7 @@ TEST_F(HouseReportPdf, BreaksNoShortWordAndKeepsHeadingsWithWhatTheyHead) {
     HouseReport report{testing::loadTestProject("house/rooms.prj"), "rooms.prj", "March 1, 2025"};
     for (int line = 1; line <= noteLines; ++line) report.tables.Job.Note += "A line of the note.\n";
     const QString path = toQString((m_dir / "rooms.pdf").string());
-    ASSERT_TRUE(exportHouseReportPdf(report, path).ok);
+    ASSERT_TRUE(exportHouseReportPdf(report, houseFigures(report.tables), path).ok);
     // Ligatures ("ﬂ") as letters, as a reader of the page sees them.
     const QStringList pages = pdfText(path).normalized(QString::NormalizationForm_KC).split(QLatin1Char('\f'));
     const QString text = pages.join(QLatin1Char('\n'));
@@ -140,7 +141,7 @@ TEST_F(HouseReportPdf, BreaksNoShortWordAndKeepsHeadingsWithWhatTheyHead) {
 TEST_F(HouseReportPdf, AFileThatCannotBeWrittenIsNamed) {
   for (const auto& file : {m_dir / "no such folder" / "report.pdf", m_dir}) {
     const QString path = toQString(file.string());
-    const FileResult result = exportHouseReportPdf({}, path);
+    const FileResult result = exportHouseReportPdf({}, houseFigures(ProjectTables{}), path);
     EXPECT_FALSE(result.ok);
     EXPECT_NE(result.message.find(path.toStdString()), std::string::npos) << result.message;
   }
@@ -159,7 +160,7 @@ TEST_F(HouseReportPdf, AFailedExportKeepsTheEarlierReport) {
     SCOPED_TRACE(file);
     EXPECT_TRUE(test::underFileSizeLimit(4096, [&] {
       ::alarm(60);
-      const FileResult result = exportHouseReportPdf(report, toQString((m_dir / file).string()));
+      const FileResult result = exportHouseReportPdf(report, houseFigures(report.tables), toQString((m_dir / file).string()));
       return result.message.ends_with(file + std::string(said));
     }));
     EXPECT_TRUE(testing::readBytes(m_dir / "house.pdf") == "%PDF the earlier report");

@@ -33,7 +33,7 @@ TEST(HouseReport, FileNamesAndDatesCannotBreakTheDocument) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.escaped);
     EXPECT_EQ(htmlEscaped(c.text), c.escaped);
-    const std::string html = houseReportHtml({ProjectTables{}, c.text, c.text});
+    const std::string html = houseReportHtml({ProjectTables{}, c.text, c.text}, houseFigures(ProjectTables{}));
     // Named in the title, the header and the date, escaped every time; the
     // page footer holds both as a CSS string within its style element.
     EXPECT_GE(count(html, c.escaped), 3u);
@@ -82,7 +82,7 @@ TEST(HouseReport, PermitSummaryCountsTheOverhangs) {
     SCOPED_TRACE(c.shown);
     ProjectTables tables;
     for (std::size_t z = 0; z < c.zones.size(); ++z) tables.Details.zones[z].windows = c.zones[z];
-    const std::string html = houseReportHtml({tables, "p.prj", "March 1, 2025"});
+    const std::string html = houseReportHtml({tables, "p.prj", "March 1, 2025"}, houseFigures(tables));
     EXPECT_NE(html.find(c.shown), std::string::npos);
   }
 }

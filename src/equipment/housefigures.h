@@ -1,0 +1,24 @@
+// Everything the house view, the house report and kovrin-report show of a
+// house, made in one call: the summary of the zones, the design from load to
+// unit and the equipment against that design. The page calculation runs once
+// for each page and load (the summary's); the design load and the turn as
+// drawn take its totals from the summary. The writers and windows are given
+// these figures and compute none of their own.
+#pragma once
+
+#include "equipment/equipmentfigures.h"
+#include "house/housedesign.h"
+#include "house/housesummary.h"
+#include "model/model.h"
+
+namespace kovrin {
+
+struct HouseFigures {
+  HouseSummary summary;
+  HouseDesign design;
+  EquipmentFigures equipment;  // against design.load
+};
+
+HouseFigures houseFigures(const ProjectTables& tables);
+
+}  // namespace kovrin
