@@ -4,8 +4,10 @@
 // tables tie every row of PageIntegers and PageReals and every item of
 // ListSelections to its field, give each real row its display format and
 // each list its entries (from model/selections.h). The screen transfer
-// walks them; the page calculation finds its result fields here; the tests
-// check the form against them. All row and item numbers count from 1, as in the model.
+// walks them and the tests check the form against them; the page
+// calculation finds its result fields in the integer rows' table, which
+// lives in the model (model/integerfields.h) so that the calculation can
+// read it without the screen. All row and item numbers count from 1, as in the model.
 #pragma once
 
 #include <array>
@@ -13,6 +15,7 @@
 #include <span>
 #include <string_view>
 
+#include "model/integerfields.h"
 #include "model/model.h"
 #include "model/rownames.h"
 #include "model/selections.h"
@@ -27,18 +30,7 @@ inline constexpr int kNoField = 0;
 inline constexpr int kHeatingButton = 1046;
 inline constexpr int kCoolingButton = 1047;
 
-// PageIntegers rows 1..30.
-inline constexpr std::array<int, kPageIntegerRows> kIntegerRowFields = {
-    1036, 1038,                                        //  1, 2   thermostats, summer and winter
-    1114, 1126, 1139, 1151,                            //  3.. 6  PartitionDT, columns 7..10
-    1155, 1156, 1157, 1158, 1159,                      //  7..16  ZoneLoad, columns 1..10
-    1160, 1161, 1162, 1163, 1164,                      //
-    1165,                                              // 17      PageLoadTotal
-    1005, 1026,                                        // 18, 19  design temperatures
-    1173, 1174, 1176, 1177, 1178,                      // 20..29  ZoneAirShare, columns 1..10
-    1179, 1180, 1181, 1182, 1183,                      //
-    1184,                                              // 30      PageAirTotal
-};
+// PageIntegers rows 1..30: kIntegerRowFields (model/integerfields.h).
 
 // The rows that PutData shows. The others are results of the page
 // calculation, or PageAirTotal, whose field keeps what the user typed
@@ -91,7 +83,6 @@ constexpr std::array<int, kPageRealRows> makeRealRowFields() {
 // kNoField for ReservedSlot.
 inline constexpr std::array<int, kPageRealRows> kRealRowFields = detail::makeRealRowFields();
 
-constexpr int integerRowField(int row) { return kIntegerRowFields[row - 1]; }
 constexpr int realRowField(int row) { return kRealRowFields[row - 1]; }
 
 // Display formats of the real fields: the text a field shows is the
