@@ -22,12 +22,19 @@
 
 namespace kovrin {
 
+// The messages the program's own windows post, all of them. The toolkit
+// numbers its always-enabled kFileDropped among them, at 101, and keeps
+// 101 to 109 for such messages of its own (toolkit/toolkit.h): the first
+// is at kFirstOwnMessage, the others from kFirstOwnMessage + 10 on.
+//
 // A zone chosen in the house view (double-click, or Enter on its row);
 // value1 is the zone, 1..50.
 inline constexpr std::int32_t kZoneChosen = kFirstOwnMessage;
 // The house view's line "Air and people not entered..." (or its link to
 // change them) was clicked: the House Air and People dialog is wanted.
 inline constexpr std::int32_t kAirAndPeopleWanted = kFirstOwnMessage + 10;
+static_assert(kZoneChosen != kFileDropped && kAirAndPeopleWanted > kFileDropped + 8,
+              "the program's messages stay clear of the toolkit's");
 
 // What the House Air and People dialog edits: the house's values and its
 // details for the detailed design load.

@@ -28,13 +28,15 @@ enum MessageType : std::int32_t {
   kMenuSelect = 2,
   kCloseRequest = 9,
   kFieldChanged = 10,
-  // Messages of the program's own windows are numbered from here on. The
-  // toolkit queues them as those windows post them (QtToolkit::post) and
-  // delivers them in turn with its own; they are always enabled.
+  // Messages of the program's own windows are numbered from here on (their
+  // numbers are in gui/gui.h). The toolkit queues them as those windows post
+  // them (QtToolkit::post) and delivers them in turn with its own; they are
+  // always enabled.
   kFirstOwnMessage = 100,
   // A file dropped on the main window, from a file manager; wmessagetext
-  // gives its path. Numbered after the house view's kZoneChosen and, like
-  // the program's own messages, always enabled.
+  // gives its path. The toolkit's own, but always enabled like the
+  // program's, so it is numbered among them: the program leaves 101 to 109
+  // to the toolkit.
   kFileDropped = 101,
 };
 
