@@ -544,8 +544,9 @@ the first is named in a warning on standard error; an end-of-file mark
 The design load and its parts, the turns and their spread are whole Btu/h
 held within 2^53 = 9007199254740992 either way, where a JSON reader holds
 every whole number exactly; only absurd values of a hand-edited file (a
-duct multiplier of 1E+30) reach that limit, and a figure at it means at
-least that much.
+duct multiplier of 1E+30) reach that limit, a figure at it means at
+least that much, and every output then carries the warning "Some design
+figures reach 9,007,199,254,740,992 Btu/h, ...".
 
 Exit status: 0 done, 1 a project file that cannot be read (its name, the
 line and what was expected are printed; nothing goes to the output, but for

@@ -1,11 +1,19 @@
 #include "equipment/housefigures.h"
 
+#include <string>
+#include <utility>
+
+#include "house/housewarnings.h"
+
 namespace kovrin {
 
 HouseFigures houseFigures(const ProjectTables& tables) {
   HouseFigures figures;
   figures.summary = summarizeHouse(tables);
   figures.design = designHouse(tables, figures.summary);
+  if (std::string held = designWarning(figures.design); !held.empty()) {
+    figures.summary.warnings.push_back(std::move(held));
+  }
   figures.equipment = equipmentFigures(tables, figures.design.load);
   return figures;
 }

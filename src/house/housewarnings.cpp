@@ -1,5 +1,6 @@
 #include "house/housewarnings.h"
 
+#include "house/wholenumbers.h"
 #include "model/pagecriteria.h"
 #include "report/numbertext.h"
 
@@ -65,6 +66,30 @@ std::vector<std::string> houseWarnings(const ProjectTables& tables, const HouseS
     }
   }
   return lines;
+}
+
+std::string designWarning(const HouseDesign& design) {
+  constexpr auto kLimit = static_cast<std::int64_t>(kWholeBtuLimit);
+  bool held = false;
+  const auto check = [&](std::int64_t figure) { held = held || figure >= kLimit || figure <= -kLimit; };
+  const DesignLoad& load = design.load;
+  for (const std::int64_t figure : {load.heating, load.coolingSensible, load.coolingLatent, load.coolingTotal}) {
+    check(figure);
+  }
+  for (const Orientation& turn : design.orientations.turns) check(turn.coolingTotal);
+  const auto checkLoads = [&](const DetailedLoads& loads) {
+    for (const ComponentLoads* parts : {&loads.heating, &loads.coolingSensible, &loads.coolingLatent}) {
+      for (const std::int64_t part : parts->parts) check(part);
+    }
+    check(loads.heatingTotal());
+    check(loads.coolingTotal());
+  };
+  checkLoads(design.detailed.house);
+  for (const DetailedLoads& zone : design.detailed.zones) checkLoads(zone);
+  if (!held) return {};
+  return "Some design figures reach " + figureText(kLimit, 0, Grouping::Thousands) +
+         " Btu/h, the largest Kovrin states exactly, and are held there: the project holds values far beyond "
+         "any house (a duct multiplier, a U-value or an area).";
 }
 
 }  // namespace kovrin

@@ -511,7 +511,8 @@ TEST_F(InScratchFolder, EveryOutputCarriesTheJobAndTheWarnings) {
 
 // An absurd hand-edited project (duct multipliers of 1e30) gives figures the
 // outputs state exactly: whole numbers within 2^53, where JSON readers hold
-// every one, and no size called 0 % of a load it falls short of.
+// every one, a warning that says so, and no size called 0 % of a load it
+// falls short of.
 TEST_F(InScratchFolder, AbsurdValuesStayWithinWhatTheOutputsStateExactly) {
   ProjectTables project = loadSample("house.prj");
   for (int page = 1; page <= kPages; ++page) {
@@ -529,7 +530,11 @@ TEST_F(InScratchFolder, AbsurdValuesStayWithinWhatTheOutputsStateExactly) {
     EXPECT_LE(std::stoll(it->str()), std::int64_t{1} << 53) << it->str();
     EXPECT_GE(std::stoll(it->str()), -(std::int64_t{1} << 53)) << it->str();
   }
+  EXPECT_NE(json.find("Some design figures reach 9,007,199,254,740,992 Btu/h"), std::string::npos);
   const std::string text = runWith({path}).out;
+  EXPECT_NE(text.find("Warning: Some design figures reach 9,007,199,254,740,992 Btu/h, the largest Kovrin states "
+                      "exactly, and are held there"),
+            std::string::npos);
   EXPECT_EQ(text.find(" 0 %"), std::string::npos) << text;
   EXPECT_NE(text.find("5 tons is under 1 % of the load"), std::string::npos) << text;
 }
