@@ -559,17 +559,13 @@ std::string htmlCellText(std::string_view text) {
   return out;
 }
 
-std::string houseReportHtml(const HouseReport& report, const HouseFigures& figures, const ChartPlacement& placement) {
-  const HouseSummary& summary = figures.summary;
-  const HouseDesign& design = figures.design;
-  const EquipmentFigures& equipment = figures.equipment;
-  const std::string project = htmlEscaped(report.projectFile);
-  const std::string date = htmlEscaped(report.date);
+namespace {
 
-  std::string out;
-  out.reserve(96 * 1024);
+// The document's head: its title, the style, and the paper with the footer
+// and the margins.
+void documentHead(std::string& out, const HouseReport& report) {
   out += "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>Heating and cooling loads: " +
-         project + "</title>\n<style>\n";
+         htmlEscaped(report.projectFile) + "</title>\n<style>\n";
   out += kStyle;
   out += "</style>\n<style>\n";
   std::string paper(kPageStyle);
@@ -580,13 +576,13 @@ std::string houseReportHtml(const HouseReport& report, const HouseFigures& figur
                 inches(kReportMargins.top) + ' ' + inches(kReportMargins.right) + ' ' +
                     inches(kReportMargins.bottom) + ' ' + inches(kReportMargins.left));
   out += paper;
-  out += "</style>\n</head>\n<body>\n";
-  // The building department's page first, as its form asks.
-  out += permitSummaryHtml(report.tables, design.load, equipment);
-  out += "<h1 class=\"page\">Heating and Cooling Loads</h1>\n";
+  out += "</style>\n</head>\n";
+}
+
+// The job, as far as the project gives it, the project file, the date and
+// the program; line breaks of the address and the note stay line breaks.
+void jobFacts(std::string& out, const HouseReport& report) {
   Table facts("facts");
-  // The job first, as far as the project gives it; line breaks of the
-  // address and the note stay line breaks.
   const auto lines = [](std::string_view text) {
     std::string html = htmlCellText(text);
     for (std::size_t at = html.find('\n'); at != std::string::npos; at = html.find('\n', at + 4)) html.replace(at, 1, "<br>");
@@ -602,12 +598,49 @@ std::string houseReportHtml(const HouseReport& report, const HouseFigures& figur
     if (field.member != &JobDetails::Note) detail(field);
   }
   facts.row(td("Project file") + td("<b>" + htmlCellText(report.projectFile) + "</b>"));
-  facts.row(td("Date") + td(date));
+  facts.row(td("Date") + td(htmlEscaped(report.date)));
   facts.row(td("Prepared with") + td(htmlEscaped(kProgramTitle)));
   for (const JobDetailField& field : kJobDetailFields) {
     if (field.member == &JobDetails::Note) detail(field);
   }
   out += facts.end();
+}
+
+// A section for each page with input: its criteria, its zones' inputs and
+// their heating and cooling part by part.
+void pageSections(std::string& out, const ProjectTables& tables, const HouseSummary& summary) {
+  for (const PageSummary& page : summary.pages) {
+    const int first = zoneNumber(page.page, 1);
+    bool hasInput = false;
+    for (int c = 1; c <= kZoneColumns; ++c) {
+      hasInput = hasInput || summary.zones[static_cast<std::size_t>(first + c - 2)].listed();
+    }
+    if (!hasInput) continue;
+    out += "<div class=\"page\">\n<h2>Page " + std::to_string(page.page) + ": zones " + std::to_string(first) +
+           " to " + std::to_string(first + kZoneColumns - 1) + "</h2>\n";
+    pageCriteria(out, tables, page.page);
+    pageInputs(out, tables, summary, page.page);
+    pageLoads(out, summary, page.page, true);
+    pageLoads(out, summary, page.page, false);
+    out += "</div>\n";
+  }
+}
+
+}  // namespace
+
+std::string houseReportHtml(const HouseReport& report, const HouseFigures& figures, const ChartPlacement& placement) {
+  const HouseSummary& summary = figures.summary;
+  const HouseDesign& design = figures.design;
+  const EquipmentFigures& equipment = figures.equipment;
+
+  std::string out;
+  out.reserve(96 * 1024);
+  documentHead(out, report);
+  out += "<body>\n";
+  // The building department's page first, as its form asks.
+  out += permitSummaryHtml(report.tables, design.load, equipment);
+  out += "<h1 class=\"page\">Heating and Cooling Loads</h1>\n";
+  jobFacts(out, report);
   // What must not be missed, above the totals that it concerns.
   for (const std::string& warning : summary.warnings) out += "<p class=\"warning\">" + htmlEscaped(warning) + "</p>\n";
   houseTotals(out, design.load);
@@ -618,22 +651,7 @@ std::string houseReportHtml(const HouseReport& report, const HouseFigures& figur
   generalCriteria(out, report.tables);
   zoneTable(out, summary, design);
   detailedSection(out, summary, design);
-
-  for (const PageSummary& page : summary.pages) {
-    const int first = zoneNumber(page.page, 1);
-    bool hasInput = false;
-    for (int c = 1; c <= kZoneColumns; ++c) {
-      hasInput = hasInput || summary.zones[static_cast<std::size_t>(first + c - 2)].listed();
-    }
-    if (!hasInput) continue;
-    out += "<div class=\"page\">\n<h2>Page " + std::to_string(page.page) + ": zones " + std::to_string(first) +
-           " to " + std::to_string(first + kZoneColumns - 1) + "</h2>\n";
-    pageCriteria(out, report.tables, page.page);
-    pageInputs(out, report.tables, summary, page.page);
-    pageLoads(out, summary, page.page, true);
-    pageLoads(out, summary, page.page, false);
-    out += "</div>\n";
-  }
+  pageSections(out, report.tables, summary);
   out += "<p class=\"note\">Loads are those that Calculate shows for each page with Heating and with Cooling. "
          "The parts of a load are the steps in which it is built up; they add up to the load.</p>\n"
          "</body>\n</html>\n";
