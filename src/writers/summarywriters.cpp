@@ -293,64 +293,80 @@ std::string houseDesignFields(const HouseDesign& design) {
   return out;
 }
 
-// The JSON members of the design on the project object.
-std::string designJsonMembers(const HouseDesign& design) {
-  const DesignLoad& load = design.load;
+// A JSON member: its name and its value as JSON text, or a whole number.
+std::string jsonMember(std::string_view name, const std::string& value) { return '"' + std::string(name) + "\":" + value; }
+std::string jsonWhole(std::string_view name, std::int64_t value) { return jsonMember(name, std::to_string(value)); }
+
+// "designLoad": the design load, its air and people, and its components.
+std::string designLoadJson(const DesignLoad& load) {
   const AirParts& air = load.air;
-  const EquipmentSizes& sizes = design.sizes;
-  const auto number = [](std::string_view name, const std::string& value) {
-    return '"' + std::string(name) + "\":" + value;
-  };
-  const auto whole = [&](std::string_view name, std::int64_t value) { return number(name, std::to_string(value)); };
-  std::string out = ",\"designLoad\":{" + whole("heating", load.heating) + ',' +
-                    whole("coolingSensible", load.coolingSensible) + ',' + whole("coolingLatent", load.coolingLatent) +
-                    ',' + whole("coolingTotal", load.coolingTotal) + ',' +
-                    number("coolingTons", figureText(load.coolingTons, kTonsDecimals)) + ',' +
-                    number("sensibleHeatRatio", figureText(load.sensibleHeatRatio, kRatioDecimals, "null")) +
-                    ",\"parts\":{" + whole("leakageHeating", air.leakageHeating) + ',' +
-                    whole("leakageCooling", air.leakageCooling) + ',' + whole("leakageLatent", air.leakageLatent) +
-                    ',' + whole("ventilationHeating", air.ventilationHeating) + ',' +
-                    whole("ventilationCooling", air.ventilationCooling) + ',' +
-                    whole("ventilationLatent", air.ventilationLatent) + ',' +
-                    whole("peopleSensible", load.peopleSensible) + ',' + whole("peopleLatent", load.peopleLatent) +
-                    ',' + whole("appliances", load.appliances) + "},\"method\":\"detailed\",\"ducts\":\"" +
-                    std::string(ductSourceText(load.ducts)) + "\",\"components\":" + jsonComponents(load.components) +
-                    '}';
-  out += ",\"airAndPeople\":{";
+  return ",\"designLoad\":{" + jsonWhole("heating", load.heating) + ',' +
+         jsonWhole("coolingSensible", load.coolingSensible) + ',' + jsonWhole("coolingLatent", load.coolingLatent) +
+         ',' + jsonWhole("coolingTotal", load.coolingTotal) + ',' +
+         jsonMember("coolingTons", figureText(load.coolingTons, kTonsDecimals)) + ',' +
+         jsonMember("sensibleHeatRatio", figureText(load.sensibleHeatRatio, kRatioDecimals, "null")) +
+         ",\"parts\":{" + jsonWhole("leakageHeating", air.leakageHeating) + ',' +
+         jsonWhole("leakageCooling", air.leakageCooling) + ',' + jsonWhole("leakageLatent", air.leakageLatent) + ',' +
+         jsonWhole("ventilationHeating", air.ventilationHeating) + ',' +
+         jsonWhole("ventilationCooling", air.ventilationCooling) + ',' +
+         jsonWhole("ventilationLatent", air.ventilationLatent) + ',' + jsonWhole("peopleSensible", load.peopleSensible) +
+         ',' + jsonWhole("peopleLatent", load.peopleLatent) + ',' + jsonWhole("appliances", load.appliances) +
+         "},\"method\":\"detailed\",\"ducts\":\"" + std::string(ductSourceText(load.ducts)) +
+         "\",\"components\":" + jsonComponents(load.components) + '}';
+}
+
+// "airAndPeople": the values as entered, null where not.
+std::string airAndPeopleJson(const HouseValues& house) {
+  std::string out = ",\"airAndPeople\":{";
   for (int i = 0; i < kAirAndPeopleValues; ++i) {
-    const std::optional<double>& value = design.house.Entered[static_cast<std::size_t>(i)];
+    const std::optional<double>& value = house.Entered[static_cast<std::size_t>(i)];
     if (i != 0) out += ',';
-    out += number(kHouseValueRanges[static_cast<std::size_t>(i)].jsonKey, value ? enteredText(*value) : "null");
+    out += jsonMember(kHouseValueRanges[static_cast<std::size_t>(i)].jsonKey, value ? enteredText(*value) : "null");
   }
-  out += "},\"orientations\":[";
+  return out + '}';
+}
+
+// "orientations" and what follows from them: the worst, the spread, what
+// is sized for, and the system airflow as entered.
+std::string orientationsJson(const HouseDesign& design) {
+  std::string out = ",\"orientations\":[";
   for (const Orientation& turn : design.orientations.turns) {
     if (turn.rotation != 0) out += ',';
-    out += '{' + whole("rotation", turn.rotation) + ',' + whole("degrees", turn.degrees) + ',' +
-           whole("coolingZones", turn.coolingZones) + ',' + whole("coolingSensible", turn.coolingSensible) + ',' +
-           whole("coolingTotal", turn.coolingTotal) + '}';
+    out += '{' + jsonWhole("rotation", turn.rotation) + ',' + jsonWhole("degrees", turn.degrees) + ',' +
+           jsonWhole("coolingZones", turn.coolingZones) + ',' + jsonWhole("coolingSensible", turn.coolingSensible) +
+           ',' + jsonWhole("coolingTotal", turn.coolingTotal) + '}';
   }
   const std::optional<double>& system = design.house[HouseValue::SystemAirflow];
-  out += "]," + whole("worstRotation", design.orientations.worst) + ',' +
-         whole("coolingSpread", design.orientations.spread) + ",\"sizeFor\":\"" +
+  return out + "]," + jsonWhole("worstRotation", design.orientations.worst) + ',' +
+         jsonWhole("coolingSpread", design.orientations.spread) + ",\"sizeFor\":\"" +
          std::string(sizeForWording(design.house.SizeFor).word) + "\"," +
-         number(houseValueRange(HouseValue::SystemAirflow).jsonKey, system ? enteredText(*system) : "null");
-  const auto band = [&](std::string_view low, std::string_view high, const std::optional<SizeBand>& edges) {
-    return number(low, edges ? std::to_string(edges->minimum) : "null") + ',' +
-           number(high, edges ? std::to_string(edges->maximum) : "null");
+         jsonMember(houseValueRange(HouseValue::SystemAirflow).jsonKey, system ? enteredText(*system) : "null");
+}
+
+// "sizing": the bands, the sizes that fit and the nearest.
+std::string sizingJson(const EquipmentSizes& sizes) {
+  const auto band = [](std::string_view low, std::string_view high, const std::optional<SizeBand>& edges) {
+    return jsonMember(low, edges ? std::to_string(edges->minimum) : "null") + ',' +
+           jsonMember(high, edges ? std::to_string(edges->maximum) : "null");
   };
-  const auto proposal = [&](std::string_view name, const std::optional<SizeProposal>& size) {
-    return number(name, size ? '{' + number("tons", enteredText(size->size.tons)) + ',' +
-                                   whole("percent", size->percent) + '}'
-                             : "null");
+  const auto proposal = [](std::string_view name, const std::optional<SizeProposal>& size) {
+    return jsonMember(name, size ? '{' + jsonMember("tons", enteredText(size->size.tons)) + ',' +
+                                       jsonWhole("percent", size->percent) + '}'
+                                 : "null");
   };
-  out += ",\"sizing\":{" + whole("coolingLoad", sizes.coolingLoad) + ',' +
+  return ",\"sizing\":{" + jsonWhole("coolingLoad", sizes.coolingLoad) + ',' +
          band("coolingMin", "coolingMax", sizes.coolingBand) + ',' +
-         number("coolingMinTons", figureText(sizes.coolingMinTons, kTonsDecimals, "null")) + ',' +
-         number("coolingMaxTons", figureText(sizes.coolingMaxTons, kTonsDecimals, "null")) + ',' +
-         number("nominalTons", '[' + nominalTons(sizes, ",") + ']') + ',' + proposal("below", sizes.below) + ',' +
-         proposal("above", sizes.above) + ',' + whole("heatingLoad", sizes.heatingLoad) + ',' +
+         jsonMember("coolingMinTons", figureText(sizes.coolingMinTons, kTonsDecimals, "null")) + ',' +
+         jsonMember("coolingMaxTons", figureText(sizes.coolingMaxTons, kTonsDecimals, "null")) + ',' +
+         jsonMember("nominalTons", '[' + nominalTons(sizes, ",") + ']') + ',' + proposal("below", sizes.below) + ',' +
+         proposal("above", sizes.above) + ',' + jsonWhole("heatingLoad", sizes.heatingLoad) + ',' +
          band("heatingMin", "heatingMax", sizes.heatingBand) + '}';
-  return out;
+}
+
+// The JSON members of the design on the project object.
+std::string designJsonMembers(const HouseDesign& design) {
+  return designLoadJson(design.load) + airAndPeopleJson(design.house) + orientationsJson(design) +
+         sizingJson(design.sizes);
 }
 
 }  // namespace
