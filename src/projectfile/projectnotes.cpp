@@ -295,59 +295,67 @@ void NotesReader::item(std::string_view text, std::int64_t number) {
     return fail(number, "expected text in UTF-8 for \"" + key + "\"");
   }
 
-  // "zone" and a number names a zone; "zone" and anything else is a key of
-  // a later version.
-  const std::string_view digits = key.starts_with(kZoneKey) ? std::string_view(key).substr(kZoneKey.size()) : "";
-  if (!digits.empty() && digits.find_first_not_of("0123456789") == std::string_view::npos) {
-    int zone = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), zone);
-    if (error != std::errc() || end != digits.data() + digits.size() || zone < 1 || zone > kZones) {
-      return fail(number,
-                  "expected a zone number from 1 to " + std::to_string(kZones) + ", found " + quotedInMessage(key));
-    }
-    if (holdsAny(*value, refusedInName)) {
-      return fail(number, "expected a name without control characters or direction overrides for zone " +
-                              std::to_string(zone));
-    }
-    if (*characters > kZoneNameCharacters) {
-      return fail(number, "expected a name of at most " + std::to_string(kZoneNameCharacters) +
-                              " characters for zone " + std::to_string(zone));
-    }
-    std::string& name = m_out.ZoneNames[static_cast<std::size_t>(zone - 1)];
-    if (!name.empty()) return fail(number, "expected one name for zone " + std::to_string(zone) + ", found a second");
-    name = *value;
-    return;
-  }
-  for (const JobDetailField& detail : kJobDetailFields) {
-    if (key != detail.fileKey) continue;
-    if (holdsAny(*value, refusedInDetail)) {
-      return fail(number, "expected \"" + key + "\" without control characters other than line breaks and tabs");
-    }
-    std::string& field = m_out.Job.*detail.member;
-    if (!field.empty()) return fail(number, "expected one \"" + key + "\", found a second");
-    field = *value;
-    return;
-  }
-  if (const std::optional<std::string> refused = readHouseNote(key, *value, m_out.House, m_sizeForRead)) {
-    if (!refused->empty()) fail(number, *refused);
-    return;
-  }
-  if (const std::optional<std::string> refused = readEquipmentNote(key, *value, *characters, m_out.Equipment)) {
-    if (!refused->empty()) fail(number, *refused);
-    return;
-  }
-  if (const std::optional<std::string> refused = readDuctNote(key, *value, m_out.Ducts)) {
-    if (!refused->empty()) fail(number, *refused);
-    return;
-  }
-  if (const std::optional<std::string> refused = readDetailNote(key, *value, m_out.Details)) {
-    if (!refused->empty()) fail(number, *refused);
+  if (zoneItem(key, *value, *characters, number) || jobItem(key, *value, number) ||
+      sectionItem(key, *value, *characters, number)) {
     return;
   }
   if (const std::optional<std::string> meant = keyMeant(key)) {
     return fail(number, "expected the key \"" + *meant + "\", found " + quotedInMessage(key));
   }
   m_out.OtherNotes.push_back({key, *value});
+}
+
+bool NotesReader::zoneItem(const std::string& key, const std::string& value, std::size_t characters,
+                           std::int64_t number) {
+  // "zone" and a number names a zone; "zone" and anything else is a key of
+  // a later version.
+  const std::string_view digits = key.starts_with(kZoneKey) ? std::string_view(key).substr(kZoneKey.size()) : "";
+  if (digits.empty() || digits.find_first_not_of("0123456789") != std::string_view::npos) return false;
+  int zone = 0;
+  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), zone);
+  if (error != std::errc() || end != digits.data() + digits.size() || zone < 1 || zone > kZones) {
+    fail(number, "expected a zone number from 1 to " + std::to_string(kZones) + ", found " + quotedInMessage(key));
+  } else if (holdsAny(value, refusedInName)) {
+    fail(number,
+         "expected a name without control characters or direction overrides for zone " + std::to_string(zone));
+  } else if (characters > kZoneNameCharacters) {
+    fail(number, "expected a name of at most " + std::to_string(kZoneNameCharacters) + " characters for zone " +
+                     std::to_string(zone));
+  } else if (std::string& name = m_out.ZoneNames[static_cast<std::size_t>(zone - 1)]; !name.empty()) {
+    fail(number, "expected one name for zone " + std::to_string(zone) + ", found a second");
+  } else {
+    name = value;
+  }
+  return true;
+}
+
+bool NotesReader::jobItem(const std::string& key, const std::string& value, std::int64_t number) {
+  for (const JobDetailField& detail : kJobDetailFields) {
+    if (key != detail.fileKey) continue;
+    std::string& field = m_out.Job.*detail.member;
+    if (holdsAny(value, refusedInDetail)) {
+      fail(number, "expected \"" + key + "\" without control characters other than line breaks and tabs");
+    } else if (!field.empty()) {
+      fail(number, "expected one \"" + key + "\", found a second");
+    } else {
+      field = value;
+    }
+    return true;
+  }
+  return false;
+}
+
+bool NotesReader::sectionItem(const std::string& key, const std::string& value, std::size_t characters,
+                              std::int64_t number) {
+  // Each reader answers none for a key not its own, "" for one read, or
+  // what it expected.
+  std::optional<std::string> refused = readHouseNote(key, value, m_out.House, m_sizeForRead);
+  if (!refused) refused = readEquipmentNote(key, value, characters, m_out.Equipment);
+  if (!refused) refused = readDuctNote(key, value, m_out.Ducts);
+  if (!refused) refused = readDetailNote(key, value, m_out.Details);
+  if (!refused) return false;
+  if (!refused->empty()) fail(number, *refused);
+  return true;
 }
 
 void NotesReader::fail(std::int64_t number, const std::string& expectation) {

@@ -73,6 +73,12 @@ class NotesReader {
 
  private:
   void item(std::string_view text, std::int64_t number);
+  // An item of each kind: true when `key` is one of that kind (a zone's
+  // name, a detail of the job, a note of the house, the equipment, the
+  // ducts or the details), read or refused.
+  bool zoneItem(const std::string& key, const std::string& value, std::size_t characters, std::int64_t number);
+  bool jobItem(const std::string& key, const std::string& value, std::int64_t number);
+  bool sectionItem(const std::string& key, const std::string& value, std::size_t characters, std::int64_t number);
   void fail(std::int64_t number, const std::string& expectation);
 
   std::string m_fileName;
