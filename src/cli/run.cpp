@@ -603,6 +603,58 @@ int writeReportFolder(const Options& options, const std::function<void(std::stri
   return status;
 }
 
+// Reads every project and hands each one's output to `emit` as soon as it
+// is made; the others are still read after one that cannot be, so that
+// every project that cannot be read is named at once, but nothing more is
+// emitted. `written` holds the first failure to emit; false when a project
+// could not be read.
+bool emitProjects(const Options& options, const std::function<FileResult(std::string_view)>& emit,
+                  const std::function<void(std::string_view)>& complain, FileResult& written) {
+  if (!options.reports() && options.format == Format::Csv) written = emit(summaryCsvHeader(options.breakdown));
+  bool failed = false;
+  bool any = false;
+  ProjectTables tables;
+  for (const std::string& project : options.projects) {
+    if (!written) break;
+    const FileResult read = loadProjectInput(project, tables);
+    if (!read) {
+      complain(read.message);
+      failed = true;
+      continue;
+    }
+    if (!read.warning.empty()) complain("warning: " + read.warning);
+    if (failed) continue;
+    std::string text;
+    if (any && options.reports()) text += kReportSeparator;
+    if (any && !options.reports() && options.format == Format::Text) text += '\n';
+    text += projectOutput(options, tables, project);
+    written = emit(text);
+    any = true;
+  }
+  return !failed;
+}
+
+// What the spool holds, to the pipe or the device of -o (a printer,
+// /dev/stdout), written straight through, or to `out` without -o.
+FileResult deliverHeld(const Options& options, const ReplaceRules& rules, Spool& held, std::ostream& out) {
+  if (options.output) {
+    FileReplacement device;
+    FileResult written = device.begin(*options.output, rules);
+    FileResult wrote;
+    if (written) written = held.replay([&](std::string_view piece) { return bool(wrote = device.write(piece)); });
+    if (written) written = wrote;
+    if (written) written = device.commit();
+    return written;
+  }
+  FileResult written = held.replay([&](std::string_view piece) {
+    out.write(piece.data(), static_cast<std::streamsize>(piece.size()));
+    return bool(out);
+  });
+  out.flush();
+  if (written && !out) written = FileResult::failure("the output could not be written");
+  return written;
+}
+
 }  // namespace
 
 int run(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
@@ -636,54 +688,11 @@ int run(std::span<const std::string> args, std::ostream& out, std::ostream& err)
     }
   }
   const auto emit = [&](std::string_view piece) { return replacing ? file.write(piece) : held.write(piece); };
-
   FileResult written;
-  if (!options.reports() && options.format == Format::Csv) written = emit(summaryCsvHeader(options.breakdown));
-  bool failed = false;
-  bool any = false;
-  ProjectTables tables;
-  for (const std::string& project : options.projects) {
-    if (!written) break;
-    const FileResult read = loadProjectInput(project, tables);
-    if (!read) {
-      // The others are still read, so that every project that cannot be
-      // read is named at once.
-      complain(read.message);
-      failed = true;
-      continue;
-    }
-    if (!read.warning.empty()) complain("warning: " + read.warning);
-    if (failed) continue;
-    std::string text;
-    if (any && options.reports()) text += kReportSeparator;
-    if (any && !options.reports() && options.format == Format::Text) text += '\n';
-    text += projectOutput(options, tables, project);
-    written = emit(text);
-    any = true;
-  }
-  if (failed) return kExitFileError;
-  if (written && replacing) written = file.commit();
-  if (written && options.output && !replacing) {
-    // A pipe or a device (a printer, /dev/stdout) is written straight through.
-    FileReplacement device;
-    written = device.begin(*options.output, rules);
-    FileResult wrote;
-    if (written) written = held.replay([&](std::string_view piece) { return bool(wrote = device.write(piece)); });
-    if (written) written = wrote;
-    if (written) written = device.commit();
-  }
+  if (!emitProjects(options, emit, complain, written)) return kExitFileError;
+  if (written) written = replacing ? file.commit() : deliverHeld(options, rules, held, out);
   if (!written) {
     complain(written.message);
-    return kExitFileError;
-  }
-  if (options.output) return kExitSuccess;
-  written = held.replay([&](std::string_view piece) {
-    out.write(piece.data(), static_cast<std::streamsize>(piece.size()));
-    return bool(out);
-  });
-  out.flush();
-  if (!written || !out) {
-    complain(written ? std::string("the output could not be written") : written.message);
     return kExitFileError;
   }
   return kExitSuccess;
