@@ -48,29 +48,58 @@ bool keepOnlyWhatAFileKeeps(const Editor& editor) {
                      [](char c) { return c != '\r' && refusedInDetail(static_cast<unsigned char>(c)); });
 }
 
+using Editors = std::array<Editor, kJobDetailFields.size()>;
+
+// The editor of one detail: a box of four lines for the multi-line ones.
+Editor detailEditor(const JobDetailField& field, const QString& value, QDialog& dialog) {
+  if (field.multiline) {
+    auto* edit = new QPlainTextEdit(value, &dialog);
+    edit->setTabChangesFocus(true);
+    edit->setFixedHeight(edit->fontMetrics().lineSpacing() * 4 + 12);
+    return edit;
+  }
+  auto* edit = new QLineEdit(value, &dialog);
+  edit->setMaxLength(kMaxCharacters);
+  return edit;
+}
+
+// Whether OK may close the dialog: not when characters had to be left out,
+// which `leftOut` then says, nor when a detail is too long.
+bool mayAccept(const Editors& editors, QLabel& leftOut, QDialog& dialog) {
+  QStringList changed;
+  for (std::size_t i = 0; i < kJobDetailFields.size(); ++i) {
+    if (keepOnlyWhatAFileKeeps(editors[i])) changed << toQString(plainLabel(kJobDetailFields[i].label));
+  }
+  if (!changed.isEmpty()) {
+    leftOut.setText(QStringLiteral("Control characters (such as a form feed), which a project file cannot keep, "
+                                   "were left out of: %1. Check the text, then choose OK.")
+                        .arg(changed.join(QStringLiteral(", "))));
+    leftOut.show();
+    return false;
+  }
+  for (std::size_t i = 0; i < kJobDetailFields.size(); ++i) {
+    if (textOf(editors[i]).toUcs4().size() > kMaxCharacters) {
+      showPlainMessage(&dialog, QMessageBox::Warning, dialog.windowTitle(),
+                       QStringLiteral("%1 holds more than %2 characters.")
+                           .arg(toQString(plainLabel(kJobDetailFields[i].label)))
+                           .arg(kMaxCharacters));
+      return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
 bool editJobDetails(JobDetails& details, QWidget* parent) {
   QDialog dialog(parent);
   dialog.setWindowTitle(QStringLiteral("Project Details"));
   auto* form = new QFormLayout;
-  std::array<Editor, kJobDetailFields.size()> editors;
+  Editors editors;
   for (std::size_t i = 0; i < kJobDetailFields.size(); ++i) {
     const JobDetailField& field = kJobDetailFields[i];
-    const QString value = toQString(details.*field.member);
-    QWidget* widget = nullptr;
-    if (field.multiline) {
-      auto* edit = new QPlainTextEdit(value, &dialog);
-      edit->setTabChangesFocus(true);
-      edit->setFixedHeight(edit->fontMetrics().lineSpacing() * 4 + 12);
-      editors[i] = edit;
-      widget = edit;
-    } else {
-      auto* edit = new QLineEdit(value, &dialog);
-      edit->setMaxLength(kMaxCharacters);
-      editors[i] = edit;
-      widget = edit;
-    }
+    editors[i] = detailEditor(field, toQString(details.*field.member), dialog);
+    QWidget* widget = std::visit([](auto* edit) -> QWidget* { return edit; }, editors[i]);
     widget->setObjectName(toQString(plainLabel(field.label)));
     form->addRow(toQString(field.label) + QLatin1Char(':'), widget);
   }
@@ -82,27 +111,7 @@ bool editJobDetails(JobDetails& details, QWidget* parent) {
   leftOut->setWordWrap(true);
   leftOut->hide();
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, [&] {
-    QStringList changed;
-    for (std::size_t i = 0; i < kJobDetailFields.size(); ++i) {
-      if (keepOnlyWhatAFileKeeps(editors[i])) changed << toQString(plainLabel(kJobDetailFields[i].label));
-    }
-    if (!changed.isEmpty()) {
-      leftOut->setText(QStringLiteral("Control characters (such as a form feed), which a project file cannot keep, "
-                                      "were left out of: %1. Check the text, then choose OK.")
-                           .arg(changed.join(QStringLiteral(", "))));
-      leftOut->show();
-      return;
-    }
-    for (std::size_t i = 0; i < kJobDetailFields.size(); ++i) {
-      if (textOf(editors[i]).toUcs4().size() > kMaxCharacters) {
-        showPlainMessage(&dialog, QMessageBox::Warning, dialog.windowTitle(),
-                         QStringLiteral("%1 holds more than %2 characters.")
-                             .arg(toQString(plainLabel(kJobDetailFields[i].label)))
-                             .arg(kMaxCharacters));
-        return;
-      }
-    }
-    dialog.accept();
+    if (mayAccept(editors, *leftOut, dialog)) dialog.accept();
   });
   QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
   auto* layout = new QVBoxLayout(&dialog);
