@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "detailed/detailedducts.h"
 #include "model/housevalues.h"
 
 // The figures below are those of ACCA Manual J, 8th edition, as NREL's
@@ -867,6 +868,7 @@ DetailedDesign detailedDesign(const ProjectTables& tables, int rotation) {
   if (anyZone) {
     design.house.coolingSensible[Component::AedExcursion] = whole(excursion(houseGlass));
     design.house.coolingSensible[Component::BlowerHeat] = whole(house.orDefault(HouseDetail::BlowerHeat));
+    if (ductSystem) takeDuctSystem(tables, conditionedArea, design);
   }
   return design;
 }

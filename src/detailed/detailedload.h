@@ -31,13 +31,23 @@
 //
 // Ducts: until a duct system is entered, the page's duct multipliers raise
 // each zone's heating and sensible cooling, as the page calculation does;
-// that raise is the `ducts` component.
+// that raise is the `ducts` component. With a duct system entered, the
+// pages' multipliers count no more here (they stay for the page
+// calculation): the ducts' heating, sensible and latent load is the duct
+// system's (ducts/ductload.h), found on the whole house's loads at page 1's
+// design conditions, and so once for each turn of the house. The procedure
+// puts it on the house's total; so that each room's airflow carries the
+// ducts too, its heating and sensible parts are shared among the zones in
+// proportion to their own heating and sensible cooling, in whole Btu/h that
+// add up to the house's figure. The duct latent load is the house's alone,
+// as the blower's heat is.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <string_view>
 
+#include "ducts/ductload.h"
 #include "model/model.h"
 
 namespace kovrin {
@@ -122,7 +132,7 @@ struct DetailedLoads {
 // Where the `ducts` component comes from.
 enum class DuctSource {
   PageMultipliers,  // the pages' duct multipliers, as the page calculation takes them
-  DuctSystem,       // an entered duct system (its load not taken in yet: 0)
+  DuctSystem,       // an entered duct system, by its delivery effectiveness
 };
 
 struct DetailedDesign {
@@ -140,6 +150,12 @@ struct DetailedDesign {
   std::int64_t appliancesLatent = 0;
   // Whether a zone has anything to compute (page values or details).
   std::array<bool, kZones> zoneUsed{};
+  // With a duct system: its inputs as the load took them (entered or
+  // proposed), the design conditions around the ducts, and what the
+  // iteration settled on (the house's duct loads, effectiveness, airflow).
+  DuctInputs ductInputs;
+  DuctDesignConditions ductConditions;
+  DuctLoads ductFigures;
 };
 
 // The detailed design load of `tables` with the house turned clockwise by
