@@ -440,6 +440,16 @@ duct multipliers" or "duct system") and "components": "heating",
 "doors", "walls", "roofs", "ceilings", "floors", "slabs",
 "infiltration", "ventilation", "internalGains", "blowerHeat", "ducts"
 and "aedExcursion", whole Btu/h, 0 where there is none),
+"ductSystem" (null without one: the duct system as the design load took
+it, "supplyLocation" and "returnLocation" ("conditioned", "vented attic",
+"unvented attic", "vented crawlspace", "unvented crawlspace",
+"unconditioned basement", "garage", "outdoors"), "supplyR", "returnR",
+"supplyArea", "returnArea" (ft2), "returns", "supplyLeakageCfm25",
+"returnLeakageCfm25", "sealing" ("sealed", "notably sealed", "average",
+"leaky"), "heating" ("furnace" or "heat pump"), "proposed" (the members
+not entered, which take their proposals, to 0.1), "heatingEffectiveness"
+and "coolingEffectiveness" (the delivery effectiveness, to 0.01),
+"heatingAirflow" and "coolingAirflow" (the system airflow, CFM)),
 "airAndPeople" ("floorArea", "ceilingHeight", "leakageAchWinter",
 "leakageAchSummer", "ventilationCfm", "ventilationSensibleRecovery",
 "ventilationLatentRecovery", "occupants", "appliances",

@@ -122,6 +122,7 @@ DesignPanel::DesignPanel(QWidget* parent)
                                {QStringLiteral("Heating\nBtu/h"), QStringLiteral("Cooling\nsensible"),
                                 QStringLiteral("Cooling\nlatent")},
                                this)),
+      m_ducts(line(this)),
       m_sizes(line(this)) {
   setUpLoadTable();
   setUpTurnsTable();
@@ -205,11 +206,13 @@ void DesignPanel::layOut() {
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(group(QStringLiteral("Design load"), {m_notEntered, m_load, m_change}), 0, 0);
   layout->addWidget(group(QStringLiteral("Orientation"), {m_turns}), 0, 1);
-  layout->addWidget(group(QStringLiteral("Detailed design load by component"), {m_components}), 0, 2);
+  layout->addWidget(group(QStringLiteral("Detailed design load by component"), {m_components, m_ducts}), 0, 2);
   layout->setColumnStretch(3, 1);
   layout->addWidget(group(QStringLiteral("Sizes that fit"), {m_sizes}), 1, 0, 1, 4);
   m_notEntered->setWordWrap(true);
   m_notEntered->setFixedWidth(m_load->width());
+  m_ducts->setWordWrap(true);
+  m_ducts->setFixedWidth(m_components->width());
   connect(m_notEntered, &QLabel::linkActivated, this, &DesignPanel::airAndPeopleWanted);
   connect(m_change, &QLabel::linkActivated, this, &DesignPanel::airAndPeopleWanted);
 }
@@ -231,6 +234,7 @@ void DesignPanel::setDesign(const HouseDesign& design) {
   m_components->item(kComponents, 1)->setText(loadCell(detailed.coolingSensibleTotal()));
   m_components->item(kComponents, 2)->setText(loadCell(detailed.coolingLatentTotal()));
   m_components->viewport()->update();
+  m_ducts->setText(toQString(ductSourceSentence(design.detailed.ducts)));
   const DesignLoad& load = design.load;
   const bool entered = load.airAndPeopleEntered;
   m_notEntered->setVisible(!entered);

@@ -40,6 +40,8 @@ class DesignPanel final : public QWidget {
   // The detailed design load by component (rows as kComponentWordings,
   // then the total; columns heating, sensible, latent).
   QTableWidget* componentTable() const { return m_components; }
+  // Under it, where the ducts component comes from.
+  QLabel* ductsLine() const { return m_ducts; }
   QLabel* sizesText() const { return m_sizes; }
 
  signals:
@@ -57,6 +59,7 @@ class DesignPanel final : public QWidget {
   QLabel* m_change = nullptr;
   QTableWidget* m_turns = nullptr;
   QTableWidget* m_components = nullptr;
+  QLabel* m_ducts = nullptr;
   QLabel* m_sizes = nullptr;
 };
 

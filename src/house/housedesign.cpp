@@ -8,6 +8,7 @@ HouseDesign designHouse(const ProjectTables& tables, const HouseSummary& summary
   HouseDesign design;
   design.house = tables.House;
   design.detailed = detailedDesign(tables);
+  design.ducts = tables.Ducts;
   design.load = designLoad(tables, summary.heating, summary.cooling, design.detailed);
   design.orientations = turnHouse(tables, design.load, design.detailed);
   if (tables.House.SizeFor == SizingOrientation::Worst) design.sizingRotation = design.orientations.worst;

@@ -20,8 +20,10 @@
 namespace kovrin {
 
 struct HouseDesign {
-  // The house's values it was made from.
+  // The house's values it was made from, and its duct system as entered
+  // (the design load's inputs, entered or proposed, are in `detailed`).
   HouseValues house;
+  DuctSystem ducts;
   DesignLoad load;  // the house as drawn, by the detailed method
   // Each zone's and the house's detailed design load, the house as drawn.
   DetailedDesign detailed;

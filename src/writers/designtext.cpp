@@ -1,5 +1,8 @@
 #include "writers/designtext.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "model/constanttext.h"
 #include "model/selections.h"
 
@@ -54,7 +57,8 @@ constexpr std::array<ComponentRow, kComponents> kComponentRows = {{
     {"Outdoor air the ventilation brings in, less what its heat recovery keeps", true, true, true},
     {kPeopleTip, false, true, true},
     {"The air handler's fan", false, true, false},
-    {"Duct losses and gains: the pages' duct multipliers until a duct system is entered", true, true, true},
+    {"Duct losses and gains: the duct system's, or the pages' duct multipliers while none is entered", true, true,
+     true},
     {"Glass load concentrated in one direction: its peak above 1.3 x its daily average", false, true, false},
 }};
 
@@ -74,6 +78,68 @@ std::array<DesignRow, kDesignRows> designRows(const DesignLoad& load) {
   rows.back() = {"Design load", "The sums, by the detailed method; the latent load is never below 0", load.heating,
                  load.coolingSensible, load.coolingLatent};
   return rows;
+}
+
+std::string_view ductSourceText(DuctSource source) {
+  return source == DuctSource::DuctSystem ? "duct system" : "page duct multipliers";
+}
+
+std::string_view ductSourceSentence(DuctSource source) {
+  return source == DuctSource::DuctSystem
+             ? "Ducts: the duct system's losses and gains (Zones > Ducts...); the pages' duct multipliers are not used"
+             : "Ducts: the pages' duct multipliers used, as no duct system is entered (Zones > Ducts...)";
+}
+
+std::vector<DuctLine> ductLines(const HouseDesign& design, Grouping grouping) {
+  std::vector<DuctLine> lines;
+  if (design.detailed.ducts != DuctSource::DuctSystem) return lines;
+  const DuctSystem& entered = design.ducts;
+  const DuctInputs& in = design.detailed.ductInputs;
+  const DuctLoads& figures = design.detailed.ductFigures;
+  // Proposed surfaces and leakage are shares of the floor area: a tenth
+  // is as close as anyone measures them.
+  const auto tenths = [](double value) { return enteredText(std::round(value * 10.0) / 10.0); };
+  // An entered number as typed, a proposal to a tenth.
+  const auto input = [&](DuctNumber n, double value, std::string_view unit) {
+    const bool proposed = !entered[n];
+    return DuctLine{ductNumberRange(n).name, (proposed ? tenths(value) : enteredText(value)) + std::string(unit),
+                    proposed};
+  };
+  const auto insulation = [&](DuctNumber n, double r, bool supply) {
+    DuctLine line = input(n, r, "");
+    line.value = "R-" + enteredText(r) + " (R-" + tenths(ductWallR(r, supply)) + " with the air films)";
+    return line;
+  };
+  lines.push_back({"Supply duct location", std::string(ductLocationWording(in.supplyLocation).text),
+                   !entered.SupplyLocation});
+  lines.push_back({"Return duct location", std::string(ductLocationWording(in.returnLocation).text),
+                   !entered.ReturnLocation});
+  lines.push_back(insulation(DuctNumber::SupplyR, in.supplyR, true));
+  lines.push_back(insulation(DuctNumber::ReturnR, in.returnR, false));
+  lines.push_back(input(DuctNumber::SupplyArea, in.supplyArea, " ft\u00b2"));
+  lines.push_back(input(DuctNumber::ReturnArea, in.returnArea, " ft\u00b2"));
+  lines.push_back(input(DuctNumber::Returns, in.returns, ""));
+  lines.push_back({"Sealing", std::string(ductSealingRow(in.sealing).text), !entered.Sealing});
+  lines.push_back(input(DuctNumber::SupplyLeakage, in.supplyLeakage, " CFM25"));
+  lines.push_back(input(DuctNumber::ReturnLeakage, in.returnLeakage, " CFM25"));
+  lines.push_back({"Air heated by", std::string(ductHeatingRow(in.heating).text), !entered.Heating});
+  const auto degrees = [](double value) { return enteredText(std::round(value * 10.0) / 10.0) + " \u00b0F"; };
+  lines.push_back({"Around the supply, winter / summer",
+                   degrees(figures.heatingSupplySurroundings) + " / " + degrees(figures.coolingSupplySurroundings)});
+  lines.push_back({"Around the return, winter / summer",
+                   degrees(figures.heatingReturnSurroundings) + " / " + degrees(figures.coolingReturnSurroundings)});
+  const auto hundredths = [](double value) {
+    return figureText(static_cast<std::int64_t>(std::llround(std::clamp(value, 0.0, 1.0) * 100.0)), 2);
+  };
+  lines.push_back({"Delivery effectiveness, heating / cooling",
+                   hundredths(figures.heatingEffectiveness) + " / " + hundredths(figures.coolingEffectiveness)});
+  const auto cfm = [&](double value) {
+    const double whole = std::isfinite(value) ? std::clamp(std::round(value), 0.0, 9.0e15) : 0.0;
+    return figureText(static_cast<std::int64_t>(whole), 0, grouping);
+  };
+  lines.push_back({"System airflow, heating / cooling",
+                   cfm(figures.heatingAirflow) + " / " + cfm(figures.coolingAirflow) + " CFM"});
+  return lines;
 }
 
 Figure systemAirflowFigure(const HouseValues& house) {

@@ -39,6 +39,28 @@ inline constexpr std::size_t kDesignRows = kComponents + 1;
 // the design load itself.
 std::array<DesignRow, kDesignRows> designRows(const DesignLoad& load);
 
+// Where the design load's ducts come from as kovrin-report's CSV and JSON
+// give it: "duct system" or "page duct multipliers".
+std::string_view ductSourceText(DuctSource source);
+// The same as a sentence under the design load in the view, the report and
+// kovrin-report's text: the page duct multipliers used while no duct system
+// is entered, else the duct system's load.
+std::string_view ductSourceSentence(DuctSource source);
+
+// One input or figure of the duct system as the design load took it: its
+// name, its value with its unit, and whether the value is a proposal (not
+// entered) rather than the user's.
+struct DuctLine {
+  std::string_view label;
+  std::string value;
+  bool proposed = false;
+};
+// The duct system's inputs (locations, insulation, surfaces, returns,
+// sealing, leakage, what heats the air), then the temperatures around the
+// ducts, the delivery effectiveness and the airflow the load settled on.
+// None without a duct system.
+std::vector<DuctLine> ductLines(const HouseDesign& design, Grouping grouping);
+
 // The system airflow in whole CFM, as its range holds it; none when it is
 // not entered.
 Figure systemAirflowFigure(const HouseValues& house);

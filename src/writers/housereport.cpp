@@ -409,6 +409,17 @@ void detailedSection(std::string& out, const HouseSummary& summary, const HouseD
   components(house, detailed.house, "");
   house.row(td("Whole house") + totals(detailed.house), true);
   out += house.end();
+  out += "<p class=\"note\">" + htmlEscaped(ductSourceSentence(detailed.ducts)) + ".</p>\n";
+  const std::vector<DuctLine> ducts = ductLines(design, Grouping::Thousands);
+  if (!ducts.empty()) {
+    out += "<h3>Duct system</h3>\n";
+    Table inputs("facts");
+    for (const DuctLine& line : ducts) {
+      inputs.row(td(htmlEscaped(line.label)) +
+                 td(htmlEscaped(line.value) + (line.proposed ? " (proposed)" : "")));
+    }
+    out += inputs.end();
+  }
 
   // The rooms' table runs on over the pages, its head on each.
   out += "<h3>Room by room</h3>\n";

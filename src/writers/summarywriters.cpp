@@ -1,7 +1,9 @@
 #include "writers/summarywriters.h"
 
 #include <algorithm>
+#include <cmath>
 #include <span>
+#include <vector>
 
 #include "model/hexescape.h"
 #include "model/nametext.h"
@@ -57,11 +59,6 @@ std::string jsonComponents(const DetailedLoads& loads) {
   return out + '}';
 }
 
-// Where the ducts component comes from, as the outputs say it.
-std::string_view ductSourceText(DuctSource source) {
-  return source == DuctSource::DuctSystem ? "duct system" : "page duct multipliers";
-}
-
 // The floor area and the two loads per ft², as CSV fields (no value is an
 // empty field) or as JSON members (null).
 std::string floorAreaFields(const Figure& area, const Figure& heating, const Figure& cooling) {
@@ -108,6 +105,73 @@ void appendDesignLoadText(std::string& out, const DesignLoad& load) {
   out += " Cooling total: " + std::to_string(load.coolingTotal) + " Btu/h, " +
          figureText(load.coolingTons, kTonsDecimals) + " tons, sensible heat ratio " +
          figureText(load.sensibleHeatRatio, kRatioDecimals, "-") + '\n';
+}
+
+// Where the ducts come from, and the duct system's inputs and figures as
+// the design load took them, a line each, a proposal marked.
+void appendDuctsText(std::string& out, const HouseDesign& design) {
+  constexpr std::size_t kDuctLabelWidth = 43;
+  out += ' ';
+  out += ductSourceSentence(design.detailed.ducts);
+  out += '\n';
+  for (const DuctLine& line : ductLines(design, Grouping::None)) {
+    out += "  ";
+    out += line.label;
+    out.append(line.label.size() < kDuctLabelWidth ? kDuctLabelWidth - line.label.size() : 1, ' ');
+    out += terminalText(line.value);
+    if (line.proposed) out += " (proposed)";
+    out += '\n';
+  }
+}
+
+// The duct system's members in kovrin-report's JSON: the inputs as the
+// design load took them (numbers as the lines round them), the keys of
+// those proposed, and what the load settled on; null without one.
+std::string ductSystemJson(const HouseDesign& design) {
+  if (design.detailed.ducts != DuctSource::DuctSystem) return "null";
+  const DuctSystem& entered = design.ducts;
+  const DuctInputs& in = design.detailed.ductInputs;
+  const DuctLoads& figures = design.detailed.ductFigures;
+  const auto tenths = [](double value) { return enteredText(std::round(value * 10.0) / 10.0); };
+  const auto text = [](std::string_view key, std::string_view value) {
+    return '"' + std::string(key) + "\":" + jsonString(value);
+  };
+  const auto number = [](std::string_view key, const std::string& value) {
+    return '"' + std::string(key) + "\":" + value;
+  };
+  const auto key = [](DuctNumber n) { return ductNumberRange(n).jsonKey; };
+  std::string out = "{" + text("supplyLocation", ductLocationWording(in.supplyLocation).word) + ',' +
+                    text("returnLocation", ductLocationWording(in.returnLocation).word);
+  const std::pair<DuctNumber, double> numbers[] = {
+      {DuctNumber::SupplyR, in.supplyR},         {DuctNumber::ReturnR, in.returnR},
+      {DuctNumber::SupplyArea, in.supplyArea},   {DuctNumber::ReturnArea, in.returnArea},
+      {DuctNumber::Returns, in.returns},         {DuctNumber::SupplyLeakage, in.supplyLeakage},
+      {DuctNumber::ReturnLeakage, in.returnLeakage}};
+  // An entered value as typed, a proposal to a tenth, as the text has it.
+  for (const auto& [n, value] : numbers) out += ',' + number(key(n), entered[n] ? enteredText(value) : tenths(value));
+  out += ',' + text("sealing", ductSealingRow(in.sealing).word) + ',' +
+         text("heating", ductHeatingRow(in.heating).word) + ",\"proposed\":[";
+  std::vector<std::string_view> proposed;
+  if (!entered.SupplyLocation) proposed.push_back("supplyLocation");
+  if (!entered.ReturnLocation) proposed.push_back("returnLocation");
+  for (const auto& [n, value] : numbers) {
+    if (!entered[n]) proposed.push_back(key(n));
+  }
+  if (!entered.Sealing) proposed.push_back("sealing");
+  if (!entered.Heating) proposed.push_back("heating");
+  for (std::size_t i = 0; i < proposed.size(); ++i) out += (i == 0 ? "\"" : ",\"") + std::string(proposed[i]) + '"';
+  const auto hundredths = [](double value) {
+    return figureText(static_cast<std::int64_t>(std::llround(std::clamp(value, 0.0, 1.0) * 100.0)), 2);
+  };
+  const auto whole = [](double value) {
+    return std::to_string(static_cast<std::int64_t>(std::isfinite(value) ? std::clamp(std::round(value), 0.0, 9.0e15)
+                                                                         : 0.0));
+  };
+  out += "]," + number("heatingEffectiveness", hundredths(figures.heatingEffectiveness)) + ',' +
+         number("coolingEffectiveness", hundredths(figures.coolingEffectiveness)) + ',' +
+         number("heatingAirflow", whole(figures.heatingAirflow)) + ',' +
+         number("coolingAirflow", whole(figures.coolingAirflow)) + '}';
+  return out;
 }
 
 // The job's details that are given, a line each (the lines of a detail
@@ -365,8 +429,8 @@ std::string sizingJson(const EquipmentSizes& sizes) {
 
 // The JSON members of the design on the project object.
 std::string designJsonMembers(const HouseDesign& design) {
-  return designLoadJson(design.load) + airAndPeopleJson(design.house) + orientationsJson(design) +
-         sizingJson(design.sizes);
+  return designLoadJson(design.load) + ",\"ductSystem\":" + ductSystemJson(design) +
+         airAndPeopleJson(design.house) + orientationsJson(design) + sizingJson(design.sizes);
 }
 
 }  // namespace
@@ -464,8 +528,9 @@ std::string summaryText(const HouseSummary& summary, const HouseDesign& design, 
   appendRight(out, load.coolingTotal, kNumberWidth);
   appendRight(out, figureText(load.coolingTons, kTonsDecimals), kNumberWidth);
   out += '\n';
-  if (design.house.anyEntered() || design.load.airAndPeopleEntered) {
+  if (design.house.anyEntered() || design.load.airAndPeopleEntered || design.ducts.entered()) {
     appendDesignLoadText(out, design.load);
+    appendDuctsText(out, design);
     appendZonesDesignText(out, summary, design);
     appendHouseValuesText(out, design.house);
     appendAirflowText(out, summary, design);
