@@ -44,6 +44,10 @@ void answerNextModal(std::function<void(QWidget* dialog)> answer) {
     delete clock;
     if (modal == nullptr) return;
     QPointer<QWidget> watched(modal);
+    // Keys reach a dialog's shortcuts and access letters only once its
+    // window is active, which a loaded machine may take a moment to make it.
+    static_cast<void>(QTest::qWaitForWindowActive(modal, kRescueMilliseconds));
+    if (!watched) return;
     answer(modal);
     QTimer::singleShot(kRescueMilliseconds, [watched] { rescue(watched); });
   });
