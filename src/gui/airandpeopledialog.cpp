@@ -16,6 +16,7 @@
 #include <cmath>
 #include <string_view>
 
+#include "gui/valuefield.h"
 #include "house/housedesign.h"
 #include "projectfile/projectnotes.h"
 #include "toolkit/qt/fieldwidgets.h"
@@ -79,9 +80,7 @@ class AirAndPeopleDialog {
 
     QGroupBox* details = makeDetails();
 
-    m_message->setObjectName(QStringLiteral("refusal"));
-    m_message->setStyleSheet(QStringLiteral("color: #b00020;"));
-    m_message->setTextFormat(Qt::PlainText);
+    setUpRefusalLine(*m_message);
 
     auto* layout = new QVBoxLayout(&m_dialog);
     layout->addWidget(intro);
@@ -153,15 +152,7 @@ class AirAndPeopleDialog {
     QObject::connect(sizeForGroup, &QButtonGroup::buttonToggled, &m_dialog, [this] { update(); });
   }
 
-  QGroupBox* previewBox() {
-    auto* preview = new QGroupBox(QStringLiteral("Design load as it would become"), &m_dialog);
-    auto* previewLayout = new QVBoxLayout(preview);
-    m_preview->setObjectName(QStringLiteral("preview"));
-    m_preview->setTextFormat(Qt::PlainText);
-    m_preview->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    previewLayout->addWidget(m_preview);
-    return preview;
-  }
+  QGroupBox* previewBox() { return previewGroup(QStringLiteral("Design load as it would become"), *m_preview, m_dialog); }
 
   QDialogButtonBox* buttonBox() {
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &m_dialog);
@@ -257,25 +248,14 @@ class AirAndPeopleDialog {
   static void take(ValueField& field) {
     const HouseValueRange& range = houseValueRange(field.value);
     const QString text = field.edit->text().trimmed();
-    const std::optional<double> number = enteredNumber(text.toStdString());
-    field.taken.reset();
-    field.refusal.clear();
-    const QString name = toQString(range.name);
-    if (text.isEmpty()) {
-      // Not entered.
-    } else if (!number || std::isnan(*number)) {
-      field.refusal = QStringLiteral("%1: %2 is not a number").arg(name, toQString(quotedInMessage(text.toStdString())));
-    } else if (!(*number >= range.minimum && *number <= range.maximum)) {
-      field.refusal = QStringLiteral("%1: %2 is outside %3").arg(name, text, rangeText(range));
-    } else if (!inHouseRange(field.value, *number)) {
-      field.refusal = QStringLiteral("%1: %2 is not a whole number").arg(name, text);
-    } else {
-      field.taken = number;
-    }
-    QPalette colours = field.edit->palette();
-    colours.setColor(QPalette::Base, field.refusal.isEmpty() ? QPalette().color(QPalette::Base) : kMarkedBase);
-    field.edit->setPalette(colours);
-    field.edit->setProperty("refused", !field.refusal.isEmpty());
+    const HouseValue value = field.value;
+    FieldNumber read = readFieldNumber(
+        text, toQString(quotedInMessage(text.toStdString())),
+        {toQString(range.name), range.minimum, range.maximum, rangeText(range),
+         [value](double number) { return inHouseRange(value, number); }});
+    field.taken = read.taken;
+    field.refusal = std::move(read.refusal);
+    markRefusal(*field.edit, field.refusal);
   }
 
   // The values as the fields give them; a refused text leaves the value as
@@ -376,19 +356,7 @@ class AirAndPeopleDialog {
   }
 
   void accept() {
-    for (const ValueField& field : m_fields) {
-      if (field.refusal.isEmpty()) continue;
-      field.edit->setFocus();
-      field.edit->selectAll();
-      return;
-    }
-    for (const DetailField& field : m_details) {
-      if (field.refusal.isEmpty()) continue;
-      field.edit->setFocus();
-      field.edit->selectAll();
-      return;
-    }
-    m_dialog.accept();
+    if (!focusFirstRefused(m_fields) && !focusFirstRefused(m_details)) m_dialog.accept();
   }
 
   const ProjectTables& m_project;

@@ -15,6 +15,7 @@
 #include <string_view>
 
 #include "ducts/ductload.h"
+#include "gui/valuefield.h"
 #include "house/designload.h"
 #include "toolkit/qt/fieldwidgets.h"
 #include "toolkit/qt/textconversion.h"
@@ -77,15 +78,8 @@ class DuctsDialog {
     m_heating = choice(grid, QStringLiteral("&Heated by:"), "heating", kDuctHeatingRows, ducts.Heating,
                        ductHeatingRow(kProposedHeating).text);
 
-    m_message->setObjectName(QStringLiteral("refusal"));
-    m_message->setStyleSheet(QStringLiteral("color: #b00020;"));
-    m_message->setTextFormat(Qt::PlainText);
-    auto* preview = new QGroupBox(QStringLiteral("The ducts as the design load takes them"), &m_dialog);
-    auto* previewLayout = new QVBoxLayout(preview);
-    m_preview->setObjectName(QStringLiteral("preview"));
-    m_preview->setTextFormat(Qt::PlainText);
-    m_preview->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    previewLayout->addWidget(m_preview);
+    setUpRefusalLine(*m_message);
+    QGroupBox* preview = previewGroup(QStringLiteral("The ducts as the design load takes them"), *m_preview, m_dialog);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &m_dialog);
     QPushButton* none = buttons->addButton(QStringLiteral("&No Ducts"), QDialogButtonBox::ActionRole);
@@ -169,27 +163,16 @@ class DuctsDialog {
   static void take(NumberField& field) {
     const DuctNumberRange& range = ductNumberRange(field.number);
     const QString text = field.edit->text().trimmed();
-    const std::optional<double> number = enteredNumber(text.toStdString());
-    field.taken.reset();
-    field.refusal.clear();
-    const QString name = toQString(range.name);
     const QString allowed =
         QStringLiteral("%1 to %2").arg(toQString(enteredText(range.minimum)), toQString(enteredText(range.maximum)));
-    if (text.isEmpty()) {
-      // Not entered.
-    } else if (!number || std::isnan(*number)) {
-      field.refusal = QStringLiteral("%1: \"%2\" is not a number").arg(name, text);
-    } else if (!(*number >= range.minimum && *number <= range.maximum)) {
-      field.refusal = QStringLiteral("%1: %2 is outside %3").arg(name, text, allowed);
-    } else if (!inDuctRange(field.number, *number)) {
-      field.refusal = QStringLiteral("%1: %2 is not a whole number").arg(name, text);
-    } else {
-      field.taken = number;
-    }
-    QPalette colours = field.edit->palette();
-    colours.setColor(QPalette::Base, field.refusal.isEmpty() ? QPalette().color(QPalette::Base) : kMarkedBase);
-    field.edit->setPalette(colours);
-    field.edit->setProperty("refused", !field.refusal.isEmpty());
+    const DuctNumber number = field.number;
+    FieldNumber read =
+        readFieldNumber(text, QStringLiteral("\"%1\"").arg(text),
+                        {toQString(range.name), range.minimum, range.maximum, allowed,
+                         [number](double value) { return inDuctRange(number, value); }});
+    field.taken = read.taken;
+    field.refusal = std::move(read.refusal);
+    markRefusal(*field.edit, field.refusal);
   }
 
   // The duct system as the fields give it; a refused text leaves the number
@@ -258,13 +241,7 @@ class DuctsDialog {
   }
 
   void accept() {
-    for (const NumberField& field : m_fields) {
-      if (field.refusal.isEmpty()) continue;
-      field.edit->setFocus();
-      field.edit->selectAll();
-      return;
-    }
-    m_dialog.accept();
+    if (!focusFirstRefused(m_fields)) m_dialog.accept();
   }
 
   const ProjectTables& m_project;

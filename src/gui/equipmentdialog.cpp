@@ -15,6 +15,7 @@
 #include <string_view>
 
 #include "equipment/equipmentfigures.h"
+#include "gui/valuefield.h"
 #include "house/housedesign.h"
 #include "projectfile/equipmentnotes.h"
 #include "toolkit/qt/fieldwidgets.h"
@@ -133,16 +134,9 @@ class EquipmentDialog {
     }
     QObject::connect(m_sizedForHeating, &QCheckBox::toggled, &m_dialog, [this] { update(); });
 
-    m_message->setObjectName(QStringLiteral("refusal"));
-    m_message->setStyleSheet(QStringLiteral("color: #b00020;"));
-    m_message->setTextFormat(Qt::PlainText);
-    auto* preview = new QGroupBox(QStringLiteral("Against the design load"), &m_dialog);
-    auto* previewLayout = new QVBoxLayout(preview);
-    m_preview->setObjectName(QStringLiteral("preview"));
-    m_preview->setTextFormat(Qt::PlainText);
-    m_preview->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    setUpRefusalLine(*m_message);
+    QGroupBox* preview = previewGroup(QStringLiteral("Against the design load"), *m_preview, m_dialog);
     m_preview->setWordWrap(true);
-    previewLayout->addWidget(m_preview);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &m_dialog);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &m_dialog, [this] { accept(); });
@@ -200,25 +194,14 @@ class EquipmentDialog {
   static void take(ValueField& field) {
     const EquipmentValueRange& range = equipmentValueRange(field.value);
     const QString text = field.edit->text().trimmed();
-    const std::optional<double> number = enteredNumber(text.toStdString());
-    field.taken.reset();
-    field.refusal.clear();
-    const QString name = toQString(range.name);
-    if (text.isEmpty()) {
-      // Not entered.
-    } else if (!number || std::isnan(*number)) {
-      field.refusal = QStringLiteral("%1: \"%2\" is not a number").arg(name, text);
-    } else if (!(*number >= range.minimum && *number <= range.maximum)) {
-      field.refusal = QStringLiteral("%1: %2 is outside %3").arg(name, text, rangeText(range));
-    } else if (!inEquipmentRange(field.value, *number)) {
-      field.refusal = QStringLiteral("%1: %2 is not a whole number").arg(name, text);
-    } else {
-      field.taken = number;
-    }
-    QPalette colours = field.edit->palette();
-    colours.setColor(QPalette::Base, field.refusal.isEmpty() ? QPalette().color(QPalette::Base) : kMarkedBase);
-    field.edit->setPalette(colours);
-    field.edit->setProperty("refused", !field.refusal.isEmpty());
+    const EquipmentValue value = field.value;
+    FieldNumber read = readFieldNumber(
+        text, QStringLiteral("\"%1\"").arg(text),
+        {toQString(range.name), range.minimum, range.maximum, rangeText(range),
+         [value](double number) { return inEquipmentRange(value, number); }});
+    field.taken = read.taken;
+    field.refusal = std::move(read.refusal);
+    markRefusal(*field.edit, field.refusal);
   }
 
   // The equipment as the fields give it; a refused text leaves the value as
@@ -274,13 +257,7 @@ class EquipmentDialog {
   }
 
   void accept() {
-    for (const ValueField& field : m_fields) {
-      if (field.refusal.isEmpty()) continue;
-      field.edit->setFocus();
-      field.edit->selectAll();
-      return;
-    }
-    m_dialog.accept();
+    if (!focusFirstRefused(m_fields)) m_dialog.accept();
   }
 
   const ProjectTables& m_project;
