@@ -868,8 +868,10 @@ DetailedDesign detailedDesign(const ProjectTables& tables, int rotation) {
   if (anyZone) {
     design.house.coolingSensible[Component::AedExcursion] = whole(excursion(houseGlass));
     design.house.coolingSensible[Component::BlowerHeat] = whole(house.orDefault(HouseDetail::BlowerHeat));
-    if (ductSystem) takeDuctSystem(tables, conditionedArea, design);
   }
+  // Without a zone the ducts carry no load, but their inputs and the
+  // temperatures around them still stand for the outputs to list.
+  if (ductSystem) takeDuctSystem(tables, conditionedArea, design);
   return design;
 }
 
