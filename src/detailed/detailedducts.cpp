@@ -121,7 +121,7 @@ std::array<std::int64_t, kZones> wholeShares(std::int64_t total, const std::arra
 
 }  // namespace
 
-void takeDuctSystem(const ProjectTables& tables, double conditionedArea, DetailedDesign& design) {
+void takeDuctSystem(const ProjectTables& tables, DetailedDesign& design) {
   DetailedLoads& house = design.house;
   // The rooms' load the ducts carry: everything but the ducts and the
   // blower's heat, which the procedure adds after them (hvac_sizing.rb).
@@ -131,7 +131,6 @@ void takeDuctSystem(const ProjectTables& tables, double conditionedArea, Detaile
       static_cast<double>(house.coolingSensibleTotal() - house.coolingSensible[Component::BlowerHeat]);
   rooms.coolingLatent = static_cast<double>(house.coolingLatent.total());
 
-  design.ductInputs = ductInputs(tables.Ducts, std::isfinite(conditionedArea) ? conditionedArea : 0.0);
   design.ductConditions = ductConditionsOf(tables, design);
   design.ductFigures = ductLoads(design.ductInputs, design.ductConditions, rooms);
 

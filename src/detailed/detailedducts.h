@@ -7,10 +7,10 @@
 namespace kovrin {
 
 // Takes the load of the entered duct system into `design`, whose zones and
-// house hold every other component (the house's ducts 0): the house's
-// ducts by ductLoads on the house's loads, the zones' heating and sensible
-// shares of it, and the inputs, conditions and figures it rests on.
-// `conditionedArea` (ft²) gives the proposed duct surfaces.
-void takeDuctSystem(const ProjectTables& tables, double conditionedArea, DetailedDesign& design);
+// house hold every other component (the house's ducts 0) and whose
+// `ductInputs` hold its inputs: the house's ducts by ductLoads on the
+// house's loads, the zones' heating and sensible shares of it, and the
+// conditions and figures it rests on.
+void takeDuctSystem(const ProjectTables& tables, DetailedDesign& design);
 
 }  // namespace kovrin

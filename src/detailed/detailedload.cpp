@@ -869,9 +869,11 @@ DetailedDesign detailedDesign(const ProjectTables& tables, int rotation) {
     design.house.coolingSensible[Component::AedExcursion] = whole(excursion(houseGlass));
     design.house.coolingSensible[Component::BlowerHeat] = whole(house.orDefault(HouseDetail::BlowerHeat));
   }
-  // Without a zone the ducts carry no load, but their inputs and the
-  // temperatures around them still stand for the outputs to list.
-  if (ductSystem) takeDuctSystem(tables, conditionedArea, design);
+  // The duct system's inputs, entered or proposed, stand even without one
+  // (for the Ducts dialog's proposals) and without a zone (for the outputs
+  // to list); only an entered system carries a load.
+  design.ductInputs = ductInputs(tables.Ducts, std::isfinite(conditionedArea) ? conditionedArea : 0.0);
+  if (ductSystem) takeDuctSystem(tables, design);
   return design;
 }
 

@@ -150,9 +150,10 @@ struct DetailedDesign {
   std::int64_t appliancesLatent = 0;
   // Whether a zone has anything to compute (page values or details).
   std::array<bool, kZones> zoneUsed{};
-  // With a duct system: its inputs as the load took them (entered or
-  // proposed), the design conditions around the ducts, and what the
-  // iteration settled on (the house's duct loads, effectiveness, airflow).
+  // The duct system's inputs, entered or proposed (the proposals by the
+  // conditioned floor area, even while none is entered); with a duct
+  // system, the design conditions around the ducts and what the iteration
+  // settled on (the house's duct loads, effectiveness, airflow).
   DuctInputs ductInputs;
   DuctDesignConditions ductConditions;
   DuctLoads ductFigures;

@@ -14,9 +14,10 @@
 #include <cmath>
 #include <string_view>
 
+#include "detailed/detailedload.h"
 #include "ducts/ductload.h"
 #include "gui/valuefield.h"
-#include "house/designload.h"
+#include "house/housesummary.h"
 #include "toolkit/qt/fieldwidgets.h"
 #include "toolkit/qt/textconversion.h"
 
@@ -50,7 +51,7 @@ class DuctsDialog {
  public:
   DuctsDialog(const ProjectTables& project, QWidget* parent)
       : m_project(project),
-        m_floorArea(designLoad(project).floorArea),
+        m_edited(project),
         m_dialog(parent),
         m_preview(new QLabel(&m_dialog)),
         m_message(new QLabel(&m_dialog)) {
@@ -191,7 +192,9 @@ class DuctsDialog {
 
   void update() {
     const DuctSystem d = ducts();
-    const DuctInputs in = ductInputs(d, m_floorArea);
+    m_edited.Ducts = d;
+    const DetailedDesign design = detailedDesign(m_edited);
+    const DuctInputs& in = design.ductInputs;
     const auto proposal = [&](DuctNumber number) -> std::optional<double> {
       switch (number) {
         case DuctNumber::SupplyR: return in.supplyR;
@@ -228,6 +231,12 @@ class DuctsDialog {
     lines << sideLine("Supply", in.supplyLocation, in.supplyArea, in.supplyR, in.supplyLeakage, true)
           << sideLine("Return", in.returnLocation, in.returnArea, in.returnR, in.returnLeakage, false)
           << QStringLiteral("Heated by %1").arg(toQString(ductHeatingRow(in.heating).text));
+    const DetailedLoads& house = design.house;
+    const auto btu = [](std::int64_t value) { return toQString(figureText(value, 0, Grouping::Thousands)); };
+    lines << QStringLiteral("Their load in the design load, the house as drawn: heating %1, sensible %2, "
+                            "latent %3 Btu/h")
+                 .arg(btu(house.heating[Component::Ducts]), btu(house.coolingSensible[Component::Ducts]),
+                      btu(house.coolingLatent[Component::Ducts]));
     m_preview->setText(lines.join(QLatin1Char('\n')));
   }
 
@@ -245,7 +254,9 @@ class DuctsDialog {
   }
 
   const ProjectTables& m_project;
-  double m_floorArea;
+  // The project with the duct system as the fields give it, for the
+  // proposals and the load as the design load would take them.
+  ProjectTables m_edited;
   QDialog m_dialog;
   std::array<NumberField, kDuctNumbers> m_fields{};
   QComboBox* m_supply = nullptr;

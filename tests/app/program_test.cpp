@@ -1262,6 +1262,7 @@ TEST_F(ProgramTest, TheDuctsDialogEditsTheDuctSystemAsOneStep) {
     EXPECT_EQ(field("returnArea")->placeholderText(), "120");
     dialog->findChild<QComboBox*>("sealing")->setCurrentIndex(1);  // sealed
     EXPECT_TRUE(dialog->findChild<QLabel*>("preview")->text().contains("38.9 CFM25 to outside"));
+    EXPECT_TRUE(dialog->findChild<QLabel*>("preview")->text().contains("Their load in the design load"));
     dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
   }});
   command(kCmdDucts);
