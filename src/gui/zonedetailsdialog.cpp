@@ -28,6 +28,7 @@
 #include "detailed/detailedload.h"
 #include "house/housesummary.h"
 #include "model/selections.h"
+#include "model/zonedetails.h"
 #include "toolkit/qt/fieldwidgets.h"
 #include "toolkit/qt/textconversion.h"
 #include "writers/designtext.h"
@@ -35,16 +36,8 @@
 namespace kovrin {
 namespace {
 
-// The largest figures a project file takes for a detail.
-constexpr double kMaxArea = 100000;
-constexpr double kMaxU = 10;
-constexpr double kMaxLength = 1000;
-constexpr double kMaxDepth = 50;
-constexpr double kMinTemperature = -100;
-constexpr double kMaxTemperature = 200;
-constexpr double kMaxEdgeR = 100;
-constexpr double kMaxPeople = 50;
-constexpr double kMaxGain = 100000;
+// The largest figures a project file takes for a detail (model/zonedetails.h).
+using namespace detaillimits;
 
 constexpr std::array<std::string_view, 2> kNoYes = {"no", "yes"};
 

@@ -250,4 +250,18 @@ struct DesignDetails {
   friend bool operator==(const DesignDetails&, const DesignDetails&) = default;
 };
 
+// The largest figures a project file takes for a zone's detail, which the
+// Zone Details dialog takes too.
+namespace detaillimits {
+inline constexpr double kMaxArea = 100000;
+inline constexpr double kMaxU = 10;
+inline constexpr double kMaxLength = 1000;
+inline constexpr double kMaxDepth = 50;
+inline constexpr double kMinTemperature = -100;
+inline constexpr double kMaxTemperature = 200;
+inline constexpr double kMaxEdgeR = 100;
+inline constexpr double kMaxPeople = 50;
+inline constexpr double kMaxGain = 100000;
+}  // namespace detaillimits
+
 }  // namespace kovrin

@@ -7,6 +7,7 @@
 
 #include "model/housevalues.h"
 #include "model/selections.h"
+#include "model/zonedetails.h"
 #include "projectfile/projectnotes.h"
 
 namespace kovrin {
@@ -16,15 +17,8 @@ constexpr std::string_view kZoneKey = "zone ";
 constexpr std::string_view kNone = "none";
 constexpr std::string_view kSeparator = ";";
 
-constexpr double kMaxArea = 100000;
-constexpr double kMaxU = 10;
-constexpr double kMaxLength = 1000;
-constexpr double kMaxDepth = 50;
-constexpr double kMinTemperature = -100;
-constexpr double kMaxTemperature = 200;
-constexpr double kMaxEdgeR = 100;
-constexpr double kMaxPeople = 50;
-constexpr double kMaxGain = 100000;
+// The largest figures the notes take for a detail.
+using namespace detaillimits;
 
 std::string_view trimmed(std::string_view text) {
   while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
