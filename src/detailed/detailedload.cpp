@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <optional>
 
 #include "detailed/detailedducts.h"
 #include "model/housevalues.h"
@@ -505,191 +506,227 @@ void add(std::array<double, kComponents>& sums, Component c, double value) {
   sums[static_cast<std::size_t>(c)] += value;
 }
 
-// The envelope of one zone column.
-void envelope(const ProjectTables& tables, const ZoneDetails& details, int page, int column, int rotation,
-              const Climate& climate, const Sun& sun, ZoneSums& z) {
-  const bool partition = column >= kFirstPartitionColumn;
-  const double partitionDifference = partition ? tables.integer(page, irow::PartitionDT(column)) : 0.0;
-  auto zoneValue = [&](ZoneQuantity q) {
-    const double value = tables.zone(page, column, q);
-    return std::isfinite(value) ? value : 0.0;
-  };
+// One zone column, as the envelope reads it.
+struct ZoneColumn {
+  const ProjectTables& tables;
+  const ZoneDetails& details;
+  int page;
+  int column;
+  bool partition;
+  double partitionDifference;
 
-  // Windows.
-  auto addGlass = [&](const Glass& g) {
-    if (!(g.area > 0)) return;
-    add(z.heating, Component::Windows, g.u * g.area * climate.htd);
-    add(z.sensible, Component::Windows, glassCooling(g, sun, climate, -1));
-    for (int h = 0; h < kHours; ++h) z.glass[static_cast<std::size_t>(h)] += glassCooling(g, sun, climate, h);
-    z.exposed += g.area;
-  };
-  if (details.windows) {
-    for (const WindowDetails& w : *details.windows) addGlass(glassOf(w, rotation));
+  ZoneColumn(const ProjectTables& t, const ZoneDetails& d, int p, int c)
+      : tables(t),
+        details(d),
+        page(p),
+        column(c),
+        partition(c >= kFirstPartitionColumn),
+        partitionDifference(partition ? t.integer(p, irow::PartitionDT(c)) : 0.0) {}
+
+  double value(ZoneQuantity q) const {
+    const double v = tables.zone(page, column, q);
+    return std::isfinite(v) ? v : 0.0;
+  }
+};
+
+void addGlass(const Glass& g, const Sun& sun, const Climate& climate, ZoneSums& z) {
+  if (!(g.area > 0)) return;
+  add(z.heating, Component::Windows, g.u * g.area * climate.htd);
+  add(z.sensible, Component::Windows, glassCooling(g, sun, climate, -1));
+  for (int h = 0; h < kHours; ++h) z.glass[static_cast<std::size_t>(h)] += glassCooling(g, sun, climate, h);
+  z.exposed += g.area;
+}
+
+void windowsAndSkylights(const ZoneColumn& zc, int rotation, const Sun& sun, const Climate& climate, ZoneSums& z) {
+  if (zc.details.windows) {
+    for (const WindowDetails& w : *zc.details.windows) addGlass(glassOf(w, rotation), sun, climate, z);
   } else {
-    addGlass(pageGlass(tables, page, column, rotation));
+    addGlass(pageGlass(zc.tables, zc.page, zc.column, rotation), sun, climate, z);
   }
-
   // Skylights: only as entered.
-  if (details.skylights) {
-    for (const SkylightDetails& s : *details.skylights) {
-      add(z.heating, Component::Skylights, s.u * s.area * climate.htd);
-      add(z.sensible, Component::Skylights, skylightCooling(s, sun, climate, -1));
-      for (int h = 0; h < kHours; ++h) z.glass[static_cast<std::size_t>(h)] += skylightCooling(s, sun, climate, h);
-    }
+  if (!zc.details.skylights) return;
+  for (const SkylightDetails& s : *zc.details.skylights) {
+    add(z.heating, Component::Skylights, s.u * s.area * climate.htd);
+    add(z.sensible, Component::Skylights, skylightCooling(s, sun, climate, -1));
+    for (int h = 0; h < kHours; ++h) z.glass[static_cast<std::size_t>(h)] += skylightCooling(s, sun, climate, h);
   }
+}
 
-  // Doors.
+void doors(const ZoneColumn& zc, const Climate& climate, ZoneSums& z) {
   const double doorCooling = climate.ctd + kDoorDifferenceAbove[static_cast<std::size_t>(climate.range)];
-  if (details.doors) {
-    for (const DoorDetails& d : *details.doors) {
+  if (zc.details.doors) {
+    for (const DoorDetails& d : *zc.details.doors) {
       add(z.heating, Component::Doors, d.u * d.area * climate.htd);
       add(z.sensible, Component::Doors, d.u * d.area * doorCooling);
       z.exposed += d.area;
     }
-  } else {
-    const double ua = zoneValue(ZoneQuantity::DoorU) * zoneValue(ZoneQuantity::DoorArea);
-    add(z.heating, Component::Doors, ua * (partition ? partitionDifference : climate.htd));
-    add(z.sensible, Component::Doors, ua * (partition ? partitionDifference : doorCooling));
-    if (!partition) z.exposed += zoneValue(ZoneQuantity::DoorArea);
+    return;
   }
+  const double ua = zc.value(ZoneQuantity::DoorU) * zc.value(ZoneQuantity::DoorArea);
+  add(z.heating, Component::Doors, ua * (zc.partition ? zc.partitionDifference : climate.htd));
+  add(z.sensible, Component::Doors, ua * (zc.partition ? zc.partitionDifference : doorCooling));
+  if (!zc.partition) z.exposed += zc.value(ZoneQuantity::DoorArea);
+}
 
-  // Walls.
-  auto wallCooling = [&](const WallDetails& w) {
-    const auto group = static_cast<std::size_t>(std::clamp<std::int32_t>(w.group, 0, 10));
-    double cltd = kWallDifference[group] * kColourMultiplier[static_cast<std::size_t>(w.colour)];
-    if (climate.ctd >= 10) {
-      cltd += (climate.outdoorSummer - kReferenceOutdoor) + climate.rangeAdjustment;
-    } else {
-      // hvac_sizing.rb after MJ8 A12-18: small design differences.
-      cltd = std::max(cltd + climate.ctd - 20.0 - climate.rangeAdjustment, 0.0);
+double wallCooling(const WallDetails& w, const Climate& climate) {
+  const auto group = static_cast<std::size_t>(std::clamp<std::int32_t>(w.group, 0, 10));
+  double cltd = kWallDifference[group] * kColourMultiplier[static_cast<std::size_t>(w.colour)];
+  if (climate.ctd >= 10) {
+    cltd += (climate.outdoorSummer - kReferenceOutdoor) + climate.rangeAdjustment;
+  } else {
+    // hvac_sizing.rb after MJ8 A12-18: small design differences.
+    cltd = std::max(cltd + climate.ctd - 20.0 - climate.rangeAdjustment, 0.0);
+  }
+  return cltd;
+}
+
+void addWall(const WallDetails& w, const Climate& climate, ZoneSums& z) {
+  switch (w.exposure) {
+    case WallExposure::Outdoors:
+      add(z.heating, Component::Walls, w.u * w.area * climate.htd);
+      add(z.sensible, Component::Walls, w.u * w.area * wallCooling(w, climate));
+      z.exposed += w.area;
+      break;
+    case WallExposure::Unconditioned: {
+      const double winter = w.winterTemperature.value_or(climate.outdoorWinter);
+      const double summer = w.summerTemperature.value_or(climate.outdoorSummer);
+      add(z.heating, Component::Walls, w.u * w.area * (climate.indoorWinter - winter));
+      add(z.sensible, Component::Walls, w.u * w.area * (summer - climate.indoorSummer));
+      break;
     }
-    return cltd;
-  };
-  auto addWall = [&](const WallDetails& w) {
-    switch (w.exposure) {
-      case WallExposure::Outdoors:
-        add(z.heating, Component::Walls, w.u * w.area * climate.htd);
-        add(z.sensible, Component::Walls, w.u * w.area * wallCooling(w));
-        z.exposed += w.area;
-        break;
-      case WallExposure::Unconditioned: {
-        const double winter = w.winterTemperature.value_or(climate.outdoorWinter);
-        const double summer = w.summerTemperature.value_or(climate.outdoorSummer);
-        add(z.heating, Component::Walls, w.u * w.area * (climate.indoorWinter - winter));
-        add(z.sensible, Component::Walls, w.u * w.area * (summer - climate.indoorSummer));
-        break;
-      }
-      case WallExposure::BelowGrade:
-        add(z.heating, Component::Walls, belowGradeWallU(w) * w.area * climate.htd);
-        if (w.height > 0) z.exposed += w.area * (w.height - std::min(w.depth, w.height)) / w.height;
-        break;
-    }
-  };
-  if (details.walls) {
-    for (const WallDetails& w : *details.walls) addWall(w);
-  } else if (partition) {
-    const double ua = zoneValue(ZoneQuantity::WallU) * zoneValue(ZoneQuantity::WallArea);
-    add(z.heating, Component::Walls, ua * partitionDifference);
-    add(z.sensible, Component::Walls, ua * partitionDifference);
+    case WallExposure::BelowGrade:
+      add(z.heating, Component::Walls, belowGradeWallU(w) * w.area * climate.htd);
+      if (w.height > 0) z.exposed += w.area * (w.height - std::min(w.depth, w.height)) / w.height;
+      break;
+  }
+}
+
+void walls(const ZoneColumn& zc, const Climate& climate, ZoneSums& z) {
+  if (zc.details.walls) {
+    for (const WallDetails& w : *zc.details.walls) addWall(w, climate, z);
+  } else if (zc.partition) {
+    const double ua = zc.value(ZoneQuantity::WallU) * zc.value(ZoneQuantity::WallArea);
+    add(z.heating, Component::Walls, ua * zc.partitionDifference);
+    add(z.sensible, Component::Walls, ua * zc.partitionDifference);
   } else {
     WallDetails w;
-    w.area = zoneValue(ZoneQuantity::WallArea);
-    w.u = zoneValue(ZoneQuantity::WallU);
-    w.group = pageWallGroup(tables, w.u);
+    w.area = zc.value(ZoneQuantity::WallArea);
+    w.u = zc.value(ZoneQuantity::WallU);
+    w.group = pageWallGroup(zc.tables, w.u);
     w.colour = SurfaceColour::Dark;
-    addWall(w);
+    addWall(w, climate, z);
   }
+}
 
-  // Ceilings and roofs.
-  auto addCeiling = [&](const CeilingDetails& c) {
-    add(z.heating, c.kind == CeilingKind::Attic ? Component::Ceilings : Component::Roofs, c.u * c.area * climate.htd);
-    const bool dark = c.colour == SurfaceColour::Dark;
-    const double adjust = (climate.outdoorSummer - kReferenceOutdoor) + climate.rangeAdjustment;
-    if (c.kind == CeilingKind::Attic) {
-      const double attic = (c.radiantBarrier ? (dark ? kAtticDarkBarrier : kAtticLightBarrier)
-                                             : (dark ? kAtticDark : kAtticLight)) + adjust;
-      add(z.sensible, Component::Ceilings, c.u * c.area * (attic - climate.indoorSummer));
-    } else {
-      const double r = c.u > 0 ? 1.0 / c.u : 0.0;
-      std::size_t i = 0;
-      while (i < kRoofRLimits.size() && r > kRoofRLimits[i]) ++i;
-      const double cltd = kRoofDifference[i] * (dark ? 1.0 : kLightRoofMultiplier) + adjust;
-      add(z.sensible, Component::Roofs, c.u * c.area * cltd);
-    }
-  };
-  if (details.ceilings) {
-    for (const CeilingDetails& c : *details.ceilings) addCeiling(c);
+void addCeiling(const CeilingDetails& c, const Climate& climate, ZoneSums& z) {
+  add(z.heating, c.kind == CeilingKind::Attic ? Component::Ceilings : Component::Roofs, c.u * c.area * climate.htd);
+  const bool dark = c.colour == SurfaceColour::Dark;
+  const double adjust = (climate.outdoorSummer - kReferenceOutdoor) + climate.rangeAdjustment;
+  if (c.kind == CeilingKind::Attic) {
+    const double attic =
+        (c.radiantBarrier ? (dark ? kAtticDarkBarrier : kAtticLightBarrier) : (dark ? kAtticDark : kAtticLight)) +
+        adjust;
+    add(z.sensible, Component::Ceilings, c.u * c.area * (attic - climate.indoorSummer));
   } else {
-    CeilingDetails c;
-    c.area = zoneValue(ZoneQuantity::RoofArea);
-    c.u = zoneValue(ZoneQuantity::RoofU);
-    const std::int32_t roof = tables.selection(sel::RoofConstruction);
-    c.kind = roof >= 3 ? CeilingKind::Roof : CeilingKind::Attic;
-    c.colour = roof == 2 || roof == 4 ? SurfaceColour::Light : SurfaceColour::Dark;
-    addCeiling(c);
+    const double r = c.u > 0 ? 1.0 / c.u : 0.0;
+    std::size_t i = 0;
+    while (i < kRoofRLimits.size() && r > kRoofRLimits[i]) ++i;
+    const double cltd = kRoofDifference[i] * (dark ? 1.0 : kLightRoofMultiplier) + adjust;
+    add(z.sensible, Component::Roofs, c.u * c.area * cltd);
   }
+}
 
-  // Floors and slabs.
-  auto addFloor = [&](const FloorDetails& f) {
-    z.floorArea += f.area;
-    switch (f.kind) {
-      case FloorKind::Slab:
-        add(z.heating, Component::Slabs, slabFValue(f.edgeR) * f.perimeter * climate.htd);
-        break;
-      case FloorKind::BasementFloor:
-        add(z.heating, Component::Slabs, basementFloorU(f.depth, f.width, f.edgeR > 0) * f.area * climate.htd);
-        break;
-      case FloorKind::Outdoors:
-        add(z.heating, Component::Floors, f.u * f.area * climate.htd);
-        add(z.sensible, Component::Floors,
-            f.u * f.area * std::max(climate.ctd - kOpenFloorBelow + climate.rangeAdjustment, 0.0));
-        break;
-      case FloorKind::Garage: {
-        const double winter = f.winterTemperature.value_or(climate.outdoorWinter);
-        const double summer = f.summerTemperature.value_or(climate.outdoorSummer);
-        add(z.heating, Component::Floors, f.u * f.area * (climate.indoorWinter - winter));
-        add(z.sensible, Component::Floors, f.u * f.area * (summer - climate.indoorSummer));
-        break;
-      }
-      case FloorKind::Crawlspace:
-      case FloorKind::Basement: {
-        // hvac_sizing.rb after MJ8 Figures A12-6 and A12-17: the space
-        // settles between indoors and out by the floor's and walls' U.
-        const double uw = kCrawlspaceWallU;
-        const double share = f.kind == FloorKind::Crawlspace ? 1.0 / (1.0 + 4.0 * f.u / (uw + 0.11))
-                                                              : uw / (4.0 * f.u + uw);
-        add(z.heating, Component::Floors, f.u * f.area * climate.htd * share);
-        add(z.sensible, Component::Floors, f.u * f.area * climate.ctd * share);
-        break;
-      }
+void ceilings(const ZoneColumn& zc, const Climate& climate, ZoneSums& z) {
+  if (zc.details.ceilings) {
+    for (const CeilingDetails& c : *zc.details.ceilings) addCeiling(c, climate, z);
+    return;
+  }
+  CeilingDetails c;
+  c.area = zc.value(ZoneQuantity::RoofArea);
+  c.u = zc.value(ZoneQuantity::RoofU);
+  const std::int32_t roof = zc.tables.selection(sel::RoofConstruction);
+  c.kind = roof >= 3 ? CeilingKind::Roof : CeilingKind::Attic;
+  c.colour = roof == 2 || roof == 4 ? SurfaceColour::Light : SurfaceColour::Dark;
+  addCeiling(c, climate, z);
+}
+
+void addFloor(const FloorDetails& f, const Climate& climate, ZoneSums& z) {
+  z.floorArea += f.area;
+  switch (f.kind) {
+    case FloorKind::Slab:
+      add(z.heating, Component::Slabs, slabFValue(f.edgeR) * f.perimeter * climate.htd);
+      break;
+    case FloorKind::BasementFloor:
+      add(z.heating, Component::Slabs, basementFloorU(f.depth, f.width, f.edgeR > 0) * f.area * climate.htd);
+      break;
+    case FloorKind::Outdoors:
+      add(z.heating, Component::Floors, f.u * f.area * climate.htd);
+      add(z.sensible, Component::Floors,
+          f.u * f.area * std::max(climate.ctd - kOpenFloorBelow + climate.rangeAdjustment, 0.0));
+      break;
+    case FloorKind::Garage: {
+      const double winter = f.winterTemperature.value_or(climate.outdoorWinter);
+      const double summer = f.summerTemperature.value_or(climate.outdoorSummer);
+      add(z.heating, Component::Floors, f.u * f.area * (climate.indoorWinter - winter));
+      add(z.sensible, Component::Floors, f.u * f.area * (summer - climate.indoorSummer));
+      break;
     }
-  };
-  if (details.floors) {
-    for (const FloorDetails& f : *details.floors) addFloor(f);
+    case FloorKind::Crawlspace:
+    case FloorKind::Basement: {
+      // hvac_sizing.rb after MJ8 Figures A12-6 and A12-17: the space
+      // settles between indoors and out by the floor's and walls' U.
+      const double uw = kCrawlspaceWallU;
+      const double share =
+          f.kind == FloorKind::Crawlspace ? 1.0 / (1.0 + 4.0 * f.u / (uw + 0.11)) : uw / (4.0 * f.u + uw);
+      add(z.heating, Component::Floors, f.u * f.area * climate.htd * share);
+      add(z.sensible, Component::Floors, f.u * f.area * climate.ctd * share);
+      break;
+    }
+  }
+}
+
+// The floor the page's floors selection describes.
+FloorDetails pageFloor(const ZoneColumn& zc) {
+  FloorDetails f;
+  f.area = zc.value(ZoneQuantity::FloorArea);
+  f.u = zc.value(ZoneQuantity::FloorU);
+  switch (zc.tables.selection(sel::FloorConstruction)) {
+    case 1:
+      f.kind = FloorKind::Slab;
+      f.perimeter = f.area > 0 ? 4.0 * std::sqrt(f.area) : 0.0;
+      break;
+    case 2:
+    case 3: f.kind = FloorKind::Basement; break;
+    case 4: f.kind = FloorKind::Garage; break;
+    default: f.kind = FloorKind::Crawlspace; break;
+  }
+  return f;
+}
+
+void floors(const ZoneColumn& zc, const Climate& climate, ZoneSums& z) {
+  if (zc.details.floors) {
+    for (const FloorDetails& f : *zc.details.floors) addFloor(f, climate, z);
   } else {
-    FloorDetails f;
-    f.area = zoneValue(ZoneQuantity::FloorArea);
-    f.u = zoneValue(ZoneQuantity::FloorU);
-    switch (tables.selection(sel::FloorConstruction)) {
-      case 1:
-        f.kind = FloorKind::Slab;
-        f.perimeter = f.area > 0 ? 4.0 * std::sqrt(f.area) : 0.0;
-        break;
-      case 2:
-      case 3: f.kind = FloorKind::Basement; break;
-      case 4: f.kind = FloorKind::Garage; break;
-      default: f.kind = FloorKind::Crawlspace; break;
-    }
     // A floor whose page U is 0 loses nothing there (over a heated room,
     // say): the default takes its area alone, as the page does.
+    const FloorDetails f = pageFloor(zc);
     if (f.u > 0) {
-      addFloor(f);
+      addFloor(f, climate, z);
     } else {
       z.floorArea += f.area;
     }
   }
-  const double pageFloor = zoneValue(ZoneQuantity::FloorArea);
-  if (pageFloor > 0) z.floorArea = pageFloor;
+  const double area = zc.value(ZoneQuantity::FloorArea);
+  if (area > 0) z.floorArea = area;
+}
+
+// The envelope of one zone column.
+void envelope(const ZoneColumn& zc, int rotation, const Climate& climate, const Sun& sun, ZoneSums& z) {
+  windowsAndSkylights(zc, rotation, sun, climate, z);
+  doors(zc, climate, z);
+  walls(zc, climate, z);
+  ceilings(zc, climate, z);
+  floors(zc, climate, z);
 }
 
 bool zoneUsed(const ProjectTables& tables, const ZoneDetails& details, int page, int column) {
@@ -711,140 +748,152 @@ double excursion(const Hourly& curve) {
   return std::max(0.0, peak - kExcursionLimit * sum / kHours);
 }
 
-}  // namespace
-
-DetailedDesign detailedDesign(const ProjectTables& tables, int rotation) {
-  DetailedDesign design;
-  const HouseDetails& house = tables.Details.house;
-  const HouseValues& values = tables.House;
-  const Sun sun = sunAt(house.orDefault(HouseDetail::Latitude));
-
-  const double elevation = std::clamp(house.orDefault(HouseDetail::Elevation), 0.0, 11999.0);
-  const auto thousands = static_cast<std::size_t>(elevation / 1000.0);
-  const double altitude = kAltitudeFactor[thousands] + (kAltitudeFactor[thousands + 1] - kAltitudeFactor[thousands]) *
-                                                           (elevation / 1000.0 - static_cast<double>(thousands));
-
-  std::array<ZoneSums, kZones> sums{};
+// What the first pass over the zones gathers: each zone's envelope and the
+// house's glass curve, exposed area and floor area.
+struct HouseSums {
+  std::array<ZoneSums, kZones> zones{};
   std::array<Climate, kPages> climates{};
-  Hourly houseGlass{};
+  Hourly glass{};
   double exposed = 0;
   double floorArea = 0;
-  bool anyGains = false;
-  double people = 0;
-  double appliances = 0;
-  double appliancesLatent = 0;
+  bool anyGains = false;  // people or appliances entered for some zone
+};
+
+void envelopes(const ProjectTables& tables, int rotation, DetailedDesign& design, HouseSums& sums) {
+  const Sun sun = sunAt(tables.Details.house.orDefault(HouseDetail::Latitude));
   for (int p = 1; p <= kPages; ++p) {
-    climates[static_cast<std::size_t>(p - 1)] = climateOf(tables, p);
+    sums.climates[static_cast<std::size_t>(p - 1)] = climateOf(tables, p);
     for (int c = 1; c <= kZoneColumns; ++c) {
       const int zone = zoneNumber(p, c);
       const ZoneDetails& details = tables.Details.zone(zone);
       const auto i = static_cast<std::size_t>(zone - 1);
       if (!zoneUsed(tables, details, p, c)) continue;
       design.zoneUsed[i] = true;
-      ZoneSums& z = sums[i];
-      envelope(tables, details, p, c, rotation, climates[static_cast<std::size_t>(p - 1)], sun, z);
-      for (std::size_t h = 0; h < kHours; ++h) houseGlass[h] += z.glass[h];
-      exposed += z.exposed;
-      floorArea += z.floorArea;
-      anyGains = anyGains || details.people || details.appliances || details.appliancesLatent;
+      ZoneSums& z = sums.zones[i];
+      envelope(ZoneColumn(tables, details, p, c), rotation, sums.climates[static_cast<std::size_t>(p - 1)], sun, z);
+      for (std::size_t h = 0; h < kHours; ++h) sums.glass[h] += z.glass[h];
+      sums.exposed += z.exposed;
+      sums.floorArea += z.floorArea;
+      sums.anyGains = sums.anyGains || details.people || details.appliances || details.appliancesLatent;
     }
   }
+}
 
-  // The design infiltration of the whole house, given to the zones by their
-  // exposed wall area (by floor area when no wall is exposed); its CFM depends on each page's differences.
-  const double conditionedArea = values[HouseValue::FloorArea].value_or(floorArea);
-  const double volume = conditionedArea * values[HouseValue::CeilingHeight].value_or(8.0);
-  const std::optional<double>& ach50 = house[HouseDetail::Ach50];
+// The air the house takes in, leaking and ventilated, before it is given
+// to the zones.
+struct HouseAir {
+  double altitude = 1;
+  std::optional<double> ach50;
   double leakageArea = 0;  // in²
-  if (ach50) {
-    leakageArea = *ach50 * kLeakageAreaFactor * std::pow(4.0, kLeakageFlowExponent) * volume /
-                  (std::pow(50.0, kLeakageFlowExponent) * 60.0);
+  double volume = 0;
+  double stack = 0;
+  double wind = 0;
+  double grains = 0;
+  double ventilation = 0;
+  double sensibleLeft = 1;
+  double latentLeft = 1;
+};
+
+double altitudeFactor(double elevation) {
+  const double feet = std::clamp(elevation, 0.0, 11999.0);
+  const auto thousands = static_cast<std::size_t>(feet / 1000.0);
+  return kAltitudeFactor[thousands] +
+         (kAltitudeFactor[thousands + 1] - kAltitudeFactor[thousands]) * (feet / 1000.0 - static_cast<double>(thousands));
+}
+
+HouseAir houseAir(const ProjectTables& tables, double conditionedArea) {
+  const HouseDetails& house = tables.Details.house;
+  const HouseValues& values = tables.House;
+  HouseAir air;
+  air.altitude = altitudeFactor(house.orDefault(HouseDetail::Elevation));
+  air.volume = conditionedArea * values[HouseValue::CeilingHeight].value_or(8.0);
+  air.ach50 = house[HouseDetail::Ach50];
+  if (air.ach50) {
+    air.leakageArea = *air.ach50 * kLeakageAreaFactor * std::pow(4.0, kLeakageFlowExponent) * air.volume /
+                      (std::pow(50.0, kLeakageFlowExponent) * 60.0);
   }
   const double storeys = house.orDefault(HouseDetail::StoreysAboveGrade);
   const double shielding = house.orDefault(HouseDetail::ShieldingClass);
-  const double stack = kStackPerStorey * storeys;
-  const double wind = (kWindBase - kWindPerClass * (shielding - 3)) * std::pow(storeys, 0.4);
-  const double grains = values.orZero(HouseValue::MoistureDifference);
-  const double ventilation = values.orZero(HouseValue::VentilationCfm);
-  const double sensibleLeft = 1.0 - values.orZero(HouseValue::VentilationSensibleRecovery) / 100.0;
-  const bool ductSystem = tables.Ducts.entered();
-  design.ducts = ductSystem ? DuctSource::DuctSystem : DuctSource::PageMultipliers;
-  const double latentLeft = 1.0 - values.orZero(HouseValue::VentilationLatentRecovery) / 100.0;
+  air.stack = kStackPerStorey * storeys;
+  air.wind = (kWindBase - kWindPerClass * (shielding - 3)) * std::pow(storeys, 0.4);
+  air.grains = values.orZero(HouseValue::MoistureDifference);
+  air.ventilation = values.orZero(HouseValue::VentilationCfm);
+  air.sensibleLeft = 1.0 - values.orZero(HouseValue::VentilationSensibleRecovery) / 100.0;
+  air.latentLeft = 1.0 - values.orZero(HouseValue::VentilationLatentRecovery) / 100.0;
+  return air;
+}
 
-  for (int p = 1; p <= kPages; ++p) {
-    const Climate& climate = climates[static_cast<std::size_t>(p - 1)];
-    for (int c = 1; c <= kZoneColumns; ++c) {
-      const int zone = zoneNumber(p, c);
-      const auto i = static_cast<std::size_t>(zone - 1);
-      if (!design.zoneUsed[i]) continue;
-      ZoneSums& z = sums[i];
-      const ZoneDetails& details = tables.Details.zone(zone);
+// The people and appliances the zones were given, for the house's lines.
+struct Gains {
+  double people = 0;
+  double appliances = 0;
+  double appliancesLatent = 0;
+};
 
-      // Leakage. A house whose rooms have no exposed wall (partitions
-      // alone) still leaks: its air goes by floor area, or evenly.
-      const double share = exposed > 0     ? z.exposed / exposed
-                           : floorArea > 0 ? z.floorArea / floorArea
-                                           : 1.0 / static_cast<double>(std::count(design.zoneUsed.begin(),
-                                                                                  design.zoneUsed.end(), true));
-      double heatingCfm = 0;
-      double coolingCfm = 0;
-      if (ach50) {
-        heatingCfm = leakageArea * share * std::sqrt(stack * climate.htd + wind * kHeatingWind * kHeatingWind);
-        coolingCfm = leakageArea * share * std::sqrt(stack * climate.ctd + wind * kCoolingWind * kCoolingWind);
-      } else {
-        heatingCfm = values.orZero(HouseValue::LeakageAchWinter) * volume / 60.0 * share;
-        coolingCfm = values.orZero(HouseValue::LeakageAchSummer) * volume / 60.0 * share;
-      }
-      design.infiltrationHeatingCfm += heatingCfm;
-      design.infiltrationCoolingCfm += coolingCfm;
-      add(z.heating, Component::Infiltration, kSensibleAir * altitude * heatingCfm * climate.htd);
-      add(z.sensible, Component::Infiltration, kSensibleAir * altitude * coolingCfm * climate.ctd);
-      add(z.latent, Component::Infiltration, kLatentAir * altitude * coolingCfm * grains);
+// A zone's leakage, ventilation and internal gains.
+void airAndGains(const ProjectTables& tables, const HouseAir& air, const HouseSums& sums, const Climate& climate,
+                 std::size_t i, DetailedDesign& design, Gains& gains, ZoneSums& z) {
+  const HouseValues& values = tables.House;
+  const ZoneDetails& details = tables.Details.zone(static_cast<int>(i) + 1);
 
-      // Ventilation and the house's gains, by floor area.
-      const double floorShare = floorArea > 0 ? z.floorArea / floorArea : 0.0;
-      const double q = ventilation * floorShare;
-      add(z.heating, Component::Ventilation, kSensibleAir * altitude * q * sensibleLeft * climate.htd);
-      add(z.sensible, Component::Ventilation, kSensibleAir * altitude * q * sensibleLeft * climate.ctd);
-      add(z.latent, Component::Ventilation, kLatentAir * altitude * q * latentLeft * grains);
-      if (anyGains) {
-        const double zonePeople = details.people.value_or(0);
-        people += zonePeople;
-        appliances += details.appliances.value_or(0);
-        appliancesLatent += details.appliancesLatent.value_or(0);
-        add(z.sensible, Component::InternalGains, kPersonSensible * zonePeople + details.appliances.value_or(0));
-        add(z.latent, Component::InternalGains, kPersonLatent * zonePeople + details.appliancesLatent.value_or(0));
-      } else {
-        const double occupants = values.orZero(HouseValue::Occupants);
-        add(z.sensible, Component::InternalGains,
-            (kPersonSensible * occupants + values.orZero(HouseValue::Appliances)) * floorShare);
-        add(z.latent, Component::InternalGains, kPersonLatent * occupants * floorShare);
-      }
-
-      // The page's duct multipliers on all the rest, unless a duct system
-      // is entered: its load is its own.
-      if (!ductSystem) {
-        double heating = 0;
-        double sensible = 0;
-        for (std::size_t k = 0; k < kComponents; ++k) {
-          heating += z.heating[k];
-          sensible += z.sensible[k];
-        }
-        add(z.heating, Component::Ducts, climate.winterDuct * heating);
-        add(z.sensible, Component::Ducts, climate.summerDuct * sensible);
-      }
-      add(z.sensible, Component::AedExcursion, excursion(z.glass));
-
-      DetailedLoads& loads = design.zones[i];
-      for (std::size_t k = 0; k < kComponents; ++k) {
-        loads.heating.parts[k] = whole(z.heating[k]);
-        loads.coolingSensible.parts[k] = whole(z.sensible[k]);
-        loads.coolingLatent.parts[k] = whole(z.latent[k]);
-      }
-    }
+  // Leakage. A house whose rooms have no exposed wall (partitions
+  // alone) still leaks: its air goes by floor area, or evenly.
+  const double share =
+      sums.exposed > 0     ? z.exposed / sums.exposed
+      : sums.floorArea > 0 ? z.floorArea / sums.floorArea
+                           : 1.0 / static_cast<double>(std::count(design.zoneUsed.begin(), design.zoneUsed.end(), true));
+  double heatingCfm = 0;
+  double coolingCfm = 0;
+  if (air.ach50) {
+    heatingCfm =
+        air.leakageArea * share * std::sqrt(air.stack * climate.htd + air.wind * kHeatingWind * kHeatingWind);
+    coolingCfm =
+        air.leakageArea * share * std::sqrt(air.stack * climate.ctd + air.wind * kCoolingWind * kCoolingWind);
+  } else {
+    heatingCfm = values.orZero(HouseValue::LeakageAchWinter) * air.volume / 60.0 * share;
+    coolingCfm = values.orZero(HouseValue::LeakageAchSummer) * air.volume / 60.0 * share;
   }
+  design.infiltrationHeatingCfm += heatingCfm;
+  design.infiltrationCoolingCfm += coolingCfm;
+  add(z.heating, Component::Infiltration, kSensibleAir * air.altitude * heatingCfm * climate.htd);
+  add(z.sensible, Component::Infiltration, kSensibleAir * air.altitude * coolingCfm * climate.ctd);
+  add(z.latent, Component::Infiltration, kLatentAir * air.altitude * coolingCfm * air.grains);
 
-  // The house: the zones' sums, its own glass excursion and the blower.
+  // Ventilation and the house's gains, by floor area.
+  const double floorShare = sums.floorArea > 0 ? z.floorArea / sums.floorArea : 0.0;
+  const double q = air.ventilation * floorShare;
+  add(z.heating, Component::Ventilation, kSensibleAir * air.altitude * q * air.sensibleLeft * climate.htd);
+  add(z.sensible, Component::Ventilation, kSensibleAir * air.altitude * q * air.sensibleLeft * climate.ctd);
+  add(z.latent, Component::Ventilation, kLatentAir * air.altitude * q * air.latentLeft * air.grains);
+  if (sums.anyGains) {
+    const double zonePeople = details.people.value_or(0);
+    gains.people += zonePeople;
+    gains.appliances += details.appliances.value_or(0);
+    gains.appliancesLatent += details.appliancesLatent.value_or(0);
+    add(z.sensible, Component::InternalGains, kPersonSensible * zonePeople + details.appliances.value_or(0));
+    add(z.latent, Component::InternalGains, kPersonLatent * zonePeople + details.appliancesLatent.value_or(0));
+  } else {
+    const double occupants = values.orZero(HouseValue::Occupants);
+    add(z.sensible, Component::InternalGains,
+        (kPersonSensible * occupants + values.orZero(HouseValue::Appliances)) * floorShare);
+    add(z.latent, Component::InternalGains, kPersonLatent * occupants * floorShare);
+  }
+}
+
+// The page's duct multipliers on all the rest of a zone's load.
+void pageDucts(const Climate& climate, ZoneSums& z) {
+  double heating = 0;
+  double sensible = 0;
+  for (std::size_t k = 0; k < kComponents; ++k) {
+    heating += z.heating[k];
+    sensible += z.sensible[k];
+  }
+  add(z.heating, Component::Ducts, climate.winterDuct * heating);
+  add(z.sensible, Component::Ducts, climate.summerDuct * sensible);
+}
+
+// The house: the zones' sums, its own glass excursion and the blower.
+void houseTotals(const ProjectTables& tables, const HouseSums& sums, Gains gains, DetailedDesign& design) {
   bool anyZone = false;
   for (std::size_t i = 0; i < kZones; ++i) {
     if (!design.zoneUsed[i]) continue;
@@ -857,18 +906,54 @@ DetailedDesign detailedDesign(const ProjectTables& tables, int rotation) {
       }
     }
   }
-  if (!anyGains && anyZone) {
-    people = values.orZero(HouseValue::Occupants);
-    appliances = values.orZero(HouseValue::Appliances);
+  if (!sums.anyGains && anyZone) {
+    gains.people = tables.House.orZero(HouseValue::Occupants);
+    gains.appliances = tables.House.orZero(HouseValue::Appliances);
   }
-  design.peopleSensible = whole(kPersonSensible * people);
-  design.peopleLatent = whole(kPersonLatent * people);
-  design.appliancesSensible = whole(appliances);
-  design.appliancesLatent = whole(appliancesLatent);
+  design.peopleSensible = whole(kPersonSensible * gains.people);
+  design.peopleLatent = whole(kPersonLatent * gains.people);
+  design.appliancesSensible = whole(gains.appliances);
+  design.appliancesLatent = whole(gains.appliancesLatent);
   if (anyZone) {
-    design.house.coolingSensible[Component::AedExcursion] = whole(excursion(houseGlass));
-    design.house.coolingSensible[Component::BlowerHeat] = whole(house.orDefault(HouseDetail::BlowerHeat));
+    design.house.coolingSensible[Component::AedExcursion] = whole(excursion(sums.glass));
+    design.house.coolingSensible[Component::BlowerHeat] =
+        whole(tables.Details.house.orDefault(HouseDetail::BlowerHeat));
   }
+}
+
+}  // namespace
+
+DetailedDesign detailedDesign(const ProjectTables& tables, int rotation) {
+  DetailedDesign design;
+  HouseSums sums;
+  envelopes(tables, rotation, design, sums);
+
+  // The design infiltration of the whole house, given to the zones by their
+  // exposed wall area (by floor area when no wall is exposed); its CFM
+  // depends on each page's differences.
+  const double conditionedArea = tables.House[HouseValue::FloorArea].value_or(sums.floorArea);
+  const HouseAir air = houseAir(tables, conditionedArea);
+  const bool ductSystem = tables.Ducts.entered();
+  design.ducts = ductSystem ? DuctSource::DuctSystem : DuctSource::PageMultipliers;
+  Gains gains;
+  for (std::size_t i = 0; i < kZones; ++i) {
+    if (!design.zoneUsed[i]) continue;
+    const Climate& climate = sums.climates[i / kZoneColumns];
+    ZoneSums& z = sums.zones[i];
+    airAndGains(tables, air, sums, climate, i, design, gains, z);
+    // A duct system's load is its own; without one the page's multipliers.
+    if (!ductSystem) pageDucts(climate, z);
+    add(z.sensible, Component::AedExcursion, excursion(z.glass));
+
+    DetailedLoads& loads = design.zones[i];
+    for (std::size_t k = 0; k < kComponents; ++k) {
+      loads.heating.parts[k] = whole(z.heating[k]);
+      loads.coolingSensible.parts[k] = whole(z.sensible[k]);
+      loads.coolingLatent.parts[k] = whole(z.latent[k]);
+    }
+  }
+  houseTotals(tables, sums, gains, design);
+
   // The duct system's inputs, entered or proposed, stand even without one
   // (for the Ducts dialog's proposals) and without a zone (for the outputs
   // to list); only an entered system carries a load.
