@@ -1,19 +1,14 @@
 #include "gui/airandpeopledialog.h"
 
 #include <QButtonGroup>
-#include <QDialog>
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QVBoxLayout>
 
 #include <array>
-#include <cmath>
 #include <string_view>
 
 #include "gui/valuefield.h"
@@ -41,54 +36,49 @@ constexpr std::array<std::string_view, kHouseDetails> kDetailHowToGet = {{
     "The air handler's fan heat added to the cooling; proposed: a 500 W fan.",
 }};
 
-QString rangeText(const HouseValueRange& range) {
-  return QStringLiteral("%1 to %2").arg(toQString(enteredText(range.minimum)), toQString(enteredText(range.maximum)));
+// A value's text quoted as the notes quote it.
+QString quotedAsNotes(const QString& text) { return toQString(quotedInMessage(text.toStdString())); }
+
+// A number's edit that takes no more than a number's length, all of it
+// selected by a click.
+QLineEdit* valueEdit(std::string_view name, const std::optional<double>& entered, QWidget& parent) {
+  QLineEdit* edit = numberEdit(name, entered, parent);
+  edit->setMaxLength(kFieldCharacters);
+  selectAllOnClickIn(edit);
+  return edit;
 }
 
-// One value's field and what its text gives.
-struct ValueField {
-  HouseValue value{};
-  QLineEdit* edit = nullptr;
-  std::optional<double> taken;  // the value the text enters; none for empty or refused text
-  QString refusal;              // why the text is refused, in a word; empty when taken
-  QString proposal;             // the figure Fill In enters; empty where there is none
+// One value's field, and the figure Fill In enters; empty where there is none.
+struct ValueField : KeyedInput<HouseValue> {
+  QString proposal;
 };
 
-// One house detail's field and what its text gives.
-struct DetailField {
-  HouseDetail detail{};
-  QLineEdit* edit = nullptr;
-  std::optional<double> taken;
-  QString refusal;
-};
+using DetailField = KeyedInput<HouseDetail>;
 
-class AirAndPeopleDialog {
+class AirAndPeopleDialog : ValuesDialog {
  public:
   AirAndPeopleDialog(const ProjectTables& project, QWidget* parent)
-      : m_project(project), m_dialog(parent), m_preview(new QLabel(&m_dialog)), m_message(new QLabel(&m_dialog)) {
-    m_dialog.setWindowTitle(QStringLiteral("House Air and People"));
-    auto* intro = new QLabel(QStringLiteral("What the design load adds to the rooms: the outdoor air, people and "
-                                            "appliances, and the airflow of the whole system. An empty field is not "
-                                            "entered and counts as 0; greyed figures are proposals, not entered."),
-                             &m_dialog);
-    intro->setWordWrap(true);
-
+      : ValuesDialog(QStringLiteral("House Air and People"),
+                     QStringLiteral("What the design load adds to the rooms: the outdoor air, people and "
+                                    "appliances, and the airflow of the whole system. An empty field is not "
+                                    "entered and counts as 0; greyed figures are proposals, not entered."),
+                     parent),
+        m_project(project) {
     auto* grid = new QGridLayout;
     grid->setColumnStretch(2, 1);
     for (const HouseValueRange& range : kHouseValueRanges) addValueRow(*grid, range);
     addSizeForRow(*grid);
+    addPart(grid);
+    addPart(makeDetails());
+    takeAsEdited(m_fields, m_dialog, [this] { update(); });
+    takeAsEdited(m_details, m_dialog, [this] { update(); });
 
-    QGroupBox* details = makeDetails();
-
-    setUpRefusalLine(*m_message);
-
-    auto* layout = new QVBoxLayout(&m_dialog);
-    layout->addWidget(intro);
-    layout->addLayout(grid);
-    layout->addWidget(details);
-    layout->addWidget(m_message);
-    layout->addWidget(previewBox());
-    layout->addWidget(buttonBox());
+    QDialogButtonBox* buttons = finish(QStringLiteral("Design load as it would become"), [this] {
+      return focusFirstRefused(m_fields) || focusFirstRefused(m_details);
+    });
+    addAction(*buttons, QStringLiteral("&Fill In the Proposals"), "fill",
+              QStringLiteral("Enters the greyed proposal in every empty field that has one"),
+              [this] { fillInProposals(); });
     update();
   }
 
@@ -102,33 +92,17 @@ class AirAndPeopleDialog {
  private:
   // One value's row: its name and unit, its field and how a user gets it.
   void addValueRow(QGridLayout& grid, const HouseValueRange& range) {
-    const int row = grid.rowCount();
     ValueField& field = m_fields[static_cast<std::size_t>(range.value)];
-    field.value = range.value;
-    field.edit = new QLineEdit(&m_dialog);
-    field.edit->setObjectName(toQString(range.jsonKey));
-    field.edit->setAlignment(Qt::AlignRight);
-    field.edit->setMaxLength(kFieldCharacters);
-    selectAllOnClickIn(field.edit);
-    field.edit->setMaximumWidth(field.edit->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) + 12);
+    field.key = range.value;
+    field.edit = valueEdit(range.jsonKey, m_project.House[range.value], m_dialog);
+    field.rule = ruleOf(range, [value = range.value](double number) { return inHouseRange(value, number); });
+    field.rule.quoted = quotedAsNotes;
     field.edit->setToolTip(QStringLiteral("%1, %2\nAllowed %3%4\nEmpty: not entered, counts as 0")
-                               .arg(toQString(range.name), toQString(range.unit), rangeText(range),
+                               .arg(toQString(range.name), toQString(range.unit), field.rule.allowed,
                                     range.whole ? QStringLiteral(", a whole number") : QString()));
-    if (const std::optional<double>& entered = m_project.House[range.value]) {
-      field.edit->setText(toQString(enteredText(*entered)));
-    }
-    auto* label = new QLabel(QStringLiteral("%1, %2:").arg(toQString(range.name), toQString(range.unit)), &m_dialog);
-    label->setBuddy(field.edit);
-    auto* hint = new QLabel(toQString(range.hint), &m_dialog);
-    hint->setStyleSheet(QStringLiteral("color: #5a5a5a;"));
-    grid.addWidget(label, row, 0);
-    grid.addWidget(field.edit, row, 1);
-    grid.addWidget(hint, row, 2);
-    QObject::connect(field.edit, &QLineEdit::textEdited, &m_dialog, [this, &field] {
-      take(field);
-      update();
-    });
-    take(field);
+    addFieldRow(grid, QStringLiteral("%1, %2:").arg(toQString(range.name), toQString(range.unit)), field.edit,
+                toQString(range.hint), m_dialog);
+    field.take();
   }
 
   // The orientation the equipment is sized for, as two choices in a row.
@@ -152,119 +126,49 @@ class AirAndPeopleDialog {
     QObject::connect(sizeForGroup, &QButtonGroup::buttonToggled, &m_dialog, [this] { update(); });
   }
 
-  QGroupBox* previewBox() { return previewGroup(QStringLiteral("Design load as it would become"), *m_preview, m_dialog); }
-
-  QDialogButtonBox* buttonBox() {
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &m_dialog);
-    QPushButton* fill = buttons->addButton(QStringLiteral("&Fill In the Proposals"), QDialogButtonBox::ActionRole);
-    fill->setObjectName(QStringLiteral("fill"));
-    fill->setToolTip(QStringLiteral("Enters the greyed proposal in every empty field that has one"));
-    fill->setAutoDefault(false);
-    QObject::connect(fill, &QPushButton::clicked, &m_dialog, [this] { fillInProposals(); });
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &m_dialog, [this] { accept(); });
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &m_dialog, &QDialog::reject);
-    return buttons;
-  }
-
   // The house's details of the detailed design load. An empty field takes
   // the greyed proposal, which the detailed load counts; the tooltip says so.
   QGroupBox* makeDetails() {
     auto* box = new QGroupBox(QStringLiteral("The site, for the detailed design load"), &m_dialog);
     auto* grid = new QGridLayout(box);
     grid->setColumnStretch(2, 1);
-    const QString hintStyle = QStringLiteral("color: #5a5a5a;");
     for (const HouseDetailRange& range : kHouseDetailRanges) {
       DetailField& field = m_details[static_cast<std::size_t>(range.detail)];
-      field.detail = range.detail;
-      field.edit = new QLineEdit(box);
-      field.edit->setObjectName(toQString(range.jsonKey));
-      field.edit->setAlignment(Qt::AlignRight);
-      field.edit->setMaxLength(kFieldCharacters);
-      selectAllOnClickIn(field.edit);
-      field.edit->setMaximumWidth(field.edit->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) + 12);
+      field.key = range.detail;
+      field.edit = valueEdit(range.jsonKey, m_project.Details.house[range.detail], *box);
+      // The range itself asks a whole number: one that is not is outside it.
+      field.rule = ruleOf(range, [detail = range.detail](double number) { return inDetailRange(detail, number); });
+      field.rule.quoted = quotedAsNotes;
+      field.rule.wholeApart = false;
+      field.rule.allowed += range.whole ? QStringLiteral(", or not a whole number") : QString();
       const QString unit = range.unit.empty() ? QString() : QStringLiteral(", ") + toQString(range.unit);
-      field.edit->setToolTip(QStringLiteral("%1%2\nAllowed %3 to %4%5\nEmpty: %6")
-                                 .arg(toQString(range.name), unit, toQString(enteredText(range.minimum)),
-                                      toQString(enteredText(range.maximum)),
+      field.edit->setToolTip(QStringLiteral("%1%2\nAllowed %3%4\nEmpty: %5")
+                                 .arg(toQString(range.name), unit, rangeWords(range.minimum, range.maximum),
                                       range.whole ? QStringLiteral(", a whole number") : QString(),
                                       range.proposal ? QStringLiteral("the greyed proposal is counted")
                                                      : QStringLiteral("not counted")));
+      // Empty: the proposal holds.
       if (range.proposal) field.edit->setPlaceholderText(toQString(enteredText(*range.proposal)));
-      if (const std::optional<double>& entered = m_project.Details.house[range.detail]) {
-        field.edit->setText(toQString(enteredText(*entered)));
-      }
-      auto* label = new QLabel(QStringLiteral("%1%2:").arg(toQString(range.name), unit), box);
-      label->setBuddy(field.edit);
-      auto* hint = new QLabel(toQString(kDetailHowToGet[static_cast<std::size_t>(range.detail)]), box);
-      hint->setStyleSheet(hintStyle);
-      const int row = grid->rowCount();
-      grid->addWidget(label, row, 0);
-      grid->addWidget(field.edit, row, 1);
-      grid->addWidget(hint, row, 2);
-      QObject::connect(field.edit, &QLineEdit::textEdited, &m_dialog, [this, &field] {
-        take(field);
-        update();
-      });
-      take(field);
+      addFieldRow(*grid, QStringLiteral("%1%2:").arg(toQString(range.name), unit), field.edit,
+                  toQString(kDetailHowToGet[static_cast<std::size_t>(range.detail)]), *box);
+      field.take();
     }
     return box;
-  }
-
-  static void take(DetailField& field) {
-    const HouseDetailRange& range = houseDetailRange(field.detail);
-    const QString text = field.edit->text().trimmed();
-    const std::optional<double> number = enteredNumber(text.toStdString());
-    field.taken.reset();
-    field.refusal.clear();
-    const QString name = toQString(range.name);
-    if (text.isEmpty()) {
-      // Not entered: the proposal holds.
-    } else if (!number || std::isnan(*number)) {
-      field.refusal = QStringLiteral("%1: %2 is not a number").arg(name, toQString(quotedInMessage(text.toStdString())));
-    } else if (!inDetailRange(field.detail, *number)) {
-      field.refusal = QStringLiteral("%1: %2 is outside %3 to %4%5")
-                          .arg(name, text, toQString(enteredText(range.minimum)), toQString(enteredText(range.maximum)),
-                               range.whole ? QStringLiteral(", or not a whole number") : QString());
-    } else {
-      field.taken = number;
-    }
-    QPalette colours = field.edit->palette();
-    colours.setColor(QPalette::Base, field.refusal.isEmpty() ? QPalette().color(QPalette::Base) : kMarkedBase);
-    field.edit->setPalette(colours);
   }
 
   // The details as the fields give them; a refused text leaves the detail
   // as the project holds it.
   HouseDetails houseDetails() const {
     HouseDetails house = m_project.Details.house;
-    for (const DetailField& field : m_details) {
-      if (field.refusal.isEmpty()) house[field.detail] = field.taken;
-    }
+    putTaken(m_details, house);
     return house;
-  }
-
-  // Reads the field's text as the notes read a value: a plain decimal
-  // number within the value's range, whole where it must be.
-  static void take(ValueField& field) {
-    const HouseValueRange& range = houseValueRange(field.value);
-    const QString text = field.edit->text().trimmed();
-    const HouseValue value = field.value;
-    FieldNumber read = readFieldNumber(
-        text, toQString(quotedInMessage(text.toStdString())),
-        {toQString(range.name), range.minimum, range.maximum, rangeText(range),
-         [value](double number) { return inHouseRange(value, number); }});
-    field.taken = read.taken;
-    field.refusal = std::move(read.refusal);
-    markRefusal(*field.edit, field.refusal);
   }
 
   // The values as the fields give them; a refused text leaves the value as
   // the project holds it.
   HouseValues values() const {
     HouseValues house = m_project.House;
-    for (const ValueField& field : m_fields) {
-      if (field.refusal.isEmpty()) house[field.value] = field.taken;
-    }
+    putTaken(m_fields, house);
     house.SizeFor = m_worst->isChecked() ? SizingOrientation::Worst : SizingOrientation::Drawn;
     return house;
   }
@@ -282,24 +186,17 @@ class AirAndPeopleDialog {
     const HouseDesign now = design();
     const DesignLoad& load = now.load;
     for (ValueField& field : m_fields) {
-      std::optional<double> proposal = houseValueRange(field.value).proposal;
-      if (field.value == HouseValue::FloorArea && inHouseRange(field.value, load.zonesFloorArea)) {
+      std::optional<double> proposal = houseValueRange(field.key).proposal;
+      if (field.key == HouseValue::FloorArea && inHouseRange(field.key, load.zonesFloorArea)) {
         proposal = load.zonesFloorArea;
       }
-      if (field.value == HouseValue::SystemAirflow && now.proposedSystemAirflow) {
+      if (field.key == HouseValue::SystemAirflow && now.proposedSystemAirflow) {
         proposal = static_cast<double>(*now.proposedSystemAirflow);
       }
       field.proposal = proposal ? toQString(enteredText(*proposal)) : QString();
       field.edit->setPlaceholderText(placeholder(field));
     }
-    QStringList refusals;
-    for (const ValueField& field : m_fields) {
-      if (!field.refusal.isEmpty()) refusals << field.refusal;
-    }
-    for (const DetailField& field : m_details) {
-      if (!field.refusal.isEmpty()) refusals << field.refusal;
-    }
-    m_message->setText(refusals.join(QLatin1Char('\n')));
+    m_message->setText(refusalLines(m_fields, m_details));
 
     const auto btu = [](std::int64_t value) { return toQString(figureText(value, 0, Grouping::Thousands)); };
     const Orientation& worst = now.orientations.turns[static_cast<std::size_t>(now.orientations.worst)];
@@ -324,7 +221,7 @@ class AirAndPeopleDialog {
   // zones' sum stands in for it); the others count as 0 until entered.
   static QString placeholder(const ValueField& field) {
     if (field.proposal.isEmpty()) return {};
-    if (field.value == HouseValue::FloorArea) return QStringLiteral("%1, the zones' sum").arg(field.proposal);
+    if (field.key == HouseValue::FloorArea) return QStringLiteral("%1, the zones' sum").arg(field.proposal);
     return QStringLiteral("%1 proposed").arg(field.proposal);
   }
 
@@ -333,11 +230,11 @@ class AirAndPeopleDialog {
   QString proposedButNotEntered() const {
     QStringList names;
     for (const ValueField& field : m_fields) {
-      if (field.value == HouseValue::FloorArea || field.proposal.isEmpty() || field.taken ||
+      if (field.key == HouseValue::FloorArea || field.proposal.isEmpty() || field.taken ||
           !field.edit->text().trimmed().isEmpty()) {
         continue;
       }
-      names << QStringLiteral("\n  %1 (%2 proposed)").arg(toQString(houseValueRange(field.value).name), field.proposal);
+      names << QStringLiteral("\n  %1 (%2 proposed)").arg(toQString(houseValueRange(field.key).name), field.proposal);
     }
     return names.join(QString());
   }
@@ -347,26 +244,19 @@ class AirAndPeopleDialog {
     // it is filled in last, from the design with the others filled in.
     for (const bool airflow : {false, true}) {
       for (ValueField& field : m_fields) {
-        if ((field.value == HouseValue::SystemAirflow) != airflow || !field.edit->text().trimmed().isEmpty()) continue;
+        if ((field.key == HouseValue::SystemAirflow) != airflow || !field.edit->text().trimmed().isEmpty()) continue;
         field.edit->setText(field.proposal);
-        take(field);
+        field.take();
       }
       update();
     }
   }
 
-  void accept() {
-    if (!focusFirstRefused(m_fields) && !focusFirstRefused(m_details)) m_dialog.accept();
-  }
-
   const ProjectTables& m_project;
-  QDialog m_dialog;
   std::array<ValueField, kHouseValues> m_fields{};
   std::array<DetailField, kHouseDetails> m_details{};
   QRadioButton* m_drawn = nullptr;
   QRadioButton* m_worst = nullptr;
-  QLabel* m_preview;
-  QLabel* m_message;
 };
 
 }  // namespace

@@ -1,14 +1,8 @@
 #include "gui/ductsdialog.h"
 
 #include <QComboBox>
-#include <QDialog>
-#include <QDialogButtonBox>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 #include <array>
 #include <cmath>
@@ -39,29 +33,18 @@ constexpr std::string_view kNotEntered = "Not entered";
 
 QString oneDecimal(double value) { return QString::number(std::round(value * 10.0) / 10.0, 'f', 1); }
 
-// One number's field and what its text gives.
-struct NumberField {
-  DuctNumber number{};
-  QLineEdit* edit = nullptr;
-  std::optional<double> taken;
-  QString refusal;
-};
+using DuctField = KeyedInput<DuctNumber>;
 
-class DuctsDialog {
+class DuctsDialog : ValuesDialog {
  public:
   DuctsDialog(const ProjectTables& project, QWidget* parent)
-      : m_project(project),
-        m_edited(project),
-        m_dialog(parent),
-        m_preview(new QLabel(&m_dialog)),
-        m_message(new QLabel(&m_dialog)) {
-    m_dialog.setWindowTitle(QStringLiteral("Ducts"));
-    auto* intro = new QLabel(QStringLiteral("Where the ducts run and how tight and well insulated they are: the "
-                                            "design load adds what they lose and gain. An empty field is not "
-                                            "entered and takes its greyed proposal."),
-                             &m_dialog);
-    intro->setWordWrap(true);
-
+      : ValuesDialog(QStringLiteral("Ducts"),
+                     QStringLiteral("Where the ducts run and how tight and well insulated they are: the "
+                                    "design load adds what they lose and gain. An empty field is not "
+                                    "entered and takes its greyed proposal."),
+                     parent),
+        m_project(project),
+        m_edited(project) {
     auto* grid = new QGridLayout;
     grid->setColumnStretch(2, 1);
     const DuctSystem& ducts = project.Ducts;
@@ -78,26 +61,15 @@ class DuctsDialog {
     }
     m_heating = choice(grid, QStringLiteral("&Heated by:"), "heating", kDuctHeatingRows, ducts.Heating,
                        ductHeatingRow(kProposedHeating).text);
+    addPart(grid);
+    takeAsEdited(m_fields, m_dialog, [this] { update(); });
 
-    setUpRefusalLine(*m_message);
-    QGroupBox* preview = previewGroup(QStringLiteral("The ducts as the design load takes them"), *m_preview, m_dialog);
-
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &m_dialog);
-    QPushButton* none = buttons->addButton(QStringLiteral("&No Ducts"), QDialogButtonBox::ActionRole);
-    none->setObjectName(QStringLiteral("clear"));
-    none->setToolTip(QStringLiteral("Clears every input: the house has no duct system, and the design load "
-                                    "takes the pages' duct multipliers"));
-    none->setAutoDefault(false);
-    QObject::connect(none, &QPushButton::clicked, &m_dialog, [this] { clear(); });
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &m_dialog, [this] { accept(); });
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &m_dialog, &QDialog::reject);
-
-    auto* layout = new QVBoxLayout(&m_dialog);
-    layout->addWidget(intro);
-    layout->addLayout(grid);
-    layout->addWidget(m_message);
-    layout->addWidget(preview);
-    layout->addWidget(buttons);
+    QDialogButtonBox* buttons = finish(QStringLiteral("The ducts as the design load takes them"),
+                                       [this] { return focusFirstRefused(m_fields); });
+    addAction(*buttons, QStringLiteral("&No Ducts"), "clear",
+              QStringLiteral("Clears every input: the house has no duct system, and the design load "
+                             "takes the pages' duct multipliers"),
+              [this] { clear(); });
     update();
   }
 
@@ -113,11 +85,8 @@ class DuctsDialog {
   template <class Rows, class Value>
   QComboBox* choice(QGridLayout* grid, const QString& label, const char* name, const Rows& rows,
                     const std::optional<Value>& entered, std::string_view proposal) {
-    auto* box = new QComboBox(&m_dialog);
-    box->setObjectName(QString::fromLatin1(name));
-    box->addItem(QStringLiteral("%1 (%2)").arg(toQString(kNotEntered), toQString(proposal)));
-    for (const auto& row : rows) box->addItem(toQString(row.text));
-    if (entered) box->setCurrentIndex(static_cast<int>(*entered) + 1);
+    QComboBox* box = choiceList(name, QStringLiteral("%1 (%2)").arg(toQString(kNotEntered), toQString(proposal)), rows,
+                                entered, m_dialog);
     auto* caption = new QLabel(label, &m_dialog);
     caption->setBuddy(box);
     const int row = grid->rowCount();
@@ -127,62 +96,24 @@ class DuctsDialog {
     return box;
   }
 
-  template <class Value>
-  static std::optional<Value> chosen(const QComboBox* box) {
-    if (box->currentIndex() <= 0) return std::nullopt;
-    return static_cast<Value>(box->currentIndex() - 1);
-  }
-
   void addNumber(QGridLayout* grid, DuctNumber number) {
     const DuctNumberRange& range = ductNumberRange(number);
-    NumberField& field = m_fields[static_cast<std::size_t>(number)];
-    field.number = number;
-    field.edit = new QLineEdit(&m_dialog);
-    field.edit->setObjectName(toQString(range.jsonKey));
-    field.edit->setAlignment(Qt::AlignRight);
-    field.edit->setMaximumWidth(field.edit->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) + 12);
-    if (const std::optional<double>& entered = m_project.Ducts[number]) {
-      field.edit->setText(toQString(enteredText(*entered)));
-    }
+    DuctField& field = m_fields[static_cast<std::size_t>(number)];
+    field.key = number;
+    field.edit = numberEdit(range.jsonKey, m_project.Ducts[number], m_dialog);
+    // Read as the notes read a number: plain decimal within range.
+    field.rule = ruleOf(range, [number](double value) { return inDuctRange(number, value); });
     const QString unit = range.unit.empty() ? QString() : QStringLiteral(", %1").arg(toQString(range.unit));
-    auto* label = new QLabel(QStringLiteral("%1%2:").arg(toQString(range.name), unit), &m_dialog);
-    label->setBuddy(field.edit);
-    auto* hint = new QLabel(toQString(kHowToGet[static_cast<std::size_t>(number)]), &m_dialog);
-    hint->setStyleSheet(QStringLiteral("color: #5a5a5a;"));
-    const int row = grid->rowCount();
-    grid->addWidget(label, row, 0);
-    grid->addWidget(field.edit, row, 1);
-    grid->addWidget(hint, row, 2);
-    QObject::connect(field.edit, &QLineEdit::textEdited, &m_dialog, [this, &field] {
-      take(field);
-      update();
-    });
-    take(field);
-  }
-
-  // Reads the text as the notes read a number: plain decimal within range.
-  static void take(NumberField& field) {
-    const DuctNumberRange& range = ductNumberRange(field.number);
-    const QString text = field.edit->text().trimmed();
-    const QString allowed =
-        QStringLiteral("%1 to %2").arg(toQString(enteredText(range.minimum)), toQString(enteredText(range.maximum)));
-    const DuctNumber number = field.number;
-    FieldNumber read =
-        readFieldNumber(text, QStringLiteral("\"%1\"").arg(text),
-                        {toQString(range.name), range.minimum, range.maximum, allowed,
-                         [number](double value) { return inDuctRange(number, value); }});
-    field.taken = read.taken;
-    field.refusal = std::move(read.refusal);
-    markRefusal(*field.edit, field.refusal);
+    addFieldRow(*grid, QStringLiteral("%1%2:").arg(toQString(range.name), unit), field.edit,
+                toQString(kHowToGet[static_cast<std::size_t>(number)]), m_dialog);
+    field.take();
   }
 
   // The duct system as the fields give it; a refused text leaves the number
   // as the project holds it.
   DuctSystem ducts() const {
     DuctSystem d = m_project.Ducts;
-    for (const NumberField& field : m_fields) {
-      if (field.refusal.isEmpty()) d[field.number] = field.taken;
-    }
+    putTaken(m_fields, d);
     d.SupplyLocation = chosen<DuctLocation>(m_supply);
     d.ReturnLocation = chosen<DuctLocation>(m_return);
     d.Sealing = chosen<DuctSealing>(m_sealing);
@@ -207,15 +138,11 @@ class DuctsDialog {
       }
       return std::nullopt;
     };
-    for (NumberField& field : m_fields) {
-      const std::optional<double> value = proposal(field.number);
+    for (DuctField& field : m_fields) {
+      const std::optional<double> value = proposal(field.key);
       field.edit->setPlaceholderText(value ? toQString(enteredText(*value)) : QString());
     }
-    QStringList refusals;
-    for (const NumberField& field : m_fields) {
-      if (!field.refusal.isEmpty()) refusals << field.refusal;
-    }
-    m_message->setText(refusals.join(QLatin1Char('\n')));
+    m_message->setText(refusalLines(m_fields));
 
     if (!d.entered()) {
       m_preview->setText(QStringLiteral("No duct system: the design load takes the pages' duct multipliers."));
@@ -241,30 +168,23 @@ class DuctsDialog {
   }
 
   void clear() {
-    for (NumberField& field : m_fields) {
+    for (DuctField& field : m_fields) {
       field.edit->clear();
-      take(field);
+      field.take();
     }
     for (QComboBox* box : {m_supply, m_return, m_sealing, m_heating}) box->setCurrentIndex(0);
     update();
-  }
-
-  void accept() {
-    if (!focusFirstRefused(m_fields)) m_dialog.accept();
   }
 
   const ProjectTables& m_project;
   // The project with the duct system as the fields give it, for the
   // proposals and the load as the design load would take them.
   ProjectTables m_edited;
-  QDialog m_dialog;
-  std::array<NumberField, kDuctNumbers> m_fields{};
+  std::array<DuctField, kDuctNumbers> m_fields{};
   QComboBox* m_supply = nullptr;
   QComboBox* m_return = nullptr;
   QComboBox* m_sealing = nullptr;
   QComboBox* m_heating = nullptr;
-  QLabel* m_preview;
-  QLabel* m_message;
 };
 
 }  // namespace

@@ -2,16 +2,11 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDialog>
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QVBoxLayout>
 
 #include <array>
-#include <cmath>
 #include <string_view>
 
 #include "equipment/equipmentfigures.h"
@@ -41,64 +36,38 @@ constexpr std::array<ValueGroup, 5> kGroups = {{
     {"House", {EquipmentValue::Bedrooms}},
 }};
 
-QString rangeText(const EquipmentValueRange& range) {
-  return QStringLiteral("%1 to %2").arg(toQString(enteredText(range.minimum)), toQString(enteredText(range.maximum)));
-}
-
 QString labelText(const EquipmentValueRange& range) {
   return range.unit.empty() ? QStringLiteral("%1:").arg(toQString(range.name))
                             : QStringLiteral("%1, %2:").arg(toQString(range.name), toQString(range.unit));
 }
 
-struct ValueField {
-  EquipmentValue value{};
-  QLineEdit* edit = nullptr;
-  std::optional<double> taken;
-  QString refusal;
-};
+using ValueField = KeyedInput<EquipmentValue>;
 
 // A drop-down of a choice's words, "not entered" first.
-template <class Choice, std::size_t N>
-QComboBox* choiceBox(const std::array<ChoiceWording<Choice>, N>& table, const std::optional<Choice>& current,
-                     const char* name, QWidget* parent) {
-  auto* box = new QComboBox(parent);
-  box->setObjectName(QString::fromLatin1(name));
-  box->addItem(QStringLiteral("not entered"));
-  for (const ChoiceWording<Choice>& wording : table) box->addItem(toQString(wording.text));
-  box->setCurrentIndex(current ? static_cast<int>(*current) + 1 : 0);
-  return box;
+template <class Rows, class Choice>
+QComboBox* choiceBox(const Rows& rows, const std::optional<Choice>& current, const char* name, QWidget& parent) {
+  return choiceList(name, QStringLiteral("not entered"), rows, current, parent);
 }
 
-template <class Choice>
-std::optional<Choice> chosen(const QComboBox* box) {
-  if (box->currentIndex() <= 0) return std::nullopt;
-  return static_cast<Choice>(box->currentIndex() - 1);
-}
-
-class EquipmentDialog {
+class EquipmentDialog : ValuesDialog {
  public:
   EquipmentDialog(const ProjectTables& project, QWidget* parent)
-      : m_project(project),
-        m_load(designHouse(project).load),
-        m_dialog(parent),
-        m_preview(new QLabel(&m_dialog)),
-        m_message(new QLabel(&m_dialog)) {
-    m_dialog.setWindowTitle(QStringLiteral("House Equipment"));
+      : ValuesDialog(QStringLiteral("House Equipment"),
+                     QStringLiteral("The equipment chosen for the house, from the maker's data at the design "
+                                    "conditions. An empty field is not entered."),
+                     parent),
+        m_project(project),
+        m_load(designHouse(project).load) {
     const Equipment& equipment = project.Equipment;
-    auto* intro = new QLabel(QStringLiteral("The equipment chosen for the house, from the maker's data at the design "
-                                            "conditions. An empty field is not entered."),
-                             &m_dialog);
-    intro->setWordWrap(true);
-
     auto* top = new QGridLayout;
-    m_system = choiceBox(kSystemTypeWordings, equipment.System, "system", &m_dialog);
+    m_system = choiceBox(kSystemTypeWordings, equipment.System, "system", m_dialog);
     // The field takes no character that the notes would refuse to read back.
     m_makeAndModel = new TextField(static_cast<int>(kMakeAndModelCharacters), QStringLiteral("Make and model"),
                                    &m_dialog);
     m_makeAndModel->setText(toQString(equipment.MakeAndModel));
     m_makeAndModel->setObjectName(QStringLiteral("makeAndModel"));
-    m_compressor = choiceBox(kCompressorWordings, equipment.Compressor, "compressor", &m_dialog);
-    m_frontDoor = choiceBox(kFacingWordings, equipment.FrontDoor, "frontDoor", &m_dialog);
+    m_compressor = choiceBox(kCompressorWordings, equipment.Compressor, "compressor", m_dialog);
+    m_frontDoor = choiceBox(kFacingWordings, equipment.FrontDoor, "frontDoor", m_dialog);
     m_sizedForHeating = new QCheckBox(QStringLiteral("Heat pump sized for &heating (a heating-dominated climate)"),
                                       &m_dialog);
     m_sizedForHeating->setObjectName(QStringLiteral("sizedForHeating"));
@@ -133,22 +102,12 @@ class EquipmentDialog {
       QObject::connect(box, &QComboBox::currentIndexChanged, &m_dialog, [this] { update(); });
     }
     QObject::connect(m_sizedForHeating, &QCheckBox::toggled, &m_dialog, [this] { update(); });
+    takeAsEdited(m_fields, m_dialog, [this] { update(); });
+    addPart(top);
+    addPart(groups);
 
-    setUpRefusalLine(*m_message);
-    QGroupBox* preview = previewGroup(QStringLiteral("Against the design load"), *m_preview, m_dialog);
+    finish(QStringLiteral("Against the design load"), [this] { return focusFirstRefused(m_fields); });
     m_preview->setWordWrap(true);
-
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &m_dialog);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &m_dialog, [this] { accept(); });
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &m_dialog, &QDialog::reject);
-
-    auto* layout = new QVBoxLayout(&m_dialog);
-    layout->addWidget(intro);
-    layout->addLayout(top);
-    layout->addLayout(groups);
-    layout->addWidget(m_message);
-    layout->addWidget(preview);
-    layout->addWidget(buttons);
     update();
   }
 
@@ -171,37 +130,15 @@ class EquipmentDialog {
   void addValue(QGridLayout* grid, EquipmentValue value) {
     const EquipmentValueRange& range = equipmentValueRange(value);
     ValueField& field = m_fields[static_cast<std::size_t>(value)];
-    field.value = value;
-    field.edit = new QLineEdit(&m_dialog);
-    field.edit->setObjectName(toQString(range.jsonKey));
-    field.edit->setAlignment(Qt::AlignRight);
-    field.edit->setMaximumWidth(field.edit->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) + 12);
+    field.key = value;
+    field.edit = numberEdit(range.jsonKey, m_project.Equipment[value], m_dialog);
+    // Read as the notes read a value.
+    field.rule = ruleOf(range, [value](double number) { return inEquipmentRange(value, number); });
     field.edit->setToolTip(QStringLiteral("%1\nAllowed %2%3\nEmpty: not entered")
-                               .arg(toQString(range.name), rangeText(range),
+                               .arg(toQString(range.name), field.rule.allowed,
                                     range.whole ? QStringLiteral(", a whole number") : QString()));
-    if (const std::optional<double>& entered = m_project.Equipment[value]) {
-      field.edit->setText(toQString(enteredText(*entered)));
-    }
     addRow(grid, labelText(range), field.edit);
-    QObject::connect(field.edit, &QLineEdit::textEdited, &m_dialog, [this, &field] {
-      take(field);
-      update();
-    });
-    take(field);
-  }
-
-  // Reads the field's text as the notes read a value.
-  static void take(ValueField& field) {
-    const EquipmentValueRange& range = equipmentValueRange(field.value);
-    const QString text = field.edit->text().trimmed();
-    const EquipmentValue value = field.value;
-    FieldNumber read = readFieldNumber(
-        text, QStringLiteral("\"%1\"").arg(text),
-        {toQString(range.name), range.minimum, range.maximum, rangeText(range),
-         [value](double number) { return inEquipmentRange(value, number); }});
-    field.taken = read.taken;
-    field.refusal = std::move(read.refusal);
-    markRefusal(*field.edit, field.refusal);
+    field.take();
   }
 
   // The equipment as the fields give it; a refused text leaves the value as
@@ -213,18 +150,12 @@ class EquipmentDialog {
     out.FrontDoor = chosen<Facing>(m_frontDoor);
     out.SizedForHeating = m_sizedForHeating->isChecked();
     out.MakeAndModel = m_makeAndModel->text().trimmed().toStdString();
-    for (const ValueField& field : m_fields) {
-      if (field.edit && field.refusal.isEmpty()) out[field.value] = field.taken;
-    }
+    putTaken(m_fields, out);
     return out;
   }
 
   void update() {
-    QStringList refusals;
-    for (const ValueField& field : m_fields) {
-      if (!field.refusal.isEmpty()) refusals << field.refusal;
-    }
-    m_message->setText(refusals.join(QLatin1Char('\n')));
+    m_message->setText(refusalLines(m_fields));
 
     const Equipment now = equipment();
     const EquipmentFigures figures = equipmentFigures(now, m_load, m_project.integer(1, irow::WinterThermostat),
@@ -256,21 +187,14 @@ class EquipmentDialog {
     m_preview->setText(lines.join(QLatin1Char('\n')));
   }
 
-  void accept() {
-    if (!focusFirstRefused(m_fields)) m_dialog.accept();
-  }
-
   const ProjectTables& m_project;
   const DesignLoad m_load;
-  QDialog m_dialog;
   std::array<ValueField, kEquipmentValues> m_fields{};
   QComboBox* m_system = nullptr;
   TextField* m_makeAndModel = nullptr;
   QComboBox* m_compressor = nullptr;
   QComboBox* m_frontDoor = nullptr;
   QCheckBox* m_sizedForHeating = nullptr;
-  QLabel* m_preview;
-  QLabel* m_message;
 };
 
 }  // namespace
