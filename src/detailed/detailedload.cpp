@@ -7,6 +7,7 @@
 
 #include "detailed/detailedducts.h"
 #include "model/housevalues.h"
+#include "model/loadfigures.h"
 
 // The figures below are those of ACCA Manual J, 8th edition, as NREL's
 // OpenStudio-HPXML states them in HPXMLtoOpenStudio/resources/hvac_sizing.rb
@@ -153,9 +154,8 @@ constexpr double kPageShadeScreen = 0.25;
 // triple low-E 0.31; single with low-E takes the nearest entry, 0.52.
 constexpr std::array<double, 5> kPageGlassShgc = {0.64, 0.52, 0.56, 0.52, 0.31};
 
-// hvac_sizing.rb: the adjustment of cooling temperature differences by
-// daily range L, M, H, and the doors' differences above the design one.
-constexpr std::array<double, 3> kDailyRangeAdjustment = {4, 0, -5};
+// hvac_sizing.rb: the doors' cooling differences above the design one by
+// daily range L, M, H.
 constexpr std::array<double, 3> kDoorDifferenceAbove = {15, 11, 6};
 
 // hvac_sizing.rb, MJ8 Figure A12-8: cooling temperature differences of dark
@@ -171,15 +171,6 @@ constexpr std::array<double, 3> kColourMultiplier = {0.65, 0.83, 1.0};
 constexpr std::array<double, 5> kRoofRLimits = {6, 13, 15, 21, 30};
 constexpr std::array<double, 6> kRoofDifference = {50, 45, 38, 31, 30, 27};
 constexpr double kLightRoofMultiplier = 0.83;
-
-// hvac_sizing.rb, MJ8 Figure A12-14: a vented attic's summer temperature
-// under an asphalt roof at 95 °F, dark or lighter, without and with a
-// radiant barrier.
-constexpr double kAtticDark = 130;
-constexpr double kAtticLight = 120;
-constexpr double kAtticDarkBarrier = 120;
-constexpr double kAtticLightBarrier = 110;
-constexpr double kReferenceOutdoor = 95;
 
 // hvac_sizing.rb: floors over open air take the design difference less 5.
 constexpr double kOpenFloorBelow = 5;
@@ -207,28 +198,19 @@ constexpr int kSlabEdgeDepth = 2;
 // alone: uninsulated masonry with its films.
 constexpr double kCrawlspaceWallU = 0.36;
 
-// hvac_sizing.rb, MJ8 Table 10A: altitude correction factors every 1000 ft.
-constexpr std::array<double, 13> kAltitudeFactor = {1.0,  0.97, 0.93, 0.89, 0.87, 0.84, 0.80,
-                                                    0.77, 0.75, 0.72, 0.69, 0.66, 0.63};
-
 // hvac_sizing.rb, MJ8 Tables 5D/5E: stack and wind coefficients, and the
-// wind at cooling and heating design (mph); the air's factors 1.1 sensible
-// and 0.68 latent.
+// wind at cooling and heating design (mph). The air's heat is Manual J's
+// (model/loadfigures.h).
 constexpr double kStackPerStorey = 0.015;
 constexpr double kWindBase = 0.0065;
 constexpr double kWindPerClass = 0.00266;
 constexpr double kCoolingWind = 7.5;
 constexpr double kHeatingWind = 15.0;
-constexpr double kSensibleAir = 1.1;
-constexpr double kLatentAir = 0.68;
 
 // Airflow.get_infiltration_SLA_from_ACH50 (airflow.rb): leakage area in in²
 // from ACH50, flow exponent 0.65.
 constexpr double kLeakageFlowExponent = 0.65;
 constexpr double kLeakageAreaFactor = 0.283316478;
-
-constexpr double kPersonSensible = 230;
-constexpr double kPersonLatent = 200;
 
 // The excursion limit: 1.3 x the daily average of the glass load
 // (hvac_sizing.rb).
@@ -572,7 +554,7 @@ double wallCooling(const WallDetails& w, const Climate& climate) {
   const auto group = static_cast<std::size_t>(std::clamp<std::int32_t>(w.group, 0, 10));
   double cltd = kWallDifference[group] * kColourMultiplier[static_cast<std::size_t>(w.colour)];
   if (climate.ctd >= 10) {
-    cltd += (climate.outdoorSummer - kReferenceOutdoor) + climate.rangeAdjustment;
+    cltd += (climate.outdoorSummer - kReferenceOutdoorSummer) + climate.rangeAdjustment;
   } else {
     // hvac_sizing.rb after MJ8 A12-18: small design differences.
     cltd = std::max(cltd + climate.ctd - 20.0 - climate.rangeAdjustment, 0.0);
@@ -621,7 +603,7 @@ void walls(const ZoneColumn& zc, const Climate& climate, ZoneSums& z) {
 void addCeiling(const CeilingDetails& c, const Climate& climate, ZoneSums& z) {
   add(z.heating, c.kind == CeilingKind::Attic ? Component::Ceilings : Component::Roofs, c.u * c.area * climate.htd);
   const bool dark = c.colour == SurfaceColour::Dark;
-  const double adjust = (climate.outdoorSummer - kReferenceOutdoor) + climate.rangeAdjustment;
+  const double adjust = (climate.outdoorSummer - kReferenceOutdoorSummer) + climate.rangeAdjustment;
   if (c.kind == CeilingKind::Attic) {
     const double attic =
         (c.radiantBarrier ? (dark ? kAtticDarkBarrier : kAtticLightBarrier) : (dark ? kAtticDark : kAtticLight)) +
@@ -794,23 +776,18 @@ struct HouseAir {
   double latentLeft = 1;
 };
 
-double altitudeFactor(double elevation) {
-  const double feet = std::clamp(elevation, 0.0, 11999.0);
-  const auto thousands = static_cast<std::size_t>(feet / 1000.0);
-  return kAltitudeFactor[thousands] +
-         (kAltitudeFactor[thousands + 1] - kAltitudeFactor[thousands]) * (feet / 1000.0 - static_cast<double>(thousands));
-}
-
 HouseAir houseAir(const ProjectTables& tables, double conditionedArea) {
   const HouseDetails& house = tables.Details.house;
   const HouseValues& values = tables.House;
   HouseAir air;
-  air.altitude = altitudeFactor(house.orDefault(HouseDetail::Elevation));
+  // Elevations within 0 to 11,999 ft: this load stops short of the last
+  // step of the table.
+  air.altitude = altitudeFactor(std::clamp(house.orDefault(HouseDetail::Elevation), 0.0, 11999.0));
   air.volume = conditionedArea * values[HouseValue::CeilingHeight].value_or(8.0);
   air.ach50 = house[HouseDetail::Ach50];
   if (air.ach50) {
     air.leakageArea = *air.ach50 * kLeakageAreaFactor * std::pow(4.0, kLeakageFlowExponent) * air.volume /
-                      (std::pow(50.0, kLeakageFlowExponent) * 60.0);
+                      (std::pow(50.0, kLeakageFlowExponent) * kMinutesPerHour);
   }
   const double storeys = house.orDefault(HouseDetail::StoreysAboveGrade);
   const double shielding = house.orDefault(HouseDetail::ShieldingClass);
@@ -818,8 +795,8 @@ HouseAir houseAir(const ProjectTables& tables, double conditionedArea) {
   air.wind = (kWindBase - kWindPerClass * (shielding - 3)) * std::pow(storeys, 0.4);
   air.grains = values.orZero(HouseValue::MoistureDifference);
   air.ventilation = values.orZero(HouseValue::VentilationCfm);
-  air.sensibleLeft = 1.0 - values.orZero(HouseValue::VentilationSensibleRecovery) / 100.0;
-  air.latentLeft = 1.0 - values.orZero(HouseValue::VentilationLatentRecovery) / 100.0;
+  air.sensibleLeft = 1.0 - values.orZero(HouseValue::VentilationSensibleRecovery) / kPerCent;
+  air.latentLeft = 1.0 - values.orZero(HouseValue::VentilationLatentRecovery) / kPerCent;
   return air;
 }
 
@@ -850,21 +827,21 @@ void airAndGains(const ProjectTables& tables, const HouseAir& air, const HouseSu
     coolingCfm =
         air.leakageArea * share * std::sqrt(air.stack * climate.ctd + air.wind * kCoolingWind * kCoolingWind);
   } else {
-    heatingCfm = values.orZero(HouseValue::LeakageAchWinter) * air.volume / 60.0 * share;
-    coolingCfm = values.orZero(HouseValue::LeakageAchSummer) * air.volume / 60.0 * share;
+    heatingCfm = values.orZero(HouseValue::LeakageAchWinter) * air.volume / kMinutesPerHour * share;
+    coolingCfm = values.orZero(HouseValue::LeakageAchSummer) * air.volume / kMinutesPerHour * share;
   }
   design.infiltrationHeatingCfm += heatingCfm;
   design.infiltrationCoolingCfm += coolingCfm;
-  add(z.heating, Component::Infiltration, kSensibleAir * air.altitude * heatingCfm * climate.htd);
-  add(z.sensible, Component::Infiltration, kSensibleAir * air.altitude * coolingCfm * climate.ctd);
-  add(z.latent, Component::Infiltration, kLatentAir * air.altitude * coolingCfm * air.grains);
+  add(z.heating, Component::Infiltration, kDesignAirSensible * air.altitude * heatingCfm * climate.htd);
+  add(z.sensible, Component::Infiltration, kDesignAirSensible * air.altitude * coolingCfm * climate.ctd);
+  add(z.latent, Component::Infiltration, kAirLatent * air.altitude * coolingCfm * air.grains);
 
   // Ventilation and the house's gains, by floor area.
   const double floorShare = sums.floorArea > 0 ? z.floorArea / sums.floorArea : 0.0;
   const double q = air.ventilation * floorShare;
-  add(z.heating, Component::Ventilation, kSensibleAir * air.altitude * q * air.sensibleLeft * climate.htd);
-  add(z.sensible, Component::Ventilation, kSensibleAir * air.altitude * q * air.sensibleLeft * climate.ctd);
-  add(z.latent, Component::Ventilation, kLatentAir * air.altitude * q * air.latentLeft * air.grains);
+  add(z.heating, Component::Ventilation, kDesignAirSensible * air.altitude * q * air.sensibleLeft * climate.htd);
+  add(z.sensible, Component::Ventilation, kDesignAirSensible * air.altitude * q * air.sensibleLeft * climate.ctd);
+  add(z.latent, Component::Ventilation, kAirLatent * air.altitude * q * air.latentLeft * air.grains);
   if (sums.anyGains) {
     const double zonePeople = details.people.value_or(0);
     gains.people += zonePeople;

@@ -4,28 +4,13 @@
 #include <cmath>
 #include <limits>
 
+#include "model/loadfigures.h"
+
 namespace kovrin {
 namespace {
 
 // Figures from NREL/OpenStudio-HPXML, HPXMLtoOpenStudio/resources/hvac_sizing.rb
 // (BSD-3), unless a line names another source.
-
-// Specific heat of air, Btu/(lb·°F), and its gas constant, ft·lbf/(lb·°R).
-constexpr double kAirSpecificHeat = 0.24;
-constexpr double kAirGasConstant = 53.35;
-constexpr double kRankine = 459.67;
-constexpr double kMinutesPerHour = 60;
-constexpr double kGrainsPerPound = 7000;
-
-// Sensible heat of a CFM at sea level, Btu/h per CFM and °F (Manual S), and
-// latent heat per CFM and grain (Manual J), both times the altitude factor.
-constexpr double kSensibleAirflowFactor = 1.1;
-constexpr double kLatentAirFactor = 0.68;
-
-// Altitude correction factors, Manual J Table 10A, every 1000 ft from sea
-// level to 12,000 ft; between two the factor is interpolated.
-constexpr std::array<double, 13> kAltitudeFactors = {1.0,  0.97, 0.93, 0.89, 0.87, 0.84, 0.80,
-                                                      0.77, 0.75, 0.72, 0.69, 0.66, 0.63};
 
 // Cooling air leaving the coil, °F, by the rooms' sensible heat ratio
 // (Manual S Table 1-4): 54 below 0.80, 58 from 0.85, in a straight line
@@ -35,28 +20,12 @@ constexpr double kLeavingAirHigh = 58;
 constexpr double kRatioLow = 0.80;
 constexpr double kRatioHigh = 0.85;
 
-// An attic's temperature at cooling design (Manual J Figure A12-14 for a
-// dark asphalt shingle roof without radiant barrier: 130 °F vented, 150 °F
-// unvented at 95 °F outdoors), moved with the outdoor design temperature
-// and by the daily range (+4 low, 0 medium, -5 high).
-constexpr double kVentedAtticAt95 = 130;
-constexpr double kUnventedAtticAt95 = 150;
-constexpr double kAtticReferenceOutdoor = 95;
-constexpr std::array<double, 3> kDailyRangeAdjustment = {4, 0, -5};
-
 // The delivery effectiveness is kept within these, so that a pathological
 // input (leakage above the airflow) cannot size huge or negative equipment.
 constexpr double kLeastEffectiveness = 0.25;
 constexpr double kTolerance = 0.001;  // relative change that ends the iteration
 constexpr int kHeatingIterations = 20;
 constexpr int kCoolingIterations = 50;
-
-double altitudeFactor(double elevation) {
-  const double thousands = std::clamp(elevation / 1000.0, 0.0, 12.0);
-  const auto step = std::min<std::size_t>(static_cast<std::size_t>(thousands), kAltitudeFactors.size() - 2);
-  const double fraction = thousands - static_cast<double>(step);
-  return kAltitudeFactors[step] + (kAltitudeFactors[step + 1] - kAltitudeFactors[step]) * fraction;
-}
 
 // Standard atmospheric pressure at `elevation` ft, psi (ASHRAE Handbook of
 // Fundamentals, chapter 1, equation 3).
@@ -99,7 +68,8 @@ double regain(DuctLocation location, const DuctDesignConditions& c) {
 }
 
 // The temperature around ducts at `location`. An attic in winter is taken
-// at the outdoor temperature, in summer by the figure above. A partly
+// at the outdoor temperature, in summer at its Manual J temperature moved
+// with the outdoor design temperature and the daily range. A partly
 // conditioned space the house's load has no temperature for lies between
 // indoors and outdoors by its regain: the share of a duct's heat that
 // reaches the rooms is the share by which the space follows them.
@@ -113,8 +83,8 @@ double surroundings(DuctLocation location, bool heating, const DuctDesignConditi
     case DuctLocation::VentedAttic:
     case DuctLocation::UnventedAttic: {
       if (heating) return outdoor;
-      const double at95 = location == DuctLocation::VentedAttic ? kVentedAtticAt95 : kUnventedAtticAt95;
-      return at95 + (outdoor - kAtticReferenceOutdoor) +
+      const double at95 = location == DuctLocation::VentedAttic ? kAtticDark : kUnventedAtticDark;
+      return at95 + (outdoor - kReferenceOutdoorSummer) +
              kDailyRangeAdjustment[static_cast<std::size_t>(c.dailyRange)];
     }
     default: break;
@@ -210,7 +180,7 @@ void heatingLoads(const DuctInputs& d, const DuctDesignConditions& c, const Room
 
   double load = rooms.heating;
   for (int i = 0; i < kHeatingIterations; ++i) {
-    out.heatingAirflow = load / (kSensibleAirflowFactor * air.altitude * rise);
+    out.heatingAirflow = load / (kDesignAirSensible * air.altitude * rise);
     const Terms t = terms(supply, ret, out.heatingAirflow, load, air);
     // ASHRAE 152 equation 6-23.
     const double effectiveness =
@@ -247,7 +217,7 @@ void coolingLoads(const DuctInputs& d, const DuctDesignConditions& c, const Room
   const double indoorEnthalpy = enthalpy(c.coolingIndoor, indoorRatio);
   const double returnEnthalpy = enthalpy(ret.temperature, indoorRatio + c.grains / kGrainsPerPound);
   // Only the return leakage brings moisture in (Manual J).
-  const double ductsLatent = std::max(0.0, kLatentAirFactor * air.altitude * ret.leakage * c.grains);
+  const double ductsLatent = std::max(0.0, kAirLatent * air.altitude * ret.leakage * c.grains);
 
   double total = roomsTotal;
   double sensible = rooms.coolingSensible;
@@ -255,7 +225,7 @@ void coolingLoads(const DuctInputs& d, const DuctDesignConditions& c, const Room
   for (int i = 0; i < kCoolingIterations; ++i) {
     latent = rooms.coolingLatent + ductsLatent;
     sensible = total - latent;
-    out.coolingAirflow = sensible / (kSensibleAirflowFactor * air.altitude * drop);
+    out.coolingAirflow = sensible / (kDesignAirSensible * air.altitude * drop);
     if (!(out.coolingAirflow > 0)) break;
     Terms t = terms(supply, ret, out.coolingAirflow, sensible, air);
     t.dTe = -t.dTe;

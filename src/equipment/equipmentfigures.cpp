@@ -7,6 +7,7 @@
 #include "house/housesummary.h"
 #include "house/sizing.h"
 #include "house/wholenumbers.h"
+#include "model/loadfigures.h"
 
 namespace kovrin {
 namespace {
@@ -14,10 +15,8 @@ namespace {
 constexpr double kUpperRated = 47;
 constexpr double kMiddleRated = 17;
 constexpr double kLowerRated = 5;
-constexpr WideInteger kPerCent = 100;
 constexpr std::int64_t kLowestCfmPerTon = 300;
 constexpr std::int64_t kHighestCfmPerTon = 400;
-constexpr double kAirFactor = 1.08;  // Btu/h per CFM and °F of standard air
 
 // The line through the rated points that holds `onLineOf`, read at
 // `temperature` and not yet cut at 0: the 17-47 line at and above 17 °F (and
@@ -142,7 +141,7 @@ void addFurnaceChecks(const Equipment& equipment, const DesignLoad& load, Equipm
   if (!cfm || !low || !high) return;
   // The rise is judged as shown, to the tenth: what the contractor reads is
   // what passes or fails.
-  const std::int64_t rise = wholeBtu(static_cast<double>(output) * 10 / (kAirFactor * *cfm));
+  const std::int64_t rise = wholeBtu(static_cast<double>(output) * 10 / (kStandardAirSensible * *cfm));
   const Figure lowTenths = tenths(*low);
   const Figure highTenths = tenths(*high);
   EquipmentCheck check{

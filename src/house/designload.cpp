@@ -4,17 +4,10 @@
 #include <cmath>
 
 #include "calc/pageloads.h"
+#include "model/loadfigures.h"
 
 namespace kovrin {
 namespace {
-
-// Sensible and latent heat of air, Btu/h per CFM and degree or grain.
-// Doubles: these formulas are the house's own and run in double precision
-// throughout, unlike the page calculation with its single-precision tables.
-constexpr double kSensibleAirFactor = 1.08;
-constexpr double kLatentAirFactor = 0.68;
-constexpr double kMinutesPerHour = 60;
-constexpr double kPerCent = 100;
 
 // A temperature difference, exact: two 32-bit temperatures differ by a
 // whole number that a double holds exactly.
@@ -41,12 +34,12 @@ AirParts pageAir(const ProjectTables& tables, int page, double floorArea, double
   const double latentLeft = 1.0 - house.orZero(HouseValue::VentilationLatentRecovery) / kPerCent;
 
   AirParts parts;
-  parts.leakageHeating = wholeBtu(kSensibleAirFactor * winterLeakage * winterDifference * winterDuct);
-  parts.leakageCooling = wholeBtu(kSensibleAirFactor * summerLeakage * summerDifference * summerDuct);
-  parts.leakageLatent = wholeBtu(kLatentAirFactor * summerLeakage * grains);
-  parts.ventilationHeating = wholeBtu(kSensibleAirFactor * ventilation * sensibleLeft * winterDifference);
-  parts.ventilationCooling = wholeBtu(kSensibleAirFactor * ventilation * sensibleLeft * summerDifference);
-  parts.ventilationLatent = wholeBtu(kLatentAirFactor * ventilation * latentLeft * grains);
+  parts.leakageHeating = wholeBtu(kStandardAirSensible * winterLeakage * winterDifference * winterDuct);
+  parts.leakageCooling = wholeBtu(kStandardAirSensible * summerLeakage * summerDifference * summerDuct);
+  parts.leakageLatent = wholeBtu(kAirLatent * summerLeakage * grains);
+  parts.ventilationHeating = wholeBtu(kStandardAirSensible * ventilation * sensibleLeft * winterDifference);
+  parts.ventilationCooling = wholeBtu(kStandardAirSensible * ventilation * sensibleLeft * summerDifference);
+  parts.ventilationLatent = wholeBtu(kAirLatent * ventilation * latentLeft * grains);
   return parts;
 }
 

@@ -41,6 +41,7 @@
 #include "house/floorarea.h"
 #include "house/housesummary.h"
 #include "house/wholenumbers.h"
+#include "model/loadfigures.h"
 #include "model/model.h"
 
 namespace kovrin {
@@ -115,10 +116,6 @@ struct DesignLoad {
     return coolingSensible - zonesCooling + zonesCoolingLoad;
   }
 };
-
-// The heat of a person, sensible and latent, Btu/h.
-inline constexpr std::int64_t kPersonSensible = 230;
-inline constexpr std::int64_t kPersonLatent = 200;
 
 inline constexpr int kRatioDecimals = 2;
 inline constexpr int kTonsDecimals = 2;

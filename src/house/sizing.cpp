@@ -4,11 +4,10 @@
 
 #include "house/wholenumbers.h"
 #include "model/housevalues.h"
+#include "model/loadfigures.h"
 
 namespace kovrin {
 namespace {
-
-constexpr WideInteger kPerCent = 100;
 
 // The band of `low` % to `high` % of a load above 0, held within the
 // whole numbers the outputs state exactly.
