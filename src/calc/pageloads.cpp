@@ -183,27 +183,20 @@ void heatingRun(const ProjectTables& tables, int page, PageLoads& loads) {
   }
 }
 
-void coolingRun(const ProjectTables& tables, int page, PageLoads& loads) {
-  const double duct = 1.0 + static_cast<double>(tables.real(page, rrow::SummerDuctMultiplier));
-  const double d = difference(tables, page, irow::SummerDesignTemp, irow::SummerThermostat);
-  const CoolingCorrections corrections = coolingCorrections(tables);
+// Each cooling step after the first adds a real to the whole load so far and
+// truncates the sum, not the component alone (a component of -0.5 on a load
+// of 100 gives 99).
+void addStep(PageLoads& loads, int c, LoadComponent component, double amount) {
+  std::int32_t& load = loads.zoneLoad[c - 1];
+  const std::int32_t next = trunc32(amount + load);
+  part(partsOf(loads, c), component) = increase(load, next);
+  load = next;
+}
 
-  std::array<ZoneProducts, kZoneColumns> products{};
-  for (int c = 1; c <= kZoneColumns; ++c) products[c - 1] = zoneProducts(tables, page, c);
-
-  // Each step after the first adds a real to the whole load so far and
-  // truncates the sum, not the component alone (a component of -0.5 on a
-  // load of 100 gives 99).
-  auto addStep = [&](int c, LoadComponent component, double amount) {
-    std::int32_t& load = loads.zoneLoad[c - 1];
-    const std::int32_t next = trunc32(amount + load);
-    part(partsOf(loads, c), component) = increase(load, next);
-    load = next;
-  };
-
-  // 1. Walls and doors. Partition walls and their doors use the column's own
-  // temperature difference, with no range correction.
-  const double wallMultiplier = (d + corrections.wall) * duct;
+// The first cooling step, walls and doors. Partition walls and their doors
+// use the column's own temperature difference, with no range correction.
+void coolingWallsAndDoors(const ProjectTables& tables, int page, const std::array<ZoneProducts, kZoneColumns>& products,
+                          double wallMultiplier, double duct, PageLoads& loads) {
   for (int c = 1; c <= kZoneColumns; ++c) {
     const ZoneProducts& p = products[c - 1];
     std::int32_t doors = 0;
@@ -221,18 +214,30 @@ void coolingRun(const ProjectTables& tables, int page, PageLoads& loads) {
     part(parts, LoadComponent::Walls) = increase(doors, load);
     loads.zoneLoad[c - 1] = load;
   }
+}
+
+void coolingRun(const ProjectTables& tables, int page, PageLoads& loads) {
+  const double duct = 1.0 + static_cast<double>(tables.real(page, rrow::SummerDuctMultiplier));
+  const double d = difference(tables, page, irow::SummerDesignTemp, irow::SummerThermostat);
+  const CoolingCorrections corrections = coolingCorrections(tables);
+
+  std::array<ZoneProducts, kZoneColumns> products{};
+  for (int c = 1; c <= kZoneColumns; ++c) products[c - 1] = zoneProducts(tables, page, c);
+
+  // 1. Walls and doors.
+  coolingWallsAndDoors(tables, page, products, (d + corrections.wall) * duct, duct, loads);
 
   // 2. Ceiling/roof.
   const double roofMultiplier = (d + corrections.roof) * duct;
   for (int c = 1; c <= kZoneColumns; ++c)
-    addStep(c, LoadComponent::Roof, products[c - 1].roof * roofMultiplier);
+    addStep(loads, c, LoadComponent::Roof, products[c - 1].roof * roofMultiplier);
 
   // 3. Floor. The multiplier is rounded to single precision once computed:
   // with a duct multiplier of 0.1 it is just below 15.4 for 1.1 x 14, and a
   // floor of 100 gives 1539, not 1540.
   const float floorMultiplier = toSingle(duct * (d + corrections.floor) * corrections.floorSwitch);
   for (int c = 1; c <= kZoneColumns; ++c)
-    addStep(c, LoadComponent::Floor, products[c - 1].floor * floorMultiplier);
+    addStep(loads, c, LoadComponent::Floor, products[c - 1].floor * floorMultiplier);
 
   // 4. Glass, by the direction of each column. The glass U-value takes part
   // as a factor, and the multiplier is rounded to single precision like the
@@ -245,7 +250,7 @@ void coolingRun(const ProjectTables& tables, int page, PageLoads& loads) {
             tables.selection(sel::ExteriorShading), tables.selection(sel::GlassDirection(c)), factor,
             coefficient);
     const float glassMultiplier = toSingle(((d - 10) * coefficient + factor) * duct);
-    addStep(c, LoadComponent::Glass, products[c - 1].glass * glassMultiplier);
+    addStep(loads, c, LoadComponent::Glass, products[c - 1].glass * glassMultiplier);
   }
 }
 

@@ -114,51 +114,62 @@ QVariant HouseTableModel::data(const QModelIndex& index, int role) const {
 }
 
 QString HouseTableModel::cell(const Row& row, int column) const {
-  if (row.kind == Kind::Zone) {
-    const ZoneSummary& zone = m_summary.zones[static_cast<std::size_t>(row.index)];
-    switch (column) {
-      case Zone: return QString::number(zone.zone);
-      case Name: return toQString(zone.name);
-      case Page: return QString::number(zone.page);
-      case FloorArea: return shownArea(zone.floorArea);
-      case Heating: return shownLoad(zone.heating);
-      case HeatingPerArea: return shownPerArea(zone.heatingPerFloorArea);
-      case HeatingAir: return QString::number(zone.heatingAirShare);
-      case Cooling: return shownLoad(zone.cooling);
-      case CoolingPerArea: return shownPerArea(zone.coolingPerFloorArea);
-      case CoolingAir: return QString::number(zone.coolingAirShare);
-      case HeatingSystemAir: return shownAirflow(m_design.heatingAirflow[static_cast<std::size_t>(row.index)]);
-      case CoolingSystemAir: return shownAirflow(m_design.coolingAirflow[static_cast<std::size_t>(row.index)]);
-      case DesignHeating:
-      case DesignSensible:
-      case DesignLatent:
-        return shownLoad(designFigures(m_design.detailed.zones[static_cast<std::size_t>(row.index)])
-                             [static_cast<std::size_t>(column - DesignHeating)]);
-      default: return {};
-    }
+  const auto index = static_cast<std::size_t>(row.index);
+  switch (row.kind) {
+    case Kind::Zone: return zoneCell(index, column);
+    case Kind::Page: return pageCell(index, column);
+    default: return houseCell(column);
   }
-  if (row.kind == Kind::Page) {
-    const PageSummary& page = m_summary.pages[static_cast<std::size_t>(row.index)];
-    switch (column) {
-      case Zone: return QStringLiteral("Page %1").arg(page.page);
-      case Heating: return shownLoad(page.heating);
-      case HeatingAir:
-      case CoolingAir: return shownLoad(page.airTotal);
-      case Cooling: return shownLoad(page.cooling);
-      case DesignHeating:
-      case DesignSensible:
-      case DesignLatent: {
-        std::int64_t sum = 0;
-        for (int c = 1; c <= kZoneColumns; ++c) {
-          const auto zone = static_cast<std::size_t>(zoneNumber(page.page, c) - 1);
-          sum += designFigures(m_design.detailed.zones[zone])[static_cast<std::size_t>(column - DesignHeating)];
-        }
-        return shownLoad(sum);
+}
+
+QString HouseTableModel::zoneCell(std::size_t index, int column) const {
+  const ZoneSummary& zone = m_summary.zones[index];
+  switch (column) {
+    case Zone: return QString::number(zone.zone);
+    case Name: return toQString(zone.name);
+    case Page: return QString::number(zone.page);
+    case FloorArea: return shownArea(zone.floorArea);
+    case Heating: return shownLoad(zone.heating);
+    case HeatingPerArea: return shownPerArea(zone.heatingPerFloorArea);
+    case HeatingAir: return QString::number(zone.heatingAirShare);
+    case Cooling: return shownLoad(zone.cooling);
+    case CoolingPerArea: return shownPerArea(zone.coolingPerFloorArea);
+    case CoolingAir: return QString::number(zone.coolingAirShare);
+    case HeatingSystemAir: return shownAirflow(m_design.heatingAirflow[index]);
+    case CoolingSystemAir: return shownAirflow(m_design.coolingAirflow[index]);
+    case DesignHeating:
+    case DesignSensible:
+    case DesignLatent:
+      return shownLoad(designFigures(m_design.detailed.zones[index])
+                           [static_cast<std::size_t>(column - DesignHeating)]);
+    default: return {};
+  }
+}
+
+QString HouseTableModel::pageCell(std::size_t index, int column) const {
+  const PageSummary& page = m_summary.pages[index];
+  switch (column) {
+    case Zone: return QStringLiteral("Page %1").arg(page.page);
+    case Heating: return shownLoad(page.heating);
+    case HeatingAir:
+    case CoolingAir: return shownLoad(page.airTotal);
+    case Cooling: return shownLoad(page.cooling);
+    case DesignHeating:
+    case DesignSensible:
+    case DesignLatent: {
+      std::int64_t sum = 0;
+      for (int c = 1; c <= kZoneColumns; ++c) {
+        const auto zone = static_cast<std::size_t>(zoneNumber(page.page, c) - 1);
+        sum += designFigures(m_design.detailed.zones[zone])[static_cast<std::size_t>(column - DesignHeating)];
       }
-      default: return {};
+      return shownLoad(sum);
     }
+    default: return {};
   }
-  // The house: the rooms' loads on the conditioned floor area F.
+}
+
+// The house: the rooms' loads on the conditioned floor area F.
+QString HouseTableModel::houseCell(int column) const {
   const DesignLoad& load = m_design.load;
   switch (column) {
     case Zone: return QStringLiteral("House");

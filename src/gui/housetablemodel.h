@@ -70,6 +70,9 @@ class HouseTableModel final : public QAbstractTableModel {
   };
 
   QString cell(const Row& row, int column) const;
+  QString zoneCell(std::size_t zone, int column) const;
+  QString pageCell(std::size_t page, int column) const;
+  QString houseCell(int column) const;
 
   HouseSummary m_summary;
   HouseDesign m_design;

@@ -106,6 +106,76 @@ NumberRead readWhole(std::string_view token, std::int32_t& value) {
   return NumberRead::Ok;
 }
 
+namespace {
+
+// The significant digits of a number 0.DIGITS x 10^order, without the
+// leading zeros, and the decimal order, counted exactly (it can grow no
+// further from zero than the text is long).
+struct Mantissa {
+  std::string digits;
+  std::int64_t order = 0;
+  std::size_t count = 0;  // the digits written, zeros included
+};
+
+Mantissa readMantissa(std::string_view token, std::size_t& i) {
+  Mantissa m;
+  for (; i < token.size() && isDigit(token[i]); ++i, ++m.count) {
+    if (m.digits.empty() && token[i] == '0') continue;
+    m.digits += token[i];
+    ++m.order;
+  }
+  if (i < token.size() && token[i] == '.') {
+    for (++i; i < token.size() && isDigit(token[i]); ++i, ++m.count) {
+      if (m.digits.empty() && token[i] == '0') {
+        --m.order;
+      } else {
+        m.digits += token[i];
+      }
+    }
+  }
+  return m;
+}
+
+// An exponent (E or D in either case, optional sign, digits) from `i` to
+// the end of the token. An exponent further from zero than `decisive` is
+// not taken further, so it cannot overflow.
+NumberRead readExponent(std::string_view token, std::size_t i, std::uint64_t decisive, std::uint64_t& exponent,
+                        bool& negative) {
+  if (i == token.size()) return NumberRead::Ok;
+  const char letter = token[i];
+  if (letter != 'E' && letter != 'e' && letter != 'D' && letter != 'd') return NumberRead::NotANumber;
+  ++i;
+  negative = i < token.size() && token[i] == '-';
+  if (i < token.size() && (token[i] == '-' || token[i] == '+')) ++i;
+  if (i == token.size()) return NumberRead::NotANumber;
+  for (; i < token.size(); ++i) {
+    if (!isDigit(token[i])) return NumberRead::NotANumber;
+    if (exponent <= decisive) exponent = exponent * 10 + static_cast<std::uint64_t>(token[i] - '0');
+  }
+  return NumberRead::Ok;
+}
+
+// 0.DIGITS x 10^power, correctly rounded to single precision.
+NumberRead singlePrecision(const std::string& digits, std::int64_t power, float& magnitude) {
+  // It lies in [10^(power-1), 10^power): from 10^39 on it is beyond the
+  // largest float (3.4E+38), below 10^-46 under half the smallest
+  // (1.4E-45), so it rounds to zero.
+  magnitude = 0;
+  if (power > 39) return NumberRead::OutOfRange;
+  if (power < -45) return NumberRead::Ok;
+  const std::string text = "0." + digits + "e" + std::to_string(power);
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), magnitude);
+  if (error == std::errc::result_out_of_range) {
+    if (power > 0) return NumberRead::OutOfRange;
+    magnitude = 0;
+  } else if (error != std::errc() || end != text.data() + text.size()) {
+    return NumberRead::NotANumber;
+  }
+  return NumberRead::Ok;
+}
+
+}  // namespace
+
 // An optional sign, digits with or without a point, and an optional exponent
 // (E or D in either case, optional sign, digits), converted once, correctly
 // rounded, to single precision. A value too large for single precision is
@@ -115,70 +185,29 @@ NumberRead readReal(std::string_view token, float& value) {
   std::size_t i = 0;
   const bool negative = i < token.size() && token[i] == '-';
   if (i < token.size() && (token[i] == '-' || token[i] == '+')) ++i;
-
-  // The number is 0.DIGITS x 10^order: its significant digits without the
-  // leading zeros, and the decimal order, counted exactly (it can grow no
-  // further from zero than the text is long).
-  std::string digits;
-  std::int64_t order = 0;
-  std::size_t mantissaDigits = 0;
-  for (; i < token.size() && isDigit(token[i]); ++i, ++mantissaDigits) {
-    if (digits.empty() && token[i] == '0') continue;
-    digits += token[i];
-    ++order;
-  }
-  if (i < token.size() && token[i] == '.') {
-    for (++i; i < token.size() && isDigit(token[i]); ++i, ++mantissaDigits) {
-      if (digits.empty() && token[i] == '0') {
-        --order;
-      } else {
-        digits += token[i];
-      }
-    }
-  }
-  if (mantissaDigits == 0) return NumberRead::NotANumber;
+  const Mantissa mantissa = readMantissa(token, i);
+  if (mantissa.count == 0) return NumberRead::NotANumber;
 
   // An exponent further from zero than the text is long, plus the range of
   // single precision, decides the outcome on its own: no digits can bring
-  // such a value back into range. It is not taken further, so it cannot
-  // overflow, and no exponent that matters is ever cut short.
+  // such a value back into range, and no exponent that matters is cut short.
   const std::uint64_t decisive = token.size() + 64;
   std::uint64_t exponent = 0;
   bool negativeExponent = false;
-  if (i < token.size()) {
-    const char letter = token[i];
-    if (letter != 'E' && letter != 'e' && letter != 'D' && letter != 'd') return NumberRead::NotANumber;
-    ++i;
-    negativeExponent = i < token.size() && token[i] == '-';
-    if (i < token.size() && (token[i] == '-' || token[i] == '+')) ++i;
-    if (i == token.size()) return NumberRead::NotANumber;
-    for (; i < token.size(); ++i) {
-      if (!isDigit(token[i])) return NumberRead::NotANumber;
-      if (exponent <= decisive) exponent = exponent * 10 + static_cast<std::uint64_t>(token[i] - '0');
-    }
+  if (const NumberRead read = readExponent(token, i, decisive, exponent, negativeExponent); read != NumberRead::Ok) {
+    return read;
   }
 
   float magnitude = 0;
   const auto signedExponent = static_cast<std::int64_t>(exponent);
-  if (digits.empty() || (exponent > decisive && negativeExponent)) {
+  if (mantissa.digits.empty() || (exponent > decisive && negativeExponent)) {
     magnitude = 0;
   } else if (exponent > decisive) {
     return NumberRead::OutOfRange;
   } else {
-    // 0.DIGITS x 10^power lies in [10^(power-1), 10^power): from 10^39 on it
-    // is beyond the largest float (3.4E+38), below 10^-46 under half the
-    // smallest (1.4E-45), so it rounds to zero.
-    const std::int64_t power = order + (negativeExponent ? -signedExponent : signedExponent);
-    if (power > 39) return NumberRead::OutOfRange;
-    if (power >= -45) {
-      const std::string text = "0." + digits + "e" + std::to_string(power);
-      const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), magnitude);
-      if (error == std::errc::result_out_of_range) {
-        if (power > 0) return NumberRead::OutOfRange;
-        magnitude = 0;
-      } else if (error != std::errc() || end != text.data() + text.size()) {
-        return NumberRead::NotANumber;
-      }
+    const std::int64_t power = mantissa.order + (negativeExponent ? -signedExponent : signedExponent);
+    if (const NumberRead read = singlePrecision(mantissa.digits, power, magnitude); read != NumberRead::Ok) {
+      return read;
     }
   }
   value = negative ? -magnitude : magnitude;

@@ -60,6 +60,106 @@ std::vector<double> capacityCorners(const CapacityLine& line, double from, doubl
 
 std::string temperatureLabel(const Figure& tenths) { return figureText(tenths, 1, "") + " \u00b0F"; }
 
+// The grid and the numbers along both axes.
+struct Axes {
+  std::string grid;
+  std::string tickLabels;
+  std::string degreeLabels;
+};
+
+Axes axesOf(const Plot& plot) {
+  Axes axes;
+  for (std::int64_t tick = plot.axis.minimum; tick <= plot.axis.maximum; tick += plot.axis.step) {
+    const std::int64_t y = plot.y(static_cast<double>(tick));
+    if (tick != 0) axes.grid += "M" + svgNumber(kLeft) + ' ' + svgNumber(y) + "H" + svgNumber(kRight);
+    appendSvgText(axes.tickLabels, kLeft - 8 * kTenths, y + 4 * kTenths, figureText(tick, 0, Grouping::Thousands));
+  }
+  for (std::int64_t t = plot.coldest; t <= plot.warmest; t += kDegreeStep) {
+    const std::int64_t x = plot.x(static_cast<double>(t));
+    axes.grid += "M" + svgNumber(x) + ' ' + svgNumber(kTop) + "V" + svgNumber(kBottom);
+    appendSvgText(axes.degreeLabels, x, kBottom + 16 * kTenths, std::to_string(t));
+  }
+  return axes;
+}
+
+// The backup needed: between the load and the capacity from the design
+// temperature up to the balance point (or the lockout temperature).
+std::string backupPath(const HeatPumpFigures& pump, const LoadLine& load, const Plot& plot) {
+  std::string backup;
+  if (pump.backupAtDesign.value_or(0) <= 0) return backup;
+  const CapacityLine& line = *pump.line;
+  // Where the compressor is locked out the backup carries the whole load;
+  // above, what the capacity leaves of it, up to the balance point.
+  const double lockout = std::min(pump.lockoutTemperature.value_or(load.design), load.thermostat);
+  if (lockout > load.design) {
+    backup += "M" + plot.point(load.design, 0) + "L" + plot.point(load.design, load.at(load.design)) + "L" +
+              plot.point(lockout, load.at(lockout)) + "L" + plot.point(lockout, 0) + "z";
+  }
+  const double from = std::max(load.design, lockout);
+  const double to = pump.balancePoint.value_or(load.thermostat);
+  if (to > from) {
+    backup += "M" + plot.point(from, load.at(from)) + "L" + plot.point(to, load.at(to));
+    const std::vector<double> corners = capacityCorners(line, from, to);
+    for (auto t = corners.rbegin(); t != corners.rend(); ++t) backup += "L" + plot.point(*t, line.at(*t));
+    backup += "z";
+  }
+  return backup;
+}
+
+// The capacity line across the plot and a square at each rated point.
+void appendCapacity(std::string& out, const CapacityLine& line, const Plot& plot) {
+  std::string capacityPath;
+  for (double t : capacityCorners(line, static_cast<double>(plot.coldest), static_cast<double>(plot.warmest))) {
+    capacityPath += (capacityPath.empty() ? "M" : "L") + plot.point(t, line.at(t));
+  }
+  std::string marks;
+  for (double t : kRatedTemperatures) {
+    if (t == 5 && !line.at5) continue;
+    const double rated = t == 47 ? line.at47 : t == 17 ? line.at17 : *line.at5;
+    marks += "M" + svgNumber(plot.x(t) - 4 * kTenths) + ' ' + svgNumber(plot.y(rated) - 4 * kTenths) + "h" +
+             svgNumber(8 * kTenths) + "v" + svgNumber(8 * kTenths) + "h-" + svgNumber(8 * kTenths) + "z";
+  }
+  appendSvgPath(out, capacityPath,
+                "fill=\"none\" stroke=\"" + std::string(kCapacityColour) + "\" stroke-width=\"2.5\"");
+  appendSvgPath(out, marks, "fill=\"" + std::string(kCapacityColour) + "\"");
+}
+
+// The balance point's mark and its label, with the labels of the design
+// temperature and the backup.
+std::string notesOf(std::string& out, const HeatPumpFigures& pump, const Plot& plot, bool backup) {
+  const std::int64_t designX = plot.x(static_cast<double>(pump.designTemperature));
+  std::string notes;
+  appendSvgText(notes, designX + 4 * kTenths, kTop + 12 * kTenths,
+                "Design " + std::to_string(pump.designTemperature) + " \u00b0F");
+  if (pump.balancePoint) {
+    const std::int64_t x = plot.x(*pump.balancePoint);
+    const std::int64_t y = plot.y(pump.line->at(*pump.balancePoint));
+    appendSvgPath(out, "M" + svgNumber(x) + ' ' + svgNumber(y) + "V" + svgNumber(kBottom),
+                  "fill=\"none\" stroke=\"#222222\" stroke-width=\"1\" stroke-dasharray=\"2 3\"");
+    appendSvgRect(out, x - 5 * kTenths, y - 5 * kTenths, 10 * kTenths, 10 * kTenths, "#222222");
+    appendSvgText(notes, x + 12 * kTenths, y + 4 * kTenths,
+                  "Balance point " + temperatureLabel(pump.balancePointTenths));
+  }
+  if (backup) {
+    appendSvgText(notes, designX + 4 * kTenths, kTop + 28 * kTenths,
+                  "Backup " + figureText(pump.backupAtDesign, 0, "", Grouping::Thousands) + " Btu/h");
+  }
+  return notes;
+}
+
+// Legend, top right.
+void appendLegend(std::string& out) {
+  const std::int64_t legendY = 12 * kTenths;
+  appendSvgRect(out, kRight - 440 * kTenths, legendY + 5 * kTenths, 18 * kTenths, 4 * kTenths, kHeatingColour);
+  appendSvgRect(out, kRight - 290 * kTenths, legendY + 5 * kTenths, 18 * kTenths, 4 * kTenths, kCapacityColour);
+  appendSvgRect(out, kRight - 124 * kTenths, legendY, 14 * kTenths, 14 * kTenths, kBackupColour);
+  std::string legend;
+  appendSvgText(legend, kRight - 416 * kTenths, legendY + 12 * kTenths, "House heating load");
+  appendSvgText(legend, kRight - 266 * kTenths, legendY + 12 * kTenths, "Heat pump capacity");
+  appendSvgText(legend, kRight - 104 * kTenths, legendY + 12 * kTenths, "Backup needed");
+  appendSvgGroup(out, "font-size=\"12\" text-anchor=\"start\"", legend);
+}
+
 }  // namespace
 
 std::string balanceChartSvg(const HeatPumpFigures& pump) {
@@ -74,59 +174,12 @@ std::string balanceChartSvg(const HeatPumpFigures& pump) {
   const double warm = static_cast<double>(plot.warmest);
   const double highest = std::max({load.at(cold), line.at(cold), line.at(warm), line.at(47)});
   plot.axis = chartAxis(0, std::llround(highest));
-
-  std::string grid;
-  std::string tickLabels;
-  for (std::int64_t tick = plot.axis.minimum; tick <= plot.axis.maximum; tick += plot.axis.step) {
-    const std::int64_t y = plot.y(static_cast<double>(tick));
-    if (tick != 0) grid += "M" + svgNumber(kLeft) + ' ' + svgNumber(y) + "H" + svgNumber(kRight);
-    appendSvgText(tickLabels, kLeft - 8 * kTenths, y + 4 * kTenths, figureText(tick, 0, Grouping::Thousands));
-  }
-  std::string degreeLabels;
-  for (std::int64_t t = plot.coldest; t <= plot.warmest; t += kDegreeStep) {
-    const std::int64_t x = plot.x(static_cast<double>(t));
-    grid += "M" + svgNumber(x) + ' ' + svgNumber(kTop) + "V" + svgNumber(kBottom);
-    appendSvgText(degreeLabels, x, kBottom + 16 * kTenths, std::to_string(t));
-  }
-
-  // The backup needed: between the load and the capacity from the design
-  // temperature up to the balance point (or the lockout temperature).
-  std::string backup;
-  if (pump.backupAtDesign.value_or(0) > 0) {
-    // Where the compressor is locked out the backup carries the whole load;
-    // above, what the capacity leaves of it, up to the balance point.
-    const double lockout = std::min(pump.lockoutTemperature.value_or(load.design), load.thermostat);
-    if (lockout > load.design) {
-      backup += "M" + plot.point(load.design, 0) + "L" + plot.point(load.design, load.at(load.design)) + "L" +
-                plot.point(lockout, load.at(lockout)) + "L" + plot.point(lockout, 0) + "z";
-    }
-    const double from = std::max(load.design, lockout);
-    const double to = pump.balancePoint.value_or(load.thermostat);
-    if (to > from) {
-      backup += "M" + plot.point(from, load.at(from)) + "L" + plot.point(to, load.at(to));
-      const std::vector<double> corners = capacityCorners(line, from, to);
-      for (auto t = corners.rbegin(); t != corners.rend(); ++t) backup += "L" + plot.point(*t, line.at(*t));
-      backup += "z";
-    }
-  }
-
-  std::string loadPath =
-      "M" + plot.point(cold, load.at(cold)) + "L" + plot.point(load.thermostat, 0) + "H" + svgNumber(plot.x(warm));
-  std::string capacityPath;
-  for (double t : capacityCorners(line, cold, warm)) {
-    capacityPath += (capacityPath.empty() ? "M" : "L") + plot.point(t, line.at(t));
-  }
-  std::string marks;
-  for (double t : kRatedTemperatures) {
-    if (t == 5 && !line.at5) continue;
-    const double rated = t == 47 ? line.at47 : t == 17 ? line.at17 : *line.at5;
-    marks += "M" + svgNumber(plot.x(t) - 4 * kTenths) + ' ' + svgNumber(plot.y(rated) - 4 * kTenths) + "h" +
-             svgNumber(8 * kTenths) + "v" + svgNumber(8 * kTenths) + "h-" + svgNumber(8 * kTenths) + "z";
-  }
+  const Axes axes = axesOf(plot);
+  const std::string backup = backupPath(pump, load, plot);
 
   std::string out = svgOpen(kBalanceChartWidth, kBalanceChartHeight,
                             "Heat pump capacity and house heating load by outdoor temperature, Btu/h");
-  appendSvgPath(out, grid, "fill=\"none\" stroke=\"#dddddd\" stroke-width=\"1\"");
+  appendSvgPath(out, axes.grid, "fill=\"none\" stroke=\"#dddddd\" stroke-width=\"1\"");
   appendSvgPath(out, backup, "fill=\"" + std::string(kBackupColour) + "\" stroke=\"none\"");
   appendSvgPath(out, "M" + svgNumber(kLeft) + ' ' + svgNumber(kBottom) + "H" + svgNumber(kRight),
                 "fill=\"none\" stroke=\"#555555\" stroke-width=\"1\"");
@@ -134,45 +187,20 @@ std::string balanceChartSvg(const HeatPumpFigures& pump) {
   appendSvgPath(
       out, "M" + svgNumber(designX) + ' ' + svgNumber(kTop) + "V" + svgNumber(kBottom),
       "fill=\"none\" stroke=\"" + std::string(kDesignColour) + "\" stroke-width=\"1.5\" stroke-dasharray=\"6 4\"");
+  const std::string loadPath =
+      "M" + plot.point(cold, load.at(cold)) + "L" + plot.point(load.thermostat, 0) + "H" + svgNumber(plot.x(warm));
   appendSvgPath(out, loadPath, "fill=\"none\" stroke=\"" + std::string(kHeatingColour) + "\" stroke-width=\"2.5\"");
-  appendSvgPath(out, capacityPath,
-                "fill=\"none\" stroke=\"" + std::string(kCapacityColour) + "\" stroke-width=\"2.5\"");
-  appendSvgPath(out, marks, "fill=\"" + std::string(kCapacityColour) + "\"");
+  appendCapacity(out, line, plot);
 
-  std::string notes;
-  appendSvgText(notes, designX + 4 * kTenths, kTop + 12 * kTenths,
-                "Design " + std::to_string(pump.designTemperature) + " \u00b0F");
-  if (pump.balancePoint) {
-    const std::int64_t x = plot.x(*pump.balancePoint);
-    const std::int64_t y = plot.y(line.at(*pump.balancePoint));
-    appendSvgPath(out, "M" + svgNumber(x) + ' ' + svgNumber(y) + "V" + svgNumber(kBottom),
-                  "fill=\"none\" stroke=\"#222222\" stroke-width=\"1\" stroke-dasharray=\"2 3\"");
-    appendSvgRect(out, x - 5 * kTenths, y - 5 * kTenths, 10 * kTenths, 10 * kTenths, "#222222");
-    appendSvgText(notes, x + 12 * kTenths, y + 4 * kTenths,
-                  "Balance point " + temperatureLabel(pump.balancePointTenths));
-  }
-  if (!backup.empty()) {
-    appendSvgText(notes, designX + 4 * kTenths, kTop + 28 * kTenths,
-                  "Backup " + figureText(pump.backupAtDesign, 0, "", Grouping::Thousands) + " Btu/h");
-  }
-  appendSvgGroup(out, "font-size=\"11\" text-anchor=\"end\"", tickLabels);
-  appendSvgGroup(out, "font-size=\"11\" text-anchor=\"middle\"", degreeLabels);
+  const std::string notes = notesOf(out, pump, plot, !backup.empty());
+  appendSvgGroup(out, "font-size=\"11\" text-anchor=\"end\"", axes.tickLabels);
+  appendSvgGroup(out, "font-size=\"11\" text-anchor=\"middle\"", axes.degreeLabels);
   appendSvgGroup(out, "font-size=\"12\" text-anchor=\"start\"", notes);
   std::string titles;
   appendSvgText(titles, kLeft - 8 * kTenths, kTop - 16 * kTenths, "Btu/h");
   appendSvgText(titles, kRight, kBottom + 34 * kTenths, "Outdoor temperature, \u00b0F");
   appendSvgGroup(out, "font-size=\"11\" font-weight=\"bold\" text-anchor=\"end\"", titles);
-
-  // Legend, top right.
-  const std::int64_t legendY = 12 * kTenths;
-  appendSvgRect(out, kRight - 440 * kTenths, legendY + 5 * kTenths, 18 * kTenths, 4 * kTenths, kHeatingColour);
-  appendSvgRect(out, kRight - 290 * kTenths, legendY + 5 * kTenths, 18 * kTenths, 4 * kTenths, kCapacityColour);
-  appendSvgRect(out, kRight - 124 * kTenths, legendY, 14 * kTenths, 14 * kTenths, kBackupColour);
-  std::string legend;
-  appendSvgText(legend, kRight - 416 * kTenths, legendY + 12 * kTenths, "House heating load");
-  appendSvgText(legend, kRight - 266 * kTenths, legendY + 12 * kTenths, "Heat pump capacity");
-  appendSvgText(legend, kRight - 104 * kTenths, legendY + 12 * kTenths, "Backup needed");
-  appendSvgGroup(out, "font-size=\"12\" text-anchor=\"start\"", legend);
+  appendLegend(out);
   out += "</svg>\n";
   return out;
 }

@@ -71,12 +71,9 @@ std::string overhangsText(const DesignDetails& details) {
   return std::to_string(shaded) + of + ", " + depths + "\u00A0ft deep";
 }
 
-}  // namespace
-
-std::string permitSummaryHtml(const ProjectTables& tables, const DesignLoad& load, const EquipmentFigures& figures) {
-  const Equipment& equipment = figures.equipment;
+// The design conditions, the loads, the house and its windows.
+void designSections(Form& form, const ProjectTables& tables, const DesignLoad& load, const Equipment& equipment) {
   const HouseValues& house = tables.House;
-  Form form;
   form.section("Design conditions");
   form.row("Winter outdoor design", degrees(tables.integer(1, irow::WinterDesignTemp)));
   form.row("Winter indoor", degrees(tables.integer(1, irow::WinterThermostat)));
@@ -109,6 +106,10 @@ std::string permitSummaryHtml(const ProjectTables& tables, const DesignLoad& loa
   form.row("Exterior shading",
            htmlEscaped(selectionText(sel::ExteriorShading, tables.selection(sel::ExteriorShading))));
 
+}
+
+void equipmentSection(Form& form, const EquipmentFigures& figures) {
+  const Equipment& equipment = figures.equipment;
   form.section("Equipment");
   form.row("Type", choice(kSystemTypeWordings, equipment.System));
   form.row("Make and model", equipment.MakeAndModel.empty() ? notEntered() : htmlCellText(equipment.MakeAndModel));
@@ -125,6 +126,9 @@ std::string permitSummaryHtml(const ProjectTables& tables, const DesignLoad& loa
   form.row("Heating airflow", entered(equipment[EquipmentValue::HeatingCfm], "CFM"));
   form.row("Cooling airflow", entered(equipment[EquipmentValue::CoolingCfm], "CFM"));
 
+}
+
+void jobSection(Form& form, const ProjectTables& tables) {
   form.section("Job");
   for (const JobDetailField& detail : kJobDetailFields) {
     const std::string& value = tables.Job.*detail.member;
@@ -133,6 +137,15 @@ std::string permitSummaryHtml(const ProjectTables& tables, const DesignLoad& loa
       html.replace(at, 1, "<br>");
     form.row(plainLabel(detail.label), value.empty() ? notEntered() : html);
   }
+}
+
+}  // namespace
+
+std::string permitSummaryHtml(const ProjectTables& tables, const DesignLoad& load, const EquipmentFigures& figures) {
+  Form form;
+  designSections(form, tables, load, figures.equipment);
+  equipmentSection(form, figures);
+  jobSection(form, tables);
   return "<h1>Summary for the Building Department</h1>\n" + form.end();
 }
 

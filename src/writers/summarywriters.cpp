@@ -475,14 +475,10 @@ std::string jsonString(std::string_view text) {
   return out;
 }
 
-std::string summaryText(const HouseSummary& summary, const HouseDesign& design, const EquipmentFigures& equipment,
-                        std::string_view project, bool breakdown) {
-  std::string out;
-  out.reserve(8192);
-  out += "Project: ";
-  out += terminalText(project);
-  out += '\n';
-  appendJobAndWarningsText(out, summary);
+namespace {
+
+// The zones' page figures, and their parts when asked for.
+void appendZonesText(std::string& out, const HouseSummary& summary, bool breakdown) {
   out += "\n Zone Page    Heating    Cooling   Heat air   Cool air";
   out += summary.named ? "  Name\n" : "\n";
   for (const ZoneSummary& zone : summary.zones) {
@@ -496,20 +492,23 @@ std::string summaryText(const HouseSummary& summary, const HouseDesign& design, 
     if (!zone.name.empty()) out += "  " + terminalText(zone.name);
     out += '\n';
   }
-  if (breakdown) {
-    out += "\n Zone Load         Doors      Floor       Roof      Walls      Glass\n";
-    for (const ZoneSummary& zone : summary.zones) {
-      if (!zone.listed()) continue;
-      for (bool heating : {true, false}) {
-        appendRight(out, zone.zone, kIndexWidth);
-        out += heating ? " heating" : " cooling";
-        for (std::int32_t part : heating ? zone.heatingParts : zone.coolingParts) {
-          appendRight(out, part, kNumberWidth);
-        }
-        out += '\n';
+  if (!breakdown) return;
+  out += "\n Zone Load         Doors      Floor       Roof      Walls      Glass\n";
+  for (const ZoneSummary& zone : summary.zones) {
+    if (!zone.listed()) continue;
+    for (bool heating : {true, false}) {
+      appendRight(out, zone.zone, kIndexWidth);
+      out += heating ? " heating" : " cooling";
+      for (std::int32_t part : heating ? zone.heatingParts : zone.coolingParts) {
+        appendRight(out, part, kNumberWidth);
       }
+      out += '\n';
     }
   }
+}
+
+// The pages' totals, then the house's design load.
+void appendPagesAndHouseText(std::string& out, const HouseSummary& summary, const DesignLoad& load) {
   out += "\n Page         Heating    Cooling    Airflow\n";
   for (const PageSummary& page : summary.pages) {
     appendRight(out, page.page, kIndexWidth);
@@ -520,7 +519,6 @@ std::string summaryText(const HouseSummary& summary, const HouseDesign& design, 
   }
   // The house's figures are its design load, and the line says so; the
   // rooms' own stand in the design load's parts.
-  const DesignLoad& load = design.load;
   out += "\n House        Heating    Cooling       Tons\n";
   const std::string_view label = " design load";
   out += label;
@@ -528,6 +526,20 @@ std::string summaryText(const HouseSummary& summary, const HouseDesign& design, 
   appendRight(out, load.coolingTotal, kNumberWidth);
   appendRight(out, figureText(load.coolingTons, kTonsDecimals), kNumberWidth);
   out += '\n';
+}
+
+}  // namespace
+
+std::string summaryText(const HouseSummary& summary, const HouseDesign& design, const EquipmentFigures& equipment,
+                        std::string_view project, bool breakdown) {
+  std::string out;
+  out.reserve(8192);
+  out += "Project: ";
+  out += terminalText(project);
+  out += '\n';
+  appendJobAndWarningsText(out, summary);
+  appendZonesText(out, summary, breakdown);
+  appendPagesAndHouseText(out, summary, design.load);
   if (design.house.anyEntered() || design.load.airAndPeopleEntered || design.ducts.entered()) {
     appendDesignLoadText(out, design.load);
     appendDuctsText(out, design);
