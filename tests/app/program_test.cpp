@@ -268,6 +268,27 @@ TEST_F(ProgramTest, StartUpShowsPageOneOfTheTemplate) {
   EXPECT_EQ(m_toolkit.pendingMessages(), 0u);
 }
 
+// The Tab order as the help and README describe it: the constructions, the
+// thermostats and duct multipliers; zone 1 down to its wall area, the glass
+// lists and the Cooling/Heating choice, then zone 1's glass; zone 2 next.
+// Shift+Tab from the first field reaches the daily range.
+TEST_F(ProgramTest, TabGoesThroughTheScreenAsTheHelpSays) {
+  start();
+  const std::vector<std::vector<int>> stops = {
+      {1034}, {1035}, {1036}, {1038}, {1004}, {1037}, {1002}, {1003}, {1012}, {1031}, {1039}, {1040},
+      {1041}, {1042}, {1043}, {1044}, {1045}, {1046, 1047}, {1048}, {1049}, {1050}, {1051}};
+  m_toolkit.control(1033)->setFocus(Qt::TabFocusReason);
+  for (const std::vector<int>& stop : stops) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    bool reached = false;
+    for (int id : stop) reached = reached || QApplication::focusWidget() == m_toolkit.control(id);
+    EXPECT_TRUE(reached) << "Tab did not reach field " << stop.front();
+  }
+  m_toolkit.control(1033)->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+  EXPECT_EQ(QApplication::focusWidget(), m_toolkit.control(1171));
+}
+
 TEST_F(ProgramTest, AMissingTemplateIsReportedAndTheDefaultsAreUsed) {
   fs::remove("new.dat");
   std::string message;
