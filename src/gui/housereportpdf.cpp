@@ -17,7 +17,10 @@
 #include <QTextFrame>
 #include <QUrl>
 
+#include <algorithm>
 #include <cmath>
+#include <string>
+#include <string_view>
 
 #include "equipment/housefigures.h"
 #include "fileio/replacefile.h"
@@ -58,6 +61,71 @@ QImage chartImage(const std::string& svg, double widthInches, int chartWidth = k
   return image;
 }
 
+// Qt's rich text spends most of the export on the tables' lines when it
+// draws them as the report's style asks, collapsed and cell by cell: each
+// edge of each cell is weighed against its neighbours' every time it is laid
+// out or drawn. The PDF hands Qt the plain table border of its rich text
+// instead, half the line's width, which Qt draws around each cell and
+// around the table: two halves meet in one line of the report's width
+// between cells, and the table's edge is one line too, where it was. The
+// tables whose cells draw no line (the facts) get none.
+constexpr std::string_view kCollapsed = "border-collapse: collapse; ";
+constexpr std::string_view kCellRule = "th, td {";
+constexpr std::string_view kCellLine = "border: 1px solid ";  // then the colour
+constexpr std::string_view kHalfLine = " border=\"0.5\"";
+constexpr std::string_view kUnlinedClass = "facts";
+
+// Whether the start tag `tag` has `name` among its classes.
+bool hasClass(std::string_view tag, std::string_view name) {
+  constexpr std::string_view kClass = "class=\"";
+  const std::size_t start = tag.find(kClass);
+  if (start == std::string_view::npos) return false;
+  const std::string_view classes =
+      tag.substr(start + kClass.size(), tag.find('"', start + kClass.size()) - start - kClass.size());
+  for (std::size_t at = 0; at <= classes.size();) {
+    const std::size_t end = std::min(classes.find(' ', at), classes.size());
+    if (classes.substr(at, end - at) == name) return true;
+    at = end + 1;
+  }
+  return false;
+}
+
+// The report's HTML with the tables' lines as Qt draws them quickly; as it
+// is where its style does not read as expected, lines collapsed.
+std::string withPlainTableBorders(std::string_view html) {
+  const std::string_view style = html.substr(0, html.find("</style>"));
+  const std::size_t collapsed = style.find(kCollapsed);
+  const std::size_t cells = style.find(kCellRule);
+  const std::size_t line = cells == std::string_view::npos ? cells : style.find(kCellLine, cells);
+  const std::size_t lineEnd = line == std::string_view::npos ? line : style.find(';', line);
+  if (collapsed == std::string_view::npos || lineEnd == std::string_view::npos || collapsed > line) {
+    return std::string(html);
+  }
+  const std::string_view colour = style.substr(line + kCellLine.size(), lineEnd - line - kCellLine.size());
+  const std::size_t head = html.find("</head>");
+  if (head == std::string_view::npos) return std::string(html);
+
+  std::string out;
+  out.reserve(html.size() + 2048);
+  out.append(html, 0, collapsed);
+  out.append(html, collapsed + kCollapsed.size(), line - collapsed - kCollapsed.size());
+  out.append(html, lineEnd + 1, head - lineEnd - 1);
+  // Qt's rich text draws a table border outset unless told.
+  out += "<style>\ntable { border-style: solid; border-color: ";
+  out += colour;
+  out += "; }\n</style>\n";
+  std::size_t at = head;
+  for (std::size_t table = html.find("<table", at); table != std::string_view::npos; table = html.find("<table", at)) {
+    const std::size_t end = html.find('>', table);
+    if (end == std::string_view::npos) break;
+    out.append(html, at, end - at);
+    if (!hasClass(html.substr(table, end - table), kUnlinedClass)) out += kHalfLine;
+    at = end;
+  }
+  out.append(html, at);
+  return out;
+}
+
 // Whether `block` holds a picture (the chart).
 bool holdsImage(const QTextBlock& block) {
   for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
@@ -72,6 +140,7 @@ bool holdsImage(const QTextBlock& block) {
 // would cross a page's foot start the next page instead, when they fit on
 // one; a longer table still runs on, its header repeated. Headings are
 // taken in order, each against the layout that the breaks before it made.
+
 void keepHeadingsWithWhatTheyHead(QTextDocument& document, double pageHeight) {
   QAbstractTextDocumentLayout* layout = document.documentLayout();
   for (QTextFrame::iterator it = document.rootFrame()->begin(); !it.atEnd(); ++it) {
@@ -132,7 +201,7 @@ int paintHouseReport(const HouseReport& report, const HouseFigures& figures, QPa
                          chartImage(balanceChartSvg(*equipment.heatPump), balanceInches, kBalanceChartWidth,
                                     kBalanceChartHeight));
   }
-  document.setHtml(toQString(houseReportHtml(report, figures, placement)));
+  document.setHtml(toQString(withPlainTableBorders(houseReportHtml(report, figures, placement))));
   keepHeadingsWithWhatTheyHead(document, body.height());
   const int pages = document.pageCount();
 
