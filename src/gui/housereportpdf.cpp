@@ -140,7 +140,16 @@ bool holdsImage(const QTextBlock& block) {
 // would cross a page's foot start the next page instead, when they fit on
 // one; a longer table still runs on, its header repeated. Headings are
 // taken in order, each against the layout that the breaks before it made.
-
+//
+// The document is laid out once. Qt lays a document out lazily, only as far
+// as it is asked about, so each heading is measured by blocks alone: a
+// table's extent by its last cell's text, which stands on the page of the
+// table's last row since a row is never split. (Asking for a table's frame
+// would lay out the whole document, and each break then the rest again.)
+// After a break, everything from its heading on is marked for layout again
+// (and laid out as far as it is asked about): Qt's own update would only
+// move, never lay out, the blocks beyond what was laid out so far that it
+// reaches, and they would be drawn empty.
 void keepHeadingsWithWhatTheyHead(QTextDocument& document, double pageHeight) {
   QAbstractTextDocumentLayout* layout = document.documentLayout();
   for (QTextFrame::iterator it = document.rootFrame()->begin(); !it.atEnd(); ++it) {
@@ -150,7 +159,7 @@ void keepHeadingsWithWhatTheyHead(QTextDocument& document, double pageHeight) {
     QTextFrame::iterator next = it;
     for (++next; !next.atEnd(); ++next) {
       if (QTextFrame* table = next.currentFrame()) {
-        bottom = layout->frameBoundingRect(table).bottom();
+        bottom = layout->blockBoundingRect(table->lastCursorPosition().block()).bottom();
         break;
       }
       const QTextBlock block = next.currentBlock();
@@ -164,6 +173,7 @@ void keepHeadingsWithWhatTheyHead(QTextDocument& document, double pageHeight) {
       QTextBlockFormat breakBefore;
       breakBefore.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
       QTextCursor(heading).mergeBlockFormat(breakBefore);
+      document.markContentsDirty(heading.position(), document.characterCount() - heading.position());
     }
   }
 }
