@@ -19,6 +19,8 @@
 #include <optional>
 #include <string_view>
 
+#include "model/valuetables.h"
+
 namespace kovrin {
 
 enum class DuctLocation : int {
@@ -35,11 +37,7 @@ inline constexpr int kDuctLocations = 8;
 
 // How a location is written in the notes and kovrin-report's JSON (`word`)
 // and said in the dialog and the reports (`text`).
-struct DuctLocationWording {
-  DuctLocation location;
-  std::string_view word;
-  std::string_view text;
-};
+using DuctLocationWording = ChoiceWording<DuctLocation>;
 inline constexpr std::array<DuctLocationWording, kDuctLocations> kDuctLocationWordings = {{
     {DuctLocation::Conditioned, "conditioned", "conditioned space"},
     {DuctLocation::VentedAttic, "vented attic", "vented attic"},
@@ -54,12 +52,7 @@ constexpr const DuctLocationWording& ductLocationWording(DuctLocation location) 
   return kDuctLocationWordings[static_cast<std::size_t>(location)];
 }
 
-static_assert([] {
-  for (std::size_t i = 0; i < kDuctLocationWordings.size(); ++i) {
-    if (static_cast<std::size_t>(kDuctLocationWordings[i].location) != i) return false;
-  }
-  return true;
-}(), "kDuctLocationWordings lists the locations in the order of DuctLocation");
+static_assert(listedInOrder(kDuctLocationWordings, &DuctLocationWording::choice), "kDuctLocationWordings lists the locations in the order of DuctLocation");
 
 // Leakage to outside by description, in CFM25 per ft² of the side's duct
 // surface. Sealed (0.12 / 0.24) and average, "not sealed" (0.35 / 0.70) are
@@ -88,6 +81,8 @@ inline constexpr std::array<DuctSealingRow, kDuctSealings> kDuctSealingRows = {{
 constexpr const DuctSealingRow& ductSealingRow(DuctSealing sealing) {
   return kDuctSealingRows[static_cast<std::size_t>(sealing)];
 }
+static_assert(listedInOrder(kDuctSealingRows, &DuctSealingRow::sealing),
+              "kDuctSealingRows lists the sealings in the order of DuctSealing");
 
 // What heats the air: it sets the supply air temperature of the heating
 // airflow (120 °F from a furnace, 105 °F from a heat pump).
@@ -139,11 +134,9 @@ inline constexpr std::array<DuctNumberRange, kDuctNumbers> kDuctNumberRanges = {
 constexpr const DuctNumberRange& ductNumberRange(DuctNumber number) {
   return kDuctNumberRanges[static_cast<std::size_t>(number)];
 }
-constexpr bool inDuctRange(DuctNumber number, double value) {
-  const DuctNumberRange& range = ductNumberRange(number);
-  if (!(value >= range.minimum && value <= range.maximum)) return false;
-  return !range.whole || static_cast<double>(static_cast<long long>(value)) == value;
-}
+static_assert(listedInOrder(kDuctNumberRanges, &DuctNumberRange::number),
+              "kDuctNumberRanges lists the numbers in the order of DuctNumber");
+constexpr bool inDuctRange(DuctNumber number, double value) { return withinRange(ductNumberRange(number), value); }
 
 // The proposals: what an input not entered counts as.
 inline constexpr DuctLocation kProposedDuctLocation = DuctLocation::VentedAttic;

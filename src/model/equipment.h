@@ -17,20 +17,13 @@
 #include <string>
 #include <string_view>
 
+#include "model/valuetables.h"
+
 namespace kovrin {
 
 enum class SystemType { FurnaceAndAirConditioner, HeatPump, DualFuel };
 enum class CompressorType { SingleStage, TwoStage, VariableSpeed };
 enum class Facing { North, NorthEast, East, SouthEast, South, SouthWest, West, NorthWest };
-
-// A choice as the notes and kovrin-report's JSON write it ("word") and as the
-// dialog and the reports say it ("text").
-template <class Choice>
-struct ChoiceWording {
-  Choice choice;
-  std::string_view word;
-  std::string_view text;
-};
 
 inline constexpr std::array<ChoiceWording<SystemType>, 3> kSystemTypeWordings = {{
     {SystemType::FurnaceAndAirConditioner, "furnace and air conditioner", "Furnace with air conditioner"},
@@ -53,10 +46,6 @@ inline constexpr std::array<ChoiceWording<Facing>, 8> kFacingWordings = {{
     {Facing::NorthWest, "northwest", "Northwest"},
 }};
 
-template <class Choice, std::size_t N>
-constexpr const ChoiceWording<Choice>& wordingOf(const std::array<ChoiceWording<Choice>, N>& table, Choice choice) {
-  return table[static_cast<std::size_t>(choice)];
-}
 
 enum class EquipmentValue : int {
   FurnaceInput,         // Btu/h of fuel burnt
@@ -120,20 +109,11 @@ inline constexpr std::array<EquipmentValueRange, kEquipmentValues> kEquipmentVal
 constexpr const EquipmentValueRange& equipmentValueRange(EquipmentValue value) {
   return kEquipmentValueRanges[static_cast<std::size_t>(value)];
 }
-static_assert([] {
-  for (std::size_t i = 0; i < kEquipmentValueRanges.size(); ++i) {
-    if (static_cast<std::size_t>(kEquipmentValueRanges[i].value) != i) return false;
-  }
-  return true;
-}(), "kEquipmentValueRanges lists the values in the order of EquipmentValue");
+static_assert(listedInOrder(kEquipmentValueRanges, &EquipmentValueRange::value), "kEquipmentValueRanges lists the values in the order of EquipmentValue");
 
 // Whether `number` may be entered for `value`: within its range, and whole
 // where it must be. Not-a-number is never in range.
-constexpr bool inEquipmentRange(EquipmentValue value, double number) {
-  const EquipmentValueRange& range = equipmentValueRange(value);
-  if (!(number >= range.minimum && number <= range.maximum)) return false;
-  return !range.whole || static_cast<double>(static_cast<long long>(number)) == number;
-}
+constexpr bool inEquipmentRange(EquipmentValue value, double number) { return withinRange(equipmentValueRange(value), number); }
 
 struct Equipment {
   std::optional<SystemType> System;

@@ -26,6 +26,7 @@
 #include <string_view>
 
 #include "model/constanttext.h"
+#include "model/valuetables.h"
 
 namespace kovrin {
 
@@ -112,20 +113,11 @@ inline constexpr std::array<HouseValueRange, kHouseValues> kHouseValueRanges = {
 constexpr const HouseValueRange& houseValueRange(HouseValue value) {
   return kHouseValueRanges[static_cast<std::size_t>(value)];
 }
-static_assert([] {
-  for (std::size_t i = 0; i < kHouseValueRanges.size(); ++i) {
-    if (static_cast<std::size_t>(kHouseValueRanges[i].value) != i) return false;
-  }
-  return true;
-}(), "kHouseValueRanges lists the values in the order of HouseValue");
+static_assert(listedInOrder(kHouseValueRanges, &HouseValueRange::value), "kHouseValueRanges lists the values in the order of HouseValue");
 
 // Whether `number` may be entered for `value`: within its range, and whole
 // where it must be. Not-a-number is never in range.
-constexpr bool inHouseRange(HouseValue value, double number) {
-  const HouseValueRange& range = houseValueRange(value);
-  if (!(number >= range.minimum && number <= range.maximum)) return false;
-  return !range.whole || static_cast<double>(static_cast<long long>(number)) == number;
-}
+constexpr bool inHouseRange(HouseValue value, double number) { return withinRange(houseValueRange(value), number); }
 
 // The orientation the equipment is sized for: the house as drawn, or turned
 // to where its cooling load is highest.
@@ -133,11 +125,7 @@ enum class SizingOrientation { Drawn, Worst };
 
 // Each orientation as the notes and kovrin-report's JSON write it, and as
 // the dialog and the report say it.
-struct SizeForWording {
-  SizingOrientation orientation;
-  std::string_view word;
-  std::string_view text;
-};
+using SizeForWording = ChoiceWording<SizingOrientation>;
 inline constexpr std::array<SizeForWording, 2> kSizeForWordings = {{
     {SizingOrientation::Drawn, "drawn", "the house as drawn"},
     {SizingOrientation::Worst, "worst", "the worst orientation"},

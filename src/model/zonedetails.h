@@ -25,6 +25,8 @@
 #include <string_view>
 #include <vector>
 
+#include "model/valuetables.h"
+
 namespace kovrin {
 
 // Interior shading of a window in summer.
@@ -217,12 +219,10 @@ inline constexpr std::array<HouseDetailRange, kHouseDetails> kHouseDetailRanges 
 constexpr const HouseDetailRange& houseDetailRange(HouseDetail detail) {
   return kHouseDetailRanges[static_cast<std::size_t>(detail)];
 }
+static_assert(listedInOrder(kHouseDetailRanges, &HouseDetailRange::detail),
+              "kHouseDetailRanges lists the details in the order of HouseDetail");
 
-constexpr bool inDetailRange(HouseDetail detail, double number) {
-  const HouseDetailRange& range = houseDetailRange(detail);
-  if (!(number >= range.minimum && number <= range.maximum)) return false;
-  return !range.whole || static_cast<double>(static_cast<long long>(number)) == number;
-}
+constexpr bool inDetailRange(HouseDetail detail, double number) { return withinRange(houseDetailRange(detail), number); }
 
 struct HouseDetails {
   std::array<std::optional<double>, kHouseDetails> Entered{};

@@ -20,12 +20,6 @@ constexpr std::string_view kSeparator = ";";
 // The largest figures the notes take for a detail.
 using namespace detaillimits;
 
-std::string_view trimmed(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-  return text;
-}
-
 // The fields of each kind of item, in the order written. One description
 // serves the writer and the reader: `v` is a FieldWriter or a FieldReader.
 template <class V, class W>
@@ -158,7 +152,7 @@ class FieldReader {
   FieldReader(std::string_view key, std::string_view text) : m_key(key) {
     while (!text.empty()) {
       const std::size_t end = text.find(kSeparator);
-      const std::string_view part = trimmed(text.substr(0, end));
+      const std::string_view part = trimmedNote(text.substr(0, end));
       text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
       const std::size_t space = part.find(' ');
       if (space == std::string_view::npos) {
@@ -166,7 +160,7 @@ class FieldReader {
              quotedInMessage(part));
         return;
       }
-      m_parts.push_back({part.substr(0, space), trimmed(part.substr(space + 1)), false});
+      m_parts.push_back({part.substr(0, space), trimmedNote(part.substr(space + 1)), false});
     }
   }
 
@@ -244,10 +238,7 @@ class FieldReader {
   std::optional<double> checked(std::string_view name, std::string_view text, double minimum, double maximum,
                                 bool whole) {
     const std::optional<double> read = enteredNumber(text);
-    if (read && *read >= minimum && *read <= maximum &&
-        (!whole || static_cast<double>(static_cast<long long>(*read)) == *read)) {
-      return read;
-    }
+    if (read && withinRange(NumberRange{minimum, maximum, whole}, *read)) return read;
     expected(name, "a number from " + enteredText(minimum) + " to " + enteredText(maximum), text);
     return std::nullopt;
   }
@@ -275,18 +266,7 @@ class FieldReader {
 
 std::optional<std::string> readHouseDetail(std::string_view key, std::string_view text, HouseDetails& house) {
   for (const HouseDetailRange& range : kHouseDetailRanges) {
-    if (key != range.noteKey) continue;
-    std::optional<double>& value = house[range.detail];
-    const std::string quotedKey = "\"" + std::string(key) + "\"";
-    if (value) return "expected one " + quotedKey + ", found a second";
-    const std::optional<double> number = enteredNumber(text);
-    if (!number || !inDetailRange(range.detail, *number)) {
-      return std::string("expected ") + (range.whole ? "a whole number" : "a number") + " from " +
-             enteredText(range.minimum) + " to " + enteredText(range.maximum) + " for " + quotedKey + ", found " +
-             quotedInMessage(text);
-    }
-    value = number;
-    return std::string();
+    if (key == range.noteKey) return readNumberNote(key, text, numberRange(range), house[range.detail]);
   }
   return std::nullopt;
 }
@@ -318,17 +298,7 @@ std::optional<std::string> readZoneDetail(std::string_view key, std::string_view
   if (outcome) return outcome;
   for (const ZoneNumber& entry : kZoneNumbers) {
     if (word != entry.word) continue;
-    std::optional<double>& value = zone.*entry.member;
-    const std::string quotedKey = "\"" + std::string(key) + "\"";
-    if (value) return "expected one " + quotedKey + ", found a second";
-    const std::optional<double> number = enteredNumber(text);
-    if (!number || !(*number >= 0 && *number <= entry.maximum) ||
-        (entry.whole && static_cast<double>(static_cast<long long>(*number)) != *number)) {
-      return std::string("expected ") + (entry.whole ? "a whole number" : "a number") + " from 0 to " +
-             enteredText(entry.maximum) + " for " + quotedKey + ", found " + quotedInMessage(text);
-    }
-    value = number;
-    return std::string();
+    return readNumberNote(key, text, NumberRange{0, entry.maximum, entry.whole}, zone.*entry.member);
   }
   return std::nullopt;
 }
@@ -367,7 +337,7 @@ void writeDetailNotes(const DesignDetails& details,
 }
 
 std::optional<std::string> readDetailNote(std::string_view key, std::string_view value, DesignDetails& details) {
-  const std::string_view text = trimmed(value);
+  const std::string_view text = trimmedNote(value);
   if (auto house = readHouseDetail(key, text, details.house)) return house;
   if (!key.starts_with(kZoneKey)) return std::nullopt;
   // "zone", the zone's number, a blank and the word of the detail.

@@ -27,12 +27,6 @@ constexpr std::array<NumberKey, kDuctNumbers> kNumberKeys = {{
     {"duct return leakage cfm25", DuctNumber::ReturnLeakage},
 }};
 
-std::string_view trimmed(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-  return text;
-}
-
 // Reads one of the words of `rows` into `target`.
 template <class Value, class Rows>
 std::string readWord(std::string_view key, std::string_view text, const Rows& rows, std::optional<Value>& target) {
@@ -63,25 +57,13 @@ void writeDuctNotes(const DuctSystem& ducts, const NoteWriter& item) {
 }
 
 std::optional<std::string> readDuctNote(std::string_view key, std::string_view value, DuctSystem& ducts) {
-  const std::string_view text = trimmed(value);
+  const std::string_view text = trimmedNote(value);
   if (key == kSupplyLocationKey) return readWord(key, text, kDuctLocationWordings, ducts.SupplyLocation);
   if (key == kReturnLocationKey) return readWord(key, text, kDuctLocationWordings, ducts.ReturnLocation);
   if (key == kSealingKey) return readWord(key, text, kDuctSealingRows, ducts.Sealing);
   if (key == kHeatingKey) return readWord(key, text, kDuctHeatingRows, ducts.Heating);
   for (const NumberKey& entry : kNumberKeys) {
-    if (key != entry.key) continue;
-    const std::string quotedKey = "\"" + std::string(key) + "\"";
-    std::optional<double>& target = ducts[entry.number];
-    if (target) return "expected one " + quotedKey + ", found a second";
-    const DuctNumberRange& range = ductNumberRange(entry.number);
-    const std::optional<double> number = enteredNumber(text);
-    if (!number || !inDuctRange(entry.number, *number)) {
-      return std::string("expected ") + (range.whole ? "a whole number" : "a number") + " from " +
-             enteredText(range.minimum) + " to " + enteredText(range.maximum) + " for " + quotedKey + ", found " +
-             quotedInMessage(text);
-    }
-    target = number;
-    return std::string();
+    if (key == entry.key) return readNumberNote(key, text, numberRange(ductNumberRange(entry.number)), ducts[entry.number]);
   }
   return std::nullopt;
 }

@@ -18,12 +18,6 @@ namespace {
 constexpr std::string_view kZoneKey = "zone ";
 constexpr std::string_view kLineEnd = "\r\n";
 
-std::string_view trimmed(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-  return text;
-}
-
 std::string escaped(std::string_view value) {
   std::string out;
   out.reserve(value.size());
@@ -120,30 +114,19 @@ void writeHouseNotes(const HouseValues& house, const Item& item) {
 // taken. `sizeForRead` notes a "size for" already read.
 std::optional<std::string> readHouseNote(std::string_view key, std::string_view text, HouseValues& house,
                                          bool& sizeForRead) {
-  const std::string quotedKey = "\"" + std::string(key) + "\"";
-  text = trimmed(text);
+  text = trimmedNote(text);
   if (key == kSizeForKey) {
-    if (sizeForRead) return "expected one " + quotedKey + ", found a second";
+    if (sizeForRead) return "expected one " + quotedNoteKey(key) + ", found a second";
     for (const SizeForWording& wording : kSizeForWordings) {
       if (text != wording.word) continue;
-      house.SizeFor = wording.orientation;
+      house.SizeFor = wording.choice;
       sizeForRead = true;
       return std::string();
     }
-    return "expected \"drawn\" or \"worst\" for " + quotedKey + ", found " + quotedInMessage(text);
+    return "expected \"drawn\" or \"worst\" for " + quotedNoteKey(key) + ", found " + quotedInMessage(text);
   }
   for (const HouseValueRange& range : kHouseValueRanges) {
-    if (key != range.fileKey) continue;
-    std::optional<double>& value = house[range.value];
-    if (value) return "expected one " + quotedKey + ", found a second";
-    const std::optional<double> number = enteredNumber(text);
-    if (!number || !inHouseRange(range.value, *number)) {
-      return std::string("expected ") + (range.whole ? "a whole number" : "a number") + " from " +
-             enteredText(range.minimum) + " to " + enteredText(range.maximum) + " for " + quotedKey + ", found " +
-             quotedInMessage(text);
-    }
-    value = number;
-    return std::string();
+    if (key == range.fileKey) return readNumberNote(key, text, numberRange(range), house[range.value]);
   }
   return std::nullopt;
 }
@@ -180,16 +163,6 @@ std::optional<std::string> keyMeant(std::string_view key) {
   return std::nullopt;
 }
 
-// Whether the UTF-8 text `text` holds a character that `refused` takes.
-bool holdsAny(std::string_view text, bool (*refused)(char32_t)) {
-  for (std::size_t i = 0; i < text.size();) {
-    const std::size_t length = std::max<std::size_t>(utf8Length(text.substr(i)), 1);
-    if (refused(utf8Value(text.substr(i), length))) return true;
-    i += length;
-  }
-  return false;
-}
-
 }  // namespace
 
 std::string quotedInMessage(std::string_view text) {
@@ -201,6 +174,36 @@ std::string quotedInMessage(std::string_view text) {
   }
   if (text.size() > kShown) out += "...";
   return out + "\"";
+}
+
+std::string_view trimmedNote(std::string_view text) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+  return text;
+}
+
+std::string quotedNoteKey(std::string_view key) { return "\"" + std::string(key) + "\""; }
+
+bool holdsAny(std::string_view text, bool (*refused)(char32_t)) {
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t length = std::max<std::size_t>(utf8Length(text.substr(i)), 1);
+    if (refused(utf8Value(text.substr(i), length))) return true;
+    i += length;
+  }
+  return false;
+}
+
+std::string readNumberNote(std::string_view key, std::string_view text, const NumberRange& range,
+                           std::optional<double>& out) {
+  if (out) return "expected one " + quotedNoteKey(key) + ", found a second";
+  const std::optional<double> number = enteredNumber(text);
+  if (!number || !withinRange(range, *number)) {
+    return std::string("expected ") + (range.whole ? "a whole number" : "a number") + " from " +
+           enteredText(range.minimum) + " to " + enteredText(range.maximum) + " for " + quotedNoteKey(key) +
+           ", found " + quotedInMessage(text);
+  }
+  out = number;
+  return std::string();
 }
 
 bool hasNotes(const ProjectTables& tables) {
@@ -255,7 +258,7 @@ NotesReader::NotesReader(std::string_view fileName, ProjectTables& out) : m_file
 bool NotesReader::line(std::string_view text, std::int64_t number) {
   if (m_error) return false;
   if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
-  const std::string_view content = trimmed(text);
+  const std::string_view content = trimmedNote(text);
   if (content.empty()) return true;  // blank lines are no part of anything
   if (!m_inside) {
     // A later version may raise the version number; its items read alike.
@@ -275,7 +278,7 @@ bool NotesReader::line(std::string_view text, std::int64_t number) {
 
 void NotesReader::item(std::string_view text, std::int64_t number) {
   const auto equals = text.find('=');
-  if (equals == std::string_view::npos || trimmed(text.substr(0, equals)).empty()) {
+  if (equals == std::string_view::npos || trimmedNote(text.substr(0, equals)).empty()) {
     return fail(number, "expected \"name = value\" in the project notes, found " + quotedInMessage(text));
   }
   // A control character is written escaped, so that the line reads the
@@ -283,7 +286,7 @@ void NotesReader::item(std::string_view text, std::int64_t number) {
   if (holdsControls(text, "\t")) {
     return fail(number, "expected control characters in the project notes written as \\xHH");
   }
-  const std::string key(trimmed(text.substr(0, equals)));
+  const std::string key(trimmedNote(text.substr(0, equals)));
   std::string_view raw = text.substr(equals + 1);
   if (!raw.empty() && raw.front() == ' ') raw.remove_prefix(1);
   const std::optional<std::string> value = unescaped(raw);

@@ -38,6 +38,7 @@
 
 #include "model/fileresult.h"
 #include "model/model.h"
+#include "model/valuetables.h"
 
 namespace kovrin {
 
@@ -46,6 +47,19 @@ inline constexpr std::string_view kNotesMarker = "[Kovrin project notes, version
 // The text a load error quotes, as both readers of a project file quote it:
 // control characters made visible as "?" and a long text cut short.
 std::string quotedInMessage(std::string_view text);
+
+// What the readers of the notes share: a value without the blanks and tabs
+// around it; a key as an error names it, in double quotes; whether the UTF-8
+// text `text` holds a character that `refused` takes.
+std::string_view trimmedNote(std::string_view text);
+std::string quotedNoteKey(std::string_view key);
+bool holdsAny(std::string_view text, bool (*refused)(char32_t));
+
+// Reads the number `text` of the note `key` into `out`, which must not hold
+// one yet, within `range`. Returns what was expected when it is not such a
+// number; empty when it is read.
+std::string readNumberNote(std::string_view key, std::string_view text, const NumberRange& range,
+                           std::optional<double>& out);
 
 // Whether `tables` have anything to write after the 750 values.
 bool hasNotes(const ProjectTables& tables);
