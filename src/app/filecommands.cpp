@@ -19,7 +19,6 @@
 namespace kovrin {
 namespace {
 
-constexpr std::string_view kTitle = kProgramTitle;
 constexpr std::string_view kProjectFilter = "Kovrin projects|*.prj|";
 // The name proposed for a project that has none yet.
 constexpr std::string_view kUntitledName = "untitled";
@@ -74,12 +73,12 @@ void showTemplate(ProjectDocument& document) {
   if (!loaded) {
     std::error_code error;
     const std::string folder = std::filesystem::current_path(error).string();
-    document.toolkit().wmessagebox(kTitle, "The new-project template " + std::string(kTemplateFileName) +
+    document.toolkit().wmessagebox(kProgramTitle, "The new-project template " + std::string(kTemplateFileName) +
                                                " could not be read from the folder " + folder + ":\n" +
                                                loaded.message + "\n\nKovrin starts with its built-in defaults.");
     model.setTables(defaultProject());
   }
-  if (!loaded.warning.empty()) document.toolkit().wmessagebox(kTitle, loaded.warning);
+  if (!loaded.warning.empty()) document.toolkit().wmessagebox(kProgramTitle, loaded.warning);
   // The results stay empty: nothing has been calculated yet, so nothing is
   // stale. The total airflow is the template's own.
   putProject(document);
@@ -87,12 +86,12 @@ void showTemplate(ProjectDocument& document) {
 }
 
 bool mayReplaceFile(Toolkit& toolkit, const std::string& name) {
-  return !fileExists(name) || toolkit.wquestion(kTitle, name + " already exists. Replace it?");
+  return !fileExists(name) || toolkit.wquestion(kProgramTitle, name + " already exists. Replace it?");
 }
 
 bool mayDiscardChanges(ProjectDocument& document) {
   if (!document.unsavedChanges()) return true;
-  switch (document.toolkit().wsavechanges(kTitle, "Save changes to " + document.shownName() + "?")) {
+  switch (document.toolkit().wsavechanges(kProgramTitle, "Save changes to " + document.shownName() + "?")) {
     case SaveChangesAnswer::Save:
       return saveProject(document);
     case SaveChangesAnswer::Discard:
@@ -113,7 +112,7 @@ void newProject(ProjectDocument& document, Gui& gui) {
   // The new project goes beside the one it replaces.
   std::string name = untitledName(document.folder());
   if (!toolkit.wselectfile2(kProjectFilter, kSaveDialog | kDefaultExtension, name, "New Project", "Create")) return;
-  if (fileExists(name) && !toolkit.wquestion(kTitle, name + " already exists. Replace it with the new project?")) {
+  if (fileExists(name) && !toolkit.wquestion(kProgramTitle, name + " already exists. Replace it with the new project?")) {
     return;
   }
   if (!document.fitsFileName(name) || !document.read(std::string(kTemplateFileName))) return;
@@ -141,7 +140,7 @@ void openRecentProject(ProjectDocument& document, Gui& gui, int n) {
   if (!path) return;
   if (!fileExists(*path)) {
     document.toolkit().wmessagebox(
-        kTitle, "The project " + *path + " no longer exists. It is taken off the list of recent projects.");
+        kProgramTitle, "The project " + *path + " no longer exists. It is taken off the list of recent projects.");
     document.recentProjects().forget(*path);
     return;
   }

@@ -12,6 +12,7 @@
 #include "calc/calcdata.h"
 #include "gui/gui.h"
 #include "model/pagecriteria.h"
+#include "model/programnames.h"
 #include "report/loadreport.h"
 #include "screen/commands.h"
 #include "screen/fieldtables.h"
@@ -22,8 +23,6 @@
 
 namespace kovrin {
 namespace {
-
-constexpr std::string_view kTitle = kProgramTitle;
 
 // The three credit texts of start-up: where the maker is, who the maker is,
 // and since when. The leading tab centres each in its part.
@@ -76,45 +75,46 @@ void editJobDetails(ProjectDocument& document, Gui& gui) {
   showHouse(document, gui);
 }
 
-// House Air and People: the house's values of the design load, over the
-// project as it stands on screen. OK with a change is an edit, which the
-// house view follows.
-void editAirAndPeople(ProjectDocument& document, Gui& gui) {
-  const std::optional<HouseEntries> edited = gui.editAirAndPeople(document.model().tables());
-  if (!edited) return;  // Cancel, or nothing changed
-  document.model().House = edited->values;
-  document.model().Details.house = edited->details;
-  document.recordCommand("House Air and People");
+// A dialog's change to the project: taken into the model by `take`, kept as
+// one edit named `what`, and followed by the house view. Nothing when the
+// dialog was cancelled or nothing changed.
+template <class Value, class Take>
+void takeEdit(ProjectDocument& document, Gui& gui, const std::optional<Value>& edited, std::string_view what,
+              Take take) {
+  if (!edited) return;
+  take(document.model(), *edited);
+  document.recordCommand(what);
   showHouse(document, gui);
+}
+
+// House Air and People: the house's values of the design load, over the
+// project as it stands on screen.
+void editAirAndPeople(ProjectDocument& document, Gui& gui) {
+  takeEdit(document, gui, gui.editAirAndPeople(document.model().tables()), "House Air and People",
+           [](ProjectModel& model, const HouseEntries& entries) {
+             model.House = entries.values;
+             model.Details.house = entries.details;
+           });
 }
 
 // House Equipment: the system chosen for the house, checked against its
-// design load; OK with a change is an edit, which the house view follows.
+// design load.
 void editEquipment(ProjectDocument& document, Gui& gui) {
-  const std::optional<Equipment> edited = gui.editEquipment(document.model().tables());
-  if (!edited) return;
-  document.model().Equipment = *edited;
-  document.recordCommand("House Equipment");
-  showHouse(document, gui);
+  takeEdit(document, gui, gui.editEquipment(document.model().tables()), "House Equipment",
+           [](ProjectModel& model, const Equipment& equipment) { model.Equipment = equipment; });
 }
 
-// Ducts: the house's duct system, edited as House Air and People is.
+// Ducts: the house's duct system.
 void editDucts(ProjectDocument& document, Gui& gui) {
-  const std::optional<DuctSystem> edited = gui.editDucts(document.model().tables());
-  if (!edited) return;
-  document.model().Ducts = *edited;
-  document.recordCommand("Ducts");
-  showHouse(document, gui);
+  takeEdit(document, gui, gui.editDucts(document.model().tables()), "Ducts",
+           [](ProjectModel& model, const DuctSystem& ducts) { model.Ducts = ducts; });
 }
 
-// Zone Details of zone 1..50, over the project as it stands on screen. OK
-// with a change is an edit, which the house view follows.
+// Zone Details of zone 1..50, over the project as it stands on screen.
 void editZoneDetails(ProjectDocument& document, Gui& gui, int zone) {
-  const std::optional<ZoneDetails> edited = gui.editZoneDetails(document.model().tables(), zone);
-  if (!edited) return;  // Cancel, or nothing changed
-  document.model().Details.zone(zone) = *edited;
-  document.recordCommand("Details of Zone " + std::to_string(zone));
-  showHouse(document, gui);
+  takeEdit(document, gui, gui.editZoneDetails(document.model().tables(), zone),
+           "Details of Zone " + std::to_string(zone),
+           [zone](ProjectModel& model, const ZoneDetails& details) { model.Details.zone(zone) = details; });
 }
 
 // A zone chosen in the house view: its page, shown as the Zones command
@@ -143,7 +143,7 @@ void copyCriteria(ProjectDocument& document, Gui& gui) {
     toolkit.windowstatusmessage("All five pages use these design conditions already.");
     return;
   }
-  if (!toolkit.wquestion(kTitle, "Use these design conditions on all five pages?")) return;
+  if (!toolkit.wquestion(kProgramTitle, "Use these design conditions on all five pages?")) return;
   copyPageCriteria(model, model.CurrentPage);
   document.recordCommand("Copy Criteria to All Pages");
   showHouse(document, gui);
@@ -181,7 +181,7 @@ void exportReport(ProjectDocument& document, Gui& gui) {
   const HouseReport report{document.model().tables(), document.shownName(), reportDateToday()};
   const FileResult written = gui.exportReport(report, houseFigures(report.tables), name);
   if (!written) {
-    toolkit.wmessagebox(kTitle, written.message);
+    toolkit.wmessagebox(kProgramTitle, written.message);
     return;
   }
   toolkit.windowstatusmessage("The house report is written to " + name);
@@ -198,7 +198,7 @@ void printReport(ProjectDocument& document, Gui& gui) {
   GetData(model, toolkit);
   const FileResult written = PrintData(model);
   if (!written) {
-    toolkit.wmessagebox(kTitle, written.message);
+    toolkit.wmessagebox(kProgramTitle, written.message);
     return;  // nothing is printed
   }
   // Cancel in the printing options prints nothing; out.dat stays written.
@@ -282,7 +282,7 @@ void processmenu(std::int32_t command, std::int32_t& QuitRequested, ProjectDocum
 void startup(ProjectDocument& document) {
   Toolkit& toolkit = document.toolkit();
   toolkit.winitialise();
-  toolkit.windowopen2(kSystemMenu | kMinimiseBox | kStatusBar, mainMenu(), inputScreen(), kTitle);
+  toolkit.windowopen2(kSystemMenu | kMinimiseBox | kStatusBar, mainMenu(), inputScreen(), kProgramTitle);
   constexpr std::array<int, 3> kPartWidths = {3333, 3333, 3333};
   toolkit.windowstatusbarparts(kPartWidths);
   toolkit.windowoutstatusbar(1, kCreditLocation);
