@@ -22,11 +22,26 @@ using namespace detaillimits;
 
 // The fields of each kind of item, in the order written. One description
 // serves the writer and the reader: `v` is a FieldWriter or a FieldReader.
+
+// Every surface has an area, ft², and a U; a door has nothing else.
+template <class V, class S>
+void surfaceFields(V& v, S& s) {
+  v.number("area", s.area, 0, kMaxArea);
+  v.number("U", s.u, 0, kMaxU);
+}
+
+// The unconditioned space beside a wall or floor: its winter and summer
+// temperatures, °F, where known.
+template <class V, class S>
+void spaceFields(V& v, S& s) {
+  v.optionalNumber("winter", s.winterTemperature, kMinTemperature, kMaxTemperature);
+  v.optionalNumber("summer", s.summerTemperature, kMinTemperature, kMaxTemperature);
+}
+
 template <class V, class W>
 void windowFields(V& v, W& w) {
   v.direction("facing", w.direction);
-  v.number("area", w.area, 0, kMaxArea);
-  v.number("U", w.u, 0, kMaxU);
+  surfaceFields(v, w);
   v.number("SHGC", w.shgc, 0, 1);
   v.choice("shading", w.shade, kInteriorShadeWords);
   v.number("shaded", w.shadeShare, 0, 1);
@@ -39,26 +54,17 @@ void windowFields(V& v, W& w) {
 
 template <class V, class S>
 void skylightFields(V& v, S& s) {
-  v.number("area", s.area, 0, kMaxArea);
-  v.number("U", s.u, 0, kMaxU);
+  surfaceFields(v, s);
   v.number("SHGC", s.shgc, 0, 1);
-}
-
-template <class V, class D>
-void doorFields(V& v, D& d) {
-  v.number("area", d.area, 0, kMaxArea);
-  v.number("U", d.u, 0, kMaxU);
 }
 
 template <class V, class W>
 void wallFields(V& v, W& w) {
   v.choice("exposure", w.exposure, kWallExposureWords);
-  v.number("area", w.area, 0, kMaxArea);
-  v.number("U", w.u, 0, kMaxU);
+  surfaceFields(v, w);
   v.choice("group", w.group, kWallGroupWords);
   v.choice("colour", w.colour, kSurfaceColourWords);
-  v.optionalNumber("winter", w.winterTemperature, kMinTemperature, kMaxTemperature);
-  v.optionalNumber("summer", w.summerTemperature, kMinTemperature, kMaxTemperature);
+  spaceFields(v, w);
   v.number("height", w.height, 0, kMaxDepth);
   v.number("depth", w.depth, 0, kMaxDepth);
 }
@@ -66,8 +72,7 @@ void wallFields(V& v, W& w) {
 template <class V, class C>
 void ceilingFields(V& v, C& c) {
   v.choice("kind", c.kind, kCeilingKindWords);
-  v.number("area", c.area, 0, kMaxArea);
-  v.number("U", c.u, 0, kMaxU);
+  surfaceFields(v, c);
   v.choice("colour", c.colour, kSurfaceColourWords);
   v.flag("barrier", c.radiantBarrier);
 }
@@ -75,14 +80,12 @@ void ceilingFields(V& v, C& c) {
 template <class V, class F>
 void floorFields(V& v, F& f) {
   v.choice("kind", f.kind, kFloorKindWords);
-  v.number("area", f.area, 0, kMaxArea);
-  v.number("U", f.u, 0, kMaxU);
+  surfaceFields(v, f);
   v.number("perimeter", f.perimeter, 0, kMaxArea);
   v.number("edge", f.edgeR, 0, kMaxEdgeR);
   v.number("depth", f.depth, 0, kMaxDepth);
   v.number("width", f.width, 0, kMaxLength);
-  v.optionalNumber("winter", f.winterTemperature, kMinTemperature, kMaxTemperature);
-  v.optionalNumber("summer", f.summerTemperature, kMinTemperature, kMaxTemperature);
+  spaceFields(v, f);
 }
 
 // The lists of a zone by the word of their key ("zone 6 window"), with the
@@ -91,7 +94,7 @@ template <class Zone, class F>
 void forEachList(Zone& zone, const F& f) {
   f("window", zone.windows, [](auto& v, auto& item) { windowFields(v, item); });
   f("skylight", zone.skylights, [](auto& v, auto& item) { skylightFields(v, item); });
-  f("door", zone.doors, [](auto& v, auto& item) { doorFields(v, item); });
+  f("door", zone.doors, [](auto& v, auto& item) { surfaceFields(v, item); });
   f("wall", zone.walls, [](auto& v, auto& item) { wallFields(v, item); });
   f("ceiling", zone.ceilings, [](auto& v, auto& item) { ceilingFields(v, item); });
   f("floor", zone.floors, [](auto& v, auto& item) { floorFields(v, item); });
