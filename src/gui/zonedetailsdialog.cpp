@@ -16,6 +16,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -26,6 +27,7 @@
 #include <vector>
 
 #include "detailed/detailedload.h"
+#include "gui/valuefield.h"
 #include "house/housesummary.h"
 #include "model/selections.h"
 #include "model/zonedetails.h"
@@ -56,168 +58,165 @@ struct ColumnSpec {
 
 using Cells = std::vector<std::optional<double>>;
 
-ColumnSpec number(const char* title, const char* tip, double maximum, double minimum = 0) {
-  return {title, tip, CellKind::Number, minimum, maximum, {}};
-}
-ColumnSpec optionalNumber(const char* title, const char* tip) {
-  return {title, tip, CellKind::OptionalNumber, kMinTemperature, kMaxTemperature, {}};
-}
-ColumnSpec choice(const char* title, const char* tip, std::span<const std::string_view> words) {
-  return {title, tip, CellKind::Choice, 0, static_cast<double>(words.size() - 1), words};
-}
-
-template <class E>
-E chosen(const std::optional<double>& cell) {
-  return static_cast<E>(static_cast<int>(cell.value_or(0)));
-}
 double figure(const std::optional<double>& cell) { return cell.value_or(0); }
+
+// How an item's member stands in its cell, and back: a figure as it is, a
+// choice as the index of its word (the member counting from `first`), yes
+// and no as 1 and 0.
+std::optional<double> toCell(double value, int) { return value; }
+std::optional<double> toCell(const std::optional<double>& value, int) { return value; }
+std::optional<double> toCell(bool value, int) { return value ? 1.0 : 0.0; }
+std::optional<double> toCell(std::int32_t value, int first) { return value - static_cast<double>(first); }
 template <class E>
-double index(E value) {
+  requires std::is_enum_v<E>
+std::optional<double> toCell(E value, int) {
   return static_cast<double>(static_cast<int>(value));
 }
+void fromCell(const std::optional<double>& cell, int, double& value) { value = figure(cell); }
+void fromCell(const std::optional<double>& cell, int, std::optional<double>& value) { value = cell; }
+void fromCell(const std::optional<double>& cell, int, bool& value) { value = figure(cell) != 0; }
+void fromCell(const std::optional<double>& cell, int first, std::int32_t& value) {
+  value = static_cast<std::int32_t>(figure(cell)) + first;
+}
+template <class E>
+  requires std::is_enum_v<E>
+void fromCell(const std::optional<double>& cell, int, E& value) {
+  value = static_cast<E>(static_cast<int>(figure(cell)));
+}
 
-// Each kind of list: its columns and how an item reads from and to its
-// row's cells.
+// A column and the member of the item it edits.
+template <class Item>
+struct Column {
+  ColumnSpec spec;
+  std::function<std::optional<double>(const Item&)> cell;
+  std::function<void(Item&, const std::optional<double>&)> put;
+};
+
+template <class Item, class Member>
+Column<Item> bound(Member Item::*member, const ColumnSpec& spec, int first = 0) {
+  return {spec, [member, first](const Item& entry) { return toCell(entry.*member, first); },
+          [member, first](Item& entry, const std::optional<double>& cell) { fromCell(cell, first, entry.*member); }};
+}
+template <class Item>
+Column<Item> number(double Item::*member, const char* title, const char* tip, double maximum) {
+  return bound(member, {title, tip, CellKind::Number, 0, maximum, {}});
+}
+template <class Item>
+Column<Item> optionalNumber(std::optional<double> Item::*member, const char* title, const char* tip) {
+  return bound(member, {title, tip, CellKind::OptionalNumber, kMinTemperature, kMaxTemperature, {}});
+}
+template <class Item, class Member>
+Column<Item> choice(Member Item::*member, const char* title, const char* tip, std::span<const std::string_view> words,
+                    int first = 0) {
+  return bound(member, {title, tip, CellKind::Choice, 0, static_cast<double>(words.size() - 1), words}, first);
+}
+
+// Each kind of list: its columns, each bound to the member it edits.
 template <class Item>
 struct ListSpec {
   const char* tab;   // the page's title, with its access letter
   const char* item;  // one item, in messages: "Window 2"
-  std::vector<ColumnSpec> columns;
-  std::function<Cells(const Item&)> toCells;
-  std::function<Item(const Cells&)> toItem;
+  std::vector<Column<Item>> columns;
+
+  std::vector<ColumnSpec> specs() const {
+    std::vector<ColumnSpec> specs;
+    for (const Column<Item>& column : columns) specs.push_back(column.spec);
+    return specs;
+  }
+  Cells toCells(const Item& entry) const {
+    Cells cells;
+    for (const Column<Item>& column : columns) cells.push_back(column.cell(entry));
+    return cells;
+  }
+  Item toItem(const Cells& cells) const {
+    Item entry;
+    for (std::size_t c = 0; c < columns.size(); ++c) columns[c].put(entry, cells[c]);
+    return entry;
+  }
 };
 
 ListSpec<WindowDetails> windowSpec() {
+  using W = WindowDetails;
   return {"&Windows",
           "Window",
-          {choice("Facing", "The direction the window faces", kGlassDirectionEntries),
-           number("Area\nft\u00B2", "The window's area, frame included", kMaxArea),
-           number("U", "The window's U-value, Btu/(h\u00B7ft\u00B2\u00B7\u00B0F), from its label", kMaxU),
-           number("SHGC", "Solar heat gain coefficient, 0 to 1, from the window's label", 1),
-           choice("Interior\nshading", "The blinds, draperies or shades inside it in summer", kInteriorShadeWords),
-           number("Shaded\npart", "The part of the window the shading covers, 0 to 1", 1),
-           choice("Insect\nscreen", "An insect screen inside or outside", kInsectScreenWords),
-           number("Screened\npart", "The part of the window the screen covers, 0 to 1", 1),
-           number("Overhang\ndepth ft", "How far the overhang reaches out from the wall; 0 for none", kMaxLength),
-           number("Overhang\nabove ft", "The height of the overhang's underside above the window's top", kMaxLength),
-           number("Window\nheight ft", "The window's height, for the overhang's shade", kMaxLength)},
-          [](const WindowDetails& w) {
-            return Cells{w.direction - 1.0, w.area,  w.u,  w.shgc,           index(w.shade), w.shadeShare, index(w.screen),
-                         w.screenShare,     w.overhangDepth, w.overhangAbove, w.height};
-          },
-          [](const Cells& c) {
-            WindowDetails w;
-            w.direction = static_cast<std::int32_t>(figure(c[0])) + 1;
-            w.area = figure(c[1]);
-            w.u = figure(c[2]);
-            w.shgc = figure(c[3]);
-            w.shade = chosen<InteriorShade>(c[4]);
-            w.shadeShare = figure(c[5]);
-            w.screen = chosen<InsectScreen>(c[6]);
-            w.screenShare = figure(c[7]);
-            w.overhangDepth = figure(c[8]);
-            w.overhangAbove = figure(c[9]);
-            w.height = figure(c[10]);
-            return w;
-          }};
+          {// The direction counts from 1 (N), as the page's glass directions do.
+           choice(&W::direction, "Facing", "The direction the window faces", kGlassDirectionEntries, 1),
+           number(&W::area, "Area\nft\u00B2", "The window's area, frame included", kMaxArea),
+           number(&W::u, "U", "The window's U-value, Btu/(h\u00B7ft\u00B2\u00B7\u00B0F), from its label", kMaxU),
+           number(&W::shgc, "SHGC", "Solar heat gain coefficient, 0 to 1, from the window's label", 1),
+           choice(&W::shade, "Interior\nshading", "The blinds, draperies or shades inside it in summer",
+                  kInteriorShadeWords),
+           number(&W::shadeShare, "Shaded\npart", "The part of the window the shading covers, 0 to 1", 1),
+           choice(&W::screen, "Insect\nscreen", "An insect screen inside or outside", kInsectScreenWords),
+           number(&W::screenShare, "Screened\npart", "The part of the window the screen covers, 0 to 1", 1),
+           number(&W::overhangDepth, "Overhang\ndepth ft", "How far the overhang reaches out from the wall; 0 for none",
+                  kMaxLength),
+           number(&W::overhangAbove, "Overhang\nabove ft",
+                  "The height of the overhang's underside above the window's top", kMaxLength),
+           number(&W::height, "Window\nheight ft", "The window's height, for the overhang's shade", kMaxLength)}};
 }
 
 ListSpec<SkylightDetails> skylightSpec() {
+  using S = SkylightDetails;
   return {"S&kylights",
           "Skylight",
-          {number("Area\nft\u00B2", "The skylight's area", kMaxArea),
-           number("U", "The skylight's U-value, Btu/(h\u00B7ft\u00B2\u00B7\u00B0F)", kMaxU),
-           number("SHGC", "Solar heat gain coefficient, 0 to 1", 1)},
-          [](const SkylightDetails& s) { return Cells{s.area, s.u, s.shgc}; },
-          [](const Cells& c) { return SkylightDetails{figure(c[0]), figure(c[1]), figure(c[2])}; }};
+          {number(&S::area, "Area\nft\u00B2", "The skylight's area", kMaxArea),
+           number(&S::u, "U", "The skylight's U-value, Btu/(h\u00B7ft\u00B2\u00B7\u00B0F)", kMaxU),
+           number(&S::shgc, "SHGC", "Solar heat gain coefficient, 0 to 1", 1)}};
 }
 
 ListSpec<DoorDetails> doorSpec() {
+  using D = DoorDetails;
   return {"D&oors",
           "Door",
-          {number("Area\nft\u00B2", "The door's area", kMaxArea),
-           number("U", "The door's U-value, Btu/(h\u00B7ft\u00B2\u00B7\u00B0F)", kMaxU)},
-          [](const DoorDetails& d) { return Cells{d.area, d.u}; },
-          [](const Cells& c) { return DoorDetails{figure(c[0]), figure(c[1])}; }};
+          {number(&D::area, "Area\nft\u00B2", "The door's area", kMaxArea),
+           number(&D::u, "U", "The door's U-value, Btu/(h\u00B7ft\u00B2\u00B7\u00B0F)", kMaxU)}};
 }
 
 ListSpec<WallDetails> wallSpec() {
+  using W = WallDetails;
   return {"Wa&lls",
           "Wall",
-          {choice("Exposure", "What the wall's outer side meets", kWallExposureWords),
-           number("Area\nft\u00B2", "Net area: its windows and doors not counted", kMaxArea),
-           number("U", "The wall's U-value; below grade, without the earth", kMaxU),
-           choice("Group", "The construction group for cooling, B light to G heavy", kWallGroupWords),
-           choice("Colour", "The colour of its outer side", kSurfaceColourWords),
-           optionalNumber("Winter\n\u00B0F", "An unconditioned space's temperature in winter; empty: the usual garage's"),
-           optionalNumber("Summer\n\u00B0F", "An unconditioned space's temperature in summer; empty: the usual garage's"),
-           number("Height\nft", "Below grade: the wall's height", kMaxDepth),
-           number("Depth\nft", "Below grade: how much of it is below grade", kMaxDepth)},
-          [](const WallDetails& w) {
-            return Cells{index(w.exposure), w.area, w.u, static_cast<double>(w.group), index(w.colour),
-                         w.winterTemperature, w.summerTemperature, w.height, w.depth};
-          },
-          [](const Cells& c) {
-            WallDetails w;
-            w.exposure = chosen<WallExposure>(c[0]);
-            w.area = figure(c[1]);
-            w.u = figure(c[2]);
-            w.group = static_cast<std::int32_t>(figure(c[3]));
-            w.colour = chosen<SurfaceColour>(c[4]);
-            w.winterTemperature = c[5];
-            w.summerTemperature = c[6];
-            w.height = figure(c[7]);
-            w.depth = figure(c[8]);
-            return w;
-          }};
+          {choice(&W::exposure, "Exposure", "What the wall's outer side meets", kWallExposureWords),
+           number(&W::area, "Area\nft\u00B2", "Net area: its windows and doors not counted", kMaxArea),
+           number(&W::u, "U", "The wall's U-value; below grade, without the earth", kMaxU),
+           choice(&W::group, "Group", "The construction group for cooling, B light to G heavy", kWallGroupWords),
+           choice(&W::colour, "Colour", "The colour of its outer side", kSurfaceColourWords),
+           optionalNumber(&W::winterTemperature, "Winter\n\u00B0F",
+                          "An unconditioned space's temperature in winter; empty: the usual garage's"),
+           optionalNumber(&W::summerTemperature, "Summer\n\u00B0F",
+                          "An unconditioned space's temperature in summer; empty: the usual garage's"),
+           number(&W::height, "Height\nft", "Below grade: the wall's height", kMaxDepth),
+           number(&W::depth, "Depth\nft", "Below grade: how much of it is below grade", kMaxDepth)}};
 }
 
 ListSpec<CeilingDetails> ceilingSpec() {
+  using C = CeilingDetails;
   return {"&Ceiling",
           "Ceiling",
-          {choice("Under", "A vented attic, or a cathedral or flat roof that is the ceiling", kCeilingKindWords),
-           number("Area\nft\u00B2", "The ceiling's area", kMaxArea),
-           number("U", "The ceiling's U-value, Btu/(h\u00B7ft\u00B2\u00B7\u00B0F)", kMaxU),
-           choice("Roof\ncolour", "The colour of the roof", kSurfaceColourWords),
-           choice("Radiant\nbarrier", "A radiant barrier under the attic's roof", kNoYes)},
-          [](const CeilingDetails& d) {
-            return Cells{index(d.kind), d.area, d.u, index(d.colour), d.radiantBarrier ? 1.0 : 0.0};
-          },
-          [](const Cells& c) {
-            return CeilingDetails{chosen<CeilingKind>(c[0]), figure(c[1]), figure(c[2]), chosen<SurfaceColour>(c[3]),
-                                  figure(c[4]) != 0};
-          }};
+          {choice(&C::kind, "Under", "A vented attic, or a cathedral or flat roof that is the ceiling",
+                  kCeilingKindWords),
+           number(&C::area, "Area\nft\u00B2", "The ceiling's area", kMaxArea),
+           number(&C::u, "U", "The ceiling's U-value, Btu/(h\u00B7ft\u00B2\u00B7\u00B0F)", kMaxU),
+           choice(&C::colour, "Roof\ncolour", "The colour of the roof", kSurfaceColourWords),
+           choice(&C::radiantBarrier, "Radiant\nbarrier", "A radiant barrier under the attic's roof", kNoYes)}};
 }
 
 ListSpec<FloorDetails> floorSpec() {
+  using F = FloorDetails;
   return {"&Floor",
           "Floor",
-          {choice("Over", "What is under the floor", kFloorKindWords),
-           number("Area\nft\u00B2", "The floor's area", kMaxArea),
-           number("U", "Over a space: the floor's U-value", kMaxU),
-           number("Perimeter\nft", "A slab: its exposed edge", kMaxArea),
-           number("Edge\nR", "A slab: the R-value of its edge insulation", kMaxEdgeR),
-           number("Depth\nft", "A basement floor: its depth below grade", kMaxDepth),
-           number("Width\nft", "A basement floor: the basement's shortest width", kMaxLength),
-           optionalNumber("Winter\n\u00B0F", "Over a garage: its temperature in winter; empty: the usual garage's"),
-           optionalNumber("Summer\n\u00B0F", "Over a garage: its temperature in summer; empty: the usual garage's")},
-          [](const FloorDetails& f) {
-            return Cells{index(f.kind), f.area, f.u, f.perimeter, f.edgeR, f.depth, f.width, f.winterTemperature,
-                         f.summerTemperature};
-          },
-          [](const Cells& c) {
-            FloorDetails f;
-            f.kind = chosen<FloorKind>(c[0]);
-            f.area = figure(c[1]);
-            f.u = figure(c[2]);
-            f.perimeter = figure(c[3]);
-            f.edgeR = figure(c[4]);
-            f.depth = figure(c[5]);
-            f.width = figure(c[6]);
-            f.winterTemperature = c[7];
-            f.summerTemperature = c[8];
-            return f;
-          }};
+          {choice(&F::kind, "Over", "What is under the floor", kFloorKindWords),
+           number(&F::area, "Area\nft\u00B2", "The floor's area", kMaxArea),
+           number(&F::u, "U", "Over a space: the floor's U-value", kMaxU),
+           number(&F::perimeter, "Perimeter\nft", "A slab: its exposed edge", kMaxArea),
+           number(&F::edgeR, "Edge\nR", "A slab: the R-value of its edge insulation", kMaxEdgeR),
+           number(&F::depth, "Depth\nft", "A basement floor: its depth below grade", kMaxDepth),
+           number(&F::width, "Width\nft", "A basement floor: the basement's shortest width", kMaxLength),
+           optionalNumber(&F::winterTemperature, "Winter\n\u00B0F",
+                          "Over a garage: its temperature in winter; empty: the usual garage's"),
+           optionalNumber(&F::summerTemperature, "Summer\n\u00B0F",
+                          "Over a garage: its temperature in summer; empty: the usual garage's")}};
 }
 
 // Enter in a cell being edited takes the cell's text and ends the edit;
@@ -275,14 +274,17 @@ QString cellText(const ColumnSpec& column, const std::optional<double>& value) {
 // comes from, its table and its buttons.
 class ListEditor {
  public:
-  ListEditor(const std::vector<ColumnSpec>& columns, const char* itemWord, QString proposal, QWidget* page,
+  ListEditor(std::vector<ColumnSpec> columns, const char* itemWord, QString proposal, QWidget* page,
              std::function<void()> changed)
-      : m_columns(columns), m_item(itemWord), m_proposal(std::move(proposal)), m_changed(std::move(changed)) {
+      : m_columns(std::move(columns)),
+        m_item(itemWord),
+        m_proposal(std::move(proposal)),
+        m_changed(std::move(changed)) {
     m_state = new QLabel(page);
     m_state->setObjectName(QStringLiteral("state"));
     m_state->setWordWrap(true);
     m_state->setTextFormat(Qt::PlainText);
-    m_table = new QTableWidget(0, static_cast<int>(columns.size()), page);
+    m_table = new QTableWidget(0, static_cast<int>(m_columns.size()), page);
     m_table->setObjectName(QStringLiteral("items"));
     // Tab leaves the table; the arrows move in it, F2, a double-click or
     // typing edits a cell (a letter picks a choice by its word).
@@ -291,12 +293,12 @@ class ListEditor {
     m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                              QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 8);
-    for (std::size_t c = 0; c < columns.size(); ++c) {
-      auto* header = new QTableWidgetItem(QString::fromUtf8(columns[c].title));
-      header->setToolTip(QString::fromUtf8(columns[c].tip));
+    for (std::size_t c = 0; c < m_columns.size(); ++c) {
+      auto* header = new QTableWidgetItem(QString::fromUtf8(m_columns[c].title));
+      header->setToolTip(QString::fromUtf8(m_columns[c].tip));
       m_table->setHorizontalHeaderItem(static_cast<int>(c), header);
-      if (columns[c].kind == CellKind::Choice) {
-        m_table->setItemDelegateForColumn(static_cast<int>(c), new ChoiceDelegate(columns[c].words, m_table));
+      if (m_columns[c].kind == CellKind::Choice) {
+        m_table->setItemDelegateForColumn(static_cast<int>(c), new ChoiceDelegate(m_columns[c].words, m_table));
       }
     }
     m_table->setItemDelegate(new CellDelegate(m_table));
@@ -356,16 +358,12 @@ class ListEditor {
       Cells row;
       bool whole = true;
       for (int c = 0; c < m_table->columnCount(); ++c) {
-        const auto [value, refusal] = read(r, c);
-        if (!refusal.isEmpty()) {
-          refusals << QStringLiteral("%1 %2, %3: %4")
-                          .arg(QString::fromUtf8(m_item))
-                          .arg(r + 1)
-                          .arg(QString::fromUtf8(m_columns[static_cast<std::size_t>(c)].title).replace('\n', ' '),
-                               refusal);
+        const FieldNumber read = readCell(r, c);
+        if (!read.refusal.isEmpty()) {
+          refusals << read.refusal;
           whole = false;
         }
-        row.push_back(value);
+        row.push_back(read.taken);
       }
       if (whole) rows.push_back(row);
     }
@@ -389,29 +387,29 @@ class ListEditor {
   }
 
  private:
-  // A cell's value and, where it is refused, why.
-  std::pair<std::optional<double>, QString> read(int row, int column) const {
+  // A cell's value and, where it is refused, why: "Window 2, Area ft²:
+  // "x" is not a number".
+  FieldNumber readCell(int row, int column) const {
     const ColumnSpec& spec = m_columns[static_cast<std::size_t>(column)];
     const QTableWidgetItem* item = m_table->item(row, column);
     if (spec.kind == CellKind::Choice) return {item ? item->data(Qt::UserRole).toDouble() : 0.0, {}};
+    const QString name = QStringLiteral("%1 %2, %3")
+                             .arg(QString::fromUtf8(m_item))
+                             .arg(row + 1)
+                             .arg(QString::fromUtf8(spec.title).replace('\n', ' '));
     const QString text = item ? item->text().trimmed() : QString();
     if (text.isEmpty()) {
-      if (spec.kind == CellKind::OptionalNumber) return {std::nullopt, {}};
-      return {std::nullopt, QStringLiteral("a number is needed")};
+      if (spec.kind == CellKind::OptionalNumber) return {};
+      return {std::nullopt, QStringLiteral("%1: a number is needed").arg(name)};
     }
-    const std::optional<double> value = enteredNumber(text.toStdString());
-    if (!value || std::isnan(*value)) return {std::nullopt, QStringLiteral("\"%1\" is not a number").arg(text)};
-    if (!(*value >= spec.minimum && *value <= spec.maximum)) {
-      return {std::nullopt, QStringLiteral("%1 is outside %2 to %3")
-                                .arg(text, toQString(enteredText(spec.minimum)), toQString(enteredText(spec.maximum)))};
-    }
-    return {value, {}};
+    return readFieldNumber(text, {name, spec.minimum, spec.maximum, rangeWords(spec.minimum, spec.maximum),
+                                  [](double) { return true; }, {}, true});
   }
 
   // Marks a refused cell; the marking is no edit, and a list being filled
   // stays so.
   void mark(QTableWidgetItem& item) {
-    const bool refused = !read(item.row(), item.column()).second.isEmpty();
+    const bool refused = !readCell(item.row(), item.column()).refusal.isEmpty();
     const bool filling = m_filling;
     m_filling = true;
     item.setBackground(refused ? QBrush(kMarkedBase) : QBrush());
@@ -470,7 +468,7 @@ class ListEditor {
     }
   }
 
-  const std::vector<ColumnSpec>& m_columns;
+  const std::vector<ColumnSpec> m_columns;
   const char* m_item;
   QString m_proposal;
   std::function<void()> m_changed;
@@ -485,6 +483,7 @@ class ListEditor {
 // One of the zone's lists: its kind, its editor and the member it edits.
 template <class Item>
 struct ZoneList {
+  using Entry = Item;
   ListSpec<Item> spec;
   DetailList<Item> ZoneDetails::*member;
   std::unique_ptr<ListEditor> editor;
@@ -501,13 +500,26 @@ double typedFigure(float value) {
 }
 QString area(double value) { return toQString(enteredText(value)); }
 
+// The zone's own figures, on the page of their own: the member each enters,
+// its label, its field's name and its largest figure.
+struct GainRow {
+  std::optional<double> ZoneDetails::*member;
+  const char* label;
+  const char* object;
+  double maximum;
+  bool whole;
+};
+constexpr std::array<GainRow, 3> kGainRows = {{
+    {&ZoneDetails::people, "P&eople:", "people", kMaxPeople, true},
+    {&ZoneDetails::appliances, "Appliances, sensible &Btu/h:", "appliances", kMaxGain, false},
+    {&ZoneDetails::appliancesLatent, "Appliances, la&tent Btu/h:", "appliancesLatent", kMaxGain, false},
+}};
+
 class ZoneDetailsDialog {
  public:
   ZoneDetailsDialog(const ProjectTables& project, int zone, QWidget* parent)
       : m_project(project), m_zone(zone), m_dialog(parent), m_message(new QLabel(&m_dialog)),
         m_pageLoads(summarizeHouse(project).zones[static_cast<std::size_t>(zone - 1)]) {
-    const int page = (zone - 1) / kZoneColumns + 1;
-    const int column = (zone - 1) % kZoneColumns + 1;
     const std::string& name = project.zoneName(zone);
     m_dialog.setWindowTitle(name.empty() ? QStringLiteral("Zone Details: zone %1").arg(zone)
                                          : QStringLiteral("Zone Details: zone %1, %2").arg(zone).arg(toQString(name)));
@@ -516,101 +528,13 @@ class ZoneDetailsDialog {
                              &m_dialog);
     intro->setWordWrap(true);
 
-    const auto value = [&](ZoneQuantity q) { return typedFigure(project.zone(page, column, q)); };
-    const auto selected = [&](int item, std::span<const std::string_view> words) {
-      const std::int32_t s = project.selection(item);
-      return s >= 1 && s <= static_cast<std::int32_t>(words.size()) ? toQString(words[static_cast<std::size_t>(s - 1)])
-                                                                     : QStringLiteral("none chosen");
-    };
-    const QString facing = selected(sel::GlassDirection(column), kGlassDirectionEntries);
-    const std::int32_t directionChoice = project.selection(sel::GlassDirection(column));
-
     m_tabs = new QTabWidget(&m_dialog);
-    const auto addList = [&](auto& list, QString proposal, Cells fresh) {
-      auto* tab = new QWidget(m_tabs);
-      list.editor = std::make_unique<ListEditor>(list.spec.columns, list.spec.item, std::move(proposal), tab,
-                                                 [this] { update(); });
-      std::optional<std::vector<Cells>> rows;
-      if (const auto& entered = project.Details.zone(zone).*(list.member)) {
-        rows.emplace();
-        for (const auto& item : *entered) rows->push_back(list.spec.toCells(item));
-      }
-      list.editor->setRows(rows, fresh);
-      list.editor->table()->installEventFilter(&m_keys);
-      m_keys.editors.push_back(list.editor.get());
-      m_tabs->addTab(tab, QString::fromUtf8(list.spec.tab));
-    };
-    {
-      WindowDetails fresh;
-      fresh.direction = directionChoice >= 1 && directionChoice <= 8 ? directionChoice : 1;
-      fresh.area = value(ZoneQuantity::GlassArea);
-      fresh.u = value(ZoneQuantity::GlassU);
-      Cells cells = m_windows.spec.toCells(fresh);
-      cells[3].reset();  // the SHGC is the window's own: from its label
-      addList(m_windows,
-              QStringLiteral("%1 ft\u00B2 of glass at U %2 facing %3, with the page's glass type (%4) and shading.")
-                  .arg(area(value(ZoneQuantity::GlassArea)), area(value(ZoneQuantity::GlassU)), facing,
-                       selected(sel::GlassType, kGlassTypeEntries)),
-              cells);
-    }
-    addList(m_skylights, QStringLiteral("none: the page has no skylights."), Cells{std::nullopt, std::nullopt, std::nullopt});
-    addList(m_doors,
-            QStringLiteral("%1 ft\u00B2 of door at U %2.").arg(area(value(ZoneQuantity::DoorArea)), area(value(ZoneQuantity::DoorU))),
-            m_doors.spec.toCells(DoorDetails{value(ZoneQuantity::DoorArea), value(ZoneQuantity::DoorU)}));
-    {
-      WallDetails fresh;
-      fresh.area = value(ZoneQuantity::WallArea);
-      fresh.u = value(ZoneQuantity::WallU);
-      addList(m_walls,
-              QStringLiteral("%1 ft\u00B2 of wall to outdoors at U %2, %3.")
-                  .arg(area(value(ZoneQuantity::WallArea)), area(value(ZoneQuantity::WallU)),
-                       selected(sel::WallConstruction, kWallConstructionEntries)),
-              m_walls.spec.toCells(fresh));
-    }
-    {
-      CeilingDetails fresh;
-      fresh.area = value(ZoneQuantity::RoofArea);
-      fresh.u = value(ZoneQuantity::RoofU);
-      addList(m_ceilings,
-              QStringLiteral("%1 ft\u00B2 at U %2, %3.")
-                  .arg(area(value(ZoneQuantity::RoofArea)), area(value(ZoneQuantity::RoofU)),
-                       selected(sel::RoofConstruction, kRoofConstructionEntries)),
-              m_ceilings.spec.toCells(fresh));
-    }
-    {
-      FloorDetails fresh;
-      fresh.area = value(ZoneQuantity::FloorArea);
-      fresh.u = value(ZoneQuantity::FloorU);
-      addList(m_floors,
-              QStringLiteral("%1 ft\u00B2 at U %2, %3.")
-                  .arg(area(value(ZoneQuantity::FloorArea)), area(value(ZoneQuantity::FloorU)),
-                       selected(sel::FloorConstruction, kFloorConstructionEntries)),
-              m_floors.spec.toCells(fresh));
-    }
+    addLists();
     m_tabs->addTab(makeGainsPage(project.Details.zone(zone)), QStringLiteral("&People"));
 
-    m_message->setObjectName(QStringLiteral("refusal"));
-    m_message->setStyleSheet(QStringLiteral("color: #b00020;"));
-    m_message->setTextFormat(Qt::PlainText);
+    setUpRefusalLine(*m_message);
     m_message->setWordWrap(true);
-
-    auto* preview = new QGroupBox(QStringLiteral("The zone's detailed loads as they would become, Btu/h"), &m_dialog);
-    auto* previewLayout = new QVBoxLayout(preview);
-    m_preview = new QTableWidget(0, 3, preview);
-    m_preview->setObjectName(QStringLiteral("preview"));
-    m_preview->setHorizontalHeaderLabels({QStringLiteral("Heating"), QStringLiteral("Cooling\nsensible"),
-                                          QStringLiteral("Cooling\nlatent")});
-    m_preview->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_preview->setFocusPolicy(Qt::NoFocus);
-    m_preview->setSelectionMode(QAbstractItemView::NoSelection);
-    m_preview->verticalHeader()->setDefaultSectionSize(m_preview->fontMetrics().height() + 4);
-    m_preview->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    m_pageLine = new QLabel(preview);
-    m_pageLine->setObjectName(QStringLiteral("pageLine"));
-    m_pageLine->setTextFormat(Qt::PlainText);
-    m_pageLine->setStyleSheet(QStringLiteral("color: #5a5a5a;"));
-    previewLayout->addWidget(m_preview);
-    previewLayout->addWidget(m_pageLine);
+    QGroupBox* preview = makePreview();
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &m_dialog);
     // Enter is OK wherever no cell is being edited; Escape is Cancel.
@@ -649,56 +573,120 @@ class ZoneDetailsDialog {
     }
   };
 
-  struct GainField {
-    std::optional<double> ZoneDetails::*member;
-    const char* name;
-    const char* object;
-    double maximum;
-    bool whole;
-    QLineEdit* edit = nullptr;
+  // A figure of the zone's own, and the member of the details it enters.
+  struct GainField : NumberInput {
+    std::optional<double> ZoneDetails::*member = nullptr;
   };
+
+  // The lists on a page each, as entered or, greyed, as the page proposes them.
+  void addLists() {
+    const int page = (m_zone - 1) / kZoneColumns + 1;
+    const int column = (m_zone - 1) % kZoneColumns + 1;
+    const auto value = [&](ZoneQuantity q) { return typedFigure(m_project.zone(page, column, q)); };
+    const auto selected = [&](int item, std::span<const std::string_view> words) {
+      const std::int32_t s = m_project.selection(item);
+      return s >= 1 && s <= static_cast<std::int32_t>(words.size()) ? toQString(words[static_cast<std::size_t>(s - 1)])
+                                                                     : QStringLiteral("none chosen");
+    };
+    const std::int32_t directionChoice = m_project.selection(sel::GlassDirection(column));
+    {
+      WindowDetails fresh;
+      fresh.direction = directionChoice >= 1 && directionChoice <= 8 ? directionChoice : 1;
+      fresh.area = value(ZoneQuantity::GlassArea);
+      fresh.u = value(ZoneQuantity::GlassU);
+      Cells cells = m_windows.spec.toCells(fresh);
+      cells[3].reset();  // the SHGC is the window's own: from its label
+      addList(m_windows,
+              QStringLiteral("%1 ft\u00B2 of glass at U %2 facing %3, with the page's glass type (%4) and shading.")
+                  .arg(area(value(ZoneQuantity::GlassArea)), area(value(ZoneQuantity::GlassU)),
+                       selected(sel::GlassDirection(column), kGlassDirectionEntries),
+                       selected(sel::GlassType, kGlassTypeEntries)),
+              cells);
+    }
+    addList(m_skylights, QStringLiteral("none: the page has no skylights."),
+            Cells{std::nullopt, std::nullopt, std::nullopt});
+    addList(m_doors,
+            QStringLiteral("%1 ft\u00B2 of door at U %2.")
+                .arg(area(value(ZoneQuantity::DoorArea)), area(value(ZoneQuantity::DoorU))),
+            m_doors.spec.toCells(DoorDetails{value(ZoneQuantity::DoorArea), value(ZoneQuantity::DoorU)}));
+    // The walls, the ceiling and the floor: the page's area at its U-value,
+    // of the construction the page chose.
+    const auto addSurface = [&](auto& list, ZoneQuantity areaOf, ZoneQuantity uOf, const QString& proposal,
+                                const QString& construction) {
+      typename std::remove_reference_t<decltype(list)>::Entry fresh;
+      fresh.area = value(areaOf);
+      fresh.u = value(uOf);
+      addList(list, proposal.arg(area(fresh.area), area(fresh.u), construction), list.spec.toCells(fresh));
+    };
+    addSurface(m_walls, ZoneQuantity::WallArea, ZoneQuantity::WallU,
+               QStringLiteral("%1 ft\u00B2 of wall to outdoors at U %2, %3."),
+               selected(sel::WallConstruction, kWallConstructionEntries));
+    addSurface(m_ceilings, ZoneQuantity::RoofArea, ZoneQuantity::RoofU, QStringLiteral("%1 ft\u00B2 at U %2, %3."),
+               selected(sel::RoofConstruction, kRoofConstructionEntries));
+    addSurface(m_floors, ZoneQuantity::FloorArea, ZoneQuantity::FloorU, QStringLiteral("%1 ft\u00B2 at U %2, %3."),
+               selected(sel::FloorConstruction, kFloorConstructionEntries));
+  }
+
+  // A list's page: its editor with the rows entered, `proposal` what the
+  // page proposes and `fresh` the row that Add adds.
+  template <class Item>
+  void addList(ZoneList<Item>& list, QString proposal, const Cells& fresh) {
+    auto* tab = new QWidget(m_tabs);
+    list.editor = std::make_unique<ListEditor>(list.spec.specs(), list.spec.item, std::move(proposal), tab,
+                                               [this] { update(); });
+    std::optional<std::vector<Cells>> rows;
+    if (const auto& entered = m_project.Details.zone(m_zone).*(list.member)) {
+      rows.emplace();
+      for (const Item& item : *entered) rows->push_back(list.spec.toCells(item));
+    }
+    list.editor->setRows(rows, fresh);
+    list.editor->table()->installEventFilter(&m_keys);
+    m_keys.editors.push_back(list.editor.get());
+    m_tabs->addTab(tab, QString::fromUtf8(list.spec.tab));
+  }
+
+  // The zone's loads as they would become, and beside them the page's.
+  QGroupBox* makePreview() {
+    auto* preview = new QGroupBox(QStringLiteral("The zone's detailed loads as they would become, Btu/h"), &m_dialog);
+    auto* previewLayout = new QVBoxLayout(preview);
+    m_preview = new QTableWidget(0, 3, preview);
+    m_preview->setObjectName(QStringLiteral("preview"));
+    m_preview->setHorizontalHeaderLabels({QStringLiteral("Heating"), QStringLiteral("Cooling\nsensible"),
+                                          QStringLiteral("Cooling\nlatent")});
+    m_preview->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_preview->setFocusPolicy(Qt::NoFocus);
+    m_preview->setSelectionMode(QAbstractItemView::NoSelection);
+    m_preview->verticalHeader()->setDefaultSectionSize(m_preview->fontMetrics().height() + 4);
+    m_preview->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    m_pageLine = new QLabel(preview);
+    m_pageLine->setObjectName(QStringLiteral("pageLine"));
+    m_pageLine->setTextFormat(Qt::PlainText);
+    m_pageLine->setStyleSheet(QStringLiteral("color: #5a5a5a;"));
+    previewLayout->addWidget(m_preview);
+    previewLayout->addWidget(m_pageLine);
+    return preview;
+  }
 
   QWidget* makeGainsPage(const ZoneDetails& entered) {
     auto* page = new QWidget(m_tabs);
     auto* grid = new QGridLayout(page);
     grid->setColumnStretch(2, 1);
     const QString hint = QStringLiteral("Empty: the house's, given to the zones by floor area (House Air and People)");
-    for (GainField& field : m_gains) {
-      const int row = grid->rowCount();
-      field.edit = new QLineEdit(page);
-      field.edit->setObjectName(QString::fromUtf8(field.object));
-      field.edit->setAlignment(Qt::AlignRight);
+    for (std::size_t i = 0; i < m_gains.size(); ++i) {
+      const GainRow& row = kGainRows[i];
+      GainField& field = m_gains[i];
+      field.member = row.member;
+      field.edit = numberEdit(row.object, entered.*(row.member), *page);
       field.edit->setPlaceholderText(QStringLiteral("the house's"));
       field.edit->setToolTip(hint);
-      field.edit->setMaximumWidth(field.edit->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) + 12);
-      if (const std::optional<double>& value = entered.*(field.member)) field.edit->setText(toQString(enteredText(*value)));
-      auto* label = new QLabel(QString::fromUtf8(field.name), page);
-      label->setBuddy(field.edit);
-      auto* note = new QLabel(hint, page);
-      note->setStyleSheet(QStringLiteral("color: #5a5a5a;"));
-      grid->addWidget(label, row, 0);
-      grid->addWidget(field.edit, row, 1);
-      grid->addWidget(note, row, 2);
+      const QString label = QString::fromUtf8(row.label);
+      field.rule = {QString(label).remove('&').remove(':'), 0, row.maximum, rangeWords(0, row.maximum),
+                    [whole = row.whole](double value) { return !whole || std::floor(value) == value; }, {}, true};
+      addFieldRow(*grid, label, field.edit, hint, *page);
       QObject::connect(field.edit, &QLineEdit::textEdited, &m_dialog, [this] { update(); });
     }
     grid->setRowStretch(grid->rowCount(), 1);
     return page;
-  }
-
-  // A gain field's value and, where refused, why.
-  static std::pair<std::optional<double>, QString> read(const GainField& field) {
-    const QString text = field.edit->text().trimmed();
-    if (text.isEmpty()) return {};
-    const std::optional<double> value = enteredNumber(text.toStdString());
-    const QString name = QString::fromUtf8(field.name).remove('&').remove(':');
-    if (!value || std::isnan(*value)) return {std::nullopt, QStringLiteral("%1: \"%2\" is not a number").arg(name, text)};
-    if (!(*value >= 0 && *value <= field.maximum)) {
-      return {std::nullopt, QStringLiteral("%1: %2 is outside 0 to %3").arg(name, text, toQString(enteredText(field.maximum)))};
-    }
-    if (field.whole && std::floor(*value) != *value) {
-      return {std::nullopt, QStringLiteral("%1: %2 is not a whole number").arg(name, text)};
-    }
-    return {value, {}};
   }
 
   template <class Item>
@@ -713,9 +701,10 @@ class ZoneDetailsDialog {
     details.*(list.member) = std::move(items);
   }
 
-  // The details as the dialog gives them; rows and figures refused are
-  // left out, and named in `refusals`.
-  ZoneDetails details(QStringList& refusals) const {
+  // The details as the dialog gives them, the zone's own figures read
+  // afresh and marked while refused; rows and figures refused are left out,
+  // and named in `refusals`.
+  ZoneDetails details(QStringList& refusals) {
     ZoneDetails details;
     take(m_windows, details, refusals);
     take(m_skylights, details, refusals);
@@ -723,13 +712,10 @@ class ZoneDetailsDialog {
     take(m_walls, details, refusals);
     take(m_ceilings, details, refusals);
     take(m_floors, details, refusals);
-    for (const GainField& field : m_gains) {
-      const auto [value, refusal] = read(field);
-      if (!refusal.isEmpty()) refusals << refusal;
-      QPalette colours = field.edit->palette();
-      colours.setColor(QPalette::Base, refusal.isEmpty() ? QPalette().color(QPalette::Base) : kMarkedBase);
-      field.edit->setPalette(colours);
-      details.*(field.member) = value;
+    for (GainField& field : m_gains) {
+      field.take();
+      if (!field.refusal.isEmpty()) refusals << field.refusal;
+      details.*(field.member) = field.taken;
     }
     return details;
   }
@@ -793,13 +779,11 @@ class ZoneDetailsDialog {
         }
       }
     }
-    for (const GainField& field : m_gains) {
-      if (read(field).second.isEmpty()) continue;
-      m_tabs->setCurrentIndex(m_tabs->count() - 1);
-      field.edit->setFocus();
-      field.edit->selectAll();
-      return;
-    }
+    const bool gainRefused =
+        std::any_of(m_gains.begin(), m_gains.end(), [](const GainField& field) { return !field.refusal.isEmpty(); });
+    if (!gainRefused) return;
+    m_tabs->setCurrentIndex(m_tabs->count() - 1);
+    focusFirstRefused(m_gains);
   }
 
   const ProjectTables& m_project;
@@ -812,11 +796,7 @@ class ZoneDetailsDialog {
   ZoneList<WallDetails> m_walls{wallSpec(), &ZoneDetails::walls, {}};
   ZoneList<CeilingDetails> m_ceilings{ceilingSpec(), &ZoneDetails::ceilings, {}};
   ZoneList<FloorDetails> m_floors{floorSpec(), &ZoneDetails::floors, {}};
-  std::array<GainField, 3> m_gains{{
-      {&ZoneDetails::people, "P&eople:", "people", kMaxPeople, true},
-      {&ZoneDetails::appliances, "Appliances, sensible &Btu/h:", "appliances", kMaxGain, false},
-      {&ZoneDetails::appliancesLatent, "Appliances, la&tent Btu/h:", "appliancesLatent", kMaxGain, false},
-  }};
+  std::array<GainField, kGainRows.size()> m_gains{};
   QDialog m_dialog;
   QTabWidget* m_tabs = nullptr;
   QLabel* m_message;
