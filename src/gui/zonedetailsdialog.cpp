@@ -284,30 +284,7 @@ class ListEditor {
     m_state->setObjectName(QStringLiteral("state"));
     m_state->setWordWrap(true);
     m_state->setTextFormat(Qt::PlainText);
-    m_table = new QTableWidget(0, static_cast<int>(m_columns.size()), page);
-    m_table->setObjectName(QStringLiteral("items"));
-    // Tab leaves the table; the arrows move in it, F2, a double-click or
-    // typing edits a cell (a letter picks a choice by its word).
-    m_table->setTabKeyNavigation(false);
-    m_table->setSelectionBehavior(QAbstractItemView::SelectItems);
-    m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                             QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
-    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 8);
-    for (std::size_t c = 0; c < m_columns.size(); ++c) {
-      auto* header = new QTableWidgetItem(QString::fromUtf8(m_columns[c].title));
-      header->setToolTip(QString::fromUtf8(m_columns[c].tip));
-      m_table->setHorizontalHeaderItem(static_cast<int>(c), header);
-      if (m_columns[c].kind == CellKind::Choice) {
-        m_table->setItemDelegateForColumn(static_cast<int>(c), new ChoiceDelegate(m_columns[c].words, m_table));
-      }
-    }
-    m_table->setItemDelegate(new CellDelegate(m_table));
-    m_table->resizeColumnsToContents();
-    QObject::connect(m_table, &QTableWidget::itemChanged, m_table, [this](QTableWidgetItem* item) {
-      if (m_filling) return;
-      mark(*item);
-      m_changed();
-    });
+    setUpTable(page);
 
     auto* add = new QPushButton(QStringLiteral("&Add"), page);
     auto* remove = new QPushButton(QStringLiteral("&Remove"), page);
@@ -387,6 +364,35 @@ class ListEditor {
   }
 
  private:
+  // The table of the rows, a column each, a choice's column edited with a
+  // list of its words; an edit marks a refused cell.
+  void setUpTable(QWidget* page) {
+    m_table = new QTableWidget(0, static_cast<int>(m_columns.size()), page);
+    m_table->setObjectName(QStringLiteral("items"));
+    // Tab leaves the table; the arrows move in it, F2, a double-click or
+    // typing edits a cell (a letter picks a choice by its word).
+    m_table->setTabKeyNavigation(false);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectItems);
+    m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                             QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 8);
+    for (std::size_t c = 0; c < m_columns.size(); ++c) {
+      auto* header = new QTableWidgetItem(QString::fromUtf8(m_columns[c].title));
+      header->setToolTip(QString::fromUtf8(m_columns[c].tip));
+      m_table->setHorizontalHeaderItem(static_cast<int>(c), header);
+      if (m_columns[c].kind == CellKind::Choice) {
+        m_table->setItemDelegateForColumn(static_cast<int>(c), new ChoiceDelegate(m_columns[c].words, m_table));
+      }
+    }
+    m_table->setItemDelegate(new CellDelegate(m_table));
+    m_table->resizeColumnsToContents();
+    QObject::connect(m_table, &QTableWidget::itemChanged, m_table, [this](QTableWidgetItem* item) {
+      if (m_filling) return;
+      mark(*item);
+      m_changed();
+    });
+  }
+
   // A cell's value and, where it is refused, why: "Window 2, Area ft²:
   // "x" is not a number".
   FieldNumber readCell(int row, int column) const {
