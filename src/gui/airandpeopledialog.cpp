@@ -39,13 +39,11 @@ constexpr std::array<std::string_view, kHouseDetails> kDetailHowToGet = {{
 // A value's text quoted as the notes quote it.
 QString quotedAsNotes(const QString& text) { return toQString(quotedInMessage(text.toStdString())); }
 
-// A number's edit that takes no more than a number's length, all of it
-// selected by a click.
-QLineEdit* valueEdit(std::string_view name, const std::optional<double>& entered, QWidget& parent) {
-  QLineEdit* edit = numberEdit(name, entered, parent);
-  edit->setMaxLength(kFieldCharacters);
-  selectAllOnClickIn(edit);
-  return edit;
+// The edit takes no more than a number's length, all of it selected by a
+// click.
+void holdANumber(QLineEdit& edit) {
+  edit.setMaxLength(kFieldCharacters);
+  selectAllOnClickIn(&edit);
 }
 
 // One value's field, and the figure Fill In enters; empty where there is none.
@@ -83,19 +81,16 @@ class AirAndPeopleDialog : ValuesDialog {
   }
 
   std::optional<HouseEntries> exec() {
-    if (m_dialog.exec() != QDialog::Accepted) return std::nullopt;
-    const HouseEntries edited{values(), houseDetails()};
-    if (edited.values == m_project.House && edited.details == m_project.Details.house) return std::nullopt;
-    return edited;
+    return changedOnOk(HouseEntries{m_project.House, m_project.Details.house},
+                       [this] { return HouseEntries{values(), houseDetails()}; });
   }
 
  private:
   // One value's row: its name and unit, its field and how a user gets it.
   void addValueRow(QGridLayout& grid, const HouseValueRange& range) {
     ValueField& field = m_fields[static_cast<std::size_t>(range.value)];
-    field.key = range.value;
-    field.edit = valueEdit(range.jsonKey, m_project.House[range.value], m_dialog);
-    field.rule = ruleOf(range, [value = range.value](double number) { return inHouseRange(value, number); });
+    field.setUp(range.value, range, inHouseRange, m_project.House[range.value], m_dialog);
+    holdANumber(*field.edit);
     field.rule.quoted = quotedAsNotes;
     field.edit->setToolTip(QStringLiteral("%1, %2\nAllowed %3%4\nEmpty: not entered, counts as 0")
                                .arg(toQString(range.name), toQString(range.unit), field.rule.allowed,
@@ -134,10 +129,9 @@ class AirAndPeopleDialog : ValuesDialog {
     grid->setColumnStretch(2, 1);
     for (const HouseDetailRange& range : kHouseDetailRanges) {
       DetailField& field = m_details[static_cast<std::size_t>(range.detail)];
-      field.key = range.detail;
-      field.edit = valueEdit(range.jsonKey, m_project.Details.house[range.detail], *box);
+      field.setUp(range.detail, range, inDetailRange, m_project.Details.house[range.detail], *box);
+      holdANumber(*field.edit);
       // The range itself asks a whole number: one that is not is outside it.
-      field.rule = ruleOf(range, [detail = range.detail](double number) { return inDetailRange(detail, number); });
       field.rule.quoted = quotedAsNotes;
       field.rule.wholeApart = false;
       field.rule.allowed += range.whole ? QStringLiteral(", or not a whole number") : QString();

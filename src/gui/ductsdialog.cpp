@@ -74,10 +74,7 @@ class DuctsDialog : ValuesDialog {
   }
 
   std::optional<DuctSystem> exec() {
-    if (m_dialog.exec() != QDialog::Accepted) return std::nullopt;
-    const DuctSystem edited = ducts();
-    if (edited == m_project.Ducts) return std::nullopt;
-    return edited;
+    return changedOnOk(m_project.Ducts, [this] { return ducts(); });
   }
 
  private:
@@ -99,10 +96,8 @@ class DuctsDialog : ValuesDialog {
   void addNumber(QGridLayout* grid, DuctNumber number) {
     const DuctNumberRange& range = ductNumberRange(number);
     DuctField& field = m_fields[static_cast<std::size_t>(number)];
-    field.key = number;
-    field.edit = numberEdit(range.jsonKey, m_project.Ducts[number], m_dialog);
     // Read as the notes read a number: plain decimal within range.
-    field.rule = ruleOf(range, [number](double value) { return inDuctRange(number, value); });
+    field.setUp(number, range, inDuctRange, m_project.Ducts[number], m_dialog);
     const QString unit = range.unit.empty() ? QString() : QStringLiteral(", %1").arg(toQString(range.unit));
     addFieldRow(*grid, QStringLiteral("%1%2:").arg(toQString(range.name), unit), field.edit,
                 toQString(kHowToGet[static_cast<std::size_t>(number)]), m_dialog);

@@ -112,10 +112,7 @@ class EquipmentDialog : ValuesDialog {
   }
 
   std::optional<Equipment> exec() {
-    if (m_dialog.exec() != QDialog::Accepted) return std::nullopt;
-    const Equipment edited = equipment();
-    if (edited == m_project.Equipment) return std::nullopt;
-    return edited;
+    return changedOnOk(m_project.Equipment, [this] { return equipment(); });
   }
 
  private:
@@ -130,10 +127,8 @@ class EquipmentDialog : ValuesDialog {
   void addValue(QGridLayout* grid, EquipmentValue value) {
     const EquipmentValueRange& range = equipmentValueRange(value);
     ValueField& field = m_fields[static_cast<std::size_t>(value)];
-    field.key = value;
-    field.edit = numberEdit(range.jsonKey, m_project.Equipment[value], m_dialog);
     // Read as the notes read a value.
-    field.rule = ruleOf(range, [value](double number) { return inEquipmentRange(value, number); });
+    field.setUp(value, range, inEquipmentRange, m_project.Equipment[value], m_dialog);
     field.edit->setToolTip(QStringLiteral("%1\nAllowed %2%3\nEmpty: not entered")
                                .arg(toQString(range.name), field.rule.allowed,
                                     range.whole ? QStringLiteral(", a whole number") : QString()));

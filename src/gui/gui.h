@@ -41,6 +41,8 @@ static_assert(kZoneChosen != kFileDropped && kAirAndPeopleWanted > kFileDropped 
 struct HouseEntries {
   HouseValues values;
   HouseDetails details;
+
+  friend bool operator==(const HouseEntries&, const HouseEntries&) = default;
 };
 
 class Gui {

@@ -82,15 +82,26 @@ struct NumberInput {
   void take();
 };
 
+// A number's edit named `name`, showing `entered`, right-aligned and as wide
+// as ten digits.
+QLineEdit* numberEdit(std::string_view name, const std::optional<double>& entered, QWidget& parent);
+
 // The field of the value `key` of a table of values.
 template <class Key>
 struct KeyedInput : NumberInput {
   Key key{};
-};
 
-// A number's edit named `name`, showing `entered`, right-aligned and as wide
-// as ten digits.
-QLineEdit* numberEdit(std::string_view name, const std::optional<double>& entered, QWidget& parent);
+  // The field of `value`, whose row of the model's table is `range`: its
+  // edit named after the value's JSON key and showing `entered`, its text
+  // read by the range, whose value `inRange` checks.
+  template <class Range>
+  void setUp(Key value, const Range& range, bool (*inRange)(Key, double), const std::optional<double>& entered,
+             QWidget& parent) {
+    key = value;
+    edit = numberEdit(range.jsonKey, entered, parent);
+    rule = ruleOf(range, [inRange, value](double number) { return inRange(value, number); });
+  }
+};
 
 // A row of `grid`: `label` (the edit's buddy), the edit and `hint`, greyed,
 // on how a user gets the value.
@@ -194,6 +205,16 @@ class ValuesDialog {
   // A button named `name` beside OK and Cancel that does `act`.
   void addAction(QDialogButtonBox& buttons, const QString& text, const char* name, const QString& tip,
                  std::function<void()> act);
+
+  // Shows the dialog: on OK, what `edited` gives where it differs from
+  // `before`; none on Cancel, or on OK without a change.
+  template <class Value, class Edited>
+  std::optional<Value> changedOnOk(const Value& before, Edited edited) {
+    if (m_dialog.exec() != QDialog::Accepted) return std::nullopt;
+    Value after = edited();
+    if (after == before) return std::nullopt;
+    return after;
+  }
 
   QDialog m_dialog;
   QLabel* m_preview;
