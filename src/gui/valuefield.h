@@ -2,10 +2,10 @@
 // and the zone's own figures in Zone Details) share: a number field's text
 // read as the project notes read a number, the refusal in the dialogs' words
 // and the field marked while it is refused; a field's row with its label and
-// the line on how to get it; the lists of words "not entered" heads; and the
-// frame around the fields: the intro, the line that says the refusals, the
-// preview of what the values give, and OK that first takes the user to a
-// refused field.
+// the line on how to get it; the lists of choices headed by "not entered";
+// and the frame around the fields: the intro, the line that says the
+// refusals, the preview of what the values give, and OK that first takes the
+// user to a refused field.
 #pragma once
 
 #include <QComboBox>
@@ -22,6 +22,7 @@
 #include <functional>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 #include "toolkit/qt/textconversion.h"
 
