@@ -128,8 +128,8 @@ class AirAndPeopleDialog : ValuesDialog {
     auto* grid = new QGridLayout(box);
     grid->setColumnStretch(2, 1);
     for (const HouseDetailRange& range : kHouseDetailRanges) {
-      DetailField& field = m_details[static_cast<std::size_t>(range.detail)];
-      field.setUp(range.detail, range, inDetailRange, m_project.Details.house[range.detail], *box);
+      DetailField& field = m_details[static_cast<std::size_t>(range.value)];
+      field.setUp(range.value, range, inDetailRange, m_project.Details.house[range.value], *box);
       holdANumber(*field.edit);
       // The range itself asks a whole number: one that is not is outside it.
       field.rule.quoted = quotedAsNotes;
@@ -144,7 +144,7 @@ class AirAndPeopleDialog : ValuesDialog {
       // Empty: the proposal holds.
       if (range.proposal) field.edit->setPlaceholderText(toQString(enteredText(*range.proposal)));
       addFieldRow(*grid, QStringLiteral("%1%2:").arg(toQString(range.name), unit), field.edit,
-                  toQString(kDetailHowToGet[static_cast<std::size_t>(range.detail)]), *box);
+                  toQString(kDetailHowToGet[static_cast<std::size_t>(range.value)]), *box);
       field.take();
     }
     return box;

@@ -102,39 +102,27 @@ constexpr const DuctHeatingRow& ductHeatingRow(DuctHeating heating) {
 }
 
 // The numbers of the duct system, with their ranges.
-enum class DuctNumber : int {
-  SupplyR,
-  ReturnR,
-  SupplyArea,
-  ReturnArea,
-  Returns,
-  SupplyLeakage,
-  ReturnLeakage,
-};
+enum class DuctNumber : int { SupplyR, ReturnR, SupplyArea, ReturnArea, Returns, SupplyLeakage, ReturnLeakage };
 inline constexpr int kDuctNumbers = 7;
 
-struct DuctNumberRange {
-  DuctNumber number;
-  std::string_view jsonKey;
-  std::string_view name;
-  std::string_view unit;
-  double minimum;
-  double maximum;
-  bool whole;
-};
+// Each number's key in the project notes and its member in kovrin-report's
+// JSON, its name, unit and range.
+using DuctNumberRange = NumberRow<DuctNumber>;
 inline constexpr std::array<DuctNumberRange, kDuctNumbers> kDuctNumberRanges = {{
-    {DuctNumber::SupplyR, "supplyR", "Supply duct insulation", "R", 0, 30, false},
-    {DuctNumber::ReturnR, "returnR", "Return duct insulation", "R", 0, 30, false},
-    {DuctNumber::SupplyArea, "supplyArea", "Supply duct surface", "ft\u00b2", 0, 50000, false},
-    {DuctNumber::ReturnArea, "returnArea", "Return duct surface", "ft\u00b2", 0, 50000, false},
-    {DuctNumber::Returns, "returns", "Number of returns", "", 1, 20, true},
-    {DuctNumber::SupplyLeakage, "supplyLeakageCfm25", "Supply leakage to outside", "CFM25", 0, 5000, false},
-    {DuctNumber::ReturnLeakage, "returnLeakageCfm25", "Return leakage to outside", "CFM25", 0, 5000, false},
+    {DuctNumber::SupplyR, "duct supply r", "supplyR", "Supply duct insulation", "R", 0, 30, false},
+    {DuctNumber::ReturnR, "duct return r", "returnR", "Return duct insulation", "R", 0, 30, false},
+    {DuctNumber::SupplyArea, "duct supply area", "supplyArea", "Supply duct surface", "ft\u00b2", 0, 50000, false},
+    {DuctNumber::ReturnArea, "duct return area", "returnArea", "Return duct surface", "ft\u00b2", 0, 50000, false},
+    {DuctNumber::Returns, "duct returns", "returns", "Number of returns", "", 1, 20, true},
+    {DuctNumber::SupplyLeakage, "duct supply leakage cfm25", "supplyLeakageCfm25", "Supply leakage to outside",
+     "CFM25", 0, 5000, false},
+    {DuctNumber::ReturnLeakage, "duct return leakage cfm25", "returnLeakageCfm25", "Return leakage to outside",
+     "CFM25", 0, 5000, false},
 }};
 constexpr const DuctNumberRange& ductNumberRange(DuctNumber number) {
   return kDuctNumberRanges[static_cast<std::size_t>(number)];
 }
-static_assert(listedInOrder(kDuctNumberRanges, &DuctNumberRange::number),
+static_assert(listedInOrder(kDuctNumberRanges, &DuctNumberRange::value),
               "kDuctNumberRanges lists the numbers in the order of DuctNumber");
 constexpr bool inDuctRange(DuctNumber number, double value) { return withinRange(ductNumberRange(number), value); }
 

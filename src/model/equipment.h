@@ -69,16 +69,7 @@ inline constexpr int kEquipmentValues = 15;
 // One value: its key in the project notes and in kovrin-report's JSON, what
 // the dialog and the reports call it, its unit and the range a user may
 // enter.
-struct EquipmentValueRange {
-  EquipmentValue value;
-  std::string_view noteKey;
-  std::string_view jsonKey;
-  std::string_view name;
-  std::string_view unit;
-  double minimum;
-  double maximum;
-  bool whole;
-};
+using EquipmentValueRange = NumberRow<EquipmentValue>;
 
 inline constexpr std::array<EquipmentValueRange, kEquipmentValues> kEquipmentValueRanges = {{
     {EquipmentValue::FurnaceInput, "furnace input", "furnaceInput", "Furnace input", "Btu/h", 1000, 1000000, false},

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string_view>
 
 namespace kovrin {
@@ -32,6 +33,23 @@ constexpr bool listedInOrder(const std::array<Row, N>& table, Key Row::*key) {
   }
   return true;
 }
+
+// A number a user enters: its key in the project notes and its member in
+// kovrin-report's JSON, what the dialogs and the reports call it, its unit,
+// the range a user may enter, and what counts while none is entered, where
+// a figure does (none for most).
+template <class Value>
+struct NumberRow {
+  Value value;
+  std::string_view noteKey;
+  std::string_view jsonKey;
+  std::string_view name;
+  std::string_view unit;
+  double minimum;
+  double maximum;
+  bool whole;
+  std::optional<double> proposal{};
+};
 
 // The range of a number a user may enter, as the tables of values give it.
 struct NumberRange {

@@ -186,20 +186,10 @@ enum class HouseDetail : int {
 inline constexpr int kHouseDetails = 6;
 
 // A house detail in the program's words and the range a user may enter; its
-// key in the project notes and kovrin-report's JSON member. The default is
+// key in the project notes and kovrin-report's JSON member. The proposal is
 // what the detailed load takes while it is not entered (none: see
 // detailed/detailedload.h).
-struct HouseDetailRange {
-  HouseDetail detail;
-  std::string_view noteKey;
-  std::string_view jsonKey;
-  std::string_view name;
-  std::string_view unit;
-  double minimum;
-  double maximum;
-  bool whole;
-  std::optional<double> proposal;
-};
+using HouseDetailRange = NumberRow<HouseDetail>;
 
 // Default latitude 40°N, sea level, one storey, a suburban site with normal
 // shielding (class 4), blower heat 1,707 Btu/h (a 500 W fan, the default of
@@ -219,7 +209,7 @@ inline constexpr std::array<HouseDetailRange, kHouseDetails> kHouseDetailRanges 
 constexpr const HouseDetailRange& houseDetailRange(HouseDetail detail) {
   return kHouseDetailRanges[static_cast<std::size_t>(detail)];
 }
-static_assert(listedInOrder(kHouseDetailRanges, &HouseDetailRange::detail),
+static_assert(listedInOrder(kHouseDetailRanges, &HouseDetailRange::value),
               "kHouseDetailRanges lists the details in the order of HouseDetail");
 
 constexpr bool inDetailRange(HouseDetail detail, double number) { return withinRange(houseDetailRange(detail), number); }

@@ -269,7 +269,7 @@ class FieldReader {
 
 std::optional<std::string> readHouseDetail(std::string_view key, std::string_view text, HouseDetails& house) {
   for (const HouseDetailRange& range : kHouseDetailRanges) {
-    if (key == range.noteKey) return readNumberNote(key, text, numberRange(range), house[range.detail]);
+    if (key == range.noteKey) return readNumberNote(key, text, numberRange(range), house[range.value]);
   }
   return std::nullopt;
 }
@@ -313,7 +313,7 @@ bool hasDetailNotes(const DesignDetails& details) { return details.anyEntered();
 void writeDetailNotes(const DesignDetails& details,
                       const std::function<void(std::string_view key, std::string_view value)>& item) {
   for (const HouseDetailRange& range : kHouseDetailRanges) {
-    if (const std::optional<double>& value = details.house[range.detail]) item(range.noteKey, enteredText(*value));
+    if (const std::optional<double>& value = details.house[range.value]) item(range.noteKey, enteredText(*value));
   }
   for (int number = 1; number <= static_cast<int>(details.zones.size()); ++number) {
     const ZoneDetails& zone = details.zone(number);

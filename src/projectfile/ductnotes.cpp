@@ -13,20 +13,6 @@ constexpr std::string_view kReturnLocationKey = "duct return location";
 constexpr std::string_view kSealingKey = "duct sealing";
 constexpr std::string_view kHeatingKey = "duct heating";
 
-struct NumberKey {
-  std::string_view key;
-  DuctNumber number;
-};
-constexpr std::array<NumberKey, kDuctNumbers> kNumberKeys = {{
-    {"duct supply r", DuctNumber::SupplyR},
-    {"duct return r", DuctNumber::ReturnR},
-    {"duct supply area", DuctNumber::SupplyArea},
-    {"duct return area", DuctNumber::ReturnArea},
-    {"duct returns", DuctNumber::Returns},
-    {"duct supply leakage cfm25", DuctNumber::SupplyLeakage},
-    {"duct return leakage cfm25", DuctNumber::ReturnLeakage},
-}};
-
 // Reads one of the words of `rows` into `target`.
 template <class Value, class Rows>
 std::string readWord(std::string_view key, std::string_view text, const Rows& rows, std::optional<Value>& target) {
@@ -49,8 +35,8 @@ std::string readWord(std::string_view key, std::string_view text, const Rows& ro
 void writeDuctNotes(const DuctSystem& ducts, const NoteWriter& item) {
   if (ducts.SupplyLocation) item(kSupplyLocationKey, ductLocationWording(*ducts.SupplyLocation).word);
   if (ducts.ReturnLocation) item(kReturnLocationKey, ductLocationWording(*ducts.ReturnLocation).word);
-  for (const NumberKey& entry : kNumberKeys) {
-    if (const std::optional<double>& value = ducts[entry.number]) item(entry.key, enteredText(*value));
+  for (const DuctNumberRange& range : kDuctNumberRanges) {
+    if (const std::optional<double>& value = ducts[range.value]) item(range.noteKey, enteredText(*value));
   }
   if (ducts.Sealing) item(kSealingKey, ductSealingRow(*ducts.Sealing).word);
   if (ducts.Heating) item(kHeatingKey, ductHeatingRow(*ducts.Heating).word);
@@ -62,15 +48,15 @@ std::optional<std::string> readDuctNote(std::string_view key, std::string_view v
   if (key == kReturnLocationKey) return readWord(key, text, kDuctLocationWordings, ducts.ReturnLocation);
   if (key == kSealingKey) return readWord(key, text, kDuctSealingRows, ducts.Sealing);
   if (key == kHeatingKey) return readWord(key, text, kDuctHeatingRows, ducts.Heating);
-  for (const NumberKey& entry : kNumberKeys) {
-    if (key == entry.key) return readNumberNote(key, text, numberRange(ductNumberRange(entry.number)), ducts[entry.number]);
+  for (const DuctNumberRange& range : kDuctNumberRanges) {
+    if (key == range.noteKey) return readNumberNote(key, text, numberRange(range), ducts[range.value]);
   }
   return std::nullopt;
 }
 
 std::vector<std::string_view> ductNoteKeys() {
   std::vector<std::string_view> keys{kSupplyLocationKey, kReturnLocationKey, kSealingKey, kHeatingKey};
-  for (const NumberKey& entry : kNumberKeys) keys.push_back(entry.key);
+  for (const DuctNumberRange& range : kDuctNumberRanges) keys.push_back(range.noteKey);
   return keys;
 }
 
