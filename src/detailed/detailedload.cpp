@@ -562,6 +562,17 @@ double wallCooling(const WallDetails& w, const Climate& climate) {
   return cltd;
 }
 
+// A wall or floor beside an unconditioned space (a garage, say): the
+// differences to the space's temperatures where entered, to outdoors' where
+// not.
+template <class Surface>
+void addBesideSpace(const Surface& s, Component component, const Climate& climate, ZoneSums& z) {
+  const double winter = s.winterTemperature.value_or(climate.outdoorWinter);
+  const double summer = s.summerTemperature.value_or(climate.outdoorSummer);
+  add(z.heating, component, s.u * s.area * (climate.indoorWinter - winter));
+  add(z.sensible, component, s.u * s.area * (summer - climate.indoorSummer));
+}
+
 void addWall(const WallDetails& w, const Climate& climate, ZoneSums& z) {
   switch (w.exposure) {
     case WallExposure::Outdoors:
@@ -569,13 +580,7 @@ void addWall(const WallDetails& w, const Climate& climate, ZoneSums& z) {
       add(z.sensible, Component::Walls, w.u * w.area * wallCooling(w, climate));
       z.exposed += w.area;
       break;
-    case WallExposure::Unconditioned: {
-      const double winter = w.winterTemperature.value_or(climate.outdoorWinter);
-      const double summer = w.summerTemperature.value_or(climate.outdoorSummer);
-      add(z.heating, Component::Walls, w.u * w.area * (climate.indoorWinter - winter));
-      add(z.sensible, Component::Walls, w.u * w.area * (summer - climate.indoorSummer));
-      break;
-    }
+    case WallExposure::Unconditioned: addBesideSpace(w, Component::Walls, climate, z); break;
     case WallExposure::BelowGrade:
       add(z.heating, Component::Walls, belowGradeWallU(w) * w.area * climate.htd);
       if (w.height > 0) z.exposed += w.area * (w.height - std::min(w.depth, w.height)) / w.height;
@@ -646,13 +651,7 @@ void addFloor(const FloorDetails& f, const Climate& climate, ZoneSums& z) {
       add(z.sensible, Component::Floors,
           f.u * f.area * std::max(climate.ctd - kOpenFloorBelow + climate.rangeAdjustment, 0.0));
       break;
-    case FloorKind::Garage: {
-      const double winter = f.winterTemperature.value_or(climate.outdoorWinter);
-      const double summer = f.summerTemperature.value_or(climate.outdoorSummer);
-      add(z.heating, Component::Floors, f.u * f.area * (climate.indoorWinter - winter));
-      add(z.sensible, Component::Floors, f.u * f.area * (summer - climate.indoorSummer));
-      break;
-    }
+    case FloorKind::Garage: addBesideSpace(f, Component::Floors, climate, z); break;
     case FloorKind::Crawlspace:
     case FloorKind::Basement: {
       // hvac_sizing.rb after MJ8 Figures A12-6 and A12-17: the space

@@ -15,10 +15,15 @@ namespace {
 // Cooling air leaving the coil, °F, by the rooms' sensible heat ratio
 // (Manual S Table 1-4): 54 below 0.80, 58 from 0.85, in a straight line
 // between.
-constexpr double kLeavingAirLow = 54;
-constexpr double kLeavingAirHigh = 58;
-constexpr double kRatioLow = 0.80;
-constexpr double kRatioHigh = 0.85;
+double leavingAir(double ratio) {
+  constexpr double kLeavingAirLow = 54;
+  constexpr double kLeavingAirHigh = 58;
+  constexpr double kRatioLow = 0.80;
+  constexpr double kRatioHigh = 0.85;
+  if (ratio < kRatioLow) return kLeavingAirLow;
+  if (ratio >= kRatioHigh) return kLeavingAirHigh;
+  return kLeavingAirLow + (kLeavingAirHigh - kLeavingAirLow) * (ratio - kRatioLow) / (kRatioHigh - kRatioLow);
+}
 
 // The delivery effectiveness is kept within these, so that a pathological
 // input (leakage above the airflow) cannot size huge or negative equipment.
@@ -203,10 +208,7 @@ void coolingLoads(const DuctInputs& d, const DuctDesignConditions& c, const Room
   if (!(rooms.coolingSensible > 0)) return;
   const double roomsTotal = rooms.coolingSensible + rooms.coolingLatent;
   const double ratio = std::min(1.0, rooms.coolingSensible / roomsTotal);
-  const double leaving = ratio < kRatioLow    ? kLeavingAirLow
-                         : ratio >= kRatioHigh ? kLeavingAirHigh
-                                               : kLeavingAirLow + (kLeavingAirHigh - kLeavingAirLow) *
-                                                                      (ratio - kRatioLow) / (kRatioHigh - kRatioLow);
+  const double leaving = leavingAir(ratio);
   const double drop = c.coolingIndoor - leaving;
   if (!(drop > 0)) return;
   const double dTr = c.coolingIndoor - ret.temperature;
