@@ -37,8 +37,7 @@ inline constexpr int kDuctLocations = 8;
 
 // How a location is written in the notes and kovrin-report's JSON (`word`)
 // and said in the dialog and the reports (`text`).
-using DuctLocationWording = ChoiceWording<DuctLocation>;
-inline constexpr std::array<DuctLocationWording, kDuctLocations> kDuctLocationWordings = {{
+inline constexpr std::array<ChoiceWording<DuctLocation>, kDuctLocations> kDuctLocationWordings = {{
     {DuctLocation::Conditioned, "conditioned", "conditioned space"},
     {DuctLocation::VentedAttic, "vented attic", "vented attic"},
     {DuctLocation::UnventedAttic, "unvented attic", "unvented attic"},
@@ -48,11 +47,11 @@ inline constexpr std::array<DuctLocationWording, kDuctLocations> kDuctLocationWo
     {DuctLocation::Garage, "garage", "garage"},
     {DuctLocation::Outdoors, "outdoors", "outdoors"},
 }};
-constexpr const DuctLocationWording& ductLocationWording(DuctLocation location) {
-  return kDuctLocationWordings[static_cast<std::size_t>(location)];
+constexpr const ChoiceWording<DuctLocation>& ductLocationWording(DuctLocation location) {
+  return wordingOf(kDuctLocationWordings, location);
 }
-
-static_assert(listedInOrder(kDuctLocationWordings, &DuctLocationWording::choice), "kDuctLocationWordings lists the locations in the order of DuctLocation");
+static_assert(listedInOrder(kDuctLocationWordings, &ChoiceWording<DuctLocation>::choice),
+              "kDuctLocationWordings lists the locations in the order of DuctLocation");
 
 // Leakage to outside by description, in CFM25 per ft² of the side's duct
 // surface. Sealed (0.12 / 0.24) and average, "not sealed" (0.35 / 0.70) are

@@ -113,7 +113,8 @@ inline constexpr std::array<HouseValueRange, kHouseValues> kHouseValueRanges = {
 constexpr const HouseValueRange& houseValueRange(HouseValue value) {
   return kHouseValueRanges[static_cast<std::size_t>(value)];
 }
-static_assert(listedInOrder(kHouseValueRanges, &HouseValueRange::value), "kHouseValueRanges lists the values in the order of HouseValue");
+static_assert(listedInOrder(kHouseValueRanges, &HouseValueRange::value),
+              "kHouseValueRanges lists the values in the order of HouseValue");
 
 // Whether `number` may be entered for `value`: within its range, and whole
 // where it must be. Not-a-number is never in range.

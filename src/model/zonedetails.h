@@ -212,7 +212,9 @@ constexpr const HouseDetailRange& houseDetailRange(HouseDetail detail) {
 static_assert(listedInOrder(kHouseDetailRanges, &HouseDetailRange::value),
               "kHouseDetailRanges lists the details in the order of HouseDetail");
 
-constexpr bool inDetailRange(HouseDetail detail, double number) { return withinRange(houseDetailRange(detail), number); }
+constexpr bool inDetailRange(HouseDetail detail, double number) {
+  return withinRange(houseDetailRange(detail), number);
+}
 
 struct HouseDetails {
   std::array<std::optional<double>, kHouseDetails> Entered{};

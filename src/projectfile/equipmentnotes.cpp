@@ -53,16 +53,21 @@ std::optional<std::string> readEquipmentNote(std::string_view key, const std::st
   if (key == kFrontDoorKey) return readChoice(kFacingWordings, key, value, equipment.FrontDoor);
   if (key == kMakeAndModelKey) {
     if (!equipment.MakeAndModel.empty()) return "expected one " + quotedNoteKey(key) + ", found a second";
-    if (holdsAny(value, refusedInName)) return "expected " + quotedNoteKey(key) + " without control characters or direction overrides";
+    if (holdsAny(value, refusedInName)) {
+      return "expected " + quotedNoteKey(key) + " without control characters or direction overrides";
+    }
     if (characters > kMakeAndModelCharacters) {
-      return "expected " + quotedNoteKey(key) + " of at most " + std::to_string(kMakeAndModelCharacters) + " characters";
+      return "expected " + quotedNoteKey(key) + " of at most " + std::to_string(kMakeAndModelCharacters) +
+             " characters";
     }
     equipment.MakeAndModel = value;
     return std::string();
   }
   if (key == kSizedForHeatingKey) {
     if (equipment.SizedForHeating) return "expected one " + quotedNoteKey(key) + ", found a second";
-    if (trimmedNote(value) != kYes) return "expected \"yes\" for " + quotedNoteKey(key) + ", found " + quotedInMessage(value);
+    if (trimmedNote(value) != kYes) {
+      return "expected \"yes\" for " + quotedNoteKey(key) + ", found " + quotedInMessage(value);
+    }
     equipment.SizedForHeating = true;
     return std::string();
   }
