@@ -178,23 +178,16 @@ void keepHeadingsWithWhatTheyHead(QTextDocument& document, double pageHeight) {
   }
 }
 
-// Lays the report out on `device`, set to US Letter without margins, and
-// paints every page; the number of pages, or 0 when painting could not
-// start or finish.
-int paintHouseReport(const HouseReport& report, const HouseFigures& figures, QPagedPaintDevice& device) {
-  device.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
-                                   QPageLayout::Inch));
-  const double dpi = device.logicalDpiY();
-  const QRectF body(kMarginLeft * dpi, kMarginTop * dpi, device.width() - (kMarginLeft + kMarginRight) * dpi,
-                    device.height() - (kMarginTop + kMarginBottom) * dpi);
-  const double bodyInches = body.width() / dpi;
-
+// Lays the report out in `document` for pages of `body`'s size on `device`,
+// its charts drawn as images of the body's width.
+void layOutReport(const HouseReport& report, const HouseFigures& figures, QPagedPaintDevice& device,
+                  const QRectF& body, QTextDocument& document) {
+  const double bodyInches = body.width() / device.logicalDpiY();
   ChartPlacement placement;
   placement.imageSource = kChartSource.toStdString();
   placement.width = static_cast<int>(std::lround(bodyInches * kHtmlPixelsPerInch));
   placement.height = placement.width * kChartHeight / kChartWidth;
 
-  QTextDocument document;
   document.documentLayout()->setPaintDevice(&device);
   document.setDocumentMargin(0);
   document.setPageSize(body.size());
@@ -213,6 +206,19 @@ int paintHouseReport(const HouseReport& report, const HouseFigures& figures, QPa
   }
   document.setHtml(toQString(withPlainTableBorders(houseReportHtml(report, figures, placement))));
   keepHeadingsWithWhatTheyHead(document, body.height());
+}
+
+// Lays the report out on `device`, set to US Letter without margins, and
+// paints every page; the number of pages, or 0 when painting could not
+// start or finish.
+int paintHouseReport(const HouseReport& report, const HouseFigures& figures, QPagedPaintDevice& device) {
+  device.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
+                                   QPageLayout::Inch));
+  const double dpi = device.logicalDpiY();
+  const QRectF body(kMarginLeft * dpi, kMarginTop * dpi, device.width() - (kMarginLeft + kMarginRight) * dpi,
+                    device.height() - (kMarginTop + kMarginBottom) * dpi);
+  QTextDocument document;
+  layOutReport(report, figures, device, body, document);
   const int pages = document.pageCount();
 
   QPainter painter;
