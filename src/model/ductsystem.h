@@ -77,9 +77,7 @@ inline constexpr std::array<DuctSealingRow, kDuctSealings> kDuctSealingRows = {{
     {DuctSealing::Average, "average", "average (not sealed)", 0.35, 0.70},
     {DuctSealing::Leaky, "leaky", "leaky", 0.47, 0.94},
 }};
-constexpr const DuctSealingRow& ductSealingRow(DuctSealing sealing) {
-  return kDuctSealingRows[static_cast<std::size_t>(sealing)];
-}
+constexpr const DuctSealingRow& ductSealingRow(DuctSealing sealing) { return rowOf(kDuctSealingRows, sealing); }
 static_assert(listedInOrder(kDuctSealingRows, &DuctSealingRow::sealing),
               "kDuctSealingRows lists the sealings in the order of DuctSealing");
 
@@ -118,9 +116,7 @@ inline constexpr std::array<DuctNumberRange, kDuctNumbers> kDuctNumberRanges = {
     {DuctNumber::ReturnLeakage, "duct return leakage cfm25", "returnLeakageCfm25", "Return leakage to outside",
      "CFM25", 0, 5000, false},
 }};
-constexpr const DuctNumberRange& ductNumberRange(DuctNumber number) {
-  return kDuctNumberRanges[static_cast<std::size_t>(number)];
-}
+constexpr const DuctNumberRange& ductNumberRange(DuctNumber number) { return rowOf(kDuctNumberRanges, number); }
 static_assert(listedInOrder(kDuctNumberRanges, &DuctNumberRange::value),
               "kDuctNumberRanges lists the numbers in the order of DuctNumber");
 constexpr bool inDuctRange(DuctNumber number, double value) { return withinRange(ductNumberRange(number), value); }

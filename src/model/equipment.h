@@ -97,17 +97,13 @@ inline constexpr std::array<EquipmentValueRange, kEquipmentValues> kEquipmentVal
     {EquipmentValue::Bedrooms, "bedrooms", "bedrooms", "Bedrooms", "", 0, 50, true},
 }};
 
-constexpr const EquipmentValueRange& equipmentValueRange(EquipmentValue value) {
-  return kEquipmentValueRanges[static_cast<std::size_t>(value)];
-}
+constexpr const EquipmentValueRange& equipmentValueRange(EquipmentValue v) { return rowOf(kEquipmentValueRanges, v); }
 static_assert(listedInOrder(kEquipmentValueRanges, &EquipmentValueRange::value),
               "kEquipmentValueRanges lists the values in the order of EquipmentValue");
 
 // Whether `number` may be entered for `value`: within its range, and whole
 // where it must be. Not-a-number is never in range.
-constexpr bool inEquipmentRange(EquipmentValue value, double number) {
-  return withinRange(equipmentValueRange(value), number);
-}
+constexpr bool inEquipmentRange(EquipmentValue v, double number) { return withinRange(equipmentValueRange(v), number); }
 
 struct Equipment {
   std::optional<SystemType> System;

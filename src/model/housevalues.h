@@ -110,9 +110,7 @@ inline constexpr std::array<HouseValueRange, kHouseValues> kHouseValueRanges = {
      kSystemAirflowHint, 0, 20000, true, std::nullopt},
 }};
 
-constexpr const HouseValueRange& houseValueRange(HouseValue value) {
-  return kHouseValueRanges[static_cast<std::size_t>(value)];
-}
+constexpr const HouseValueRange& houseValueRange(HouseValue value) { return rowOf(kHouseValueRanges, value); }
 static_assert(listedInOrder(kHouseValueRanges, &HouseValueRange::value),
               "kHouseValueRanges lists the values in the order of HouseValue");
 

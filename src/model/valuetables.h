@@ -20,9 +20,15 @@ struct ChoiceWording {
   std::string_view text;
 };
 
+// The row of `key` in a table listed in the order of its enum.
+template <class Row, std::size_t N, class Key>
+constexpr const Row& rowOf(const std::array<Row, N>& table, Key key) {
+  return table[static_cast<std::size_t>(key)];
+}
+
 template <class Choice, std::size_t N>
 constexpr const ChoiceWording<Choice>& wordingOf(const std::array<ChoiceWording<Choice>, N>& table, Choice choice) {
-  return table[static_cast<std::size_t>(choice)];
+  return rowOf(table, choice);
 }
 
 // Whether each row of `table` stands at the number of its member `key`.

@@ -206,15 +206,11 @@ inline constexpr std::array<HouseDetailRange, kHouseDetails> kHouseDetailRanges 
     {HouseDetail::BlowerHeat, "blower heat", "blowerHeat", "Blower heat", "Btu/h", 0, 20000, false, 1707.0},
 }};
 
-constexpr const HouseDetailRange& houseDetailRange(HouseDetail detail) {
-  return kHouseDetailRanges[static_cast<std::size_t>(detail)];
-}
+constexpr const HouseDetailRange& houseDetailRange(HouseDetail d) { return rowOf(kHouseDetailRanges, d); }
 static_assert(listedInOrder(kHouseDetailRanges, &HouseDetailRange::value),
               "kHouseDetailRanges lists the details in the order of HouseDetail");
 
-constexpr bool inDetailRange(HouseDetail detail, double number) {
-  return withinRange(houseDetailRange(detail), number);
-}
+constexpr bool inDetailRange(HouseDetail detail, double number) { return withinRange(houseDetailRange(detail), number); }
 
 struct HouseDetails {
   std::array<std::optional<double>, kHouseDetails> Entered{};
