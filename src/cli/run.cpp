@@ -16,9 +16,11 @@
 #include "calc/pageloads.h"
 #include "fileio/replacefile.h"
 #include "fileio/spool.h"
+#include "equipment/equipmentfigures.h"
 #include "equipment/housefigures.h"
 #include "house/housedesign.h"
 #include "house/housesummary.h"
+#include "model/loadfigures.h"
 #include "model/model.h"
 #include "model/nametext.h"
 #include "projectfile/projectfile.h"
@@ -517,12 +519,12 @@ C5 + (C17 - C5)(T - 5)/12 below (continued below 5 deg F; without C5 the
 design heating load and Td page 1's winter design temperature; internal
 gains are left out. The balance point is where the lines meet. The backup
 needed is H - C(Td), at least 0, all of H when the lockout temperature is
-at or above Td; in kW, Btu/h / 3412.14. Checks: cooling capacity )" + percentRangeText(kCoolingBandLow, kCoolingBandHigh) + R"(
+at or above Td; in kW, Btu/h / )" + enteredText(kBtuPerKw) + R"(. Checks: cooling capacity )" + percentRangeText(kCoolingBandLow, kCoolingBandHigh) + R"(
 of the design cooling total single-stage (or not entered), 90-120 %
 two-stage, 90-130 % variable-speed, a heat pump sized for heating up to
-the total + 15,000 Btu/h; latent capacity (total - sensible, or total x
+the total + )" + figureText(kHeatingSizedAllowance, 0, Grouping::Thousands) + R"( Btu/h; latent capacity (total - sensible, or total x
 (1 - SHR)) at least the design latent load; furnace output (input x AFUE)
-)" + percentRangeText(kHeatingBandLow, kHeatingBandHigh) + R"( of the design heating load; temperature rise, output / (1.08 x
+)" + percentRangeText(kHeatingBandLow, kHeatingBandHigh) + R"( of the design heating load; temperature rise, output / ()" + enteredText(kStandardAirSensible) + R"( x
 heating CFM), within the maker's range; cooling airflow 300-400 CFM per
 ton of the rated total; cold climate; backup heat. Btu/h are whole,
 temperatures and kW to 0.1.
