@@ -344,10 +344,13 @@ void zoneTable(std::string& out, const HouseSummary& summary, const HouseDesign&
   const int named = summary.named ? 1 : 0;
   const bool system = design.house[HouseValue::SystemAirflow].has_value();
   const int perLoad = system ? 4 : 3;
+  // The airflow columns say which they are: the zone's share of its page's
+  // airflow (CFM or %, as the page's "CFM or %" says) and its part of the system's.
   const std::string systemHeading = system ? thn("System<br>CFM") : std::string();
+  const std::string shareHeading = thn("Page<br>share");
   table.head("<tr>" + zoneHeading(summary) + th("Page", 1, 2) + thn("Floor<br>ft\u00B2", 2) + th("Heating", perLoad) +
-             th("Cooling", perLoad) + "</tr>\n<tr>" + thn("Btu/h") + thn("Btu/h per ft\u00B2") + thn("Airflow") +
-             systemHeading + thn("Btu/h") + thn("Btu/h per ft\u00B2") + thn("Airflow") + systemHeading + "</tr>\n");
+             th("Cooling", perLoad) + "</tr>\n<tr>" + thn("Btu/h") + thn("Btu/h per ft\u00B2") + shareHeading +
+             systemHeading + thn("Btu/h") + thn("Btu/h per ft\u00B2") + shareHeading + systemHeading + "</tr>\n");
   const auto systemCell = [&](const Figure& airflow) {
     return system ? num(figureText(airflow, 0, kNoValueText, Grouping::Thousands)) : std::string();
   };
@@ -379,7 +382,11 @@ void zoneTable(std::string& out, const HouseSummary& summary, const HouseDesign&
                 num(loadText(summary.cooling)) + num(perAreaText(load.zonesCoolingPerFloorArea)) + td("") +
                 systemTotal,
             true);
-  out += table.end() + "</div>\n";
+  out += table.end();
+  out += "<p class=\"note\">Loads are the page calculation's. Page share: the zone's share of its page's airflow, in "
+         "the page's \"CFM or %\" (CFM, or % when the page's airflow is 100).";
+  if (system) out += " System: the zone's part of the system airflow, in CFM, by its design load.";
+  out += "</p>\n</div>\n";
 }
 
 // The detailed design load in the layout of the procedure's summary form:
