@@ -479,7 +479,7 @@ heating load), "balancePoint" (deg F to 0.1, null when the lines do not
 meet above the design temperature - 40), "backupAtDesign",
 "backupKw" (to 0.1), "backupCovered" (by the backup kW entered, or for dual
 fuel the furnace's output; null when none is entered), "coldClimate" (the
-5 deg F capacity at least 70 % of the 47 deg F one)) and "checks" (a list
+5 deg F capacity at least )" + std::to_string(kColdClimatePercent) + R"( % of the 47 deg F one)) and "checks" (a list
 of "name", "value", "low", "high" (null for an open edge), "fits" and
 "text": "fits" or what is wrong). Loads in Btu/h are whole numbers. A value not
 entered, an airflow without a system airflow and a figure without a value
@@ -520,12 +520,12 @@ design heating load and Td page 1's winter design temperature; internal
 gains are left out. The balance point is where the lines meet. The backup
 needed is H - C(Td), at least 0, all of H when the lockout temperature is
 at or above Td; in kW, Btu/h / )" + enteredText(kBtuPerKw) + R"(. Checks: cooling capacity )" + percentRangeText(kCoolingBandLow, kCoolingBandHigh) + R"(
-of the design cooling total single-stage (or not entered), 90-120 %
-two-stage, 90-130 % variable-speed, a heat pump sized for heating up to
+of the design cooling total single-stage (or not entered), )" + percentRangeText(kCoolingBandLow, kTwoStageBandHigh) + R"(
+two-stage, )" + percentRangeText(kCoolingBandLow, kVariableSpeedBandHigh) + R"( variable-speed, a heat pump sized for heating up to
 the total + )" + figureText(kHeatingSizedAllowance, 0, Grouping::Thousands) + R"( Btu/h; latent capacity (total - sensible, or total x
 (1 - SHR)) at least the design latent load; furnace output (input x AFUE)
 )" + percentRangeText(kHeatingBandLow, kHeatingBandHigh) + R"( of the design heating load; temperature rise, output / ()" + enteredText(kStandardAirSensible) + R"( x
-heating CFM), within the maker's range; cooling airflow 300-400 CFM per
+heating CFM), within the maker's range; cooling airflow )" + std::to_string(kLowestCfmPerTon) + "-" + std::to_string(kHighestCfmPerTon) + R"( CFM per
 ton of the rated total; cold climate; backup heat. Btu/h are whole,
 temperatures and kW to 0.1.
 

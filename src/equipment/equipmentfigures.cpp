@@ -15,8 +15,6 @@ namespace {
 constexpr double kUpperRated = 47;
 constexpr double kMiddleRated = 17;
 constexpr double kLowerRated = 5;
-constexpr std::int64_t kLowestCfmPerTon = 300;
-constexpr std::int64_t kHighestCfmPerTon = 400;
 
 // The line through the rated points that holds `onLineOf`, read at
 // `temperature` and not yet cut at 0: the 17-47 line at and above 17 °F (and
@@ -40,9 +38,9 @@ std::string btuText(std::int64_t value) { return figureText(value, 0, Grouping::
 std::int64_t coolingHighPercent(const std::optional<CompressorType>& compressor) {
   switch (compressor.value_or(CompressorType::SingleStage)) {
     case CompressorType::TwoStage:
-      return 120;
+      return kTwoStageBandHigh;
     case CompressorType::VariableSpeed:
-      return 130;
+      return kVariableSpeedBandHigh;
     case CompressorType::SingleStage:
       break;
   }

@@ -45,6 +45,13 @@ inline constexpr double kBalancePointReach = 40;
 inline constexpr std::int64_t kColdClimatePercent = 70;
 // A heat pump sized for heating may cool up to this much over the load.
 inline constexpr std::int64_t kHeatingSizedAllowance = 15000;
+// The most a two-stage and a variable-speed unit may cool, per cent of the
+// design cooling total (a single-stage one: kCoolingBandHigh).
+inline constexpr std::int64_t kTwoStageBandHigh = 120;
+inline constexpr std::int64_t kVariableSpeedBandHigh = 130;
+// The cooling airflow a ton of the rated total takes, CFM.
+inline constexpr std::int64_t kLowestCfmPerTon = 300;
+inline constexpr std::int64_t kHighestCfmPerTon = 400;
 
 // The capacity line through the rated points.
 struct CapacityLine {
