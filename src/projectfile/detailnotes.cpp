@@ -279,7 +279,7 @@ std::optional<std::string> readZoneDetail(std::string_view key, std::string_view
   std::optional<std::string> outcome;
   forEachList(zone, [&](std::string_view listWord, auto& list, const auto& fields) {
     if (outcome || word != listWord) return;
-    const std::string quotedKey = "\"" + std::string(key) + "\"";
+    const std::string quotedKey = quotedNoteWord(key);
     if (text == kNone) {
       outcome = list ? "expected " + quotedKey + " = none only as the zone's one such line" : std::string();
       if (!list) list.emplace();

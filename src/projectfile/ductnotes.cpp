@@ -16,7 +16,7 @@ constexpr std::string_view kHeatingKey = "duct heating";
 // Reads one of the words of `rows` into `target`.
 template <class Value, class Rows>
 std::string readWord(std::string_view key, std::string_view text, const Rows& rows, std::optional<Value>& target) {
-  const std::string quotedKey = "\"" + std::string(key) + "\"";
+  const std::string quotedKey = quotedNoteWord(key);
   if (target) return "expected one " + quotedKey + ", found a second";
   std::string words;
   for (const auto& row : rows) {
@@ -25,7 +25,7 @@ std::string readWord(std::string_view key, std::string_view text, const Rows& ro
       return {};
     }
     words += words.empty() ? "" : ", ";
-    words += "\"" + std::string(row.word) + "\"";
+    words += quotedNoteWord(row.word);
   }
   return "expected one of " + words + " for " + quotedKey + ", found " + quotedInMessage(text);
 }

@@ -19,7 +19,7 @@ constexpr std::string_view kYes = "yes";
 template <class Choice, std::size_t N>
 std::string readChoice(const std::array<ChoiceWording<Choice>, N>& table, std::string_view key, std::string_view text,
                        std::optional<Choice>& out) {
-  if (out) return "expected one " + quotedNoteKey(key) + ", found a second";
+  if (out) return "expected one " + quotedNoteWord(key) + ", found a second";
   for (const ChoiceWording<Choice>& wording : table) {
     if (trimmedNote(text) != wording.word) continue;
     out = wording.choice;
@@ -28,9 +28,9 @@ std::string readChoice(const std::array<ChoiceWording<Choice>, N>& table, std::s
   std::string words;
   for (std::size_t i = 0; i < N; ++i) {
     words += i == 0 ? "" : (i + 1 == N ? " or " : ", ");
-    words += quotedNoteKey(table[i].word);
+    words += quotedNoteWord(table[i].word);
   }
-  return "expected " + words + " for " + quotedNoteKey(key) + ", found " + quotedInMessage(text);
+  return "expected " + words + " for " + quotedNoteWord(key) + ", found " + quotedInMessage(text);
 }
 
 }  // namespace
@@ -52,21 +52,21 @@ std::optional<std::string> readEquipmentNote(std::string_view key, const std::st
   if (key == kCompressorKey) return readChoice(kCompressorWordings, key, value, equipment.Compressor);
   if (key == kFrontDoorKey) return readChoice(kFacingWordings, key, value, equipment.FrontDoor);
   if (key == kMakeAndModelKey) {
-    if (!equipment.MakeAndModel.empty()) return "expected one " + quotedNoteKey(key) + ", found a second";
+    if (!equipment.MakeAndModel.empty()) return "expected one " + quotedNoteWord(key) + ", found a second";
     if (holdsAny(value, refusedInName)) {
-      return "expected " + quotedNoteKey(key) + " without control characters or direction overrides";
+      return "expected " + quotedNoteWord(key) + " without control characters or direction overrides";
     }
     if (characters > kMakeAndModelCharacters) {
-      return "expected " + quotedNoteKey(key) + " of at most " + std::to_string(kMakeAndModelCharacters) +
+      return "expected " + quotedNoteWord(key) + " of at most " + std::to_string(kMakeAndModelCharacters) +
              " characters";
     }
     equipment.MakeAndModel = value;
     return std::string();
   }
   if (key == kSizedForHeatingKey) {
-    if (equipment.SizedForHeating) return "expected one " + quotedNoteKey(key) + ", found a second";
+    if (equipment.SizedForHeating) return "expected one " + quotedNoteWord(key) + ", found a second";
     if (trimmedNote(value) != kYes) {
-      return "expected \"yes\" for " + quotedNoteKey(key) + ", found " + quotedInMessage(value);
+      return "expected \"yes\" for " + quotedNoteWord(key) + ", found " + quotedInMessage(value);
     }
     equipment.SizedForHeating = true;
     return std::string();

@@ -116,14 +116,14 @@ std::optional<std::string> readHouseNote(std::string_view key, std::string_view 
                                          bool& sizeForRead) {
   text = trimmedNote(text);
   if (key == kSizeForKey) {
-    if (sizeForRead) return "expected one " + quotedNoteKey(key) + ", found a second";
+    if (sizeForRead) return "expected one " + quotedNoteWord(key) + ", found a second";
     for (const SizeForWording& wording : kSizeForWordings) {
       if (text != wording.word) continue;
       house.SizeFor = wording.choice;
       sizeForRead = true;
       return std::string();
     }
-    return "expected \"drawn\" or \"worst\" for " + quotedNoteKey(key) + ", found " + quotedInMessage(text);
+    return "expected \"drawn\" or \"worst\" for " + quotedNoteWord(key) + ", found " + quotedInMessage(text);
   }
   for (const HouseValueRange& range : kHouseValueRanges) {
     if (key == range.fileKey) return readNumberNote(key, text, numberRange(range), house[range.value]);
@@ -182,7 +182,7 @@ std::string_view trimmedNote(std::string_view text) {
   return text;
 }
 
-std::string quotedNoteKey(std::string_view key) { return "\"" + std::string(key) + "\""; }
+std::string quotedNoteWord(std::string_view word) { return "\"" + std::string(word) + "\""; }
 
 bool holdsAny(std::string_view text, bool (*refused)(char32_t)) {
   for (std::size_t i = 0; i < text.size();) {
@@ -195,11 +195,11 @@ bool holdsAny(std::string_view text, bool (*refused)(char32_t)) {
 
 std::string readNumberNote(std::string_view key, std::string_view text, const NumberRange& range,
                            std::optional<double>& out) {
-  if (out) return "expected one " + quotedNoteKey(key) + ", found a second";
+  if (out) return "expected one " + quotedNoteWord(key) + ", found a second";
   const std::optional<double> number = enteredNumber(text);
   if (!number || !withinRange(range, *number)) {
     return std::string("expected ") + (range.whole ? "a whole number" : "a number") + " from " +
-           enteredText(range.minimum) + " to " + enteredText(range.maximum) + " for " + quotedNoteKey(key) +
+           enteredText(range.minimum) + " to " + enteredText(range.maximum) + " for " + quotedNoteWord(key) +
            ", found " + quotedInMessage(text);
   }
   out = number;

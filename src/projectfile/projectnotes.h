@@ -49,10 +49,10 @@ inline constexpr std::string_view kNotesMarker = "[Kovrin project notes, version
 std::string quotedInMessage(std::string_view text);
 
 // What the readers of the notes share: a value without the blanks and tabs
-// around it; a key as an error names it, in double quotes; whether the UTF-8
-// text `text` holds a character that `refused` takes.
+// around it; a key or a word as an error names it, in double quotes;
+// whether the UTF-8 text `text` holds a character that `refused` takes.
 std::string_view trimmedNote(std::string_view text);
-std::string quotedNoteKey(std::string_view key);
+std::string quotedNoteWord(std::string_view word);
 bool holdsAny(std::string_view text, bool (*refused)(char32_t));
 
 // Reads the number `text` of the note `key` into `out`, which must not hold
