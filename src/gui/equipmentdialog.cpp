@@ -13,6 +13,7 @@
 #include "gui/valuefield.h"
 #include "house/housedesign.h"
 #include "projectfile/equipmentnotes.h"
+#include "house/housesummary.h"
 #include "toolkit/qt/fieldwidgets.h"
 #include "toolkit/qt/textconversion.h"
 
@@ -71,8 +72,9 @@ class EquipmentDialog : ValuesDialog {
     m_sizedForHeating = new QCheckBox(QStringLiteral("Heat pump sized for &heating (a heating-dominated climate)"),
                                       &m_dialog);
     m_sizedForHeating->setObjectName(QStringLiteral("sizedForHeating"));
-    m_sizedForHeating->setToolTip(QStringLiteral("Its cooling may then exceed the band, up to the design cooling "
-                                                 "load + 15,000 Btu/h"));
+    m_sizedForHeating->setToolTip(
+        toQString("Its cooling may then exceed the band, up to the design cooling load + " +
+                  figureText(kHeatingSizedAllowance, 0, Grouping::Thousands) + " Btu/h"));
     m_sizedForHeating->setChecked(equipment.SizedForHeating);
     addRow(top, QStringLiteral("&System:"), m_system);
     addRow(top, QStringLiteral("&Make and model:"), m_makeAndModel);
