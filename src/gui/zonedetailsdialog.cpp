@@ -47,7 +47,7 @@ enum class CellKind { Number, OptionalNumber, Choice };
 
 // A column of a list's table: a figure with its range, a figure that may be
 // left empty, or a choice of words (stored as its index).
-struct ColumnSpec {
+struct ColumnDef {
   const char* title;
   const char* tip;
   CellKind kind = CellKind::Number;
@@ -87,14 +87,14 @@ void fromCell(const std::optional<double>& cell, int, E& value) {
 // A column and the member of the item it edits.
 template <class Item>
 struct Column {
-  ColumnSpec spec;
+  ColumnDef def;
   std::function<std::optional<double>(const Item&)> cell;
   std::function<void(Item&, const std::optional<double>&)> put;
 };
 
 template <class Item, class Member>
-Column<Item> bound(Member Item::*member, const ColumnSpec& spec, int first = 0) {
-  return {spec, [member, first](const Item& entry) { return toCell(entry.*member, first); },
+Column<Item> bound(Member Item::*member, const ColumnDef& def, int first = 0) {
+  return {def, [member, first](const Item& entry) { return toCell(entry.*member, first); },
           [member, first](Item& entry, const std::optional<double>& cell) { fromCell(cell, first, entry.*member); }};
 }
 template <class Item>
@@ -113,15 +113,15 @@ Column<Item> choice(Member Item::*member, const char* title, const char* tip, st
 
 // Each kind of list: its columns, each bound to the member it edits.
 template <class Item>
-struct ListSpec {
+struct ListDef {
   const char* tab;   // the page's title, with its access letter
   const char* item;  // one item, in messages: "Window 2"
   std::vector<Column<Item>> columns;
 
-  std::vector<ColumnSpec> specs() const {
-    std::vector<ColumnSpec> specs;
-    for (const Column<Item>& column : columns) specs.push_back(column.spec);
-    return specs;
+  std::vector<ColumnDef> defs() const {
+    std::vector<ColumnDef> defs;
+    for (const Column<Item>& column : columns) defs.push_back(column.def);
+    return defs;
   }
   Cells toCells(const Item& entry) const {
     Cells cells;
@@ -135,7 +135,7 @@ struct ListSpec {
   }
 };
 
-ListSpec<WindowDetails> windowSpec() {
+ListDef<WindowDetails> windowList() {
   using W = WindowDetails;
   return {"&Windows",
           "Window",
@@ -156,7 +156,7 @@ ListSpec<WindowDetails> windowSpec() {
            number(&W::height, "Window\nheight ft", "The window's height, for the overhang's shade", kMaxLength)}};
 }
 
-ListSpec<SkylightDetails> skylightSpec() {
+ListDef<SkylightDetails> skylightList() {
   using S = SkylightDetails;
   return {"S&kylights",
           "Skylight",
@@ -165,7 +165,7 @@ ListSpec<SkylightDetails> skylightSpec() {
            number(&S::shgc, "SHGC", "Solar heat gain coefficient, 0 to 1", 1)}};
 }
 
-ListSpec<DoorDetails> doorSpec() {
+ListDef<DoorDetails> doorList() {
   using D = DoorDetails;
   return {"D&oors",
           "Door",
@@ -173,7 +173,7 @@ ListSpec<DoorDetails> doorSpec() {
            number(&D::u, "U", "The door's U-value, Btu/(h\u00B7ft\u00B2\u00B7\u00B0F)", kMaxU)}};
 }
 
-ListSpec<WallDetails> wallSpec() {
+ListDef<WallDetails> wallList() {
   using W = WallDetails;
   return {"Wa&lls",
           "Wall",
@@ -190,7 +190,7 @@ ListSpec<WallDetails> wallSpec() {
            number(&W::depth, "Depth\nft", "Below grade: how much of it is below grade", kMaxDepth)}};
 }
 
-ListSpec<CeilingDetails> ceilingSpec() {
+ListDef<CeilingDetails> ceilingList() {
   using C = CeilingDetails;
   return {"&Ceiling",
           "Ceiling",
@@ -202,7 +202,7 @@ ListSpec<CeilingDetails> ceilingSpec() {
            choice(&C::radiantBarrier, "Radiant\nbarrier", "A radiant barrier under the attic's roof", kNoYes)}};
 }
 
-ListSpec<FloorDetails> floorSpec() {
+ListDef<FloorDetails> floorList() {
   using F = FloorDetails;
   return {"&Floor",
           "Floor",
@@ -264,7 +264,7 @@ class ChoiceDelegate final : public CellDelegate {
   std::span<const std::string_view> m_words;
 };
 
-QString cellText(const ColumnSpec& column, const std::optional<double>& value) {
+QString cellText(const ColumnDef& column, const std::optional<double>& value) {
   if (!value) return {};
   if (column.kind == CellKind::Choice) return toQString(column.words[static_cast<std::size_t>(*value)]);
   return toQString(enteredText(*value));
@@ -274,7 +274,7 @@ QString cellText(const ColumnSpec& column, const std::optional<double>& value) {
 // comes from, its table and its buttons.
 class ListEditor {
  public:
-  ListEditor(std::vector<ColumnSpec> columns, const char* itemWord, QString proposal, QWidget* page,
+  ListEditor(std::vector<ColumnDef> columns, const char* itemWord, QString proposal, QWidget* page,
              std::function<void()> changed)
       : m_columns(std::move(columns)),
         m_item(itemWord),
@@ -396,19 +396,19 @@ class ListEditor {
   // A cell's value and, where it is refused, why: "Window 2, Area ft²:
   // "x" is not a number".
   FieldNumber readCell(int row, int column) const {
-    const ColumnSpec& spec = m_columns[static_cast<std::size_t>(column)];
+    const ColumnDef& def = m_columns[static_cast<std::size_t>(column)];
     const QTableWidgetItem* item = m_table->item(row, column);
-    if (spec.kind == CellKind::Choice) return {item ? item->data(Qt::UserRole).toDouble() : 0.0, {}};
+    if (def.kind == CellKind::Choice) return {item ? item->data(Qt::UserRole).toDouble() : 0.0, {}};
     const QString name = QStringLiteral("%1 %2, %3")
                              .arg(QString::fromUtf8(m_item))
                              .arg(row + 1)
-                             .arg(QString::fromUtf8(spec.title).replace('\n', ' '));
+                             .arg(QString::fromUtf8(def.title).replace('\n', ' '));
     const QString text = item ? item->text().trimmed() : QString();
     if (text.isEmpty()) {
-      if (spec.kind == CellKind::OptionalNumber) return {};
+      if (def.kind == CellKind::OptionalNumber) return {};
       return {std::nullopt, QStringLiteral("%1: a number is needed").arg(name)};
     }
-    return readFieldNumber(text, {name, spec.minimum, spec.maximum, rangeWords(spec.minimum, spec.maximum),
+    return readFieldNumber(text, {name, def.minimum, def.maximum, rangeWords(def.minimum, def.maximum),
                                   [](double) { return true; }, {}, true});
   }
 
@@ -427,14 +427,14 @@ class ListEditor {
     const int r = m_table->rowCount();
     m_table->insertRow(r);
     for (int c = 0; c < m_table->columnCount(); ++c) {
-      const ColumnSpec& spec = m_columns[static_cast<std::size_t>(c)];
+      const ColumnDef& def = m_columns[static_cast<std::size_t>(c)];
       const std::optional<double> value = static_cast<std::size_t>(c) < row.size() ? row[static_cast<std::size_t>(c)]
                                                                                     : std::nullopt;
-      auto* item = new QTableWidgetItem(cellText(spec, value));
-      item->setTextAlignment(spec.kind == CellKind::Choice ? Qt::AlignLeft | Qt::AlignVCenter
+      auto* item = new QTableWidgetItem(cellText(def, value));
+      item->setTextAlignment(def.kind == CellKind::Choice ? Qt::AlignLeft | Qt::AlignVCenter
                                                            : Qt::AlignRight | Qt::AlignVCenter);
-      if (spec.kind == CellKind::Choice) item->setData(Qt::UserRole, value.value_or(0));
-      item->setToolTip(QString::fromUtf8(spec.tip));
+      if (def.kind == CellKind::Choice) item->setData(Qt::UserRole, value.value_or(0));
+      item->setToolTip(QString::fromUtf8(def.tip));
       m_table->setItem(r, c, item);
       mark(*item);
     }
@@ -474,7 +474,7 @@ class ListEditor {
     }
   }
 
-  const std::vector<ColumnSpec> m_columns;
+  const std::vector<ColumnDef> m_columns;
   const char* m_item;
   QString m_proposal;
   std::function<void()> m_changed;
@@ -490,7 +490,7 @@ class ListEditor {
 template <class Item>
 struct ZoneList {
   using Entry = Item;
-  ListSpec<Item> spec;
+  ListDef<Item> def;
   DetailList<Item> ZoneDetails::*member;
   std::unique_ptr<ListEditor> editor;
 };
@@ -600,7 +600,7 @@ class ZoneDetailsDialog {
       fresh.direction = directionChoice >= 1 && directionChoice <= 8 ? directionChoice : 1;
       fresh.area = value(ZoneQuantity::GlassArea);
       fresh.u = value(ZoneQuantity::GlassU);
-      Cells cells = m_windows.spec.toCells(fresh);
+      Cells cells = m_windows.def.toCells(fresh);
       cells[3].reset();  // the SHGC is the window's own: from its label
       addList(m_windows,
               QStringLiteral("%1 ft\u00B2 of glass at U %2 facing %3, with the page's glass type (%4) and shading.")
@@ -614,7 +614,7 @@ class ZoneDetailsDialog {
     addList(m_doors,
             QStringLiteral("%1 ft\u00B2 of door at U %2.")
                 .arg(area(value(ZoneQuantity::DoorArea)), area(value(ZoneQuantity::DoorU))),
-            m_doors.spec.toCells(DoorDetails{value(ZoneQuantity::DoorArea), value(ZoneQuantity::DoorU)}));
+            m_doors.def.toCells(DoorDetails{value(ZoneQuantity::DoorArea), value(ZoneQuantity::DoorU)}));
     // The walls, the ceiling and the floor: the page's area at its U-value,
     // of the construction the page chose.
     const auto addSurface = [&](auto& list, ZoneQuantity areaOf, ZoneQuantity uOf, const QString& proposal,
@@ -622,7 +622,7 @@ class ZoneDetailsDialog {
       typename std::remove_reference_t<decltype(list)>::Entry fresh;
       fresh.area = value(areaOf);
       fresh.u = value(uOf);
-      addList(list, proposal.arg(area(fresh.area), area(fresh.u), construction), list.spec.toCells(fresh));
+      addList(list, proposal.arg(area(fresh.area), area(fresh.u), construction), list.def.toCells(fresh));
     };
     addSurface(m_walls, ZoneQuantity::WallArea, ZoneQuantity::WallU,
                QStringLiteral("%1 ft\u00B2 of wall to outdoors at U %2, %3."),
@@ -638,17 +638,17 @@ class ZoneDetailsDialog {
   template <class Item>
   void addList(ZoneList<Item>& list, QString proposal, const Cells& fresh) {
     auto* tab = new QWidget(m_tabs);
-    list.editor = std::make_unique<ListEditor>(list.spec.specs(), list.spec.item, std::move(proposal), tab,
+    list.editor = std::make_unique<ListEditor>(list.def.defs(), list.def.item, std::move(proposal), tab,
                                                [this] { update(); });
     std::optional<std::vector<Cells>> rows;
     if (const auto& entered = m_project.Details.zone(m_zone).*(list.member)) {
       rows.emplace();
-      for (const Item& item : *entered) rows->push_back(list.spec.toCells(item));
+      for (const Item& item : *entered) rows->push_back(list.def.toCells(item));
     }
     list.editor->setRows(rows, fresh);
     list.editor->table()->installEventFilter(&m_keys);
     m_keys.editors.push_back(list.editor.get());
-    m_tabs->addTab(tab, QString::fromUtf8(list.spec.tab));
+    m_tabs->addTab(tab, QString::fromUtf8(list.def.tab));
   }
 
   // The zone's loads as they would become, and beside them the page's.
@@ -703,7 +703,7 @@ class ZoneDetailsDialog {
       return;
     }
     std::vector<Item> items;
-    for (const Cells& row : *rows) items.push_back(list.spec.toItem(row));
+    for (const Cells& row : *rows) items.push_back(list.def.toItem(row));
     details.*(list.member) = std::move(items);
   }
 
@@ -796,12 +796,12 @@ class ZoneDetailsDialog {
   int m_zone;
   // The lists and the keys outlive the dialog, whose widgets they point to.
   Keys m_keys;
-  ZoneList<WindowDetails> m_windows{windowSpec(), &ZoneDetails::windows, {}};
-  ZoneList<SkylightDetails> m_skylights{skylightSpec(), &ZoneDetails::skylights, {}};
-  ZoneList<DoorDetails> m_doors{doorSpec(), &ZoneDetails::doors, {}};
-  ZoneList<WallDetails> m_walls{wallSpec(), &ZoneDetails::walls, {}};
-  ZoneList<CeilingDetails> m_ceilings{ceilingSpec(), &ZoneDetails::ceilings, {}};
-  ZoneList<FloorDetails> m_floors{floorSpec(), &ZoneDetails::floors, {}};
+  ZoneList<WindowDetails> m_windows{windowList(), &ZoneDetails::windows, {}};
+  ZoneList<SkylightDetails> m_skylights{skylightList(), &ZoneDetails::skylights, {}};
+  ZoneList<DoorDetails> m_doors{doorList(), &ZoneDetails::doors, {}};
+  ZoneList<WallDetails> m_walls{wallList(), &ZoneDetails::walls, {}};
+  ZoneList<CeilingDetails> m_ceilings{ceilingList(), &ZoneDetails::ceilings, {}};
+  ZoneList<FloorDetails> m_floors{floorList(), &ZoneDetails::floors, {}};
   std::array<GainField, kGainRows.size()> m_gains{};
   QDialog m_dialog;
   QTabWidget* m_tabs = nullptr;

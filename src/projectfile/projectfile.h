@@ -70,7 +70,7 @@ class ProjectParser {
   // Takes the next piece. Returns false once no more is wanted: the text
   // was refused, or its end-of-file mark was read.
   bool feed(std::string_view piece);
-  // The outcome once the text has ended. On failure `out` is unspecified and
+  // The outcome once the text has ended. On failure `out` holds nothing to rely on and
   // the message names the file, the line and what was expected; a success
   // warns of lines after the values that were ignored.
   FileResult finish();
