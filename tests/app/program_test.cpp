@@ -289,6 +289,29 @@ TEST_F(ProgramTest, TabGoesThroughTheScreenAsTheHelpSays) {
   EXPECT_EQ(QApplication::focusWidget(), m_toolkit.control(1171));
 }
 
+// What the help says of the glass lists and of typed numbers: a column's
+// glass direction holds on all five pages, and a typed value stays as typed
+// until a page change shows it again in the screen's form.
+TEST_F(ProgramTest, GlassDirectionsAndTypedNumbersBehaveAsTheHelpSays) {
+  start();
+  answerInTurn({chooseFile(m_dir / "house.prj")});
+  command(kCmdSaveAs);
+  activate();
+  list(1154)->setFocus();  // column 1's glass faces S
+  emit list(1154)->activated(4);
+  type(1064, "0.35");  // zone 3's floor U and area
+  type(1065, "250");
+  edit(1042)->setFocus();
+  handleMessages();
+  EXPECT_EQ(text(1064), "0.35");
+  EXPECT_EQ(text(1065), "250");
+  command(kCmdPage2);
+  EXPECT_EQ(list(1154)->currentText().toStdString(), "S") << "zone 11 faces as zone 1 does";
+  command(kCmdPage1);
+  EXPECT_EQ(text(1064), "0.350");
+  EXPECT_EQ(text(1065), "250.");
+}
+
 TEST_F(ProgramTest, AMissingTemplateIsReportedAndTheDefaultsAreUsed) {
   fs::remove("new.dat");
   std::string message;
