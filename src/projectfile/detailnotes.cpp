@@ -1,5 +1,6 @@
 #include "projectfile/detailnotes.h"
 
+#include <algorithm>
 #include <charconv>
 #include <type_traits>
 #include <utility>
@@ -306,7 +307,22 @@ std::optional<std::string> readZoneDetail(std::string_view key, std::string_view
   return std::nullopt;
 }
 
+// Whether `word` ends the key of one of a zone's details ("window" in
+// "zone 6 window").
+bool isZoneDetailWord(std::string_view word) {
+  const std::vector<std::string_view> words = zoneDetailWords();
+  return std::find(words.begin(), words.end(), word) != words.end();
+}
+
 }  // namespace
+
+std::vector<std::string_view> zoneDetailWords() {
+  std::vector<std::string_view> words;
+  ZoneDetails zone;
+  forEachList(zone, [&words](std::string_view word, const auto&, const auto&) { words.push_back(word); });
+  for (const ZoneNumber& entry : kZoneNumbers) words.push_back(entry.word);
+  return words;
+}
 
 bool hasDetailNotes(const DesignDetails& details) { return details.anyEntered(); }
 
@@ -347,13 +363,18 @@ std::optional<std::string> readDetailNote(std::string_view key, std::string_view
   const std::string_view rest = key.substr(kZoneKey.size());
   const std::size_t space = rest.find(' ');
   if (space == std::string_view::npos) return std::nullopt;
+  const std::string_view word = rest.substr(space + 1);
+  if (!isZoneDetailWord(word)) return std::nullopt;
+  // A detail of a zone there is none of would never be used: kept as a key
+  // of a later version, it would be lost in silence.
   int zone = 0;
   const auto [end, error] = std::from_chars(rest.data(), rest.data() + space, zone);
   if (error != std::errc() || end != rest.data() + space || zone < 1 ||
       zone > static_cast<int>(details.zones.size())) {
-    return std::nullopt;
+    return "expected a zone number from 1 to " + std::to_string(details.zones.size()) + ", found " +
+           quotedInMessage(key);
   }
-  return readZoneDetail(key, rest.substr(space + 1), text, details.zone(zone));
+  return readZoneDetail(key, word, text, details.zone(zone));
 }
 
 }  // namespace kovrin

@@ -14,21 +14,26 @@
 // ";", in any order; a field left out keeps its default (zonedetails.h).
 // Numbers are plain decimals written as the shortest text that reads back
 // to the same double. A broken item, a field this version does not know or
-// a value out of its range is refused with what was expected; a key of a
-// zone this version does not know ("zone 6 stair") is kept as any unknown
-// key.
+// a value out of its range is refused with what was expected, and so is a
+// detail of a zone outside 1 to 50; a key of a zone this version does not
+// know ("zone 6 stair") is kept as any unknown key.
 #pragma once
 
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/zonedetails.h"
 
 namespace kovrin {
 
 bool hasDetailNotes(const DesignDetails& details);
+
+// The words that end the keys of a zone's details: "window" ... "floor",
+// "people", "appliances", "appliances latent".
+std::vector<std::string_view> zoneDetailWords();
 
 // Writes the entered details as items, house first, then zone by zone.
 void writeDetailNotes(const DesignDetails& details,

@@ -147,9 +147,16 @@ std::string looseKey(std::string_view key) {
 std::optional<std::string> keyMeant(std::string_view key) {
   const std::string loose = looseKey(key);
   const std::string zone = looseKey(kZoneKey);
-  if (loose.size() > zone.size() && loose.starts_with(zone) &&
-      loose.find_first_not_of("0123456789", zone.size()) == std::string::npos) {
-    return std::string(kZoneKey) + loose.substr(zone.size());
+  if (loose.size() > zone.size() && loose.starts_with(zone)) {
+    // A zone's name ("zone 6") or one of its details ("zone 6 window").
+    const std::size_t wordAt = loose.find_first_not_of("0123456789", zone.size());
+    const std::string number = loose.substr(zone.size(), wordAt - zone.size());
+    if (wordAt == std::string::npos) return std::string(kZoneKey) + number;
+    for (const std::string_view word : zoneDetailWords()) {
+      if (!number.empty() && loose.substr(wordAt) == looseKey(word)) {
+        return std::string(kZoneKey) + number + " " + std::string(word);
+      }
+    }
   }
   std::vector<std::string_view> known{kSizeForKey};
   for (const JobDetailField& detail : kJobDetailFields) known.push_back(detail.fileKey);

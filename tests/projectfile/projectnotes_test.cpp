@@ -114,6 +114,13 @@ TEST(ProjectNotes, ABrokenSectionIsRefusedWithItsLineAndExpectation) {
       {"zone 3 window = none\r\nzone 3 window = facing N",
        "line 753: expected no \"zone 3 window\" after \"zone 3 window\" = none"},
       {"zone 3 people = 1.5", "line 752: expected a whole number from 0 to 50 for \"zone 3 people\""},
+      // A zone's detail mistyped, or of a zone there is none of, is no key of a later version either.
+      {"Zone 3 Window = facing N", "line 752: expected the key \"zone 3 window\", found \"Zone 3 Window\""},
+      {"zone 3  window = facing N", "line 752: expected the key \"zone 3 window\", found \"zone 3  window\""},
+      {"zone 3 appliances_latent = 5",
+       "line 752: expected the key \"zone 3 appliances latent\", found \"zone 3 appliances_latent\""},
+      {"zone 51 window = facing N", "line 752: expected a zone number from 1 to 50, found \"zone 51 window\""},
+      {"zone 0 people = 2", "line 752: expected a zone number from 1 to 50, found \"zone 0 people\""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.section);
