@@ -13,18 +13,11 @@
 
 #include "gui/valuefield.h"
 #include "house/housedesign.h"
-#include "projectfile/projectnotes.h"
-#include "toolkit/qt/fieldwidgets.h"
 #include "toolkit/qt/textconversion.h"
 #include "writers/designtext.h"
 
 namespace kovrin {
 namespace {
-
-// The longest text a value's field takes: any number it may hold, with
-// room to spare, and never so much that the field or a message about it
-// outgrows the dialog.
-constexpr int kFieldCharacters = 20;
 
 // How a user gets each house detail, in the order of HouseDetail.
 constexpr std::array<std::string_view, kHouseDetails> kDetailHowToGet = {{
@@ -35,16 +28,6 @@ constexpr std::array<std::string_view, kHouseDetails> kDetailHowToGet = {{
     "A blower-door test's air changes at 50 Pa; empty: the air changes above.",
     "The air handler's fan heat added to the cooling; proposed: a 500 W fan.",
 }};
-
-// A value's text quoted as the notes quote it.
-QString quotedAsNotes(const QString& text) { return toQString(quotedInMessage(text.toStdString())); }
-
-// The edit takes no more than a number's length, all of it selected by a
-// click.
-void holdANumber(QLineEdit& edit) {
-  edit.setMaxLength(kFieldCharacters);
-  selectAllOnClickIn(&edit);
-}
 
 // One value's field, and the figure Fill In enters; empty where there is none.
 struct ValueField : KeyedInput<HouseValue> {
@@ -90,8 +73,6 @@ class AirAndPeopleDialog : ValuesDialog {
   void addValueRow(QGridLayout& grid, const HouseValueRange& range) {
     ValueField& field = m_fields[static_cast<std::size_t>(range.value)];
     field.setUp(range.value, range, inHouseRange, m_project.House[range.value], m_dialog);
-    holdANumber(*field.edit);
-    field.rule.quoted = quotedAsNotes;
     field.edit->setToolTip(QStringLiteral("%1, %2\nAllowed %3%4\nEmpty: not entered, counts as 0")
                                .arg(toQString(range.name), toQString(range.unit), field.rule.allowed,
                                     range.whole ? QStringLiteral(", a whole number") : QString()));
@@ -130,9 +111,7 @@ class AirAndPeopleDialog : ValuesDialog {
     for (const HouseDetailRange& range : kHouseDetailRanges) {
       DetailField& field = m_details[static_cast<std::size_t>(range.value)];
       field.setUp(range.value, range, inDetailRange, m_project.Details.house[range.value], *box);
-      holdANumber(*field.edit);
       // The range itself asks a whole number: one that is not is outside it.
-      field.rule.quoted = quotedAsNotes;
       field.rule.wholeApart = false;
       field.rule.allowed += range.whole ? QStringLiteral(", or not a whole number") : QString();
       const QString unit = range.unit.empty() ? QString() : QStringLiteral(", ") + toQString(range.unit);

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "model/housevalues.h"
+#include "projectfile/projectnotes.h"
 #include "toolkit/qt/fieldwidgets.h"
 
 namespace kovrin {
@@ -54,6 +55,13 @@ QLineEdit* numberEdit(std::string_view name, const std::optional<double>& entere
   if (entered) edit->setText(toQString(enteredText(*entered)));
   return edit;
 }
+
+void holdANumber(QLineEdit& edit) {
+  edit.setMaxLength(kValueFieldCharacters);
+  selectAllOnClickIn(&edit);
+}
+
+QString quotedAsNotes(const QString& text) { return toQString(quotedInMessage(text.toStdString())); }
 
 void addFieldRow(QGridLayout& grid, const QString& label, QLineEdit* edit, const QString& hint, QWidget& parent) {
   auto* caption = new QLabel(label, &parent);

@@ -87,20 +87,35 @@ struct NumberInput {
 // as ten digits.
 QLineEdit* numberEdit(std::string_view name, const std::optional<double>& entered, QWidget& parent);
 
+// The longest text a value's field takes: any number it may hold, with room
+// to spare, and never so much that the field or a message about it outgrows
+// the dialog.
+inline constexpr int kValueFieldCharacters = 20;
+
+// The edit takes no more than a number's length, all of it selected by a
+// click, as the input screen's fields are.
+void holdANumber(QLineEdit& edit);
+
+// A field's text quoted as the project notes quote a value in a message.
+QString quotedAsNotes(const QString& text);
+
 // The field of the value `key` of a table of values.
 template <class Key>
 struct KeyedInput : NumberInput {
   Key key{};
 
   // The field of `value`, whose row of the model's table is `range`: its
-  // edit named after the value's JSON key and showing `entered`, its text
-  // read by the range, whose value `inRange` checks.
+  // edit named after the value's JSON key, showing `entered` and holding a
+  // number's length, its text read by the range, whose value `inRange`
+  // checks, and quoted in a refusal as the notes quote it.
   template <class Range>
   void setUp(Key value, const Range& range, bool (*inRange)(Key, double), const std::optional<double>& entered,
              QWidget& parent) {
     key = value;
     edit = numberEdit(range.jsonKey, entered, parent);
+    holdANumber(*edit);
     rule = ruleOf(range, [inRange, value](double number) { return inRange(value, number); });
+    rule.quoted = quotedAsNotes;
   }
 };
 

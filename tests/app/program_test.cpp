@@ -1322,25 +1322,37 @@ TEST_F(ProgramTest, TheDuctsDialogEditsTheDuctSystemAsOneStep) {
   EXPECT_NE(readBytes("ducts.prj").find("\r\nduct returns = 2\r\nduct sealing = sealed\r\n"), std::string::npos);
 }
 
-// Digits pasted or typed without end into House Air and People: the field
-// takes a number's length, the message calls a number too large out of
-// range, and the dialog keeps its size.
-TEST_F(ProgramTest, TheAirAndPeopleDialogKeepsItsSizeWhateverIsTyped) {
+// Digits pasted or typed without end into a number of House Air and People,
+// House Equipment or Ducts: the field takes a number's length, the message
+// calls a number too large out of range, and the dialog keeps its size.
+TEST_F(ProgramTest, TheDialogsOfValuesKeepTheirSizeWhateverIsTyped) {
   start();
-  answerInTurn({[&](QWidget* dialog) {
-    const int width = dialog->width();
-    auto* occupants = dialog->findChild<QLineEdit*>("occupants");
-    occupants->setFocus();
-    QApplication::clipboard()->setText(QString(1500, QLatin1Char('9')));
-    QTest::keySequence(occupants, QKeySequence::Paste);
-    QTest::keyClicks(occupants, "99");
-    EXPECT_EQ(occupants->text(), QString(20, QLatin1Char('9')));
-    EXPECT_EQ(dialog->findChild<QLabel*>("refusal")->text(), "Occupants: " + occupants->text() + " is outside 0 to 50");
-    QApplication::processEvents();
-    EXPECT_LE(dialog->width(), width);
-    dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
-  }});
-  command(kCmdAirAndPeople);
+  struct Row {
+    int command;
+    const char* field;
+    QString message;
+  };
+  const Row rows[] = {{kCmdAirAndPeople, "occupants", "Occupants: %1 is outside 0 to 50"},
+                      {kCmdEquipment, "coolingTotal", "Cooling total capacity: %1 is outside 1000 to 1000000"},
+                      {kCmdDucts, "supplyArea", "Supply duct surface: %1 is outside 0 to 50000"}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.field);
+    answerInTurn({[&](QWidget* dialog) {
+      const int width = dialog->width();
+      auto* field = dialog->findChild<QLineEdit*>(row.field);
+      field->setFocus();
+      QApplication::clipboard()->setText(QString(1500, QLatin1Char('9')));
+      QTest::keySequence(field, QKeySequence::Paste);
+      QTest::keyClicks(field, "99");
+      EXPECT_EQ(field->text().toStdString(), std::string(20, '9'));
+      EXPECT_EQ(dialog->findChild<QLabel*>("refusal")->text().toStdString(),
+                row.message.arg(field->text()).toStdString());
+      QApplication::processEvents();
+      EXPECT_LE(dialog->width(), width);
+      dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
+    }});
+    command(row.command);
+  }
 }
 
 // Zones > House Equipment by the keyboard: the system chosen from its list,
