@@ -225,6 +225,16 @@ class CellDelegate : public QStyledItemDelegate {
  public:
   using QStyledItemDelegate::QStyledItemDelegate;
 
+  // A figure's editor takes a number's length, as the dialogs' fields do,
+  // or the longer figure a project file gave, whole.
+  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+    if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+      line->setMaxLength(std::max(kValueFieldCharacters, static_cast<int>(index.data().toString().size())));
+    }
+    return editor;
+  }
+
  protected:
   bool eventFilter(QObject* object, QEvent* event) override {
     if (event->type() == QEvent::KeyPress) {
@@ -324,6 +334,7 @@ class ListEditor {
       for (const Cells& row : *rows) appendRow(row);
     }
     m_filling = false;
+    m_table->resizeColumnsToContents();
     showState();
   }
 
@@ -389,6 +400,7 @@ class ListEditor {
     QObject::connect(m_table, &QTableWidget::itemChanged, m_table, [this](QTableWidgetItem* item) {
       if (m_filling) return;
       mark(*item);
+      m_table->resizeColumnToContents(item->column());
       m_changed();
     });
   }
@@ -445,6 +457,7 @@ class ListEditor {
     m_entered = true;
     appendRow(m_fresh);
     m_filling = false;
+    m_table->resizeColumnsToContents();
     showState();
     const int r = m_table->rowCount() - 1;
     m_table->setCurrentCell(r, 0);
@@ -683,11 +696,13 @@ class ZoneDetailsDialog {
       GainField& field = m_gains[i];
       field.member = row.member;
       field.edit = numberEdit(row.object, entered.*(row.member), *page);
+      holdANumber(*field.edit);
       field.edit->setPlaceholderText(QStringLiteral("the house's"));
       field.edit->setToolTip(hint);
       const QString label = QString::fromUtf8(row.label);
       field.rule = {QString(label).remove('&').remove(':'), 0, row.maximum, rangeWords(0, row.maximum),
-                    [whole = row.whole](double value) { return !whole || std::floor(value) == value; }, {}, true};
+                    [whole = row.whole](double value) { return !whole || std::floor(value) == value; },
+                    quotedAsNotes, true};
       addFieldRow(*grid, label, field.edit, hint, *page);
       QObject::connect(field.edit, &QLineEdit::textEdited, &m_dialog, [this] { update(); });
     }

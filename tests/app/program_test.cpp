@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
+#include <QStyleOptionViewItem>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
@@ -1168,6 +1169,49 @@ TEST_F(ProgramTest, ZoneDetailsEditsTheZoneWithTheFocusInOneStep) {
   }});
   command(kCmdZoneDetails);
   EXPECT_FALSE(m_document.unsavedChanges());
+}
+
+// Zone Details shows every figure whole, a U-value of many digits too, and a
+// number pasted a page long is refused in a line that keeps the dialog, and
+// its OK, on the screen.
+TEST_F(ProgramTest, ZoneDetailsShowsEveryFigureWholeAndKeepsItsSize) {
+  start();
+  type(zoneField(3, ZoneQuantity::GlassArea), "40");
+  handleMessages();
+  WallDetails wall;
+  wall.area = 124;
+  wall.u = 1 / 10.3;
+  m_model.Details.zone(3).walls = {{wall}};
+  m_model.Details.zone(3).windows = {{WindowDetails{5, 20, 0.56, 0.66}}};
+  answerInTurn({[](QWidget* dialog) {
+    for (QTableWidget* items : dialog->findChildren<QTableWidget*>("items")) {
+      QStyleOptionViewItem option;
+      option.initFrom(items);
+      for (int r = 0; r < items->rowCount(); ++r) {
+        for (int c = 0; c < items->columnCount(); ++c) {
+          SCOPED_TRACE(items->item(r, c)->text().toStdString());
+          const QModelIndex cell = items->model()->index(r, c);
+          EXPECT_GE(items->columnWidth(c), items->itemDelegateForIndex(cell)->sizeHint(option, cell).width());
+        }
+      }
+    }
+    auto* windows = dialog->findChild<QTabWidget*>()->widget(0)->findChild<QTableWidget*>("items");
+    const int width = dialog->width();
+    windows->setCurrentCell(0, 1);
+    windows->setFocus();
+    QTest::keyClick(windows, '9');  // opens the cell's editor
+    QTest::keyClicks(dialog->focusWidget(), QString(1500, '9'));
+    QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(dialog->findChild<QLabel*>("refusal")->text().toStdString(),
+              "Window 1, Area ft\u00B2: " + std::string(20, '9') + " is outside 0 to 100000");
+    auto* people = dialog->findChild<QLineEdit*>("people");
+    QTest::keyClicks(people, QString(1500, '9'));
+    EXPECT_EQ(people->text(), QString(20, '9'));
+    QApplication::processEvents();
+    EXPECT_LE(dialog->width(), width);
+    qobject_cast<QDialog*>(dialog)->reject();
+  }});
+  command(kCmdZoneDetails);
 }
 
 // Each page keeps its own design conditions: the first change says so once,
