@@ -175,7 +175,12 @@ HeatPumpFigures heatPumpFigures(const Equipment& equipment, const DesignLoad& lo
   pump.line = CapacityLine{*at47, *at17, at5};
   const LoadLine house{static_cast<double>(load.heating), static_cast<double>(thermostat),
                        static_cast<double>(designTemperature)};
-  if (house.valid()) pump.balancePoint = balancePoint(*pump.line, house);
+  if (house.valid()) {
+    pump.balancePoint = balancePoint(*pump.line, house);
+    // Without a meeting point the capacity is on one side of the load all
+    // the way down; the design temperature says which.
+    if (!pump.balancePoint) pump.aboveLoadThroughout = pump.line->at(house.design) >= house.heating;
+  }
   pump.balancePointTenths = tenths(pump.balancePoint);
   const std::int64_t atDesign = wholeBtu(pump.line->at(designTemperature));
   pump.capacityAtDesign = atDesign;
@@ -236,6 +241,29 @@ void addHeatPumpChecks(const Equipment& equipment, EquipmentFigures& figures) {
 }  // namespace
 
 double CapacityLine::at(double temperature) const { return std::max(0.0, ratedLine(*this, temperature, temperature)); }
+
+std::vector<double> CapacityLine::corners(double from, double to) const {
+  std::vector<double> bends{from};
+  for (const double rated : {kLowerRated, kMiddleRated, kUpperRated}) {
+    if (rated == kLowerRated && !at5) continue;
+    if (rated > from && rated < to) bends.push_back(rated);
+  }
+  bends.push_back(to);
+  // Each straight piece may cross 0, where the capacity stops at 0.
+  std::vector<double> out{bends.front()};
+  for (std::size_t i = 0; i + 1 < bends.size(); ++i) {
+    const double low = bends[i];
+    const double high = bends[i + 1];
+    const double middle = (low + high) / 2;
+    const double atLow = ratedLine(*this, low, middle);
+    const double atHigh = ratedLine(*this, high, middle);
+    if ((atLow < 0 && atHigh > 0) || (atLow > 0 && atHigh < 0)) {
+      out.push_back(low + (high - low) * atLow / (atLow - atHigh));
+    }
+    out.push_back(high);
+  }
+  return out;
+}
 
 double LoadLine::at(double temperature) const {
   if (!valid() || temperature >= thermostat) return 0;

@@ -59,6 +59,10 @@ struct CapacityLine {
   double at17 = 0;
   std::optional<double> at5;
   double at(double temperature) const;
+  // The temperatures from `from` up to `to`, both included, the rated points
+  // between them and where the line reaches 0, in order: straight lines
+  // through the capacity at each draw the line exactly.
+  std::vector<double> corners(double from, double to) const;
 };
 
 // The house's heating load line; `valid` is false when the thermostat is
@@ -85,6 +89,10 @@ struct HeatPumpFigures {
   std::int64_t heatingLoad = 0;        // H
   std::optional<double> balancePoint;  // exact, °F
   Figure balancePointTenths;           // tenths of °F
+  // Where the lines do not meet: whether the capacity stays above the load
+  // from the thermostat down to Td - 40 °F (true), or below it all the way
+  // (false); none with a balance point or without both lines.
+  std::optional<bool> aboveLoadThroughout;
   Figure backupAtDesign;               // whole Btu/h
   Figure backupKwTenths;               // tenths of kW
   // Whether the backup entered (kW; for dual fuel the furnace's output)

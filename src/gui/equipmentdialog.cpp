@@ -16,6 +16,7 @@
 #include "house/housesummary.h"
 #include "toolkit/qt/fieldwidgets.h"
 #include "toolkit/qt/textconversion.h"
+#include "writers/equipmentwriters.h"
 
 namespace kovrin {
 namespace {
@@ -165,15 +166,10 @@ class EquipmentDialog : ValuesDialog {
                  .arg(btu(m_load.heating), btu(m_load.coolingTotal), btu(m_load.coolingLatent));
     if (figures.heatPump) {
       const HeatPumpFigures& pump = *figures.heatPump;
-      lines << QStringLiteral("Heat pump at %1 \u00b0F: %2 Btu/h; balance point %3; backup %4 Btu/h, %5 kW")
+      lines << QStringLiteral("Heat pump at %1 \u00b0F: %2; balance point %3; backup %4")
                    .arg(pump.designTemperature)
-                   .arg(btu(pump.capacityAtDesign),
-                        pump.balancePointTenths
-                            ? toQString(figureText(*pump.balancePointTenths, kTemperatureDecimals)) +
-                                  QStringLiteral(" \u00b0F")
-                            : QStringLiteral("none"),
-                        btu(pump.backupAtDesign),
-                        toQString(figureText(pump.backupKwTenths, kKwDecimals, "not known")));
+                   .arg(toQString(capacityAtDesignText(pump, " ")), toQString(balancePointText(pump, " ")),
+                        toQString(backupAtDesignText(pump, " ")));
     }
     for (const EquipmentCheck& check : figures.checks) {
       QString name = toQString(check.name);

@@ -46,18 +46,6 @@ struct Plot {
   }
 };
 
-// The capacity line's corners between two temperatures, the ends included,
-// and the points where it reaches 0 (it stays at 0 below).
-std::vector<double> capacityCorners(const CapacityLine& line, double from, double to) {
-  std::vector<double> corners{from};
-  for (auto t = kRatedTemperatures.rbegin(); t != kRatedTemperatures.rend(); ++t) {
-    if (*t == 5 && !line.at5) continue;
-    if (*t > from && *t < to) corners.push_back(*t);
-  }
-  corners.push_back(to);
-  return corners;
-}
-
 std::string temperatureLabel(const Figure& tenths) { return figureText(tenths, 1, "") + " \u00b0F"; }
 
 // The grid and the numbers along both axes.
@@ -96,10 +84,12 @@ std::string backupPath(const HeatPumpFigures& pump, const LoadLine& load, const 
               plot.point(lockout, load.at(lockout)) + "L" + plot.point(lockout, 0) + "z";
   }
   const double from = std::max(load.design, lockout);
-  const double to = pump.balancePoint.value_or(load.thermostat);
+  // Without a balance point the capacity is above the load all the way, and
+  // nothing more is needed, or below it up to the thermostat.
+  const double to = pump.balancePoint.value_or(pump.aboveLoadThroughout.value_or(false) ? from : load.thermostat);
   if (to > from) {
     backup += "M" + plot.point(from, load.at(from)) + "L" + plot.point(to, load.at(to));
-    const std::vector<double> corners = capacityCorners(line, from, to);
+    const std::vector<double> corners = line.corners(from, to);
     for (auto t = corners.rbegin(); t != corners.rend(); ++t) backup += "L" + plot.point(*t, line.at(*t));
     backup += "z";
   }
@@ -109,7 +99,7 @@ std::string backupPath(const HeatPumpFigures& pump, const LoadLine& load, const 
 // The capacity line across the plot and a square at each rated point.
 void appendCapacity(std::string& out, const CapacityLine& line, const Plot& plot) {
   std::string capacityPath;
-  for (double t : capacityCorners(line, static_cast<double>(plot.coldest), static_cast<double>(plot.warmest))) {
+  for (double t : line.corners(static_cast<double>(plot.coldest), static_cast<double>(plot.warmest))) {
     capacityPath += (capacityPath.empty() ? "M" : "L") + plot.point(t, line.at(t));
   }
   std::string marks;
@@ -172,7 +162,10 @@ std::string balanceChartSvg(const HeatPumpFigures& pump) {
   plot.warmest = ceilTo(std::max<std::int64_t>(pump.thermostat, 47) + 3, kDegreeStep);
   const double cold = static_cast<double>(plot.coldest);
   const double warm = static_cast<double>(plot.warmest);
-  const double highest = std::max({load.at(cold), line.at(cold), line.at(warm), line.at(47)});
+  // The highest point of either line: the load's at the left edge, the
+  // capacity's at one of its corners.
+  double highest = load.at(cold);
+  for (double t : line.corners(cold, warm)) highest = std::max(highest, line.at(t));
   plot.axis = chartAxis(0, std::llround(highest));
   const Axes axes = axesOf(plot);
   const std::string backup = backupPath(pump, load, plot);
@@ -192,7 +185,7 @@ std::string balanceChartSvg(const HeatPumpFigures& pump) {
   appendSvgPath(out, loadPath, "fill=\"none\" stroke=\"" + std::string(kHeatingColour) + "\" stroke-width=\"2.5\"");
   appendCapacity(out, line, plot);
 
-  const std::string notes = notesOf(out, pump, plot, !backup.empty());
+  const std::string notes = notesOf(out, pump, plot, pump.backupAtDesign.value_or(0) > 0);
   appendSvgGroup(out, "font-size=\"11\" text-anchor=\"end\"", axes.tickLabels);
   appendSvgGroup(out, "font-size=\"11\" text-anchor=\"middle\"", axes.degreeLabels);
   appendSvgGroup(out, "font-size=\"12\" text-anchor=\"start\"", notes);

@@ -74,7 +74,34 @@ std::string columnName(std::string_view text) {
   return out;
 }
 
+std::string degreesText(std::int64_t value, std::string_view space) {
+  return std::to_string(value) + std::string(space) + "\u00b0F";
+}
+
 }  // namespace
+
+std::string capacityAtDesignText(const HeatPumpFigures& pump, std::string_view space) {
+  if (!pump.capacityAtDesign) return "not known without the capacities at 47 and 17" + std::string(space) + "\u00b0F";
+  return figureText(*pump.capacityAtDesign, 0, Grouping::Thousands) + std::string(space) + "Btu/h";
+}
+
+std::string balancePointText(const HeatPumpFigures& pump, std::string_view space) {
+  if (pump.balancePointTenths) {
+    return figureText(*pump.balancePointTenths, kTemperatureDecimals) + std::string(space) + "\u00b0F";
+  }
+  if (!pump.line) return "not known";
+  const std::string reach = degreesText(pump.designTemperature - static_cast<std::int64_t>(kBalancePointReach), space);
+  if (!pump.aboveLoadThroughout) return "none: the design temperature is not below the thermostat";
+  if (*pump.aboveLoadThroughout) return "none: the heat pump covers the whole load down to " + reach;
+  return "none: the heat pump falls short of the load from " + degreesText(pump.thermostat, space) + " down to " +
+         reach;
+}
+
+std::string backupAtDesignText(const HeatPumpFigures& pump, std::string_view space) {
+  if (!pump.backupAtDesign || !pump.backupKwTenths) return "not known";
+  return figureText(*pump.backupAtDesign, 0, Grouping::Thousands) + std::string(space) + "Btu/h, " +
+         figureText(*pump.backupKwTenths, kKwDecimals) + std::string(space) + "kW";
+}
 
 std::string equipmentJsonMembers(const EquipmentFigures& figures) {
   const Equipment& equipment = figures.equipment;
@@ -165,7 +192,6 @@ std::string equipmentCsvCells(const EquipmentFigures& figures) {
 std::string equipmentText(const EquipmentFigures& figures) {
   const Equipment& equipment = figures.equipment;
   if (!equipment.anyEntered()) return {};
-  const auto btu = [](const Figure& value) { return figureText(value, 0, "not entered", Grouping::Thousands); };
   std::string out = "\nEquipment: ";
   out += equipment.System ? std::string(wordingOf(kSystemTypeWordings, *equipment.System).text) : "system not entered";
   if (!equipment.MakeAndModel.empty()) out += ", " + terminalText(equipment.MakeAndModel);
@@ -182,14 +208,11 @@ std::string equipmentText(const EquipmentFigures& figures) {
   if (equipment.SizedForHeating) out += "  Heat pump sized for heating\n";
   if (const std::optional<HeatPumpFigures>& pump = figures.heatPump) {
     out += "Heat pump at the design temperature " + std::to_string(pump->designTemperature) +
-           " \u00b0F: " + btu(pump->capacityAtDesign) + " Btu/h of " + btu(pump->heatingLoad) + " Btu/h\n";
-    out += "  Balance point: " +
-           (pump->balancePointTenths
-                ? figureText(*pump->balancePointTenths, kTemperatureDecimals) + " \u00b0F"
-                : std::string("none above ") + std::to_string(pump->designTemperature - 40) + " \u00b0F") +
-           '\n';
-    out += "  Backup at design: " + btu(pump->backupAtDesign) + " Btu/h, " +
-           figureText(pump->backupKwTenths, kKwDecimals, "not known") + " kW" +
+           " \u00b0F: " + capacityAtDesignText(*pump, " ") +
+           (pump->capacityAtDesign ? " of " : "; heating load ") +
+           figureText(pump->heatingLoad, 0, Grouping::Thousands) + " Btu/h\n";
+    out += "  Balance point: " + balancePointText(*pump, " ") + '\n';
+    out += "  Backup at design: " + backupAtDesignText(*pump, " ") +
            (pump->backupCovered
                 ? (*pump->backupCovered ? ", covered by the backup entered" : ", more than the backup entered")
                 : "") +

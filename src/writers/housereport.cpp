@@ -14,6 +14,7 @@
 #include "report/numbertext.h"
 #include "writers/balancechart.h"
 #include "writers/designtext.h"
+#include "writers/equipmentwriters.h"
 #include "writers/housechart.h"
 #include "writers/permitsummary.h"
 
@@ -291,14 +292,10 @@ void equipmentSection(std::string& out, const EquipmentFigures& equipment, const
   out += "<h2>Equipment against the design load</h2>\n";
   if (const std::optional<HeatPumpFigures>& pump = equipment.heatPump) {
     Table figures("facts");
-    const auto btu = [](const Figure& value) { return figureText(value, 0, "not entered", Grouping::Thousands); };
     figures.row(td("Heat pump at the design temperature " + std::to_string(pump->designTemperature) + "\u00A0\u00B0F") +
-                num(btu(pump->capacityAtDesign) + "\u00A0Btu/h"));
-    figures.row(td("Balance point") +
-                num(pump->balancePointTenths ? figureText(*pump->balancePointTenths, kTemperatureDecimals) + "\u00A0\u00B0F"
-                                             : std::string("none")));
-    figures.row(td("Backup needed at design") + num(btu(pump->backupAtDesign) + "\u00A0Btu/h, " +
-                                                     figureText(pump->backupKwTenths, kKwDecimals, "") + "\u00A0kW"));
+                num(capacityAtDesignText(*pump, "\u00A0")));
+    figures.row(td("Balance point") + num(balancePointText(*pump, "\u00A0")));
+    figures.row(td("Backup needed at design") + num(backupAtDesignText(*pump, "\u00A0")));
     out += figures.end();
     if (pump->line) {
       out += "<div class=\"chart\">";
