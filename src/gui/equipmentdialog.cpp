@@ -69,7 +69,6 @@ class EquipmentDialog : ValuesDialog {
     m_makeAndModel->setText(toQString(equipment.MakeAndModel));
     m_makeAndModel->setObjectName(QStringLiteral("makeAndModel"));
     m_compressor = choiceBox(kCompressorWordings, equipment.Compressor, "compressor", m_dialog);
-    m_frontDoor = choiceBox(kFacingWordings, equipment.FrontDoor, "frontDoor", m_dialog);
     m_sizedForHeating = new QCheckBox(QStringLiteral("Heat pump sized for &heating (a heating-dominated climate)"),
                                       &m_dialog);
     m_sizedForHeating->setObjectName(QStringLiteral("sizedForHeating"));
@@ -90,7 +89,11 @@ class EquipmentDialog : ValuesDialog {
       for (const std::optional<EquipmentValue>& value : group.values) {
         if (value) addValue(grid, *value);
       }
-      if (&group == &kGroups.back()) addRow(grid, QStringLiteral("&Front door faces:"), m_frontDoor);
+      // Made where it stands, so that Tab reaches it after the bedrooms.
+      if (&group == &kGroups.back()) {
+        m_frontDoor = choiceBox(kFacingWordings, equipment.FrontDoor, "frontDoor", m_dialog);
+        addRow(grid, QStringLiteral("&Front door faces:"), m_frontDoor);
+      }
       // The long heat pump group spans the width; the others stand two by two.
       if (group.values[4]) {
         groups->addWidget(box, groups->rowCount(), 0, 1, 2);

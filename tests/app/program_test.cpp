@@ -1399,15 +1399,27 @@ TEST_F(ProgramTest, TheDialogsOfValuesKeepTheirSizeWhateverIsTyped) {
   }
 }
 
-// Zones > House Equipment by the keyboard: the system chosen from its list,
-// the heat pump's figures checked as they are typed, OK one step of the
-// history, and Save keeping what was entered and nothing else.
+// Zones > House Equipment by the keyboard: Tab goes through the fields as
+// they stand, the system chosen from its list, the heat pump's figures
+// checked as they are typed, OK one step of the history, and Save keeping
+// what was entered and nothing else.
 TEST_F(ProgramTest, TheEquipmentDialogChecksAsItIsTypedAndOkIsOneStep) {
   start();
   answerInTurn({chooseFile(m_dir / "house.prj")});
   command(kCmdSaveAs);
   answerInTurn({[&](QWidget* dialog) {
     auto* system = dialog->findChild<QComboBox*>("system");
+    system->setFocus();
+    std::vector<std::string> tabbed;
+    for (int i = 0; i < 19; ++i) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      tabbed.push_back(QApplication::focusWidget()->objectName().toStdString());
+    }
+    EXPECT_EQ(tabbed, (std::vector<std::string>{"makeAndModel", "compressor", "sizedForHeating", "furnaceInput", "afue",
+                                                "temperatureRiseLow", "temperatureRiseHigh", "coolingTotal",
+                                                "coolingSensible", "sensibleHeatRatio", "capacityAt47",
+                                                "capacityAt17", "capacityAt5", "lockoutTemperature", "backupKw",
+                                                "heatingCfm", "coolingCfm", "bedrooms", "frontDoor"}));
     system->setFocus();
     QTest::keyClick(system, Qt::Key_Down);
     QTest::keyClick(system, Qt::Key_Down);
