@@ -100,7 +100,14 @@ std::string balancePointText(const HeatPumpFigures& pump, std::string_view space
 std::string backupAtDesignText(const HeatPumpFigures& pump, std::string_view space) {
   if (!pump.backupAtDesign || !pump.backupKwTenths) return "not known";
   return figureText(*pump.backupAtDesign, 0, Grouping::Thousands) + std::string(space) + "Btu/h, " +
-         figureText(*pump.backupKwTenths, kKwDecimals) + std::string(space) + "kW";
+         figureText(*pump.backupKwTenths, kKwDecimals) + std::string(space) + "kW" +
+         (pump.lockedOutAtDesign ? ", the whole load: " + lockoutText(pump, space) : std::string());
+}
+
+std::string lockoutText(const HeatPumpFigures& pump, std::string_view space) {
+  if (!pump.lockedOutAtDesign || !pump.lockoutTemperature) return {};
+  return "the compressor locked out from " + enteredText(*pump.lockoutTemperature) + std::string(space) +
+         "\u00b0F down";
 }
 
 std::string equipmentJsonMembers(const EquipmentFigures& figures) {

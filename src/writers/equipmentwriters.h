@@ -19,12 +19,16 @@ namespace kovrin {
 // The heat pump at the design temperature as every output says it, with
 // `space` between a number and its unit (a plain or a non-breaking one):
 // the capacity ("11,125 Btu/h"), the balance point ("29.4 °F") and the
-// backup needed ("41,493 Btu/h, 12.2 kW"). Without the capacities at 47 and
-// 17 °F there is no capacity line and each is not known; where the lines do
-// not meet, the balance point says which way they pass.
+// backup needed ("41,493 Btu/h, 12.2 kW", and why it is the whole load when
+// the compressor is locked out). Without the capacities at 47 and 17 °F
+// there is no capacity line and each is not known; where the lines do not
+// meet, the balance point says which way they pass.
 std::string capacityAtDesignText(const HeatPumpFigures& pump, std::string_view space);
 std::string balancePointText(const HeatPumpFigures& pump, std::string_view space);
 std::string backupAtDesignText(const HeatPumpFigures& pump, std::string_view space);
+// "the compressor locked out from -10 °F down" where the lockout temperature
+// entered is at or above the design temperature; empty otherwise.
+std::string lockoutText(const HeatPumpFigures& pump, std::string_view space);
 
 std::string equipmentText(const EquipmentFigures& figures);
 // The columns' names and the house row's cells, each starting with a comma.

@@ -6,6 +6,7 @@
 
 #include "house/housesummary.h"
 #include "model/selections.h"
+#include "writers/equipmentwriters.h"
 #include "writers/housereport.h"
 
 namespace kovrin {
@@ -115,7 +116,11 @@ void equipmentSection(Form& form, const EquipmentFigures& figures) {
   form.row("Make and model", equipment.MakeAndModel.empty() ? notEntered() : htmlCellText(equipment.MakeAndModel));
   form.row("Heating output (furnace)", btu(figures.furnaceOutput));
   const HeatPumpFigures* pump = figures.heatPump ? &*figures.heatPump : nullptr;
-  form.row("Heat pump capacity at design", pump ? btu(pump->capacityAtDesign) : notEntered());
+  form.row("Heat pump capacity at design",
+           !pump                                                 ? notEntered()
+           : pump->capacityAtDesign && pump->lockedOutAtDesign ? btu(pump->capacityAtDesign) + ", " +
+                                                                      lockoutText(*pump, "\u00A0")
+                                                                : btu(pump->capacityAtDesign));
   form.row("Backup heat", pump && pump->backupAtDesign
                               ? btu(pump->backupAtDesign) + " needed, " +
                                     entered(equipment[EquipmentValue::BackupKw], "kW") + " entered"

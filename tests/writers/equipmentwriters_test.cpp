@@ -53,7 +53,11 @@ const Pump kPumps[] = {
     {"covers it all but locked out below 0 \u00b0F", 200000, 190000, 180000, 0.0, -10,
      "Heat pump at the design temperature -10 \u00b0F: 167,500 Btu/h of 23,543 Btu/h\n"
      "  Balance point: none: the heat pump covers the whole load down to -50 \u00b0F\n"
-     "  Backup at design: 23,543 Btu/h, 6.9 kW\n"},
+     "  Backup at design: 23,543 Btu/h, 6.9 kW, the whole load: the compressor locked out from 0 \u00b0F down\n"},
+    {"locked out at the design temperature", 24000, 19000, 15500, -10.0, -10,
+     "Heat pump at the design temperature -10 \u00b0F: 11,125 Btu/h of 23,543 Btu/h\n"
+     "  Balance point: 11.2 \u00b0F\n"
+     "  Backup at design: 23,543 Btu/h, 6.9 kW, the whole load: the compressor locked out from -10 \u00b0F down\n"},
     {"reaches 0 at -9.4 \u00b0F, design -28 \u00b0F", 36000, 22000, 12000, std::nullopt, -28,
      "Heat pump at the design temperature -28 \u00b0F: 0 Btu/h of 23,543 Btu/h\n"
      "  Balance point: 8.4 \u00b0F\n  Backup at design: 23,543 Btu/h, 6.9 kW\n"},
