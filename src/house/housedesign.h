@@ -24,6 +24,9 @@ struct HouseDesign {
   // (the design load's inputs, entered or proposed, are in `detailed`).
   HouseValues house;
   DuctSystem ducts;
+  // The house's own details as entered (its site, blower-door test and
+  // blower); the detailed load takes the proposals of those not entered.
+  HouseDetails details;
   DesignLoad load;  // the house as drawn, by the detailed method
   // Each zone's and the house's detailed design load, the house as drawn.
   DetailedDesign detailed;

@@ -155,6 +155,21 @@ std::string enteredValueText(const HouseValues& house, HouseValue value) {
   return enteredText(*entered) + ' ' + std::string(houseValueRange(value).unit);
 }
 
+std::string houseDetailText(const HouseDetails& details, HouseDetail detail) {
+  const HouseDetailRange& range = houseDetailRange(detail);
+  // A count (storeys, a class) stands without a unit: its name says what it counts.
+  const auto withUnit = [&range](double value) {
+    return range.whole || range.unit.empty() ? enteredText(value) : enteredText(value) + ' ' + std::string(range.unit);
+  };
+  if (const std::optional<double>& entered = details[detail]) return withUnit(*entered);
+  if (range.proposal) return withUnit(*range.proposal) + " (proposed)";
+  return "not entered (the air changes by leakage are taken)";
+}
+
+bool designLoadListed(const HouseDesign& design) {
+  return design.house.anyEntered() || design.load.airAndPeopleEntered || design.ducts.entered();
+}
+
 std::string turnText(int rotation) {
   return rotation == 0 ? "as drawn" : std::to_string(rotation * kDegreesPerTurn) + "\u00B0";
 }

@@ -68,6 +68,16 @@ Figure systemAirflowFigure(const HouseValues& house);
 // A value as entered with its unit ("8.5 ft", "70 %"), or "not entered".
 std::string enteredValueText(const HouseValues& house, HouseValue value);
 
+// A house detail as the detailed load takes it: as entered ("41 \u00B0N",
+// "2.8 1/h"), its proposal marked "(proposed)", or, for the blower-door
+// leakage, that the air changes by leakage are taken instead.
+std::string houseDetailText(const HouseDetails& details, HouseDetail detail);
+
+// Whether the outputs list the design load, the house's values and details,
+// the turns and the sizes: once a house value, a detail or a duct system is
+// entered.
+bool designLoadListed(const HouseDesign& design);
+
 // A turn as the tables head it: "as drawn", "45°", ... "315°".
 std::string turnText(int rotation);
 // Where the side of the house drawn facing north faces after the turn.

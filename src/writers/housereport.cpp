@@ -199,12 +199,12 @@ void houseTotals(std::string& out, const DesignLoad& load) {
 std::string figureCell(const Figure& figure) { return num(figure ? loadText(*figure) : std::string()); }
 
 // The design load after the house totals: its parts and the house's values
-// they come from. A project without house values gets the one line that
-// says the design load is the rooms'.
+// and details they come from. A project without house values, details or a
+// duct system gets the one line that says none is entered.
 void designLoadSection(std::string& out, const HouseDesign& design) {
   const DesignLoad& load = design.load;
   const std::string notEntered = "<p class=\"note\">" + std::string(kAirAndPeopleNotEntered) + ".</p>\n";
-  if (!design.house.anyEntered()) {
+  if (!designLoadListed(design)) {
     out += notEntered;
     return;
   }
@@ -242,14 +242,27 @@ void designLoadSection(std::string& out, const HouseDesign& design) {
     inputs.row(cells[row] + (left + row < cells.size() ? cells[left + row] : td("") + td("")));
   }
   out += inputs.end();
-  out += "<p class=\"note\">Leakage and ventilation are found page by page with each page's design conditions, "
-         "its part of the house by floor area. A value not entered counts as 0.</p>\n";
+  // The site, the blower-door test and the blower, in two columns.
+  out += "<h3>Site, leakage test and blower</h3>\n";
+  std::vector<std::string> details;
+  for (const HouseDetailRange& range : kHouseDetailRanges) {
+    details.push_back(td(htmlEscaped(range.name)) + "<td class=\"value\">" +
+                      htmlEscaped(houseDetailText(design.details, range.value)) + "</td>");
+  }
+  const std::size_t half = details.size() / 2;
+  Table site("facts");
+  for (std::size_t row = 0; row < half; ++row) site.row(details[row] + details[half + row]);
+  out += site.end();
+  out += "<p class=\"note\">The outdoor air that leaks in is the blower-door test's where one is entered, "
+         "otherwise the air changes by leakage; the rooms share it by their exposed walls and the ventilation by "
+         "their floor area, each at its page's design conditions. A value not entered counts as 0; a detail not "
+         "entered, as proposed.</p>\n";
 }
 
 // The house turned and the equipment sizes that fit, for a project with
-// house values.
+// house values, details or a duct system.
 void orientationSection(std::string& out, const HouseDesign& design) {
-  if (!design.house.anyEntered()) return;
+  if (!designLoadListed(design)) return;
   const HouseOrientations& orientations = design.orientations;
   out += "<h2>Orientation and equipment</h2>\n";
   Table table("");

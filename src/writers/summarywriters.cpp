@@ -206,12 +206,15 @@ void appendZonesDesignText(std::string& out, const HouseSummary& summary, const 
   }
 }
 
-void appendHouseValuesText(std::string& out, const HouseValues& house) {
+void appendHouseValuesText(std::string& out, const HouseDesign& design) {
   out += "\n House values\n";
   for (const HouseValueRange& range : kHouseValueRanges) {
-    out += "  " + std::string(range.name) + ": " + enteredValueText(house, range.value) + '\n';
+    out += "  " + std::string(range.name) + ": " + enteredValueText(design.house, range.value) + '\n';
   }
-  out += "  Size for: " + std::string(sizeForWording(house.SizeFor).text) + '\n';
+  out += "  Size for: " + std::string(sizeForWording(design.house.SizeFor).text) + '\n';
+  for (const HouseDetailRange& range : kHouseDetailRanges) {
+    out += "  " + std::string(range.name) + ": " + houseDetailText(design.details, range.value) + '\n';
+  }
 }
 
 void appendAirflowText(std::string& out, const HouseSummary& summary, const HouseDesign& design) {
@@ -379,13 +382,17 @@ std::string designLoadJson(const DesignLoad& load) {
          "\",\"components\":" + jsonComponents(load.components) + '}';
 }
 
-// "airAndPeople": the values as entered, null where not.
-std::string airAndPeopleJson(const HouseValues& house) {
+// "airAndPeople": the values and the house's details as entered, null where not.
+std::string airAndPeopleJson(const HouseValues& house, const HouseDetails& details) {
   std::string out = ",\"airAndPeople\":{";
   for (int i = 0; i < kAirAndPeopleValues; ++i) {
     const std::optional<double>& value = house.Entered[static_cast<std::size_t>(i)];
     if (i != 0) out += ',';
     out += jsonMember(kHouseValueRanges[static_cast<std::size_t>(i)].jsonKey, value ? enteredText(*value) : "null");
+  }
+  for (const HouseDetailRange& range : kHouseDetailRanges) {
+    const std::optional<double>& value = details[range.value];
+    out += ',' + jsonMember(range.jsonKey, value ? enteredText(*value) : "null");
   }
   return out + '}';
 }
@@ -430,7 +437,7 @@ std::string sizingJson(const EquipmentSizes& sizes) {
 // The JSON members of the design on the project object.
 std::string designJsonMembers(const HouseDesign& design) {
   return designLoadJson(design.load) + ",\"ductSystem\":" + ductSystemJson(design) +
-         airAndPeopleJson(design.house) + orientationsJson(design) + sizingJson(design.sizes);
+         airAndPeopleJson(design.house, design.details) + orientationsJson(design) + sizingJson(design.sizes);
 }
 
 }  // namespace
@@ -540,11 +547,11 @@ std::string summaryText(const HouseSummary& summary, const HouseDesign& design, 
   appendJobAndWarningsText(out, summary);
   appendZonesText(out, summary, breakdown);
   appendPagesAndHouseText(out, summary, design.load);
-  if (design.house.anyEntered() || design.load.airAndPeopleEntered || design.ducts.entered()) {
+  if (designLoadListed(design)) {
     appendDesignLoadText(out, design.load);
     appendDuctsText(out, design);
     appendZonesDesignText(out, summary, design);
-    appendHouseValuesText(out, design.house);
+    appendHouseValuesText(out, design);
     appendAirflowText(out, summary, design);
     appendOrientationText(out, design);
     appendSizesText(out, design);

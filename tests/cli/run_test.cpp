@@ -605,12 +605,38 @@ TEST(Run, HelpDocumentsEveryJsonField) {
   for (auto it = std::sregex_iterator(json.out.begin(), json.out.end(), key); it != std::sregex_iterator(); ++it) {
     names.insert((*it)[1]);
   }
-  EXPECT_EQ(names.size(), 125u);
+  EXPECT_EQ(names.size(), 129u);
   for (const std::string& name : names) {
     EXPECT_NE(help.out.find("\"" + name + "\""), std::string::npos) << name;
   }
 }
 
+
+// The site, the blower-door test and the blower, which the detailed load
+// takes, are listed beside the air and people: as entered, or the
+// proposal marked, in the text, the JSON and the house report; a
+// blower-door test alone gives the report its design load and sizes.
+TEST_F(InScratchFolder, TheSiteAndLeakageAreListedAsTheDesignLoadTookThem) {
+  const std::string long_ = std::string(KOVRIN_TEST_DATA_DIR) + "/reference/long.prj";
+  const Outcome text = runWith({long_});
+  ASSERT_EQ(text.status, 0) << text.err;
+  for (const char* line : {"  Latitude: 41 \u00B0N\n", "  Air leakage at 50 Pa: 2.8 1/h\n",
+                           "  Shielding class (1 open \u2013 5 sheltered): 4 (proposed)\n"}) {
+    EXPECT_NE(text.out.find(line), std::string::npos) << line;
+  }
+  EXPECT_NE(runWith({"--json", long_}).out.find("\"latitude\":41,\"elevation\":863,\"storeysAboveGrade\":1,"
+                                                "\"shieldingClass\":null,\"ach50\":2.8,\"blowerHeat\":1707}"),
+            std::string::npos);
+  const std::string html = runWith({"--html", long_}).out;
+  EXPECT_NE(html.find("<td>Air leakage at 50 Pa</td><td class=\"value\">2.8 1/h</td>"), std::string::npos);
+  EXPECT_EQ(html.find("its part of the house by floor area"), std::string::npos) << "the leakage goes by walls";
+
+  const std::string tested = write("tested.prj", readBytes(cliData("house.prj")) +
+                                                     "[Kovrin project notes, version 1]\r\nach50 = 5\r\n");
+  const std::string report = runWith({"--html", tested}).out;
+  EXPECT_EQ(report.find("Air and people not entered"), std::string::npos);
+  EXPECT_NE(report.find("<h2>Orientation and equipment</h2>"), std::string::npos);
+}
 
 // With a duct system (here a garage supply of measured leakage, the rest
 // proposed) the outputs list its inputs as the design load took them, a
