@@ -115,7 +115,8 @@ Side side(DuctLocation location, double area, double r, double leakage, bool sup
   s.leakage = leakage;
   s.r = ductWallR(r, supply);
   if (location == DuctLocation::Conditioned) {
-    // No wall outside; what leaks still leaks outdoors.
+    // No wall outside; what leaks to outside still leaks outdoors, though
+    // the house's air is around the ducts.
     s.temperature = heating ? c.heatingOutdoor : c.coolingOutdoor;
     return s;
   }
@@ -175,8 +176,8 @@ void heatingLoads(const DuctInputs& d, const DuctDesignConditions& c, const Room
                   DuctLoads& out) {
   const Side supply = side(d.supplyLocation, d.supplyArea, d.supplyR, d.supplyLeakage, true, true, c);
   const Side ret = side(d.returnLocation, d.returnArea, d.returnR, d.returnLeakage, false, true, c);
-  out.heatingSupplySurroundings = supply.temperature;
-  out.heatingReturnSurroundings = ret.temperature;
+  out.heatingSupplySurroundings = surroundings(d.supplyLocation, true, c);
+  out.heatingReturnSurroundings = surroundings(d.returnLocation, true, c);
   if (!(rooms.heating > 0)) return;
   const double rise = ductHeatingRow(d.heating).supplyAirTemperature - c.heatingIndoor;
   if (!(rise > 0)) return;
@@ -203,8 +204,8 @@ void coolingLoads(const DuctInputs& d, const DuctDesignConditions& c, const Room
                   double pressureKpa, DuctLoads& out) {
   const Side supply = side(d.supplyLocation, d.supplyArea, d.supplyR, d.supplyLeakage, true, false, c);
   const Side ret = side(d.returnLocation, d.returnArea, d.returnR, d.returnLeakage, false, false, c);
-  out.coolingSupplySurroundings = supply.temperature;
-  out.coolingReturnSurroundings = ret.temperature;
+  out.coolingSupplySurroundings = surroundings(d.supplyLocation, false, c);
+  out.coolingReturnSurroundings = surroundings(d.returnLocation, false, c);
   if (!(rooms.coolingSensible > 0)) return;
   const double roomsTotal = rooms.coolingSensible + rooms.coolingLatent;
   const double ratio = std::min(1.0, rooms.coolingSensible / roomsTotal);

@@ -66,7 +66,8 @@ struct DuctLoads {
   double coolingEffectiveness = 1;
   double heatingAirflow = 0;
   double coolingAirflow = 0;
-  // The temperatures around the supply and return ducts, °F.
+  // The temperatures around the supply and return ducts, °F: indoors for
+  // ducts in the conditioned space.
   double heatingSupplySurroundings = 0;
   double heatingReturnSurroundings = 0;
   double coolingSupplySurroundings = 0;

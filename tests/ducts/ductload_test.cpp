@@ -103,6 +103,10 @@ TEST(DuctLoad, LocationInsulationAndSealingMoveTheLoadTheWayTheyShould) {
   indoors.SupplyLocation = indoors.ReturnLocation = DuctLocation::Conditioned;
   const DuctLoads none = ductLoads(ductInputs(indoors, 1200), vatiloConditions(), kVatiloRooms);
   EXPECT_EQ((std::array{none.heating, none.coolingSensible, none.coolingLatent}), (std::array<std::int64_t, 3>{}));
+  // Around them is the house's own air, as the outputs list it.
+  EXPECT_EQ((std::array{none.heatingSupplySurroundings, none.heatingReturnSurroundings, none.coolingSupplySurroundings,
+                        none.coolingReturnSurroundings}),
+            (std::array{70.0, 70.0, 75.0, 75.0}));
 }
 
 }  // namespace
