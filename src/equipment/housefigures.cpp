@@ -14,7 +14,7 @@ HouseFigures houseFigures(const ProjectTables& tables) {
   if (std::string held = designWarning(figures.design); !held.empty()) {
     figures.summary.warnings.push_back(std::move(held));
   }
-  figures.equipment = equipmentFigures(tables, figures.design.load);
+  figures.equipment = equipmentFigures(tables, sizedLoad(figures.design));
   return figures;
 }
 

@@ -16,6 +16,7 @@
 #include "house/housesummary.h"
 #include "toolkit/qt/fieldwidgets.h"
 #include "toolkit/qt/textconversion.h"
+#include "writers/designtext.h"
 #include "writers/equipmentwriters.h"
 
 namespace kovrin {
@@ -59,7 +60,8 @@ class EquipmentDialog : ValuesDialog {
                                     "conditions. An empty field is not entered."),
                      parent),
         m_project(project),
-        m_load(designHouse(project).load) {
+        m_design(designHouse(project)),
+        m_load(sizedLoad(m_design)) {
     const Equipment& equipment = project.Equipment;
     auto* top = new QGridLayout;
     m_system = choiceBox(kSystemTypeWordings, equipment.System, "system", m_dialog);
@@ -165,8 +167,12 @@ class EquipmentDialog : ValuesDialog {
       return toQString(figureText(value, 0, "not known", Grouping::Thousands));
     };
     QStringList lines;
-    lines << QStringLiteral("Design heating %1 Btu/h; cooling %2 Btu/h, %3 latent")
-                 .arg(btu(m_load.heating), btu(m_load.coolingTotal), btu(m_load.coolingLatent));
+    // The cooling the equipment is sized for, named where it is not the
+    // house as drawn.
+    lines << QStringLiteral("Design heating %1 Btu/h; cooling %2 Btu/h, %3 latent%4")
+                 .arg(btu(m_load.heating), btu(m_load.coolingTotal), btu(m_load.coolingLatent),
+                      m_design.sizingRotation == 0 ? QString()
+                                                   : toQString(", for " + sizedForText(m_design)));
     if (figures.heatPump) {
       const HeatPumpFigures& pump = *figures.heatPump;
       lines << QStringLiteral("Heat pump at %1 \u00b0F: %2; balance point %3; backup %4")
@@ -184,6 +190,7 @@ class EquipmentDialog : ValuesDialog {
   }
 
   const ProjectTables& m_project;
+  const HouseDesign m_design;
   const DesignLoad m_load;
   std::array<ValueField, kEquipmentValues> m_fields{};
   QComboBox* m_system = nullptr;

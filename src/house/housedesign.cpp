@@ -2,6 +2,15 @@
 
 namespace kovrin {
 
+DesignLoad sizedLoad(const HouseDesign& design) {
+  DesignLoad load = design.load;
+  const Orientation& sized = design.orientations.turns[static_cast<std::size_t>(design.sizingRotation)];
+  load.coolingSensible = sized.coolingSensible;
+  load.coolingTotal = sized.coolingTotal;
+  load.coolingLatent = sized.coolingTotal - sized.coolingSensible;
+  return load;
+}
+
 HouseDesign designHouse(const ProjectTables& tables) { return designHouse(tables, summarizeHouse(tables)); }
 
 HouseDesign designHouse(const ProjectTables& tables, const HouseSummary& summary) {

@@ -46,6 +46,10 @@ struct HouseDesign {
   std::array<Figure, kZones> coolingAirflow{};
 };
 
+// The design load the equipment is sized for, and checked against: the
+// house as drawn, with the design cooling of the rotation sized for.
+DesignLoad sizedLoad(const HouseDesign& design);
+
 // The design of `tables`, whose summary is `summary` (summarizeHouse).
 HouseDesign designHouse(const ProjectTables& tables, const HouseSummary& summary);
 // The same with the summary made here, for a caller that needs the design

@@ -665,5 +665,19 @@ TEST_F(InScratchFolder, TheDuctSystemIsListedAsTheDesignLoadTookIt) {
   EXPECT_NE(runWith({"--html", ducted}).out.find("<h3>Duct system</h3>"), std::string::npos);
 }
 
+// Sized for the worst orientation, Vatilo's design cooling is 30,258 Btu/h
+// turned 315° against 28,588 as drawn: a unit the sizes that fit list is
+// checked against the same total.
+TEST_F(InScratchFolder, TheEquipmentIsCheckedAgainstTheLoadItIsSizedFor) {
+  const std::string worst =
+      write("worst.prj", readBytes(std::string(KOVRIN_TEST_DATA_DIR) + "/reference/vatilo.prj") +
+                             "size for = worst\r\nsystem = furnace and air conditioner\r\ncooling total = 33500\r\n");
+  const Outcome text = runWith({worst});
+  ASSERT_EQ(text.status, 0) << text.err;
+  for (const char* line : {"  Cooling: 27232 to 34797 Btu/h", "Check cooling capacity: 111 % (90 to 115): fits\n"}) {
+    EXPECT_NE(text.out.find(line), std::string::npos) << line << '\n' << text.out;
+  }
+}
+
 }  // namespace
 }  // namespace kovrin
