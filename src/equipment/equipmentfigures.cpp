@@ -89,7 +89,18 @@ void addCoolingChecks(const Equipment& equipment, const DesignLoad& load, Equipm
   }
   figures.checks.push_back(std::move(check));
 
-  if (figures.coolingLatent) {
+  if (figures.coolingSensible && !figures.coolingLatent) {
+    EquipmentCheck latent{checkName(CheckName::LatentCapacity),
+                          "Btu/h",
+                          0,
+                          total - *figures.coolingSensible,
+                          load.coolingLatent,
+                          std::nullopt,
+                          false,
+                          "sensible capacity above the total: " + btuText(*figures.coolingSensible) + " of " +
+                              btuText(total) + "; check the maker's figures"};
+    figures.checks.push_back(std::move(latent));
+  } else if (figures.coolingLatent) {
     const std::int64_t latentLoad = load.coolingLatent;
     EquipmentCheck latent{
         checkName(CheckName::LatentCapacity), "Btu/h", 0, *figures.coolingLatent, latentLoad, std::nullopt, false, {}};
@@ -319,7 +330,11 @@ EquipmentFigures equipmentFigures(const Equipment& equipment, const DesignLoad& 
     } else if (ratio) {
       figures.coolingSensible = wholeBtu(*total * *ratio);
     }
-    if (figures.coolingSensible) figures.coolingLatent = *figures.coolingTotal - *figures.coolingSensible;
+    // A sensible capacity above the total is a slip in the maker's figures,
+    // not a latent capacity below 0: the latent is then not known.
+    if (figures.coolingSensible && *figures.coolingSensible <= *figures.coolingTotal) {
+      figures.coolingLatent = *figures.coolingTotal - *figures.coolingSensible;
+    }
   }
   if (equipment.hasHeatPump()) {
     figures.heatPump = heatPumpFigures(equipment, load, thermostat, designTemperature, figures.furnaceOutput);

@@ -143,7 +143,7 @@ struct EquipmentFigures {
   Figure furnaceOutput;                     // input x AFUE, whole Btu/h
   Figure coolingTotal;                      // the equipment's, whole Btu/h
   Figure coolingSensible;                   // entered, or total x SHR
-  Figure coolingLatent;                     // total - sensible
+  Figure coolingLatent;                     // total - sensible; none above the total
   std::vector<EquipmentCheck> checks;       // only those whose values are entered
 };
 

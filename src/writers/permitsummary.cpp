@@ -126,7 +126,9 @@ void equipmentSection(Form& form, const EquipmentFigures& figures) {
                                     entered(equipment[EquipmentValue::BackupKw], "kW") + " entered"
                               : entered(equipment[EquipmentValue::BackupKw], "kW"));
   form.row("Cooling capacity, sensible", btu(figures.coolingSensible));
-  form.row("Cooling capacity, latent", btu(figures.coolingLatent));
+  form.row("Cooling capacity, latent", figures.coolingSensible && !figures.coolingLatent
+                                          ? std::string("not known: the sensible capacity is above the total")
+                                          : btu(figures.coolingLatent));
   form.row("Cooling capacity, total", btu(figures.coolingTotal));
   form.row("Heating airflow", entered(equipment[EquipmentValue::HeatingCfm], "CFM"));
   form.row("Cooling airflow", entered(equipment[EquipmentValue::CoolingCfm], "CFM"));
