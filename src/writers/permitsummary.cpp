@@ -121,10 +121,13 @@ void equipmentSection(Form& form, const EquipmentFigures& figures) {
            : pump->capacityAtDesign && pump->lockedOutAtDesign ? btu(pump->capacityAtDesign) + ", " +
                                                                       lockoutText(*pump, "\u00A0")
                                                                 : btu(pump->capacityAtDesign));
-  form.row("Backup heat", pump && pump->backupAtDesign
-                              ? btu(pump->backupAtDesign) + " needed, " +
-                                    entered(equipment[EquipmentValue::BackupKw], "kW") + " entered"
-                              : entered(equipment[EquipmentValue::BackupKw], "kW"));
+  // The backup the check judges: a dual fuel system's furnace, else the kW.
+  const bool furnaceBackup = equipment.System == SystemType::DualFuel && figures.furnaceOutput;
+  const std::string backup = furnaceBackup ? "the furnace gives " + btu(figures.furnaceOutput)
+                                           : entered(equipment[EquipmentValue::BackupKw], "kW") + " entered";
+  form.row("Backup heat", pump && pump->backupAtDesign ? btu(pump->backupAtDesign) + " needed, " + backup
+                          : furnaceBackup              ? backup
+                                                       : entered(equipment[EquipmentValue::BackupKw], "kW"));
   form.row("Cooling capacity, sensible", btu(figures.coolingSensible));
   form.row("Cooling capacity, latent", figures.coolingSensible && !figures.coolingLatent
                                           ? std::string("not known: the sensible capacity is above the total")

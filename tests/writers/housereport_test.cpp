@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
+
+#include "writers/permitsummary.h"
 
 namespace kovrin {
 namespace {
@@ -84,6 +87,32 @@ TEST(HouseReport, PermitSummaryCountsTheOverhangs) {
     for (std::size_t z = 0; z < c.zones.size(); ++z) tables.Details.zones[z].windows = c.zones[z];
     const std::string html = houseReportHtml({tables, "p.prj", "March 1, 2025"}, houseFigures(tables));
     EXPECT_NE(html.find(c.shown), std::string::npos);
+  }
+}
+
+// The summary's backup is the one the backup check judges: a dual fuel
+// system's furnace, else the kW entered.
+TEST(HouseReport, PermitSummaryGivesTheBackupTheCheckJudges) {
+  const struct {
+    SystemType system;
+    const char* shown;
+  } cases[] = {
+      {SystemType::DualFuel, "<td>Backup heat</td><td>23,543\u00A0Btu/h needed, the furnace gives 38,000\u00A0Btu/h</td>"},
+      {SystemType::HeatPump, "<td>Backup heat</td><td>23,543\u00A0Btu/h needed, 5\u00A0kW entered</td>"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.shown);
+    Equipment equipment;
+    equipment.System = c.system;
+    for (const auto& [value, number] : {std::pair{EquipmentValue::FurnaceInput, 40000.0}, {EquipmentValue::Afue, 95.0},
+                                        {EquipmentValue::HeatPumpAt47, 24000.0}, {EquipmentValue::HeatPumpAt17, 19000.0},
+                                        {EquipmentValue::LockoutTemperature, -10.0}, {EquipmentValue::BackupKw, 5.0}}) {
+      equipment[value] = number;
+    }
+    DesignLoad load;
+    load.heating = 23543;
+    const std::string html = permitSummaryHtml(ProjectTables{}, load, equipmentFigures(equipment, load, 70, -10));
+    EXPECT_NE(html.find(c.shown), std::string::npos) << html;
   }
 }
 
