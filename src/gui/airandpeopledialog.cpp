@@ -184,6 +184,9 @@ class AirAndPeopleDialog : ValuesDialog {
                  .arg(toQString(turnText(worst.rotation)), btu(worst.coolingTotal),
                       toQString(spreadText(now.orientations, Grouping::Thousands)));
     for (const SizingLine& line : sizingLines(now, Grouping::Thousands)) lines << toQString(line.figure);
+    if (const std::string own = ownGainsText(m_project.Details.zonesWithOwnGains()); !own.empty()) {
+      lines << QStringLiteral("Occupants and appliances not counted: %1 (Zone Details)").arg(toQString(own));
+    }
     const QString proposed = proposedButNotEntered();
     if (!proposed.isEmpty()) lines << QStringLiteral("Not entered: 0 counted for:") + proposed;
     m_preview->setText(lines.join(QLatin1Char('\n')));

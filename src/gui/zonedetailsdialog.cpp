@@ -690,14 +690,24 @@ class ZoneDetailsDialog {
     auto* page = new QWidget(m_tabs);
     auto* grid = new QGridLayout(page);
     grid->setColumnStretch(2, 1);
-    const QString hint = QStringLiteral("Empty: the house's, given to the zones by floor area (House Air and People)");
+    // The house's occupants and appliances count only while no zone has its
+    // own; once another zone has, an empty field here counts none.
+    std::vector<int> others = m_project.Details.zonesWithOwnGains();
+    std::erase(others, m_zone);
+    const QString empty = others.empty() ? QStringLiteral("the house's") : QStringLiteral("none");
+    const QString hint =
+        others.empty()
+            ? QStringLiteral("Empty: the house's, given to the zones by floor area (House Air and People); "
+                             "once a zone has its own, each zone counts only its own")
+            : QStringLiteral("Empty: none, as %1; the house's count only while no zone has its own")
+                  .arg(toQString(ownGainsText(others)));
     for (std::size_t i = 0; i < m_gains.size(); ++i) {
       const GainRow& row = kGainRows[i];
       GainField& field = m_gains[i];
       field.member = row.member;
       field.edit = numberEdit(row.object, entered.*(row.member), *page);
       holdANumber(*field.edit);
-      field.edit->setPlaceholderText(QStringLiteral("the house's"));
+      field.edit->setPlaceholderText(empty);
       field.edit->setToolTip(hint);
       const QString label = QString::fromUtf8(row.label);
       field.rule = {QString(label).remove('&').remove(':'), 0, row.maximum, rangeWords(0, row.maximum),

@@ -17,6 +17,7 @@ HouseDesign designHouse(const ProjectTables& tables, const HouseSummary& summary
   HouseDesign design;
   design.house = tables.House;
   design.details = tables.Details.house;
+  design.zonesWithOwnGains = tables.Details.zonesWithOwnGains();
   design.detailed = detailedDesign(tables);
   design.ducts = tables.Ducts;
   design.load = designLoad(tables, summary.heating, summary.cooling, design.detailed);

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
 #include "detailed/detailedload.h"
 #include "house/designload.h"
@@ -27,6 +28,9 @@ struct HouseDesign {
   // The house's own details as entered (its site, blower-door test and
   // blower); the detailed load takes the proposals of those not entered.
   HouseDetails details;
+  // The zones that count their own people and appliances, for which the
+  // house's occupants and appliances count for none (DesignDetails).
+  std::vector<int> zonesWithOwnGains;
   DesignLoad load;  // the house as drawn, by the detailed method
   // Each zone's and the house's detailed design load, the house as drawn.
   DetailedDesign detailed;

@@ -235,6 +235,17 @@ struct DesignDetails {
   ZoneDetails& zone(int zone) { return zones.at(static_cast<std::size_t>(zone - 1)); }
   const ZoneDetails& zone(int zone) const { return zones.at(static_cast<std::size_t>(zone - 1)); }
   bool anyEntered() const { return *this != DesignDetails{}; }
+  // The zones whose people or appliances are entered, in order. While there
+  // is one, each zone counts its own and the house's occupants and
+  // appliances count for none.
+  std::vector<int> zonesWithOwnGains() const {
+    std::vector<int> numbers;
+    for (int zone = 1; zone <= static_cast<int>(zones.size()); ++zone) {
+      const ZoneDetails& details = this->zone(zone);
+      if (details.people || details.appliances || details.appliancesLatent) numbers.push_back(zone);
+    }
+    return numbers;
+  }
   friend bool operator==(const DesignDetails&, const DesignDetails&) = default;
 };
 

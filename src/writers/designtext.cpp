@@ -155,6 +155,13 @@ std::string enteredValueText(const HouseValues& house, HouseValue value) {
   return enteredText(*entered) + ' ' + std::string(houseValueRange(value).unit);
 }
 
+std::string houseValueText(const HouseDesign& design, HouseValue value) {
+  const std::string text = enteredValueText(design.house, value);
+  const bool gain = value == HouseValue::Occupants || value == HouseValue::Appliances;
+  if (!gain || !design.house[value] || design.zonesWithOwnGains.empty()) return text;
+  return text + " (not counted: " + ownGainsText(design.zonesWithOwnGains) + ")";
+}
+
 std::string houseDetailText(const HouseDetails& details, HouseDetail detail) {
   const HouseDetailRange& range = houseDetailRange(detail);
   // A count (storeys, a class) stands without a unit: its name says what it counts.
@@ -168,6 +175,16 @@ std::string houseDetailText(const HouseDetails& details, HouseDetail detail) {
 
 bool designLoadListed(const HouseDesign& design) {
   return design.house.anyEntered() || design.load.airAndPeopleEntered || design.ducts.entered();
+}
+
+std::string ownGainsText(const std::vector<int>& zones) {
+  if (zones.empty()) return {};
+  std::string text = zones.size() == 1 ? "zone " : "zones ";
+  for (std::size_t i = 0; i < zones.size(); ++i) {
+    if (i > 0) text += i + 1 == zones.size() ? " and " : ", ";
+    text += std::to_string(zones[i]);
+  }
+  return text + (zones.size() == 1 ? " has its own" : " have their own");
 }
 
 std::string turnText(int rotation) {

@@ -68,6 +68,11 @@ Figure systemAirflowFigure(const HouseValues& house);
 // A value as entered with its unit ("8.5 ft", "70 %"), or "not entered".
 std::string enteredValueText(const HouseValues& house, HouseValue value);
 
+// A house value as the outputs list it: as entered with its unit, or "not
+// entered"; the occupants and appliances entered where zones count their
+// own are marked "(not counted: zone 2 has its own)".
+std::string houseValueText(const HouseDesign& design, HouseValue value);
+
 // A house detail as the detailed load takes it: as entered ("41 \u00B0N",
 // "2.8 1/h"), its proposal marked "(proposed)", or, for the blower-door
 // leakage, that the air changes by leakage are taken instead.
@@ -77,6 +82,11 @@ std::string houseDetailText(const HouseDetails& details, HouseDetail detail);
 // the turns and the sizes: once a house value, a detail or a duct system is
 // entered.
 bool designLoadListed(const HouseDesign& design);
+
+// The zones that count their own people and appliances, as a sentence's
+// subject: "zone 2 has its own", "zones 1, 2 and 7 have their own"; empty
+// for none.
+std::string ownGainsText(const std::vector<int>& zones);
 
 // A turn as the tables head it: "as drawn", "45°", ... "315°".
 std::string turnText(int rotation);

@@ -233,7 +233,7 @@ void designLoadSection(std::string& out, const HouseDesign& design) {
   std::vector<std::string> cells;
   for (const HouseValueRange& range : kHouseValueRanges) {
     cells.push_back(td(htmlEscaped(range.name)) + "<td class=\"value\">" +
-                    htmlEscaped(enteredValueText(design.house, range.value)) + "</td>");
+                    htmlEscaped(houseValueText(design, range.value)) + "</td>");
   }
   cells.push_back(td("Size for") + td(htmlEscaped(sizeForWording(design.house.SizeFor).text)));
   const std::size_t left = static_cast<std::size_t>(HouseValue::VentilationLatentRecovery) + 1;

@@ -72,6 +72,16 @@ std::string overhangsText(const DesignDetails& details) {
   return std::to_string(shaded) + of + ", " + depths + "\u00A0ft deep";
 }
 
+// The occupants the load counts: the house's, or, once zones have their
+// own, the people of the zones.
+std::string occupantsText(const ProjectTables& tables) {
+  const std::vector<int> own = tables.Details.zonesWithOwnGains();
+  if (own.empty()) return entered(tables.House[HouseValue::Occupants], "");
+  double people = 0;
+  for (const int zone : own) people += tables.Details.zone(zone).people.value_or(0);
+  return htmlEscaped(enteredText(people)) + " (the zones' own)";
+}
+
 // The design conditions, the loads, the house and its windows.
 void designSections(Form& form, const ProjectTables& tables, const DesignLoad& load, const Equipment& equipment) {
   const HouseValues& house = tables.House;
@@ -98,7 +108,7 @@ void designSections(Form& form, const ProjectTables& tables, const DesignLoad& l
                                          ? figureText(*load.floorAreaFigure, 0, Grouping::Thousands) +
                                                "\u00A0ft\u00B2 (the zones' floor areas added up)"
                                          : notEntered());
-  form.row("Occupants", entered(house[HouseValue::Occupants], ""));
+  form.row("Occupants", occupantsText(tables));
 
   form.section("Windows");
   form.row("Overhangs", overhangsText(tables.Details));

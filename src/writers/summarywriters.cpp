@@ -209,7 +209,7 @@ void appendZonesDesignText(std::string& out, const HouseSummary& summary, const 
 void appendHouseValuesText(std::string& out, const HouseDesign& design) {
   out += "\n House values\n";
   for (const HouseValueRange& range : kHouseValueRanges) {
-    out += "  " + std::string(range.name) + ": " + enteredValueText(design.house, range.value) + '\n';
+    out += "  " + std::string(range.name) + ": " + houseValueText(design, range.value) + '\n';
   }
   out += "  Size for: " + std::string(sizeForWording(design.house.SizeFor).text) + '\n';
   for (const HouseDetailRange& range : kHouseDetailRanges) {

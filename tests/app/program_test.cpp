@@ -1399,6 +1399,31 @@ TEST_F(ProgramTest, TheDialogsOfValuesKeepTheirSizeWhateverIsTyped) {
   }
 }
 
+// Once a zone has people or appliances of its own, the house's occupants
+// and appliances count for no zone: House Air and People says so beside
+// what they would have been, and Zone Details says what another zone's
+// empty field counts.
+TEST_F(ProgramTest, TheZonesOwnPeopleAreSaidToStandForTheHouses) {
+  start();
+  type(zoneField(2, ZoneQuantity::FloorArea), "200");
+  type(zoneField(3, ZoneQuantity::FloorArea), "100");
+  handleMessages();
+  m_model.Details.zone(2).people = 2;
+  answerInTurn({[](QWidget* dialog) {
+    QTest::keyClicks(dialog->findChild<QLineEdit*>("occupants"), "6");
+    EXPECT_TRUE(dialog->findChild<QLabel*>("preview")->text().contains(
+        "Occupants and appliances not counted: zone 2 has its own (Zone Details)"));
+    qobject_cast<QDialog*>(dialog)->reject();
+  }});
+  command(kCmdAirAndPeople);
+  m_model.FocusColumn = 3;
+  answerInTurn({[](QWidget* dialog) {
+    EXPECT_EQ(dialog->findChild<QLineEdit*>("people")->placeholderText(), "none");
+    qobject_cast<QDialog*>(dialog)->reject();
+  }});
+  command(kCmdZoneDetails);
+}
+
 // Zones > House Equipment by the keyboard: Tab goes through the fields as
 // they stand, the system chosen from its list, the heat pump's figures
 // checked as they are typed, OK one step of the history, and Save keeping

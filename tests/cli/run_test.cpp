@@ -638,6 +638,19 @@ TEST_F(InScratchFolder, TheSiteAndLeakageAreListedAsTheDesignLoadTookThem) {
   EXPECT_NE(report.find("<h2>Orientation and equipment</h2>"), std::string::npos);
 }
 
+// The house's occupants and appliances, entered where zones have their
+// own, are listed as not counted, in the text and the house report alike,
+// and the building department's page gives the people the load counts.
+TEST_F(InScratchFolder, TheHousesOccupantsAreListedAsNotCountedBesideTheZonesOwn) {
+  const std::string path = write("occupied.prj", readBytes(std::string(KOVRIN_TEST_DATA_DIR) + "/reference/long.prj") +
+                                                     "occupants = 6\r\n");
+  const std::string own = " (not counted: zones 1, 2, 7 and 12 have their own)";
+  const std::string html = runWith({"--html", path}).out;
+  EXPECT_NE(runWith({path}).out.find("  Occupants: 6 people" + own + "\n"), std::string::npos);
+  EXPECT_NE(html.find("<td class=\"value\">6 people" + own + "</td>"), std::string::npos);
+  EXPECT_NE(html.find("<td>Occupants</td><td>4 (the zones' own)</td>"), std::string::npos);
+}
+
 // With a duct system (here a garage supply of measured leakage, the rest
 // proposed) the outputs list its inputs as the design load took them, a
 // proposal marked and given to a tenth, an entered value as typed. (Where
