@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "gui/airandpeopledialog.h"
 #include "gui/equipmentdialog.h"
@@ -62,6 +63,7 @@ void QtWindows::openHouseView() {
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), view);
     QObject::connect(close, &QShortcut::activated, view, &QWidget::close);
     m_house = view;
+    m_placeOnceFilled = true;
   }
   m_house->show();
   m_house->raise();
@@ -80,6 +82,9 @@ void QtWindows::showHouse(const HouseSummary& summary, const HouseDesign& design
   if (!client.empty()) title += ", " + client.substr(0, client.find_first_of("\r\n"));
   m_house->setWindowTitle(toQString(title));
   m_house->setSummary(summary, design, chartSvg);
+  if (std::exchange(m_placeOnceFilled, false)) {
+    if (QMainWindow* main = m_toolkit.mainWindow()) placeBeside(*m_house, *main);
+  }
 }
 
 void QtWindows::showBalanceChart(std::string_view svg) {

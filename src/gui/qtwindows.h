@@ -44,6 +44,9 @@ class QtWindows final : public Gui {
  private:
   QtToolkit& m_toolkit;
   QPointer<HouseView> m_house;
+  // The view is placed again once its first figures are in: a whole
+  // house's tables ask more room than the empty view's.
+  bool m_placeOnceFilled = false;
 };
 
 }  // namespace kovrin

@@ -1076,6 +1076,24 @@ TEST_F(ProgramTest, TheHouseViewFollowsTheScreenAndLeadsToAZone) {
   EXPECT_NE(m_toolkit.statusMessage().find("house.pdf"), std::string::npos);
 }
 
+// The house view of a whole house opens wholly on the screen: placed by
+// the room its figures take, not by the room of the empty view. (Run on a
+// wide screen too, where the view goes beside the window.)
+TEST_F(ProgramTest, TheHouseViewOfAWholeHouseOpensOnTheScreen) {
+  start();
+  writeFile("long.prj", readBytes(fs::path(KOVRIN_TEST_DATA_DIR) / "reference" / "long.prj"));
+  answerInTurn({chooseFile(m_dir / "long.prj")});
+  command(kCmdOpen);
+  command(kCmdHouseView);
+  handleMessages();
+  HouseView* view = m_windows.houseView();
+  ASSERT_NE(view, nullptr);
+  QApplication::processEvents();
+  const QRect screen = view->screen()->availableGeometry();
+  EXPECT_TRUE(screen.contains(view->frameGeometry())) << view->frameGeometry().x() << "+" << view->frameGeometry().width();
+  EXPECT_GE(view->width(), view->minimumSizeHint().width());
+}
+
 // The titles name the project at once: the main window's with the mark of
 // unsaved changes, the house view's with the client as soon as it is given.
 TEST_F(ProgramTest, TheTitlesNameTheProjectAtOnce) {
