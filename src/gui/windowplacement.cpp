@@ -23,6 +23,9 @@ Placement placeBeside(QSize wanted, QSize minimum, QRect main, QMargins decorati
     size.setWidth(std::max(roomRight, roomLeft) - extra);
     x = roomRight >= roomLeft ? main.right() + 1 : room.left();
   } else {
+    // Over the main window: where it leaves some room on its right, the
+    // view covers as little of it as its minimum allows.
+    if (roomRight > extra) size.setWidth(std::min(size.width(), std::max(minimum.width(), roomRight - extra)));
     x = std::max(room.left(), room.right() + 1 - size.width() - extra);
   }
   const int outerHeight = size.height() + decoration.top() + decoration.bottom();

@@ -22,7 +22,8 @@ struct Placement {
 //    moves left to make room on its right.
 //  - Else narrower, on the side with the more room, as long as that leaves
 //    it its minimum width.
-//  - Else at the screen's right edge, over the main window.
+//  - Else at the screen's right edge, over the main window, as narrow as
+//    its minimum allows where the main window leaves some room on its right.
 // The window is always wholly on the screen, its title bar included.
 Placement placeBeside(QSize wanted, QSize minimum, QRect main, QMargins decoration, QRect room);
 

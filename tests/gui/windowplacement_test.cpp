@@ -24,6 +24,8 @@ TEST(WindowPlacementTest, TheViewOpensOnTheScreenBesideTheMainWindowWhereItFits)
        {935, 0, 661, 968}, {0, 0}},
       {"a screen below the main window", {0, 24, 1600, 976}, {0, 500}, {}, {931, 24, 669, 976}, {0, 500}},
       {"no room beside it: at the screen's right edge", {0, 0, 800, 600}, {0, 0}, {}, {85, 0, 715, 600}, {0, 0}},
+      {"too little room beside it: at the right edge, as narrow as it may be", {0, 0, 1300, 1000}, {0, 0}, {},
+       {900, 0, 400, 1000}, {0, 0}},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
