@@ -321,15 +321,16 @@ EquipmentFigures equipmentFigures(const Equipment& equipment, const DesignLoad& 
   const std::optional<double>& input = equipment[EquipmentValue::FurnaceInput];
   const std::optional<double>& afue = equipment[EquipmentValue::Afue];
   if (equipment.hasFurnace() && input && afue) figures.furnaceOutput = wholeBtu(*input * *afue / 100);
-  if (const std::optional<double>& total = equipment[EquipmentValue::CoolingTotal]) {
+  const std::optional<double>& total = equipment[EquipmentValue::CoolingTotal];
+  const std::optional<double>& sensible = equipment[EquipmentValue::CoolingSensible];
+  const std::optional<double>& ratio = equipment[EquipmentValue::SensibleHeatRatio];
+  if (sensible) {
+    figures.coolingSensible = wholeBtu(*sensible);
+  } else if (total && ratio) {
+    figures.coolingSensible = wholeBtu(*total * *ratio);
+  }
+  if (total) {
     figures.coolingTotal = wholeBtu(*total);
-    const std::optional<double>& sensible = equipment[EquipmentValue::CoolingSensible];
-    const std::optional<double>& ratio = equipment[EquipmentValue::SensibleHeatRatio];
-    if (sensible) {
-      figures.coolingSensible = wholeBtu(*sensible);
-    } else if (ratio) {
-      figures.coolingSensible = wholeBtu(*total * *ratio);
-    }
     // A sensible capacity above the total is a slip in the maker's figures,
     // not a latent capacity below 0: the latent is then not known.
     if (figures.coolingSensible && *figures.coolingSensible <= *figures.coolingTotal) {

@@ -139,7 +139,7 @@ void equipmentSection(Form& form, const EquipmentFigures& figures) {
                           : furnaceBackup              ? backup
                                                        : entered(equipment[EquipmentValue::BackupKw], "kW"));
   form.row("Cooling capacity, sensible", btu(figures.coolingSensible));
-  form.row("Cooling capacity, latent", figures.coolingSensible && !figures.coolingLatent
+  form.row("Cooling capacity, latent", figures.coolingTotal && figures.coolingSensible && !figures.coolingLatent
                                           ? std::string("not known: the sensible capacity is above the total")
                                           : btu(figures.coolingLatent));
   form.row("Cooling capacity, total", btu(figures.coolingTotal));

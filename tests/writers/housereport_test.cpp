@@ -90,25 +90,30 @@ TEST(HouseReport, PermitSummaryCountsTheOverhangs) {
   }
 }
 
-// The summary's backup is the one the backup check judges: a dual fuel
-// system's furnace, else the kW entered.
-TEST(HouseReport, PermitSummaryGivesTheBackupTheCheckJudges) {
+// The summary gives the equipment as entered and as the checks judge it:
+// a dual fuel system's backup is its furnace, else the kW entered; a
+// sensible capacity entered without the total is still entered.
+TEST(HouseReport, PermitSummaryGivesTheEquipmentAsEnteredAndJudged) {
+  using V = EquipmentValue;
   const struct {
     SystemType system;
+    std::vector<std::pair<V, double>> values;
     const char* shown;
   } cases[] = {
-      {SystemType::DualFuel, "<td>Backup heat</td><td>23,543\u00A0Btu/h needed, the furnace gives 38,000\u00A0Btu/h</td>"},
-      {SystemType::HeatPump, "<td>Backup heat</td><td>23,543\u00A0Btu/h needed, 5\u00A0kW entered</td>"},
+      {SystemType::DualFuel,
+       {{V::FurnaceInput, 40000}, {V::Afue, 95}, {V::HeatPumpAt47, 24000}, {V::HeatPumpAt17, 19000}, {V::BackupKw, 5},
+        {V::LockoutTemperature, -10}},
+       "<td>Backup heat</td><td>23,543\u00A0Btu/h needed, the furnace gives 38,000\u00A0Btu/h</td>"},
+      {SystemType::HeatPump,
+       {{V::HeatPumpAt47, 24000}, {V::HeatPumpAt17, 19000}, {V::LockoutTemperature, -10}, {V::BackupKw, 5}},
+       "<td>Backup heat</td><td>23,543\u00A0Btu/h needed, 5\u00A0kW entered</td>"},
+      {SystemType::HeatPump, {{V::CoolingSensible, 18000}}, "<td>Cooling capacity, sensible</td><td>18,000\u00A0Btu/h</td>"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.shown);
     Equipment equipment;
     equipment.System = c.system;
-    for (const auto& [value, number] : {std::pair{EquipmentValue::FurnaceInput, 40000.0}, {EquipmentValue::Afue, 95.0},
-                                        {EquipmentValue::HeatPumpAt47, 24000.0}, {EquipmentValue::HeatPumpAt17, 19000.0},
-                                        {EquipmentValue::LockoutTemperature, -10.0}, {EquipmentValue::BackupKw, 5.0}}) {
-      equipment[value] = number;
-    }
+    for (const auto& [value, number] : c.values) equipment[value] = number;
     DesignLoad load;
     load.heating = 23543;
     const std::string html = permitSummaryHtml(ProjectTables{}, load, equipmentFigures(equipment, load, 70, -10));
