@@ -158,7 +158,11 @@ std::string balanceChartSvg(const HeatPumpFigures& pump) {
   const LoadLine load{static_cast<double>(pump.heatingLoad), static_cast<double>(pump.thermostat),
                       static_cast<double>(pump.designTemperature)};
   Plot plot;
-  plot.coldest = floorTo(std::min<std::int64_t>(pump.designTemperature, 5) - 5, kDegreeStep);
+  // From below the design temperature, the 5 °F point and a balance point
+  // that lies below them.
+  std::int64_t coldest = std::min<std::int64_t>(pump.designTemperature, 5);
+  if (pump.balancePoint) coldest = std::min(coldest, static_cast<std::int64_t>(std::floor(*pump.balancePoint)));
+  plot.coldest = floorTo(coldest - 5, kDegreeStep);
   plot.warmest = ceilTo(std::max<std::int64_t>(pump.thermostat, 47) + 3, kDegreeStep);
   const double cold = static_cast<double>(plot.coldest);
   const double warm = static_cast<double>(plot.warmest);

@@ -61,6 +61,9 @@ const Pump kPumps[] = {
     {"reaches 0 at -9.4 \u00b0F, design -28 \u00b0F", 36000, 22000, 12000, std::nullopt, -28,
      "Heat pump at the design temperature -28 \u00b0F: 0 Btu/h of 23,543 Btu/h\n"
      "  Balance point: 8.4 \u00b0F\n  Backup at design: 23,543 Btu/h, 6.9 kW\n"},
+    {"flat, meets the load far below the design temperature", 30000, 30000, 30000, std::nullopt, -30,
+     "Heat pump at the design temperature -30 \u00b0F: 30,000 Btu/h of 23,543 Btu/h\n"
+     "  Balance point: -57.4 \u00b0F\n  Backup at design: 0 Btu/h, 0.0 kW\n"},
     {"rises to a peak at 17 \u00b0F", 20000, 35000, 20000, std::nullopt, -10,
      "Heat pump at the design temperature -10 \u00b0F: 1,250 Btu/h of 23,543 Btu/h\n"
      "  Balance point: 4.4 \u00b0F\n  Backup at design: 22,293 Btu/h, 6.5 kW\n"},
@@ -141,6 +144,12 @@ TEST(EquipmentWriters, TheBalanceChartDrawsTheCapacityAndShadesOnlyTheBackupNeed
         EXPECT_NEAR(scale.btu(py), line.at(scale.degrees(px)), pixel) << "at " << scale.degrees(px) << " \u00b0F";
         EXPECT_GE(py, 44.0);
       }
+    }
+    // The balance point's mark stands in the plot.
+    static const std::regex mark("<rect x=\"(-?[0-9.]+)\" y=\"[0-9.]+\" width=\"10\"");
+    std::smatch found;
+    if (std::regex_search(svg, found, mark)) {
+      EXPECT_GE(std::stod(found[1]) + 5, 84.0);
     }
     // The backup shaded lies under the load.
     for (const auto& [px, py] : pathPoints(svg, "fill=\"#f4c7c3\" stroke=\"none\"")) {
