@@ -157,7 +157,12 @@ void addFurnaceChecks(const Equipment& equipment, const DesignLoad& load, Equipm
       checkName(CheckName::TemperatureRise), "\u00b0F", kTemperatureDecimals, rise, lowTenths, highTenths, false, {}};
   const std::string range = figureText(*lowTenths, 1) + " to " + figureText(*highTenths, 1) + " \u00b0F";
   const std::string shown = "a rise of " + figureText(rise, 1) + " \u00b0F";
-  if (rise < *lowTenths) {
+  if (*lowTenths > *highTenths) {
+    // No rise passes a range whose ends are swapped: say so, not that the
+    // airflow is wrong.
+    check.text = "the maker's range is the wrong way round: lowest " + figureText(*lowTenths, 1) +
+                 " \u00b0F, highest " + figureText(*highTenths, 1) + " \u00b0F";
+  } else if (rise < *lowTenths) {
     check.text = "too much airflow for the furnace: " + shown + ", below the maker's " + range;
   } else if (rise > *highTenths) {
     check.text = "too little airflow for the furnace: " + shown + ", above the maker's " + range;
