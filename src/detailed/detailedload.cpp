@@ -588,20 +588,29 @@ void addWall(const WallDetails& w, const Climate& climate, ZoneSums& z) {
   }
 }
 
+// The wall the page describes: in a partition column (7 to 10), to a space
+// as far from indoors as the partition difference in both seasons; else to
+// outdoors, of the group of the page's wall construction, dark.
+WallDetails pageWall(const ZoneColumn& zc, const Climate& climate) {
+  WallDetails w;
+  w.area = zc.value(ZoneQuantity::WallArea);
+  w.u = zc.value(ZoneQuantity::WallU);
+  if (zc.partition) {
+    w.exposure = WallExposure::Unconditioned;
+    w.winterTemperature = climate.indoorWinter - zc.partitionDifference;
+    w.summerTemperature = climate.indoorSummer + zc.partitionDifference;
+  } else {
+    w.group = pageWallGroup(zc.tables, w.u);
+    w.colour = SurfaceColour::Dark;
+  }
+  return w;
+}
+
 void walls(const ZoneColumn& zc, const Climate& climate, ZoneSums& z) {
   if (zc.details.walls) {
     for (const WallDetails& w : *zc.details.walls) addWall(w, climate, z);
-  } else if (zc.partition) {
-    const double ua = zc.value(ZoneQuantity::WallU) * zc.value(ZoneQuantity::WallArea);
-    add(z.heating, Component::Walls, ua * zc.partitionDifference);
-    add(z.sensible, Component::Walls, ua * zc.partitionDifference);
   } else {
-    WallDetails w;
-    w.area = zc.value(ZoneQuantity::WallArea);
-    w.u = zc.value(ZoneQuantity::WallU);
-    w.group = pageWallGroup(zc.tables, w.u);
-    w.colour = SurfaceColour::Dark;
-    addWall(w, climate, z);
+    addWall(pageWall(zc, climate), climate, z);
   }
 }
 
@@ -623,18 +632,23 @@ void addCeiling(const CeilingDetails& c, const Climate& climate, ZoneSums& z) {
   }
 }
 
-void ceilings(const ZoneColumn& zc, const Climate& climate, ZoneSums& z) {
-  if (zc.details.ceilings) {
-    for (const CeilingDetails& c : *zc.details.ceilings) addCeiling(c, climate, z);
-    return;
-  }
+// The ceiling the page's roof selection describes.
+CeilingDetails pageCeiling(const ZoneColumn& zc) {
   CeilingDetails c;
   c.area = zc.value(ZoneQuantity::RoofArea);
   c.u = zc.value(ZoneQuantity::RoofU);
   const std::int32_t roof = zc.tables.selection(sel::RoofConstruction);
   c.kind = roof >= 3 ? CeilingKind::Roof : CeilingKind::Attic;
   c.colour = roof == 2 || roof == 4 ? SurfaceColour::Light : SurfaceColour::Dark;
-  addCeiling(c, climate, z);
+  return c;
+}
+
+void ceilings(const ZoneColumn& zc, const Climate& climate, ZoneSums& z) {
+  if (zc.details.ceilings) {
+    for (const CeilingDetails& c : *zc.details.ceilings) addCeiling(c, climate, z);
+    return;
+  }
+  addCeiling(pageCeiling(zc), climate, z);
 }
 
 void addFloor(const FloorDetails& f, const Climate& climate, ZoneSums& z) {
@@ -898,6 +912,21 @@ void houseTotals(const ProjectTables& tables, const HouseSums& sums, Gains gains
 }
 
 }  // namespace
+
+ZoneDetails proposedZoneDetails(const ProjectTables& tables, int zone) {
+  const int page = (zone - 1) / kZoneColumns + 1;
+  const int column = (zone - 1) % kZoneColumns + 1;
+  const ZoneDetails none;
+  const ZoneColumn zc(tables, none, page, column);
+  ZoneDetails proposed;
+  proposed.walls = {{pageWall(zc, climateOf(tables, page))}};
+  proposed.ceilings = {{pageCeiling(zc)}};
+  // A floor of U 0 loses nothing, as floors() takes it: not even a slab's edge.
+  FloorDetails floor = pageFloor(zc);
+  if (!(floor.u > 0)) floor.perimeter = 0;
+  proposed.floors = {{floor}};
+  return proposed;
+}
 
 DetailedDesign detailedDesign(const ProjectTables& tables, int rotation) {
   DetailedDesign design;

@@ -159,6 +159,12 @@ struct DetailedDesign {
   DuctLoads ductFigures;
 };
 
+// The wall, ceiling and floor the detailed load builds from the page's
+// values for zone 1..50 while its lists are not entered, each a list of one:
+// the row a dialog starts such a list from, so that the loads stay as they
+// were until a figure is changed.
+ZoneDetails proposedZoneDetails(const ProjectTables& tables, int zone);
+
 // The detailed design load of `tables` with the house turned clockwise by
 // `rotation` steps of 45 degrees (0: as drawn; see house/orientation.h).
 DetailedDesign detailedDesign(const ProjectTables& tables, int rotation = 0);

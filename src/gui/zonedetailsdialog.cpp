@@ -629,17 +629,21 @@ class ZoneDetailsDialog {
                 .arg(area(value(ZoneQuantity::DoorArea)), area(value(ZoneQuantity::DoorU))),
             m_doors.def.toCells(DoorDetails{value(ZoneQuantity::DoorArea), value(ZoneQuantity::DoorU)}));
     // The walls, the ceiling and the floor: the page's area at its U-value,
-    // of the construction the page chose.
+    // of the construction the page chose, each added as the detailed load
+    // builds it from the page.
+    const ZoneDetails proposed = proposedZoneDetails(m_project, m_zone);
     const auto addSurface = [&](auto& list, ZoneQuantity areaOf, ZoneQuantity uOf, const QString& proposal,
                                 const QString& construction) {
-      typename std::remove_reference_t<decltype(list)>::Entry fresh;
-      fresh.area = value(areaOf);
-      fresh.u = value(uOf);
-      addList(list, proposal.arg(area(fresh.area), area(fresh.u), construction), list.def.toCells(fresh));
+      addList(list, proposal.arg(area(value(areaOf)), area(value(uOf)), construction),
+              list.def.toCells((proposed.*(list.member))->front()));
     };
+    const bool partition = column >= kFirstPartitionColumn;
     addSurface(m_walls, ZoneQuantity::WallArea, ZoneQuantity::WallU,
-               QStringLiteral("%1 ft\u00B2 of wall to outdoors at U %2, %3."),
-               selected(sel::WallConstruction, kWallConstructionEntries));
+               partition ? QStringLiteral("%1 ft\u00B2 of wall at U %2 to a space the partition difference, %3 \u00B0F, "
+                                          "from indoors.")
+                         : QStringLiteral("%1 ft\u00B2 of wall to outdoors at U %2, %3."),
+               partition ? QString::number(m_project.integer(page, irow::PartitionDT(column)))
+                         : selected(sel::WallConstruction, kWallConstructionEntries));
     addSurface(m_ceilings, ZoneQuantity::RoofArea, ZoneQuantity::RoofU, QStringLiteral("%1 ft\u00B2 at U %2, %3."),
                selected(sel::RoofConstruction, kRoofConstructionEntries));
     addSurface(m_floors, ZoneQuantity::FloorArea, ZoneQuantity::FloorU, QStringLiteral("%1 ft\u00B2 at U %2, %3."),

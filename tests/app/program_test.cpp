@@ -1189,6 +1189,44 @@ TEST_F(ProgramTest, ZoneDetailsEditsTheZoneWithTheFocusInOneStep) {
   EXPECT_FALSE(m_document.unsavedChanges());
 }
 
+// Add starts a list from what the page proposes, so the zone's loads stay
+// as they were until a figure is changed: a partition column's wall to the
+// space at its difference, the page's wall group, roof and slab floor.
+TEST_F(ProgramTest, ZoneDetailsAddStartsFromTheProposal) {
+  start();
+  for (const auto& [field, value] : {std::pair{zoneField(7, ZoneQuantity::WallArea), "100"},
+                                     {zoneField(7, ZoneQuantity::WallU), "0.1"}, {1114, "20"},
+                                     {zoneField(7, ZoneQuantity::RoofArea), "150"},
+                                     {zoneField(7, ZoneQuantity::RoofU), "0.05"},
+                                     {zoneField(7, ZoneQuantity::FloorArea), "150"}}) {
+    type(field, value);
+  }
+  // A slab, a basement, and a slab of U 0 that loses nothing.
+  for (const auto& [floors, floorU] : {std::pair{1, "0.05"}, {2, "0.05"}, {1, "0"}}) {
+    type(zoneField(7, ZoneQuantity::FloorU), floorU);
+    handleMessages();
+    m_model.selection(sel::FloorConstruction) = floors;
+    m_model.selection(sel::RoofConstruction) = 4;  // a light cathedral roof
+    m_model.FocusColumn = 7;
+    answerInTurn({[](QWidget* dialog) {
+      const QTableWidget* preview = dialog->findChild<QTableWidget*>("preview");
+      const auto total = [preview] {
+        const int r = preview->rowCount() - 1;
+        return preview->item(r, 0)->text() + " " + preview->item(r, 1)->text();
+      };
+      const QString proposed = total();
+      auto* tabs = dialog->findChild<QTabWidget*>();
+      for (const int tab : {3, 4, 5}) {  // walls, ceiling, floor
+        SCOPED_TRACE(tabs->tabText(tab).toStdString());
+        tabs->widget(tab)->findChild<QPushButton*>("add")->click();
+        EXPECT_EQ(total().toStdString(), proposed.toStdString());
+      }
+      qobject_cast<QDialog*>(dialog)->reject();
+    }});
+    command(kCmdZoneDetails);
+  }
+}
+
 // Zone Details shows every figure whole, a U-value of many digits too, and a
 // number pasted a page long is refused in a line that keeps the dialog, and
 // its OK, on the screen.
