@@ -185,7 +185,7 @@ class EquipmentDialog : ValuesDialog {
       if (!name.isEmpty()) name[0] = name[0].toUpper();
       lines << QStringLiteral("%1: %2").arg(name, toQString(check.text));
     }
-    if (figures.checks.empty() && !figures.heatPump) lines << QStringLiteral("Nothing to check yet.");
+    if (figures.checks.empty() && !figures.heatPump) lines << toQString(kNothingToCheck);
     m_preview->setText(lines.join(QLatin1Char('\n')));
   }
 

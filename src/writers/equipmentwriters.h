@@ -30,6 +30,10 @@ std::string backupAtDesignText(const HeatPumpFigures& pump, std::string_view spa
 // entered is at or above the design temperature; empty otherwise.
 std::string lockoutText(const HeatPumpFigures& pump, std::string_view space);
 
+// What the report and the dialog say of equipment with no heat pump and
+// nothing yet to check.
+inline constexpr std::string_view kNothingToCheck = "Nothing to check yet.";
+
 std::string equipmentText(const EquipmentFigures& figures);
 // The columns' names and the house row's cells, each starting with a comma.
 std::string equipmentCsvHeader();

@@ -322,7 +322,10 @@ void equipmentSection(std::string& out, const EquipmentFigures& equipment, const
       out += "</div>\n";
     }
   }
-  if (equipment.checks.empty()) return;
+  if (equipment.checks.empty()) {
+    if (!equipment.heatPump) out += "<p>" + std::string(kNothingToCheck) + "</p>\n";
+    return;
+  }
   Table checks("", true);
   checks.head("<tr>" + th("Check") + thn("Value") + thn("Lowest") + thn("Highest") + th("") + "</tr>\n");
   for (const EquipmentCheck& check : equipment.checks) {

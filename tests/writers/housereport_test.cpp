@@ -121,5 +121,14 @@ TEST(HouseReport, PermitSummaryGivesTheEquipmentAsEnteredAndJudged) {
   }
 }
 
+// Equipment entered without anything to check, here the bedrooms alone,
+// leaves no empty section under its heading.
+TEST(HouseReport, EquipmentWithNothingToCheckSaysSo) {
+  ProjectTables tables;
+  tables.Equipment[EquipmentValue::Bedrooms] = 3;
+  const std::string html = houseReportHtml({tables, "p.prj", "March 1, 2025"}, houseFigures(tables));
+  EXPECT_NE(html.find("<h2>Equipment against the design load</h2>\n<p>Nothing to check yet.</p>"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace kovrin
