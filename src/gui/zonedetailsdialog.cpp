@@ -747,6 +747,20 @@ class ZoneDetailsDialog {
     take(m_walls, details, refusals);
     take(m_ceilings, details, refusals);
     take(m_floors, details, refusals);
+    // Below grade, a wall's height and a basement floor's width: without
+    // them it would lose nothing.
+    for (std::size_t i = 0; details.walls && i < details.walls->size(); ++i) {
+      const WallDetails& w = (*details.walls)[i];
+      if (w.exposure == WallExposure::BelowGrade && !(w.height > 0)) {
+        refusals << QStringLiteral("Wall %1: a wall below grade needs its height").arg(i + 1);
+      }
+    }
+    for (std::size_t i = 0; details.floors && i < details.floors->size(); ++i) {
+      const FloorDetails& f = (*details.floors)[i];
+      if (f.kind == FloorKind::BasementFloor && !(f.width > 0)) {
+        refusals << QStringLiteral("Floor %1: a basement floor needs the basement's width").arg(i + 1);
+      }
+    }
     for (GainField& field : m_gains) {
       field.take();
       if (!field.refusal.isEmpty()) refusals << field.refusal;

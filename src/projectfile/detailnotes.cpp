@@ -268,6 +268,22 @@ class FieldReader {
   std::string m_error;
 };
 
+// What an item read field by field still lacks: below grade, a wall's
+// height and a basement floor's width, without which it would lose
+// nothing. Empty when it lacks nothing.
+template <class Item>
+std::string lacking(const Item&, std::string_view) {
+  return {};
+}
+std::string lacking(const WallDetails& w, std::string_view key) {
+  if (w.exposure != WallExposure::BelowGrade || w.height > 0) return {};
+  return "expected a \"height\" above 0 for a wall below grade in \"" + std::string(key) + "\"";
+}
+std::string lacking(const FloorDetails& f, std::string_view key) {
+  if (f.kind != FloorKind::BasementFloor || f.width > 0) return {};
+  return "expected a \"width\" above 0 for a basement floor in \"" + std::string(key) + "\"";
+}
+
 std::optional<std::string> readHouseDetail(std::string_view key, std::string_view text, HouseDetails& house) {
   for (const HouseDetailRange& range : kHouseDetailRanges) {
     if (key == range.noteKey) return readNumberNote(key, text, numberRange(range), house[range.value]);
@@ -294,6 +310,7 @@ std::optional<std::string> readZoneDetail(std::string_view key, std::string_view
     FieldReader reader(key, text);
     fields(reader, item);
     outcome = reader.finish();
+    if (outcome->empty()) outcome = lacking(item, key);
     if (outcome->empty()) {
       if (!list) list.emplace();
       list->push_back(item);

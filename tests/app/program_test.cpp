@@ -1221,6 +1221,11 @@ TEST_F(ProgramTest, ZoneDetailsAddStartsFromTheProposal) {
         tabs->widget(tab)->findChild<QPushButton*>("add")->click();
         EXPECT_EQ(total().toStdString(), proposed.toStdString());
       }
+      // The wall turned below grade is not taken without its height.
+      QTableWidgetItem* exposure = tabs->widget(3)->findChild<QTableWidget*>("items")->item(0, 0);
+      exposure->setData(Qt::UserRole, 2);
+      exposure->setText("below grade");
+      EXPECT_EQ(dialog->findChild<QLabel*>("refusal")->text(), "Wall 1: a wall below grade needs its height");
       qobject_cast<QDialog*>(dialog)->reject();
     }});
     command(kCmdZoneDetails);

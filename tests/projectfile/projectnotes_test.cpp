@@ -114,6 +114,11 @@ TEST(ProjectNotes, ABrokenSectionIsRefusedWithItsLineAndExpectation) {
       {"zone 3 window = none\r\nzone 3 window = facing N",
        "line 753: expected no \"zone 3 window\" after \"zone 3 window\" = none"},
       {"zone 3 people = 1.5", "line 752: expected a whole number from 0 to 50 for \"zone 3 people\""},
+      // Below grade, a wall without its height or a floor without the basement's width would lose nothing.
+      {"zone 3 wall = exposure below grade; area 80; U 0.1; depth 4",
+       "line 752: expected a \"height\" above 0 for a wall below grade in \"zone 3 wall\""},
+      {"zone 3 floor = kind basement floor; area 600; depth 5",
+       "line 752: expected a \"width\" above 0 for a basement floor in \"zone 3 floor\""},
       // A zone's detail mistyped, or of a zone there is none of, is no key of a later version either.
       {"Zone 3 Window = facing N", "line 752: expected the key \"zone 3 window\", found \"Zone 3 Window\""},
       {"zone 3  window = facing N", "line 752: expected the key \"zone 3 window\", found \"zone 3  window\""},
