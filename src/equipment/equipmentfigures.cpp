@@ -47,17 +47,29 @@ std::int64_t coolingHighPercent(const std::optional<CompressorType>& compressor)
   return kCoolingBandHigh;
 }
 
+// `part` in per cent of `whole` as a check's words give it: whole per
+// cents, but where the rounded figure would be the very edge it fails,
+// tenths cut towards the side it lies on ("89.9 %, below 90 %").
+std::string percentWords(std::int64_t part, std::int64_t whole, std::int64_t rounded, std::int64_t edge, bool below) {
+  if (rounded != edge) return figureText(rounded, 0, Grouping::Thousands);
+  const WideInteger scaled = WideInteger{part} * kPerCent * 10;
+  const WideInteger tenths = below ? scaled / whole : (scaled + whole - 1) / whole;
+  return figureText(static_cast<std::int64_t>(tenths), 1, Grouping::Thousands);
+}
+
 EquipmentCheck percentCheck(std::string_view name, std::int64_t capacity, std::int64_t load, std::int64_t low,
                             std::int64_t high, std::string_view loadWords) {
   EquipmentCheck check{
       name, "%",  0,     static_cast<std::int64_t>(roundedQuotient(WideInteger{capacity} * kPerCent, load)),
       low,  high, false, {}};
   const WideInteger scaled = WideInteger{capacity} * kPerCent;
-  const std::string percentText = figureText(check.value, 0, Grouping::Thousands) + " % of " + std::string(loadWords);
+  const std::string of = " % of " + std::string(loadWords);
   if (scaled < WideInteger{load} * low) {
-    check.text = "undersized: " + percentText + ", below " + std::to_string(low) + " %";
+    check.text = "undersized: " + percentWords(capacity, load, check.value, low, true) + of + ", below " +
+                 std::to_string(low) + " %";
   } else if (scaled > WideInteger{load} * high) {
-    check.text = "oversized: " + percentText + ", above " + std::to_string(high) + " %";
+    check.text = "oversized: " + percentWords(capacity, load, check.value, high, false) + of + ", above " +
+                 std::to_string(high) + " %";
   } else {
     check.fits = true;
     check.text = kFits;
@@ -224,7 +236,9 @@ void addHeatPumpChecks(const Equipment& equipment, EquipmentFigures& figures) {
     EquipmentCheck check{
         checkName(CheckName::ColdClimate), "%", 0, percent, kColdClimatePercent, std::nullopt, *pump.coldClimate, {}};
     check.text = check.fits ? std::string(kFits)
-                            : "not a cold-climate unit: it keeps " + std::to_string(percent) +
+                            : "not a cold-climate unit: it keeps " +
+                                  percentWords(*pump.capacityAt5, std::max<std::int64_t>(1, *pump.capacityAt47),
+                                               percent, kColdClimatePercent, true) +
                                   " % of its 47 \u00b0F capacity at 5 \u00b0F, below " +
                                   std::to_string(kColdClimatePercent) + " %";
     figures.checks.push_back(std::move(check));
