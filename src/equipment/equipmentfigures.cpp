@@ -47,14 +47,19 @@ std::int64_t coolingHighPercent(const std::optional<CompressorType>& compressor)
   return kCoolingBandHigh;
 }
 
-// `part` in per cent of `whole` as a check's words give it: whole per
-// cents, but where the rounded figure would be the very edge it fails,
-// tenths cut towards the side it lies on ("89.9 %, below 90 %").
+// A figure as a check's words give it: `rounded`, with `decimals`
+// decimals, of the exact `numerator` / `denominator` in the same units; but
+// where it would show the very edge `edge` that it fails, one decimal more,
+// cut towards the side the figure lies on ("89.9 %, below 90 %").
+std::string edgeWords(WideInteger numerator, WideInteger denominator, std::int64_t rounded, std::int64_t edge,
+                      int decimals, bool below) {
+  if (rounded != edge) return figureText(rounded, decimals, Grouping::Thousands);
+  const WideInteger scaled = numerator * 10;
+  const WideInteger finer = below ? scaled / denominator : (scaled + denominator - 1) / denominator;
+  return figureText(static_cast<std::int64_t>(finer), decimals + 1, Grouping::Thousands);
+}
 std::string percentWords(std::int64_t part, std::int64_t whole, std::int64_t rounded, std::int64_t edge, bool below) {
-  if (rounded != edge) return figureText(rounded, 0, Grouping::Thousands);
-  const WideInteger scaled = WideInteger{part} * kPerCent * 10;
-  const WideInteger tenths = below ? scaled / whole : (scaled + whole - 1) / whole;
-  return figureText(static_cast<std::int64_t>(tenths), 1, Grouping::Thousands);
+  return edgeWords(WideInteger{part} * kPerCent, whole, rounded, edge, 0, below);
 }
 
 EquipmentCheck percentCheck(std::string_view name, std::int64_t capacity, std::int64_t load, std::int64_t low,
@@ -134,13 +139,15 @@ void addCoolingChecks(const Equipment& equipment, const DesignLoad& load, Equipm
                           kHighestCfmPerTon,
                           false,
                           {}};
-    const std::string shown = figureText(perTon.value, 0, Grouping::Thousands) + " CFM per ton";
+    const auto shown = [&](std::int64_t edge, bool below) {
+      return edgeWords(airflow * kBtuPerTon, total, perTon.value, edge, 0, below) + " CFM per ton";
+    };
     if (airflow * kBtuPerTon < WideInteger{total} * kLowestCfmPerTon) {
-      perTon.text =
-          "airflow too low: " + shown + ", below " + std::to_string(kLowestCfmPerTon) + "; the coil may freeze";
+      perTon.text = "airflow too low: " + shown(kLowestCfmPerTon, true) + ", below " +
+                    std::to_string(kLowestCfmPerTon) + "; the coil may freeze";
     } else if (airflow * kBtuPerTon > WideInteger{total} * kHighestCfmPerTon) {
-      perTon.text = "airflow too high: " + shown + ", above " + std::to_string(kHighestCfmPerTon) +
-                    "; the coil removes too little moisture";
+      perTon.text = "airflow too high: " + shown(kHighestCfmPerTon, false) + ", above " +
+                    std::to_string(kHighestCfmPerTon) + "; the coil removes too little moisture";
     } else {
       perTon.fits = true;
       perTon.text = kFits;
@@ -260,9 +267,13 @@ void addHeatPumpChecks(const Equipment& equipment, EquipmentFigures& figures) {
       check.decimals = kKwDecimals;
       check.value = wholeBtu(*equipment[EquipmentValue::BackupKw] * 10);
       check.low = pump.backupKwTenths;
+      // The kW needed, exactly backup x 1000 / 341214 tenths, lies above
+      // what is entered.
       check.text = check.fits ? std::string(kFits)
                               : "backup too small: " + figureText(check.value, 1) + " kW entered, " +
-                                    figureText(*pump.backupKwTenths, 1) + " kW needed at design";
+                                    edgeWords(WideInteger{*pump.backupAtDesign} * 1000, 341214,
+                                              *pump.backupKwTenths, check.value, kKwDecimals, false) +
+                                    " kW needed at design";
     }
     figures.checks.push_back(std::move(check));
   }
