@@ -6,7 +6,6 @@
 #include <utility>
 #include <vector>
 
-#include "writers/permitsummary.h"
 
 namespace kovrin {
 namespace {
@@ -90,10 +89,11 @@ TEST(HouseReport, PermitSummaryCountsTheOverhangs) {
   }
 }
 
-// The summary gives the equipment as entered and as the checks judge it:
-// a dual fuel system's backup is its furnace, else the kW entered; a
-// sensible capacity entered without the total is still entered.
-TEST(HouseReport, PermitSummaryGivesTheEquipmentAsEnteredAndJudged) {
+// The report gives the equipment as entered and as the checks judge it: a
+// dual fuel system's backup is its furnace, else the kW entered; a sensible
+// capacity entered without the total is still entered; with nothing yet to
+// check the equipment's section says so.
+TEST(HouseReport, TheEquipmentAsEnteredAndJudged) {
   using V = EquipmentValue;
   const struct {
     SystemType system;
@@ -101,33 +101,23 @@ TEST(HouseReport, PermitSummaryGivesTheEquipmentAsEnteredAndJudged) {
     const char* shown;
   } cases[] = {
       {SystemType::DualFuel,
-       {{V::FurnaceInput, 40000}, {V::Afue, 95}, {V::HeatPumpAt47, 24000}, {V::HeatPumpAt17, 19000}, {V::BackupKw, 5},
-        {V::LockoutTemperature, -10}},
-       "<td>Backup heat</td><td>23,543\u00A0Btu/h needed, the furnace gives 38,000\u00A0Btu/h</td>"},
+       {{V::FurnaceInput, 40000}, {V::Afue, 95}, {V::HeatPumpAt47, 24000}, {V::HeatPumpAt17, 19000}, {V::BackupKw, 5}},
+       "<td>Backup heat</td><td>0\u00A0Btu/h needed, the furnace gives 38,000\u00A0Btu/h</td>"},
       {SystemType::HeatPump,
-       {{V::HeatPumpAt47, 24000}, {V::HeatPumpAt17, 19000}, {V::LockoutTemperature, -10}, {V::BackupKw, 5}},
-       "<td>Backup heat</td><td>23,543\u00A0Btu/h needed, 5\u00A0kW entered</td>"},
+       {{V::HeatPumpAt47, 24000}, {V::HeatPumpAt17, 19000}, {V::BackupKw, 5}},
+       "<td>Backup heat</td><td>0\u00A0Btu/h needed, 5\u00A0kW entered</td>"},
       {SystemType::HeatPump, {{V::CoolingSensible, 18000}}, "<td>Cooling capacity, sensible</td><td>18,000\u00A0Btu/h</td>"},
+      {SystemType::FurnaceAndAirConditioner, {{V::Bedrooms, 3}},
+       "<h2>Equipment against the design load</h2>\n<p>Nothing to check yet.</p>"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.shown);
-    Equipment equipment;
-    equipment.System = c.system;
-    for (const auto& [value, number] : c.values) equipment[value] = number;
-    DesignLoad load;
-    load.heating = 23543;
-    const std::string html = permitSummaryHtml(ProjectTables{}, load, equipmentFigures(equipment, load, 70, -10));
+    ProjectTables tables;
+    tables.Equipment.System = c.system;
+    for (const auto& [value, number] : c.values) tables.Equipment[value] = number;
+    const std::string html = houseReportHtml({tables, "p.prj", "March 1, 2025"}, houseFigures(tables));
     EXPECT_NE(html.find(c.shown), std::string::npos) << html;
   }
-}
-
-// Equipment entered without anything to check, here the bedrooms alone,
-// leaves no empty section under its heading.
-TEST(HouseReport, EquipmentWithNothingToCheckSaysSo) {
-  ProjectTables tables;
-  tables.Equipment[EquipmentValue::Bedrooms] = 3;
-  const std::string html = houseReportHtml({tables, "p.prj", "March 1, 2025"}, houseFigures(tables));
-  EXPECT_NE(html.find("<h2>Equipment against the design load</h2>\n<p>Nothing to check yet.</p>"), std::string::npos);
 }
 
 }  // namespace
