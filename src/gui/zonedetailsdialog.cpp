@@ -634,8 +634,11 @@ class ZoneDetailsDialog {
     const ZoneDetails proposed = proposedZoneDetails(m_project, m_zone);
     const auto addSurface = [&](auto& list, ZoneQuantity areaOf, ZoneQuantity uOf, const QString& proposal,
                                 const QString& construction) {
-      addList(list, proposal.arg(area(value(areaOf)), area(value(uOf)), construction),
-              list.def.toCells((proposed.*(list.member))->front()));
+      // Its area and U as typed on the page (0.1, not 0.10000000149011612).
+      auto fresh = (proposed.*(list.member))->front();
+      fresh.area = value(areaOf);
+      fresh.u = value(uOf);
+      addList(list, proposal.arg(area(fresh.area), area(fresh.u), construction), list.def.toCells(fresh));
     };
     const bool partition = column >= kFirstPartitionColumn;
     addSurface(m_walls, ZoneQuantity::WallArea, ZoneQuantity::WallU,

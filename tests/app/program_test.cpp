@@ -1221,6 +1221,7 @@ TEST_F(ProgramTest, ZoneDetailsAddStartsFromTheProposal) {
         tabs->widget(tab)->findChild<QPushButton*>("add")->click();
         EXPECT_EQ(total().toStdString(), proposed.toStdString());
       }
+      EXPECT_EQ(tabs->widget(3)->findChild<QTableWidget*>("items")->item(0, 2)->text(), "0.1") << "as typed";
       // The wall turned below grade is not taken without its height.
       QTableWidgetItem* exposure = tabs->widget(3)->findChild<QTableWidget*>("items")->item(0, 0);
       exposure->setData(Qt::UserRole, 2);
