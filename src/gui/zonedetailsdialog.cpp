@@ -642,8 +642,8 @@ class ZoneDetailsDialog {
     };
     const bool partition = column >= kFirstPartitionColumn;
     addSurface(m_walls, ZoneQuantity::WallArea, ZoneQuantity::WallU,
-               partition ? QStringLiteral("%1 ft\u00B2 of wall at U %2 to a space the partition difference, %3 \u00B0F, "
-                                          "from indoors.")
+               partition ? QStringLiteral("%1 ft\u00B2 of wall at U %2 to a space the partition difference, "
+                                          "%3 \u00B0F, from indoors.")
                          : QStringLiteral("%1 ft\u00B2 of wall to outdoors at U %2, %3."),
                partition ? QString::number(m_project.integer(page, irow::PartitionDT(column)))
                          : selected(sel::WallConstruction, kWallConstructionEntries));
