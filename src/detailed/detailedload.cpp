@@ -962,7 +962,8 @@ DetailedDesign detailedDesign(const ProjectTables& tables, int rotation) {
   // The duct system's inputs, entered or proposed, stand even without one
   // (for the Ducts dialog's proposals) and without a zone (for the outputs
   // to list); only an entered system carries a load.
-  design.ductInputs = ductInputs(tables.Ducts, std::isfinite(conditionedArea) ? conditionedArea : 0.0);
+  design.ductInputs = ductInputs(tables.Ducts, std::isfinite(conditionedArea) ? conditionedArea : 0.0,
+                                proposedDuctHeating(tables.Equipment));
   if (ductSystem) takeDuctSystem(tables, design);
   return design;
 }

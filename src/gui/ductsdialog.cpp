@@ -60,7 +60,7 @@ class DuctsDialog : ValuesDialog {
       addNumber(grid, static_cast<DuctNumber>(i));
     }
     m_heating = choice(grid, QStringLiteral("&Heated by:"), "heating", kDuctHeatingRows, ducts.Heating,
-                       ductHeatingRow(kProposedHeating).text);
+                       ductHeatingRow(proposedDuctHeating(project.Equipment)).text);
     addPart(grid);
     takeAsEdited(m_fields, m_dialog, [this] { update(); });
 

@@ -19,6 +19,8 @@
 #include <optional>
 #include <string_view>
 
+#include "model/equipment.h"
+
 #include "model/valuetables.h"
 
 namespace kovrin {
@@ -164,7 +166,14 @@ struct DuctInputs {
   DuctHeating heating = kProposedHeating;
 };
 
-inline DuctInputs ductInputs(const DuctSystem& ducts, double floorArea) {
+// What heats the air in the ducts when the user has not said: the heat pump
+// of a house whose equipment is a heat pump alone; a furnace otherwise, also
+// for dual fuel, whose furnace carries the load at the design temperature.
+inline DuctHeating proposedDuctHeating(const Equipment& equipment) {
+  return equipment.System == SystemType::HeatPump ? DuctHeating::HeatPump : kProposedHeating;
+}
+
+inline DuctInputs ductInputs(const DuctSystem& ducts, double floorArea, DuctHeating proposedHeating = kProposedHeating) {
   DuctInputs in;
   in.supplyLocation = ducts.SupplyLocation.value_or(kProposedDuctLocation);
   in.returnLocation = ducts.ReturnLocation.value_or(kProposedDuctLocation);
@@ -182,7 +191,7 @@ inline DuctInputs ductInputs(const DuctSystem& ducts, double floorArea) {
       outside(in.supplyLocation) ? row.supplyPerArea * in.supplyArea : 0.0);
   in.returnLeakage = ducts[DuctNumber::ReturnLeakage].value_or(
       outside(in.returnLocation) ? row.returnPerArea * in.returnArea : 0.0);
-  in.heating = ducts.Heating.value_or(kProposedHeating);
+  in.heating = ducts.Heating.value_or(proposedHeating);
   return in;
 }
 

@@ -62,5 +62,31 @@ TEST(DetailedDucts, EachTurnTakesItsOwnDuctLoadSharedAmongTheZones) {
   }
 }
 
+// What heats the ducts' air, when not said, follows the equipment: a heat
+// pump's 105 °F air for a heat pump alone, a furnace's otherwise.
+TEST(DetailedDucts, TheHeatingProposedFollowsTheEquipment) {
+  const struct {
+    std::optional<SystemType> system;
+    std::optional<DuctHeating> entered;
+    DuctHeating taken;
+  } rows[] = {
+      {std::nullopt, std::nullopt, DuctHeating::Furnace},
+      {SystemType::FurnaceAndAirConditioner, std::nullopt, DuctHeating::Furnace},
+      {SystemType::HeatPump, std::nullopt, DuctHeating::HeatPump},
+      {SystemType::DualFuel, std::nullopt, DuctHeating::Furnace},
+      {SystemType::HeatPump, DuctHeating::Furnace, DuctHeating::Furnace},
+  };
+  ProjectTables tables = testing::loadTestProject("house/west.prj");
+  tables.Ducts.SupplyLocation = DuctLocation::VentedAttic;
+  const std::int64_t furnace = detailedDesign(tables, 0).house.heating[Component::Ducts];
+  for (const auto& row : rows) {
+    tables.Equipment.System = row.system;
+    tables.Ducts.Heating = row.entered;
+    const DetailedDesign design = detailedDesign(tables, 0);
+    EXPECT_EQ(design.ductInputs.heating, row.taken);
+    EXPECT_EQ(design.house.heating[Component::Ducts] == furnace, row.taken == DuctHeating::Furnace);
+  }
+}
+
 }  // namespace
 }  // namespace kovrin
