@@ -1318,6 +1318,10 @@ TEST_F(ProgramTest, TheAirAndPeopleDialogEditsTheHouseAndTheViewFollows) {
     EXPECT_TRUE(dialog->findChild<QLabel*>("preview")->text().contains(
         "Not entered: 0 counted for:\n  Average ceiling height (8 proposed)\n  Air changes"))
         << dialog->findChild<QLabel*>("preview")->text().toStdString();
+    QTest::keyClicks(field(dialog, "ach50"), "5");  // stands in for the air changes
+    EXPECT_FALSE(dialog->findChild<QLabel*>("preview")->text().contains("Air changes by leakage"));
+    field(dialog, "ach50")->selectAll();
+    QTest::keyClick(field(dialog, "ach50"), Qt::Key_Backspace);
     QTest::keyClicks(field(dialog, "occupants"), "4.5");
     EXPECT_EQ(dialog->findChild<QLabel*>("refusal")->text(), "Occupants: 4.5 is not a whole number");
     click(dialog, QDialogButtonBox::Ok);
