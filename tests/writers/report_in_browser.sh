@@ -24,24 +24,31 @@ trap 'rm -rf "$work"' EXIT
 "$report" --html --date "March 1, 2025" -o "$work/report.html" "$project"
 "$report" --csv "$project" > "$work/summary.csv"
 
-# A profile and a home of its own, no network, no first-run pages.
-if ! HOME="$work" chromium --headless --no-sandbox --disable-gpu --no-first-run \
-    --disable-background-networking --disable-component-update --disable-sync \
-    --user-data-dir="$work/profile" --no-pdf-header-footer \
-    --print-to-pdf="$work/report.pdf" "file://$work/report.html" > "$work/chromium.log" 2>&1; then
-  echo "report_in_browser: chromium failed:" >&2
+# print NAME: NAME.html printed by Chromium to NAME.pdf, with a profile and
+# a home of its own, no network, no first-run pages. A loaded machine now
+# and then loses a headless Chromium before it prints: it is tried again
+# once before the test fails.
+print() {
+  local try
+  for try in 1 2; do
+    rm -f "$work/$1.pdf"
+    if HOME="$work" chromium --headless --no-sandbox --disable-gpu --no-first-run \
+        --disable-background-networking --disable-component-update --disable-sync \
+        --user-data-dir="$work/profile" --no-pdf-header-footer \
+        --print-to-pdf="$work/$1.pdf" "file://$work/$1.html" > "$work/chromium.log" 2>&1 &&
+      [ -s "$work/$1.pdf" ]; then
+      return 0
+    fi
+  done
+  echo "report_in_browser: chromium failed to print $1.html:" >&2
   cat "$work/chromium.log" >&2
   exit 1
-fi
+}
+
+print report
 pdfinfo "$work/report.pdf" > "$work/info.txt"
 grep -q '^Page size: *612 x 792 pts' "$work/info.txt" || { echo "not US Letter:" >&2; cat "$work/info.txt" >&2; exit 1; }
 pdftotext -layout "$work/report.pdf" "$work/report.txt"
-
-# print NAME: NAME.html printed by Chromium to NAME.pdf.
-print() {
-  HOME="$work" chromium --headless --no-sandbox --disable-gpu --no-first-run --user-data-dir="$work/profile" \
-    --no-pdf-header-footer --print-to-pdf="$work/$1.pdf" "file://$work/$1.html" > "$work/chromium.log" 2>&1
-}
 
 # Every zone of the CSV summary, and the house totals, must be in the PDF.
 awk -F, '
