@@ -203,14 +203,17 @@ class AirAndPeopleDialog : ValuesDialog {
 
   // The empty fields whose greyed proposal the design load does not count,
   // a line each, so that the preview keeps the dialog's width. A blower-door
-  // ACH50 stands in for the air changes by leakage: they are not missed.
+  // ACH50 stands in for the air changes by leakage, and zones' own people and
+  // appliances for the house's: those are not missed.
   QString proposedButNotEntered() const {
     const bool ach50 = houseDetails()[HouseDetail::Ach50].has_value();
+    const bool ownGains = !m_project.Details.zonesWithOwnGains().empty();
     QStringList names;
     for (const ValueField& field : m_fields) {
       const bool leakage = field.key == HouseValue::LeakageAchWinter || field.key == HouseValue::LeakageAchSummer;
+      const bool gains = field.key == HouseValue::Occupants || field.key == HouseValue::Appliances;
       if (field.key == HouseValue::FloorArea || field.proposal.isEmpty() || field.taken ||
-          !field.edit->text().trimmed().isEmpty() || (leakage && ach50)) {
+          !field.edit->text().trimmed().isEmpty() || (leakage && ach50) || (gains && ownGains)) {
         continue;
       }
       names << QStringLiteral("\n  %1 (%2 proposed)").arg(toQString(houseValueRange(field.key).name), field.proposal);

@@ -1455,6 +1455,7 @@ TEST_F(ProgramTest, TheZonesOwnPeopleAreSaidToStandForTheHouses) {
     QTest::keyClicks(dialog->findChild<QLineEdit*>("occupants"), "6");
     EXPECT_TRUE(dialog->findChild<QLabel*>("preview")->text().contains(
         "Occupants and appliances not counted: zone 2 has its own (Zone Details)"));
+    EXPECT_FALSE(dialog->findChild<QLabel*>("preview")->text().contains("Appliances and lights, sensible ("));
     qobject_cast<QDialog*>(dialog)->reject();
   }});
   command(kCmdAirAndPeople);
