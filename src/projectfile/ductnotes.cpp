@@ -13,23 +13,6 @@ constexpr std::string_view kReturnLocationKey = "duct return location";
 constexpr std::string_view kSealingKey = "duct sealing";
 constexpr std::string_view kHeatingKey = "duct heating";
 
-// Reads one of the words of `rows` into `target`.
-template <class Value, class Rows>
-std::string readWord(std::string_view key, std::string_view text, const Rows& rows, std::optional<Value>& target) {
-  const std::string quotedKey = quotedNoteWord(key);
-  if (target) return "expected one " + quotedKey + ", found a second";
-  std::string words;
-  for (const auto& row : rows) {
-    if (text == row.word) {
-      target = static_cast<Value>(&row - rows.data());
-      return {};
-    }
-    words += words.empty() ? "" : ", ";
-    words += quotedNoteWord(row.word);
-  }
-  return "expected one of " + words + " for " + quotedKey + ", found " + quotedInMessage(text);
-}
-
 }  // namespace
 
 void writeDuctNotes(const DuctSystem& ducts, const NoteWriter& item) {
@@ -44,10 +27,10 @@ void writeDuctNotes(const DuctSystem& ducts, const NoteWriter& item) {
 
 std::optional<std::string> readDuctNote(std::string_view key, std::string_view value, DuctSystem& ducts) {
   const std::string_view text = trimmedNote(value);
-  if (key == kSupplyLocationKey) return readWord(key, text, kDuctLocationWordings, ducts.SupplyLocation);
-  if (key == kReturnLocationKey) return readWord(key, text, kDuctLocationWordings, ducts.ReturnLocation);
-  if (key == kSealingKey) return readWord(key, text, kDuctSealingRows, ducts.Sealing);
-  if (key == kHeatingKey) return readWord(key, text, kDuctHeatingRows, ducts.Heating);
+  if (key == kSupplyLocationKey) return readWordNote(key, text, kDuctLocationWordings, ducts.SupplyLocation);
+  if (key == kReturnLocationKey) return readWordNote(key, text, kDuctLocationWordings, ducts.ReturnLocation);
+  if (key == kSealingKey) return readWordNote(key, text, kDuctSealingRows, &DuctSealingRow::sealing, ducts.Sealing);
+  if (key == kHeatingKey) return readWordNote(key, text, kDuctHeatingRows, &DuctHeatingRow::heating, ducts.Heating);
   for (const DuctNumberRange& range : kDuctNumberRanges) {
     if (key == range.noteKey) return readNumberNote(key, text, numberRange(range), ducts[range.value]);
   }

@@ -14,25 +14,6 @@ constexpr std::string_view kSizedForHeatingKey = "sized for heating";
 constexpr std::string_view kFrontDoorKey = "front door faces";
 constexpr std::string_view kYes = "yes";
 
-// Reads a choice by its word; what was expected when the word is none of
-// the table's or the choice was already read.
-template <class Choice, std::size_t N>
-std::string readChoice(const std::array<ChoiceWording<Choice>, N>& table, std::string_view key, std::string_view text,
-                       std::optional<Choice>& out) {
-  if (out) return "expected one " + quotedNoteWord(key) + ", found a second";
-  for (const ChoiceWording<Choice>& wording : table) {
-    if (trimmedNote(text) != wording.word) continue;
-    out = wording.choice;
-    return {};
-  }
-  std::string words;
-  for (std::size_t i = 0; i < N; ++i) {
-    words += i == 0 ? "" : (i + 1 == N ? " or " : ", ");
-    words += quotedNoteWord(table[i].word);
-  }
-  return "expected " + words + " for " + quotedNoteWord(key) + ", found " + quotedInMessage(text);
-}
-
 }  // namespace
 
 void writeEquipmentNotes(const Equipment& equipment, const NoteWriter& item) {
@@ -48,9 +29,9 @@ void writeEquipmentNotes(const Equipment& equipment, const NoteWriter& item) {
 
 std::optional<std::string> readEquipmentNote(std::string_view key, const std::string& value, std::size_t characters,
                                              Equipment& equipment) {
-  if (key == kSystemKey) return readChoice(kSystemTypeWordings, key, value, equipment.System);
-  if (key == kCompressorKey) return readChoice(kCompressorWordings, key, value, equipment.Compressor);
-  if (key == kFrontDoorKey) return readChoice(kFacingWordings, key, value, equipment.FrontDoor);
+  if (key == kSystemKey) return readWordNote(key, value, kSystemTypeWordings, equipment.System);
+  if (key == kCompressorKey) return readWordNote(key, value, kCompressorWordings, equipment.Compressor);
+  if (key == kFrontDoorKey) return readWordNote(key, value, kFacingWordings, equipment.FrontDoor);
   if (key == kMakeAndModelKey) {
     if (!equipment.MakeAndModel.empty()) return "expected one " + quotedNoteWord(key) + ", found a second";
     if (holdsAny(value, refusedInName)) {

@@ -116,14 +116,12 @@ std::optional<std::string> readHouseNote(std::string_view key, std::string_view 
                                          bool& sizeForRead) {
   text = trimmedNote(text);
   if (key == kSizeForKey) {
-    if (sizeForRead) return "expected one " + quotedNoteWord(key) + ", found a second";
-    for (const SizeForWording& wording : kSizeForWordings) {
-      if (text != wording.word) continue;
-      house.SizeFor = wording.choice;
-      sizeForRead = true;
-      return std::string();
-    }
-    return "expected \"drawn\" or \"worst\" for " + quotedNoteWord(key) + ", found " + quotedInMessage(text);
+    std::optional<SizingOrientation> read;
+    if (sizeForRead) read = house.SizeFor;
+    std::string expected = readWordNote(key, text, kSizeForWordings, read);
+    if (expected.empty()) house.SizeFor = *read;
+    sizeForRead = read.has_value();
+    return expected;
   }
   for (const HouseValueRange& range : kHouseValueRanges) {
     if (key == range.fileKey) return readNumberNote(key, text, numberRange(range), house[range.value]);

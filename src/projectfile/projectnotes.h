@@ -31,6 +31,8 @@
 // occupants and the system airflow); anything else is refused.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -60,6 +62,32 @@ bool holdsAny(std::string_view text, bool (*refused)(char32_t));
 // number; empty when it is read.
 std::string readNumberNote(std::string_view key, std::string_view text, const NumberRange& range,
                            std::optional<double>& out);
+
+// Reads the word `text` of the note `key` into `out`, which must not hold a
+// value yet: the value, as the member `choice` gives it, of the row of
+// `rows` whose member `word` it is. Returns what was expected when it is
+// none of their words; empty when it is read.
+template <class Row, std::size_t N, class Value>
+std::string readWordNote(std::string_view key, std::string_view text, const std::array<Row, N>& rows,
+                         Value Row::*choice, std::optional<Value>& out) {
+  if (out) return "expected one " + quotedNoteWord(key) + ", found a second";
+  text = trimmedNote(text);
+  std::string words;
+  for (std::size_t i = 0; i < N; ++i) {
+    if (text == rows[i].word) {
+      out = rows[i].*choice;
+      return {};
+    }
+    words += i == 0 ? "" : (i + 1 == N ? " or " : ", ");
+    words += quotedNoteWord(rows[i].word);
+  }
+  return "expected " + words + " for " + quotedNoteWord(key) + ", found " + quotedInMessage(text);
+}
+template <class Choice, std::size_t N>
+std::string readWordNote(std::string_view key, std::string_view text, const std::array<ChoiceWording<Choice>, N>& rows,
+                         std::optional<Choice>& out) {
+  return readWordNote(key, text, rows, &ChoiceWording<Choice>::choice, out);
+}
 
 // Whether `tables` have anything to write after the 750 values.
 bool hasNotes(const ProjectTables& tables);

@@ -101,7 +101,7 @@ TEST(ProjectNotes, ABrokenSectionIsRefusedWithItsLineAndExpectation) {
       {"sizefor = worst", "line 752: expected the key \"size for\", found \"sizefor\""},
       {"Make_And_Model = x", "line 752: expected the key \"make and model\", found \"Make_And_Model\""},
       // The duct system's: one of its words, or a number in its range, each once.
-      {"duct supply location = roof", "line 752: expected one of \"conditioned\", \"vented attic\""},
+      {"duct supply location = roof", "line 752: expected \"conditioned\", \"vented attic\""},
       {"duct returns = 1.5", "line 752: expected a whole number from 1 to 20 for \"duct returns\", found \"1.5\""},
       {"duct sealing = sealed\r\nduct sealing = leaky", "line 753: expected one \"duct sealing\", found a second"},
       // The details: known fields with values in their range, each once.
