@@ -14,7 +14,8 @@ HouseFigures houseFigures(const ProjectTables& tables) {
   if (std::string held = designWarning(figures.design); !held.empty()) {
     figures.summary.warnings.push_back(std::move(held));
   }
-  figures.equipment = equipmentFigures(tables, sizedLoad(figures.design));
+  figures.sized = sizedLoad(figures.design);
+  figures.equipment = equipmentFigures(tables, figures.sized);
   return figures;
 }
 

@@ -16,7 +16,10 @@ namespace kovrin {
 struct HouseFigures {
   HouseSummary summary;
   HouseDesign design;
-  EquipmentFigures equipment;  // against design.load
+  // The design load the equipment is sized for and judged against
+  // (sizedLoad): the house as drawn, or its cooling turned to the worst.
+  DesignLoad sized;
+  EquipmentFigures equipment;  // against `sized`
 };
 
 HouseFigures houseFigures(const ProjectTables& tables);

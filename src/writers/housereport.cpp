@@ -669,7 +669,7 @@ std::string houseReportHtml(const HouseReport& report, const HouseFigures& figur
   documentHead(out, report);
   out += "<body>\n";
   // The building department's page first, as its form asks.
-  out += permitSummaryHtml(report.tables, design.load, equipment);
+  out += permitSummaryHtml(report.tables, figures.sized, design, equipment);
   out += "<h1 class=\"page\">Heating and Cooling Loads</h1>\n";
   jobFacts(out, report);
   // What must not be missed, above the totals that it concerns.

@@ -6,6 +6,7 @@
 
 #include "house/housesummary.h"
 #include "model/selections.h"
+#include "writers/designtext.h"
 #include "writers/equipmentwriters.h"
 #include "writers/housereport.h"
 
@@ -83,7 +84,8 @@ std::string occupantsText(const ProjectTables& tables) {
 }
 
 // The design conditions, the loads, the house and its windows.
-void designSections(Form& form, const ProjectTables& tables, const DesignLoad& load, const Equipment& equipment) {
+void designSections(Form& form, const ProjectTables& tables, const DesignLoad& load, const HouseDesign& design,
+                    const Equipment& equipment) {
   const HouseValues& house = tables.House;
   form.section("Design conditions");
   form.row("Winter outdoor design", degrees(tables.integer(1, irow::WinterDesignTemp)));
@@ -97,6 +99,7 @@ void designSections(Form& form, const ProjectTables& tables, const DesignLoad& l
   form.row("Cooling, sensible", btu(load.coolingSensible));
   form.row("Cooling, latent", btu(load.coolingLatent));
   form.row("Cooling, total", btu(load.coolingTotal));
+  if (design.house.SizeFor == SizingOrientation::Worst) form.row("Cooling sized for", htmlEscaped(sizedForText(design)));
 
   form.section("House");
   form.row("Front door faces", choice(kFacingWordings, equipment.FrontDoor));
@@ -161,9 +164,10 @@ void jobSection(Form& form, const ProjectTables& tables) {
 
 }  // namespace
 
-std::string permitSummaryHtml(const ProjectTables& tables, const DesignLoad& load, const EquipmentFigures& figures) {
+std::string permitSummaryHtml(const ProjectTables& tables, const DesignLoad& sized, const HouseDesign& design,
+                              const EquipmentFigures& figures) {
   Form form;
-  designSections(form, tables, load, figures.equipment);
+  designSections(form, tables, sized, design, figures.equipment);
   equipmentSection(form, figures);
   jobSection(form, tables);
   return "<h1>Summary for the Building Department</h1>\n" + form.end();

@@ -9,11 +9,15 @@
 
 #include "equipment/equipmentfigures.h"
 #include "house/designload.h"
+#include "house/housedesign.h"
 #include "model/model.h"
 
 namespace kovrin {
 
 // The page as HTML, one <div class="page">: a table of labels and values.
-std::string permitSummaryHtml(const ProjectTables& tables, const DesignLoad& load, const EquipmentFigures& figures);
+// Its loads are `sized`, those the equipment is sized for and judged
+// against; the house sized for its worst orientation says which turn.
+std::string permitSummaryHtml(const ProjectTables& tables, const DesignLoad& sized, const HouseDesign& design,
+                              const EquipmentFigures& figures);
 
 }  // namespace kovrin

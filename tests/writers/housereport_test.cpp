@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "sampleprojects.h"
 
 namespace kovrin {
 namespace {
@@ -118,6 +119,26 @@ TEST(HouseReport, TheEquipmentAsEnteredAndJudged) {
     const std::string html = houseReportHtml({tables, "p.prj", "March 1, 2025"}, houseFigures(tables));
     EXPECT_NE(html.find(c.shown), std::string::npos) << html;
   }
+}
+
+// The building department's loads are those the equipment is sized for and
+// judged against: sized for its worst orientation, the house's cooling is
+// that turn's (Vatilo's 30,258 Btu/h turned 315°), and the page says so.
+TEST(HouseReport, PermitSummaryGivesTheLoadsSizedFor) {
+  ProjectTables tables = testing::loadTestProject("reference/vatilo.prj");
+  tables.House.SizeFor = SizingOrientation::Worst;
+  const HouseFigures figures = houseFigures(tables);
+  const DesignLoad sized = sizedLoad(figures.design);
+  ASSERT_NE(sized.coolingTotal, figures.design.load.coolingTotal);
+  const std::string html = houseReportHtml({tables, "p.prj", "March 1, 2025"}, figures);
+  const std::string page = html.substr(0, html.find("<h1 class=\"page\">"));
+  for (const auto& [label, value] : {std::pair{"Heating", sized.heating}, {"Cooling, sensible", sized.coolingSensible},
+                                     {"Cooling, latent", sized.coolingLatent}, {"Cooling, total", sized.coolingTotal}}) {
+    EXPECT_NE(page.find(std::string("<td>") + label + "</td><td>" + figureText(value, 0, Grouping::Thousands)),
+              std::string::npos)
+        << label;
+  }
+  EXPECT_NE(page.find("<td>Cooling sized for</td><td>the house turned "), std::string::npos);
 }
 
 }  // namespace
