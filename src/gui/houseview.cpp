@@ -107,11 +107,12 @@ QSplitter* HouseView::splitParts() {
   upperLayout->addWidget(m_table);
   upperLayout->addWidget(m_houseLine);
   splitter->addWidget(upper);
-  // The design part scrolls where the splitter leaves it less than it needs.
+  // The design part scrolls where the splitter leaves it less than it needs,
+  // and sideways where the view is narrower than its three tables, so that
+  // none of them is cut off out of reach.
   auto* design = new QScrollArea(splitter);
   design->setFrameShape(QFrame::NoFrame);
   design->setWidgetResizable(true);
-  design->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   design->setWidget(m_design);
   splitter->addWidget(design);
   auto* charts = new QWidget(splitter);

@@ -4,6 +4,8 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTableWidget>
@@ -184,6 +186,23 @@ TEST(HouseView, ShowsTheDesignLoadTheTurnsAndTheSizes) {
     for (const char* shown : c.shown) EXPECT_NE(text.find(shown), std::string::npos) << shown << " in\n" << text;
     EXPECT_EQ(text.find(c.project[0] == 'c' ? "Design load|" : "not entered"), std::string::npos) << text;
     EXPECT_EQ(view.table()->isColumnHidden(HouseTableModel::HeatingSystemAir), !c.systemAirflow);
+  }
+}
+
+// A view narrower than the design part's three tables scrolls sideways to
+// them; one wide enough has no scroll bar.
+TEST(HouseView, TheDesignPartScrollsToWhatANarrowViewCannotShow) {
+  HouseView view;
+  show(view, testing::loadTestProject("reference/vatilo.prj"));
+  auto* area = qobject_cast<QScrollArea*>(view.findChild<DesignPanel*>()->parentWidget()->parentWidget());
+  ASSERT_NE(area, nullptr);
+  const int needed = area->widget()->minimumSizeHint().width();
+  view.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+  for (const int width : {needed / 2, needed + 100}) {
+    view.resize(width, 900);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(area->horizontalScrollBar()->isVisible(), width < needed) << width;
   }
 }
 
