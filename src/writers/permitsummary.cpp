@@ -136,8 +136,10 @@ void equipmentSection(Form& form, const EquipmentFigures& figures) {
                                                                 : btu(pump->capacityAtDesign));
   // The backup the check judges: a dual fuel system's furnace, else the kW.
   const bool furnaceBackup = equipment.System == SystemType::DualFuel && figures.furnaceOutput;
+  const std::optional<double>& kw = equipment[EquipmentValue::BackupKw];
   const std::string backup = furnaceBackup ? "the furnace gives " + btu(figures.furnaceOutput)
-                                           : entered(equipment[EquipmentValue::BackupKw], "kW") + " entered";
+                             : kw          ? entered(kw, "kW") + " entered"
+                                           : "kW " + notEntered();
   form.row("Backup heat", pump && pump->backupAtDesign ? btu(pump->backupAtDesign) + " needed, " + backup
                           : furnaceBackup              ? backup
                                                        : entered(equipment[EquipmentValue::BackupKw], "kW"));

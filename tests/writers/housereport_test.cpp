@@ -91,7 +91,7 @@ TEST(HouseReport, PermitSummaryCountsTheOverhangs) {
 }
 
 // The report gives the equipment as entered and as the checks judge it: a
-// dual fuel system's backup is its furnace, else the kW entered; a sensible
+// dual fuel system's backup is its furnace, else the kW entered or not; a sensible
 // capacity entered without the total is still entered; with nothing yet to
 // check the equipment's section says so.
 TEST(HouseReport, TheEquipmentAsEnteredAndJudged) {
@@ -107,6 +107,9 @@ TEST(HouseReport, TheEquipmentAsEnteredAndJudged) {
       {SystemType::HeatPump,
        {{V::HeatPumpAt47, 24000}, {V::HeatPumpAt17, 19000}, {V::BackupKw, 5}},
        "<td>Backup heat</td><td>0\u00A0Btu/h needed, 5\u00A0kW entered</td>"},
+      {SystemType::HeatPump,
+       {{V::HeatPumpAt47, 24000}, {V::HeatPumpAt17, 19000}},
+       "<td>Backup heat</td><td>0\u00A0Btu/h needed, kW <span class=\"none\">not entered</span></td>"},
       {SystemType::HeatPump, {{V::CoolingSensible, 18000}}, "<td>Cooling capacity, sensible</td><td>18,000\u00A0Btu/h</td>"},
       {SystemType::FurnaceAndAirConditioner, {{V::Bedrooms, 3}},
        "<h2>Equipment against the design load</h2>\n<p>Nothing to check yet.</p>"},
