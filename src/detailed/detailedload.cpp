@@ -534,22 +534,6 @@ void windowsAndSkylights(const ZoneColumn& zc, int rotation, const Sun& sun, con
   }
 }
 
-void doors(const ZoneColumn& zc, const Climate& climate, ZoneSums& z) {
-  const double doorCooling = climate.ctd + kDoorDifferenceAbove[static_cast<std::size_t>(climate.range)];
-  if (zc.details.doors) {
-    for (const DoorDetails& d : *zc.details.doors) {
-      add(z.heating, Component::Doors, d.u * d.area * climate.htd);
-      add(z.sensible, Component::Doors, d.u * d.area * doorCooling);
-      z.exposed += d.area;
-    }
-    return;
-  }
-  const double ua = zc.value(ZoneQuantity::DoorU) * zc.value(ZoneQuantity::DoorArea);
-  add(z.heating, Component::Doors, ua * (zc.partition ? zc.partitionDifference : climate.htd));
-  add(z.sensible, Component::Doors, ua * (zc.partition ? zc.partitionDifference : doorCooling));
-  if (!zc.partition) z.exposed += zc.value(ZoneQuantity::DoorArea);
-}
-
 double wallCooling(const WallDetails& w, const Climate& climate) {
   const auto group = static_cast<std::size_t>(std::clamp<std::int32_t>(w.group, 0, 10));
   double cltd = kWallDifference[group] * kColourMultiplier[static_cast<std::size_t>(w.colour)];
@@ -571,6 +555,40 @@ void addBesideSpace(const Surface& s, Component component, const Climate& climat
   const double summer = s.summerTemperature.value_or(climate.outdoorSummer);
   add(z.heating, component, s.u * s.area * (climate.indoorWinter - winter));
   add(z.sensible, component, s.u * s.area * (summer - climate.indoorSummer));
+}
+
+void addDoor(const DoorDetails& d, const Climate& climate, ZoneSums& z) {
+  if (d.exposure == WallExposure::Unconditioned) {
+    addBesideSpace(d, Component::Doors, climate, z);
+    return;
+  }
+  add(z.heating, Component::Doors, d.u * d.area * climate.htd);
+  add(z.sensible, Component::Doors,
+      d.u * d.area * (climate.ctd + kDoorDifferenceAbove[static_cast<std::size_t>(climate.range)]));
+  z.exposed += d.area;
+}
+
+// The door the page describes: in a partition column (7 to 10), to a space
+// as far from indoors as the partition difference in both seasons, as the
+// column's wall; else to outdoors.
+DoorDetails pageDoor(const ZoneColumn& zc, const Climate& climate) {
+  DoorDetails d;
+  d.area = zc.value(ZoneQuantity::DoorArea);
+  d.u = zc.value(ZoneQuantity::DoorU);
+  if (zc.partition) {
+    d.exposure = WallExposure::Unconditioned;
+    d.winterTemperature = climate.indoorWinter - zc.partitionDifference;
+    d.summerTemperature = climate.indoorSummer + zc.partitionDifference;
+  }
+  return d;
+}
+
+void doors(const ZoneColumn& zc, const Climate& climate, ZoneSums& z) {
+  if (zc.details.doors) {
+    for (const DoorDetails& d : *zc.details.doors) addDoor(d, climate, z);
+  } else {
+    addDoor(pageDoor(zc, climate), climate, z);
+  }
 }
 
 void addWall(const WallDetails& w, const Climate& climate, ZoneSums& z) {
@@ -919,7 +937,9 @@ ZoneDetails proposedZoneDetails(const ProjectTables& tables, int zone) {
   const ZoneDetails none;
   const ZoneColumn zc(tables, none, page, column);
   ZoneDetails proposed;
-  proposed.walls = {{pageWall(zc, climateOf(tables, page))}};
+  const Climate climate = climateOf(tables, page);
+  proposed.doors = {{pageDoor(zc, climate)}};
+  proposed.walls = {{pageWall(zc, climate)}};
   proposed.ceilings = {{pageCeiling(zc)}};
   // A floor of U 0 loses nothing, as floors() takes it: not even a slab's edge.
   FloorDetails floor = pageFloor(zc);

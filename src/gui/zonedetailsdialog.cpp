@@ -170,7 +170,12 @@ ListDef<DoorDetails> doorList() {
   return {"D&oors",
           "Door",
           {number(&D::area, "Area\nft\u00B2", "The door's area", kMaxArea),
-           number(&D::u, "U", "The door's U-value, Btu/(h\u00B7ft\u00B2\u00B7\u00B0F)", kMaxU)}};
+           number(&D::u, "U", "The door's U-value, Btu/(h\u00B7ft\u00B2\u00B7\u00B0F)", kMaxU),
+           choice(&D::exposure, "Exposure", "What the door's outer side meets", kDoorExposureWords),
+           optionalNumber(&D::winterTemperature, "Winter\n\u00B0F",
+                          "An unconditioned space's temperature in winter; empty: outdoors'"),
+           optionalNumber(&D::summerTemperature, "Summer\n\u00B0F",
+                          "An unconditioned space's temperature in summer; empty: outdoors'")}};
 }
 
 ListDef<WallDetails> wallList() {
@@ -624,13 +629,9 @@ class ZoneDetailsDialog {
     }
     addList(m_skylights, QStringLiteral("none: the page has no skylights."),
             Cells{std::nullopt, std::nullopt, std::nullopt});
-    addList(m_doors,
-            QStringLiteral("%1 ft\u00B2 of door at U %2.")
-                .arg(area(value(ZoneQuantity::DoorArea)), area(value(ZoneQuantity::DoorU))),
-            m_doors.def.toCells(DoorDetails{value(ZoneQuantity::DoorArea), value(ZoneQuantity::DoorU)}));
-    // The walls, the ceiling and the floor: the page's area at its U-value,
-    // of the construction the page chose, each added as the detailed load
-    // builds it from the page.
+    // The doors, the walls, the ceiling and the floor: the page's area at its
+    // U-value, of the construction the page chose, each added as the
+    // detailed load builds it from the page.
     const ZoneDetails proposed = proposedZoneDetails(m_project, m_zone);
     const auto addSurface = [&](auto& list, ZoneQuantity areaOf, ZoneQuantity uOf, const QString& proposal,
                                 const QString& construction) {
@@ -641,12 +642,17 @@ class ZoneDetailsDialog {
       addList(list, proposal.arg(area(fresh.area), area(fresh.u), construction), list.def.toCells(fresh));
     };
     const bool partition = column >= kFirstPartitionColumn;
-    addSurface(m_walls, ZoneQuantity::WallArea, ZoneQuantity::WallU,
-               partition ? QStringLiteral("%1 ft\u00B2 of wall at U %2 to a space the partition difference, "
-                                          "%3 \u00B0F, from indoors.")
-                         : QStringLiteral("%1 ft\u00B2 of wall to outdoors at U %2, %3."),
-               partition ? QString::number(m_project.integer(page, irow::PartitionDT(column)))
-                         : selected(sel::WallConstruction, kWallConstructionEntries));
+    const QString wallOrPartition = partition ? QString::number(m_project.integer(page, irow::PartitionDT(column)))
+                                              : selected(sel::WallConstruction, kWallConstructionEntries);
+    const auto wallText = [partition](const QString& what) {
+      return partition ? QStringLiteral("%1 ft\u00B2 of %4 at U %2 to a space the partition difference, "
+                                        "%3 \u00B0F, from indoors.").replace(QStringLiteral("%4"), what)
+                       : QStringLiteral("%1 ft\u00B2 of %4 to outdoors at U %2, %3.").replace(QStringLiteral("%4"), what);
+    };
+    addSurface(m_doors, ZoneQuantity::DoorArea, ZoneQuantity::DoorU, wallText(QStringLiteral("door")),
+               wallOrPartition);
+    addSurface(m_walls, ZoneQuantity::WallArea, ZoneQuantity::WallU, wallText(QStringLiteral("wall")),
+               wallOrPartition);
     addSurface(m_ceilings, ZoneQuantity::RoofArea, ZoneQuantity::RoofU, QStringLiteral("%1 ft\u00B2 at U %2, %3."),
                selected(sel::RoofConstruction, kRoofConstructionEntries));
     addSurface(m_floors, ZoneQuantity::FloorArea, ZoneQuantity::FloorU, QStringLiteral("%1 ft\u00B2 at U %2, %3."),

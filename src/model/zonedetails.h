@@ -48,6 +48,8 @@ enum class WallExposure : int {
   BelowGrade,     // earth, down to its depth below grade
 };
 inline constexpr std::array<std::string_view, 3> kWallExposureWords = {"outdoors", "unconditioned", "below grade"};
+// A door meets outdoors or an unconditioned space, never the earth.
+inline constexpr std::array<std::string_view, 2> kDoorExposureWords = {"outdoors", "unconditioned"};
 
 // The construction groups of the cooling temperature differences of walls,
 // from the lightest (B) to the heaviest (G), with the groups between them.
@@ -105,6 +107,11 @@ struct SkylightDetails {
 struct DoorDetails {
   double area = 0;
   double u = 0;
+  WallExposure exposure = WallExposure::Outdoors;  // outdoors or unconditioned
+  // Unconditioned: the space's temperatures at winter and summer design,
+  // as a wall's.
+  std::optional<double> winterTemperature;
+  std::optional<double> summerTemperature;
 
   friend bool operator==(const DoorDetails&, const DoorDetails&) = default;
 };

@@ -24,7 +24,7 @@ using namespace detaillimits;
 // The fields of each kind of item, in the order written. One description
 // serves the writer and the reader: `v` is a FieldWriter or a FieldReader.
 
-// Every surface has an area, ft², and a U; a door has nothing else.
+// Every surface has an area, ft², and a U.
 template <class V, class S>
 void surfaceFields(V& v, S& s) {
   v.number("area", s.area, 0, kMaxArea);
@@ -37,6 +37,14 @@ template <class V, class S>
 void spaceFields(V& v, S& s) {
   v.optionalNumber("winter", s.winterTemperature, kMinTemperature, kMaxTemperature);
   v.optionalNumber("summer", s.summerTemperature, kMinTemperature, kMaxTemperature);
+}
+
+// A door: to outdoors unless it says otherwise.
+template <class V, class D>
+void doorFields(V& v, D& d) {
+  surfaceFields(v, d);
+  v.choice("exposure", d.exposure, kDoorExposureWords);
+  spaceFields(v, d);
 }
 
 template <class V, class W>
@@ -95,7 +103,7 @@ template <class Zone, class F>
 void forEachList(Zone& zone, const F& f) {
   f("window", zone.windows, [](auto& v, auto& item) { windowFields(v, item); });
   f("skylight", zone.skylights, [](auto& v, auto& item) { skylightFields(v, item); });
-  f("door", zone.doors, [](auto& v, auto& item) { surfaceFields(v, item); });
+  f("door", zone.doors, [](auto& v, auto& item) { doorFields(v, item); });
   f("wall", zone.walls, [](auto& v, auto& item) { wallFields(v, item); });
   f("ceiling", zone.ceilings, [](auto& v, auto& item) { ceilingFields(v, item); });
   f("floor", zone.floors, [](auto& v, auto& item) { floorFields(v, item); });

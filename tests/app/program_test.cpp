@@ -1200,7 +1200,9 @@ TEST_F(ProgramTest, ZoneDetailsAddStartsFromTheProposalAndShowsEveryFigure) {
                                      {zoneField(7, ZoneQuantity::WallU), "0.1"}, {1114, "20"},
                                      {zoneField(7, ZoneQuantity::RoofArea), "150"},
                                      {zoneField(7, ZoneQuantity::RoofU), "0.05"},
-                                     {zoneField(7, ZoneQuantity::FloorArea), "150"}}) {
+                                     {zoneField(7, ZoneQuantity::FloorArea), "150"},
+                                     {zoneField(7, ZoneQuantity::DoorArea), "20"},
+                                     {zoneField(7, ZoneQuantity::DoorU), "0.4"}}) {
     type(field, value);
   }
   m_model.Details.zone(7).windows = {{WindowDetails{5, 20, 1 / 10.3, 0.66}}};
@@ -1219,7 +1221,7 @@ TEST_F(ProgramTest, ZoneDetailsAddStartsFromTheProposalAndShowsEveryFigure) {
       const std::string proposed = total();
       auto* tabs = dialog->findChild<QTabWidget*>();
       const auto items = [tabs](int tab) { return tabs->widget(tab)->findChild<QTableWidget*>("items"); };
-      for (const int tab : {3, 4, 5}) {  // walls, ceiling, floor
+      for (const int tab : {2, 3, 4, 5}) {  // doors, walls, ceiling, floor
         tabs->widget(tab)->findChild<QPushButton*>("add")->click();
         EXPECT_EQ(total(), proposed) << tab;
       }

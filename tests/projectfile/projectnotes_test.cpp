@@ -41,6 +41,7 @@ ProjectTables notedProject() {
   garage.area = 144;
   garage.summerTemperature = 105.5;
   zone.walls = {{garage}};
+  zone.doors = {{{21, 0.35, WallExposure::Outdoors, {}, {}}, {20, 0.4, WallExposure::Unconditioned, 50.5, {}}}};
   zone.floors.emplace();
   zone.people = 2;
   return t;
@@ -109,6 +110,8 @@ TEST(ProjectNotes, ABrokenSectionIsRefusedWithItsLineAndExpectation) {
       {"zone 3 window = facing Q", "line 752: expected N, NE, E, SE, S, SW, W or NW for \"facing\" in \"zone 3 window\""},
       {"zone 3 wall = area 10; colour red", "line 752: expected light, medium or dark for \"colour\" in \"zone 3 wall\""},
       {"zone 3 door = area -1", "line 752: expected a number from 0 to 100000 for \"area\" in \"zone 3 door\""},
+      {"zone 3 door = area 20; exposure below grade",
+       "line 752: expected outdoors or unconditioned for \"exposure\" in \"zone 3 door\""},
       {"zone 3 wall = area 10; area 12", "line 752: expected one \"area\" in \"zone 3 wall\", found a second"},
       {"zone 3 floor = kind slab; slope 3", "line 752: expected no field \"slope\" in \"zone 3 floor\""},
       {"zone 3 window = none\r\nzone 3 window = facing N",
