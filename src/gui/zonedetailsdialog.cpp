@@ -173,9 +173,9 @@ ListDef<DoorDetails> doorList() {
            number(&D::u, "U", "The door's U-value, Btu/(h\u00B7ft\u00B2\u00B7\u00B0F)", kMaxU),
            choice(&D::exposure, "Exposure", "What the door's outer side meets", kDoorExposureWords),
            optionalNumber(&D::winterTemperature, "Winter\n\u00B0F",
-                          "An unconditioned space's temperature in winter; empty: outdoors'"),
+                          "An unconditioned space's temperature in winter; empty: the outdoor design temperature"),
            optionalNumber(&D::summerTemperature, "Summer\n\u00B0F",
-                          "An unconditioned space's temperature in summer; empty: outdoors'")}};
+                          "An unconditioned space's temperature in summer; empty: the outdoor design temperature")}};
 }
 
 ListDef<WallDetails> wallList() {
@@ -188,9 +188,9 @@ ListDef<WallDetails> wallList() {
            choice(&W::group, "Group", "The construction group for cooling, B light to G heavy", kWallGroupWords),
            choice(&W::colour, "Colour", "The colour of its outer side", kSurfaceColourWords),
            optionalNumber(&W::winterTemperature, "Winter\n\u00B0F",
-                          "An unconditioned space's temperature in winter; empty: the usual garage's"),
+                          "An unconditioned space's temperature in winter; empty: the outdoor design temperature"),
            optionalNumber(&W::summerTemperature, "Summer\n\u00B0F",
-                          "An unconditioned space's temperature in summer; empty: the usual garage's"),
+                          "An unconditioned space's temperature in summer; empty: the outdoor design temperature"),
            number(&W::height, "Height\nft", "Below grade: the wall's height", kMaxDepth),
            number(&W::depth, "Depth\nft", "Below grade: how much of it is below grade", kMaxDepth)}};
 }
@@ -219,9 +219,9 @@ ListDef<FloorDetails> floorList() {
            number(&F::depth, "Depth\nft", "A basement floor: its depth below grade", kMaxDepth),
            number(&F::width, "Width\nft", "A basement floor: the basement's shortest width", kMaxLength),
            optionalNumber(&F::winterTemperature, "Winter\n\u00B0F",
-                          "Over a garage: its temperature in winter; empty: the usual garage's"),
+                          "Over a garage: its temperature in winter; empty: the outdoor design temperature"),
            optionalNumber(&F::summerTemperature, "Summer\n\u00B0F",
-                          "Over a garage: its temperature in summer; empty: the usual garage's")}};
+                          "Over a garage: its temperature in summer; empty: the outdoor design temperature")}};
 }
 
 // Enter in a cell being edited takes the cell's text and ends the edit;

@@ -124,7 +124,7 @@ struct WallDetails {
   // Dark unless entered: the procedure's tables are made for dark walls.
   SurfaceColour colour = SurfaceColour::Dark;
   // Unconditioned: the space's temperatures at winter and summer design.
-  // None: the procedure's default for a garage.
+  // None: the outdoor design temperatures, as the load takes them.
   std::optional<double> winterTemperature;
   std::optional<double> summerTemperature;
   // Below grade: the wall's height and how much of it is below grade.
