@@ -644,10 +644,12 @@ class ZoneDetailsDialog {
     const bool partition = column >= kFirstPartitionColumn;
     const QString wallOrPartition = partition ? QString::number(m_project.integer(page, irow::PartitionDT(column)))
                                               : selected(sel::WallConstruction, kWallConstructionEntries);
+    // A door's proposal reads as its wall's.
     const auto wallText = [partition](const QString& what) {
-      return partition ? QStringLiteral("%1 ft\u00B2 of %4 at U %2 to a space the partition difference, "
-                                        "%3 \u00B0F, from indoors.").replace(QStringLiteral("%4"), what)
-                       : QStringLiteral("%1 ft\u00B2 of %4 to outdoors at U %2, %3.").replace(QStringLiteral("%4"), what);
+      QString text = partition ? QStringLiteral("%1 ft\u00B2 of %4 at U %2 to a space the partition difference, "
+                                                "%3 \u00B0F, from indoors.")
+                               : QStringLiteral("%1 ft\u00B2 of %4 to outdoors at U %2, %3.");
+      return text.replace(QStringLiteral("%4"), what);
     };
     addSurface(m_doors, ZoneQuantity::DoorArea, ZoneQuantity::DoorU, wallText(QStringLiteral("door")),
                wallOrPartition);
