@@ -451,7 +451,8 @@ it, "supplyLocation" and "returnLocation" ("conditioned", "vented attic",
 "leaky"), "heating" ("furnace" or "heat pump"), "proposed" (the members
 not entered, which take their proposals, to 0.1), "heatingEffectiveness"
 and "coolingEffectiveness" (the delivery effectiveness, to 0.01),
-"heatingAirflow" and "coolingAirflow" (the system airflow, CFM)),
+"heatingAirflow" and "coolingAirflow" (the design airflow, the air that
+carries the design load, CFM: not the system airflow entered)),
 "airAndPeople" ("floorArea", "ceilingHeight", "leakageAchWinter",
 "leakageAchSummer", "ventilationCfm", "ventilationSensibleRecovery",
 "ventilationLatentRecovery", "occupants", "appliances",

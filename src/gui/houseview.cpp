@@ -152,17 +152,21 @@ void HouseView::setSummary(const HouseSummary& summary, const HouseDesign& desig
   m_table->setColumnHidden(HouseTableModel::CoolingSystemAir, !system);
   if (system && !systemShown && isVisible()) widenForTable();
   // The house's design load on its conditioned floor area; with none of the
-  // air and people entered, the rooms' loads on the zones' floor.
+  // air and people entered, the rooms' loads on the zones' floor. Sized for
+  // a turn of the house, the line says that its figures are the house as
+  // drawn; the sizes below give the turn's.
   const DesignLoad& load = design.load;
-  const QString house = load.airAndPeopleEntered ? QStringLiteral("House design load: heating %1 Btu/h \u00B7 cooling "
+  const QString house = load.airAndPeopleEntered ? QStringLiteral("%6: heating %1 Btu/h \u00B7 cooling "
                                                                   "%2 Btu/h, %3 tons \u00B7 conditioned floor %4 ft\u00B2, "
                                                                   "%5 ft\u00B2 per ton")
-                                                 : QStringLiteral("House: heating %1 Btu/h \u00B7 cooling %2 Btu/h, %3 tons "
+                                                 : QStringLiteral("%6: heating %1 Btu/h \u00B7 cooling %2 Btu/h, %3 tons "
                                                                   "\u00B7 floor %4 ft\u00B2, %5 ft\u00B2 per ton");
   m_houseLine->setText(house.arg(shownLoad(load.heating), shownLoad(load.coolingTotal),
                                  toQString(figureText(load.coolingTons, kTonsDecimals)), shownArea(load.floorAreaFigure),
                                  toQString(figureText(load.floorAreaPerTon, kFloorAreaPerTonDecimals, kNoValueText,
-                                                      Grouping::Thousands))));
+                                                      Grouping::Thousands)),
+                                 QString::fromUtf8(load.airAndPeopleEntered ? "House design load" : "House") +
+                                     (design.sizingRotation != 0 ? QStringLiteral(" as drawn") : QString())));
   m_design->setDesign(design);
   m_chart->setSvg(chartSvg);
 }

@@ -1,5 +1,7 @@
 #include "house/housedesign.h"
 
+#include "house/wholenumbers.h"
+
 namespace kovrin {
 
 DesignLoad sizedLoad(const HouseDesign& design) {
@@ -8,6 +10,7 @@ DesignLoad sizedLoad(const HouseDesign& design) {
   load.coolingSensible = sized.coolingSensible;
   load.coolingTotal = sized.coolingTotal;
   load.coolingLatent = sized.coolingTotal - sized.coolingSensible;
+  load.coolingTons = static_cast<std::int64_t>(roundedQuotient(load.coolingTotal, kBtuPerTon / 100));
   return load;
 }
 
@@ -20,6 +23,7 @@ HouseDesign designHouse(const ProjectTables& tables, const HouseSummary& summary
   design.zonesWithOwnGains = tables.Details.zonesWithOwnGains();
   design.detailed = detailedDesign(tables);
   design.ducts = tables.Ducts;
+  design.system = tables.Equipment.System;
   design.load = designLoad(tables, summary.heating, summary.cooling, design.detailed);
   design.orientations = turnHouse(tables, design.load, design.detailed);
   if (tables.House.SizeFor == SizingOrientation::Worst) design.sizingRotation = design.orientations.worst;

@@ -25,6 +25,9 @@ struct HouseDesign {
   // (the design load's inputs, entered or proposed, are in `detailed`).
   HouseValues house;
   DuctSystem ducts;
+  // The system chosen in House Equipment, if any: a heat pump alone has no
+  // furnace whose output the sizes could give.
+  std::optional<SystemType> system;
   // The house's own details as entered (its site, blower-door test and
   // blower); the detailed load takes the proposals of those not entered.
   HouseDetails details;

@@ -137,7 +137,9 @@ std::vector<DuctLine> ductLines(const HouseDesign& design, Grouping grouping) {
     const double whole = std::isfinite(value) ? std::clamp(std::round(value), 0.0, 9.0e15) : 0.0;
     return figureText(static_cast<std::int64_t>(whole), 0, grouping);
   };
-  lines.push_back({"System airflow, heating / cooling",
+  // The airflow that carries the design load, not the system airflow
+  // entered in House Air and People: the ducts carry what the load needs.
+  lines.push_back({"Design airflow, heating / cooling",
                    cfm(figures.heatingAirflow) + " / " + cfm(figures.coolingAirflow) + " CFM"});
   return lines;
 }
@@ -244,7 +246,11 @@ std::vector<SizingLine> sizingLines(const HouseDesign& design, Grouping grouping
     lines.push_back({"Cooling: no load to size for", "Kovrin's design cooling total for " + sizedForText(design) +
                                                           " is " + btu(sizes.coolingLoad, grouping) + "."});
   }
-  if (sizes.heatingBand) {
+  if (sizes.heatingBand && design.system == SystemType::HeatPump) {
+    lines.push_back({"Heating (heat pump and backup): " + btu(sizes.heatingLoad, grouping) + " at the design temperature",
+                     "A heat pump alone has no furnace output to size: its capacity at the design temperature and "
+                     "its backup heat carry Kovrin's design heating load (the equipment's checks)."});
+  } else if (sizes.heatingBand) {
     lines.push_back({"Heating (furnace output): " + figureText(sizes.heatingBand->minimum, 0, grouping) + " to " +
                          btu(sizes.heatingBand->maximum, grouping),
                      percentBandText(kHeatingBandLow, kHeatingBandHigh) + " of Kovrin's design heating load, " +

@@ -177,14 +177,19 @@ std::string thn(std::string_view html, int rows = 1) { return th(html, 1, rows, 
 // The house's totals are its design load, on the conditioned floor area F;
 // with none of the air and people entered, the rooms' loads on the zones'
 // floor, as they always were.
-void houseTotals(std::string& out, const DesignLoad& load) {
+// Sized for a turn of the house, they are the house as drawn, and a note
+// gives the cooling the equipment is sized for.
+void houseTotals(std::string& out, const HouseDesign& house) {
   out += "<h2>House totals</h2>\n";
+  const DesignLoad& load = house.load;
   const bool design = load.airAndPeopleEntered;
+  const bool turned = house.sizingRotation != 0;
   Table table("facts");
   const std::string tonsLabel = "Cooling in tons (" + btuPerTonText() + ")";
   const std::pair<std::string_view, std::string> facts[] = {
       {design ? "Design heating load" : "Heating load", loadText(load.heating) + " Btu/h"},
-      {design ? "Design cooling load" : "Cooling load", loadText(load.coolingTotal) + " Btu/h"},
+      {turned ? "Design cooling load, as drawn" : design ? "Design cooling load" : "Cooling load",
+       loadText(load.coolingTotal) + " Btu/h"},
       {tonsLabel, figureText(load.coolingTons, kTonsDecimals) + " tons"},
       {design ? "Conditioned floor area" : "Floor area", areaText(load.floorAreaFigure) + " ft\u00B2"},
       {"Heating per ft\u00B2 of floor", perAreaText(load.heatingPerFloorArea) + " Btu/h"},
@@ -194,6 +199,11 @@ void houseTotals(std::string& out, const DesignLoad& load) {
   };
   for (const auto& [label, value] : facts) table.row(td(label) + num(value));
   out += table.end();
+  if (!turned) return;
+  const DesignLoad sized = sizedLoad(house);
+  out += "<p class=\"note\">The house as drawn. The equipment is sized for " + htmlEscaped(sizedForText(house)) +
+         ": a design cooling total of " + loadText(sized.coolingTotal) + " Btu/h, " +
+         figureText(sized.coolingTons, kTonsDecimals) + " tons.</p>\n";
 }
 
 std::string figureCell(const Figure& figure) { return num(figure ? loadText(*figure) : std::string()); }
@@ -674,7 +684,7 @@ std::string houseReportHtml(const HouseReport& report, const HouseFigures& figur
   jobFacts(out, report);
   // What must not be missed, above the totals that it concerns.
   for (const std::string& warning : summary.warnings) out += "<p class=\"warning\">" + htmlEscaped(warning) + "</p>\n";
-  houseTotals(out, design.load);
+  houseTotals(out, design);
   designLoadSection(out, design);
   orientationSection(out, design);
   equipmentSection(out, equipment, placement);

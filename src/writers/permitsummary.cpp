@@ -127,10 +127,15 @@ void equipmentSection(Form& form, const EquipmentFigures& figures) {
   form.section("Equipment");
   form.row("Type", choice(kSystemTypeWordings, equipment.System));
   form.row("Make and model", equipment.MakeAndModel.empty() ? notEntered() : htmlCellText(equipment.MakeAndModel));
-  form.row("Heating output (furnace)", btu(figures.furnaceOutput));
+  // A figure the system chosen has no part for says so, rather than that it
+  // was not entered.
+  const bool noFurnace = equipment.System == SystemType::HeatPump && !figures.furnaceOutput;
+  const bool noHeatPump = equipment.System == SystemType::FurnaceAndAirConditioner;
+  form.row("Heating output (furnace)", noFurnace ? std::string("none: a heat pump alone") : btu(figures.furnaceOutput));
   const HeatPumpFigures* pump = figures.heatPump ? &*figures.heatPump : nullptr;
   form.row("Heat pump capacity at design",
-           !pump                                                 ? notEntered()
+           !pump && noHeatPump                                   ? std::string("none: a furnace and air conditioner")
+           : !pump                                               ? notEntered()
            : pump->capacityAtDesign && pump->lockedOutAtDesign ? btu(pump->capacityAtDesign) + ", " +
                                                                       lockoutText(*pump, "\u00A0")
                                                                 : btu(pump->capacityAtDesign));
@@ -142,6 +147,7 @@ void equipmentSection(Form& form, const EquipmentFigures& figures) {
                                            : "kW " + notEntered();
   form.row("Backup heat", pump && pump->backupAtDesign ? btu(pump->backupAtDesign) + " needed, " + backup
                           : furnaceBackup              ? backup
+                          : noHeatPump && !kw          ? std::string("none: a furnace and air conditioner")
                                                        : entered(equipment[EquipmentValue::BackupKw], "kW"));
   form.row("Cooling capacity, sensible", btu(figures.coolingSensible));
   form.row("Cooling capacity, latent", figures.coolingTotal && figures.coolingSensible && !figures.coolingLatent

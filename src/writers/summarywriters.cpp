@@ -515,7 +515,7 @@ void appendZonesText(std::string& out, const HouseSummary& summary, bool breakdo
 }
 
 // The pages' totals, then the house's design load.
-void appendPagesAndHouseText(std::string& out, const HouseSummary& summary, const DesignLoad& load) {
+void appendPagesAndHouseText(std::string& out, const HouseSummary& summary, const HouseDesign& design) {
   out += "\n Page         Heating    Cooling    Airflow\n";
   for (const PageSummary& page : summary.pages) {
     appendRight(out, page.page, kIndexWidth);
@@ -525,14 +525,20 @@ void appendPagesAndHouseText(std::string& out, const HouseSummary& summary, cons
     out += '\n';
   }
   // The house's figures are its design load, and the line says so; the
-  // rooms' own stand in the design load's parts.
+  // rooms' own stand in the design load's parts. Sized for a turn of the
+  // house, the figures as drawn say so, and the turn's follow.
   out += "\n House        Heating    Cooling       Tons\n";
-  const std::string_view label = " design load";
-  out += label;
-  appendRight(out, load.heating, kIndexWidth + kIndexWidth + kNumberWidth - label.size());
-  appendRight(out, load.coolingTotal, kNumberWidth);
-  appendRight(out, figureText(load.coolingTons, kTonsDecimals), kNumberWidth);
-  out += '\n';
+  const bool turned = design.sizingRotation != 0;
+  const auto row = [&out](std::string_view label, const DesignLoad& load, std::string_view what) {
+    out += label;
+    appendRight(out, load.heating, kIndexWidth + kIndexWidth + kNumberWidth - label.size());
+    appendRight(out, load.coolingTotal, kNumberWidth);
+    appendRight(out, figureText(load.coolingTons, kTonsDecimals), kNumberWidth);
+    if (!what.empty()) out += "  " + std::string(what);
+    out += '\n';
+  };
+  row(" design load", design.load, turned ? "the house as drawn" : "");
+  if (turned) row(" sized for", sizedLoad(design), sizedForText(design));
 }
 
 }  // namespace
@@ -546,7 +552,7 @@ std::string summaryText(const HouseSummary& summary, const HouseDesign& design, 
   out += '\n';
   appendJobAndWarningsText(out, summary);
   appendZonesText(out, summary, breakdown);
-  appendPagesAndHouseText(out, summary, design.load);
+  appendPagesAndHouseText(out, summary, design);
   if (designLoadListed(design)) {
     appendDesignLoadText(out, design.load);
     appendDuctsText(out, design);

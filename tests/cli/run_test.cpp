@@ -685,5 +685,38 @@ TEST_F(InScratchFolder, TheEquipmentIsCheckedAgainstTheLoadItIsSizedFor) {
   }
 }
 
+// Each figure says what it holds, in the text and the report: sized for
+// Vatilo's worst turn (315°), the house's figures as drawn say so and the
+// turn's follow; the ducts' design airflow is not called the system
+// airflow entered; a heat pump alone gets no furnace output to size.
+TEST_F(InScratchFolder, EachFigureSaysWhatItHolds) {
+  const std::string pump = write("pump.prj", readBytes(std::string(KOVRIN_TEST_DATA_DIR) + "/reference/vatilo.prj") +
+                                                 "size for = worst\r\nsystem cfm = 1100\r\nsystem = heat pump\r\n");
+  const struct {
+    const char* format;
+    std::vector<std::string> shown;
+    std::vector<std::string> absent;
+  } cases[] = {
+      {"--breakdown",
+       {" design load    30254      28588       2.38  the house as drawn\n"
+        " sized for      30254      30258       2.52  the house turned 315\u00B0, its worst orientation\n",
+        "  Design airflow, heating / cooling          789 / 1244 CFM\n",
+        "  Heating (heat pump and backup): 30254 Btu/h at the design temperature\n"},
+       {"System airflow, heating", "furnace output)"}},
+      {"--html",
+       {"<td>Design cooling load, as drawn</td>",
+        "sized for the house turned 315\u00B0, its worst orientation: a design cooling total of 30,258 Btu/h, 2.52 tons.",
+        "<td>Heating output (furnace)</td><td>none: a heat pump alone</td>"},
+       {"System airflow, heating", "furnace output)"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.format);
+    const Outcome outcome = runWith({c.format, pump});
+    ASSERT_EQ(outcome.status, 0) << outcome.err;
+    for (const std::string& shown : c.shown) EXPECT_NE(outcome.out.find(shown), std::string::npos) << shown;
+    for (const std::string& absent : c.absent) EXPECT_EQ(outcome.out.find(absent), std::string::npos) << absent;
+  }
+}
+
 }  // namespace
 }  // namespace kovrin

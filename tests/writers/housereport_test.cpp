@@ -113,6 +113,9 @@ TEST(HouseReport, TheEquipmentAsEnteredAndJudged) {
       {SystemType::HeatPump, {{V::CoolingSensible, 18000}}, "<td>Cooling capacity, sensible</td><td>18,000\u00A0Btu/h</td>"},
       {SystemType::FurnaceAndAirConditioner, {{V::Bedrooms, 3}},
        "<h2>Equipment against the design load</h2>\n<p>Nothing to check yet.</p>"},
+      {SystemType::FurnaceAndAirConditioner, {{V::FurnaceInput, 40000}, {V::Afue, 95}},
+       "<td>Heat pump capacity at design</td><td>none: a furnace and air conditioner</td></tr>\n"
+       "<tr><td>Backup heat</td><td>none: a furnace and air conditioner</td>"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.shown);
