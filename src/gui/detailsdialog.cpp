@@ -13,6 +13,7 @@
 #include <variant>
 
 #include "model/nametext.h"
+#include "toolkit/qt/fieldwidgets.h"
 #include "toolkit/qt/plaintext.h"
 #include "toolkit/qt/textconversion.h"
 
@@ -60,6 +61,7 @@ Editor detailEditor(const JobDetailField& field, const QString& value, QDialog& 
   }
   auto* edit = new QLineEdit(value, &dialog);
   edit->setMaxLength(kMaxCharacters);
+  takePastedLinesAsOne(edit);
   return edit;
 }
 

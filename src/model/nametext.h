@@ -21,6 +21,10 @@ constexpr bool refusedInName(char32_t c) {
   return c < 0x20 || (c >= 0x7F && c < 0xA0) || (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
 }
 
+// A text that a message quotes is quoted by its first 40 characters, so
+// that a long paste or a long line of a file never fills the message.
+inline constexpr std::size_t kQuotedCharacters = 40;
+
 // Not in a job detail: the C0 control characters but the tab and the line
 // feed (the address and the note run over lines), and DEL.
 constexpr bool refusedInDetail(char32_t c) { return (c < 0x20 && c != '\t' && c != '\n') || c == 0x7F; }

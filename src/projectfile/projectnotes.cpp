@@ -171,7 +171,7 @@ std::optional<std::string> keyMeant(std::string_view key) {
 }  // namespace
 
 std::string quotedInMessage(std::string_view text) {
-  constexpr std::size_t kShown = 40;
+  constexpr std::size_t kShown = kQuotedCharacters;
   std::string out = "\"";
   for (std::size_t i = 0; i < text.size() && i < kShown; ++i) {
     const auto c = static_cast<unsigned char>(text[i]);

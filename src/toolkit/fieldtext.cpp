@@ -6,7 +6,7 @@
 
 namespace kovrin {
 
-std::optional<double> parseFieldText(std::string_view text, NumberKind kind) {
+bool isNumberText(std::string_view text) {
   // from_chars would also take "inf", "nan" and exponents; a field takes
   // only a sign, digits and one point.
   std::size_t i = 0;
@@ -20,10 +20,14 @@ std::optional<double> parseFieldText(std::string_view text, NumberKind kind) {
     } else if (c == '.' && !point) {
       point = true;
     } else {
-      return std::nullopt;
+      return false;
     }
   }
-  if (!digit) return std::nullopt;
+  return digit;
+}
+
+std::optional<double> parseFieldText(std::string_view text, NumberKind kind) {
+  if (!isNumberText(text)) return std::nullopt;
 
   // The whole part: the text before the point, without its sign.
   std::string_view whole = text.substr(0, text.find('.'));

@@ -16,6 +16,9 @@ namespace kovrin {
 
 enum class NumberKind { Integer, Real };
 
+// Whether typed text is written as a number (a sign, digits and one point),
+// whether or not a field can hold it.
+bool isNumberText(std::string_view text);
 // The value of typed text (without surrounding blanks) in a field of `kind`;
 // nothing when it is no number of that kind. The value of a real field is
 // the single-precision number widened to double.

@@ -5,6 +5,7 @@
 #include <QPalette>
 #include <QValidator>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -44,7 +45,13 @@ class NumberValidator : public QValidator {
     });
   }
 
-  State validate(QString& input, int& /*pos*/) const override {
+  State validate(QString& input, int& pos) const override {
+    // A number holds no blank: those around a pasted number are left out.
+    for (qsizetype i = input.size(); i-- > 0;) {
+      if (!input[i].isSpace()) continue;
+      input.remove(i, 1);
+      if (i < pos) --pos;
+    }
     if (input.count(QLatin1Char('*')) > m_stars) return Invalid;
     QString text = input;
     text.remove(QLatin1Char('*'));
@@ -144,6 +151,22 @@ class ClickSelectsAll : public QObject {
   bool m_clickedIn = false;  // the focus came in with the press not yet released
 };
 
+// One line's text: a pasted line break or tab is no character of it.
+class OneLineValidator : public QValidator {
+ public:
+  using QValidator::QValidator;
+  State validate(QString& input, int& pos) const override {
+    joinLines(input, pos);
+    return Acceptable;
+  }
+};
+
+// Typed text quoted in a message: a long paste by its start.
+QString quotedStart(const QString& typed) {
+  constexpr auto kShown = static_cast<qsizetype>(kQuotedCharacters);
+  return typed.size() > kShown ? typed.left(kShown) + QStringLiteral("...") : typed;
+}
+
 std::string shortestFloatText(float value) {
   char buffer[32];
   const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
@@ -155,6 +178,28 @@ std::string shortestFloatText(float value) {
 }  // namespace
 
 void selectAllOnClickIn(QLineEdit* field) { field->installEventFilter(new ClickSelectsAll(field)); }
+
+void joinLines(QString& text, int& pos) {
+  const auto isBreak = [](QChar c) { return c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QLatin1Char('\t'); };
+  if (std::none_of(text.cbegin(), text.cend(), isBreak)) return;
+  QString joined;
+  qsizetype joinedPos = -1;
+  for (qsizetype i = 0; i < text.size();) {
+    if (i == pos) joinedPos = joined.size();
+    if (!isBreak(text[i])) {
+      joined += text[i++];
+      continue;
+    }
+    const qsizetype start = i;
+    while (i < text.size() && isBreak(text[i])) ++i;
+    if (start > 0 && i < text.size()) joined += QLatin1Char(' ');
+    if (pos > start && pos <= i) joinedPos = joined.size();
+  }
+  text = joined;
+  pos = static_cast<int>(joinedPos < 0 ? joined.size() : joinedPos);
+}
+
+void takePastedLinesAsOne(QLineEdit* field) { field->setValidator(new OneLineValidator(field)); }
 
 bool isTypingUndoKey(const QKeySequence& key) {
   const QList<QKeySequence> own = {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)};
@@ -257,7 +302,9 @@ void NumberField::takeTypedText(const QString& text) {
     // admits: keep the value rather than hand the calculation -999.
     m_refusal = m_hasRange && !inRange(kEmptyRead) ? Refusal::Empty : Refusal::None;
   } else if (typed = parse(trimmed); !typed) {
-    m_refusal = Refusal::NotANumber;
+    // A number too large for the field to hold is out of its range.
+    m_refusal = m_hasRange && isNumberText(trimmed.toLatin1().toStdString()) ? Refusal::OutOfRange
+                                                                                      : Refusal::NotANumber;
   } else if (m_hasRange && !inRange(*typed)) {
     m_refusal = Refusal::OutOfRange;
   } else {
@@ -278,8 +325,8 @@ void NumberField::undoRefusedEdit() {
   const QString kept = m_textBeforeEdit.trimmed().isEmpty() ? QStringLiteral("it empty") : m_textBeforeEdit.trimmed();
   QString what;
   switch (m_refusal) {
-    case Refusal::OutOfRange: what = QStringLiteral("%1 is outside %2").arg(typed, rangeText()); break;
-    case Refusal::NotANumber: what = QStringLiteral("\"%1\" is not a number").arg(typed); break;
+    case Refusal::OutOfRange: what = QStringLiteral("%1 is outside %2").arg(quotedStart(typed), rangeText()); break;
+    case Refusal::NotANumber: what = QStringLiteral("\"%1\" is not a number").arg(quotedStart(typed)); break;
     case Refusal::Empty: what = QStringLiteral("a value from %1 is needed").arg(rangeText()); break;
     case Refusal::None: return;
   }
@@ -351,9 +398,21 @@ class TextValidator : public QValidator {
  public:
   TextValidator(int maxCharacters, QObject* parent) : QValidator(parent), m_max(maxCharacters) {}
 
-  State validate(QString& input, int& /*pos*/) const override {
-    const QList<uint> characters = input.toUcs4();
-    if (characters.size() > m_max) return Invalid;
+  State validate(QString& input, int& pos) const override {
+    joinLines(input, pos);
+    QList<uint> characters = input.toUcs4();
+    // Too long after an insertion: what was inserted last, before the
+    // cursor, is cut to fit, as a line edit's own limit cuts a paste.
+    if (characters.size() > m_max) {
+      const qsizetype cursor = QStringView(input).left(pos).toUcs4().size();
+      const qsizetype excess = characters.size() - m_max;
+      if (cursor < excess) return Invalid;
+      characters.remove(cursor - excess, excess);
+      input = QString::fromUcs4(reinterpret_cast<const char32_t*>(characters.constData()), characters.size());
+      pos = static_cast<int>(QString::fromUcs4(reinterpret_cast<const char32_t*>(characters.constData()),
+                                               cursor - excess)
+                                 .size());
+    }
     for (const uint c : characters) {
       if (refusedInName(c)) return Invalid;
     }

@@ -51,6 +51,14 @@ bool isTypingUndoKey(const QKeySequence& key);
 // for theirs.
 void selectAllOnClickIn(QLineEdit* field);
 
+// Text pasted into a line of one line: a cell copied from a spreadsheet
+// brings a line break after it, and copied lines bring tabs and line breaks
+// between them. Each run of them becomes one blank, none at the ends; the
+// cursor `pos` keeps its place in the text.
+void joinLines(QString& text, int& pos);
+// A line edit that takes pasted lines as one line (joinLines).
+void takePastedLinesAsOne(QLineEdit* field);
+
 class NumberField : public QLineEdit {
  public:
   NumberField(NumberKind kind, std::string_view initialText, QWidget* parent);
