@@ -227,7 +227,8 @@ HeatPumpFigures heatPumpFigures(const Equipment& equipment, const DesignLoad& lo
   pump.backupAtDesign = backup;
   // Tenths of kW: backup / 3412.14 x 10 = backup x 1000 / 341214, exact.
   pump.backupKwTenths = static_cast<std::int64_t>(roundedQuotient(WideInteger{backup} * 1000, 341214));
-  if (equipment.System == SystemType::DualFuel && furnaceOutput) {
+  pump.furnaceBackup = equipment.System == SystemType::DualFuel && furnaceOutput;
+  if (pump.furnaceBackup) {
     pump.backupCovered = *furnaceOutput >= backup;
   } else if (const std::optional<double>& kw = equipment[EquipmentValue::BackupKw]) {
     pump.backupCovered = *kw * kBtuPerKw >= static_cast<double>(backup);

@@ -98,6 +98,9 @@ struct HeatPumpFigures {
   // Whether the backup entered (kW; for dual fuel the furnace's output)
   // covers the backup needed; none when no backup is entered.
   std::optional<bool> backupCovered;
+  // Whether that backup is a dual fuel system's furnace, whose output is
+  // known: the backup is then given in Btu/h alone, never in kW.
+  bool furnaceBackup = false;
   // C5 >= 70 % of C47; none without both.
   std::optional<bool> coldClimate;
   // Whether the compressor is locked out at or above the design

@@ -97,10 +97,12 @@ std::string balancePointText(const HeatPumpFigures& pump, std::string_view space
          reach;
 }
 
+// A furnace's backup is heat in Btu/h; only electric backup is bought in kW.
 std::string backupAtDesignText(const HeatPumpFigures& pump, std::string_view space) {
   if (!pump.backupAtDesign || !pump.backupKwTenths) return "not known";
-  return figureText(*pump.backupAtDesign, 0, Grouping::Thousands) + std::string(space) + "Btu/h, " +
-         figureText(*pump.backupKwTenths, kKwDecimals) + std::string(space) + "kW" +
+  return figureText(*pump.backupAtDesign, 0, Grouping::Thousands) + std::string(space) + "Btu/h" +
+         (pump.furnaceBackup ? std::string()
+                             : ", " + figureText(*pump.backupKwTenths, kKwDecimals) + std::string(space) + "kW") +
          (pump.lockedOutAtDesign ? ", the whole load: " + lockoutText(pump, space) : std::string());
 }
 
@@ -221,7 +223,10 @@ std::string equipmentText(const EquipmentFigures& figures) {
     out += "  Balance point: " + balancePointText(*pump, " ") + '\n';
     out += "  Backup at design: " + backupAtDesignText(*pump, " ") +
            (pump->backupCovered
-                ? (*pump->backupCovered ? ", covered by the backup entered" : ", more than the backup entered")
+                ? (*pump->backupCovered ? (pump->furnaceBackup ? ", covered by the furnace"
+                                                                : ", covered by the backup entered")
+                                        : (pump->furnaceBackup ? ", more than the furnace gives"
+                                                                : ", more than the backup entered"))
                 : "") +
            '\n';
   }
