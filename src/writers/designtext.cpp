@@ -157,11 +157,20 @@ std::string enteredValueText(const HouseValues& house, HouseValue value) {
   return enteredText(*entered) + ' ' + std::string(houseValueRange(value).unit);
 }
 
+// A value the load takes from elsewhere says so, entered or not: the
+// house's people and appliances once zones have their own, the air changes
+// by leakage once a blower-door ACH50 is entered.
 std::string houseValueText(const HouseDesign& design, HouseValue value) {
   const std::string text = enteredValueText(design.house, value);
   const bool gain = value == HouseValue::Occupants || value == HouseValue::Appliances;
-  if (!gain || !design.house[value] || design.zonesWithOwnGains.empty()) return text;
-  return text + " (not counted: " + ownGainsText(design.zonesWithOwnGains) + ")";
+  const bool leakage = value == HouseValue::LeakageAchWinter || value == HouseValue::LeakageAchSummer;
+  if (gain && !design.zonesWithOwnGains.empty()) {
+    return text + (design.house[value] ? " (not counted: " : " (") + ownGainsText(design.zonesWithOwnGains) + ")";
+  }
+  if (leakage && design.details[HouseDetail::Ach50]) {
+    return text + (design.house[value] ? " (not counted: " : " (") + "the air leakage at 50 Pa is taken)";
+  }
+  return text;
 }
 
 std::string houseDetailText(const HouseDetails& details, HouseDetail detail) {

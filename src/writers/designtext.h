@@ -69,8 +69,9 @@ Figure systemAirflowFigure(const HouseValues& house);
 std::string enteredValueText(const HouseValues& house, HouseValue value);
 
 // A house value as the outputs list it: as entered with its unit, or "not
-// entered"; the occupants and appliances entered where zones count their
-// own are marked "(not counted: zone 2 has its own)".
+// entered"; the occupants and appliances where zones count their own are
+// marked "(not counted: zone 2 has its own)", or when not entered "(zone 2
+// has its own)", and the air changes by leakage alike beside an ACH50.
 std::string houseValueText(const HouseDesign& design, HouseValue value);
 
 // A house detail as the detailed load takes it: as entered ("41 \u00B0N",

@@ -688,7 +688,9 @@ TEST_F(InScratchFolder, TheEquipmentIsCheckedAgainstTheLoadItIsSizedFor) {
 // Each figure says what it holds, in the text and the report: sized for
 // Vatilo's worst turn (315°), the house's figures as drawn say so and the
 // turn's follow; the ducts' design airflow is not called the system
-// airflow entered; a heat pump alone gets no furnace output to size.
+// airflow entered; a heat pump alone gets no furnace output to size; a
+// value the load takes from elsewhere (the ACH50, the zone's own people) is
+// not listed as merely not entered.
 TEST_F(InScratchFolder, EachFigureSaysWhatItHolds) {
   const std::string pump = write("pump.prj", readBytes(std::string(KOVRIN_TEST_DATA_DIR) + "/reference/vatilo.prj") +
                                                  "size for = worst\r\nsystem cfm = 1100\r\nsystem = heat pump\r\n");
@@ -701,7 +703,9 @@ TEST_F(InScratchFolder, EachFigureSaysWhatItHolds) {
        {" design load    30254      28588       2.38  the house as drawn\n"
         " sized for      30254      30258       2.52  the house turned 315\u00B0, its worst orientation\n",
         "  Design airflow, heating / cooling          789 / 1244 CFM\n",
-        "  Heating (heat pump and backup): 30254 Btu/h at the design temperature\n"},
+        "  Heating (heat pump and backup): 30254 Btu/h at the design temperature\n",
+        "  Air changes by leakage, winter: not entered (the air leakage at 50 Pa is taken)\n",
+        "  Occupants: not entered (zone 1 has its own)\n"},
        {"System airflow, heating", "furnace output)"}},
       {"--html",
        {"<td>Design cooling load, as drawn</td>",
