@@ -353,8 +353,9 @@ Text summary: the job's details that are given and the house report's
 warnings, a row per zone with input (zone, page, heating load, cooling
 load, airflow share of its page with heating and with cooling), a row per
 page (heating and cooling totals, the page's airflow) and the house's
-heating, cooling and tons: its design load, so labelled when air and
-people are entered, else the rooms' load.
+heating, cooling and tons: its design load, so labelled, the detailed one
+(with no air and people entered, it counts no outdoor air, people or
+appliances).
 A project with house values entered (any of the air and people, the system
 airflow, or sizing for the worst orientation) then has its design load by
 part (rooms, leakage, ventilation, people, appliances; heating, sensible
@@ -404,8 +405,8 @@ after another). A page row holds the page totals and the page's airflow in
 both air columns; the house row the house's figures as the house view and
 the house report give them: its design load (heating, the cooling total
 and its tons), the conditioned floor area, the loads per sq ft of it and
-its sq ft per ton (with no air and people entered, the design load is the
-rooms' load on the zones' floor area). Every row has every column, empty
+its sq ft per ton (with no air and people entered, the design load
+without outdoor air, people or appliances, on the zones' floor area). Every row has every column, empty
 where it has no figure. One header line for all projects.
 A text cell (project, name, the job) that begins with =, +, -, @, a tab or a
 carriage return is written in quotes after an apostrophe, '=A1 as "'=A1",

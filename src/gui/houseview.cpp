@@ -152,7 +152,8 @@ void HouseView::setSummary(const HouseSummary& summary, const HouseDesign& desig
   m_table->setColumnHidden(HouseTableModel::CoolingSystemAir, !system);
   if (system && !systemShown && isVisible()) widenForTable();
   // The house's design load on its conditioned floor area; with none of the
-  // air and people entered, the rooms' loads on the zones' floor. Sized for
+  // air and people entered, on the zones' floor (the design part says what
+  // it leaves out). Sized for
   // a turn of the house, the line says that its figures are the house as
   // drawn; the sizes below give the turn's.
   const DesignLoad& load = design.load;
@@ -165,7 +166,7 @@ void HouseView::setSummary(const HouseSummary& summary, const HouseDesign& desig
                                  toQString(figureText(load.coolingTons, kTonsDecimals)), shownArea(load.floorAreaFigure),
                                  toQString(figureText(load.floorAreaPerTon, kFloorAreaPerTonDecimals, kNoValueText,
                                                       Grouping::Thousands)),
-                                 QString::fromUtf8(load.airAndPeopleEntered ? "House design load" : "House") +
+                                 QStringLiteral("House design load") +
                                      (design.sizingRotation != 0 ? QStringLiteral(" as drawn") : QString())));
   m_design->setDesign(design);
   m_chart->setSvg(chartSvg);

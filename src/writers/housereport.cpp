@@ -175,8 +175,8 @@ std::string th(std::string_view html, int columns = 1, int rows = 1, bool number
 std::string thn(std::string_view html, int rows = 1) { return th(html, 1, rows, true); }
 
 // The house's totals are its design load, on the conditioned floor area F;
-// with none of the air and people entered, the rooms' loads on the zones'
-// floor, as they always were.
+// with none of the air and people entered, the design load without them on
+// the zones' floor, still the design load, as the note below it says.
 // Sized for a turn of the house, they are the house as drawn, and a note
 // gives the cooling the equipment is sized for.
 void houseTotals(std::string& out, const HouseDesign& house) {
@@ -187,9 +187,8 @@ void houseTotals(std::string& out, const HouseDesign& house) {
   Table table("facts");
   const std::string tonsLabel = "Cooling in tons (" + btuPerTonText() + ")";
   const std::pair<std::string_view, std::string> facts[] = {
-      {design ? "Design heating load" : "Heating load", loadText(load.heating) + " Btu/h"},
-      {turned ? "Design cooling load, as drawn" : design ? "Design cooling load" : "Cooling load",
-       loadText(load.coolingTotal) + " Btu/h"},
+      {"Design heating load", loadText(load.heating) + " Btu/h"},
+      {turned ? "Design cooling load, as drawn" : "Design cooling load", loadText(load.coolingTotal) + " Btu/h"},
       {tonsLabel, figureText(load.coolingTons, kTonsDecimals) + " tons"},
       {design ? "Conditioned floor area" : "Floor area", areaText(load.floorAreaFigure) + " ft\u00B2"},
       {"Heating per ft\u00B2 of floor", perAreaText(load.heatingPerFloorArea) + " Btu/h"},

@@ -176,7 +176,8 @@ TEST(HouseView, ShowsTheDesignLoadTheTurnsAndTheSizes) {
         "Cooling total|14,697 Btu/h, 1.22 tons", "Sensible ratio|0.75",
         "as drawn|N|3,000|14,697|worst, sized for", "No nominal size fits: 1.5 tons is 122 % of the load"}},
       {"house/west.prj", false, {"as drawn|N|12,610|19,152|worst, sized for", "Spread 11,824 Btu/h"}},
-      {"cli/house.prj", false, {"Air and people not entered: the design load counts no outdoor air, people or appliances", "House: heating"}},
+      {"cli/house.prj", false, {"Air and people not entered: the design load counts no outdoor air, people or appliances",
+        "House design load: heating 174,543 Btu/h \u00B7 cooling 99,710 Btu/h, 8.31 tons \u00B7 floor 7,900"}},
       // Sized for its worst turn, Vatilo's line gives the house as drawn.
       {"reference/vatilo.prj", false, {"House design load as drawn: heating 30,254 Btu/h \u00B7 cooling 28,588"}},
   };
