@@ -180,7 +180,9 @@ std::string shortestFloatText(float value) {
 void selectAllOnClickIn(QLineEdit* field) { field->installEventFilter(new ClickSelectsAll(field)); }
 
 void joinLines(QString& text, int& pos) {
-  const auto isBreak = [](QChar c) { return c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QLatin1Char('\t'); };
+  const auto isBreak = [](QChar c) {
+    return c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QLatin1Char('\t');
+  };
   if (std::none_of(text.cbegin(), text.cend(), isBreak)) return;
   QString joined;
   qsizetype joinedPos = -1;
