@@ -177,32 +177,32 @@ std::string thn(std::string_view html, int rows = 1) { return th(html, 1, rows, 
 // The house's totals are its design load, on the conditioned floor area F;
 // with none of the air and people entered, the design load without them on
 // the zones' floor, still the design load, as the note below it says.
-// Sized for a turn of the house, they are the house as drawn, and a note
-// gives the cooling the equipment is sized for.
+// Sized for a turn of the house, they are the house as drawn, and a row
+// after the tons gives the cooling the equipment is sized for.
 void houseTotals(std::string& out, const HouseDesign& house) {
   out += "<h2>House totals</h2>\n";
   const DesignLoad& load = house.load;
   const bool design = load.airAndPeopleEntered;
   const bool turned = house.sizingRotation != 0;
   Table table("facts");
-  const std::string tonsLabel = "Cooling in tons (" + btuPerTonText() + ")";
-  const std::pair<std::string_view, std::string> facts[] = {
+  const DesignLoad sized = sizedLoad(house);
+  std::vector<std::pair<std::string, std::string>> facts = {
       {"Design heating load", loadText(load.heating) + " Btu/h"},
       {turned ? "Design cooling load, as drawn" : "Design cooling load", loadText(load.coolingTotal) + " Btu/h"},
-      {tonsLabel, figureText(load.coolingTons, kTonsDecimals) + " tons"},
+      {"Cooling in tons (" + btuPerTonText() + ")", figureText(load.coolingTons, kTonsDecimals) + " tons"},
       {design ? "Conditioned floor area" : "Floor area", areaText(load.floorAreaFigure) + " ft\u00B2"},
       {"Heating per ft\u00B2 of floor", perAreaText(load.heatingPerFloorArea) + " Btu/h"},
       {"Cooling per ft\u00B2 of floor", perAreaText(load.coolingPerFloorArea) + " Btu/h"},
       {"Floor area per ton of cooling",
        figureText(load.floorAreaPerTon, kFloorAreaPerTonDecimals, kNoValueText, Grouping::Thousands) + " ft\u00B2"},
   };
+  if (turned) {
+    facts.insert(facts.begin() + 3,
+                 {"Design cooling load, turned " + turnText(house.sizingRotation) + " (sized for)",
+                  loadText(sized.coolingTotal) + " Btu/h, " + figureText(sized.coolingTons, kTonsDecimals) + " tons"});
+  }
   for (const auto& [label, value] : facts) table.row(td(label) + num(value));
   out += table.end();
-  if (!turned) return;
-  const DesignLoad sized = sizedLoad(house);
-  out += "<p class=\"note\">The house as drawn. The equipment is sized for " + htmlEscaped(sizedForText(house)) +
-         ": a design cooling total of " + loadText(sized.coolingTotal) + " Btu/h, " +
-         figureText(sized.coolingTons, kTonsDecimals) + " tons.</p>\n";
 }
 
 std::string figureCell(const Figure& figure) { return num(figure ? loadText(*figure) : std::string()); }
@@ -239,10 +239,13 @@ void designLoadSection(std::string& out, const HouseDesign& design) {
   // The values in two columns: the air, then the people, appliances,
   // moisture, the system airflow and the sizing choice.
   out += "<h3>Air and people, system airflow</h3>\n";
+  // What a value says of the load's other source goes on a line of its own,
+  // so that the columns keep their labels' width.
   std::vector<std::string> cells;
   for (const HouseValueRange& range : kHouseValueRanges) {
-    cells.push_back(td(htmlEscaped(range.name)) + "<td class=\"value\">" +
-                    htmlEscaped(houseValueText(design, range.value)) + "</td>");
+    std::string value = htmlEscaped(houseValueText(design, range.value));
+    if (const std::size_t remark = value.find(" ("); remark != std::string::npos) value.replace(remark, 1, "<br>");
+    cells.push_back(td(htmlEscaped(range.name)) + "<td class=\"value\">" + value + "</td>");
   }
   cells.push_back(td("Size for") + td(htmlEscaped(sizeForWording(design.house.SizeFor).text)));
   const std::size_t left = static_cast<std::size_t>(HouseValue::VentilationLatentRecovery) + 1;
