@@ -351,8 +351,9 @@ Options:
 
 Text summary: the job's details that are given and the house report's
 warnings, a row per zone with input (zone, page, heating load, cooling
-load, airflow share of its page with heating and with cooling), a row per
-page (heating and cooling totals, the page's airflow) and the house's
+load, its share of its page's airflow with heating and with cooling, in
+the page's "CFM or %"), a row per page (heating and cooling totals, the
+page's airflow, its "CFM or %") and the house's
 heating, cooling and tons: its design load, so labelled, the detailed one
 (with no air and people entered, it counts no outdoor air, people or
 appliances).

@@ -194,7 +194,7 @@ void appendJobAndWarningsText(std::string& out, const HouseSummary& summary) {
 }
 
 void appendZonesDesignText(std::string& out, const HouseSummary& summary, const HouseDesign& design) {
-  out += "\n Detailed design load by zone (the page figures above)\n Zone    Heating   Sensible     Latent\n";
+  out += "\n Detailed design load by zone (their page calculation is above)\n Zone    Heating   Sensible     Latent\n";
   for (const ZoneSummary& zone : summary.zones) {
     if (!zone.listed()) continue;
     const DetailedLoads& loads = design.detailed.zones[static_cast<std::size_t>(zone.zone - 1)];
@@ -486,7 +486,9 @@ namespace {
 
 // The zones' page figures, and their parts when asked for.
 void appendZonesText(std::string& out, const HouseSummary& summary, bool breakdown) {
-  out += "\n Zone Page    Heating    Cooling   Heat air   Cool air";
+  // The air columns are each zone's share of its page's airflow, in the
+  // unit of the page's "CFM or %", as Calculate shows it.
+  out += "\n Zone Page    Heating    Cooling Heat share Cool share";
   out += summary.named ? "  Name\n" : "\n";
   for (const ZoneSummary& zone : summary.zones) {
     if (!zone.listed()) continue;
@@ -516,7 +518,7 @@ void appendZonesText(std::string& out, const HouseSummary& summary, bool breakdo
 
 // The pages' totals, then the house's design load.
 void appendPagesAndHouseText(std::string& out, const HouseSummary& summary, const HouseDesign& design) {
-  out += "\n Page         Heating    Cooling    Airflow\n";
+  out += "\n Page         Heating    Cooling   CFM or %\n";
   for (const PageSummary& page : summary.pages) {
     appendRight(out, page.page, kIndexWidth);
     appendRight(out, page.heating, kNumberWidth + kIndexWidth);
