@@ -11,6 +11,7 @@ void Ranger(Toolkit& toolkit) {
   for (const RealRange& range : kRealRanges) {
     toolkit.wdialograngereal(range.field, range.minimum, range.maximum);
   }
+  for (const int field : kRequiredFields) toolkit.wdialogrequired(field);
 }
 
 }  // namespace kovrin

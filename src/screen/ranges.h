@@ -39,6 +39,13 @@ inline constexpr std::array<IntegerRange, 8> kIntegerRanges = {{
 }};
 
 // One range per row of the zone grid, the same for all ten columns.
+// The typed fields without a range, the duct multipliers and the total
+// airflow, take any number; but an emptied one would hand the calculation
+// -999, a duct loss of -99,900 % or a negative airflow: they keep their value.
+inline constexpr std::array<int, 3> kRequiredFields = {
+    realRowField(rrow::SummerDuctMultiplier), realRowField(rrow::WinterDuctMultiplier),
+    integerRowField(irow::PageAirTotal)};
+
 struct GridRowRange {
   ZoneQuantity quantity;
   float minimum;

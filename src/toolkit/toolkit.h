@@ -135,6 +135,10 @@ class Toolkit {
   // Attach an input range to a field.
   virtual void wdialograngeinteger(int field, std::int32_t minimum, std::int32_t maximum) = 0;
   virtual void wdialograngereal(int field, float minimum, float maximum) = 0;
+  // A typed field without a range that may not be left empty: emptied, it
+  // keeps its value, as a field does whose range the empty read (-999)
+  // lies outside.
+  virtual void wdialogrequired(int field) = 0;
 
   // Enable (1) or disable (0) the delivery of a message type (kFieldChanged).
   virtual void wmessageenable(std::int32_t type, int enable) = 0;

@@ -38,6 +38,7 @@ class RecordingToolkit : public Toolkit {
   void wdialogoutofdate(int, bool) override {}
   void wdialograngeinteger(int, std::int32_t, std::int32_t) override {}
   void wdialograngereal(int, float, float) override {}
+  void wdialogrequired(int) override {}
   void wmessageenable(std::int32_t, int) override {}
   void wmessage(std::int32_t&, MessageRecord&) override {}
   std::string wmessagetext() override { return {}; }

@@ -302,7 +302,7 @@ void NumberField::takeTypedText(const QString& text) {
   if (trimmed.isEmpty()) {
     // An empty field reads as -999, which no declared range of the screen
     // admits: keep the value rather than hand the calculation -999.
-    m_refusal = m_hasRange && !inRange(kEmptyRead) ? Refusal::Empty : Refusal::None;
+    m_refusal = m_required || (m_hasRange && !inRange(kEmptyRead)) ? Refusal::Empty : Refusal::None;
   } else if (typed = parse(trimmed); !typed) {
     // A number too large for the field to hold is out of its range.
     m_refusal = m_hasRange && isNumberText(trimmed.toLatin1().toStdString()) ? Refusal::OutOfRange
@@ -329,7 +329,10 @@ void NumberField::undoRefusedEdit() {
   switch (m_refusal) {
     case Refusal::OutOfRange: what = QStringLiteral("%1 is outside %2").arg(quotedStart(typed), rangeText()); break;
     case Refusal::NotANumber: what = QStringLiteral("\"%1\" is not a number").arg(quotedStart(typed)); break;
-    case Refusal::Empty: what = QStringLiteral("a value from %1 is needed").arg(rangeText()); break;
+    case Refusal::Empty:
+      what = m_hasRange ? QStringLiteral("a value from %1 is needed").arg(rangeText())
+                        : QStringLiteral("a value is needed");
+      break;
     case Refusal::None: return;
   }
   m_value = m_valueBeforeEdit;

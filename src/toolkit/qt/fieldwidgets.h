@@ -69,6 +69,8 @@ class NumberField : public QLineEdit {
   void showValue(double value, const QString& text);
   // The range for typed values; a shown value outside it is marked.
   void setRange(double minimum, double maximum);
+  // Emptied, the field keeps its value whatever its range.
+  void setRequired() { m_required = true; }
 
   // What the field holds and its unit, for its tooltip and messages.
   void setDescription(const QString& name, const QString& unit);
@@ -108,6 +110,7 @@ class NumberField : public QLineEdit {
   std::optional<double> m_valueBeforeEdit;
   QString m_textBeforeEdit;
   bool m_hasRange = false;
+  bool m_required = false;
   double m_minimum = 0;
   double m_maximum = 0;
   Refusal m_refusal = Refusal::None;

@@ -604,6 +604,10 @@ void QtToolkit::wdialograngereal(int field, float minimum, float maximum) {
   f->setRange(static_cast<double>(minimum), static_cast<double>(maximum));
 }
 
+void QtToolkit::wdialogrequired(int field) {
+  if (NumberField* f = d->numberField("wdialogrequired", field)) f->setRequired();
+}
+
 void QtToolkit::wmessageenable(std::int32_t type, int enable) {
   const auto known = d->enabled.find(type);
   if (known == d->enabled.end()) {

@@ -68,6 +68,7 @@ class QtToolkit final : public Toolkit {
   void wdialogoutofdate(int field, bool outOfDate) override;
   void wdialograngeinteger(int field, std::int32_t minimum, std::int32_t maximum) override;
   void wdialograngereal(int field, float minimum, float maximum) override;
+  void wdialogrequired(int field) override;
 
   void wmessageenable(std::int32_t type, int enable) override;
   void wmessage(std::int32_t& type, MessageRecord& record) override;
