@@ -1819,7 +1819,7 @@ TEST_F(ProgramTest, TextCopiedFromASpreadsheetPastesAsItReads) {
   };
   const QString name40 = QStringLiteral("Primary bedroom with walk-in closet and ");
   const std::pair<QString, QString> rows[] = {{"250\r\n", "250"}, {" 1200\t", "1200"}, {"Kitchen\r\n", "Kitchen"},
-                                              {"A\tB\nC\r\n", "A B C"}, {name40 + "bath", name40}};
+                                              {"A\tB\u2028C\r\n", "A B C"}, {name40 + "bath", name40}};
   for (const auto& [copied, pasted] : rows) {
     paste(edit(pasted[0].isDigit() ? 1065 : 1196), copied);
     EXPECT_EQ(edit(pasted[0].isDigit() ? 1065 : 1196)->text().toStdString(), pasted.toStdString());

@@ -180,8 +180,10 @@ std::string shortestFloatText(float value) {
 void selectAllOnClickIn(QLineEdit* field) { field->installEventFilter(new ClickSelectsAll(field)); }
 
 void joinLines(QString& text, int& pos) {
+  // The line and paragraph separators come from word processors.
   const auto isBreak = [](QChar c) {
-    return c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QLatin1Char('\t');
+    return c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QLatin1Char('\t') || c == QChar(0x2028) ||
+           c == QChar(0x2029);
   };
   if (std::none_of(text.cbegin(), text.cend(), isBreak)) return;
   QString joined;
