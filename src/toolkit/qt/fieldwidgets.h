@@ -11,7 +11,8 @@
 // when the focus leaves it, its text returns to that value and the field
 // says so through onValueKept, so that what the screen shows and what the
 // program uses agree again. A field reads as empty (the caller's -999) only
-// when its text is empty and -999 would not contradict its range.
+// when its text is empty, -999 would not contradict its range and it is not
+// one that may not be left empty.
 //
 // Both classes report changes made by the user through onUserChange; what
 // the program writes reports nothing.
