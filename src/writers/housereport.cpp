@@ -489,9 +489,9 @@ void generalCriteria(std::string& out, const ProjectTables& tables) {
   for (const auto& [label, item] : rows) table.row(td(label) + td(selectionName(tables, item)));
   out += table.end();
   out += "<p class=\"note\">These apply to every page. Temperatures in \u00B0F, U-values in "
-         "Btu/h\u00B7ft\u00B2\u00B7\u00B0F, areas in ft\u00B2, loads in Btu/h. Airflow: each zone's share of "
-         "its page's airflow (CFM, or per cent when the page's airflow is 100), as Calculate shows it; the page "
-         "rows give the airflow that is divided.</p>\n";
+         "Btu/h\u00B7ft\u00B2\u00B7\u00B0F, areas in ft\u00B2, loads in Btu/h. Page share: each zone's share "
+         "of its page's airflow (CFM, or per cent when the page's airflow is 100), as Calculate shows it; the "
+         "page rows give the airflow that is divided.</p>\n";
 }
 
 void pageCriteria(std::string& out, const ProjectTables& tables, int page) {
@@ -536,7 +536,7 @@ void pageLoads(std::string& out, const HouseSummary& summary, int page, bool hea
   out += heating ? "<h3>Heating loads, Btu/h</h3>\n" : "<h3>Cooling loads, Btu/h</h3>\n";
   Table table("", true);
   table.head("<tr>" + zoneHeading(summary) + thn("Floor<br>ft\u00B2", 2) + th("Parts of the load", 5) +
-             thn("Load", 2) + thn("Btu/h<br>per ft\u00B2", 2) + thn("Airflow", 2) + "</tr>\n<tr>" + thn("Doors") +
+             thn("Load", 2) + thn("Btu/h<br>per ft\u00B2", 2) + thn("Page<br>share", 2) + "</tr>\n<tr>" + thn("Doors") +
              thn("Floor") + thn("Ceiling/roof") + thn("Walls") + thn("Glass") + "</tr>\n");
   for (const ZoneSummary& zone : summary.zones) {
     if (zone.page != page || !zone.listed()) continue;
