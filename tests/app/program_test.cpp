@@ -1804,10 +1804,8 @@ TEST_F(ProgramTest, AnyTextEnteredComesBackFromTheFile) {
 // long name by its first 40 characters; a refusal quotes a long paste's start.
 TEST_F(ProgramTest, TextCopiedFromASpreadsheetPastesAsItReads) {
   start();
-  const auto paste = [](QLineEdit* field, const QString& copied) {
-    QApplication::clipboard()->setText(copied);
-    field->selectAll();
-    field->paste();
+  const auto paste = [](QLineEdit* field, const QString& text) {
+    field->setFocus(), QApplication::clipboard()->setText(text), field->selectAll(), field->paste();
   };
   const QString name40 = QStringLiteral("Primary bedroom with walk-in closet and ");
   const std::pair<QString, QString> rows[] = {{"250\r\n", "250"}, {" 1200\t", "1200"}, {"Kitchen\r\n", "Kitchen"},
@@ -1824,7 +1822,6 @@ TEST_F(ProgramTest, TextCopiedFromASpreadsheetPastesAsItReads) {
   activate();
   EXPECT_EQ(m_model.zoneName(1), name40.toStdString());
   EXPECT_EQ(m_model.Job.Client, "Smith and Sons");
-  edit(integerRowField(irow::SummerDesignTemp))->setFocus();
   paste(edit(integerRowField(irow::SummerDesignTemp)), QString(1500, QLatin1Char('9')));
   edit(1042)->setFocus();
   EXPECT_EQ(m_toolkit.statusMessage(), "Summer design temperature: " + std::string(40, '9') +
