@@ -19,12 +19,12 @@ constexpr std::array<ColumnHeading, HouseTableModel::kColumns> kHeadings{{
     {"Page", "The page of ten zones that holds the zone"},
     {"Floor\nft\u00B2", "Floor area in ft\u00B2"},
     {"Page heating\nBtu/h", "The page calculation's heat loss in Btu/h, as Calculate shows it with Heating"},
-    {"Heating\nBtu/h\u00B7ft\u00B2", "Heat loss per ft\u00B2 of floor, Btu/h"},
+    {"Page heating\nBtu/h\u00B7ft\u00B2", "The page calculation's heat loss per ft\u00B2 of floor, Btu/h"},
     {"Heating\npage share\nCFM or %",
      "The zone's share of its page's airflow with Heating, in the unit of the page's \"CFM or %\": CFM, or % when "
      "the page's airflow is 100. The page's row gives that airflow."},
     {"Page cooling\nBtu/h", "The page calculation's heat gain in Btu/h, as Calculate shows it with Cooling"},
-    {"Cooling\nBtu/h\u00B7ft\u00B2", "Heat gain per ft\u00B2 of floor, Btu/h"},
+    {"Page cooling\nBtu/h\u00B7ft\u00B2", "The page calculation's heat gain per ft\u00B2 of floor, Btu/h"},
     {"Cooling\npage share\nCFM or %",
      "The zone's share of its page's airflow with Cooling, in the unit of the page's \"CFM or %\": CFM, or % when "
      "the page's airflow is 100. The page's row gives that airflow."},

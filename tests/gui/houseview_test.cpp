@@ -122,8 +122,10 @@ TEST(HouseView, HeadersAreWhole) {
 }
 
 // A zone's share of its page's airflow (in the page's unit) and its part of
-// the system airflow (CFM) stand side by side: each header says which.
-TEST(HouseView, AirflowHeadersSayTheirBasisAndUnit) {
+// the system airflow (CFM) stand side by side: each header says which; the
+// page calculation's loads per ft² say they are the page's, not the design
+// load's per ft² of the report's house totals.
+TEST(HouseView, AirflowAndPerAreaHeadersSayTheirBasisAndUnit) {
   const HouseTableModel model;
   const struct {
     int column;
@@ -133,6 +135,8 @@ TEST(HouseView, AirflowHeadersSayTheirBasisAndUnit) {
       {HouseTableModel::CoolingAir, "Cooling\npage share\nCFM or %"},
       {HouseTableModel::HeatingSystemAir, "Heating\nsystem part\nCFM"},
       {HouseTableModel::CoolingSystemAir, "Cooling\nsystem part\nCFM"},
+      {HouseTableModel::HeatingPerArea, "Page heating\nBtu/h\u00B7ft\u00B2"},
+      {HouseTableModel::CoolingPerArea, "Page cooling\nBtu/h\u00B7ft\u00B2"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(model.headerData(c.column, Qt::Horizontal, Qt::DisplayRole).toString().toStdString(), c.heading);
