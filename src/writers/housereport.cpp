@@ -298,7 +298,8 @@ void orientationSection(std::string& out, const HouseDesign& design) {
 }
 
 void chart(std::string& out, const HouseSummary& summary, const ChartPlacement& placement) {
-  out += "<h2>Zone loads</h2>\n<div class=\"chart\">";
+  // The bars are the page calculation's loads, not the design load above them.
+  out += "<h2>Zone loads, page calculation</h2>\n<div class=\"chart\">";
   if (placement.imageSource.empty()) {
     out += houseChartSvg(summary);
   } else {

@@ -131,7 +131,7 @@ Design load|Windows +37,015
 Air and people, system airflow|Conditioned floor area +2400
 Orientation and equipment|as drawn +N 
 Sizes that fit|Cooling: 93,274
-Zone loads|Btu/h
+Zone loads, page calculation|Btu/h
 Zones|Kitchen/
 HEADINGS
 
