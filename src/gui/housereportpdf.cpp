@@ -20,6 +20,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 #include <string_view>
 
 #include "equipment/housefigures.h"
@@ -38,6 +39,10 @@ constexpr double kMarginRight = kReportMargins.right / 10.0;
 constexpr double kMarginTop = kReportMargins.top / 10.0;
 constexpr double kMarginBottom = kReportMargins.bottom / 10.0;
 constexpr double kFooterBaseline = 0.42;  // inches above the paper's bottom edge
+// What a page's clip stops short of the next page's first line, in the
+// device's units: far below a printed dot, enough that Qt leaves that line
+// out of the page rather than draw it clipped away.
+constexpr double kLineGap = 0.5;
 constexpr double kFooterPointSize = 8;
 // The chart image: sharp in print without making the file large.
 constexpr double kChartDotsPerInch = 300;
@@ -208,6 +213,32 @@ void layOutReport(const HouseReport& report, const HouseFigures& figures, QPaged
   keepHeadingsWithWhatTheyHead(document, body.height());
 }
 
+// Where each page of `height` ends in the laid-out `document`: at the page's
+// foot, or above it at the top of a line that runs across it. Qt may leave
+// a line that it carried to the next page a little above that page's top;
+// cut there, the line is drawn on the next page alone, where most of it
+// stands, rather than as a sliver at this page's foot too, and no text of a
+// line is in two pages for a reader to find or copy.
+std::vector<double> pageEnds(const QTextDocument& document, double height, int pages) {
+  std::vector<double> ends;
+  for (int page = 1; page <= pages; ++page) ends.push_back(page * height);
+  QAbstractTextDocumentLayout* layout = document.documentLayout();
+  for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+    const QTextLayout* lines = block.layout();
+    if (lines == nullptr) continue;
+    const double top = layout->blockBoundingRect(block).top();
+    for (int i = 0; i < lines->lineCount(); ++i) {
+      const QTextLine line = lines->lineAt(i);
+      const double lineTop = top + line.y();
+      const auto page = static_cast<std::size_t>(std::max(0.0, std::floor(lineTop / height)));
+      if (page < ends.size() && lineTop + line.height() > ends[page] && lineTop < ends[page]) {
+        ends[page] = std::min(ends[page], lineTop);
+      }
+    }
+  }
+  return ends;
+}
+
 // Lays the report out on `device`, set to US Letter without margins, and
 // paints every page; the number of pages, or 0 when painting could not
 // start or finish.
@@ -220,6 +251,7 @@ int paintHouseReport(const HouseReport& report, const HouseFigures& figures, QPa
   QTextDocument document;
   layOutReport(report, figures, device, body, document);
   const int pages = document.pageCount();
+  const std::vector<double> ends = pageEnds(document, body.height(), pages);
 
   QPainter painter;
   if (!painter.begin(&device)) return 0;
@@ -233,8 +265,12 @@ int paintHouseReport(const HouseReport& report, const HouseFigures& figures, QPa
     if (page > 0 && !device.newPage()) return 0;
     painter.save();
     painter.translate(body.left(), body.top() - page * body.height());
+    // From where the page before ended to just above where this one does,
+    // so that a line starting there is left to the next page.
+    const double start = page == 0 ? 0.0 : ends[static_cast<std::size_t>(page - 1)];
+    const double end = ends[static_cast<std::size_t>(page)];
     QAbstractTextDocumentLayout::PaintContext context;
-    context.clip = QRectF(0, page * body.height(), body.width(), body.height());
+    context.clip = QRectF(0, start, body.width(), end - start - kLineGap);
     painter.setClipRect(context.clip);
     document.documentLayout()->draw(&painter, context);
     painter.restore();

@@ -138,6 +138,23 @@ TEST_F(HouseReportPdf, BreaksNoShortWordAndKeepsHeadingsWithWhatTheyHead) {
   }
 }
 
+// No line is drawn, even clipped away, on a page it does not stand on: not
+// the title that opens the second page, nor a note's line that Qt carried
+// to the next page a little above its top (Vatilo with a heat pump, sized
+// for its worst turn), which left a sliver at the page's foot.
+TEST_F(HouseReportPdf, EachLineIsOnOnePage) {
+  HouseReport report{testing::loadTestProject("reference/vatilo.prj"), "vatilo.prj", "March 1, 2025"};
+  report.tables.House.SizeFor = SizingOrientation::Worst;
+  report.tables.House[HouseValue::SystemAirflow] = 1100;
+  report.tables.Equipment.System = SystemType::HeatPump;
+  const QString path = toQString((m_dir / "vatilo.pdf").string());
+  ASSERT_TRUE(exportHouseReportPdf(report, houseFigures(report.tables), path).ok);
+  const QStringList pages = pdfText(path).split(QLatin1Char('\f'));
+  for (const char* line : {"Cooling Loads", "The outdoor air that leaks in"}) {
+    EXPECT_EQ(pages.filter(QString::fromUtf8(line)).size(), 1) << line;
+  }
+}
+
 TEST_F(HouseReportPdf, AFileThatCannotBeWrittenIsNamed) {
   for (const auto& file : {m_dir / "no such folder" / "report.pdf", m_dir}) {
     const QString path = toQString(file.string());
