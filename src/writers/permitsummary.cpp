@@ -105,12 +105,14 @@ void designSections(Form& form, const ProjectTables& tables, const DesignLoad& l
   form.row("Front door faces", choice(kFacingWordings, equipment.FrontDoor));
   form.row("Bedrooms", entered(equipment[EquipmentValue::Bedrooms], ""));
   // The zones' floor areas stand in for a conditioned floor area not entered,
-  // as in the design load, and say so.
-  form.row("Conditioned floor area", house[HouseValue::FloorArea] ? entered(house[HouseValue::FloorArea], "ft\u00B2")
-                                     : load.floorAreaFigure
-                                         ? figureText(*load.floorAreaFigure, 0, Grouping::Thousands) +
-                                               "\u00A0ft\u00B2 (the zones' floor areas added up)"
-                                         : notEntered());
+  // as in the design load, and say so; either is given in whole ft², as the
+  // house totals give it.
+  const bool floorEntered = house[HouseValue::FloorArea].has_value();
+  form.row("Conditioned floor area",
+           load.floorAreaFigure ? figureText(*load.floorAreaFigure, 0, Grouping::Thousands) + "\u00A0ft\u00B2" +
+                                      (floorEntered ? "" : " (the zones' floor areas added up)")
+           : floorEntered       ? entered(house[HouseValue::FloorArea], "ft\u00B2")
+                                : notEntered());
   form.row("Occupants", occupantsText(tables));
 
   form.section("Windows");

@@ -710,7 +710,8 @@ TEST_F(InScratchFolder, EachFigureSaysWhatItHolds) {
       {"--html",
        {"<td>Design cooling load, as drawn</td>",
         "<td>Design cooling load, turned 315\u00B0 (sized for)</td><td class=\"n\" align=\"right\">30,258 Btu/h, 2.52 tons</td>",
-        "<td>Heating output (furnace)</td><td>none: a heat pump alone</td>"},
+        "<td>Heating output (furnace)</td><td>none: a heat pump alone</td>",
+        "<td>Conditioned floor area</td><td>1,200\u00A0ft\u00B2</td>"},
        {"System airflow, heating", "furnace output)"}},
   };
   for (const auto& c : cases) {
