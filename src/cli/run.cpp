@@ -512,7 +512,8 @@ sizes ()" + nominalSizesText() + R"( tons) within )" + percentBandText(kCoolingB
 cooling total of the orientation sized for, for single-speed equipment (read
 real capacities at the design conditions from the maker's tables); else the
 nearest below and above with their per cent of the load; a furnace's output
-within )" + percentBandText(kHeatingBandLow, kHeatingBandHigh) + R"( of the design heating load. A zone's part of the
+within )" + percentBandText(kHeatingBandLow, kHeatingBandHigh) + R"( of the design heating load (for a heat pump
+alone, none: its capacity and backup carry that load). A zone's part of the
 system airflow is the system airflow times its detailed load over the house
 total of the zones' detailed loads.
 
