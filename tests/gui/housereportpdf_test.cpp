@@ -138,10 +138,8 @@ TEST_F(HouseReportPdf, BreaksNoShortWordAndKeepsHeadingsWithWhatTheyHead) {
   }
 }
 
-// No line is drawn, even clipped away, on a page it does not stand on: not
-// the title that opens the second page, nor a note's line that Qt carried
-// to the next page a little above its top (Vatilo with a heat pump, sized
-// for its worst turn), which left a sliver at the page's foot.
+// No line is drawn, even clipped away, on a page it does not stand on: the
+// second page's title, a note's line Qt carried to the next page (a sliver).
 TEST_F(HouseReportPdf, EachLineIsOnOnePage) {
   HouseReport report{testing::loadTestProject("reference/vatilo.prj"), "vatilo.prj", "March 1, 2025"};
   report.tables.House.SizeFor = SizingOrientation::Worst;

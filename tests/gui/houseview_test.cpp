@@ -122,9 +122,8 @@ TEST(HouseView, HeadersAreWhole) {
 }
 
 // A zone's share of its page's airflow (in the page's unit) and its part of
-// the system airflow (CFM) stand side by side: each header says which; the
-// page calculation's loads per ft² say they are the page's, not the design
-// load's per ft² of the report's house totals.
+// the system airflow (CFM) stand side by side: each header says which, as
+// the page loads per ft² do.
 TEST(HouseView, AirflowAndPerAreaHeadersSayTheirBasisAndUnit) {
   const HouseTableModel model;
   const struct {
