@@ -122,9 +122,8 @@ TEST(HouseView, HeadersAreWhole) {
 }
 
 // A zone's share of its page's airflow (in the page's unit) and its part of
-// the system airflow (CFM) stand side by side: each header says which, as
-// the page loads per ft² do.
-TEST(HouseView, AirflowAndPerAreaHeadersSayTheirBasisAndUnit) {
+// the system airflow (CFM) stand side by side: each header says which.
+TEST(HouseView, AirflowHeadersSayTheirBasisAndUnit) {
   const HouseTableModel model;
   const struct {
     int column;
@@ -181,7 +180,6 @@ TEST(HouseView, ShowsTheDesignLoadTheTurnsAndTheSizes) {
       {"house/west.prj", false, {"as drawn|N|12,610|19,152|worst, sized for", "Spread 11,824 Btu/h"}},
       {"cli/house.prj", false, {"Air and people not entered: the design load counts no outdoor air, people or appliances",
         "House design load: heating 174,543 Btu/h \u00B7 cooling 99,710 Btu/h, 8.31 tons \u00B7 floor 7,900"}},
-      // Sized for its worst turn, Vatilo's line gives the house as drawn.
       {"reference/vatilo.prj", false, {"House design load as drawn: heating 30,254 Btu/h \u00B7 cooling 28,588"}},
   };
   for (const auto& c : cases) {
