@@ -1,5 +1,6 @@
 #include "gui/qtwindows.h"
 
+#include <QEvent>
 #include <QFile>
 #include <QKeySequence>
 #include <QMainWindow>
@@ -40,6 +41,36 @@ void placeBeside(QWidget& view, QWidget& main) {
   view.move(placed.view.topLeft());
 }
 
+// The house view's mark of unsaved changes follows the main window's.
+class ModifiedMirror : public QObject {
+ public:
+  ModifiedMirror(QWidget& main, QWidget& view) : QObject(&view), m_main(main), m_view(view) {
+    m_view.setWindowModified(m_main.isWindowModified());
+    main.installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == &m_main && event->type() == QEvent::ModifiedChange) {
+      m_view.setWindowModified(m_main.isWindowModified());
+    }
+    return false;
+  }
+
+ private:
+  QWidget& m_main;
+  QWidget& m_view;
+};
+
+// "[*]" is where a title shows the mark; one that a name holds is doubled,
+// which shows it as it is.
+std::string shownAsIs(std::string text) {
+  for (std::size_t at = text.find("[*]"); at != std::string::npos; at = text.find("[*]", at + 6)) {
+    text.insert(at, "[*]");
+  }
+  return text;
+}
+
 }  // namespace
 
 QtWindows::QtWindows(QtToolkit& toolkit) : m_toolkit(toolkit) {}
@@ -53,6 +84,7 @@ void QtWindows::openHouseView() {
     view->setWindowTitle(toQString(std::string(kProgramTitle) + ": House Loads"));
     if (QMainWindow* main = m_toolkit.mainWindow()) {
       placeBeside(*view, *main);
+      new ModifiedMirror(*main, *view);
     } else {
       view->resize(view->sizeHint());
     }
@@ -75,11 +107,11 @@ bool QtWindows::houseViewIsOpen() const { return m_house && m_house->isVisible()
 void QtWindows::showHouse(const HouseSummary& summary, const HouseDesign& design, std::string_view chartSvg,
                           std::string_view project) {
   if (!m_house) return;
-  // The title names the project and, where the job has one, the client
-  // (the first line of it).
-  std::string title = std::string(kProgramTitle) + ": House Loads \u2013 " + std::string(project);
+  // The title names the project, with the main window's mark of unsaved
+  // changes, and, where the job has one, the client (the first line of it).
+  std::string title = std::string(kProgramTitle) + ": House Loads \u2013 " + shownAsIs(std::string(project)) + "[*]";
   const std::string& client = summary.job.Client;
-  if (!client.empty()) title += ", " + client.substr(0, client.find_first_of("\r\n"));
+  if (!client.empty()) title += ", " + shownAsIs(client.substr(0, client.find_first_of("\r\n")));
   m_house->setWindowTitle(toQString(title));
   m_house->setSummary(summary, design, chartSvg);
   if (std::exchange(m_placeOnceFilled, false)) {

@@ -1107,7 +1107,8 @@ TEST_F(ProgramTest, TheHouseViewOfAWholeHouseOpensOnTheScreen) {
 }
 
 // The titles name the project at once: the main window's with the mark of
-// unsaved changes, the house view's with the client as soon as it is given.
+// unsaved changes, the house view's too, with the client as soon as it is
+// given.
 TEST_F(ProgramTest, TheTitlesNameTheProjectAtOnce) {
   // As the window shows it: "[*]" stands for the unsaved mark.
   const auto title = [](const QWidget* window) {
@@ -1126,11 +1127,15 @@ TEST_F(ProgramTest, TheTitlesNameTheProjectAtOnce) {
   edit(1041)->setFocus();
   handleMessages();
   EXPECT_EQ(title(main), "smith.prj* \u2013 " + std::string(kProgramTitle));
+  EXPECT_EQ(title(m_windows.houseView()), std::string(kProgramTitle) + ": House Loads \u2013 smith.prj*");
   answerInTurn({[](QWidget* w) {
     w->findChild<QLineEdit*>("Client")->setText("Smith");
     qobject_cast<QDialog*>(w)->accept();
   }});
   command(kCmdProjectDetails);
+  EXPECT_EQ(title(m_windows.houseView()),
+            std::string(kProgramTitle) + ": House Loads \u2013 smith.prj*, Smith");
+  command(kCmdSave);
   EXPECT_EQ(title(m_windows.houseView()),
             std::string(kProgramTitle) + ": House Loads \u2013 smith.prj, Smith");
 }
@@ -1276,7 +1281,7 @@ TEST_F(ProgramTest, EachPagesConditionsAndPartitionWallsAreMadeVisible) {
   m_model.Job.Client = "Smith family";
   command(kCmdHouseView);
   HouseView* view = m_windows.houseView();
-  EXPECT_EQ(view->windowTitle().toStdString(), "Kovrin 4.0: House Loads \u2013 house.prj, Smith family");
+  EXPECT_EQ(view->windowTitle().toStdString(), "Kovrin 4.0: House Loads \u2013 house.prj[*], Smith family");
 
   type(1005, "100");
   handleMessages();
