@@ -568,19 +568,24 @@ void addDoor(const DoorDetails& d, const Climate& climate, ZoneSums& z) {
   z.exposed += d.area;
 }
 
-// The door the page describes: in a partition column (7 to 10), to a space
-// as far from indoors as the partition difference in both seasons, as the
-// column's wall; else to outdoors.
-DoorDetails pageDoor(const ZoneColumn& zc, const Climate& climate) {
-  DoorDetails d;
-  d.area = zc.value(ZoneQuantity::DoorArea);
-  d.u = zc.value(ZoneQuantity::DoorU);
+// The door or wall the page describes by its area and U: in a partition
+// column (7 to 10), to a space as far from indoors as the partition
+// difference in both seasons; else to outdoors.
+template <class Surface>
+Surface pageSurface(const ZoneColumn& zc, const Climate& climate, ZoneQuantity area, ZoneQuantity u) {
+  Surface s;
+  s.area = zc.value(area);
+  s.u = zc.value(u);
   if (zc.partition) {
-    d.exposure = WallExposure::Unconditioned;
-    d.winterTemperature = climate.indoorWinter - zc.partitionDifference;
-    d.summerTemperature = climate.indoorSummer + zc.partitionDifference;
+    s.exposure = WallExposure::Unconditioned;
+    s.winterTemperature = climate.indoorWinter - zc.partitionDifference;
+    s.summerTemperature = climate.indoorSummer + zc.partitionDifference;
   }
-  return d;
+  return s;
+}
+
+DoorDetails pageDoor(const ZoneColumn& zc, const Climate& climate) {
+  return pageSurface<DoorDetails>(zc, climate, ZoneQuantity::DoorArea, ZoneQuantity::DoorU);
 }
 
 void doors(const ZoneColumn& zc, const Climate& climate, ZoneSums& z) {
@@ -606,18 +611,11 @@ void addWall(const WallDetails& w, const Climate& climate, ZoneSums& z) {
   }
 }
 
-// The wall the page describes: in a partition column (7 to 10), to a space
-// as far from indoors as the partition difference in both seasons; else to
-// outdoors, of the group of the page's wall construction, dark.
+// The wall the page describes; to outdoors, of the group of the page's wall
+// construction, dark.
 WallDetails pageWall(const ZoneColumn& zc, const Climate& climate) {
-  WallDetails w;
-  w.area = zc.value(ZoneQuantity::WallArea);
-  w.u = zc.value(ZoneQuantity::WallU);
-  if (zc.partition) {
-    w.exposure = WallExposure::Unconditioned;
-    w.winterTemperature = climate.indoorWinter - zc.partitionDifference;
-    w.summerTemperature = climate.indoorSummer + zc.partitionDifference;
-  } else {
+  WallDetails w = pageSurface<WallDetails>(zc, climate, ZoneQuantity::WallArea, ZoneQuantity::WallU);
+  if (!zc.partition) {
     w.group = pageWallGroup(zc.tables, w.u);
     w.colour = SurfaceColour::Dark;
   }
