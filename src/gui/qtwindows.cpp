@@ -62,15 +62,6 @@ class ModifiedMirror : public QObject {
   QWidget& m_view;
 };
 
-// "[*]" is where a title shows the mark; one that a name holds is doubled,
-// which shows it as it is.
-std::string shownAsIs(std::string text) {
-  for (std::size_t at = text.find("[*]"); at != std::string::npos; at = text.find("[*]", at + 6)) {
-    text.insert(at, "[*]");
-  }
-  return text;
-}
-
 }  // namespace
 
 QtWindows::QtWindows(QtToolkit& toolkit) : m_toolkit(toolkit) {}
@@ -109,10 +100,11 @@ void QtWindows::showHouse(const HouseSummary& summary, const HouseDesign& design
   if (!m_house) return;
   // The title names the project, with the main window's mark of unsaved
   // changes, and, where the job has one, the client (the first line of it).
-  std::string title = std::string(kProgramTitle) + ": House Loads \u2013 " + shownAsIs(std::string(project)) + "[*]";
+  QString title = toQString(std::string(kProgramTitle) + ": House Loads \u2013 ") +
+                  titleTextAsIs(toQString(project)) + QStringLiteral("[*]");
   const std::string& client = summary.job.Client;
-  if (!client.empty()) title += ", " + shownAsIs(client.substr(0, client.find_first_of("\r\n")));
-  m_house->setWindowTitle(toQString(title));
+  if (!client.empty()) title += ", " + titleTextAsIs(toQString(client.substr(0, client.find_first_of("\r\n"))));
+  m_house->setWindowTitle(title);
   m_house->setSummary(summary, design, chartSvg);
   if (std::exchange(m_placeOnceFilled, false)) {
     if (QMainWindow* main = m_toolkit.mainWindow()) placeBeside(*m_house, *main);

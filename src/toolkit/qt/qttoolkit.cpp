@@ -475,11 +475,8 @@ void QtToolkit::windowtitle(std::string_view document, bool modified) {
     d->error("windowtitle: no window is open");
     return;
   }
-  // "[*]" is where the window shows its mark; one that a name holds is
-  // doubled, which shows it as it is.
-  const auto shownAsIs = [](QString text) { return text.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")); };
-  d->window->setWindowTitle(shownAsIs(toQString(document)) + QStringLiteral("[*] \u2013 ") +
-                            shownAsIs(d->programTitle));
+  d->window->setWindowTitle(titleTextAsIs(toQString(document)) + QStringLiteral("[*] \u2013 ") +
+                            titleTextAsIs(d->programTitle));
   d->window->setWindowModified(modified);
 }
 

@@ -12,6 +12,10 @@ inline QString toQString(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// A text to stand in a window's title as it is: "[*]" is where a title
+// shows the mark of unsaved changes, and one that the text holds is doubled.
+inline QString titleTextAsIs(QString text) { return text.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")); }
+
 // A fixed-length text without the blanks that pad it.
 inline std::string_view trimTrailingBlanks(std::string_view text) {
   const auto end = text.find_last_not_of(' ');
