@@ -101,9 +101,19 @@ template <class Item>
 Column<Item> number(double Item::*member, const char* title, const char* tip, double maximum) {
   return bound(member, {title, tip, CellKind::Number, 0, maximum, {}});
 }
+// The winter and summer temperatures of the unconditioned space beside a
+// door, wall or floor; left empty, the load takes the outdoor design ones.
 template <class Item>
-Column<Item> optionalNumber(std::optional<double> Item::*member, const char* title, const char* tip) {
-  return bound(member, {title, tip, CellKind::OptionalNumber, kMinTemperature, kMaxTemperature, {}});
+Column<Item> winterTemperature(
+    const char* tip = "An unconditioned space's temperature in winter; empty: the outdoor design temperature") {
+  return bound(&Item::winterTemperature,
+               {"Winter\n\u00B0F", tip, CellKind::OptionalNumber, kMinTemperature, kMaxTemperature, {}});
+}
+template <class Item>
+Column<Item> summerTemperature(
+    const char* tip = "An unconditioned space's temperature in summer; empty: the outdoor design temperature") {
+  return bound(&Item::summerTemperature,
+               {"Summer\n\u00B0F", tip, CellKind::OptionalNumber, kMinTemperature, kMaxTemperature, {}});
 }
 template <class Item, class Member>
 Column<Item> choice(Member Item::*member, const char* title, const char* tip, std::span<const std::string_view> words,
@@ -172,10 +182,7 @@ ListDef<DoorDetails> doorList() {
           {number(&D::area, "Area\nft\u00B2", "The door's area", kMaxArea),
            number(&D::u, "U", "The door's U-value, Btu/(h\u00B7ft\u00B2\u00B7\u00B0F)", kMaxU),
            choice(&D::exposure, "Exposure", "What the door's outer side meets", kDoorExposureWords),
-           optionalNumber(&D::winterTemperature, "Winter\n\u00B0F",
-                          "An unconditioned space's temperature in winter; empty: the outdoor design temperature"),
-           optionalNumber(&D::summerTemperature, "Summer\n\u00B0F",
-                          "An unconditioned space's temperature in summer; empty: the outdoor design temperature")}};
+           winterTemperature<D>(), summerTemperature<D>()}};
 }
 
 ListDef<WallDetails> wallList() {
@@ -187,10 +194,7 @@ ListDef<WallDetails> wallList() {
            number(&W::u, "U", "The wall's U-value; below grade, without the earth", kMaxU),
            choice(&W::group, "Group", "The construction group for cooling, B light to G heavy", kWallGroupWords),
            choice(&W::colour, "Colour", "The colour of its outer side", kSurfaceColourWords),
-           optionalNumber(&W::winterTemperature, "Winter\n\u00B0F",
-                          "An unconditioned space's temperature in winter; empty: the outdoor design temperature"),
-           optionalNumber(&W::summerTemperature, "Summer\n\u00B0F",
-                          "An unconditioned space's temperature in summer; empty: the outdoor design temperature"),
+           winterTemperature<W>(), summerTemperature<W>(),
            number(&W::height, "Height\nft", "Below grade: the wall's height", kMaxDepth),
            number(&W::depth, "Depth\nft", "Below grade: how much of it is below grade", kMaxDepth)}};
 }
@@ -218,10 +222,8 @@ ListDef<FloorDetails> floorList() {
            number(&F::edgeR, "Edge\nR", "A slab: the R-value of its edge insulation", kMaxEdgeR),
            number(&F::depth, "Depth\nft", "A basement floor: its depth below grade", kMaxDepth),
            number(&F::width, "Width\nft", "A basement floor: the basement's shortest width", kMaxLength),
-           optionalNumber(&F::winterTemperature, "Winter\n\u00B0F",
-                          "Over a garage: its temperature in winter; empty: the outdoor design temperature"),
-           optionalNumber(&F::summerTemperature, "Summer\n\u00B0F",
-                          "Over a garage: its temperature in summer; empty: the outdoor design temperature")}};
+           winterTemperature<F>("Over a garage: its temperature in winter; empty: the outdoor design temperature"),
+           summerTemperature<F>("Over a garage: its temperature in summer; empty: the outdoor design temperature")}};
 }
 
 // Enter in a cell being edited takes the cell's text and ends the edit;

@@ -79,6 +79,10 @@ class InScratchFolder : public test::ScratchFolder {
     std::ofstream(path, std::ios::binary) << text;
     return path.string();
   }
+  // A project of tests/data ("reference/vatilo.prj") with `notes` added.
+  std::string withNotes(const std::string& name, const std::string& project, const std::string& notes) {
+    return write(name, readBytes(std::string(KOVRIN_TEST_DATA_DIR) + "/" + project) + notes);
+  }
 };
 
 TEST(Run, CsvSummaryHoldsWhatCalculateShows) {
@@ -618,8 +622,7 @@ TEST(Run, HelpDocumentsEveryJsonField) {
 // load counts on the building department's page. A blower-door test alone
 // gives the report its design load and sizes.
 TEST_F(InScratchFolder, TheHousesInputsAreListedAsTheDesignLoadTookThem) {
-  const std::string path = write("occupied.prj", readBytes(std::string(KOVRIN_TEST_DATA_DIR) + "/reference/long.prj") +
-                                                     "occupants = 6\r\n");
+  const std::string path = withNotes("occupied.prj", "reference/long.prj", "occupants = 6\r\n");
   const std::string own = " (not counted: zones 1, 2, 7 and 12 have their own)";
   const std::string text = runWith({path}).out;
   using Texts = std::vector<std::string>;
@@ -650,8 +653,8 @@ TEST_F(InScratchFolder, TheHousesInputsAreListedAsTheDesignLoadTookThem) {
 // the ducts come from without one, the goldens show.)
 TEST_F(InScratchFolder, TheDuctSystemIsListedAsTheDesignLoadTookIt) {
   const std::string ducted =
-      write("ducted.prj", readBytes(std::string(KOVRIN_TEST_DATA_DIR) + "/house/design.prj") +
-                              "duct supply location = garage\r\nduct supply leakage cfm25 = 12.34\r\n");
+      withNotes("ducted.prj", "house/design.prj",
+                "duct supply location = garage\r\nduct supply leakage cfm25 = 12.34\r\n");
   const Outcome text = runWith({ducted});
   ASSERT_EQ(text.status, 0) << text.err;
   for (const char* line : {" Ducts: the duct system's losses and gains (Zones > Ducts...)",
@@ -676,8 +679,8 @@ TEST_F(InScratchFolder, TheDuctSystemIsListedAsTheDesignLoadTookIt) {
 // checked against the same total.
 TEST_F(InScratchFolder, TheEquipmentIsCheckedAgainstTheLoadItIsSizedFor) {
   const std::string worst =
-      write("worst.prj", readBytes(std::string(KOVRIN_TEST_DATA_DIR) + "/reference/vatilo.prj") +
-                             "size for = worst\r\nsystem = furnace and air conditioner\r\ncooling total = 33500\r\n");
+      withNotes("worst.prj", "reference/vatilo.prj",
+                "size for = worst\r\nsystem = furnace and air conditioner\r\ncooling total = 33500\r\n");
   const Outcome text = runWith({worst});
   ASSERT_EQ(text.status, 0) << text.err;
   for (const char* line : {"  Cooling: 27232 to 34797 Btu/h", "Check cooling capacity: 111 % (90 to 115): fits\n"}) {
@@ -689,8 +692,8 @@ TEST_F(InScratchFolder, TheEquipmentIsCheckedAgainstTheLoadItIsSizedFor) {
 // turn's, the ducts' design airflow, a heat pump's heating, what the load
 // takes instead of values not entered.
 TEST_F(InScratchFolder, EachFigureSaysWhatItHolds) {
-  const std::string pump = write("pump.prj", readBytes(std::string(KOVRIN_TEST_DATA_DIR) + "/reference/vatilo.prj") +
-                                                 "size for = worst\r\nsystem cfm = 1100\r\nsystem = heat pump\r\n");
+  const std::string pump = withNotes("pump.prj", "reference/vatilo.prj",
+                                     "size for = worst\r\nsystem cfm = 1100\r\nsystem = heat pump\r\n");
   const std::pair<const char*, std::vector<std::string>> cases[] = {
       {"--breakdown",
        {" design load    30254      28588       2.38  the house as drawn\n"
